@@ -1,0 +1,21 @@
+# Build settings shared by every target: each library links tavolin_settings.
+add_library(tavolin_settings INTERFACE)
+target_compile_features(tavolin_settings INTERFACE cxx_std_23)
+target_compile_options(tavolin_settings INTERFACE
+    -Wall -Wextra -Werror -Wpedantic
+    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
+target_include_directories(tavolin_settings INTERFACE "${PROJECT_SOURCE_DIR}/src")
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+if(TAVOLIN_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Views convert between std::string and QString only where they say so.
+add_library(tavolin_view_settings INTERFACE)
+target_link_libraries(tavolin_view_settings INTERFACE tavolin_settings)
+target_compile_definitions(tavolin_view_settings INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)

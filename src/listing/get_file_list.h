@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin::listing {
+
+// Fills `names` with the ordinary files that `pattern` names (a folder path ending in the
+// separator, optionally followed by a file-name pattern), in directory order, followed by one
+// empty slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever
+// `names` held before is replaced. Returns whether any name was found, or the error that kept
+// the folder from being read (then `names` holds only the empty slot).
+platform::FsResult<bool>
+GetFileList(platform::FileSystem &fs, std::string_view pattern, std::vector<std::string> &names);
+
+} // namespace tavolin::listing

@@ -1,0 +1,55 @@
+#include "listing/listing_scan.h"
+
+#include "listing/get_file_list.h"
+#include "listing/listing_lines.h"
+#include "listing/split_extension.h"
+
+#include <optional>
+#include <vector>
+
+namespace tavolin::listing {
+
+platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
+                                           std::string_view pattern,
+                                           std::int64_t numberBase,
+                                           const ListingOptions &options)
+{
+    std::vector<std::string> names;
+    const auto foundAny = GetFileList(fs, pattern, names);
+    if (!foundAny)
+        return std::unexpected(foundAny.error());
+
+    const platform::PathStyle &style = fs.pathStyle();
+    const std::string folder = style.withoutTrailingSeparator(style.splitPattern(pattern).folder);
+
+    ListingScan scan;
+    scan.foundAny = *foundAny;
+    scan.namesFound = static_cast<std::int64_t>(names.size()) - 1;
+    scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
+
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        const std::string &name = names[index];
+        NameParts parts = SplitExtension(name);
+        if (parts.base.empty())
+            continue;
+        if (index == 0 && options.withFolderLine)
+            scan.lines = AppendListLine(std::move(scan.lines),
+                                        MakeFolderLine(LastFolderName(folder, style)));
+
+        std::optional<std::int64_t> size;
+        if (options.withSize)
+            size = fs.fileSize(folder, name).value_or(kUnknownSize);
+        std::optional<std::int64_t> number;
+        if (options.numbered)
+            number = numberBase + static_cast<std::int64_t>(index) + 1;
+
+        scan.lines = AppendListLine(std::move(scan.lines),
+                                    MakeFileLine(options.withExtension ? std::string_view(name)
+                                                                       : parts.base,
+                                                 number,
+                                                 size));
+    }
+    return scan;
+}
+
+} // namespace tavolin::listing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tavolin::listing {
+
+// What a file line holds; the main window's check boxes.
+struct ListingOptions
+{
+    bool numbered = false;       // the line starts with its number and a space
+    bool withExtension = false;  // the full name instead of the base name
+    bool withSize = false;       // three spaces, the size and "Byte" at the end
+    bool withFolderLine = false; // a line with the folder's name before the first file's line
+};
+
+struct ListingScan
+{
+    std::string lines;             // the new listing lines joined by CR LF; empty when none
+    std::int64_t namesFound = 0;   // every name enumerated, also those that get no line
+    bool foundAny = false;
+};
+
+// Lists the files that `pattern` names as listing lines. File number i (0-based slot of the
+// enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
+// name is empty, such as ".txt") leaves a gap. The folder line, when asked for, comes with the
+// line of slot 0 only. Sizes are read in the folder that was enumerated; a size that cannot be
+// read shows as "?" and does not stop the scan. Fails only when the folder cannot be read.
+platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
+                                           std::string_view pattern,
+                                           std::int64_t numberBase,
+                                           const ListingOptions &options);
+
+} // namespace tavolin::listing

@@ -1,0 +1,23 @@
+#include "platform/file_system.h"
+
+namespace tavolin::platform {
+
+FsResult<void> checkFileName(std::string_view name, const PathStyle &style, std::size_t maxBytes)
+{
+    const auto invalid = [](const char *why) {
+        return std::unexpected(FsError{FsErrorKind::InvalidName, why});
+    };
+    if (name.empty())
+        return invalid("the name is empty");
+    if (name == "." || name == "..")
+        return invalid("the name is a folder reference");
+    if (name.find(style.separator()) != std::string_view::npos || name.find('/') != name.npos)
+        return invalid("the name contains a path separator");
+    if (name.find('\0') != std::string_view::npos)
+        return invalid("the name contains a NUL byte");
+    if (name.size() > maxBytes)
+        return invalid("the name is too long");
+    return {};
+}
+
+} // namespace tavolin::platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/fs_error.h"
+#include "platform/path_style.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin::platform {
+
+// Everything the program does to files and folders. Abstract so that the windows' models can be
+// run against an in-memory file system in tests.
+//
+// Names and paths are the exact bytes the file system uses; nothing here decodes or normalises
+// them, so a name that is not valid UTF-8 goes through every operation unchanged.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    virtual const PathStyle &pathStyle() const = 0;
+
+    // The ordinary files that `pattern` names, in the order the directory delivers them. The
+    // pattern is a folder path ending in the separator (every file of the folder), optionally
+    // followed by a file-name pattern (see matchesNamePattern). Ordinary files are regular files
+    // and links to regular files; folders and hidden files are never listed.
+    // Fails when the folder cannot be read.
+    virtual FsResult<std::vector<std::string>> listFiles(std::string_view pattern) = 0;
+
+    // The length in bytes of the file `name` in `folder`.
+    virtual FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) = 0;
+
+    // Gives the file `from` in `folder` the name `to`, within the same folder. Never replaces a
+    // file: fails with Exists when `to` is taken (also by `from` itself under another case on a
+    // file system that ignores case), with NotFound when `from` is missing and with InvalidName
+    // when either is not one valid file name. On failure nothing has changed.
+    virtual FsResult<void>
+    renameFile(std::string_view folder, std::string_view from, std::string_view to) = 0;
+
+    // Creates the one folder `name` inside `parent` (never any missing parent). Fails with
+    // Exists when the name is taken and with InvalidName when it is not one valid name.
+    virtual FsResult<void> createFolder(std::string_view parent, std::string_view name) = 0;
+};
+
+// The length limit of a file name on the common Linux file systems, in bytes.
+inline constexpr std::size_t kMaxNameBytes = 255;
+
+// InvalidName when `name` cannot be the name of one file inside a folder: empty, "." or "..",
+// holding a separator or a NUL byte, or longer than `maxBytes`. Success otherwise.
+FsResult<void> checkFileName(std::string_view name, const PathStyle &style,
+                             std::size_t maxBytes = kMaxNameBytes);
+
+} // namespace tavolin::platform

@@ -1,0 +1,148 @@
+#include "platform/posix_file_system.h"
+
+#include "platform/name_pattern.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavolin::platform {
+
+namespace {
+
+std::unexpected<FsError> lastError()
+{
+    return std::unexpected(fsErrorFromErrno(errno));
+}
+
+// An open folder, closed when it goes out of scope.
+class FolderHandle
+{
+public:
+    explicit FolderHandle(const std::string &path)
+        : m_fd(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {}
+    ~FolderHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle &) = delete;
+    FolderHandle &operator=(const FolderHandle &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+
+    std::size_t maxNameBytes() const
+    {
+        const long limit = ::fpathconf(m_fd, _PC_NAME_MAX);
+        return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
+    }
+
+private:
+    int m_fd;
+};
+
+bool isOrdinaryFile(int folderFd, const dirent &entry)
+{
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info {};
+    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace
+
+namespace detail {
+
+FsResult<void> renameByLinking(int folderFd, const char *from, const char *to)
+{
+    if (::linkat(folderFd, from, folderFd, to, 0) != 0)
+        return lastError();
+    if (::unlinkat(folderFd, from, 0) != 0) {
+        const int error = errno;
+        ::unlinkat(folderFd, to, 0);
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+    return {};
+}
+
+} // namespace detail
+
+FsResult<std::vector<std::string>> PosixFileSystem::listFiles(std::string_view pattern)
+{
+    const auto [folder, namePattern] = m_style.splitPattern(pattern);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        const int error = errno;
+        ::close(fd);
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with('.') && matchesNamePattern(name, namePattern)
+            && isOrdinaryFile(fd, *entry))
+            names.emplace_back(name);
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        return std::unexpected(fsErrorFromErrno(error));
+    return names;
+}
+
+FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::string_view name)
+{
+    struct stat info {};
+    if (::stat(m_style.join(folder, name).c_str(), &info) != 0)
+        return lastError();
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+FsResult<void>
+PosixFileSystem::renameFile(std::string_view folder, std::string_view from, std::string_view to)
+{
+    const FolderHandle dir{std::string(folder)};
+    if (!dir.isOpen())
+        return lastError();
+    if (auto valid = checkFileName(from, m_style, dir.maxNameBytes()); !valid)
+        return valid;
+    if (auto valid = checkFileName(to, m_style, dir.maxNameBytes()); !valid)
+        return valid;
+
+    const std::string source(from);
+    const std::string target(to);
+    if (::renameat2(dir.fd(), source.c_str(), dir.fd(), target.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL)
+        return lastError();
+
+    return detail::renameByLinking(dir.fd(), source.c_str(), target.c_str());
+}
+
+FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)
+{
+    const FolderHandle dir{std::string(parent)};
+    if (!dir.isOpen())
+        return lastError();
+    if (auto valid = checkFileName(name, m_style, dir.maxNameBytes()); !valid)
+        return valid;
+    if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
+        return lastError();
+    return {};
+}
+
+} // namespace tavolin::platform

@@ -1,0 +1,105 @@
+#include "platform/qt/qt_text_files.h"
+
+#include "platform/text_codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <string>
+
+namespace tavolin::platform {
+
+namespace {
+
+QString toFileName(std::string_view path)
+{
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::unexpected<FsError> failure(const QFileDevice &file)
+{
+    FsErrorKind kind = FsErrorKind::Other;
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+        kind = QFile::exists(file.fileName()) ? FsErrorKind::NoPermission
+                                                : FsErrorKind::NotFound;
+        break;
+    case QFileDevice::PermissionsError:
+        kind = FsErrorKind::NoPermission;
+        break;
+    case QFileDevice::ResourceError:
+        kind = FsErrorKind::NoSpace;
+        break;
+    case QFileDevice::ReadError:
+    case QFileDevice::WriteError:
+        kind = FsErrorKind::NotReady;
+        break;
+    default:
+        break;
+    }
+    return std::unexpected(FsError{kind, file.errorString().toStdString()});
+}
+
+} // namespace
+
+FsResult<void> QtTextFiles::writeText(std::string_view path, std::string_view text)
+{
+    const std::string bytes = textfile::encode(text);
+    QSaveFile file(toFileName(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file);
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+        != static_cast<qint64>(bytes.size())) {
+        file.cancelWriting();
+        return failure(file);
+    }
+    if (!file.commit())
+        return failure(file);
+    return {};
+}
+
+FsResult<void> QtTextFiles::readLines(std::string_view path, const LineHandler &onLine)
+{
+    QFile file(toFileName(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(file);
+
+    constexpr qint64 kChunk = 1 << 16;
+    std::string pending; // bytes of a line whose end has not been read yet
+    bool atStart = true;
+    textfile::Encoding encoding = textfile::Encoding::Cp932;
+
+    const auto deliver = [&](std::string_view line) {
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        return onLine(textfile::decodeLine(line, encoding));
+    };
+
+    for (;;) {
+        const QByteArray chunk = file.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError)
+                return failure(file);
+            break;
+        }
+        pending.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+        std::size_t start = 0;
+        if (atStart) {
+            if (pending.size() < textfile::kUtf8Bom.size() && !file.atEnd())
+                continue;
+            encoding = textfile::detect(pending, start);
+            atStart = false;
+        }
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            if (!deliver(std::string_view(pending).substr(start, end - start)))
+                return {};
+        }
+        pending.erase(0, start);
+    }
+    if (!pending.empty())
+        deliver(pending);
+    return {};
+}
+
+} // namespace tavolin::platform

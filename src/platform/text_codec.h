@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavolin::platform {
+
+// Code page 932 (Shift_JIS as Windows extends it: "～" is 81 60, "①" is 87 40), the encoding of
+// text files on the Japanese desktop systems that the program's users exchange files with.
+namespace cp932 {
+
+// The UTF-8 text in code page 932, or nothing when some character has no code there that reads
+// back as the same character (emoji, most non-Japanese scripts, bytes that are not UTF-8).
+std::optional<std::string> encode(std::string_view utf8);
+
+// The code page 932 bytes as UTF-8; a byte that starts no valid character becomes U+FFFD.
+std::string decode(std::string_view bytes);
+
+} // namespace cp932
+
+// How the program's text files are written and read: code page 932 where it holds the text, and
+// otherwise UTF-8 after a byte-order mark, so that no character is lost.
+namespace textfile {
+
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+enum class Encoding { Cp932, Utf8 };
+
+// The bytes to write for `utf8`.
+std::string encode(std::string_view utf8);
+
+// The encoding of a file that begins with `head`; `bomLength` receives the bytes to skip.
+Encoding detect(std::string_view head, std::size_t &bomLength);
+
+// One line's bytes as UTF-8. UTF-8 lines are taken as they are, byte for byte.
+std::string decodeLine(std::string_view bytes, Encoding encoding);
+
+} // namespace textfile
+
+} // namespace tavolin::platform

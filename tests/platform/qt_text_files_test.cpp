@@ -1,0 +1,116 @@
+#include "platform/qt/qt_text_files.h"
+
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tavolin::platform {
+namespace {
+
+using test::TempDir;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class QtTextFilesTest : public ::testing::Test
+{
+protected:
+    std::vector<std::string> readAll(const std::string &name)
+    {
+        std::vector<std::string> lines;
+        const auto result = files_.readLines(dir_.pathOf(name), [&](std::string_view line) {
+            lines.emplace_back(line);
+            return true;
+        });
+        EXPECT_TRUE(result.has_value());
+        return lines;
+    }
+
+    QtTextFiles files_;
+    TempDir dir_;
+};
+
+TEST_F(QtTextFilesTest, WritesCp932AndReplacesAnExistingFile)
+{
+    dir_.writeFile("list.txt", "old content that is longer than the new one");
+    ASSERT_TRUE(files_.writeText(dir_.pathOf("list.txt"), "写真\r\n～\r\n"));
+    EXPECT_EQ(dir_.readFile("list.txt"), "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n");
+}
+
+TEST_F(QtTextFilesTest, FailedWritesLeaveTheOldFileWhole)
+{
+    dir_.makeFolder("folder");
+    const auto ontoFolder = files_.writeText(dir_.pathOf("folder"), "x");
+    EXPECT_FALSE(ontoFolder);
+
+    const auto missingFolder = files_.writeText(dir_.pathOf("missing/list.txt"), "x");
+    EXPECT_FALSE(missingFolder);
+    EXPECT_THAT(dir_.names(), ElementsAre("folder"));
+}
+
+TEST_F(QtTextFilesTest, ReadsCrLfAndLoneLfLineEnds)
+{
+    dir_.writeFile("mixed.txt", "one\r\ntwo\nthree\r\n\r\n six \nlast");
+    EXPECT_THAT(readAll("mixed.txt"), ElementsAre("one", "two", "three", "", " six ", "last"));
+}
+
+TEST_F(QtTextFilesTest, EmptyFilesHaveNoLinesAndAFinalLineEndAddsNone)
+{
+    dir_.writeFile("empty.txt");
+    EXPECT_THAT(readAll("empty.txt"), IsEmpty());
+    dir_.writeFile("one.txt", "a\r\n");
+    EXPECT_THAT(readAll("one.txt"), ElementsAre("a"));
+    dir_.writeFile("blank.txt", "\r\n");
+    EXPECT_THAT(readAll("blank.txt"), ElementsAre(""));
+}
+
+TEST_F(QtTextFilesTest, DecodesCp932AndUtf8AfterAByteOrderMark)
+{
+    dir_.writeFile("sjis.txt", "\x8E\xCA\x90\x5E\r\n\x87\x40");
+    EXPECT_THAT(readAll("sjis.txt"), ElementsAre("写真", "①"));
+    dir_.writeFile("utf8.txt", "\xEF\xBB\xBF😀\r\n\xff.bin\n");
+    EXPECT_THAT(readAll("utf8.txt"), ElementsAre("😀", "\xff.bin"));
+}
+
+TEST_F(QtTextFilesTest, WhatIsWrittenReadsBackTheSame)
+{
+    for (const std::string text : {"写真\r\n①～ｶﾅ", "😀 emoji\r\nÄrger", "\xff\xfe raw"}) {
+        ASSERT_TRUE(files_.writeText(dir_.pathOf("round.txt"), text + "\r\n"));
+        std::string read;
+        for (const auto &line : readAll("round.txt"))
+            read += (read.empty() ? "" : "\r\n") + line;
+        EXPECT_EQ(read, text);
+    }
+}
+
+TEST_F(QtTextFilesTest, ReadingStopsWhenTheHandlerHasEnough)
+{
+    std::string many;
+    for (int i = 0; i < 100000; ++i)
+        many += "line\r\n";
+    dir_.writeFile("many.txt", many);
+    int seen = 0;
+    ASSERT_TRUE(files_.readLines(dir_.pathOf("many.txt"), [&](std::string_view) {
+        return ++seen < 3;
+    }));
+    EXPECT_EQ(seen, 3);
+}
+
+TEST_F(QtTextFilesTest, AMissingFileCannotBeRead)
+{
+    const auto result = files_.readLines(dir_.pathOf("missing.txt"), [](std::string_view) {
+        return true;
+    });
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().kind, FsErrorKind::NotFound);
+}
+
+TEST_F(QtTextFilesTest, LinesSpanningReadChunksArriveWhole)
+{
+    const std::string longLine(200000, 'x');
+    dir_.writeFile("long.txt", "a\r\n" + longLine + "\r\nb");
+    EXPECT_THAT(readAll("long.txt"), ElementsAre("a", longLine, "b"));
+}
+
+} // namespace
+} // namespace tavolin::platform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin::test {
+
+// A real folder under the system's temporary folder, removed with everything in it (read-only
+// parts included) when the object goes away.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    // The folder's path, without a trailing separator.
+    const std::string &path() const { return m_path; }
+    // The folder's path with a trailing separator, as the path field holds it.
+    std::string pattern() const { return m_path + '/'; }
+    std::string pathOf(std::string_view name) const;
+
+    void writeFile(std::string_view name, std::string_view content = {}) const;
+    std::string readFile(std::string_view name) const;
+    void makeFolder(std::string_view name) const;
+    void makeSymlink(std::string_view target, std::string_view name) const;
+    void setMode(std::string_view name, unsigned mode) const;
+    bool exists(std::string_view name) const;
+
+    // The names in the folder (files and folders, hidden ones too), sorted.
+    std::vector<std::string> names() const;
+
+private:
+    std::string m_path;
+};
+
+} // namespace tavolin::test
