@@ -26,8 +26,8 @@ void BM_ListingScan(benchmark::State &state)
 void BM_Find(benchmark::State &state)
 {
     const auto &folder = folderWithFiles(static_cast<int>(state.range(0)));
-    const std::string command = "find " + shellQuoted(folder.path())
-                                + " -maxdepth 1 -type f -printf '%f   %s\\n'";
+    const std::string command
+            = "find " + shellQuoted(folder.path()) + " -maxdepth 1 -type f -printf '%f   %s\\n'";
     for (auto _ : state)
         benchmark::DoNotOptimize(runCommand(command));
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -43,11 +43,10 @@ platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
         if (options.numbered)
             number = numberBase + static_cast<std::int64_t>(index) + 1;
 
-        scan.lines = AppendListLine(std::move(scan.lines),
-                                    MakeFileLine(options.withExtension ? std::string_view(name)
-                                                                       : parts.base,
-                                                 number,
-                                                 size));
+        scan.lines = AppendListLine(
+                std::move(scan.lines),
+                MakeFileLine(
+                        options.withExtension ? std::string_view(name) : parts.base, number, size));
     }
     return scan;
 }

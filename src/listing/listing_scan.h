@@ -19,8 +19,8 @@ struct ListingOptions
 
 struct ListingScan
 {
-    std::string lines;             // the new listing lines joined by CR LF; empty when none
-    std::int64_t namesFound = 0;   // every name enumerated, also those that get no line
+    std::string lines;           // the new listing lines joined by CR LF; empty when none
+    std::int64_t namesFound = 0; // every name enumerated, also those that get no line
     bool foundAny = false;
 };
 

@@ -29,6 +29,13 @@ public:
     // Fails when the folder cannot be read.
     virtual FsResult<std::vector<std::string>> listFiles(std::string_view pattern) = 0;
 
+    // Success when `folder` exists and its contents can be read; otherwise why not (NotReady
+    // for a medium that is gone or an I/O error, NoPermission, NotFound).
+    virtual FsResult<void> checkFolder(std::string_view folder) = 0;
+
+    // The names of the folders inside `folder` (hidden ones left out), in directory order.
+    virtual FsResult<std::vector<std::string>> listFolders(std::string_view folder) = 0;
+
     // The length in bytes of the file `name` in `folder`.
     virtual FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) = 0;
 
@@ -49,7 +56,7 @@ inline constexpr std::size_t kMaxNameBytes = 255;
 
 // InvalidName when `name` cannot be the name of one file inside a folder: empty, "." or "..",
 // holding a separator or a NUL byte, or longer than `maxBytes`. Success otherwise.
-FsResult<void> checkFileName(std::string_view name, const PathStyle &style,
-                             std::size_t maxBytes = kMaxNameBytes);
+FsResult<void>
+checkFileName(std::string_view name, const PathStyle &style, std::size_t maxBytes = kMaxNameBytes);
 
 } // namespace tavolin::platform

@@ -52,8 +52,49 @@ bool isOrdinaryFile(int folderFd, const dirent &entry)
         return true;
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return false;
-    struct stat info {};
+    struct stat info
+    {};
     return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isFolder(int folderFd, const dirent &entry)
+{
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info
+    {};
+    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The names in `folder` that are not hidden and that `keep` accepts, in directory order.
+template<typename Keep>
+FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep keep)
+{
+    const int fd
+            = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        const int error = errno;
+        ::close(fd);
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.' && keep(fd, *entry))
+            names.emplace_back(entry->d_name);
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        return std::unexpected(fsErrorFromErrno(error));
+    return names;
 }
 
 } // namespace
@@ -77,36 +118,36 @@ FsResult<void> renameByLinking(int folderFd, const char *from, const char *to)
 FsResult<std::vector<std::string>> PosixFileSystem::listFiles(std::string_view pattern)
 {
     const auto [folder, namePattern] = m_style.splitPattern(pattern);
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        const int error = errno;
-        ::close(fd);
-        return std::unexpected(fsErrorFromErrno(error));
-    }
+    return walkFolder(folder, [&](int fd, const dirent &entry) {
+        return matchesNamePattern(entry.d_name, namePattern) && isOrdinaryFile(fd, entry);
+    });
+}
 
-    std::vector<std::string> names;
+FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
+{
+    DIR *dir = ::opendir(std::string(folder).c_str());
+    if (!dir)
+        return lastError();
+    // Reading the first entry is what fails on a medium that is gone.
     errno = 0;
-    while (const dirent *entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        if (!name.starts_with('.') && matchesNamePattern(name, namePattern)
-            && isOrdinaryFile(fd, *entry))
-            names.emplace_back(name);
-        errno = 0;
-    }
+    const bool readable = ::readdir(dir) != nullptr || errno == 0;
     const int error = errno;
     ::closedir(dir);
-    if (error != 0)
+    if (!readable)
         return std::unexpected(fsErrorFromErrno(error));
-    return names;
+    return {};
+}
+
+FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view folder)
+{
+    return walkFolder(std::string(folder),
+                      [](int fd, const dirent &entry) { return isFolder(fd, entry); });
 }
 
 FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::string_view name)
 {
-    struct stat info {};
+    struct stat info
+    {};
     if (::stat(m_style.join(folder, name).c_str(), &info) != 0)
         return lastError();
     return static_cast<std::int64_t>(info.st_size);

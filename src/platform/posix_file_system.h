@@ -10,6 +10,8 @@ class PosixFileSystem final : public FileSystem
 public:
     const PathStyle &pathStyle() const override { return m_style; }
     FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
+    FsResult<void> checkFolder(std::string_view folder) override;
+    FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
     FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) override;
     FsResult<void>
     renameFile(std::string_view folder, std::string_view from, std::string_view to) override;

@@ -35,8 +35,8 @@ protected:
         fs_.addFile("D:\\data\\photos", "report.txt", 1234);
     }
 
-    ListingScan scan(ListingOptions options, std::int64_t base = 0,
-                     std::string pattern = "D:\\data\\photos\\")
+    ListingScan
+    scan(ListingOptions options, std::int64_t base = 0, std::string pattern = "D:\\data\\photos\\")
     {
         auto result = scanFolder(fs_, pattern, base, options);
         EXPECT_TRUE(result.has_value());

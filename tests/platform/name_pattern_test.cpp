@@ -36,8 +36,7 @@ TEST(NamePattern, MatchesLikeTheDesktopFileDialogs)
             {"\xff.bin", "?.bin", true},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(matchesNamePattern(c.name, c.pattern), c.matches)
-                << c.name << " ~ " << c.pattern;
+        EXPECT_EQ(matchesNamePattern(c.name, c.pattern), c.matches) << c.name << " ~ " << c.pattern;
 }
 
 } // namespace

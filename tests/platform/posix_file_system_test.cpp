@@ -138,9 +138,13 @@ TEST_F(PosixFileSystemTest, RenameRefusesNamesThatAreNotOneName)
     dir_.writeFile("a.txt", "A");
     dir_.makeFolder("sub");
     const std::string nul("x\0y", 3);
-    for (const std::string &bad :
-         {std::string(), std::string("."), std::string(".."), std::string("sub/a.txt"),
-          std::string("../a.txt"), nul, std::string(256, 'n')}) {
+    for (const std::string &bad : {std::string(),
+                                   std::string("."),
+                                   std::string(".."),
+                                   std::string("sub/a.txt"),
+                                   std::string("../a.txt"),
+                                   nul,
+                                   std::string(256, 'n')}) {
         const auto result = fs_.renameFile(dir_.path(), "a.txt", bad);
         ASSERT_FALSE(result) << bad;
         EXPECT_EQ(result.error().kind, FsErrorKind::InvalidName) << bad;

@@ -90,17 +90,15 @@ TEST_F(QtTextFilesTest, ReadingStopsWhenTheHandlerHasEnough)
         many += "line\r\n";
     dir_.writeFile("many.txt", many);
     int seen = 0;
-    ASSERT_TRUE(files_.readLines(dir_.pathOf("many.txt"), [&](std::string_view) {
-        return ++seen < 3;
-    }));
+    ASSERT_TRUE(files_.readLines(dir_.pathOf("many.txt"),
+                                 [&](std::string_view) { return ++seen < 3; }));
     EXPECT_EQ(seen, 3);
 }
 
 TEST_F(QtTextFilesTest, AMissingFileCannotBeRead)
 {
-    const auto result = files_.readLines(dir_.pathOf("missing.txt"), [](std::string_view) {
-        return true;
-    });
+    const auto result
+            = files_.readLines(dir_.pathOf("missing.txt"), [](std::string_view) { return true; });
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().kind, FsErrorKind::NotFound);
 }

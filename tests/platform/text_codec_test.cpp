@@ -15,9 +15,9 @@ TEST(Cp932, EncodesWithTheWindowsMappingAndReadsBack)
 {
     const RoundTrip cases[] = {
             {"report.txt", "report.txt"},
-            {"～", "\x81\x60"},  // full-width tilde, not the wave dash
-            {"①", "\x87\x40"},  // NEC special characters
-            {"－", "\x81\x7C"},  // full-width hyphen-minus
+            {"～", "\x81\x60"},           // full-width tilde, not the wave dash
+            {"①", "\x87\x40"},            // NEC special characters
+            {"－", "\x81\x7C"},           // full-width hyphen-minus
             {"ｶﾀｶﾅ", "\xB6\xC0\xB6\xC5"}, // half-width katakana
             {"写真フォルダ", "\x8E\xCA\x90\x5E\x83\x74\x83\x48\x83\x8B\x83\x5F"},
             {"ファイル数 = ", "\x83\x74\x83\x40\x83\x43\x83\x8B\x90\x94\x20\x3D\x20"},
@@ -39,8 +39,8 @@ TEST(Cp932, RefusesWhatItCannotKeep)
 
 TEST(Cp932, DecodingReplacesBytesThatAreNotCp932)
 {
-    EXPECT_EQ(cp932::decode("a\x81"), "a\xEF\xBF\xBD");      // a lead byte without its trail
-    EXPECT_EQ(cp932::decode("\xA0z"), "\xEF\xBF\xBDz");      // an unassigned byte
+    EXPECT_EQ(cp932::decode("a\x81"), "a\xEF\xBF\xBD"); // a lead byte without its trail
+    EXPECT_EQ(cp932::decode("\xA0z"), "\xEF\xBF\xBDz"); // an unassigned byte
 }
 
 TEST(TextFileEncoding, Cp932WhereItFitsElseUtf8WithAByteOrderMark)

@@ -2,7 +2,6 @@
 
 #include "platform/name_pattern.h"
 
-
 namespace tavolin::test {
 
 using platform::FsError;
@@ -61,14 +60,33 @@ FakeFileSystem::Entry *FakeFileSystem::findEntry(Folder &folder, std::string_vie
 FsResult<std::vector<std::string>> FakeFileSystem::listFiles(std::string_view pattern)
 {
     const auto [folderPath, namePattern] = m_style.splitPattern(pattern);
+    if (auto usable = checkFolder(folderPath); !usable)
+        return std::unexpected(usable.error());
+    std::vector<std::string> names;
+    for (const Entry &entry : findFolder(folderPath)->entries) {
+        if (!entry.folder && !entry.hidden && platform::matchesNamePattern(entry.name, namePattern))
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
+FsResult<void> FakeFileSystem::checkFolder(std::string_view folderPath)
+{
     const Folder *folder = findFolder(folderPath);
     if (!folder)
         return error(FsErrorKind::NotFound, "no such folder");
     if (folder->failure)
         return std::unexpected(*folder->failure);
+    return {};
+}
+
+FsResult<std::vector<std::string>> FakeFileSystem::listFolders(std::string_view folderPath)
+{
+    if (auto usable = checkFolder(folderPath); !usable)
+        return std::unexpected(usable.error());
     std::vector<std::string> names;
-    for (const Entry &entry : folder->entries) {
-        if (!entry.folder && !entry.hidden && platform::matchesNamePattern(entry.name, namePattern))
+    for (const Entry &entry : findFolder(folderPath)->entries) {
+        if (entry.folder && !entry.hidden)
             names.push_back(entry.name);
     }
     return names;

@@ -19,12 +19,13 @@ public:
 
     const platform::PathStyle &pathStyle() const override { return m_style; }
     platform::FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
+    platform::FsResult<void> checkFolder(std::string_view folder) override;
+    platform::FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
     platform::FsResult<std::int64_t> fileSize(std::string_view folder,
                                               std::string_view name) override;
     platform::FsResult<void>
     renameFile(std::string_view folder, std::string_view from, std::string_view to) override;
-    platform::FsResult<void> createFolder(std::string_view parent,
-                                          std::string_view name) override;
+    platform::FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
 
     // Setting up. Folders are created with their parents.
     void addFolder(std::string_view path);

@@ -83,7 +83,8 @@ void TempDir::setMode(std::string_view name, unsigned mode) const
 
 bool TempDir::exists(std::string_view name) const
 {
-    struct stat info {};
+    struct stat info
+    {};
     return ::lstat(pathOf(name).c_str(), &info) == 0;
 }
 

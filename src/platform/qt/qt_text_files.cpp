@@ -1,5 +1,6 @@
 #include "platform/qt/qt_text_files.h"
 
+#include "platform/line_reader.h"
 #include "platform/text_codec.h"
 
 #include <QFile>
@@ -21,8 +22,7 @@ std::unexpected<FsError> failure(const QFileDevice &file)
     FsErrorKind kind = FsErrorKind::Other;
     switch (file.error()) {
     case QFileDevice::OpenError:
-        kind = QFile::exists(file.fileName()) ? FsErrorKind::NoPermission
-                                                : FsErrorKind::NotFound;
+        kind = QFile::exists(file.fileName()) ? FsErrorKind::NoPermission : FsErrorKind::NotFound;
         break;
     case QFileDevice::PermissionsError:
         kind = FsErrorKind::NoPermission;
@@ -65,16 +65,7 @@ FsResult<void> QtTextFiles::readLines(std::string_view path, const LineHandler &
         return failure(file);
 
     constexpr qint64 kChunk = 1 << 16;
-    std::string pending; // bytes of a line whose end has not been read yet
-    bool atStart = true;
-    textfile::Encoding encoding = textfile::Encoding::Cp932;
-
-    const auto deliver = [&](std::string_view line) {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        return onLine(textfile::decodeLine(line, encoding));
-    };
-
+    LineReader reader(onLine);
     for (;;) {
         const QByteArray chunk = file.read(kChunk);
         if (chunk.isEmpty()) {
@@ -82,23 +73,11 @@ FsResult<void> QtTextFiles::readLines(std::string_view path, const LineHandler &
                 return failure(file);
             break;
         }
-        pending.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-        std::size_t start = 0;
-        if (atStart) {
-            if (pending.size() < textfile::kUtf8Bom.size() && !file.atEnd())
-                continue;
-            encoding = textfile::detect(pending, start);
-            atStart = false;
-        }
-        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
-             start = end + 1) {
-            if (!deliver(std::string_view(pending).substr(start, end - start)))
-                return {};
-        }
-        pending.erase(0, start);
+        if (!reader.feed(
+                    std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size()))))
+            return {};
     }
-    if (!pending.empty())
-        deliver(pending);
+    reader.finish();
     return {};
 }
 

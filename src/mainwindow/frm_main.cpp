@@ -1,0 +1,213 @@
+#include "mainwindow/frm_main.h"
+
+#include "listing/listing_lines.h"
+#include "platform/fs_error_text.h"
+
+#include <string>
+
+namespace tavolin::mainwindow {
+
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+constexpr std::string_view kAlreadyRunning = "すでに立ち上がってます";
+constexpr std::string_view kDriveNotReady = "準備が出来てないドライブだよ";
+constexpr std::string_view kNothingToSave = "保存するデータがないよ";
+constexpr std::string_view kCountCaption = "ファイル数 = ";
+constexpr std::string_view kFolderUnreadable = "フォルダを読めませんでした。";
+
+const platform::FileDialogSettings kSaveDialog{
+        "Title.txt", "ファイル名を保存", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
+
+} // namespace
+
+FrmMain::FrmMain(Module1 &module, const MainWindowServices &services)
+    : m_module(module)
+    , m_services(services)
+    , Drive1(services.drives, services.process.currentFolder())
+    , Dir1(services.fs, services.process.currentFolder())
+    , File1(services.fs)
+{
+    Drive1.changed.connect([this] { Drive1_Change(); });
+    Dir1.changed.connect([this] {
+        Drive1.rememberFolder(Dir1.path());
+        Dir1_Change();
+    });
+    Text1.changed.connect([this] { Text1_Change(); });
+    txtM.changed.connect([this] { txtM_Change(); });
+    cmdStart.clicked.connect([this] { cmdStart_Click(); });
+    Command2[0].clicked.connect([this] { Command2_Click(0); });
+    Command2[1].clicked.connect([this] { Command2_Click(1); });
+    Command1.clicked.connect([this] { Command1_Click(); });
+    Command4.clicked.connect([this] { Command4_Click(); });
+    cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
+}
+
+bool FrmMain::Form_Load()
+{
+    if (m_services.process.anotherInstanceRunning()) {
+        m_services.dialogs.showMessage(kAlreadyRunning,
+                                       platform::kProgramName,
+                                       MessageButtons::Ok,
+                                       MessageIcon::Exclamation);
+        return false;
+    }
+    // The file list starts on the folder list's folder, as the lists do when a window opens.
+    File1.setPath(Dir1.path());
+
+    const std::string programFolder = m_services.process.programFolder();
+    Drive1.setDrive(programFolder);
+    // Should the program's folder not open, the window starts on the current folder instead.
+    (void)Dir1.setPath(programFolder);
+    m_history.resetRecording();
+    Text1.setText(style().pathField(Dir1.path()));
+    Label1.setCaption(std::string(kCountCaption));
+    Command1.setEnabled(false);
+    return true;
+}
+
+void FrmMain::Drive1_Change()
+{
+    if (!Dir1.setPath(Drive1.currentFolder()))
+        m_services.dialogs.showMessage(kDriveNotReady);
+}
+
+void FrmMain::Dir1_Change()
+{
+    Text1.setText(style().pathField(Dir1.path()));
+    File1.setPath(Dir1.path());
+}
+
+void FrmMain::Text1_Change()
+{
+    // The folder list decides, not the path field: the chooser may write another folder there.
+    if (style().isDriveRoot(Dir1.path())) {
+        Check5.setEnabled(false);
+        Check5.setValue(0);
+    } else {
+        Check5.setEnabled(true);
+    }
+}
+
+void FrmMain::txtM_Change()
+{
+    if (!txtM.text().empty()) {
+        Command1.setEnabled(true);
+    } else {
+        Command1.setEnabled(false);
+        m_fileCount = 0;
+        showFileCount();
+    }
+    Label2.setCaption(std::to_string(m_history.position()));
+}
+
+void FrmMain::cmdStart_Click()
+{
+    platform::BusyPointer busy(window);
+    m_module.strMainPath = Dir1.path();
+
+    // Read the folder before touching the listing, so that a folder that cannot be read
+    // leaves the listing as it was.
+    const bool keep = Check1.value() != 0;
+    const auto scan = listing::scanFolder(
+            m_services.fs, Text1.text(), keep ? m_fileCount : 0, listingOptions());
+    if (!scan) {
+        m_services.dialogs.showMessage(std::string(kFolderUnreadable) + "\n" + Text1.text() + "\n"
+                                       + platform::describeFailure(scan.error()));
+        return;
+    }
+
+    if (!keep) {
+        txtM.setText({});
+        m_fileCount = 0;
+    }
+    Text2.setText(scan->foundAny ? "True" : "False");
+    m_module.lngNumBase = m_fileCount;
+    // The lines go into the listing at once; the listing's change handling sees the same
+    // result as for one line at a time.
+    if (!scan->lines.empty())
+        txtM.setText(listing::AppendListLine(txtM.text(), scan->lines));
+    m_fileCount += scan->namesFound;
+    showFileCount();
+
+    m_history.record(txtM.text(), m_fileCount, Text1.text());
+    Command2[0].setEnabled(m_history.backEnabled());
+    Command2[1].setEnabled(m_history.forwardEnabled());
+}
+
+void FrmMain::Command2_Click(int index)
+{
+    if (index == 0)
+        m_history.pageBack();
+    else
+        m_history.pageForward();
+    Command2[0].setEnabled(m_history.backEnabled());
+    Command2[1].setEnabled(m_history.forwardEnabled());
+    showHistoryRow();
+}
+
+void FrmMain::showHistoryRow()
+{
+    const listing::HistoryRow row = m_history.current();
+    txtM.setText(row.listing);
+    m_fileCount = row.fileCount;
+    if (Check6.value() == 1)
+        followHistoryFolder(row.pathField);
+    showFileCount();
+}
+
+void FrmMain::followHistoryFolder(const std::string &pathField)
+{
+    if (pathField.empty())
+        return;
+    Drive1.setDrive(pathField);
+    if (!Dir1.setPath(pathField)) {
+        m_services.dialogs.showMessage(kDriveNotReady);
+        return;
+    }
+    File1.setPath(pathField);
+}
+
+void FrmMain::Command1_Click()
+{
+    if (txtM.text().empty()) {
+        m_services.dialogs.showMessage(kNothingToSave);
+        return;
+    }
+    const auto path = m_services.dialogs.askSaveFileName(kSaveDialog);
+    if (!path)
+        return;
+    // A file that cannot be written is left as it was, and the save ends without a word.
+    (void)m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
+}
+
+void FrmMain::Command4_Click()
+{
+    txtM.setText({});
+    Label1.setCaption(std::string(kCountCaption));
+}
+
+void FrmMain::cmdEnd_Click()
+{
+    m_services.process.exitNow();
+}
+
+void FrmMain::openFolder(std::string_view path)
+{
+    if (!Dir1.setPath(path))
+        m_services.dialogs.showMessage(kDriveNotReady);
+}
+
+listing::ListingOptions FrmMain::listingOptions() const
+{
+    return {Check2.value() != 0, Check3.value() != 0, Check4.value() != 0, Check5.value() != 0};
+}
+
+void FrmMain::showFileCount()
+{
+    Label1.setCaption(std::string(kCountCaption) + std::to_string(m_fileCount));
+}
+
+} // namespace tavolin::mainwindow

@@ -1,0 +1,145 @@
+#include "mainwindow/main_window_view.h"
+
+#include "platform/qt/qt_strings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavolin::mainwindow {
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 580;
+constexpr int kLeftColumnWidth = 210;
+constexpr int kRightColumnWidth = 190;
+
+template<typename Widget>
+Widget *named(const char *name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                      | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tavolin"));
+
+    // Left column: drive, folder and file lists.
+    auto *drive1 = named<QComboBox>("Drive1", this);
+    auto *dir1 = named<QListWidget>("Dir1", this);
+    auto *file1 = named<QListView>("File1", this);
+    auto *left = new QVBoxLayout;
+    left->addWidget(drive1);
+    left->addWidget(dir1, 1);
+    left->addWidget(file1, 1);
+
+    // Middle: the path field above the listing.
+    auto *text1 = named<QLineEdit>("Text1", this);
+    text1->setReadOnly(true);
+    auto *txtM = named<QPlainTextEdit>("txtM", this);
+    txtM->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtM->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *text2 = named<QLineEdit>("Text2", this);
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(text1);
+    middle->addWidget(txtM, 1);
+
+    // Right column: count, options, scan, history, clear, save, end.
+    auto *label1 = named<QLabel>("Label1", this);
+    auto *check1 = named<QCheckBox>("Check1", this);
+    auto *check2 = named<QCheckBox>("Check2", this);
+    auto *check3 = named<QCheckBox>("Check3", this);
+    auto *check4 = named<QCheckBox>("Check4", this);
+    auto *check5 = named<QCheckBox>("Check5", this);
+    auto *cmdStart = named<QPushButton>("cmdStart", this);
+    auto *check6 = named<QCheckBox>("Check6", this);
+    auto *back = named<QPushButton>("Command2_0", this);
+    auto *label2 = named<QLabel>("Label2", this);
+    label2->setAlignment(Qt::AlignCenter);
+    label2->setMinimumWidth(24);
+    auto *forward = named<QPushButton>("Command2_1", this);
+    auto *command4 = named<QPushButton>("Command4", this);
+    auto *command1 = named<QPushButton>("Command1", this);
+    auto *cmdEnd = named<QPushButton>("cmdEnd", this);
+
+    auto *history = new QHBoxLayout;
+    history->addWidget(back);
+    history->addWidget(label2);
+    history->addWidget(forward);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(label1);
+    right->addSpacing(6);
+    for (QCheckBox *option : {check1, check2, check3, check4, check5})
+        right->addWidget(option);
+    right->addSpacing(6);
+    right->addWidget(cmdStart);
+    right->addSpacing(12);
+    right->addWidget(check6);
+    right->addLayout(history);
+    right->addStretch(1);
+    right->addWidget(command4);
+    right->addWidget(command1);
+    right->addSpacing(12);
+    right->addWidget(cmdEnd);
+
+    auto *leftBox = new QWidget(this);
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(kLeftColumnWidth);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto *rightBox = new QWidget(this);
+    rightBox->setLayout(right);
+    rightBox->setFixedWidth(kRightColumnWidth);
+    right->setContentsMargins(0, 0, 0, 0);
+
+    auto *columns = new QHBoxLayout(this);
+    columns->addWidget(leftBox);
+    columns->addLayout(middle, 1);
+    columns->addWidget(rightBox);
+    setFixedSize(kWidth, kHeight);
+
+    m_bindings.window(this, model.window);
+    m_bindings.driveList(drive1, model.Drive1, [&model](const std::string &drive) {
+        model.Drive1.setDrive(drive);
+    });
+    m_bindings.folderList(
+            dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
+    m_bindings.fileList(file1, model.File1);
+    m_bindings.lineEdit(text1, model.Text1);
+    m_bindings.textEdit(txtM, model.txtM);
+    m_bindings.lineEdit(text2, model.Text2);
+    m_bindings.label(label1, model.Label1);
+    m_bindings.label(label2, model.Label2);
+    m_bindings.checkBox(check1, model.Check1);
+    m_bindings.checkBox(check2, model.Check2);
+    m_bindings.checkBox(check3, model.Check3);
+    m_bindings.checkBox(check4, model.Check4);
+    m_bindings.checkBox(check5, model.Check5);
+    m_bindings.checkBox(check6, model.Check6);
+    m_bindings.button(cmdStart, model.cmdStart);
+    m_bindings.button(back, model.Command2[0]);
+    m_bindings.button(forward, model.Command2[1]);
+    m_bindings.button(command4, model.Command4);
+    m_bindings.button(command1, model.Command1);
+    m_bindings.button(cmdEnd, model.cmdEnd);
+}
+
+} // namespace tavolin::mainwindow

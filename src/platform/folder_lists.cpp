@@ -1,0 +1,69 @@
+#include "platform/folder_lists.h"
+
+#include <algorithm>
+
+namespace tavolin::platform {
+
+DriveList::DriveList(Drives &drives, std::string_view initialFolder)
+    : m_drives(drives)
+    , m_drive(drives.driveOf(initialFolder))
+{
+    rememberFolder(initialFolder);
+}
+
+void DriveList::setDrive(std::string_view path)
+{
+    std::string drive = m_drives.driveOf(path);
+    if (drive == m_drive)
+        return;
+    m_drive = std::move(drive);
+    changed.emit();
+    appearanceChanged.emit();
+}
+
+std::string DriveList::currentFolder() const
+{
+    const auto it = m_folders.find(m_drive);
+    return it == m_folders.end() ? m_drive : it->second;
+}
+
+void DriveList::rememberFolder(std::string_view folder)
+{
+    m_folders[m_drives.driveOf(folder)] = std::string(folder);
+}
+
+FolderList::FolderList(FileSystem &fs, std::string_view initialPath)
+    : m_fs(fs)
+    , m_path(fs.pathStyle().withoutTrailingSeparator(initialPath))
+{}
+
+FsResult<void> FolderList::setPath(std::string_view path)
+{
+    std::string folder = m_fs.pathStyle().withoutTrailingSeparator(path);
+    if (auto usable = m_fs.checkFolder(folder); !usable)
+        return usable;
+    if (folder == m_path)
+        return {};
+    m_path = std::move(folder);
+    changed.emit();
+    contentsChanged.emit();
+    return {};
+}
+
+std::vector<std::string> FolderList::subfolders() const
+{
+    std::vector<std::string> folders
+            = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+void FileList::setPath(std::string_view folder)
+{
+    m_path = m_fs.pathStyle().withoutTrailingSeparator(folder);
+    m_names = m_fs.listFiles(m_fs.pathStyle().pathField(m_path))
+                      .value_or(std::vector<std::string>{});
+    changed.emit();
+}
+
+} // namespace tavolin::platform

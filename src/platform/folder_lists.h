@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/drives.h"
+#include "platform/file_system.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Models of the drive list, the folder list and the file list of a window.
+namespace tavolin::platform {
+
+// The drive list: which drive is current, and the folder each drive was last at.
+class DriveList : public Control
+{
+public:
+    DriveList(Drives &drives, std::string_view initialFolder);
+
+    // The root of the current drive.
+    const std::string &drive() const { return m_drive; }
+
+    // Makes the drive that holds `path` current; runs `changed` when that is another drive.
+    void setDrive(std::string_view path);
+
+    // The folder the current drive was last at: its root until a folder of it was opened.
+    std::string currentFolder() const;
+
+    // Notes `folder` as the current folder of the drive that holds it.
+    void rememberFolder(std::string_view folder);
+
+    std::vector<DriveInfo> available() const { return m_drives.list(); }
+
+    Signal<> changed;
+
+private:
+    Drives &m_drives;
+    std::string m_drive;
+    std::map<std::string, std::string, std::less<>> m_folders;
+};
+
+// The folder list: the current folder of a window, and the folders around it.
+class FolderList : public Control
+{
+public:
+    FolderList(FileSystem &fs, std::string_view initialPath);
+
+    // The current folder, without a trailing separator except at a drive root.
+    const std::string &path() const { return m_path; }
+
+    // Opens `path` (a trailing separator is dropped). Fails, changing nothing, when the folder
+    // cannot be opened; runs `changed` when the folder is another one.
+    FsResult<void> setPath(std::string_view path);
+
+    // The folders inside the current one, sorted by name, for the view.
+    std::vector<std::string> subfolders() const;
+
+    // Tells the view that the folders inside the current one have changed.
+    void refresh() { contentsChanged.emit(); }
+
+    Signal<> changed;
+    Signal<> contentsChanged;
+
+private:
+    FileSystem &m_fs;
+    std::string m_path;
+};
+
+// The file list: the ordinary files of a folder, for display only.
+class FileList : public Control
+{
+public:
+    explicit FileList(FileSystem &fs)
+        : m_fs(fs)
+    {}
+
+    const std::string &path() const { return m_path; }
+
+    // Shows the files of `folder` (a trailing separator is dropped); the list is read anew.
+    void setPath(std::string_view folder);
+
+    const std::vector<std::string> &names() const { return m_names; }
+
+    Signal<> changed;
+
+private:
+    FileSystem &m_fs;
+    std::string m_path;
+    std::vector<std::string> m_names;
+};
+
+} // namespace tavolin::platform

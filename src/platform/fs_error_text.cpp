@@ -1,0 +1,26 @@
+#include "platform/fs_error_text.h"
+
+namespace tavolin::platform {
+
+std::string describeFailure(const FsError &error)
+{
+    switch (error.kind) {
+    case FsErrorKind::NotReady:
+        return "ドライブの準備ができていません";
+    case FsErrorKind::NotFound:
+        return "見つかりません";
+    case FsErrorKind::Exists:
+        return "同じ名前のファイルかフォルダがすでにあります";
+    case FsErrorKind::InvalidName:
+        return "名前として使えません";
+    case FsErrorKind::NoPermission:
+        return "アクセスする権限がありません";
+    case FsErrorKind::NoSpace:
+        return "ディスクがいっぱいです";
+    case FsErrorKind::Other:
+        break;
+    }
+    return error.detail.empty() ? std::string("原因不明のエラーです") : error.detail;
+}
+
+} // namespace tavolin::platform

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/folder_lists.h"
+#include "platform/signal.h"
+#include "platform/window_state.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPlainTextEdit;
+class QWidget;
+
+namespace tavolin::platform {
+
+// Keeps widgets and control models in step: a widget shows its model's state and forwards
+// what the user does to it. Everything bound is let go when the Bindings object goes away, so
+// a view must own its Bindings and be destroyed before the models.
+class Bindings
+{
+public:
+    void button(QAbstractButton *widget, Button &model);
+    void checkBox(QCheckBox *widget, CheckBox &model);
+    void label(QLabel *widget, Label &model);
+    void lineEdit(QLineEdit *widget, TextBox &model);
+    // The model's lines end in CR LF, the widget's in LF.
+    void textEdit(QPlainTextEdit *widget, TextBox &model);
+    // `pick` runs with the root of the drive the user chose.
+    void driveList(QComboBox *widget, DriveList &model, std::function<void(std::string)> pick);
+    // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
+    void folderList(QListWidget *widget, FolderList &model, std::function<void(std::string)> open);
+    void fileList(QListView *widget, FileList &model);
+    void window(QWidget *widget, WindowState &model);
+
+private:
+    void keep(Connection connection) { m_connections.push_back(std::move(connection)); }
+
+    std::vector<Connection> m_connections;
+};
+
+} // namespace tavolin::platform

@@ -1,0 +1,109 @@
+#include "support/fake_services.h"
+
+#include "platform/line_reader.h"
+#include "platform/text_codec.h"
+
+namespace tavolin::test {
+
+using platform::FsError;
+using platform::FsErrorKind;
+
+platform::MessageAnswer FakeDialogs::showMessage(std::string_view text,
+                                                 std::string_view title,
+                                                 platform::MessageButtons buttons,
+                                                 platform::MessageIcon icon)
+{
+    messages.push_back({std::string(text), std::string(title), buttons, icon});
+    if (onMessage)
+        onMessage(messages.back());
+    if (messageAnswers.empty())
+        return platform::MessageAnswer::Ok;
+    const auto answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakeDialogs::askSaveFileName(const platform::FileDialogSettings &s)
+{
+    fileDialogs.push_back({true, s});
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakeDialogs::askOpenFileName(const platform::FileDialogSettings &s)
+{
+    fileDialogs.push_back({false, s});
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::string FakeDialogs::askText(std::string_view prompt, std::string_view title)
+{
+    textPrompts.emplace_back(prompt, title);
+    if (textAnswers.empty())
+        return {};
+    auto answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}
+
+std::vector<std::string> FakeDialogs::messageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const auto &m : messages)
+        texts.push_back(m.text);
+    return texts;
+}
+
+FakeDrives::FakeDrives(std::vector<std::string> roots)
+    : m_roots(std::move(roots))
+{}
+
+std::vector<platform::DriveInfo> FakeDrives::list()
+{
+    std::vector<platform::DriveInfo> drives;
+    for (const auto &root : m_roots)
+        drives.push_back({root, {}});
+    return drives;
+}
+
+std::string FakeDrives::driveOf(std::string_view path)
+{
+    std::string best;
+    for (const auto &root : m_roots) {
+        if (path.starts_with(root) && root.size() > best.size())
+            best = root;
+    }
+    // "D:" names the drive D:\ too.
+    return best.empty() ? std::string(path.substr(0, 2)) + "\\" : best;
+}
+
+platform::FsResult<void> FakeTextFiles::writeText(std::string_view path, std::string_view text)
+{
+    if (failWrites)
+        return std::unexpected(*failWrites);
+    files[std::string(path)] = platform::textfile::encode(text);
+    return {};
+}
+
+platform::FsResult<void> FakeTextFiles::readLines(std::string_view path, const LineHandler &onLine)
+{
+    const auto it = files.find(path);
+    if (it == files.end())
+        return std::unexpected(FsError{FsErrorKind::NotFound, "no such file"});
+    platform::LineReader reader([&](std::string_view line) {
+        ++lineReads;
+        return onLine(line);
+    });
+    if (reader.feed(it->second))
+        reader.finish();
+    return {};
+}
+
+} // namespace tavolin::test

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/drives.h"
+#include "platform/process.h"
+#include "platform/text_files.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Test doubles for the platform services other than the file system. Each records what was
+// asked of it and answers from what the test put in.
+namespace tavolin::test {
+
+struct ShownMessage
+{
+    std::string text;
+    std::string title;
+    platform::MessageButtons buttons;
+    platform::MessageIcon icon;
+};
+
+struct ShownFileDialog
+{
+    bool save;
+    platform::FileDialogSettings settings;
+};
+
+class FakeDialogs : public platform::Dialogs
+{
+public:
+    platform::MessageAnswer showMessage(std::string_view text,
+                                        std::string_view title,
+                                        platform::MessageButtons buttons,
+                                        platform::MessageIcon icon) override;
+    std::optional<std::string> askSaveFileName(const platform::FileDialogSettings &s) override;
+    std::optional<std::string> askOpenFileName(const platform::FileDialogSettings &s) override;
+    std::string askText(std::string_view prompt, std::string_view title) override;
+
+    // The texts of the messages shown so far.
+    std::vector<std::string> messageTexts() const;
+
+    std::vector<ShownMessage> messages;
+    std::deque<platform::MessageAnswer> messageAnswers; // then Ok
+    std::vector<ShownFileDialog> fileDialogs;
+    std::deque<std::optional<std::string>> fileAnswers; // then cancel
+    std::vector<std::pair<std::string, std::string>> textPrompts;
+    std::deque<std::string> textAnswers;                 // then "" (cancel)
+    std::function<void(const ShownMessage &)> onMessage; // runs while a message is shown
+};
+
+// Drives "C:\", "D:\", "E:\" in the Windows style, or any roots a test gives; the drive of a
+// path is the longest root it starts with.
+class FakeDrives : public platform::Drives
+{
+public:
+    explicit FakeDrives(std::vector<std::string> roots = {"C:\\", "D:\\", "E:\\"});
+
+    std::vector<platform::DriveInfo> list() override;
+    std::string driveOf(std::string_view path) override;
+
+private:
+    std::vector<std::string> m_roots;
+};
+
+class FakeProcess : public platform::ProcessServices
+{
+public:
+    bool anotherInstanceRunning() override { return anotherRunning; }
+    std::string programFolder() override { return programPath; }
+    std::string currentFolder() override { return currentPath; }
+    void exitNow() override { ++exits; }
+
+    bool anotherRunning = false;
+    std::string programPath = "D:\\Tools\\Lister";
+    std::string currentPath = "C:\\";
+    int exits = 0;
+};
+
+// Text files in memory, stored as the bytes that would be on disk.
+class FakeTextFiles : public platform::TextFiles
+{
+public:
+    platform::FsResult<void> writeText(std::string_view path, std::string_view text) override;
+    platform::FsResult<void> readLines(std::string_view path, const LineHandler &onLine) override;
+
+    std::map<std::string, std::string, std::less<>> files; // path -> bytes
+    std::optional<platform::FsError> failWrites;
+    int lineReads = 0; // lines handed out by readLines, to see that reading stops early
+};
+
+} // namespace tavolin::test
