@@ -16,7 +16,6 @@ constexpr std::string_view kAlreadyRunning = "すでに立ち上がってます"
 constexpr std::string_view kDriveNotReady = "準備が出来てないドライブだよ";
 constexpr std::string_view kNothingToSave = "保存するデータがないよ";
 constexpr std::string_view kCountCaption = "ファイル数 = ";
-constexpr std::string_view kFolderUnreadable = "フォルダを読めませんでした。";
 
 const platform::FileDialogSettings kSaveDialog{
         "Title.txt", "ファイル名を保存", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
@@ -114,8 +113,8 @@ void FrmMain::cmdStart_Click()
     const auto scan = listing::scanFolder(
             m_services.fs, Text1.text(), keep ? m_fileCount : 0, listingOptions());
     if (!scan) {
-        m_services.dialogs.showMessage(std::string(kFolderUnreadable) + "\n" + Text1.text() + "\n"
-                                       + platform::describeFailure(scan.error()));
+        m_services.dialogs.showMessage(
+                platform::describeUnreadableFolder(Text1.text(), scan.error()));
         return;
     }
 

@@ -112,6 +112,51 @@ private:
     int m_value = 0;
 };
 
+// One option button of a group; the window keeps exactly one of the group selected.
+class OptionButton : public Control
+{
+public:
+    explicit OptionButton(std::string caption, bool value = false, bool enabled = true)
+        : Control(enabled)
+        , m_caption(std::move(caption))
+        , m_value(value)
+    {}
+
+    const std::string &caption() const { return m_caption; }
+    bool value() const { return m_value; }
+
+    // Runs `clicked` when the button becomes selected.
+    void setValue(bool value)
+    {
+        if (m_value == value)
+            return;
+        m_value = value;
+        if (value)
+            clicked.emit();
+        appearanceChanged.emit();
+    }
+
+    Signal<> clicked;
+
+private:
+    std::string m_caption;
+    bool m_value;
+};
+
+// A frame around other controls, with or without a caption.
+class Frame : public Control
+{
+public:
+    explicit Frame(std::string caption = {})
+        : m_caption(std::move(caption))
+    {}
+
+    const std::string &caption() const { return m_caption; }
+
+private:
+    std::string m_caption;
+};
+
 // A text box or text area.
 class TextBox : public Control
 {

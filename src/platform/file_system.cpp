@@ -17,7 +17,18 @@ FsResult<void> checkFileName(std::string_view name, const PathStyle &style, std:
         return invalid("the name contains a NUL byte");
     if (name.size() > maxBytes)
         return invalid("the name is too long");
+    if (style.hidesDotNames() && name.starts_with('.'))
+        return std::unexpected(FsError{FsErrorKind::HiddenName, "the name would be hidden"});
     return {};
+}
+
+FsResult<void>
+FileSystem::renameFile(std::string_view folder, std::string_view from, std::string_view to)
+{
+    auto renamer = openForRenaming(folder);
+    if (!renamer)
+        return std::unexpected(renamer.error());
+    return (*renamer)->rename(from, to);
 }
 
 } // namespace tavolin::platform

@@ -12,6 +12,7 @@ enum class FsErrorKind {
     NotFound,     // the file or folder does not exist
     Exists,       // the target name is taken
     InvalidName,  // not one valid file name: empty, ".", "..", a separator, NUL, too long
+    HiddenName,   // a name the system hides (one starting with "."): the program could not see it
     NoPermission, // the system refused access
     NoSpace,      // the file system is full
     Other,

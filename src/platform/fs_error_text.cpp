@@ -13,6 +13,8 @@ std::string describeFailure(const FsError &error)
         return "同じ名前のファイルかフォルダがすでにあります";
     case FsErrorKind::InvalidName:
         return "名前として使えません";
+    case FsErrorKind::HiddenName:
+        return "「.」で始まる名前は隠しファイルになり、一覧に出なくなるので使えません";
     case FsErrorKind::NoPermission:
         return "アクセスする権限がありません";
     case FsErrorKind::NoSpace:
@@ -21,6 +23,15 @@ std::string describeFailure(const FsError &error)
         break;
     }
     return error.detail.empty() ? std::string("原因不明のエラーです") : error.detail;
+}
+
+std::string describeUnreadableFolder(std::string_view folder, const FsError &error)
+{
+    std::string text = "フォルダを読めませんでした。\n";
+    text += folder;
+    text += '\n';
+    text += describeFailure(error);
+    return text;
 }
 
 } // namespace tavolin::platform

@@ -18,6 +18,9 @@ public:
 
     char separator() const { return m_separator; }
 
+    // Whether the system hides names that start with "." (POSIX does, Windows does not).
+    bool hidesDotNames() const { return m_kind == Kind::Posix; }
+
     // True for a folder path that is a drive root ("D:\", or "/" on POSIX).
     bool isDriveRoot(std::string_view folder) const;
 

@@ -153,25 +153,60 @@ FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::s
     return static_cast<std::int64_t>(info.st_size);
 }
 
-FsResult<void>
-PosixFileSystem::renameFile(std::string_view folder, std::string_view from, std::string_view to)
+namespace {
+
+class PosixFolderRenamer final : public FolderRenamer
 {
-    const FolderHandle dir{std::string(folder)};
-    if (!dir.isOpen())
-        return lastError();
-    if (auto valid = checkFileName(from, m_style, dir.maxNameBytes()); !valid)
-        return valid;
-    if (auto valid = checkFileName(to, m_style, dir.maxNameBytes()); !valid)
-        return valid;
+public:
+    PosixFolderRenamer(int fd, std::size_t maxNameBytes)
+        : m_fd(fd)
+        , m_maxNameBytes(maxNameBytes)
+    {}
+    ~PosixFolderRenamer() override { ::close(m_fd); }
+    PosixFolderRenamer(const PosixFolderRenamer &) = delete;
+    PosixFolderRenamer &operator=(const PosixFolderRenamer &) = delete;
 
-    const std::string source(from);
-    const std::string target(to);
-    if (::renameat2(dir.fd(), source.c_str(), dir.fd(), target.c_str(), RENAME_NOREPLACE) == 0)
-        return {};
-    if (errno != EINVAL)
-        return lastError();
+    FsResult<void> rename(std::string_view from, std::string_view to) override
+    {
+        const PathStyle style = PathStyle::posix();
+        if (auto valid = checkFileName(from, style, m_maxNameBytes); !valid)
+            return valid;
+        if (auto valid = checkFileName(to, style, m_maxNameBytes); !valid)
+            return valid;
+        const std::string source(from);
+        const std::string target(to);
+        if (::renameat2(m_fd, source.c_str(), m_fd, target.c_str(), RENAME_NOREPLACE) == 0)
+            return {};
+        if (errno != EINVAL)
+            return lastError();
+        return detail::renameByLinking(m_fd, source.c_str(), target.c_str());
+    }
 
-    return detail::renameByLinking(dir.fd(), source.c_str(), target.c_str());
+    bool isSameFile(std::string_view first, std::string_view second) override
+    {
+        struct stat a
+        {
+        }, b{};
+        return ::fstatat(m_fd, std::string(first).c_str(), &a, AT_SYMLINK_NOFOLLOW) == 0
+               && ::fstatat(m_fd, std::string(second).c_str(), &b, AT_SYMLINK_NOFOLLOW) == 0
+               && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    }
+
+private:
+    int m_fd;
+    std::size_t m_maxNameBytes;
+};
+
+} // namespace
+
+FsResult<std::unique_ptr<FolderRenamer>> PosixFileSystem::openForRenaming(std::string_view folder)
+{
+    const int fd = ::open(std::string(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    const long limit = ::fpathconf(fd, _PC_NAME_MAX);
+    return std::make_unique<PosixFolderRenamer>(
+            fd, limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes);
 }
 
 FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)

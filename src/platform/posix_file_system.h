@@ -13,8 +13,7 @@ public:
     FsResult<void> checkFolder(std::string_view folder) override;
     FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
     FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) override;
-    FsResult<void>
-    renameFile(std::string_view folder, std::string_view from, std::string_view to) override;
+    FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) override;
     FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
 
 private:

@@ -38,6 +38,31 @@ const FakeFileSystem::Folder *FakeFileSystem::findFolder(std::string_view path) 
     return it == m_folders.end() ? nullptr : &it->second;
 }
 
+namespace {
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+} // namespace
+
+FakeFileSystem::Entry *FakeFileSystem::findEntryAnyCase(Folder &folder, std::string_view name)
+{
+    if (Entry *exact = findEntry(folder, name); exact || !m_ignoresCase)
+        return exact;
+    for (Entry &entry : folder.entries) {
+        if (lowered(entry.name) == lowered(name))
+            return &entry;
+    }
+    return nullptr;
+}
+
 void FakeFileSystem::Folder::add(Entry entry)
 {
     indexByName[entry.name] = entries.size();
@@ -105,9 +130,46 @@ FsResult<std::int64_t> FakeFileSystem::fileSize(std::string_view folderPath, std
     return entry->size;
 }
 
-FsResult<void>
-FakeFileSystem::renameFile(std::string_view folderPath, std::string_view from, std::string_view to)
+class FakeFileSystem::Renamer final : public platform::FolderRenamer
 {
+public:
+    Renamer(FakeFileSystem &fs, std::string folder)
+        : m_fs(fs)
+        , m_folder(std::move(folder))
+    {}
+
+    FsResult<void> rename(std::string_view from, std::string_view to) override
+    {
+        return m_fs.rename(m_folder, from, to);
+    }
+
+    bool isSameFile(std::string_view first, std::string_view second) override
+    {
+        Folder *folder = m_fs.findFolder(m_folder);
+        if (!folder)
+            return false;
+        const Entry *a = m_fs.findEntryAnyCase(*folder, first);
+        return a && a == m_fs.findEntryAnyCase(*folder, second);
+    }
+
+private:
+    FakeFileSystem &m_fs;
+    std::string m_folder;
+};
+
+FsResult<std::unique_ptr<platform::FolderRenamer>>
+FakeFileSystem::openForRenaming(std::string_view folderPath)
+{
+    if (auto usable = checkFolder(folderPath); !usable)
+        return std::unexpected(usable.error());
+    return std::make_unique<Renamer>(*this, key(folderPath));
+}
+
+FsResult<void>
+FakeFileSystem::rename(std::string_view folderPath, std::string_view from, std::string_view to)
+{
+    if (beforeRename)
+        beforeRename(from);
     Folder *folder = findFolder(folderPath);
     if (!folder)
         return error(FsErrorKind::NotFound);
@@ -117,17 +179,17 @@ FakeFileSystem::renameFile(std::string_view folderPath, std::string_view from, s
         return valid;
     if (auto valid = platform::checkFileName(to, m_style); !valid)
         return valid;
-    Entry *entry = findEntry(*folder, from);
+    Entry *entry = findEntryAnyCase(*folder, from);
     if (!entry)
         return error(FsErrorKind::NotFound);
-    if (findEntry(*folder, to))
+    if (findEntryAnyCase(*folder, to))
         return error(FsErrorKind::Exists);
-    const std::size_t index = folder->indexByName.find(from)->second;
-    folder->indexByName.erase(folder->indexByName.find(from));
+    const std::string oldName = entry->name;
+    const std::size_t index = folder->indexByName.find(oldName)->second;
+    folder->indexByName.erase(folder->indexByName.find(oldName));
     folder->indexByName[std::string(to)] = index;
     entry->name = std::string(to);
-    m_log.push_back("rename " + key(folderPath) + ": " + std::string(from) + " -> "
-                    + std::string(to));
+    m_log.push_back("rename " + key(folderPath) + ": " + oldName + " -> " + std::string(to));
     return {};
 }
 

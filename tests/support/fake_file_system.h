@@ -2,7 +2,9 @@
 
 #include "platform/file_system.h"
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,8 +25,8 @@ public:
     platform::FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
     platform::FsResult<std::int64_t> fileSize(std::string_view folder,
                                               std::string_view name) override;
-    platform::FsResult<void>
-    renameFile(std::string_view folder, std::string_view from, std::string_view to) override;
+    platform::FsResult<std::unique_ptr<platform::FolderRenamer>>
+    openForRenaming(std::string_view folder) override;
     platform::FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
 
     // Setting up. Folders are created with their parents.
@@ -38,6 +40,12 @@ public:
     void failFolder(std::string_view folder, platform::FsError error);
     // Makes fileSize fail for one file (it vanished after being listed, say).
     void failSize(std::string_view folder, std::string_view name);
+
+    // Makes names match whatever their case, as on vfat: a rename to the same name in another
+    // case then fails with Exists, since the target "exists".
+    void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
+    // Runs before each rename, so that a test can change the folder half-way through a batch.
+    std::function<void(std::string_view from)> beforeRename;
 
     bool hasFolder(std::string_view path) const;
     // The names of the files in `folder`, in directory order.
@@ -67,8 +75,14 @@ private:
     Folder *findFolder(std::string_view path);
     const Folder *findFolder(std::string_view path) const;
     Entry *findEntry(Folder &folder, std::string_view name);
+    Entry *findEntryAnyCase(Folder &folder, std::string_view name);
+    platform::FsResult<void>
+    rename(std::string_view folderPath, std::string_view from, std::string_view to);
+
+    class Renamer;
 
     platform::PathStyle m_style;
+    bool m_ignoresCase = false;
     std::map<std::string, Folder> m_folders;
     std::vector<std::string> m_log;
 };

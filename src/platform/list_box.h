@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/controls.h"
+
+#include <string>
+#include <vector>
+
+namespace tavolin::platform {
+
+// A list box: rows of text in the order they were added (it never sorts), and at most one
+// selected row. Rows are numbered from 0; "no selection" is row -1.
+//
+// `clicked` runs when the selection moves to another row, whether the user or the program
+// moved it; setting the row that is already selected runs nothing, and neither does losing the
+// selection (by clearing, by removing the selected row, or by selecting a row the list lacks).
+//
+// For the view: `reset` after the rows were replaced wholesale (clear, assign), `rowChanged`,
+// `rowInserted` and `rowRemoved` after a single-row edit, `selectionChanged` after any change
+// of the selected row.
+class ListBox : public Control
+{
+public:
+    int count() const { return static_cast<int>(m_rows.size()); }
+    const std::vector<std::string> &rows() const { return m_rows; }
+
+    // The text of row `index`; empty for a row the list lacks.
+    const std::string &text(int index) const;
+
+    void add(std::string text);
+    void insert(int index, std::string text);
+    void replace(int index, std::string text);
+    void remove(int index);
+    void clear();
+    // Replaces every row at once.
+    void assign(std::vector<std::string> rows);
+
+    int selectedRow() const { return m_selected; }
+    const std::string &selectedText() const { return text(m_selected); }
+
+    // Selects `row`; a row the list lacks (also -1) leaves it without selection.
+    void setSelectedRow(int row);
+
+    Signal<> clicked;
+    Signal<> reset;
+    Signal<int> rowChanged;
+    Signal<int> rowInserted;
+    Signal<int> rowRemoved;
+    Signal<> selectionChanged;
+
+private:
+    bool holds(int index) const { return index >= 0 && index < count(); }
+    void dropSelection();
+
+    std::vector<std::string> m_rows;
+    int m_selected = -1;
+};
+
+} // namespace tavolin::platform

@@ -1,0 +1,37 @@
+#include "rename/rename_scan.h"
+
+#include "listing/get_file_list.h"
+#include "listing/split_extension.h"
+
+#include <unordered_set>
+
+namespace tavolin::rename {
+
+platform::FsResult<RenameScan> scanForRenaming(platform::FileSystem &fs, std::string_view pattern)
+{
+    std::vector<std::string> names;
+    const auto foundAny = listing::GetFileList(fs, pattern, names);
+    if (!foundAny)
+        return std::unexpected(foundAny.error());
+
+    RenameScan scan;
+    scan.foundAny = *foundAny;
+    scan.namesFound = static_cast<std::int64_t>(names.size()) - 1;
+    scan.names.reserve(names.size());
+    scan.bases.reserve(names.size());
+    scan.extensions.reserve(names.size());
+    std::unordered_set<std::string> seen;
+    for (std::string &name : names) {
+        listing::NameParts parts = listing::SplitExtension(name);
+        if (parts.base.empty())
+            continue;
+        if (!parts.extension.empty() && seen.insert(parts.extension).second)
+            scan.distinctExtensions.push_back(parts.extension);
+        scan.names.push_back(std::move(name));
+        scan.bases.push_back(std::move(parts.base));
+        scan.extensions.push_back(std::move(parts.extension));
+    }
+    return scan;
+}
+
+} // namespace tavolin::rename

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin::rename {
+
+// The files of a folder as the rename lists show them: row i is the i-th file the enumeration
+// delivered whose base name is not empty (a name such as ".txt" gets no row).
+struct RenameScan
+{
+    std::vector<std::string> names;      // current full names
+    std::vector<std::string> bases;      // their base names
+    std::vector<std::string> extensions; // their extensions, with the dot, or empty
+    // Each non-empty extension once, compared exactly (".txt" and ".TXT" differ), in the order
+    // of first appearance.
+    std::vector<std::string> distinctExtensions;
+    std::int64_t namesFound = 0; // every name enumerated, also those that got no row
+    bool foundAny = false;
+};
+
+// Fails only when the folder cannot be read.
+platform::FsResult<RenameScan> scanForRenaming(platform::FileSystem &fs, std::string_view pattern);
+
+} // namespace tavolin::rename

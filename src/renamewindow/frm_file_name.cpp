@@ -1,0 +1,206 @@
+#include "renamewindow/frm_file_name.h"
+
+#include "platform/fs_error_text.h"
+#include "rename/apply_renames.h"
+#include "rename/numbered_names.h"
+#include "rename/rename_scan.h"
+
+namespace tavolin::renamewindow {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+constexpr std::string_view kCountCaption = "ファイル数 = ";
+constexpr std::string_view kFirstConfirmation = "変更を適用してもいい？";
+constexpr std::string_view kSecondConfirmation = "ほんとにいいの？";
+constexpr std::string_view kRenamedReport = "変更されました。";
+constexpr std::string_view kFolderChanged
+        = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
+          "\nファイル名は変更していません。";
+
+std::string refusedRenameReport(const rename::RenameOutcome &outcome)
+{
+    const rename::RenameFailure &failure = *outcome.failure;
+    std::string text;
+    if (failure.row < 0) {
+        text = "フォルダを開けませんでした。\n" + platform::describeFailure(failure.error);
+    } else {
+        text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
+        text += platform::describeFailure(failure.error);
+    }
+    text += "\n\n";
+    if (outcome.renamed == 0)
+        text += "変更したファイルはありません。";
+    else
+        text += "それまでに" + std::to_string(outcome.renamed) + "個のファイルを変更しました。";
+    text += "\nここで止めました。";
+    return text;
+}
+
+} // namespace
+
+FrmFileName::FrmFileName(Module1 &module, const RenameWindowServices &services)
+    : m_module(module)
+    , m_services(services)
+{
+    cmdStart.clicked.connect([this] { cmdStart_Click(); });
+    Command2.clicked.connect([this] { Command2_Click(); });
+    Command1.clicked.connect([this] { Command1_Click(); });
+    Check1.clicked.connect([this] { Check1_Click(); });
+    List1.clicked.connect([this] { List1_Click(); });
+    List2[0].clicked.connect([this] { List2_Click(0); });
+    List2[1].clicked.connect([this] { List2_Click(1); });
+    Text3.changed.connect([this] { Text3_Change(); });
+    Option1[0].clicked.connect([this] { Option1[1].setValue(false); });
+    Option1[1].clicked.connect([this] { Option1[0].setValue(false); });
+}
+
+void FrmFileName::Form_Load()
+{
+    Command2.setEnabled(false);
+    // One separator is appended whatever the folder: at the root the field ends in two.
+    Text1.setText(m_services.process.programFolder() + style().separator());
+    Label1.setCaption(std::string(kCountCaption));
+    window.setWidthTwips(kNarrowWidth);
+    Command5.setVisible(false);
+}
+
+void FrmFileName::cmdStart_Click()
+{
+    platform::BusyPointer busy(window);
+    m_module.flgFileName = 1;
+    m_module.strRenamePath = Text1.text();
+    m_scannedPattern = Text1.text();
+    List1.clear();
+    List2[0].clear();
+    List2[1].clear();
+    List3[0].clear();
+    List3[1].clear();
+    Text3.setText({});
+    Text4.setText({});
+
+    auto scan = rename::scanForRenaming(m_services.fs, Text1.text());
+    if (!scan) {
+        Text2.setText("False");
+        m_services.dialogs.showMessage(
+                platform::describeUnreadableFolder(Text1.text(), scan.error()));
+        return;
+    }
+    Text2.setText(scan->foundAny ? "True" : "False");
+    Label1.setCaption(std::string(kCountCaption) + std::to_string(scan->namesFound));
+    List1.assign(std::move(scan->names));
+    List2[0].assign(std::move(scan->bases));
+    List2[1].assign(std::move(scan->extensions));
+    List3[0].assign(scan->distinctExtensions);
+    List3[1].assign(std::move(scan->distinctExtensions));
+}
+
+void FrmFileName::Command2_Click()
+{
+    if (Check1.value() == 1) {
+        const auto position
+                = Option1[0].value() ? rename::NumberPosition::Head : rename::NumberPosition::End;
+        List2[0].assign(rename::MakeNumberedNames(List1.count(), Text3.text(), position));
+    } else if (List2[0].selectedRow() >= 0 && !List2[0].selectedText().empty()
+               && !Text3.text().empty()) {
+        List2[0].replace(m_module.intNameRow, Text3.text());
+    }
+    m_module.flgFileName = 1;
+}
+
+void FrmFileName::Command1_Click()
+{
+    auto &dialogs = m_services.dialogs;
+    if (dialogs.showMessage(kFirstConfirmation, platform::kProgramName, MessageButtons::OkCancel)
+        != MessageAnswer::Ok)
+        return;
+    if (dialogs.showMessage(kSecondConfirmation, platform::kProgramName, MessageButtons::OkCancel)
+        != MessageAnswer::Ok)
+        return;
+    if (List1.count() > 0) {
+        // The names were read from the folder of the last scan; the chooser may have named
+        // another folder since, and renaming there could touch files nobody listed.
+        if (m_module.strRenamePath != m_scannedPattern)
+            dialogs.showMessage(kFolderChanged);
+        else
+            renameAll();
+    }
+    m_module.flgFileName = 1;
+}
+
+void FrmFileName::renameAll()
+{
+    platform::BusyPointer busy(window);
+    const std::string folder = style().splitPattern(m_scannedPattern).folder;
+    const rename::RenameOutcome outcome = rename::ApplyRenames(
+            m_services.fs, folder, List1.rows(), List2[0].rows(), List2[1].rows(), [this](int row) {
+                selectRow(row);
+            });
+    if (outcome.failure)
+        m_services.dialogs.showMessage(refusedRenameReport(outcome));
+    else if (outcome.renamed > 0)
+        m_services.dialogs.showMessage(std::to_string(outcome.renamed)
+                                       + std::string(kRenamedReport));
+    // Also after a refused rename: the lists then show the folder as it now is.
+    cmdStart_Click();
+}
+
+void FrmFileName::selectRow(int row)
+{
+    List1.setSelectedRow(row);
+    List2[0].setSelectedRow(row);
+    List2[1].setSelectedRow(row);
+}
+
+void FrmFileName::Check1_Click()
+{
+    const bool numbering = Check1.value() != 0;
+    Frame1.setEnabled(numbering);
+    Option1[0].setEnabled(numbering);
+    Option1[1].setEnabled(numbering);
+}
+
+void FrmFileName::List1_Click()
+{
+    List2[0].setSelectedRow(List1.selectedRow());
+    List2[1].setSelectedRow(List1.selectedRow());
+    m_module.flgFileName = 1;
+}
+
+void FrmFileName::List2_Click(int index)
+{
+    if (index == 0) {
+        if (!List2[0].selectedText().empty()) {
+            const int row = List2[0].selectedRow();
+            Text3.setText(List2[0].selectedText());
+            Text3.setFocus();
+            makeDefault(Command2);
+            m_module.intNameRow = row;
+            List1.setSelectedRow(row);
+            List2[1].setSelectedRow(row);
+        } else {
+            makeDefault(cmdStart);
+        }
+    } else {
+        const int row = List2[1].selectedRow();
+        List1.setSelectedRow(row);
+        List2[0].setSelectedRow(row);
+    }
+    m_module.flgFileName = 1;
+}
+
+void FrmFileName::Text3_Change()
+{
+    Command2.setEnabled(Text3.text() != List1.selectedText());
+}
+
+void FrmFileName::makeDefault(platform::Button &button)
+{
+    for (platform::Button *candidate : {&cmdStart, &Command2, &Command4})
+        candidate->setDefault(candidate == &button);
+}
+
+} // namespace tavolin::renamewindow

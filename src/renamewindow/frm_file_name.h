@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/module1.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/list_box.h"
+#include "platform/process.h"
+#include "platform/text_files.h"
+#include "platform/window_state.h"
+
+#include <array>
+#include <string>
+
+namespace tavolin::renamewindow {
+
+struct RenameWindowServices
+{
+    platform::FileSystem &fs;
+    platform::Dialogs &dialogs;
+    platform::TextFiles &textFiles;
+    platform::ProcessServices &process;
+};
+
+// The batch-rename window: the files of a folder in three columns (current name, planned base
+// name, planned extension) kept in step on every selection, numbering and single edits of the
+// planned names, the extension panel, and the renames themselves. Holds every control's state
+// and runs every handler; the view only shows the controls and forwards what the user does.
+class FrmFileName
+{
+public:
+    // Window widths in twips: the extension panel lies beyond the narrow one.
+    static constexpr int kNarrowWidth = 8600;
+    static constexpr int kWideWidth = 11000;
+
+    FrmFileName(Module1 &module, const RenameWindowServices &services);
+    FrmFileName(const FrmFileName &) = delete;
+    FrmFileName &operator=(const FrmFileName &) = delete;
+
+    // The opening steps; they run each time the window is created.
+    void Form_Load();
+
+    void cmdStart_Click(); // the rename scan
+    void Command2_Click(); // numbering, or one planned name
+    void Command1_Click(); // the renames on disk
+    void Check1_Click();
+    void List1_Click();
+    void List2_Click(int index);
+    void Text3_Change();
+
+private:
+    Module1 &m_module;
+    RenameWindowServices m_services;
+    std::string m_scannedPattern; // the folder field as the last scan read it
+
+public:
+    platform::WindowState window{kNarrowWidth};
+    platform::TextBox Text1; // the rename folder, ending in the separator
+    platform::Button cmdDialog{"参照"};
+    platform::TextBox Text2{{}, /*visible=*/false};
+    platform::TextBox Text3; // the planned base name being edited
+    platform::Button Command2{"変更", /*enabled=*/false};
+    platform::CheckBox Check1{"連番にする"};
+    platform::Frame Frame1;
+    std::array<platform::OptionButton, 2> Option1{
+            platform::OptionButton{"先頭に数値", true, false},
+            platform::OptionButton{"最後に数値", false, false}};
+    std::array<platform::Label, 3> Label2{platform::Label{"元ファイル名"},
+                                          platform::Label{"変更ファイル名"},
+                                          platform::Label{"拡張子"}};
+    platform::ListBox List1;                // current names
+    std::array<platform::ListBox, 2> List2; // planned base names, planned extensions
+    platform::Label Label1{"ファイル数 = "};
+    platform::Button cmdStart{"取得"};
+    platform::Button Command6{"取得後Textから読込"};
+    platform::Button Command1{"ﾌｧｲﾙ名を変更"};
+    platform::Button Command3{"拡張子変換>>"};
+    platform::Button cmdEnd{"終了"};
+    platform::Button Command5{"<<適用"};
+    platform::Frame Frame2{"拡張子変換"};
+    platform::TextBox Text4; // the replacement extension being edited
+    platform::Button Command4{"変更"};
+    std::array<platform::ListBox, 2> List3; // extensions found, their replacements
+
+private:
+    const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
+    void makeDefault(platform::Button &button);
+    void selectRow(int row);
+    void renameAll();
+};
+
+} // namespace tavolin::renamewindow
