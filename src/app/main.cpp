@@ -1,8 +1,6 @@
-// Tavolin: builds the real platform services, the shared state and the main window, and runs
-// the event loop. No rule of the program lives here.
-#include "app/module1.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/main_window_view.h"
+// Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
+// of the program lives here.
+#include "app/windows.h"
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_drives.h"
@@ -21,12 +19,9 @@ int main(int argc, char *argv[])
     tavolin::platform::QtDialogs dialogs;
     tavolin::platform::QtTextFiles textFiles;
     tavolin::platform::QtProcessServices process;
-    tavolin::Module1 module;
 
-    tavolin::mainwindow::FrmMain frmMain(module, {fs, drives, dialogs, textFiles, process});
-    if (!frmMain.Form_Load())
+    tavolin::Windows windows({fs, drives, dialogs, textFiles, process});
+    if (!windows.start())
         return 0;
-    tavolin::mainwindow::MainWindowView view(frmMain);
-    view.show();
     return QApplication::exec();
 }

@@ -42,6 +42,7 @@ FrmMain::FrmMain(Module1 &module, const MainWindowServices &services)
     Command1.clicked.connect([this] { Command1_Click(); });
     Command4.clicked.connect([this] { Command4_Click(); });
     cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
+    cmdRename.clicked.connect([this] { cmdRename_Click(); });
 }
 
 bool FrmMain::Form_Load()
@@ -191,6 +192,11 @@ void FrmMain::Command4_Click()
 void FrmMain::cmdEnd_Click()
 {
     m_services.process.exitNow();
+}
+
+void FrmMain::cmdRename_Click()
+{
+    renameWindowRequested.emit();
 }
 
 void FrmMain::openFolder(std::string_view path)

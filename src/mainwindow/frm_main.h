@@ -49,6 +49,10 @@ public:
     void Command1_Click();
     void Command4_Click();
     void cmdEnd_Click();
+    void cmdRename_Click(); // opens the rename window, or brings it to the front
+
+    // Asks for the rename window to be shown.
+    platform::Signal<> renameWindowRequested;
 
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
     // like a drive that is not ready, and nothing changes.
@@ -85,6 +89,7 @@ public:
     platform::Button Command4{"すべてｸﾘｱｰ"};
     platform::Button Command1{"Textに保存"};
     platform::Button cmdEnd{"終了"};
+    platform::Button cmdRename{"ﾌｧｲﾙ名変更"};
 
 private:
     const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }

@@ -76,6 +76,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     label2->setAlignment(Qt::AlignCenter);
     label2->setMinimumWidth(24);
     auto *forward = named<QPushButton>("Command2_1", this);
+    auto *cmdRename = named<QPushButton>("cmdRename", this);
     auto *command4 = named<QPushButton>("Command4", this);
     auto *command1 = named<QPushButton>("Command1", this);
     auto *cmdEnd = named<QPushButton>("cmdEnd", this);
@@ -95,6 +96,8 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     right->addSpacing(12);
     right->addWidget(check6);
     right->addLayout(history);
+    right->addSpacing(12);
+    right->addWidget(cmdRename);
     right->addStretch(1);
     right->addWidget(command4);
     right->addWidget(command1);
@@ -140,6 +143,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     m_bindings.button(command4, model.Command4);
     m_bindings.button(command1, model.Command1);
     m_bindings.button(cmdEnd, model.cmdEnd);
+    m_bindings.button(cmdRename, model.cmdRename);
 }
 
 } // namespace tavolin::mainwindow

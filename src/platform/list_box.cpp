@@ -68,6 +68,29 @@ void ListBox::assign(std::vector<std::string> rows)
         selectionChanged.emit();
 }
 
+void ListBox::replaceAll(std::vector<std::string> rows)
+{
+    if (rows.size() != m_rows.size()) {
+        assign(std::move(rows));
+        return;
+    }
+    m_rows = std::move(rows);
+    reset.emit();
+    if (m_selected != -1)
+        selectionChanged.emit();
+}
+
+void ListBox::clickRow(int row)
+{
+    if (!holds(row))
+        return;
+    if (row != m_selected) {
+        m_selected = row;
+        selectionChanged.emit();
+    }
+    clicked.emit();
+}
+
 void ListBox::setSelectedRow(int row)
 {
     if (!holds(row)) {

@@ -11,8 +11,9 @@ namespace tavolin::platform {
 // selected row. Rows are numbered from 0; "no selection" is row -1.
 //
 // `clicked` runs when the selection moves to another row, whether the user or the program
-// moved it; setting the row that is already selected runs nothing, and neither does losing the
-// selection (by clearing, by removing the selected row, or by selecting a row the list lacks).
+// moved it, and whenever the user clicks a row; the program's setting of the row that is already
+// selected runs nothing, and neither does losing the selection (by clearing, by removing the
+// selected row, or by selecting a row the list lacks).
 //
 // For the view: `reset` after the rows were replaced wholesale (clear, assign), `rowChanged`,
 // `rowInserted` and `rowRemoved` after a single-row edit, `selectionChanged` after any change
@@ -31,14 +32,20 @@ public:
     void replace(int index, std::string text);
     void remove(int index);
     void clear();
-    // Replaces every row at once.
+    // Replaces every row at once; the selection is lost.
     void assign(std::vector<std::string> rows);
+    // Replaces the texts of every row at once, keeping the number of rows and the selection.
+    void replaceAll(std::vector<std::string> rows);
 
     int selectedRow() const { return m_selected; }
     const std::string &selectedText() const { return text(m_selected); }
 
     // Selects `row`; a row the list lacks (also -1) leaves it without selection.
     void setSelectedRow(int row);
+
+    // The user clicked `row` (or moved to it with the keyboard): it is selected, and `clicked`
+    // runs even when it was selected already.
+    void clickRow(int row);
 
     Signal<> clicked;
     Signal<> reset;

@@ -21,9 +21,14 @@ public:
     // Calls `onLine` with each line of the file at `path`, decoded to UTF-8, without its line
     // end (CR LF or LF). A last line without a line end counts; an empty file has no lines.
     // Reading stops early when `onLine` returns false, so a huge file is never read whole.
-    // Fails when the file cannot be opened or read; the lines passed before that stand.
+    // Fails, before any line, when the file cannot be opened; says how reading ended otherwise.
+    enum class ReadEnd {
+        Complete, // every line was passed
+        Stopped,  // `onLine` asked to stop
+        BrokeOff, // the file could not be read to its end; the lines passed before stand
+    };
     using LineHandler = std::function<bool(std::string_view line)>;
-    virtual FsResult<void> readLines(std::string_view path, const LineHandler &onLine) = 0;
+    virtual FsResult<ReadEnd> readLines(std::string_view path, const LineHandler &onLine) = 0;
 };
 
 } // namespace tavolin::platform

@@ -39,16 +39,28 @@ public:
         widthChanged.emit();
     }
 
+    // Whether the window stays in front of every other window.
+    bool topMost() const { return m_topMost; }
+    void setTopMost(bool topMost)
+    {
+        if (m_topMost == topMost)
+            return;
+        m_topMost = topMost;
+        topMostChanged.emit();
+    }
+
     // Asks the view to close the window.
     void close() { closeRequested.emit(); }
 
     Signal<> pointerChanged;
     Signal<> widthChanged;
+    Signal<> topMostChanged;
     Signal<> closeRequested;
 
 private:
     MousePointer m_pointer = MousePointer::Default;
     int m_widthTwips;
+    bool m_topMost = false;
 };
 
 // Shows the busy pointer over a window for as long as it lives, so that the normal pointer

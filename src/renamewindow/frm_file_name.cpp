@@ -4,6 +4,7 @@
 #include "rename/apply_renames.h"
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
+#include "renamewindow/extension_pairs.h"
 
 namespace tavolin::renamewindow {
 
@@ -17,6 +18,12 @@ constexpr std::string_view kCountCaption = "ファイル数 = ";
 constexpr std::string_view kFirstConfirmation = "変更を適用してもいい？";
 constexpr std::string_view kSecondConfirmation = "ほんとにいいの？";
 constexpr std::string_view kRenamedReport = "変更されました。";
+constexpr std::string_view kPanelClosed = "拡張子変換>>";
+constexpr std::string_view kPanelOpen = "拡張子変換<<";
+constexpr std::string_view kScanFirst = "取得してからにして下さい";
+constexpr std::string_view kScanFirstTitle = "Textから取得";
+const platform::FileDialogSettings kReadNamesDialog{
+        "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
           "\nファイル名は変更していません。";
@@ -56,6 +63,14 @@ FrmFileName::FrmFileName(Module1 &module, const RenameWindowServices &services)
     Text3.changed.connect([this] { Text3_Change(); });
     Option1[0].clicked.connect([this] { Option1[1].setValue(false); });
     Option1[1].clicked.connect([this] { Option1[0].setValue(false); });
+    cmdDialog.clicked.connect([this] { cmdDialog_Click(); });
+    cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
+    Command3.clicked.connect([this] { Command3_Click(); });
+    List3[0].clicked.connect([this] { List3_Click(0); });
+    List3[1].clicked.connect([this] { List3_Click(1); });
+    Command4.clicked.connect([this] { Command4_Click(); });
+    Command5.clicked.connect([this] { Command5_Click(); });
+    Command6.clicked.connect([this] { Command6_Click(); });
 }
 
 void FrmFileName::Form_Load()
@@ -195,6 +210,93 @@ void FrmFileName::List2_Click(int index)
 void FrmFileName::Text3_Change()
 {
     Command2.setEnabled(Text3.text() != List1.selectedText());
+}
+
+void FrmFileName::cmdDialog_Click()
+{
+    m_module.flgFileName = 1;
+    folderChooserRequested.emit();
+}
+
+void FrmFileName::cmdEnd_Click()
+{
+    m_module.flgFileName = 0;
+    window.close();
+}
+
+void FrmFileName::Form_Click()
+{
+    m_module.flgFileName = 1;
+}
+
+void FrmFileName::Command3_Click()
+{
+    const bool open = Command3.caption() == kPanelClosed;
+    Command3.setCaption(std::string(open ? kPanelOpen : kPanelClosed));
+    window.setWidthTwips(open ? kWideWidth : kNarrowWidth);
+    Command5.setVisible(open);
+}
+
+void FrmFileName::List3_Click(int index)
+{
+    if (index == 0) {
+        if (List3[0].selectedText().empty()) {
+            makeDefault(cmdStart);
+            return;
+        }
+        const int row = List3[0].selectedRow();
+        Text4.setText(List3[0].selectedText());
+        Text4.setFocus();
+        m_module.intExtRow = row;
+        List3[1].setSelectedRow(row);
+    } else {
+        const int row = List3[1].selectedRow();
+        Text4.setText(List3[1].selectedText());
+        Text4.setFocus();
+        m_module.intExtRow = row;
+        List3[0].setSelectedRow(row);
+    }
+}
+
+void FrmFileName::Command4_Click()
+{
+    if (List3[0].selectedText().empty() || Text4.text().empty())
+        return;
+    List3[1].remove(List3[1].selectedRow());
+    List3[1].insert(m_module.intExtRow, Text4.text());
+    List3[1].setSelectedRow(m_module.intExtRow);
+}
+
+void FrmFileName::Command5_Click()
+{
+    platform::BusyPointer busy(window);
+    std::vector<std::string> extensions = List2[1].rows();
+    if (applyExtensionPairs(extensions, List3[0].rows(), List3[1].rows()))
+        List2[1].replaceAll(std::move(extensions));
+}
+
+void FrmFileName::Command6_Click()
+{
+    if (List1.count() == 0) {
+        m_services.dialogs.showMessage(kScanFirst, kScanFirstTitle);
+        return;
+    }
+    const auto path = m_services.dialogs.askOpenFileName(kReadNamesDialog);
+    if (!path)
+        return;
+
+    // One planned base name per line, in the order of the files; lines beyond the last file
+    // are not even read, so a huge file costs nothing.
+    const std::size_t wanted = static_cast<std::size_t>(List1.count());
+    std::vector<std::string> names;
+    const auto read = m_services.textFiles.readLines(*path, [&](std::string_view line) {
+        names.emplace_back(line);
+        return names.size() < wanted;
+    });
+    // A file that cannot be opened leaves the planned names as they were; one that breaks
+    // off part-way leaves the lines read so far.
+    if (read)
+        List2[0].assign(std::move(names));
 }
 
 void FrmFileName::makeDefault(platform::Button &button)

@@ -47,6 +47,22 @@ public:
     void List1_Click();
     void List2_Click(int index);
     void Text3_Change();
+    void cmdDialog_Click(); // the folder chooser
+    void cmdEnd_Click();
+    // A click on the window's background, Label1, Text1 or Text3: the chooser serves this
+    // window again.
+    void Form_Click();
+
+    // The extension panel.
+    void Command3_Click(); // opens or closes it
+    void List3_Click(int index);
+    void Command4_Click(); // one replacement
+    void Command5_Click(); // applies the replacements to the extension column
+
+    void Command6_Click(); // planned base names from a text file
+
+    // Asks for the folder chooser to be shown (created first if it is not open).
+    platform::Signal<> folderChooserRequested;
 
 private:
     Module1 &m_module;

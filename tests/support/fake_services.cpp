@@ -92,18 +92,26 @@ platform::FsResult<void> FakeTextFiles::writeText(std::string_view path, std::st
     return {};
 }
 
-platform::FsResult<void> FakeTextFiles::readLines(std::string_view path, const LineHandler &onLine)
+platform::FsResult<platform::TextFiles::ReadEnd> FakeTextFiles::readLines(std::string_view path,
+                                                                          const LineHandler &onLine)
 {
     const auto it = files.find(path);
     if (it == files.end())
         return std::unexpected(FsError{FsErrorKind::NotFound, "no such file"});
+    bool stopped = false;
+    bool brokeOff = false;
     platform::LineReader reader([&](std::string_view line) {
+        if (breakOffAfter && lineReads >= *breakOffAfter) {
+            brokeOff = true;
+            return false;
+        }
         ++lineReads;
-        return onLine(line);
+        stopped = !onLine(line);
+        return !stopped;
     });
     if (reader.feed(it->second))
         reader.finish();
-    return {};
+    return brokeOff ? ReadEnd::BrokeOff : stopped ? ReadEnd::Stopped : ReadEnd::Complete;
 }
 
 } // namespace tavolin::test

@@ -86,11 +86,13 @@ class FakeTextFiles : public platform::TextFiles
 {
 public:
     platform::FsResult<void> writeText(std::string_view path, std::string_view text) override;
-    platform::FsResult<void> readLines(std::string_view path, const LineHandler &onLine) override;
+    platform::FsResult<ReadEnd> readLines(std::string_view path,
+                                          const LineHandler &onLine) override;
 
     std::map<std::string, std::string, std::less<>> files; // path -> bytes
     std::optional<platform::FsError> failWrites;
     int lineReads = 0; // lines handed out by readLines, to see that reading stops early
+    std::optional<int> breakOffAfter; // reading breaks off after this many lines
 };
 
 } // namespace tavolin::test

@@ -1,17 +1,22 @@
 #include "platform/qt/control_bindings.h"
 
+#include "platform/qt/list_box_model.h"
 #include "platform/qt/qt_strings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyle>
@@ -21,6 +26,30 @@ namespace tavolin::platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+
+// Runs an action when the mouse is pressed on the watched widget, before the widget itself
+// reacts to the press.
+class PressWatcher : public QObject
+{
+public:
+    PressWatcher(QWidget *watched, std::function<void()> onPress)
+        : QObject(watched)
+        , m_onPress(std::move(onPress))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_onPress();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onPress;
+};
 
 template<typename Model>
 void showAppearance(QWidget *widget, const Model &model)
@@ -88,6 +117,80 @@ void Bindings::label(QLabel *widget, Label &model)
     };
     show();
     keep(model.appearanceChanged.connectScoped(show));
+}
+
+void Bindings::optionButton(QRadioButton *widget, OptionButton &model)
+{
+    const auto show = [widget, &model] {
+        const QSignalBlocker blocker(widget);
+        widget->setText(toQString(model.caption()));
+        widget->setChecked(model.value());
+        showAppearance(widget, model);
+    };
+    show();
+    keep(model.appearanceChanged.connectScoped(show));
+    QObject::connect(widget, &QRadioButton::clicked, widget, [&model] { model.setValue(true); });
+}
+
+void Bindings::frame(QGroupBox *widget, Frame &model)
+{
+    const auto show = [widget, &model] {
+        widget->setTitle(toQString(model.caption()));
+        showAppearance(widget, model);
+    };
+    show();
+    keep(model.appearanceChanged.connectScoped(show));
+}
+
+void Bindings::listBox(QListView *widget, ListBox &model)
+{
+    widget->setModel(new ListBoxModel(model, widget));
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->setUniformItemSizes(true);
+    QItemSelectionModel *selection = widget->selectionModel();
+
+    // Whether the row under the mouse was already handled as a change of the current row, so
+    // that the click that follows does not run the handling a second time.
+    auto handledThisPress = std::make_shared<bool>(false);
+    auto showing = std::make_shared<bool>(false);
+    const auto show = [widget, selection, &model, showing] {
+        const QSignalBlocker blocker(selection);
+        *showing = true;
+        const QModelIndex row = widget->model()->index(model.selectedRow(), 0);
+        if (row.isValid()) {
+            selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+            widget->scrollTo(row);
+        } else {
+            selection->clear();
+        }
+        *showing = false;
+        widget->viewport()->update();
+    };
+    show();
+    keep(model.selectionChanged.connectScoped(show));
+    keep(model.reset.connectScoped(show));
+    keep(model.appearanceChanged.connectScoped(
+            [widget, &model] { showAppearance(widget, model); }));
+
+    new PressWatcher(widget->viewport(), [handledThisPress] { *handledThisPress = false; });
+    QObject::connect(selection,
+                     &QItemSelectionModel::currentChanged,
+                     widget,
+                     [&model, showing, handledThisPress](const QModelIndex &current) {
+                         if (*showing || !current.isValid())
+                             return;
+                         *handledThisPress = true;
+                         model.clickRow(current.row());
+                     });
+    QObject::connect(widget,
+                     &QListView::clicked,
+                     widget,
+                     [&model, handledThisPress](const QModelIndex &index) {
+                         if (!*handledThisPress && index.isValid())
+                             model.clickRow(index.row());
+                         *handledThisPress = true;
+                     });
 }
 
 void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
@@ -223,14 +326,28 @@ void Bindings::fileList(QListView *widget, FileList &model)
 
 void Bindings::window(QWidget *widget, WindowState &model)
 {
+    const auto showWidth = [widget, &model] {
+        if (model.widthTwips() > 0)
+            widget->setFixedWidth(model.widthPixels());
+    };
+    const auto showTopMost = [widget, &model] {
+        if (widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == model.topMost())
+            return;
+        const bool wasVisible = widget->isVisible();
+        widget->setWindowFlag(Qt::WindowStaysOnTopHint, model.topMost());
+        if (wasVisible) // changing the flags hides a window
+            widget->show();
+    };
+    showWidth();
+    showTopMost();
     keep(model.pointerChanged.connectScoped([&model] {
         if (model.pointer() == MousePointer::Busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else
             QApplication::restoreOverrideCursor();
     }));
-    keep(model.widthChanged.connectScoped(
-            [widget, &model] { widget->setFixedWidth(model.widthPixels()); }));
+    keep(model.widthChanged.connectScoped(showWidth));
+    keep(model.topMostChanged.connectScoped(showTopMost));
     keep(model.closeRequested.connectScoped([widget] { widget->close(); }));
 }
 

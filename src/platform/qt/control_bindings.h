@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/folder_lists.h"
+#include "platform/list_box.h"
 #include "platform/signal.h"
 #include "platform/window_state.h"
 
@@ -11,6 +12,8 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QGroupBox;
+class QRadioButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +33,10 @@ public:
     void button(QAbstractButton *widget, Button &model);
     void checkBox(QCheckBox *widget, CheckBox &model);
     void label(QLabel *widget, Label &model);
+    void optionButton(QRadioButton *widget, OptionButton &model);
+    void frame(QGroupBox *widget, Frame &model);
+    // A click on a row runs the list's click handling also when the row was selected already.
+    void listBox(QListView *widget, ListBox &model);
     void lineEdit(QLineEdit *widget, TextBox &model);
     // The model's lines end in CR LF, the widget's in LF.
     void textEdit(QPlainTextEdit *widget, TextBox &model);
@@ -38,6 +45,8 @@ public:
     // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
     void folderList(QListWidget *widget, FolderList &model, std::function<void(std::string)> open);
     void fileList(QListView *widget, FileList &model);
+    // The busy pointer, the width (in twips, 15 to a pixel, as the client area's width), staying
+    // on top, and closing.
     void window(QWidget *widget, WindowState &model);
 
 private:

@@ -58,7 +58,8 @@ FsResult<void> QtTextFiles::writeText(std::string_view path, std::string_view te
     return {};
 }
 
-FsResult<void> QtTextFiles::readLines(std::string_view path, const LineHandler &onLine)
+FsResult<TextFiles::ReadEnd> QtTextFiles::readLines(std::string_view path,
+                                                    const LineHandler &onLine)
 {
     QFile file(toFileName(path));
     if (!file.open(QIODevice::ReadOnly))

@@ -9,7 +9,7 @@ class QtTextFiles final : public TextFiles
 {
 public:
     FsResult<void> writeText(std::string_view path, std::string_view text) override;
-    FsResult<void> readLines(std::string_view path, const LineHandler &onLine) override;
+    FsResult<ReadEnd> readLines(std::string_view path, const LineHandler &onLine) override;
 };
 
 } // namespace tavolin::platform

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/module1.h"
+#include "folderchooser/folder_chooser_view.h"
+#include "folderchooser/frm_dialog.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/main_window_view.h"
+#include "renamewindow/frm_file_name.h"
+#include "renamewindow/rename_window_view.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace tavolin {
+
+struct AppServices
+{
+    platform::FileSystem &fs;
+    platform::Drives &drives;
+    platform::Dialogs &dialogs;
+    platform::TextFiles &textFiles;
+    platform::ProcessServices &process;
+};
+
+// The program's windows and the state they share. The main window lives as long as this
+// object; the rename window and the folder chooser from their opening to their closing, each
+// with its model, which goes when its window has gone.
+class Windows
+{
+public:
+    explicit Windows(const AppServices &services);
+    ~Windows();
+    Windows(const Windows &) = delete;
+    Windows &operator=(const Windows &) = delete;
+
+    // Loads and shows the main window; false when another copy of the program runs (the user
+    // has been told, and no window was shown).
+    bool start();
+
+    // Shows the rename window, opening it first if it is not open.
+    void openRenameWindow();
+    // Shows the folder chooser, opening it first if it is not open.
+    void openFolderChooser();
+
+    Module1 &module() { return m_module; }
+    mainwindow::FrmMain &frmMain() { return m_frmMain; }
+    mainwindow::MainWindowView *mainView() { return m_mainView.get(); }
+    renamewindow::FrmFileName *frmFileName() { return m_frmFileName.get(); }
+    renamewindow::RenameWindowView *renameView() { return m_renameView; }
+    folderchooser::FrmDialog *frmDialog() { return m_frmDialog.get(); }
+    folderchooser::FolderChooserView *chooserView() { return m_chooserView; }
+
+private:
+    AppServices m_services;
+    Module1 m_module;
+    mainwindow::FrmMain m_frmMain;
+    std::unique_ptr<mainwindow::MainWindowView> m_mainView;
+    std::unique_ptr<renamewindow::FrmFileName> m_frmFileName;
+    QPointer<renamewindow::RenameWindowView> m_renameView;
+    std::unique_ptr<folderchooser::FrmDialog> m_frmDialog;
+    QPointer<folderchooser::FolderChooserView> m_chooserView;
+};
+
+} // namespace tavolin

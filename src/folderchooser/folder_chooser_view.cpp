@@ -1,0 +1,79 @@
+#include "folderchooser/folder_chooser_view.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavolin::folderchooser {
+
+namespace {
+
+template<typename Widget>
+Widget *named(const char *name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        button->setAutoDefault(false);
+    return widget;
+}
+
+} // namespace
+
+FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmDialog"));
+    setWindowTitle(QStringLiteral("保存先フォルダの指定"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *label1 = named<QLabel>("Label1", this);
+    label1->setFrameShape(QFrame::StyledPanel);
+    label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *drive1 = named<QComboBox>("Drive1", this);
+    auto *dir1 = named<QListWidget>("Dir1", this);
+    auto *cmdNewF = named<QPushButton>("cmdNewF", this);
+    auto *cmdOK = named<QPushButton>("cmdOK", this);
+    auto *cmdCansel = named<QPushButton>("cmdCansel", this);
+    auto *text2 = named<QLineEdit>("Text2", this);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdNewF);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCansel);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(label1, 0, 0, 1, 2);
+    grid->addWidget(drive1, 1, 0);
+    grid->addWidget(dir1, 2, 0);
+    grid->addLayout(buttons, 1, 1, 2, 1);
+    grid->setColumnStretch(0, 1);
+    setFixedSize(440, 340);
+
+    m_bindings.window(this, model.window);
+    m_bindings.label(label1, model.Label1);
+    m_bindings.driveList(drive1, model.Drive1, [&model](const std::string &drive) {
+        model.Drive1.setDrive(drive);
+    });
+    m_bindings.folderList(
+            dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
+    m_bindings.button(cmdNewF, model.cmdNewF);
+    m_bindings.button(cmdOK, model.cmdOK);
+    m_bindings.button(cmdCansel, model.cmdCansel);
+    m_bindings.lineEdit(text2, model.Text2);
+}
+
+void FolderChooserView::closeEvent(QCloseEvent *event)
+{
+    // A plain close: QDialog's own would turn it into a rejection.
+    event->accept();
+}
+
+} // namespace tavolin::folderchooser

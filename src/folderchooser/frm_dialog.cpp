@@ -1,0 +1,109 @@
+#include "folderchooser/frm_dialog.h"
+
+#include "listing/set_top_most.h"
+#include "platform/fs_error_text.h"
+
+namespace tavolin::folderchooser {
+
+namespace {
+
+constexpr std::string_view kInsertMedium = "フロッピーディスクをセットしてください";
+constexpr std::string_view kNewFolderPrompt = "作成するフォルダ名を入力してください。";
+constexpr std::string_view kNewFolderTitle = "フォルダ作成";
+constexpr std::string_view kNoFolderName = "新規フォルダ名を入力してないため、キャンセルします";
+
+} // namespace
+
+FrmDialog::FrmDialog(Module1 &module, const FolderChooserServices &services, FolderTargets targets)
+    : m_module(module)
+    , m_services(services)
+    , m_targets(std::move(targets))
+    , Drive1(services.drives, services.process.currentFolder())
+    , Dir1(services.fs, services.process.currentFolder())
+{
+    Drive1.changed.connect([this] { Drive1_Change(); });
+    Dir1.changed.connect([this] {
+        Drive1.rememberFolder(Dir1.path());
+        Dir1_Change();
+    });
+    cmdNewF.clicked.connect([this] { cmdNewF_Click(); });
+    cmdOK.clicked.connect([this] { cmdOK_Click(); });
+    cmdCansel.clicked.connect([this] { cmdCansel_Click(); });
+}
+
+void FrmDialog::Form_Load()
+{
+    const std::string remembered
+            = m_module.flgFileName != 0 ? m_module.strRenamePath : m_module.strMainPath;
+    if (!remembered.empty()) {
+        Label1.setCaption(remembered);
+        Drive1.setDrive(remembered);
+        // A remembered folder that is gone leaves the folder list where it is; the label then
+        // shows that folder, so that OK never delivers a folder that does not exist.
+        if (!Dir1.setPath(remembered))
+            Label1.setCaption(style().pathField(Dir1.path()));
+    } else {
+        // One separator is appended whatever the folder: at the root the label ends in two.
+        Label1.setCaption(Dir1.path() + style().separator());
+    }
+    Text2.setText(std::to_string(listing::SetTopMost(window)));
+}
+
+void FrmDialog::Drive1_Change()
+{
+    if (Dir1.setPath(Drive1.currentFolder()))
+        return;
+    // Whatever keeps the drive from opening (no medium, no permission, an I/O error), the
+    // chooser asks for the medium and goes back to the drive of the folder it shows.
+    m_services.dialogs.showMessage(kInsertMedium);
+    Drive1.setDrive(Dir1.path());
+}
+
+void FrmDialog::Dir1_Change()
+{
+    Label1.setCaption(style().pathField(Dir1.path()));
+}
+
+void FrmDialog::openFolder(std::string_view path)
+{
+    if (!Dir1.setPath(path))
+        m_services.dialogs.showMessage(kInsertMedium);
+}
+
+void FrmDialog::cmdNewF_Click()
+{
+    const std::string name = m_services.dialogs.askText(kNewFolderPrompt, kNewFolderTitle);
+    if (name.empty()) {
+        m_services.dialogs.showMessage(kNoFolderName);
+        return;
+    }
+    if (auto created = m_services.fs.createFolder(Dir1.path(), name); !created) {
+        m_services.dialogs.showMessage("フォルダ「" + name + "」を作成できませんでした。\n"
+                                       + platform::describeFailure(created.error()));
+        return;
+    }
+    Dir1.refresh();
+    (void)Dir1.setPath(style().join(Dir1.path(), name));
+}
+
+void FrmDialog::cmdOK_Click()
+{
+    const std::string chosen = Label1.caption();
+    if (m_module.flgFileName != 0) {
+        if (m_targets.renameWindow)
+            m_targets.renameWindow(chosen);
+        m_module.strRenamePath = chosen;
+    } else {
+        if (m_targets.mainWindow)
+            m_targets.mainWindow(chosen);
+        m_module.strMainPath = chosen;
+    }
+    window.close();
+}
+
+void FrmDialog::cmdCansel_Click()
+{
+    window.close();
+}
+
+} // namespace tavolin::folderchooser

@@ -1,0 +1,142 @@
+#include "renamewindow/rename_window_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tavolin::renamewindow {
+
+namespace {
+
+constexpr int kHeight = 474;
+
+template<typename Widget>
+Widget *place(const char *name, QWidget *parent, int x, int y, int width, int height)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(x, y, width, height);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        button->setAutoDefault(false); // only the model decides which button Enter presses
+    return widget;
+}
+
+} // namespace
+
+RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
+    : QDialog(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                      | Qt::CustomizeWindowHint)
+    , m_model(model)
+{
+    setObjectName(QStringLiteral("frmFileName"));
+    setWindowTitle(QStringLiteral("ﾌｧｲﾙ名　変更"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedHeight(kHeight);
+
+    auto *text1 = place<QLineEdit>("Text1", this, 8, 8, 380, 26);
+    auto *cmdDialog = place<QPushButton>("cmdDialog", this, 392, 8, 64, 26);
+    auto *text2 = place<QLineEdit>("Text2", this, 460, 8, 40, 26);
+    auto *text3 = place<QLineEdit>("Text3", this, 8, 42, 300, 26);
+    auto *command2 = place<QPushButton>("Command2", this, 312, 42, 60, 26);
+    auto *check1 = place<QCheckBox>("Check1", this, 384, 42, 150, 26);
+    auto *frame1 = place<QGroupBox>("Frame1", this, 380, 70, 150, 56);
+    auto *option0 = place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
+    auto *option1 = place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
+    auto *heading0 = place<QLabel>("Label2_0", this, 8, 128, 176, 20);
+    auto *heading1 = place<QLabel>("Label2_1", this, 188, 128, 150, 20);
+    auto *heading2 = place<QLabel>("Label2_2", this, 342, 128, 64, 20);
+    auto *list1 = place<QListView>("List1", this, 8, 150, 176, 316);
+    auto *list20 = place<QListView>("List2_0", this, 188, 150, 150, 316);
+    auto *list21 = place<QListView>("List2_1", this, 342, 150, 64, 316);
+    auto *label1 = place<QLabel>("Label1", this, 414, 150, 152, 22);
+    auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 176, 152, 30);
+    auto *command6 = place<QPushButton>("Command6", this, 414, 212, 152, 30);
+    auto *command1 = place<QPushButton>("Command1", this, 414, 248, 152, 30);
+    auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
+    auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
+    // 8040 twips from the left, 735 wide, like the tool it follows: its right edge reaches
+    // over the panel's border, so it is raised above the panel.
+    auto *command5 = place<QPushButton>("Command5", this, 536, 398, 49, 68);
+    command5->setStyleSheet(QStringLiteral("padding: 0px"));
+    auto *frame2 = place<QGroupBox>("Frame2", this, 576, 4, 145, 462);
+    auto *text4 = place<QLineEdit>("Text4", frame2, 6, 24, 80, 26);
+    auto *command4 = place<QPushButton>("Command4", frame2, 90, 24, 49, 26);
+    auto *list30 = place<QListView>("List3_0", frame2, 6, 56, 65, 400);
+    auto *list31 = place<QListView>("List3_1", frame2, 74, 56, 65, 400);
+    frame1->setFlat(true);
+    command5->raise();
+
+    // The order of the Tab key.
+    const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,  text2,    cmdDialog,
+                                    cmdStart, text1,    list20,   list21, command1, check1,
+                                    option0,  option1,  command3, list30, list31,   text4,
+                                    command4, command5, command6};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // Clicks on these, as on the window itself, make the chooser serve this window.
+    for (QWidget *widget : {static_cast<QWidget *>(label1),
+                            static_cast<QWidget *>(text1),
+                            static_cast<QWidget *>(text3)})
+        widget->installEventFilter(this);
+
+    m_bindings.window(this, model.window);
+    m_bindings.lineEdit(text1, model.Text1);
+    m_bindings.button(cmdDialog, model.cmdDialog);
+    m_bindings.lineEdit(text2, model.Text2);
+    m_bindings.lineEdit(text3, model.Text3);
+    m_bindings.button(command2, model.Command2);
+    m_bindings.checkBox(check1, model.Check1);
+    m_bindings.frame(frame1, model.Frame1);
+    m_bindings.optionButton(option0, model.Option1[0]);
+    m_bindings.optionButton(option1, model.Option1[1]);
+    m_bindings.label(heading0, model.Label2[0]);
+    m_bindings.label(heading1, model.Label2[1]);
+    m_bindings.label(heading2, model.Label2[2]);
+    m_bindings.listBox(list1, model.List1);
+    m_bindings.listBox(list20, model.List2[0]);
+    m_bindings.listBox(list21, model.List2[1]);
+    m_bindings.label(label1, model.Label1);
+    m_bindings.button(cmdStart, model.cmdStart);
+    m_bindings.button(command6, model.Command6);
+    m_bindings.button(command1, model.Command1);
+    m_bindings.button(command3, model.Command3);
+    m_bindings.button(cmdEnd, model.cmdEnd);
+    m_bindings.button(command5, model.Command5);
+    m_bindings.frame(frame2, model.Frame2);
+    m_bindings.lineEdit(text4, model.Text4);
+    m_bindings.button(command4, model.Command4);
+    m_bindings.listBox(list30, model.List3[0]);
+    m_bindings.listBox(list31, model.List3[1]);
+
+    text3->setFocus();
+}
+
+bool RenameWindowView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        m_model.Form_Click();
+    return QDialog::eventFilter(watched, event);
+}
+
+void RenameWindowView::closeEvent(QCloseEvent *event)
+{
+    // A plain close: QDialog's own would turn it into a rejection.
+    event->accept();
+}
+
+void RenameWindowView::mousePressEvent(QMouseEvent *event)
+{
+    m_model.Form_Click();
+    QDialog::mousePressEvent(event);
+}
+
+} // namespace tavolin::renamewindow

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/qt/control_bindings.h"
+#include "renamewindow/frm_file_name.h"
+
+#include <QDialog>
+
+namespace tavolin::renamewindow {
+
+// The rename window on screen. Its controls stand where the model's two widths expect them:
+// the extension panel lies just beyond the narrow width, so narrowing the window hides it.
+// Each widget's objectName is its control's name.
+class RenameWindowView : public QDialog
+{
+public:
+    explicit RenameWindowView(FrmFileName &model, QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    // Escape must not close the window and lose the planned names.
+    void reject() override {}
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    FrmFileName &m_model;
+    platform::Bindings m_bindings;
+};
+
+} // namespace tavolin::renamewindow
