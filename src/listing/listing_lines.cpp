@@ -15,6 +15,23 @@ std::string decimal(std::int64_t value)
 
 } // namespace
 
+std::string PrintableName(std::string_view name)
+{
+    if (name.find_first_of("\r\n") == std::string_view::npos)
+        return std::string(name);
+    std::string shown;
+    shown.reserve(name.size() + 8);
+    for (const char c : name) {
+        if (c == '\r')
+            shown += "\u240D";
+        else if (c == '\n')
+            shown += "\u240A";
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 std::string LastFolderName(std::string_view folder, const platform::PathStyle &style)
 {
     return style.lastComponent(folder);
@@ -47,7 +64,7 @@ std::string MakeFileLine(std::string_view name,
         line += decimal(*number);
         line += ' ';
     }
-    line += name;
+    line += PrintableName(name);
     if (size) {
         line += "   ";
         line += FormatFileSize(*size);
@@ -59,7 +76,7 @@ std::string MakeFileLine(std::string_view name,
 std::string MakeFolderLine(std::string_view folderName)
 {
     std::string line = "  ";
-    line += folderName;
+    line += PrintableName(folderName);
     return line;
 }
 

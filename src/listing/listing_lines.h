@@ -16,6 +16,11 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // listed, or the system refused to tell); it shows as "?".
 inline constexpr std::int64_t kUnknownSize = -1;
 
+// `name` as it appears in a listing: a CR or LF in it (legal in a Linux file name) is shown as
+// the picture ␍ or ␊, so that every listing line stands for exactly one file and a saved listing
+// maps line to file when it is read back. All other characters stay as they are.
+std::string PrintableName(std::string_view name);
+
 // The last component of a folder path; empty for a drive root (D:\data\photos gives photos).
 std::string LastFolderName(std::string_view folder, const platform::PathStyle &style);
 
@@ -24,12 +29,12 @@ std::string LastFolderName(std::string_view folder, const platform::PathStyle &s
 std::string FormatFileSize(std::int64_t size);
 
 // A file line: [number and one space] name [three spaces, size text and "Byte"]. The name is
-// already the full or the base name, as the options say.
+// already the full or the base name, as the options say; it appears as PrintableName shows it.
 std::string MakeFileLine(std::string_view name,
                          std::optional<std::int64_t> number,
                          std::optional<std::int64_t> size);
 
-// A folder line: two spaces and the folder's name.
+// A folder line: two spaces and the folder's name (as PrintableName shows it).
 std::string MakeFolderLine(std::string_view folderName);
 
 // The listing text with `line` added as its last line. Lines are separated by CR LF; there is

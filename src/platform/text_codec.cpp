@@ -1,5 +1,7 @@
 #include "platform/text_codec.h"
 
+#include "platform/utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -126,6 +128,13 @@ Encoding detect(std::string_view head, std::size_t &bomLength)
         return Encoding::Utf8;
     }
     bomLength = 0;
+    if (isAscii(head))
+        return Encoding::Cp932;
+    // A multi-byte character may be cut off at the end of the head: up to three bytes.
+    for (std::size_t cut = 0; cut < 4 && cut < head.size(); ++cut) {
+        if (utf8::isValid(head.substr(0, head.size() - cut)))
+            return Encoding::Utf8;
+    }
     return Encoding::Cp932;
 }
 

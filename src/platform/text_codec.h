@@ -20,7 +20,8 @@ std::string decode(std::string_view bytes);
 } // namespace cp932
 
 // How the program's text files are written and read: code page 932 where it holds the text, and
-// otherwise UTF-8 after a byte-order mark, so that no character is lost.
+// otherwise UTF-8 after a byte-order mark, so that no character is lost. Reading also takes
+// UTF-8 without the mark, as other editors save it.
 namespace textfile {
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -31,6 +32,9 @@ enum class Encoding { Cp932, Utf8 };
 std::string encode(std::string_view utf8);
 
 // The encoding of a file that begins with `head`; `bomLength` receives the bytes to skip.
+// Without a byte-order mark, a head that holds non-ASCII characters and is valid UTF-8 (but
+// for a character cut off at its end) is UTF-8; anything else is code page 932, whose
+// Japanese text is practically never valid UTF-8.
 Encoding detect(std::string_view head, std::size_t &bomLength);
 
 // One line's bytes as UTF-8. UTF-8 lines are taken as they are, byte for byte.

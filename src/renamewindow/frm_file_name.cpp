@@ -5,6 +5,7 @@
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
+#include "renamewindow/folder_field.h"
 
 namespace tavolin::renamewindow {
 
@@ -97,6 +98,11 @@ void FrmFileName::cmdStart_Click()
     Text3.setText({});
     Text4.setText({});
 
+    if (const auto problem = folderFieldProblem(Text1.text(), m_services.fs)) {
+        Text2.setText("False");
+        m_services.dialogs.showMessage(*problem);
+        return;
+    }
     auto scan = rename::scanForRenaming(m_services.fs, Text1.text());
     if (!scan) {
         Text2.setText("False");

@@ -54,6 +54,13 @@ TEST(MakeFileLine, UnreadableSizeKeepsTheShape)
     EXPECT_EQ(MakeFileLine("gone.txt", 7, kUnknownSize), "7 gone.txt   ?Byte");
 }
 
+TEST(MakeFileLine, LineBreaksInNamesShowAsPictures)
+{
+    EXPECT_EQ(MakeFileLine("a\nb\rc.txt", 1, std::nullopt), "1 a\u240Ab\u240Dc.txt");
+    EXPECT_EQ(MakeFolderLine("x\ny"), "  x\u240Ay");
+    EXPECT_EQ(PrintableName("tab\tkept"), "tab\tkept");
+}
+
 TEST(LastFolderName, LastComponentOrEmptyAtTheRoot)
 {
     const auto windows = platform::PathStyle::windows();

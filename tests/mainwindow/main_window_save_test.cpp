@@ -76,6 +76,34 @@ TEST_F(MainWindowSaveTest, UnwritablePathsLeaveTheOldFileAndTheListing)
     EXPECT_FALSE(dir_.exists("missing"));
 }
 
+TEST_F(MainWindowSaveTest, AReadOnlyFolderKeepsItsOldFile)
+{
+    dir_.makeFolder("locked");
+    dir_.writeFile("locked/list.txt", "old listing");
+    if (!dir_.makeFolderReadOnly("locked"))
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    window_.txtM.setText("new listing");
+    saveAs(dir_.pathOf("locked/list.txt"));
+    EXPECT_EQ(dir_.readFile("locked/list.txt"), "old listing");
+    EXPECT_EQ(window_.txtM.text(), "new listing");
+    EXPECT_THAT(dialogs_.messages, IsEmpty());
+}
+
+TEST_F(MainWindowSaveTest, AFullDiskKeepsTheOldFileWhole)
+{
+    if (!dir_.mountSmallFileSystem("small", 64 * 1024))
+        GTEST_SKIP() << "no way to mount a small file system here";
+    const std::string old(20 * 1024, 'o');
+    dir_.writeFile("small/list.txt", old);
+    std::string listing;
+    for (int i = 0; i < 10000; ++i)
+        listing += "a line of the new listing\r\n";
+    window_.txtM.setText(listing);
+    saveAs(dir_.pathOf("small/list.txt"));
+    EXPECT_EQ(dir_.readFile("small/list.txt"), old);
+    EXPECT_EQ(window_.txtM.text(), listing);
+}
+
 TEST_F(MainWindowSaveTest, CancelWritesNothing)
 {
     window_.txtM.setText("a");

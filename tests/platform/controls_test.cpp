@@ -94,13 +94,35 @@ TEST(LineReader, AnyChunkingGivesTheSameLines)
     EXPECT_THAT(readInChunks("", 1), ElementsAre());
 }
 
+TEST(LineReader, TellsUtf8WithoutAMarkFromCodePage932)
+{
+    EXPECT_THAT(readInChunks("写真\r\nÄrger\n", 1), ElementsAre("写真", "Ärger"));
+    EXPECT_THAT(readInChunks("\x8E\xCA\x90\x5E\n", 1), ElementsAre("写真"));
+}
+
+TEST(LineReader, AVeryLongLineKeepsOnlyItsStart)
+{
+    const std::size_t max = LineReader::kMaxLineBytes;
+    const std::string bytes
+            = "short\n" + std::string(3 * max, 'x') + "\nafter\n" + std::string(max + 5, 'y');
+    for (std::size_t chunk : {7u, 4096u, 1u << 20}) {
+        const auto lines = readInChunks(bytes, chunk);
+        ASSERT_EQ(lines.size(), 4u) << chunk;
+        EXPECT_EQ(lines[0], "short");
+        EXPECT_EQ(lines[1], std::string(max, 'x'));
+        EXPECT_EQ(lines[2], "after");
+        EXPECT_EQ(lines[3], std::string(max, 'y'));
+    }
+}
+
 TEST(LineReader, StopsWhenAsked)
 {
     int lines = 0;
     LineReader reader([&](std::string_view) { return ++lines < 2; });
-    EXPECT_FALSE(reader.feed("a\nb\nc\nd"));
+    reader.feed("a\nb\nc\nd");
     reader.finish();
     EXPECT_EQ(lines, 2);
+    EXPECT_FALSE(reader.feed("e\n"));
 }
 
 } // namespace

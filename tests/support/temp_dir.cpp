@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <linux/fs.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,8 +42,53 @@ TempDir::TempDir()
     m_path = templ;
 }
 
+namespace {
+
+bool setImmutable(const std::string &path, bool immutable)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+} // namespace
+
+bool TempDir::makeFolderReadOnly(std::string_view name)
+{
+    const std::string path = pathOf(name);
+    if (::geteuid() != 0)
+        return ::chmod(path.c_str(), 0555) == 0;
+    if (!setImmutable(path, true))
+        return false;
+    m_immutable.push_back(path);
+    return true;
+}
+
+bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)
+{
+    makeFolder(name);
+    const std::string path = pathOf(name);
+    const std::string options = "size=" + std::to_string(bytes);
+    if (::mount("tmpfs", path.c_str(), "tmpfs", 0, options.c_str()) != 0)
+        return false;
+    m_mounts.push_back(path);
+    return true;
+}
+
 TempDir::~TempDir()
 {
+    for (const std::string &path : m_immutable)
+        setImmutable(path, false);
+    for (const std::string &path : m_mounts)
+        ::umount2(path.c_str(), MNT_DETACH);
     unlockTree(m_path);
     std::error_code ec;
     fs::remove_all(m_path, ec);

@@ -28,6 +28,15 @@ public:
     void makeFolder(std::string_view name) const;
     void makeSymlink(std::string_view target, std::string_view name) const;
     void setMode(std::string_view name, unsigned mode) const;
+
+    // Makes the folder `name` refuse any change inside it: by its permissions for an ordinary
+    // user, by the immutable attribute for root (whom permissions do not stop). False when
+    // neither is possible here.
+    bool makeFolderReadOnly(std::string_view name);
+
+    // Mounts a tmpfs of `bytes` bytes on the (new) folder `name`, to have a file system that
+    // fills up. False when this process may not mount.
+    bool mountSmallFileSystem(std::string_view name, std::size_t bytes);
     bool exists(std::string_view name) const;
 
     // The names in the folder (files and folders, hidden ones too), sorted.
@@ -35,6 +44,8 @@ public:
 
 private:
     std::string m_path;
+    std::vector<std::string> m_immutable;
+    std::vector<std::string> m_mounts;
 };
 
 } // namespace tavolin::test

@@ -317,7 +317,7 @@ void Bindings::fileList(QListView *widget, FileList &model)
         QStringList shown;
         shown.reserve(static_cast<qsizetype>(model.names().size()));
         for (const std::string &name : model.names())
-            shown << toQString(name);
+            shown << toDisplayName(name);
         names->setStringList(shown);
     };
     show();

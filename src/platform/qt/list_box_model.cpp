@@ -37,7 +37,7 @@ QVariant ListBoxModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return toQString(m_list.text(index.row()));
+    return toDisplayName(m_list.text(index.row()));
 }
 
 } // namespace tavolin::platform

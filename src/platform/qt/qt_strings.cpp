@@ -51,4 +51,12 @@ std::string fromQString(const QString &text)
     return result;
 }
 
+QString toDisplayName(std::string_view name)
+{
+    QString shown = toQString(name);
+    shown.replace(QLatin1Char('\r'), QChar(0x240D));
+    shown.replace(QLatin1Char('\n'), QChar(0x240A));
+    return shown;
+}
+
 } // namespace tavolin::platform

@@ -65,21 +65,21 @@ FsResult<TextFiles::ReadEnd> QtTextFiles::readLines(std::string_view path,
     if (!file.open(QIODevice::ReadOnly))
         return failure(file);
 
-    constexpr qint64 kChunk = 1 << 16;
+    constexpr qint64 kChunk = 1 << 20;
     LineReader reader(onLine);
     for (;;) {
         const QByteArray chunk = file.read(kChunk);
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                return failure(file);
+                return ReadEnd::BrokeOff;
             break;
         }
         if (!reader.feed(
                     std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size()))))
-            return {};
+            return ReadEnd::Stopped;
     }
     reader.finish();
-    return {};
+    return ReadEnd::Complete;
 }
 
 } // namespace tavolin::platform
