@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: with Qt (widget tests on the
 # offscreen platform) and with Qt switched off, which proves that no model reaches for Qt.
-# Both builds run under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Both builds run under AddressSanitizer and UndefinedBehaviorSanitizer. Last, it builds the
+# Debian package and checks it installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,3 +18,5 @@ cmake -S . -B build/noqt -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVOLIN_SANITIZE=ON
     -DTAVOLIN_WITH_QT=OFF
 cmake --build build/noqt -j "$jobs"
 ctest --test-dir build/noqt --output-on-failure -j "$jobs"
+
+scripts/check-package.sh

@@ -1,5 +1,6 @@
 // Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
 // of the program lives here.
+#include "app/program_icon.h"
 #include "app/windows.h"
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_dialogs.h"
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
+    QApplication::setDesktopFileName(QStringLiteral("app.tavolin.Tavolin"));
+    QApplication::setWindowIcon(tavolin::programIcon());
 
     tavolin::platform::PosixFileSystem fs;
     tavolin::platform::QtDrives drives;

@@ -1,6 +1,8 @@
 // The program's windows together, driven through their widgets on the offscreen platform.
 #include "app/windows.h"
 
+#include "app/program_icon.h"
+
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_drives.h"
 #include "platform/qt/qt_text_files.h"
@@ -247,6 +249,17 @@ TEST_F(WindowsTest, AClosedRenameWindowIsNotReopenedByTheChooser)
     EXPECT_EQ(windows_.module().strRenamePath, elsewhere_.path() + "/");
     EXPECT_EQ(child<QLineEdit>(windows_.mainView(), "Text1")->text(),
               QString::fromStdString(photos_.path() + "/"));
+}
+
+TEST(ProgramIcon, EverySizeThatWasDrawn)
+{
+    const QIcon icon = programIcon();
+    ASSERT_FALSE(icon.isNull());
+    QList<int> sizes;
+    for (const QSize &size : icon.availableSizes())
+        sizes << size.width();
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, QList<int>({16, 24, 32, 48, 64, 128, 256}));
 }
 
 } // namespace

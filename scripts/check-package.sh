@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a throw-away root, validates its desktop entry and
+# AppStream metadata, checks its dependencies and icons, and starts the installed program on
+# Xvfb until its main window has been drawn. Called by scripts/test.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/package
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DTAVOLIN_BUILD_TESTS=OFF -DTAVOLIN_BUILD_BENCH=OFF
+cmake --build "$build" -j "$(nproc)"
+rm -f "$build"/tavolin_*.deb
+(cd "$build" && cpack -G DEB)
+deb=$(ls "$build"/tavolin_*.deb)
+
+root="$build/root"
+rm -rf "$root"
+dpkg -x "$deb" "$root"
+
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-noto-cjk; do
+    grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
+done
+grep -q -- '-dev\b' <<<"$depends" && fail "the package depends on a -dev package: $depends"
+
+desktop="$root/usr/share/applications/app.tavolin.Tavolin.desktop"
+desktop-file-validate "$desktop"
+grep -qx 'Exec=tavolin' "$desktop" || fail "the Exec line must start the program without arguments"
+grep -q '^Name\[ja\]=' "$desktop" || fail "no Japanese name in the desktop entry"
+grep -q '^Comment\[ja\]=' "$desktop" || fail "no Japanese comment in the desktop entry"
+grep -qx 'Categories=Utility;FileTools;' "$desktop" || fail "wrong categories"
+appstreamcli validate --no-net "$root/usr/share/metainfo/app.tavolin.Tavolin.metainfo.xml"
+
+test -f "$root/usr/share/icons/hicolor/scalable/apps/tavolin.svg" || fail "no scalable icon"
+for size in 16 24 32 48 64 128 256; do
+    test -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/tavolin.png" \
+        || fail "no ${size}x${size} icon"
+done
+
+# The installed program, started as the desktop would, until its main window is on screen.
+shot="$build/installed-main-window.png"
+rm -f "$shot"
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    "$1" & program=$!
+    "$2" "$3" 20; status=$?
+    kill "$program" 2>/dev/null; wait "$program" 2>/dev/null
+    exit $status' check "$root/usr/bin/tavolin" "$build/tools/grab_screen" "$shot"
+rm -rf "$XDG_RUNTIME_DIR"
+test -s "$shot" || fail "the installed program showed no window"
+echo "check-package: $deb is fine; its main window is in $shot"
