@@ -1,5 +1,7 @@
 #include "folderchooser/folder_chooser_view.h"
 
+#include "platform/qt/widget_factory.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,19 +13,7 @@
 
 namespace tavolin::folderchooser {
 
-namespace {
-
-template<typename Widget>
-Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        button->setAutoDefault(false);
-    return widget;
-}
-
-} // namespace
+using platform::makeControl;
 
 FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     : QDialog(parent,
@@ -34,15 +24,15 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     setWindowTitle(QStringLiteral("保存先フォルダの指定"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *label1 = named<QLabel>("Label1", this);
+    auto *label1 = makeControl<QLabel>("Label1", this);
     label1->setFrameShape(QFrame::StyledPanel);
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *drive1 = named<QComboBox>("Drive1", this);
-    auto *dir1 = named<QListWidget>("Dir1", this);
-    auto *cmdNewF = named<QPushButton>("cmdNewF", this);
-    auto *cmdOK = named<QPushButton>("cmdOK", this);
-    auto *cmdCansel = named<QPushButton>("cmdCansel", this);
-    auto *text2 = named<QLineEdit>("Text2", this);
+    auto *drive1 = makeControl<QComboBox>("Drive1", this);
+    auto *dir1 = makeControl<QListWidget>("Dir1", this);
+    auto *cmdNewF = makeControl<QPushButton>("cmdNewF", this);
+    auto *cmdOK = makeControl<QPushButton>("cmdOK", this);
+    auto *cmdCansel = makeControl<QPushButton>("cmdCansel", this);
+    auto *text2 = makeControl<QLineEdit>("Text2", this);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdNewF);

@@ -1,6 +1,6 @@
 #include "mainwindow/main_window_view.h"
 
-#include "platform/qt/qt_strings.h"
+#include "platform/qt/widget_factory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,64 +22,55 @@ constexpr int kHeight = 580;
 constexpr int kLeftColumnWidth = 210;
 constexpr int kRightColumnWidth = 190;
 
-template<typename Widget>
-Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using platform::makeControl;
 
 } // namespace
 
 MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
-    : QWidget(parent,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                      | Qt::CustomizeWindowHint)
+    : QWidget(parent, Qt::Window | platform::kFixedSizeWindowFlags)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavolin"));
 
     // Left column: drive, folder and file lists.
-    auto *drive1 = named<QComboBox>("Drive1", this);
-    auto *dir1 = named<QListWidget>("Dir1", this);
-    auto *file1 = named<QListView>("File1", this);
+    auto *drive1 = makeControl<QComboBox>("Drive1", this);
+    auto *dir1 = makeControl<QListWidget>("Dir1", this);
+    auto *file1 = makeControl<QListView>("File1", this);
     auto *left = new QVBoxLayout;
     left->addWidget(drive1);
     left->addWidget(dir1, 1);
     left->addWidget(file1, 1);
 
     // Middle: the path field above the listing.
-    auto *text1 = named<QLineEdit>("Text1", this);
+    auto *text1 = makeControl<QLineEdit>("Text1", this);
     text1->setReadOnly(true);
-    auto *txtM = named<QPlainTextEdit>("txtM", this);
+    auto *txtM = makeControl<QPlainTextEdit>("txtM", this);
     txtM->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtM->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto *text2 = named<QLineEdit>("Text2", this);
+    auto *text2 = makeControl<QLineEdit>("Text2", this);
     auto *middle = new QVBoxLayout;
     middle->addWidget(text1);
     middle->addWidget(txtM, 1);
 
     // Right column: count, options, scan, history, clear, save, end.
-    auto *label1 = named<QLabel>("Label1", this);
-    auto *check1 = named<QCheckBox>("Check1", this);
-    auto *check2 = named<QCheckBox>("Check2", this);
-    auto *check3 = named<QCheckBox>("Check3", this);
-    auto *check4 = named<QCheckBox>("Check4", this);
-    auto *check5 = named<QCheckBox>("Check5", this);
-    auto *cmdStart = named<QPushButton>("cmdStart", this);
-    auto *check6 = named<QCheckBox>("Check6", this);
-    auto *back = named<QPushButton>("Command2_0", this);
-    auto *label2 = named<QLabel>("Label2", this);
+    auto *label1 = makeControl<QLabel>("Label1", this);
+    auto *check1 = makeControl<QCheckBox>("Check1", this);
+    auto *check2 = makeControl<QCheckBox>("Check2", this);
+    auto *check3 = makeControl<QCheckBox>("Check3", this);
+    auto *check4 = makeControl<QCheckBox>("Check4", this);
+    auto *check5 = makeControl<QCheckBox>("Check5", this);
+    auto *cmdStart = makeControl<QPushButton>("cmdStart", this);
+    auto *check6 = makeControl<QCheckBox>("Check6", this);
+    auto *back = makeControl<QPushButton>("Command2_0", this);
+    auto *label2 = makeControl<QLabel>("Label2", this);
     label2->setAlignment(Qt::AlignCenter);
     label2->setMinimumWidth(24);
-    auto *forward = named<QPushButton>("Command2_1", this);
-    auto *cmdRename = named<QPushButton>("cmdRename", this);
-    auto *command4 = named<QPushButton>("Command4", this);
-    auto *command1 = named<QPushButton>("Command1", this);
-    auto *cmdEnd = named<QPushButton>("cmdEnd", this);
+    auto *forward = makeControl<QPushButton>("Command2_1", this);
+    auto *cmdRename = makeControl<QPushButton>("cmdRename", this);
+    auto *command4 = makeControl<QPushButton>("Command4", this);
+    auto *command1 = makeControl<QPushButton>("Command1", this);
+    auto *cmdEnd = makeControl<QPushButton>("cmdEnd", this);
 
     auto *history = new QHBoxLayout;
     history->addWidget(back);

@@ -1,5 +1,7 @@
 #include "renamewindow/rename_window_view.h"
 
+#include "platform/qt/widget_factory.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
@@ -19,21 +21,15 @@ constexpr int kHeight = 474;
 template<typename Widget>
 Widget *place(const char *name, QWidget *parent, int x, int y, int width, int height)
 {
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
+    auto *widget = platform::makeControl<Widget>(name, parent);
     widget->setGeometry(x, y, width, height);
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        button->setAutoDefault(false); // only the model decides which button Enter presses
     return widget;
 }
 
 } // namespace
 
 RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
-    : QDialog(parent,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                      | Qt::CustomizeWindowHint)
+    : QDialog(parent, Qt::Window | platform::kFixedSizeWindowFlags)
     , m_model(model)
 {
     setObjectName(QStringLiteral("frmFileName"));
