@@ -39,9 +39,11 @@ for size in 16 24 32 48 64 128 256; do
         || fail "no ${size}x${size} icon"
 done
 
-# The installed program, started as the desktop would, until its main window is on screen.
+# The installed program, started as the desktop would, until its main window is on screen: on a
+# real X server, whatever platform the tests before chose.
 shot="$build/installed-main-window.png"
 rm -f "$shot"
+export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
