@@ -18,6 +18,13 @@ std::unexpected<FsError> lastError()
     return std::unexpected(fsErrorFromErrno(errno));
 }
 
+// The longest name the file system of an open folder takes, in bytes.
+std::size_t maxNameBytes(int folderFd)
+{
+    const long limit = ::fpathconf(folderFd, _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
+}
+
 // An open folder, closed when it goes out of scope.
 class FolderHandle
 {
@@ -35,12 +42,6 @@ public:
 
     bool isOpen() const { return m_fd >= 0; }
     int fd() const { return m_fd; }
-
-    std::size_t maxNameBytes() const
-    {
-        const long limit = ::fpathconf(m_fd, _PC_NAME_MAX);
-        return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
-    }
 
 private:
     int m_fd;
@@ -158,9 +159,9 @@ namespace {
 class PosixFolderRenamer final : public FolderRenamer
 {
 public:
-    PosixFolderRenamer(int fd, std::size_t maxNameBytes)
+    PosixFolderRenamer(int fd, std::size_t nameLimit)
         : m_fd(fd)
-        , m_maxNameBytes(maxNameBytes)
+        , m_maxNameBytes(nameLimit)
     {}
     ~PosixFolderRenamer() override { ::close(m_fd); }
     PosixFolderRenamer(const PosixFolderRenamer &) = delete;
@@ -204,9 +205,7 @@ FsResult<std::unique_ptr<FolderRenamer>> PosixFileSystem::openForRenaming(std::s
     const int fd = ::open(std::string(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return lastError();
-    const long limit = ::fpathconf(fd, _PC_NAME_MAX);
-    return std::make_unique<PosixFolderRenamer>(
-            fd, limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes);
+    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd));
 }
 
 FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)
@@ -214,7 +213,7 @@ FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::strin
     const FolderHandle dir{std::string(parent)};
     if (!dir.isOpen())
         return lastError();
-    if (auto valid = checkFileName(name, m_style, dir.maxNameBytes()); !valid)
+    if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)
         return valid;
     if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
         return lastError();
