@@ -14,7 +14,7 @@ bool LineReader::feed(std::string_view chunk)
         if (markPossible
             || (!m_pending.starts_with(textfile::kUtf8Bom) && m_pending.size() < kDetectionBytes))
             return true;
-        start();
+        start(/*wholeFile=*/false);
     }
     return deliverCompleteLines();
 }
@@ -24,7 +24,7 @@ void LineReader::finish()
     if (m_stopped)
         return;
     if (!m_started)
-        start();
+        start(/*wholeFile=*/true);
     if (!deliverCompleteLines())
         return;
     if (m_skipping)
@@ -34,10 +34,11 @@ void LineReader::finish()
     m_pending.clear();
 }
 
-void LineReader::start()
+void LineReader::start(bool wholeFile)
 {
     std::size_t skip = 0;
-    m_encoding = textfile::detect(m_pending, skip);
+    const std::string_view head = std::string_view(m_pending).substr(0, kDetectionBytes);
+    m_encoding = textfile::detect(head, wholeFile && head.size() == m_pending.size(), skip);
     m_pending.erase(0, skip);
     m_started = true;
 }

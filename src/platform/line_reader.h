@@ -34,7 +34,7 @@ public:
 
 private:
     bool deliver(std::string_view line);
-    void start();
+    void start(bool wholeFile);
     bool deliverCompleteLines();
 
     LineHandler m_onLine;

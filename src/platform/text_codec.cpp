@@ -76,6 +76,13 @@ bool isAscii(std::string_view text)
     return true;
 }
 
+// The first byte of a two-byte character.
+bool isCp932LeadByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 } // namespace
 
 namespace cp932 {
@@ -108,6 +115,18 @@ std::string decode(std::string_view bytes)
     return text;
 }
 
+bool isEncoderOutput(std::string_view bytes)
+{
+    if (isAscii(bytes))
+        return true;
+    std::string text;
+    text.reserve(bytes.size() * 3 / 2);
+    if (!fromCp932().convert(bytes, text, [](std::string &) { return false; }))
+        return false;
+    const auto again = encode(text);
+    return again && *again == bytes;
+}
+
 } // namespace cp932
 
 namespace textfile {
@@ -121,18 +140,25 @@ std::string encode(std::string_view utf8)
     return bytes;
 }
 
-Encoding detect(std::string_view head, std::size_t &bomLength)
+Encoding detect(std::string_view head, bool wholeFile, std::size_t &bomLength)
 {
     if (head.starts_with(kUtf8Bom)) {
         bomLength = kUtf8Bom.size();
         return Encoding::Utf8;
     }
     bomLength = 0;
-    if (isAscii(head))
+    // Where the head ends inside the file, its last character may be cut off: the lead byte of
+    // a two-byte code page 932 character, or up to three bytes of a UTF-8 character.
+    const std::size_t maxCut = wholeFile ? 0 : 3;
+    const auto withoutCut = [&](std::size_t cut) {
+        return head.substr(0, head.size() - cut);
+    };
+    if (cp932::isEncoderOutput(head)
+        || (maxCut > 0 && head.size() > 1 && isCp932LeadByte(head.back())
+            && cp932::isEncoderOutput(withoutCut(1))))
         return Encoding::Cp932;
-    // A multi-byte character may be cut off at the end of the head: up to three bytes.
-    for (std::size_t cut = 0; cut < 4 && cut < head.size(); ++cut) {
-        if (utf8::isValid(head.substr(0, head.size() - cut)))
+    for (std::size_t cut = 0; cut <= maxCut && cut < head.size(); ++cut) {
+        if (utf8::isValid(withoutCut(cut)))
             return Encoding::Utf8;
     }
     return Encoding::Cp932;

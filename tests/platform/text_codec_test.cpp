@@ -49,12 +49,37 @@ TEST(TextFileEncoding, Cp932WhereItFitsElseUtf8WithAByteOrderMark)
     EXPECT_EQ(textfile::encode("😀"), "\xEF\xBB\xBF😀");
     EXPECT_EQ(textfile::encode("\xff.bin"), "\xEF\xBB\xBF\xff.bin");
 
-    std::size_t bom = 99;
-    EXPECT_EQ(textfile::detect("\xEF\xBB\xBFx", bom), textfile::Encoding::Utf8);
-    EXPECT_EQ(bom, 3u);
-    EXPECT_EQ(textfile::detect("\x8E\xCA", bom), textfile::Encoding::Cp932);
-    EXPECT_EQ(bom, 0u);
     EXPECT_EQ(textfile::decodeLine("\xff.bin", textfile::Encoding::Utf8), "\xff.bin");
+}
+
+TEST(TextFileEncoding, DetectionPrefersWhatTheProgramWrites)
+{
+    using enum textfile::Encoding;
+    struct Case
+    {
+        std::string_view head;
+        bool wholeFile;
+        textfile::Encoding expected;
+        std::size_t bom;
+    };
+    const Case cases[] = {
+            {"\xEF\xBB\xBFx", true, Utf8, 3},
+            {"plain ascii", true, Cp932, 0},
+            {"\x8E\xCA\x90\x5E", true, Cp932, 0},           // 写真
+            {"\xC3\xBD", true, Cp932, 0},                   // ﾃｽ, valid UTF-8 as well
+            {"a\xC3", true, Cp932, 0},                      // ﾃ alone at the end of the file
+            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Cp932, 0}, // also three kanji in code page 932
+            {"\xE5\x86\x99\n", true, Utf8, 0},              // 写 in UTF-8, not code page 932
+            {"\xE5\x86\x99\n\xE7", false, Utf8, 0},         // a UTF-8 character cut by the head
+            {"\xE5\x86\x99\n\xE7", true, Cp932, 0},         // ... but not at the end of the file
+            {"\x8E\xCA\x90", false, Cp932, 0},              // a code page 932 character cut
+            {"\x8E\xCA\x90", true, Cp932, 0},               // broken either way
+    };
+    for (const Case &c : cases) {
+        std::size_t bom = 99;
+        EXPECT_EQ(textfile::detect(c.head, c.wholeFile, bom), c.expected) << c.head;
+        EXPECT_EQ(bom, c.bom) << c.head;
+    }
 }
 
 } // namespace
