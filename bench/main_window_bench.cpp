@@ -4,7 +4,7 @@
 #include "mainwindow/main_window_view.h"
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_drives.h"
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ void BM_MainWindowScan(benchmark::State &state)
     platform::PosixFileSystem fs;
     platform::QtDrives drives;
     test::FakeDialogs dialogs;
-    platform::QtTextFiles textFiles;
+    platform::PosixTextFiles textFiles;
     test::FakeProcess process;
     process.programPath = folder.path();
     process.currentPath = folder.path();

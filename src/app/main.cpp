@@ -6,7 +6,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_drives.h"
 #include "platform/qt/qt_process.h"
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 
 #include <QApplication>
 
@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     tavolin::platform::PosixFileSystem fs;
     tavolin::platform::QtDrives drives;
     tavolin::platform::QtDialogs dialogs;
-    tavolin::platform::QtTextFiles textFiles;
+    tavolin::platform::PosixTextFiles textFiles;
     tavolin::platform::QtProcessServices process;
 
     tavolin::Windows windows({fs, drives, dialogs, textFiles, process});

@@ -51,12 +51,22 @@ void FrmDialog::Form_Load()
 
 void FrmDialog::Drive1_Change()
 {
-    if (Dir1.setPath(Drive1.currentFolder()))
+    const std::string folder = Drive1.currentFolder();
+    auto opened = Dir1.setPath(folder);
+    if (opened)
         return;
-    // Whatever keeps the drive from opening (no medium, no permission, an I/O error), the
-    // chooser asks for the medium and goes back to the drive of the folder it shows.
-    m_services.dialogs.showMessage(kInsertMedium);
+    // Whatever keeps the drive from opening, the program goes on: the chooser says why and
+    // goes back to the drive of the folder it shows.
+    reportUnopenedFolder(folder, opened.error());
     Drive1.setDrive(Dir1.path());
+}
+
+void FrmDialog::reportUnopenedFolder(std::string_view folder, const platform::FsError &error)
+{
+    if (error.kind == platform::FsErrorKind::NotReady)
+        m_services.dialogs.showMessage(kInsertMedium);
+    else
+        m_services.dialogs.showMessage(platform::describeUnopenableFolder(folder, error));
 }
 
 void FrmDialog::Dir1_Change()
@@ -66,8 +76,8 @@ void FrmDialog::Dir1_Change()
 
 void FrmDialog::openFolder(std::string_view path)
 {
-    if (!Dir1.setPath(path))
-        m_services.dialogs.showMessage(kInsertMedium);
+    if (auto opened = Dir1.setPath(path); !opened)
+        reportUnopenedFolder(path, opened.error());
 }
 
 void FrmDialog::cmdNewF_Click()

@@ -47,7 +47,8 @@ public:
     void cmdOK_Click();
     void cmdCansel_Click();
 
-    // The user opened a folder in the folder list.
+    // The user opened a folder in the folder list. A folder that cannot be opened is reported
+    // (with the medium request when its medium does not answer), and nothing changes.
     void openFolder(std::string_view path);
 
 private:
@@ -67,6 +68,7 @@ public:
 
 private:
     const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
+    void reportUnopenedFolder(std::string_view folder, const platform::FsError &error);
 };
 
 } // namespace tavolin::folderchooser

@@ -70,8 +70,19 @@ bool FrmMain::Form_Load()
 
 void FrmMain::Drive1_Change()
 {
-    if (!Dir1.setPath(Drive1.currentFolder()))
+    const std::string folder = Drive1.currentFolder();
+    if (auto opened = Dir1.setPath(folder); !opened)
+        reportUnopenedFolder(folder, opened.error());
+}
+
+void FrmMain::reportUnopenedFolder(std::string_view folder, const platform::FsError &error)
+{
+    // The drive's own message is kept for a medium that does not answer; a folder that merely
+    // cannot be opened says which and why.
+    if (error.kind == platform::FsErrorKind::NotReady)
         m_services.dialogs.showMessage(kDriveNotReady);
+    else
+        m_services.dialogs.showMessage(platform::describeUnopenableFolder(folder, error));
 }
 
 void FrmMain::Dir1_Change()
@@ -163,8 +174,8 @@ void FrmMain::followHistoryFolder(const std::string &pathField)
     if (pathField.empty())
         return;
     Drive1.setDrive(pathField);
-    if (!Dir1.setPath(pathField)) {
-        m_services.dialogs.showMessage(kDriveNotReady);
+    if (auto opened = Dir1.setPath(pathField); !opened) {
+        reportUnopenedFolder(pathField, opened.error());
         return;
     }
     File1.setPath(pathField);
@@ -179,8 +190,12 @@ void FrmMain::Command1_Click()
     const auto path = m_services.dialogs.askSaveFileName(kSaveDialog);
     if (!path)
         return;
-    // A file that cannot be written is left as it was, and the save ends without a word.
-    (void)m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
+    // A file that cannot be written is left as it was; the user must know the listing is not
+    // on disk, and it stays in the window to be saved elsewhere.
+    if (auto written
+        = m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
+        !written)
+        m_services.dialogs.showMessage(platform::describeUnsavedListing(*path, written.error()));
 }
 
 void FrmMain::Command4_Click()
@@ -201,8 +216,8 @@ void FrmMain::cmdRename_Click()
 
 void FrmMain::openFolder(std::string_view path)
 {
-    if (!Dir1.setPath(path))
-        m_services.dialogs.showMessage(kDriveNotReady);
+    if (auto opened = Dir1.setPath(path); !opened)
+        reportUnopenedFolder(path, opened.error());
 }
 
 listing::ListingOptions FrmMain::listingOptions() const

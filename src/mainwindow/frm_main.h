@@ -55,7 +55,7 @@ public:
     platform::Signal<> renameWindowRequested;
 
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
-    // like a drive that is not ready, and nothing changes.
+    // (as a drive that is not ready when its medium does not answer), and nothing changes.
     void openFolder(std::string_view path);
 
     std::int64_t lngFileCount() const { return m_fileCount; }
@@ -97,6 +97,7 @@ private:
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);
+    void reportUnopenedFolder(std::string_view folder, const platform::FsError &error);
 };
 
 } // namespace tavolin::mainwindow

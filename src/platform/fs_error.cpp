@@ -15,6 +15,7 @@ FsError fsErrorFromErrno(int errnoValue)
         break;
     case EEXIST:
     case ENOTEMPTY:
+    case EISDIR:
         kind = FsErrorKind::Exists;
         break;
     case EACCES:

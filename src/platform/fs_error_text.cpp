@@ -25,13 +25,34 @@ std::string describeFailure(const FsError &error)
     return error.detail.empty() ? std::string("原因不明のエラーです") : error.detail;
 }
 
-std::string describeUnreadableFolder(std::string_view folder, const FsError &error)
+namespace {
+
+// A headline, the path it concerns and the reason, one to a line.
+std::string describe(std::string_view headline, std::string_view path, const FsError &error)
 {
-    std::string text = "フォルダを読めませんでした。\n";
-    text += folder;
+    std::string text(headline);
+    text += '\n';
+    text += path;
     text += '\n';
     text += describeFailure(error);
     return text;
+}
+
+} // namespace
+
+std::string describeUnreadableFolder(std::string_view folder, const FsError &error)
+{
+    return describe("フォルダを読めませんでした。", folder, error);
+}
+
+std::string describeUnopenableFolder(std::string_view folder, const FsError &error)
+{
+    return describe("フォルダを開けませんでした。", folder, error);
+}
+
+std::string describeUnsavedListing(std::string_view path, const FsError &error)
+{
+    return describe("リストを保存できませんでした。", path, error);
 }
 
 } // namespace tavolin::platform

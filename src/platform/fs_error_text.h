@@ -13,4 +13,10 @@ std::string describeFailure(const FsError &error);
 // The message for a folder whose files cannot be listed.
 std::string describeUnreadableFolder(std::string_view folder, const FsError &error);
 
+// The message for a folder that a folder list cannot open (no permission, removed).
+std::string describeUnopenableFolder(std::string_view folder, const FsError &error);
+
+// The message for a listing that could not be written to `path`.
+std::string describeUnsavedListing(std::string_view path, const FsError &error);
+
 } // namespace tavolin::platform

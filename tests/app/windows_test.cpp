@@ -5,7 +5,7 @@
 
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_drives.h"
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 #include "platform/text_codec.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
@@ -77,7 +77,7 @@ protected:
     platform::PosixFileSystem fs_;
     platform::QtDrives drives_;
     test::FakeDialogs dialogs_;
-    platform::QtTextFiles textFiles_;
+    platform::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Windows windows_{{fs_, drives_, dialogs_, textFiles_, process_}};
 };

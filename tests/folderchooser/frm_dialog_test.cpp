@@ -107,11 +107,16 @@ TEST_F(FrmDialogTest, ADriveThatCannotBeOpenedAsksForTheMediumAndGoesBack)
     EXPECT_EQ(c.Label1.caption(), "C:\\Users\\me\\");
     EXPECT_EQ(closed_, 0);
 
-    // Any other failure is handled the same way: the program never ends here.
+    // A drive whose folder cannot be opened says so, goes back too, and never ends the program.
     fs_.failFolder("E:\\", {platform::FsErrorKind::NoPermission, "denied"});
     c.Drive1.setDrive("E:\\");
-    EXPECT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messageTexts().at(1),
+              "フォルダを開けませんでした。\nE:\\\nアクセスする権限がありません");
+    EXPECT_EQ(c.Drive1.drive(), "C:\\");
     EXPECT_EQ(process_.exits, 0);
+    c.openFolder("E:\\");
+    EXPECT_EQ(dialogs_.messageTexts().at(2), dialogs_.messageTexts().at(1));
+    EXPECT_EQ(c.Dir1.path(), "C:\\Users\\me");
 }
 
 TEST_F(FrmDialogTest, CreatesOneFolderInsideTheCurrentOne)

@@ -116,13 +116,16 @@ TEST_F(FrmMainTest, ADriveThatIsNotReadyChangesNothingElse)
     EXPECT_EQ(w.File1.path(), "D:\\Tools\\Lister");
 }
 
-TEST_F(FrmMainTest, AFolderThatCannotBeOpenedIsReportedLikeADrive)
+TEST_F(FrmMainTest, AFolderThatCannotBeOpenedSaysWhichAndWhy)
 {
     fs_.failFolder("D:\\locked", {platform::FsErrorKind::NoPermission, "denied"});
     FrmMain &w = loaded();
     w.openFolder("D:\\locked");
-    EXPECT_THAT(dialogs_.messageTexts(), ElementsAre(kNotReady));
+    EXPECT_THAT(
+            dialogs_.messageTexts(),
+            ElementsAre("フォルダを開けませんでした。\nD:\\locked\nアクセスする権限がありません"));
     EXPECT_EQ(w.Dir1.path(), "D:\\Tools\\Lister");
+    EXPECT_EQ(w.Text1.text(), "D:\\Tools\\Lister\\");
 }
 
 TEST_F(FrmMainTest, DrivesRememberTheirFolder)
@@ -280,7 +283,8 @@ TEST_F(FrmMainTest, PagingToAFolderThatIsGoneKeepsTheListsAndShowsTheListing)
     fs_.failFolder("D:\\data\\photos", {platform::FsErrorKind::NotFound, "gone"});
     w.Check6.setValue(1);
     w.Command2[0].click();
-    EXPECT_THAT(dialogs_.messageTexts(), ElementsAre(kNotReady));
+    EXPECT_THAT(dialogs_.messageTexts(),
+                ElementsAre("フォルダを開けませんでした。\nD:\\data\\photos\\\n見つかりません"));
     EXPECT_EQ(w.txtM.text(), "a\r\nb\r\nreport");
     EXPECT_EQ(w.Dir1.path(), "D:\\data\\other");
 }
@@ -342,16 +346,20 @@ TEST_F(FrmMainTest, SavingWhatCp932CannotHoldKeepsEveryCharacter)
     EXPECT_EQ(textFiles_.files["D:\\out\\emoji.txt"], "\xEF\xBB\xBF😀 party\r\n写真\r\n");
 }
 
-TEST_F(FrmMainTest, CancelledOrFailedSavesChangeNothingAndSayNothing)
+TEST_F(FrmMainTest, ACancelledSaveSaysNothingAndAFailedOneSaysWhy)
 {
     FrmMain &w = loaded();
     w.txtM.setText("a");
     w.Command1.click(); // cancelled
-    textFiles_.failWrites = platform::FsError{platform::FsErrorKind::NoPermission, "read-only"};
-    dialogs_.fileAnswers.push_back("D:\\readonly\\x.txt");
+    EXPECT_THAT(dialogs_.messages, IsEmpty());
+    textFiles_.failWrites = platform::FsError{platform::FsErrorKind::NoSpace, "full"};
+    dialogs_.fileAnswers.push_back("D:\\full\\x.txt");
     w.Command1.click();
     EXPECT_THAT(textFiles_.files, IsEmpty());
-    EXPECT_THAT(dialogs_.messages, IsEmpty());
+    ASSERT_THAT(
+            dialogs_.messageTexts(),
+            ElementsAre("リストを保存できませんでした。\nD:\\full\\x.txt\nディスクがいっぱいです"));
+    EXPECT_EQ(dialogs_.messages[0].title, "Tavolin");
     EXPECT_EQ(w.txtM.text(), "a");
     EXPECT_TRUE(w.Command1.enabled());
 }

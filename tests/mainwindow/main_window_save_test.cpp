@@ -2,16 +2,20 @@
 #include "mainwindow/frm_main.h"
 
 #include "platform/posix_file_system.h"
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iostream>
+
 namespace tavolin::mainwindow {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 class MainWindowSaveTest : public ::testing::Test
@@ -34,7 +38,7 @@ protected:
     platform::PosixFileSystem fs_;
     test::FakeDrives drives_{{"/"}};
     test::FakeDialogs dialogs_;
-    platform::QtTextFiles textFiles_;
+    platform::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     FrmMain window_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};
@@ -63,45 +67,63 @@ TEST_F(MainWindowSaveTest, WhatCp932CannotHoldIsWrittenAsUtf8)
     EXPECT_EQ(dir_.readFile("lossless.txt"), "\xEF\xBB\xBF😀\r\n" + shiftJisName + "\r\n");
 }
 
-TEST_F(MainWindowSaveTest, UnwritablePathsLeaveTheOldFileAndTheListing)
+// Every failed write says that the listing was not saved, where and why; the old file stays
+// whole and the listing stays in the window.
+TEST_F(MainWindowSaveTest, AFailedWriteSaysSoAndKeepsTheOldFileAndTheListing)
 {
-    dir_.makeFolder("folder");
-    dir_.writeFile("keep.txt", "old");
-    window_.txtM.setText("new");
-    saveAs(dir_.pathOf("folder"));           // a folder
-    saveAs(dir_.pathOf("missing/list.txt")); // a folder that does not exist
-    EXPECT_EQ(dir_.readFile("keep.txt"), "old");
-    EXPECT_EQ(window_.txtM.text(), "new");
-    EXPECT_THAT(dialogs_.messages, IsEmpty());
-    EXPECT_FALSE(dir_.exists("missing"));
-}
-
-TEST_F(MainWindowSaveTest, AReadOnlyFolderKeepsItsOldFile)
-{
-    dir_.makeFolder("locked");
-    dir_.writeFile("locked/list.txt", "old listing");
-    if (!dir_.makeFolderReadOnly("locked"))
-        GTEST_SKIP() << "no way to make a folder read-only here";
-    window_.txtM.setText("new listing");
-    saveAs(dir_.pathOf("locked/list.txt"));
-    EXPECT_EQ(dir_.readFile("locked/list.txt"), "old listing");
-    EXPECT_EQ(window_.txtM.text(), "new listing");
-    EXPECT_THAT(dialogs_.messages, IsEmpty());
-}
-
-TEST_F(MainWindowSaveTest, AFullDiskKeepsTheOldFileWhole)
-{
-    if (!dir_.mountSmallFileSystem("small", 64 * 1024))
-        GTEST_SKIP() << "no way to mount a small file system here";
+    struct Case
+    {
+        const char *what;
+        std::function<bool()> stage; // false when this fault cannot be staged here
+        const char *target;
+        const char *reason;
+    };
     const std::string old(20 * 1024, 'o');
-    dir_.writeFile("small/list.txt", old);
+    const Case cases[] = {
+            {"a folder in the way",
+             [&] { return dir_.makeFolder("folder"), true; },
+             "folder",
+             "同じ名前のファイルかフォルダがすでにあります"},
+            {"a missing folder", [] { return true; }, "missing/list.txt", "見つかりません"},
+            {"a read-only folder",
+             [&] {
+                 dir_.makeFolder("locked");
+                 dir_.writeFile("locked/list.txt", old);
+                 return dir_.makeFolderReadOnly("locked");
+             },
+             "locked/list.txt",
+             "アクセスする権限がありません"},
+            {"a full disk",
+             [&] {
+                 if (!dir_.mountSmallFileSystem("small", 64 * 1024))
+                     return false;
+                 dir_.writeFile("small/list.txt", old);
+                 return true;
+             },
+             "small/list.txt",
+             "ディスクがいっぱいです"},
+    };
     std::string listing;
     for (int i = 0; i < 10000; ++i)
         listing += "a line of the new listing\r\n";
     window_.txtM.setText(listing);
-    saveAs(dir_.pathOf("small/list.txt"));
-    EXPECT_EQ(dir_.readFile("small/list.txt"), old);
-    EXPECT_EQ(window_.txtM.text(), listing);
+    for (const Case &c : cases) {
+        if (!c.stage()) {
+            std::cout << "skipped: " << c.what << " cannot be staged here\n";
+            continue;
+        }
+        dialogs_.messages.clear();
+        saveAs(dir_.pathOf(c.target));
+        EXPECT_THAT(dialogs_.messageTexts(),
+                    ElementsAre("リストを保存できませんでした。\n" + dir_.pathOf(c.target) + "\n"
+                                + c.reason))
+                << c.what;
+        if (dir_.exists(c.target) && std::string_view(c.target) != "folder") {
+            EXPECT_EQ(dir_.readFile(c.target), old) << c.what;
+        }
+        EXPECT_EQ(window_.txtM.text(), listing) << c.what;
+    }
+    EXPECT_FALSE(dir_.exists("missing"));
 }
 
 TEST_F(MainWindowSaveTest, CancelWritesNothing)

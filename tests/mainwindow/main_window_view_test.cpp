@@ -2,9 +2,9 @@
 #include "mainwindow/main_window_view.h"
 
 #include "platform/posix_file_system.h"
+#include "platform/posix_text_files.h"
 #include "platform/qt/qt_drives.h"
 #include "platform/qt/qt_strings.h"
-#include "platform/qt/qt_text_files.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
 #include "support/temp_dir.h"
@@ -70,7 +70,7 @@ protected:
     platform::PosixFileSystem fs_;
     platform::QtDrives drives_;
     test::FakeDialogs dialogs_;
-    platform::QtTextFiles textFiles_;
+    platform::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     FrmMain model_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};

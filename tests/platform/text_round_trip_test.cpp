@@ -1,6 +1,6 @@
 // Saved listings read back exactly: generated texts over the whole code page 932 repertoire,
 // written and read through the real text-file service.
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 #include "platform/text_codec.h"
 #include "support/temp_dir.h"
 
@@ -64,7 +64,7 @@ protected:
         return read;
     }
 
-    QtTextFiles files_;
+    PosixTextFiles files_;
     test::TempDir dir_;
     std::string path_ = dir_.pathOf("listing.txt");
 };

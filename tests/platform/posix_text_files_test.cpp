@@ -1,4 +1,4 @@
-#include "platform/qt/qt_text_files.h"
+#include "platform/posix_text_files.h"
 
 #include "platform/line_reader.h"
 #include "support/temp_dir.h"
@@ -16,7 +16,7 @@ using test::TempDir;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class QtTextFilesTest : public ::testing::Test
+class PosixTextFilesTest : public ::testing::Test
 {
 protected:
     std::vector<std::string> readAll(const std::string &name)
@@ -30,18 +30,18 @@ protected:
         return lines;
     }
 
-    QtTextFiles files_;
+    PosixTextFiles files_;
     TempDir dir_;
 };
 
-TEST_F(QtTextFilesTest, WritesCp932AndReplacesAnExistingFile)
+TEST_F(PosixTextFilesTest, WritesCp932AndReplacesAnExistingFile)
 {
     dir_.writeFile("list.txt", "old content that is longer than the new one");
     ASSERT_TRUE(files_.writeText(dir_.pathOf("list.txt"), "写真\r\n～\r\n"));
     EXPECT_EQ(dir_.readFile("list.txt"), "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n");
 }
 
-TEST_F(QtTextFilesTest, FailedWritesLeaveTheOldFileWhole)
+TEST_F(PosixTextFilesTest, FailedWritesLeaveTheOldFileWhole)
 {
     dir_.makeFolder("folder");
     const auto ontoFolder = files_.writeText(dir_.pathOf("folder"), "x");
@@ -52,13 +52,13 @@ TEST_F(QtTextFilesTest, FailedWritesLeaveTheOldFileWhole)
     EXPECT_THAT(dir_.names(), ElementsAre("folder"));
 }
 
-TEST_F(QtTextFilesTest, ReadsCrLfAndLoneLfLineEnds)
+TEST_F(PosixTextFilesTest, ReadsCrLfAndLoneLfLineEnds)
 {
     dir_.writeFile("mixed.txt", "one\r\ntwo\nthree\r\n\r\n six \nlast");
     EXPECT_THAT(readAll("mixed.txt"), ElementsAre("one", "two", "three", "", " six ", "last"));
 }
 
-TEST_F(QtTextFilesTest, EmptyFilesHaveNoLinesAndAFinalLineEndAddsNone)
+TEST_F(PosixTextFilesTest, EmptyFilesHaveNoLinesAndAFinalLineEndAddsNone)
 {
     dir_.writeFile("empty.txt");
     EXPECT_THAT(readAll("empty.txt"), IsEmpty());
@@ -68,7 +68,7 @@ TEST_F(QtTextFilesTest, EmptyFilesHaveNoLinesAndAFinalLineEndAddsNone)
     EXPECT_THAT(readAll("blank.txt"), ElementsAre(""));
 }
 
-TEST_F(QtTextFilesTest, DecodesCp932AndUtf8AfterAByteOrderMark)
+TEST_F(PosixTextFilesTest, DecodesCp932AndUtf8AfterAByteOrderMark)
 {
     dir_.writeFile("sjis.txt", "\x8E\xCA\x90\x5E\r\n\x87\x40");
     EXPECT_THAT(readAll("sjis.txt"), ElementsAre("写真", "①"));
@@ -76,7 +76,7 @@ TEST_F(QtTextFilesTest, DecodesCp932AndUtf8AfterAByteOrderMark)
     EXPECT_THAT(readAll("utf8.txt"), ElementsAre("😀", "\xff.bin"));
 }
 
-TEST_F(QtTextFilesTest, WhatIsWrittenReadsBackTheSame)
+TEST_F(PosixTextFilesTest, WhatIsWrittenReadsBackTheSame)
 {
     for (const std::string text : {"写真\r\n①～ｶﾅ", "😀 emoji\r\nÄrger", "\xff\xfe raw"}) {
         ASSERT_TRUE(files_.writeText(dir_.pathOf("round.txt"), text + "\r\n"));
@@ -87,7 +87,7 @@ TEST_F(QtTextFilesTest, WhatIsWrittenReadsBackTheSame)
     }
 }
 
-TEST_F(QtTextFilesTest, ReadingStopsWhenTheHandlerHasEnough)
+TEST_F(PosixTextFilesTest, ReadingStopsWhenTheHandlerHasEnough)
 {
     std::string many;
     for (int i = 0; i < 100000; ++i)
@@ -107,7 +107,7 @@ long peakKiB()
     return usage.ru_maxrss;
 }
 
-TEST_F(QtTextFilesTest, AGibibyteFileIsReadOnlyAsFarAsNeeded)
+TEST_F(PosixTextFilesTest, AGibibyteFileIsReadOnlyAsFarAsNeeded)
 {
     // Five lines, then a gibibyte of nothing (a sparse file takes no room).
     dir_.writeFile("huge.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
@@ -122,7 +122,7 @@ TEST_F(QtTextFilesTest, AGibibyteFileIsReadOnlyAsFarAsNeeded)
     EXPECT_LT(peakKiB() - before, 512 * 1024);
 }
 
-TEST_F(QtTextFilesTest, AGibibyteWithoutALineEndNeverFillsMemory)
+TEST_F(PosixTextFilesTest, AGibibyteWithoutALineEndNeverFillsMemory)
 {
     dir_.writeFile("blob.bin");
     ASSERT_EQ(::truncate(dir_.pathOf("blob.bin").c_str(), 1LL << 30), 0);
@@ -140,7 +140,7 @@ TEST_F(QtTextFilesTest, AGibibyteWithoutALineEndNeverFillsMemory)
     EXPECT_LT(peakKiB() - before, 512 * 1024);
 }
 
-TEST_F(QtTextFilesTest, AMissingFileCannotBeRead)
+TEST_F(PosixTextFilesTest, AMissingFileCannotBeRead)
 {
     const auto result
             = files_.readLines(dir_.pathOf("missing.txt"), [](std::string_view) { return true; });
@@ -148,7 +148,7 @@ TEST_F(QtTextFilesTest, AMissingFileCannotBeRead)
     EXPECT_EQ(result.error().kind, FsErrorKind::NotFound);
 }
 
-TEST_F(QtTextFilesTest, LinesSpanningReadChunksArriveWhole)
+TEST_F(PosixTextFilesTest, LinesSpanningReadChunksArriveWhole)
 {
     // 1.5 MB of long lines: the file is read in blocks of 1 MiB, so one line spans two.
     std::vector<std::string> lines;

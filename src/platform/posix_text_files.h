@@ -4,8 +4,9 @@
 
 namespace tavolin::platform {
 
-// Text files on the machine's disk; writing goes through QSaveFile.
-class QtTextFiles final : public TextFiles
+// Text files on the machine's disk. A file is replaced by writing a new one beside it and
+// renaming it over the old one, so that the old file stays whole until the new one is complete.
+class PosixTextFiles final : public TextFiles
 {
 public:
     FsResult<void> writeText(std::string_view path, std::string_view text) override;
