@@ -8,6 +8,18 @@ target_compile_options(tavolin_settings INTERFACE
     # 105329); the warning has nothing else to say about C++ code that uses no raw memcpy.
     $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
 target_include_directories(tavolin_settings INTERFACE "${PROJECT_SOURCE_DIR}/src")
+# The hardening Debian builds its programs with (dpkg-buildflags with hardening=+all), in
+# optimised builds: fortified C library calls need the optimiser, and the Debug builds run the
+# tests under the sanitizers, which find more.
+set(optimised "$<NOT:$<CONFIG:Debug>>")
+target_compile_options(tavolin_settings INTERFACE
+    "$<${optimised}:-fstack-protector-strong;-fstack-clash-protection>")
+# Control-flow protection exists on x86 only.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|i.86)$")
+    target_compile_options(tavolin_settings INTERFACE "$<${optimised}:-fcf-protection>")
+endif()
+target_compile_definitions(tavolin_settings INTERFACE "$<${optimised}:_FORTIFY_SOURCE=2>")
+target_link_options(tavolin_settings INTERFACE "$<${optimised}:LINKER:-z,relro,-z,now>")
 set(CMAKE_CXX_EXTENSIONS OFF)
 set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a throw-away root, validates its desktop entry and
-# AppStream metadata, checks its dependencies and icons, and starts the installed program on
-# Xvfb until its main window has been drawn. Called by scripts/test.sh.
+# Builds the Debian package, has lintian check it, unpacks it into a throw-away root, validates
+# its desktop entry and AppStream metadata, checks its dependencies and icons, and starts the
+# installed program on Xvfb until its main window has been drawn. Called by scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,15 @@ rm -rf "$root"
 dpkg -x "$deb" "$root"
 
 fail() { echo "check-package: $*" >&2; exit 1; }
+
+# Debian's own checks: any error or warning fails. CI runs as root, which lintian only warns
+# about; --allow-root says that it is meant.
+allow_root=()
+[ "$(id -u)" -eq 0 ] && allow_root=(--allow-root)
+lintian --fail-on error,warning "${allow_root[@]}" "$deb" || fail "lintian found faults in $deb"
+version=$(dpkg-deb -f "$deb" Version)
+[ "$(dpkg-parsechangelog -l data/debian/changelog -S Version)" = "$version" ] \
+    || fail "the newest entry of data/debian/changelog is not version $version"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-noto-cjk; do
