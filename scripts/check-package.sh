@@ -48,18 +48,33 @@ for size in 16 24 32 48 64 128 256; do
         || fail "no ${size}x${size} icon"
 done
 
-# The installed program, started as the desktop would, until its main window is on screen: on a
-# real X server, whatever platform the tests before chose.
+# The program installed for real, started as the desktop would, until its main window is on
+# screen: on a real X server, whatever platform the tests before chose. Installed in /usr/bin,
+# it must open on the user's home folder, never on the system's programs; the system calls it
+# makes tell which folders it opened. A package that was not installed before is removed again.
+installed_before=$(dpkg-query -W -f='${Status}' tavolin 2>/dev/null | grep -c 'install ok installed' || true)
+remove_again() { [ "$installed_before" -eq 0 ] && dpkg -r tavolin >/dev/null; }
+trap remove_again EXIT
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$(realpath "$deb")" >/dev/null
+
 shot="$build/installed-main-window.png"
-rm -f "$shot"
+calls="$build/installed-start.strace"
+rm -f "$shot" "$calls"
 export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR
+export XDG_RUNTIME_DIR HOME
 XDG_RUNTIME_DIR=$(mktemp -d)
+HOME=$(mktemp -d)
+touch "$HOME/a-file-at-home.txt"
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    "$1" & program=$!
-    "$2" "$3" 20; status=$?
-    kill "$program" 2>/dev/null; wait "$program" 2>/dev/null
-    exit $status' check "$root/usr/bin/tavolin" "$build/tools/grab_screen" "$shot"
-rm -rf "$XDG_RUNTIME_DIR"
+    strace -f -qq -e trace=openat -o "$3" /usr/bin/tavolin & tracer=$!
+    "$1" "$2" 20; status=$?
+    pkill -P "$tracer"; wait "$tracer" 2>/dev/null
+    exit $status' check "$build/tools/grab_screen" "$shot" "$calls"
 test -s "$shot" || fail "the installed program showed no window"
-echo "check-package: $deb is fine; its main window is in $shot"
+grep -q "openat([^\"]*\"$HOME\", [^)]*O_DIRECTORY" "$calls" \
+    || fail "the installed program did not open the home folder $HOME (see $calls)"
+if grep -q 'openat([^"]*"/usr/bin", [^)]*O_DIRECTORY' "$calls"; then
+    fail "the installed program opened /usr/bin (see $calls)"
+fi
+rm -rf "$XDG_RUNTIME_DIR" "$HOME"
+echo "check-package: $deb is fine; installed, it opens at home; its main window is in $shot"

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk
-    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip
+    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace
 )
 
 missing=()

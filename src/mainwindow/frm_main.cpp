@@ -57,10 +57,10 @@ bool FrmMain::Form_Load()
     // The file list starts on the folder list's folder, as the lists do when a window opens.
     File1.setPath(Dir1.path());
 
-    const std::string programFolder = m_services.process.programFolder();
-    Drive1.setDrive(programFolder);
-    // Should the program's folder not open, the window starts on the current folder instead.
-    (void)Dir1.setPath(programFolder);
+    const std::string startFolder = platform::startFolder(m_services.process, style());
+    Drive1.setDrive(startFolder);
+    // Should that folder not open, the window starts on the current folder instead.
+    (void)Dir1.setPath(startFolder);
     m_history.resetRecording();
     Text1.setText(style().pathField(Dir1.path()));
     Label1.setCaption(std::string(kCountCaption));

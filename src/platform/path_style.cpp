@@ -1,5 +1,8 @@
 #include "platform/path_style.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tavolin::platform {
 
 PathStyle PathStyle::posix()
@@ -72,6 +75,35 @@ std::string PathStyle::driveRootOf(std::string_view path) const
     if (path.size() >= 3 && path[1] == ':' && path[2] == m_separator)
         return std::string(path.substr(0, 3));
     return {};
+}
+
+bool PathStyle::isSystemFolder(std::string_view folder) const
+{
+    // Folders that removable media or homes may lie under (/run/media, /var/home) are not here.
+    static constexpr std::array<std::string_view, 11> posixFolders = {"/usr",
+                                                                      "/bin",
+                                                                      "/sbin",
+                                                                      "/lib",
+                                                                      "/lib32",
+                                                                      "/lib64",
+                                                                      "/libx32",
+                                                                      "/opt",
+                                                                      "/etc",
+                                                                      "/boot",
+                                                                      "/snap"};
+    static constexpr std::array<std::string_view, 4> windowsFolders
+            = {"Windows", "Program Files", "Program Files (x86)", "ProgramData"};
+    const auto inside = [&](std::string_view parent) {
+        return folder.starts_with(parent)
+               && (folder.size() == parent.size() || folder[parent.size()] == m_separator);
+    };
+    if (m_kind == Kind::Posix)
+        return std::any_of(posixFolders.begin(), posixFolders.end(), inside);
+    const std::string root = driveRootOf(folder);
+    return !root.empty()
+           && std::any_of(windowsFolders.begin(), windowsFolders.end(), [&](auto name) {
+                  return inside(root + std::string(name));
+              });
 }
 
 } // namespace tavolin::platform

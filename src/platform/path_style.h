@@ -49,6 +49,10 @@ public:
     // The last component of a folder path; empty for a drive root.
     std::string lastComponent(std::string_view folder) const;
 
+    // Whether `folder` is, or lies in, one of the system's own folders (programs, libraries,
+    // settings), where the program's files are installed and the user's files are not.
+    bool isSystemFolder(std::string_view folder) const;
+
     // The drive root that a path starts with ("D:\" or "/"), or empty when it has none.
     std::string driveRootOf(std::string_view path) const;
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/path_style.h"
+
 #include <string>
+#include <string_view>
 
 namespace tavolin::platform {
 
@@ -21,8 +24,19 @@ public:
     // The process's current folder, without a trailing separator (but "/" stays).
     virtual std::string currentFolder() = 0;
 
+    // The user's home folder, without a trailing separator.
+    virtual std::string homeFolder() = 0;
+
+    // Whether the user running the program may create and rename files in `folder`.
+    virtual bool userMayWrite(std::string_view folder) = 0;
+
     // Ends the program at once: every window disappears without a question.
     virtual void exitNow() = 0;
 };
+
+// The folder both windows start in: the program's own folder when it is a folder of the user's
+// (one the user may write to, outside the system's folders), otherwise the user's home folder,
+// so that an installed program never opens on the system's program files.
+std::string startFolder(ProcessServices &process, const PathStyle &style);
 
 } // namespace tavolin::platform

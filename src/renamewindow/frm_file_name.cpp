@@ -78,7 +78,7 @@ void FrmFileName::Form_Load()
 {
     Command2.setEnabled(false);
     // One separator is appended whatever the folder: at the root the field ends in two.
-    Text1.setText(m_services.process.programFolder() + style().separator());
+    Text1.setText(platform::startFolder(m_services.process, style()) + style().separator());
     Label1.setCaption(std::string(kCountCaption));
     window.setWidthTwips(kNarrowWidth);
     Command5.setVisible(false);

@@ -58,8 +58,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *command1 = place<QPushButton>("Command1", this, 414, 248, 152, 30);
     auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
     auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
-    // 8040 twips from the left, 735 wide, like the tool it follows: its right edge reaches
-    // over the panel's border, so it is raised above the panel.
+    // 8040 twips from the left, 735 wide: its right edge reaches over the panel's border, so it
+    // is raised above the panel.
     auto *command5 = place<QPushButton>("Command5", this, 536, 398, 49, 68);
     command5->setStyleSheet(QStringLiteral("padding: 0px"));
     auto *frame2 = place<QGroupBox>("Frame2", this, 576, 4, 145, 462);

@@ -78,6 +78,15 @@ TEST_F(FrmMainTest, StartingAtADriveRootDisablesTheFolderLine)
     EXPECT_EQ(w.Check5.value(), 0);
 }
 
+TEST_F(FrmMainTest, AProgramFolderOfTheSystemsStartsAtHome)
+{
+    fs_.addFolder("C:\\Users\\me");
+    process_.readOnly.insert(process_.programPath);
+    FrmMain &w = loaded();
+    EXPECT_EQ(w.Drive1.drive(), "C:\\");
+    EXPECT_EQ(w.Text1.text(), "C:\\Users\\me\\");
+}
+
 TEST_F(FrmMainTest, ASecondCopyWarnsAndNeverShowsItsWindow)
 {
     process_.anotherRunning = true;

@@ -25,7 +25,7 @@ TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
             {1000, "0000", "0999"},
             {10000, "00000", "09999"},
             {32767, "00000", "32766"},
-            {100000, "000000", "099999"}, // wider than the old limit
+            {100000, "000000", "099999"}, // six digits for a six-digit count
     };
     for (const auto &c : cases) {
         EXPECT_EQ(PadNumber(0, c.count), c.first) << c.count;

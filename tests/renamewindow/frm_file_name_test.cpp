@@ -74,6 +74,13 @@ TEST_F(FrmFileNameTest, AtADriveRootTheFolderFieldEndsInTwoSeparators)
     EXPECT_EQ(window_.Text1.text(), "E:\\\\");
 }
 
+TEST_F(FrmFileNameTest, AProgramFolderOfTheSystemsStartsAtHome)
+{
+    process_.programPath = "C:\\Program Files\\Tavolin";
+    window_.Form_Load();
+    EXPECT_EQ(window_.Text1.text(), "C:\\Users\\me\\");
+}
+
 TEST_F(FrmFileNameTest, ScanFillsTheColumnsAndTheExtensionPairs)
 {
     window_.Text3.setText("typed");

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,11 +74,15 @@ public:
     bool anotherInstanceRunning() override { return anotherRunning; }
     std::string programFolder() override { return programPath; }
     std::string currentFolder() override { return currentPath; }
+    std::string homeFolder() override { return homePath; }
+    bool userMayWrite(std::string_view folder) override { return !readOnly.contains(folder); }
     void exitNow() override { ++exits; }
 
     bool anotherRunning = false;
     std::string programPath = "D:\\Tools\\Lister";
     std::string currentPath = "C:\\";
+    std::string homePath = "C:\\Users\\me";
+    std::set<std::string, std::less<>> readOnly; // folders the user may not write to
     int exits = 0;
 };
 

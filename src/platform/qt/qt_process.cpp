@@ -63,6 +63,16 @@ std::string QtProcessServices::currentFolder()
     return buffer;
 }
 
+std::string QtProcessServices::homeFolder()
+{
+    return fromQString(QDir::homePath());
+}
+
+bool QtProcessServices::userMayWrite(std::string_view folder)
+{
+    return ::access(std::string(folder).c_str(), W_OK | X_OK) == 0;
+}
+
 void QtProcessServices::exitNow()
 {
     QCoreApplication::exit(0);

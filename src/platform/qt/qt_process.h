@@ -20,6 +20,8 @@ public:
     bool anotherInstanceRunning() override;
     std::string programFolder() override;
     std::string currentFolder() override;
+    std::string homeFolder() override;
+    bool userMayWrite(std::string_view folder) override;
     void exitNow() override;
 
 private:
