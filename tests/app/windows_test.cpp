@@ -4,8 +4,8 @@
 #include "app/program_icon.h"
 
 #include "platform/posix_file_system.h"
-#include "platform/qt/qt_drives.h"
 #include "platform/posix_text_files.h"
+#include "platform/qt/qt_drives.h"
 #include "platform/text_codec.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
