@@ -38,10 +38,13 @@ void FrmDialog::Form_Load()
     if (!remembered.empty()) {
         Label1.setCaption(remembered);
         Drive1.setDrive(remembered);
-        // A remembered folder that is gone leaves the folder list where it is; the label then
-        // shows that folder, so that OK never delivers a folder that does not exist.
-        if (!Dir1.setPath(remembered))
+        // A remembered folder that is gone opens at its nearest parent that still opens (or
+        // the folder list stays where it is); the label then shows that folder, so that OK
+        // never delivers a folder that does not exist.
+        if (!Dir1.setPath(remembered)) {
+            openNearestParent(remembered);
             Label1.setCaption(style().pathField(Dir1.path()));
+        }
     } else {
         // One separator is appended whatever the folder: at the root the label ends in two.
         Label1.setCaption(Dir1.path() + style().separator());
@@ -51,6 +54,11 @@ void FrmDialog::Form_Load()
 
 void FrmDialog::Drive1_Change()
 {
+    if (!Drive1.isMounted()) {
+        m_services.dialogs.showMessage(kInsertMedium);
+        Drive1.setDrive(Dir1.path());
+        return;
+    }
     const std::string folder = Drive1.currentFolder();
     auto opened = Dir1.setPath(folder);
     if (opened)
@@ -59,6 +67,19 @@ void FrmDialog::Drive1_Change()
     // goes back to the drive of the folder it shows.
     reportUnopenedFolder(folder, opened.error());
     Drive1.setDrive(Dir1.path());
+}
+
+void FrmDialog::openNearestParent(std::string_view folder)
+{
+    std::string parent = style().withoutTrailingSeparator(folder);
+    while (!style().isDriveRoot(parent)) {
+        std::string up = style().parentOf(parent);
+        if (up.empty() || up == parent)
+            return;
+        parent = std::move(up);
+        if (Dir1.setPath(parent))
+            return;
+    }
 }
 
 void FrmDialog::reportUnopenedFolder(std::string_view folder, const platform::FsError &error)

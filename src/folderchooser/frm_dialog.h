@@ -69,6 +69,7 @@ public:
 private:
     const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
     void reportUnopenedFolder(std::string_view folder, const platform::FsError &error);
+    void openNearestParent(std::string_view folder);
 };
 
 } // namespace tavolin::folderchooser

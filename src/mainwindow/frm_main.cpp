@@ -70,6 +70,13 @@ bool FrmMain::Form_Load()
 
 void FrmMain::Drive1_Change()
 {
+    // A drive removed since the list was read is not ready; the list goes back to the drive of
+    // the folder shown, since the picked one is no longer there to show.
+    if (!Drive1.isMounted()) {
+        m_services.dialogs.showMessage(kDriveNotReady);
+        Drive1.setDrive(Dir1.path());
+        return;
+    }
     const std::string folder = Drive1.currentFolder();
     if (auto opened = Dir1.setPath(folder); !opened)
         reportUnopenedFolder(folder, opened.error());

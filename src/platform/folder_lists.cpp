@@ -13,12 +13,23 @@ DriveList::DriveList(Drives &drives, std::string_view initialFolder)
 
 void DriveList::setDrive(std::string_view path)
 {
-    std::string drive = m_drives.driveOf(path);
-    if (drive == m_drive)
+    pick(m_drives.driveOf(path));
+}
+
+void DriveList::pick(std::string_view root)
+{
+    if (root == m_drive)
         return;
-    m_drive = std::move(drive);
+    m_drive = std::string(root);
     changed.emit();
     appearanceChanged.emit();
+}
+
+bool DriveList::isMounted() const
+{
+    const std::vector<DriveInfo> drives = m_drives.list();
+    return std::any_of(
+            drives.begin(), drives.end(), [&](const DriveInfo &d) { return d.root == m_drive; });
 }
 
 std::string DriveList::currentFolder() const

@@ -23,6 +23,18 @@ public:
     // Makes the drive that holds `path` current; runs `changed` when that is another drive.
     void setDrive(std::string_view path);
 
+    // The user picked the drive whose root is `root` from the list. It becomes current as it
+    // is, also when it was removed since the list was read (then isMounted() says so); runs
+    // `changed` when it is another drive.
+    void pick(std::string_view root);
+
+    // Whether the current drive is still among the machine's drives.
+    bool isMounted() const;
+
+    // Reads the machine's drives again, as the list opens: `volumesChanged` tells the view
+    // to show available() anew.
+    void refresh() { volumesChanged.emit(); }
+
     // The folder the current drive was last at: its root until a folder of it was opened.
     std::string currentFolder() const;
 
@@ -32,6 +44,7 @@ public:
     std::vector<DriveInfo> available() const { return m_drives.list(); }
 
     Signal<> changed;
+    Signal<> volumesChanged;
 
 private:
     Drives &m_drives;

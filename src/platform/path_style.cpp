@@ -59,6 +59,17 @@ PathStyle::SplitPattern PathStyle::splitPattern(std::string_view pattern) const
     return {std::string(pattern.substr(0, cut + 1)), std::string(pattern.substr(cut + 1))};
 }
 
+std::string PathStyle::parentOf(std::string_view folder) const
+{
+    const std::string path = withoutTrailingSeparator(folder);
+    if (isDriveRoot(path))
+        return {};
+    const auto cut = path.rfind(m_separator);
+    if (cut == std::string::npos)
+        return {};
+    return withoutTrailingSeparator(path.substr(0, std::max(cut, rootLength() - 1) + 1));
+}
+
 std::string PathStyle::lastComponent(std::string_view folder) const
 {
     if (folder.size() <= rootLength())

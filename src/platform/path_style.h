@@ -46,6 +46,10 @@ public:
     };
     SplitPattern splitPattern(std::string_view pattern) const;
 
+    // The folder that holds `folder` (a drive root for a folder right under it); empty for a
+    // drive root or a path without a separator.
+    std::string parentOf(std::string_view folder) const;
+
     // The last component of a folder path; empty for a drive root.
     std::string lastComponent(std::string_view folder) const;
 

@@ -88,12 +88,25 @@ TEST_F(FrmDialogTest, ARememberedFolderTheListAlreadyShowsIsDeliveredAsStored)
     EXPECT_EQ(c.Label1.caption(), "C:\\Users\\me");
 }
 
-TEST_F(FrmDialogTest, ARememberedFolderThatIsGoneLeavesTheListAndItsLabel)
+TEST_F(FrmDialogTest, ARememberedFolderThatIsGoneOpensAtItsNearestParent)
 {
-    module_.strMainPath = "D:\\Gone\\";
+    module_.strMainPath = "D:\\Work\\Old\\Gone\\Deeper\\";
     FrmDialog &c = open();
-    EXPECT_EQ(c.Dir1.path(), "D:\\");
-    EXPECT_EQ(c.Label1.caption(), "D:\\");
+    EXPECT_EQ(c.Dir1.path(), "D:\\Work\\Old");
+    EXPECT_EQ(c.Label1.caption(), "D:\\Work\\Old\\");
+    module_.strMainPath = "D:\\Gone\\";
+    EXPECT_EQ(open().Label1.caption(), "D:\\");
+    EXPECT_THAT(dialogs_.messages, IsEmpty());
+}
+
+TEST_F(FrmDialogTest, ADriveRemovedSinceTheListWasReadIsNotReady)
+{
+    FrmDialog &c = open();
+    drives_.roots = {"C:\\", "D:\\"};
+    c.Drive1.pick("E:\\");
+    EXPECT_THAT(dialogs_.messageTexts(), ElementsAre("フロッピーディスクをセットしてください"));
+    EXPECT_EQ(c.Drive1.drive(), "C:\\");
+    EXPECT_EQ(c.Dir1.path(), "C:\\Users\\me");
 }
 
 TEST_F(FrmDialogTest, ADriveThatCannotBeOpenedAsksForTheMediumAndGoesBack)

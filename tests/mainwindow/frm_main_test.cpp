@@ -125,6 +125,17 @@ TEST_F(FrmMainTest, ADriveThatIsNotReadyChangesNothingElse)
     EXPECT_EQ(w.File1.path(), "D:\\Tools\\Lister");
 }
 
+TEST_F(FrmMainTest, ADriveRemovedSinceTheListWasReadIsNotReadyAndTheListGoesBack)
+{
+    FrmMain &w = loaded();
+    drives_.roots = {"C:\\", "D:\\"};
+    w.Drive1.pick("E:\\");
+    EXPECT_THAT(dialogs_.messageTexts(), ElementsAre(kNotReady));
+    EXPECT_EQ(w.Drive1.drive(), "D:\\");
+    EXPECT_EQ(w.Dir1.path(), "D:\\Tools\\Lister");
+    EXPECT_EQ(w.Text1.text(), "D:\\Tools\\Lister\\");
+}
+
 TEST_F(FrmMainTest, AFolderThatCannotBeOpenedSaysWhichAndWhy)
 {
     fs_.failFolder("D:\\locked", {platform::FsErrorKind::NoPermission, "denied"});

@@ -33,6 +33,12 @@ TEST(PathStyle, LastComponent)
     EXPECT_EQ(windows.lastComponent("D:\\"), "");
     EXPECT_EQ(posix.lastComponent("/home/user/photos"), "photos");
     EXPECT_EQ(posix.lastComponent("/"), "");
+    EXPECT_EQ(windows.parentOf("D:\\data\\photos\\"), "D:\\data");
+    EXPECT_EQ(windows.parentOf("D:\\data"), "D:\\");
+    EXPECT_EQ(windows.parentOf("D:\\"), "");
+    EXPECT_EQ(posix.parentOf("/home/user"), "/home");
+    EXPECT_EQ(posix.parentOf("/home"), "/");
+    EXPECT_EQ(posix.parentOf("/"), "");
 }
 
 TEST(PathStyle, SplitPatternAtTheLastSeparator)

@@ -61,14 +61,14 @@ std::vector<std::string> FakeDialogs::messageTexts() const
     return texts;
 }
 
-FakeDrives::FakeDrives(std::vector<std::string> roots)
-    : m_roots(std::move(roots))
+FakeDrives::FakeDrives(std::vector<std::string> mounted)
+    : roots(std::move(mounted))
 {}
 
 std::vector<platform::DriveInfo> FakeDrives::list()
 {
     std::vector<platform::DriveInfo> drives;
-    for (const auto &root : m_roots)
+    for (const auto &root : roots)
         drives.push_back({root, {}});
     return drives;
 }
@@ -76,7 +76,7 @@ std::vector<platform::DriveInfo> FakeDrives::list()
 std::string FakeDrives::driveOf(std::string_view path)
 {
     std::string best;
-    for (const auto &root : m_roots) {
+    for (const auto &root : roots) {
         if (path.starts_with(root) && root.size() > best.size())
             best = root;
     }

@@ -59,13 +59,12 @@ public:
 class FakeDrives : public platform::Drives
 {
 public:
-    explicit FakeDrives(std::vector<std::string> roots = {"C:\\", "D:\\", "E:\\"});
+    explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"});
 
     std::vector<platform::DriveInfo> list() override;
     std::string driveOf(std::string_view path) override;
 
-private:
-    std::vector<std::string> m_roots;
+    std::vector<std::string> roots; // the mounted drives; a test may remove one
 };
 
 class FakeProcess : public platform::ProcessServices
