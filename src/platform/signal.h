@@ -42,6 +42,10 @@ private:
 // A notification with any number of listeners, called synchronously in the order they were
 // connected. A listener may change other controls, whose notifications then run nested, to
 // completion, before the outer notification continues.
+//
+// A notification calls the listeners connected when it began (a snapshot): one connected while
+// it runs is first called by the next notification; one disconnected while it runs, also the
+// one running, is not called again, and the running one stays alive until it returns.
 template<typename... Args>
 class Signal
 {
@@ -56,32 +60,46 @@ public:
     Signal &operator=(Signal &&) noexcept = default;
 
     // Listens for as long as the signal lives. The window models connect their handlers so.
-    void connect(Slot slot) { m_slots->push_back(std::move(slot)); }
+    void connect(Slot slot) { m_listeners->push_back(std::make_shared<Listener>(std::move(slot))); }
 
     // Listens until the returned connection goes out of scope. Views connect so.
     [[nodiscard]] Connection connectScoped(Slot slot)
     {
-        const std::size_t index = m_slots->size();
-        m_slots->push_back(std::move(slot));
-        std::weak_ptr<std::vector<Slot>> slots = m_slots;
-        return Connection([slots, index] {
-            if (const auto alive = slots.lock())
-                (*alive)[index] = nullptr;
+        auto listener = std::make_shared<Listener>(std::move(slot));
+        m_listeners->push_back(listener);
+        std::weak_ptr<Listeners> listeners = m_listeners;
+        std::weak_ptr<Listener> weakListener = listener;
+        return Connection([listeners, weakListener] {
+            const auto alive = listeners.lock();
+            const auto self = weakListener.lock();
+            if (!alive || !self)
+                return;
+            self->connected = false;
+            std::erase(*alive, self);
         });
     }
 
     void emit(Args... args) const
     {
-        // By index: a listener may connect another while this runs.
-        const auto &slots = *m_slots;
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            if (slots[i])
-                slots[i](args...);
+        const Listeners snapshot = *m_listeners;
+        for (const auto &listener : snapshot) {
+            if (listener->connected)
+                listener->slot(args...);
         }
     }
 
 private:
-    std::shared_ptr<std::vector<Slot>> m_slots = std::make_shared<std::vector<Slot>>();
+    struct Listener
+    {
+        explicit Listener(Slot s)
+            : slot(std::move(s))
+        {}
+        Slot slot;
+        bool connected = true;
+    };
+    using Listeners = std::vector<std::shared_ptr<Listener>>;
+
+    std::shared_ptr<Listeners> m_listeners = std::make_shared<Listeners>();
 };
 
 } // namespace tavolin::platform
