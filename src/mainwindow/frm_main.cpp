@@ -181,11 +181,9 @@ void FrmMain::followHistoryFolder(const std::string &pathField)
     if (pathField.empty())
         return;
     Drive1.setDrive(pathField);
-    if (auto opened = Dir1.setPath(pathField); !opened) {
+    // The file list follows the folder list by itself.
+    if (auto opened = Dir1.setPath(pathField); !opened)
         reportUnopenedFolder(pathField, opened.error());
-        return;
-    }
-    File1.setPath(pathField);
 }
 
 void FrmMain::Command1_Click()
