@@ -2,6 +2,7 @@
 
 #include "platform/qt/list_box_model.h"
 #include "platform/qt/qt_strings.h"
+#include "platform/qt/uniform_rows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -147,7 +148,7 @@ void Bindings::listBox(QListView *widget, ListBox &model)
     widget->setModel(new ListBoxModel(model, widget));
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    widget->setUniformItemSizes(true);
+    giveUniformRows(widget);
     QItemSelectionModel *selection = widget->selectionModel();
 
     // Whether the row under the mouse was already handled as a change of the current row, so
@@ -267,6 +268,7 @@ void Bindings::folderList(QListWidget *widget,
                           FolderList &model,
                           std::function<void(std::string)> open)
 {
+    giveUniformRows(widget);
     const auto show = [widget, &model] {
         const QSignalBlocker blocker(widget);
         widget->clear();
@@ -311,7 +313,7 @@ void Bindings::fileList(QListView *widget, FileList &model)
 {
     auto *names = new QStringListModel(widget);
     widget->setModel(names);
-    widget->setUniformItemSizes(true);
+    giveUniformRows(widget);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto show = [names, &model] {
         QStringList shown;
