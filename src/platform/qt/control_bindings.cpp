@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -52,6 +53,35 @@ private:
     std::function<void()> m_onPress;
 };
 
+// Presses the watched button on Enter while it has the focus. Qt would leave Enter on a
+// button that is not the default one to the window, which hands it to the default button.
+class EnterPresses : public QObject
+{
+public:
+    explicit EnterPresses(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton *m_button;
+};
+
 template<typename Model>
 void showAppearance(QWidget *widget, const Model &model)
 {
@@ -91,6 +121,7 @@ void Bindings::button(QAbstractButton *widget, Button &model)
     show();
     keep(model.appearanceChanged.connectScoped(show));
     QObject::connect(widget, &QAbstractButton::clicked, widget, [&model] { model.click(); });
+    new EnterPresses(widget);
 }
 
 void Bindings::checkBox(QCheckBox *widget, CheckBox &model)

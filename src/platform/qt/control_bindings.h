@@ -30,6 +30,8 @@ namespace tavolin::platform {
 class Bindings
 {
 public:
+    // Enter on the focused button presses it; the model's default button gets Enter only while
+    // the focus is elsewhere.
     void button(QAbstractButton *widget, Button &model);
     void checkBox(QCheckBox *widget, CheckBox &model);
     void label(QLabel *widget, Label &model);
