@@ -1,6 +1,5 @@
 #include "platform/qt/control_bindings.h"
 
-#include "platform/qt/list_box_model.h"
 #include "platform/qt/qt_strings.h"
 #include "platform/qt/uniform_rows.h"
 
@@ -10,7 +9,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,30 +26,6 @@ namespace tavolin::platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-// Runs an action when the mouse is pressed on the watched widget, before the widget itself
-// reacts to the press.
-class PressWatcher : public QObject
-{
-public:
-    PressWatcher(QWidget *watched, std::function<void()> onPress)
-        : QObject(watched)
-        , m_onPress(std::move(onPress))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            m_onPress();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onPress;
-};
 
 // Presses the watched button on Enter while it has the focus. Qt would leave Enter on a
 // button that is not the default one to the window, which hands it to the default button.
@@ -172,57 +146,6 @@ void Bindings::frame(QGroupBox *widget, Frame &model)
     };
     show();
     keep(model.appearanceChanged.connectScoped(show));
-}
-
-void Bindings::listBox(QListView *widget, ListBox &model)
-{
-    widget->setModel(new ListBoxModel(model, widget));
-    widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    giveUniformRows(widget);
-    QItemSelectionModel *selection = widget->selectionModel();
-
-    // Whether the row under the mouse was already handled as a change of the current row, so
-    // that the click that follows does not run the handling a second time.
-    auto handledThisPress = std::make_shared<bool>(false);
-    auto showing = std::make_shared<bool>(false);
-    const auto show = [widget, selection, &model, showing] {
-        const QSignalBlocker blocker(selection);
-        *showing = true;
-        const QModelIndex row = widget->model()->index(model.selectedRow(), 0);
-        if (row.isValid()) {
-            selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-            widget->scrollTo(row);
-        } else {
-            selection->clear();
-        }
-        *showing = false;
-        widget->viewport()->update();
-    };
-    show();
-    keep(model.selectionChanged.connectScoped(show));
-    keep(model.reset.connectScoped(show));
-    keep(model.appearanceChanged.connectScoped(
-            [widget, &model] { showAppearance(widget, model); }));
-
-    new PressWatcher(widget->viewport(), [handledThisPress] { *handledThisPress = false; });
-    QObject::connect(selection,
-                     &QItemSelectionModel::currentChanged,
-                     widget,
-                     [&model, showing, handledThisPress](const QModelIndex &current) {
-                         if (*showing || !current.isValid())
-                             return;
-                         *handledThisPress = true;
-                         model.clickRow(current.row());
-                     });
-    QObject::connect(widget,
-                     &QListView::clicked,
-                     widget,
-                     [&model, handledThisPress](const QModelIndex &index) {
-                         if (!*handledThisPress && index.isValid())
-                             model.clickRow(index.row());
-                         *handledThisPress = true;
-                     });
 }
 
 void Bindings::lineEdit(QLineEdit *widget, TextBox &model)

@@ -24,6 +24,8 @@ class QWidget;
 
 namespace tavolin::platform {
 
+class ListBoxView;
+
 // Keeps widgets and control models in step: a widget shows its model's state and forwards
 // what the user does to it. Everything bound is let go when the Bindings object goes away, so
 // a view must own its Bindings and be destroyed before the models.
@@ -37,8 +39,10 @@ public:
     void label(QLabel *widget, Label &model);
     void optionButton(QRadioButton *widget, OptionButton &model);
     void frame(QGroupBox *widget, Frame &model);
-    // A click on a row runs the list's click handling also when the row was selected already.
-    void listBox(QListView *widget, ListBox &model);
+    // The widget shows the model's rows and selected row, and nothing else: only the user's
+    // picks reach the model (as clickRow), and whatever the widget does to its selection by
+    // itself is undone.
+    void listBox(ListBoxView *widget, ListBox &model);
     void lineEdit(QLineEdit *widget, TextBox &model);
     // The model's lines end in CR LF, the widget's in LF.
     void textEdit(QPlainTextEdit *widget, TextBox &model);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QListView>
+
+#include <functional>
+#include <optional>
+
+namespace tavolin::platform {
+
+// A list box on screen. It never changes its selection by itself: what it shows is set from
+// outside, and the only things it reports are the user's picks, a left click on a row (also on
+// the row already selected) and a move to another row with the arrow, page, Home and End keys.
+// Taking the focus, clicks on empty space or with other buttons, dragging across rows and typed
+// letters select nothing; Enter and Escape are left to the window.
+class ListBoxView : public QListView
+{
+public:
+    explicit ListBoxView(QWidget *parent = nullptr);
+
+    // Runs with the row the user picked.
+    void setPickHandler(std::function<void(int row)> onPick) { m_onPick = std::move(onPick); }
+
+    void keyboardSearch(const QString &) override {}
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    // The move a key stands for, if it is one.
+    static std::optional<CursorAction> cursorActionOf(const QKeyEvent *event);
+
+    std::function<void(int)> m_onPick;
+};
+
+} // namespace tavolin::platform
