@@ -1,6 +1,7 @@
 #include "renamewindow/rename_window_view.h"
 
 #include "platform/qt/list_box_view.h"
+#include "platform/qt/scroll_group.h"
 #include "platform/qt/widget_factory.h"
 
 #include <QCheckBox>
@@ -112,6 +113,10 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.button(command4, model.Command4);
     m_bindings.listBox(list30, model.List3[0]);
     m_bindings.listBox(list31, model.List3[1]);
+    // Row k of each column describes the same file (of each pair list, the same pair): they
+    // scroll as one.
+    new platform::ScrollGroup({list1, list20, list21});
+    new platform::ScrollGroup({list30, list31});
 
     text3->setFocus();
 }

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -285,6 +286,26 @@ Step key(const char *list, Qt::Key key)
             }};
 }
 
+// The mouse wheel turned over a list, `notches` towards the end; a bare model sees nothing.
+Step wheel(const char *list, int notches)
+{
+    return {"wheel " + std::to_string(notches) + " over " + list, [=](World &, QWidget *window) {
+                if (!window)
+                    return;
+                QWidget *viewport = listView(window, list)->viewport();
+                const QPointF at = QRectF(viewport->rect()).center();
+                QWheelEvent event(at,
+                                  viewport->mapToGlobal(at),
+                                  {},
+                                  {0, -120 * notches},
+                                  Qt::NoButton,
+                                  Qt::NoModifier,
+                                  Qt::NoScrollPhase,
+                                  false);
+                QApplication::sendEvent(viewport, &event);
+            }};
+}
+
 Step tickCheck1()
 {
     return {"tick Check1", [](World &w, QWidget *window) {
@@ -412,6 +433,8 @@ std::vector<Scenario> scenarios()
               key("List2_0", Qt::Key_Up),
               key("List2_1", Qt::Key_End),
               key("List2_1", Qt::Key_Down),
+              wheel("List2_1", -3),
+              wheel("List1", 2),
               clickRow("List2_0", 20),
               type("Text3", "新しい名前"),
               press("Command2"),
@@ -475,6 +498,8 @@ std::vector<Scenario> scenarios()
               key("List1", Qt::Key_Down),
               clickRow("List2_0", 2),
               key("List2_0", Qt::Key_End),
+              key("List1", Qt::Key_End),
+              wheel("List2_0", -2),
               enterOn("Text3")}},
             {"RescansWhileARowIsSelected",
              {clickRow("List1", 4),

@@ -46,7 +46,8 @@ int ListBoxModel::rowCount(const QModelIndex &parent) const
 
 QVariant ListBoxModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    // The tooltip shows a name whole where the list is too narrow for it.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
         return {};
     return toDisplayName(m_list.text(index.row()));
 }

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <optional>
 
@@ -14,6 +15,9 @@ ListBoxView::ListBoxView(QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Offsets in pixels: a list can then be scrolled beyond its own last row to stay level
+    // with a longer one beside it.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     giveUniformRows(this);
 }
 
@@ -87,6 +91,19 @@ void ListBoxView::focusInEvent(QFocusEvent *event)
     // QAbstractItemView would make the first row current here, which is no pick of the user's.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void ListBoxView::updateGeometries()
+{
+    // A layout may resize the viewport and so lay out again from within itself: only the
+    // outermost one has the last word on the scroll range.
+    ++m_layoutDepth;
+    QListView::updateGeometries();
+    if (--m_layoutDepth > 0)
+        return;
+    m_naturalScrollMaximum = verticalScrollBar()->maximum();
+    if (m_onLayout)
+        m_onLayout();
 }
 
 } // namespace tavolin::platform

@@ -20,6 +20,15 @@ public:
     // Runs with the row the user picked.
     void setPickHandler(std::function<void(int row)> onPick) { m_onPick = std::move(onPick); }
 
+    // The greatest vertical scroll offset the view's own layout asks for; its scroll bar may
+    // have been given more, to follow a longer list beside it.
+    int naturalScrollMaximum() const { return m_naturalScrollMaximum; }
+    // Whether the view is laying out its rows: scroll bar changes then come from the layout,
+    // not from anyone scrolling.
+    bool layingOut() const { return m_layoutDepth > 0; }
+    // Runs after each layout of the rows.
+    void setLayoutHandler(std::function<void()> onLayout) { m_onLayout = std::move(onLayout); }
+
     void keyboardSearch(const QString &) override {}
 
 protected:
@@ -29,12 +38,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void updateGeometries() override;
 
 private:
     // The move a key stands for, if it is one.
     static std::optional<CursorAction> cursorActionOf(const QKeyEvent *event);
 
     std::function<void(int)> m_onPick;
+    std::function<void()> m_onLayout;
+    int m_naturalScrollMaximum = 0;
+    int m_layoutDepth = 0;
 };
 
 } // namespace tavolin::platform
