@@ -72,4 +72,23 @@ QString focusName(QWidget *window)
     return focused && focused->window() == window ? focused->objectName() : QString();
 }
 
+QStringList pressTab(QWidget *window, int times, bool backwards)
+{
+    QStringList visited;
+    for (int i = 0; i < times; ++i) {
+        if (backwards)
+            pressKey(window, Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            pressKey(window, Qt::Key_Tab);
+        visited << focusName(window);
+    }
+    return visited;
+}
+
+void pressEnterOn(QWidget *window, const QString &name)
+{
+    child<QWidget>(window, name)->setFocus(Qt::TabFocusReason);
+    pressKey(window, Qt::Key_Return);
+}
+
 } // namespace tavolin::test

@@ -40,5 +40,9 @@ void expectSameLines(const std::string &actual,
 
 // The objectName of the widget that has the focus in `window`, empty for none.
 QString focusName(QWidget *window);
+// Tab (or Shift+Tab) pressed `times` times in `window`; returns where the focus went each time.
+QStringList pressTab(QWidget *window, int times, bool backwards = false);
+// Enter pressed with the focus on the child of `window` named `name`, which got there by Tab.
+void pressEnterOn(QWidget *window, const QString &name);
 
 } // namespace tavolin::test
