@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -136,7 +137,10 @@ void RenameWindowView::closeEvent(QCloseEvent *event)
 
 void RenameWindowView::mousePressEvent(QMouseEvent *event)
 {
-    m_model.Form_Click();
+    // A press that a child left unhandled (a heading, a frame, a disabled button) comes here
+    // too; only one on the bare window is a click on its background.
+    if (!childAt(event->position().toPoint()))
+        m_model.Form_Click();
     QDialog::mousePressEvent(event);
 }
 

@@ -304,6 +304,32 @@ Step tickCheck1()
             }};
 }
 
+// A left click on a control that is not a list, or with `name` empty on the window's
+// background; a bare model hears of it only for the controls that tell the window so.
+Step clickOn(const char *name)
+{
+    return {std::string("click on ") + (*name ? name : "the background"),
+            [=](World &w, QWidget *window) {
+                const std::string control = name;
+                if (window && control.empty())
+                    QTest::mouseClick(window, Qt::LeftButton, {}, {3, 3});
+                else if (window)
+                    QTest::mouseClick(child<QWidget>(window, QString::fromLatin1(name)),
+                                      Qt::LeftButton);
+                else if (control.empty() || control == "Label1" || control == "Text1"
+                         || control == "Text3")
+                    w.model.Form_Click();
+            }};
+}
+
+// The chooser served the main window last: the flag is 0 again (set in both worlds alike).
+Step flagBackToZero()
+{
+    return {"flag back to 0", [](World &w, QWidget *) {
+                w.module.flgFileName = 0;
+            }};
+}
+
 Step screenshot(const char *name)
 {
     return {std::string("screenshot ") + name, [=](World &, QWidget *window) {
@@ -496,6 +522,19 @@ std::vector<Scenario> scenarios()
               key("List1", Qt::Key_End),
               wheel("List2_0", -2),
               enterOn("Text3")}},
+            {"ClicksOnTheWindow",
+             {flagBackToZero(),
+              clickOn("Label2_0"),
+              clickOn("Label2_2"),
+              clickOn("Command2"), // disabled
+              clickOn("Frame1"),
+              clickOn("Label1"),
+              flagBackToZero(),
+              clickOn("Text1"),
+              flagBackToZero(),
+              clickOn("Text3"),
+              flagBackToZero(),
+              clickOn("")}},
             {"MixedRowsOnScreen",
              {press("Command3"),
               clickRow("List2_0", 3),
