@@ -175,6 +175,9 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
     // model's echo of it do not set the text twice.
     auto shownText = std::make_shared<std::string>(model.text());
     widget->setPlainText(fromModelLines(model.text()));
+    // Tab moves the focus on, as from every other control: typed into the text, it would
+    // change the listing of a user who only meant to move on.
+    widget->setTabChangesFocus(true);
     const auto showText = [widget, &model, shownText] {
         if (*shownText == model.text())
             return;
