@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -86,6 +87,7 @@ struct World
             out << name << ' ' << check->value() << (check->enabled() ? " on" : " off") << '\n';
         for (auto &[name, button] : buttons())
             out << name << (button->enabled() ? " on" : " off") << '\n';
+        out << "File1 highlights 0\n"; // it shows files, it selects none
         return out.str();
     }
 
@@ -133,6 +135,12 @@ std::string shown(QWidget *window)
         auto *button = child<QPushButton>(window, QString::fromLatin1(name));
         out << name << (button->isEnabled() ? " on" : " off") << '\n';
     }
+    out << "File1 highlights "
+        << child<QListView>(window, QStringLiteral("File1"))
+                    ->selectionModel()
+                    ->selectedIndexes()
+                    .size()
+        << '\n';
     return out.str();
 }
 
@@ -178,6 +186,16 @@ Step tick(const char *name)
             }};
 }
 
+// A click on a row of a list that only shows something: nothing for a model.
+Step clickRowOf(const char *list, int row)
+{
+    return {std::string("click row ") + std::to_string(row) + " of " + list,
+            [=](World &, QWidget *window) {
+                if (window)
+                    test::clickRow(child<QListView>(window, QString::fromLatin1(list)), row);
+            }};
+}
+
 Step saveAs(const char *path)
 {
     return {std::string("save as ") + path, [=](World &w, QWidget *window) {
@@ -218,6 +236,7 @@ TEST_F(MainWindowKeysTest, TabChangesNothingAndEnterPressesTheFocusedButton)
             enterOn("Text1"),
             enterOn("Check2"),
             enterOn("cmdStart"),
+            clickRowOf("File1", 1),
             tick("Check3"),
             enterOn("cmdStart"),
             tab(30),

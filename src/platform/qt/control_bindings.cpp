@@ -271,6 +271,9 @@ void Bindings::fileList(QListView *widget, FileList &model)
     auto *names = new QStringListModel(widget);
     widget->setModel(names);
     giveUniformRows(widget);
+    // The file list only shows the folder's files: a highlight on a row would be a selection
+    // no model knows of.
+    widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto show = [names, &model] {
         QStringList shown;
