@@ -10,13 +10,11 @@
 #include "support/user_input.h"
 #include "support/view_replay.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -64,29 +62,34 @@ struct World
         return name.starts_with("List2") ? model.List2[index] : model.List3[index];
     }
 
-    Button &button(const std::string &name)
+    // The button named `name`, or none.
+    Button *button(const std::string &name)
     {
-        for (auto &[candidate, button] : buttons())
-            if (candidate == name)
-                return *button;
-        ADD_FAILURE() << name;
-        return model.cmdStart;
-    }
-
-    std::vector<std::pair<std::string, Button *>> buttons()
-    {
-        return {{"cmdDialog", &model.cmdDialog},
-                {"Command2", &model.Command2},
-                {"cmdStart", &model.cmdStart},
-                {"Command6", &model.Command6},
-                {"Command1", &model.Command1},
-                {"Command3", &model.Command3},
-                {"cmdEnd", &model.cmdEnd},
-                {"Command5", &model.Command5},
-                {"Command4", &model.Command4}};
+        Button *const buttons[] = {&model.cmdDialog,
+                                   &model.Command2,
+                                   &model.cmdStart,
+                                   &model.Command6,
+                                   &model.Command1,
+                                   &model.Command3,
+                                   &model.cmdEnd,
+                                   &model.Command5,
+                                   &model.Command4};
+        for (std::size_t i = 0; i < std::size(kButtons); ++i)
+            if (name == kButtons[i])
+                return buttons[i];
+        return nullptr;
     }
 
     static constexpr const char *kLists[] = {"List1", "List2_0", "List2_1", "List3_0", "List3_1"};
+    static constexpr const char *kButtons[] = {"cmdDialog",
+                                               "Command2",
+                                               "cmdStart",
+                                               "Command6",
+                                               "Command1",
+                                               "Command3",
+                                               "cmdEnd",
+                                               "Command5",
+                                               "Command4"};
 
     // What the widgets are to show: rows, selected row (and current row), texts, buttons.
     std::string controls()
@@ -101,10 +104,12 @@ struct World
         }
         out << "Text1 " << model.Text1.text() << "\nText3 " << model.Text3.text() << "\nText4 "
             << model.Text4.text() << '\n';
-        for (auto &[name, button] : buttons())
+        for (const char *name : kButtons) {
+            const Button *button = this->button(name);
             out << name << (button->enabled() ? " on" : " off")
                 << (button->visible() ? " shown" : " hidden")
                 << (button->isDefault() ? " default" : "") << '\n';
+        }
         return out.str();
     }
 
@@ -148,15 +153,7 @@ std::string shown(QWidget *window)
         out << name << ' '
             << platform::fromQString(child<QLineEdit>(window, QString::fromLatin1(name))->text())
             << '\n';
-    for (const char *name : {"cmdDialog",
-                             "Command2",
-                             "cmdStart",
-                             "Command6",
-                             "Command1",
-                             "Command3",
-                             "cmdEnd",
-                             "Command5",
-                             "Command4"}) {
+    for (const char *name : World::kButtons) {
         auto *button = child<QPushButton>(window, QString::fromLatin1(name));
         out << name << (button->isEnabled() ? " on" : " off")
             << (button->isVisibleTo(window) ? " shown" : " hidden")
@@ -167,100 +164,53 @@ std::string shown(QWidget *window)
 
 using Step = test::UserStep<World>;
 
-QListView *listView(QWidget *window, const char *name)
+// One thing a user does, on the window or (without one) its equivalent on the bare model,
+// written as words: a verb, then a control and a value.
+//   click LIST ROW   a left click on a row           below LIST    a click below the last row
+//   key LIST KEY     Up, Down, Home or End in a list  wheel LIST N  the wheel, N notches down
+//   type BOX [TEXT]  typed over the whole text        press BUTTON  a mouse click on it
+//   enter WIDGET     Enter with the focus there       tab N, backtab N    Tab or Shift+Tab
+//   tick             a click on 連番にする             read A|B|...  names read from a file
+//   on [CONTROL]     a click on a control that is no list, or on the background
+//   flag0            the flag set back to 0 (as the chooser's other window leaves it)
+//   shot NAME        a screenshot
+Step step(const std::string &words)
 {
-    return child<QListView>(window, QString::fromLatin1(name));
-}
-
-Step clickRow(const char *list, int row)
-{
-    return {"click row " + std::to_string(row) + " of " + list, [=](World &w, QWidget *window) {
+    std::istringstream in(words);
+    std::string verb, name, value;
+    in >> verb >> name;
+    std::getline(in >> std::ws, value);
+    const QString qname = QString::fromStdString(name);
+    const auto listView = [qname](QWidget *window) {
+        return child<QListView>(window, qname);
+    };
+    const std::function<void(World &, QWidget *)> act
+            = [&]() -> std::function<void(World &, QWidget *)> {
+        if (verb == "click")
+            return [=](World &w, QWidget *window) {
                 if (window)
-                    test::clickRow(listView(window, list), row);
+                    test::clickRow(listView(window), std::stoi(value));
                 else
-                    w.list(list).clickRow(row);
-            }};
-}
-
-Step clickBelowRows(const char *list)
-{
-    return {std::string("click below the rows of ") + list, [=](World &, QWidget *window) {
+                    w.list(name).clickRow(std::stoi(value));
+            };
+        if (verb == "below")
+            return [=](World &, QWidget *window) {
                 if (window)
-                    test::clickBelowRows(listView(window, list));
-            }};
-}
-
-Step type(const char *box, const char *text)
-{
-    return {std::string("type ") + text + " into " + box, [=](World &w, QWidget *window) {
-                if (window)
-                    test::typeOver(child<QLineEdit>(window, QString::fromLatin1(box)),
-                                   QString::fromUtf8(text));
-                else
-                    (std::string(box) == "Text3" ? w.model.Text3 : w.model.Text4).setText(text);
-            }};
-}
-
-Step press(const char *button)
-{
-    return {std::string("press ") + button, [=](World &w, QWidget *window) {
-                if (window)
-                    test::clickButton(child<QPushButton>(window, QString::fromLatin1(button)));
-                else
-                    w.button(button).click();
-            }};
-}
-
-// Enter while the focus is on `widget`: a button takes it itself, anything else leaves it to
-// the default button.
-Step enterOn(const char *widget)
-{
-    return {std::string("Enter on ") + widget, [=](World &w, QWidget *window) {
+                    test::clickBelowRows(listView(window));
+            };
+        if (verb == "key")
+            return [=](World &w, QWidget *window) {
+                const Qt::Key key = value == "Up"     ? Qt::Key_Up
+                                    : value == "Down" ? Qt::Key_Down
+                                    : value == "Home" ? Qt::Key_Home
+                                                      : Qt::Key_End;
                 if (window) {
-                    test::pressEnterOn(window, QString::fromLatin1(widget));
-                    return;
-                }
-                for (auto &[name, button] : w.buttons()) {
-                    if (name == widget) {
-                        button->click();
-                        return;
-                    }
-                }
-                for (auto &[name, button] : w.buttons()) {
-                    if (button->isDefault()) {
-                        button->click();
-                        return;
-                    }
-                }
-            }};
-}
-
-// Tab (or Shift+Tab) `times` times from wherever the focus is; a bare model sees nothing. A
-// full round must have passed through every list.
-Step tab(int times, bool backwards = false)
-{
-    return {(backwards ? "Shift+Tab x" : "Tab x") + std::to_string(times),
-            [=](World &, QWidget *window) {
-                if (!window)
-                    return;
-                const QStringList visited = test::pressTab(window, times, backwards);
-                for (const char *list : World::kLists)
-                    EXPECT_TRUE(times < 21 || visited.contains(QString::fromLatin1(list))) << list;
-            }};
-}
-
-// A key pressed in a list that has the focus (Tab took it there): the arrow, Home and End keys
-// move the selection, from no selection to the first row.
-Step key(const char *list, Qt::Key key)
-{
-    return {"key " + QKeySequence(key).toString().toStdString() + " in " + list,
-            [=](World &w, QWidget *window) {
-                if (window) {
-                    listView(window, list)->setFocus(Qt::TabFocusReason);
+                    listView(window)->setFocus(Qt::TabFocusReason); // as Tab takes it there
                     test::pressKey(window, key);
                     return;
                 }
-                ListBox &rows = w.list(list);
+                // From no selection every key leads to the first row.
+                ListBox &rows = w.list(name);
                 const int selected = rows.selectedRow(), last = rows.count() - 1;
                 int target = 0;
                 if (selected >= 0 && key == Qt::Key_Up)
@@ -271,96 +221,116 @@ Step key(const char *list, Qt::Key key)
                     target = last;
                 if (last >= 0 && target != selected)
                     rows.clickRow(target);
-            }};
-}
-
-// The mouse wheel turned over a list, `notches` towards the end; a bare model sees nothing.
-Step wheel(const char *list, int notches)
-{
-    return {"wheel " + std::to_string(notches) + " over " + list, [=](World &, QWidget *window) {
+            };
+        if (verb == "wheel")
+            return [=](World &, QWidget *window) {
+                if (window)
+                    test::turnWheel(listView(window)->viewport(), std::stoi(value));
+            };
+        if (verb == "type")
+            return [=](World &w, QWidget *window) {
+                if (window)
+                    test::typeOver(child<QLineEdit>(window, qname), QString::fromStdString(value));
+                else
+                    (name == "Text3" ? w.model.Text3 : w.model.Text4).setText(value);
+            };
+        if (verb == "press")
+            return [=](World &w, QWidget *window) {
+                if (window)
+                    test::clickButton(child<QPushButton>(window, qname));
+                else
+                    w.button(name)->click();
+            };
+        if (verb == "enter") // a focused button takes Enter, else the default button does
+            return [=](World &w, QWidget *window) {
+                if (window) {
+                    test::pressEnterOn(window, qname);
+                } else if (Button *button = w.button(name)) {
+                    button->click();
+                } else {
+                    for (const char *candidate : World::kButtons)
+                        if (w.button(candidate)->isDefault())
+                            w.button(candidate)->click();
+                }
+            };
+        if (verb == "tab" || verb == "backtab")
+            return [=](World &, QWidget *window) {
                 if (!window)
                     return;
-                QWidget *viewport = listView(window, list)->viewport();
-                const QPointF at = QRectF(viewport->rect()).center();
-                QWheelEvent event(at,
-                                  viewport->mapToGlobal(at),
-                                  {},
-                                  {0, -120 * notches},
-                                  Qt::NoButton,
-                                  Qt::NoModifier,
-                                  Qt::NoScrollPhase,
-                                  false);
-                QApplication::sendEvent(viewport, &event);
-            }};
-}
-
-Step tickCheck1()
-{
-    return {"tick Check1", [](World &w, QWidget *window) {
+                const int times = std::stoi(name);
+                const QStringList visited = test::pressTab(window, times, verb == "backtab");
+                for (const char *list : World::kLists) // a full round passes every list
+                    EXPECT_TRUE(times < 21 || visited.contains(QString::fromLatin1(list))) << list;
+            };
+        if (verb == "tick")
+            return [](World &w, QWidget *window) {
                 if (window)
                     test::clickButton(child<QCheckBox>(window, QStringLiteral("Check1")));
                 else
                     w.model.Check1.setValue(1 - w.model.Check1.value());
-            }};
-}
-
-// A left click on a control that is not a list, or with `name` empty on the window's
-// background; a bare model hears of it only for the controls that tell the window so.
-Step clickOn(const char *name)
-{
-    return {std::string("click on ") + (*name ? name : "the background"),
-            [=](World &w, QWidget *window) {
-                const std::string control = name;
-                if (window && control.empty())
+            };
+        if (verb == "read")
+            return [=](World &w, QWidget *window) {
+                std::string lines = name;
+                for (std::size_t bar; (bar = lines.find('|')) != std::string::npos;)
+                    lines.replace(bar, 1, "\r\n");
+                w.textFiles.files[kNamesFile] = "\xEF\xBB\xBF" + lines;
+                w.dialogs.fileAnswers.push_back(kNamesFile);
+                step("press Command6").act(w, window);
+            };
+        if (verb == "on") // only the background, Label1, Text1 and Text3 tell the window
+            return [=](World &w, QWidget *window) {
+                if (window && name.empty())
                     QTest::mouseClick(window, Qt::LeftButton, {}, {3, 3});
                 else if (window)
-                    QTest::mouseClick(child<QWidget>(window, QString::fromLatin1(name)),
-                                      Qt::LeftButton);
-                else if (control.empty() || control == "Label1" || control == "Text1"
-                         || control == "Text3")
+                    QTest::mouseClick(child<QWidget>(window, qname), Qt::LeftButton);
+                else if (name.empty() || name == "Label1" || name == "Text1" || name == "Text3")
                     w.model.Form_Click();
-            }};
-}
-
-// The chooser served the main window last: the flag is 0 again (set in both worlds alike).
-Step flagBackToZero()
-{
-    return {"flag back to 0", [](World &w, QWidget *) {
+            };
+        if (verb == "flag0")
+            return [](World &w, QWidget *) {
                 w.module.flgFileName = 0;
-            }};
-}
-
-Step screenshot(const char *name)
-{
-    return {std::string("screenshot ") + name, [=](World &, QWidget *window) {
+            };
+        if (verb == "shot")
+            return [=](World &, QWidget *window) {
                 if (window)
                     test::saveScreenshot(window,
-                                         QString::fromLatin1(name)
+                                         qname
                                                  + (window->devicePixelRatio() > 1
                                                             ? QStringLiteral("@2x")
                                                             : QString()));
-            }};
-}
-
-Step readNames(const char *lines)
-{
-    return {std::string("read names ") + lines, [=](World &w, QWidget *window) {
-                w.textFiles.files[kNamesFile] = std::string("\xEF\xBB\xBF") + lines;
-                w.dialogs.fileAnswers.push_back(kNamesFile);
-                press("Command6").act(w, window);
-            }};
+            };
+        ADD_FAILURE() << "no such step: " << words;
+        return [](World &, QWidget *) {
+        };
+    }();
+    return {words, act};
 }
 
 struct Scenario
 {
     const char *name;
-    std::vector<Step> steps;
-    int files = 36; // enough to scroll; few leave empty space below the rows
+    const char *script; // steps as step() reads them, separated by ';'
+    int files = 36;     // enough to scroll; few leave empty space below the rows
 };
 
 void PrintTo(const Scenario &scenario, std::ostream *out)
 {
     *out << scenario.name;
+}
+
+std::vector<Step> steps(std::string_view script)
+{
+    std::vector<Step> steps;
+    for (std::size_t start = 0; start < script.size();) {
+        std::size_t end = script.find(';', start);
+        if (end == std::string_view::npos)
+            end = script.size();
+        const std::size_t first = script.find_first_not_of(' ', start);
+        steps.push_back(step(std::string(script.substr(first, end - first))));
+        start = end + 1;
+    }
+    return steps;
 }
 
 class RenameWindowViewTest : public ::testing::TestWithParam<Scenario>
@@ -385,9 +355,9 @@ protected:
     // Row k stands at the same height in each list of the group, whatever its text.
     void expectLevel(std::initializer_list<const char *> group, const std::string &after)
     {
-        const QListView *first = listView(view_.get(), *group.begin());
+        const auto *first = child<QListView>(view_.get(), QString::fromLatin1(*group.begin()));
         for (const char *name : group) {
-            const QListView *list = listView(view_.get(), name);
+            const auto *list = child<QListView>(view_.get(), QString::fromLatin1(name));
             const int rows = std::min(list->model()->rowCount(), first->model()->rowCount());
             for (int row = 0; row < rows; ++row) {
                 const QRect a = first->visualRect(first->model()->index(row, 0));
@@ -405,161 +375,63 @@ protected:
 
 TEST_P(RenameWindowViewTest, TheWindowDoesWhatTheModelDoes)
 {
-    test::replay<World>(
-            GetParam().steps, viewed_, bare_, view_.get(), [this](const std::string &after) {
-                expectInStep(after);
-            });
+    test::replay<World>(steps(GetParam().script),
+                        viewed_,
+                        bare_,
+                        view_.get(),
+                        [this](const std::string &after) { expectInStep(after); });
 }
 
-std::vector<Scenario> scenarios()
-{
-    return {
-            {"CommandFourWritesTheTypedTextIntoTheSelectedRow",
-             {press("Command3"),
-              clickRow("List3_0", 0),
-              type("Text4", ".jpeg"),
-              press("Command4"),
-              clickRow("List3_0", 2),
-              type("Text4", ".dat"),
-              press("Command4")}},
-            {"EditingEveryPair",
-             {press("Command3"),           clickRow("List3_1", 0), // the first pair
-              type("Text4", ".jpeg"),      enterOn("Command4"),
-              clickRow("List3_0", 1), // a middle one
-              type("Text4", "log"),        press("Command4"),
-              clickRow("List3_0", 3), // the last
-              type("Text4", ".text"),      press("Command4"),
-              press("Command4"), // the pair already selected, twice
-              type("Text4", ".テキスト"),  press("Command4"),
-              clickRow("List3_1", 3),      clickRow("List3_0", 3),
-              key("List3_0", Qt::Key_Up),  key("List3_1", Qt::Key_Home),
-              key("List3_0", Qt::Key_End), key("List3_1", Qt::Key_Down),
-              type("Text4", ""),
-              press("Command4"), // nothing to write
-              clickBelowRows("List3_0"),   clickBelowRows("List3_1"),
-              type("Text4", ".T"),         enterOn("Command4"),
-              press("Command5"),           enterOn("Command5")}},
-            {"ClickingAndKeyingEveryColumn",
-             {clickRow("List1", 3),
-              clickRow("List2_0", 5),
-              clickRow("List2_1", 7),
-              clickRow("List1", 7), // already selected
-              clickRow("List2_0", 7),
-              clickRow("List2_1", 7),
-              key("List1", Qt::Key_Down),
-              key("List2_0", Qt::Key_Down),
-              key("List2_1", Qt::Key_Up),
-              key("List1", Qt::Key_End),
-              key("List2_0", Qt::Key_Home),
-              key("List2_0", Qt::Key_Up),
-              key("List2_1", Qt::Key_End),
-              key("List2_1", Qt::Key_Down),
-              wheel("List2_1", -3),
-              wheel("List1", 2),
-              clickRow("List2_0", 20),
-              type("Text3", "新しい名前"),
-              press("Command2"),
-              tickCheck1(),
-              type("Text3", "IMG_"),
-              enterOn("Text3"),
-              tickCheck1()}},
-            {"ClicksOnEmptySpace",
-             {clickBelowRows("List1"),
-              clickRow("List1", 1),
-              clickBelowRows("List1"),
-              clickBelowRows("List2_0"),
-              clickBelowRows("List2_1"),
-              clickRow("List2_0", 3),
-              clickBelowRows("List2_0"),
-              press("Command3"),
-              clickRow("List3_1", 1),
-              clickBelowRows("List3_0"),
-              clickBelowRows("List3_1")},
-             5},
-            {"TabbingThroughTheWholeOrder",
-             {tab(25),
-              tab(25, true),
-              clickRow("List2_1", 4),
-              tab(25),
-              tab(25, true),
-              press("Command3"),
-              tab(25),
-              clickRow("List3_1", 1),
-              tab(25),
-              tab(25, true)}},
-            {"EnterOnEveryButton",
-             {clickRow("List2_0", 1),
-              type("Text3", "x"),
-              enterOn("Command2"),
-              enterOn("Text3"),
-              enterOn("List1"),
-              enterOn("Check1"),
-              enterOn("Text1"),
-              enterOn("cmdDialog"),
-              enterOn("cmdStart"),
-              enterOn("Command3"),
-              clickRow("List3_0", 0),
-              type("Text4", ".J"),
-              enterOn("Command4"),
-              enterOn("Text4"),
-              enterOn("Command5"),
-              readNames("a\r\nb\r\n"),
-              enterOn("Command6"), // cancelled: no file given
-              enterOn("Command1"),
-              enterOn("cmdEnd")},
-             8},
-            {"NamesReadIntoAShorterColumn",
-             {readNames("\r\nb\r\nc\r\n"),
-              tab(25),
-              enterOn("Text3"),
-              readNames("\r\nb\r\nc\r\n"),
-              clickRow("List2_0", 0), // blank: 取得 becomes the default button
-              clickRow("List1", 5),   // a row the planned names lack
-              clickRow("List2_1", 6),
-              key("List1", Qt::Key_Down),
-              clickRow("List2_0", 2),
-              key("List2_0", Qt::Key_End),
-              key("List1", Qt::Key_End),
-              wheel("List2_0", -2),
-              enterOn("Text3")}},
-            {"ClicksOnTheWindow",
-             {flagBackToZero(),
-              clickOn("Label2_0"),
-              clickOn("Label2_2"),
-              clickOn("Command2"), // disabled
-              clickOn("Frame1"),
-              clickOn("Label1"),
-              flagBackToZero(),
-              clickOn("Text1"),
-              flagBackToZero(),
-              clickOn("Text3"),
-              flagBackToZero(),
-              clickOn("")}},
-            {"MixedRowsOnScreen",
-             {press("Command3"),
-              clickRow("List2_0", 3),
-              wheel("List1", 1),
-              clickRow("List3_0", 1),
-              screenshot("rename-window-mixed-rows")},
-             24},
-            {"RescansWhileARowIsSelected",
-             {clickRow("List1", 4),
-              press("cmdStart"),
-              press("Command3"),
-              clickRow("List3_0", 2),
-              enterOn("cmdStart"),
-              key("List1", Qt::Key_End),
-              press("cmdStart"),
-              clickRow("List2_1", 30),
-              type("Text3", "z"),
-              enterOn("Text3"),
-              enterOn("cmdStart")}},
-    };
-}
+const Scenario kScenarios[] = {
+        {"CommandFourWritesTheTypedTextIntoTheSelectedRow",
+         "press Command3; click List3_0 0; type Text4 .jpeg; press Command4; click List3_0 2;"
+         "type Text4 .dat; press Command4"},
+        {"EditingEveryPair", // the first, a middle one, the last, the one already selected
+         "press Command3; click List3_1 0; type Text4 .jpeg; enter Command4;"
+         "click List3_0 1; type Text4 log; press Command4; click List3_0 3; type Text4 .text;"
+         "press Command4; press Command4; type Text4 .テキスト; press Command4; click List3_1 3;"
+         "click List3_0 3; key List3_0 Up; key List3_1 Home; key List3_0 End; key List3_1 Down;"
+         "type Text4; press Command4; below List3_0; below List3_1; type Text4 .T;"
+         "enter Command4; press Command5; enter Command5"},
+        {"ClickingAndKeyingEveryColumn", // also rows already selected
+         "click List1 3; click List2_0 5; click List2_1 7; click List1 7; click List2_0 7;"
+         "click List2_1 7; key List1 Down; key List2_0 Down; key List2_1 Up; key List1 End;"
+         "key List2_0 Home; key List2_0 Up; key List2_1 End; key List2_1 Down;"
+         "wheel List2_1 -3; wheel List1 2; click List2_0 20; type Text3 新しい名前; press Command2;"
+         "tick; type Text3 IMG_; enter Text3; tick"},
+        {"ClicksOnEmptySpace",
+         "below List1; click List1 1; below List1; below List2_0; below List2_1; click List2_0 3;"
+         "below List2_0; press Command3; click List3_1 1; below List3_0; below List3_1",
+         5},
+        {"TabbingThroughTheWholeOrder",
+         "tab 25; backtab 25; click List2_1 4; tab 25; backtab 25; press Command3; tab 25;"
+         "click List3_1 1; tab 25; backtab 25"},
+        {"EnterOnEveryButton",
+         "click List2_0 1; type Text3 x; enter Command2; enter Text3; enter List1; enter Check1;"
+         "enter Text1; enter cmdDialog; enter cmdStart; enter Command3; click List3_0 0;"
+         "type Text4 .J; enter Command4; enter Text4; enter Command5; read a|b|;"
+         "enter Command6; enter Command1; enter cmdEnd", // Command6 again: cancelled
+         8},
+        {"NamesReadIntoAShorterColumn", // the first name blank
+         "read |b|c|; tab 25; enter Text3; read |b|c|; click List2_0 0; click List1 5;"
+         "click List2_1 6; key List1 Down; click List2_0 2; key List2_0 End; key List1 End;"
+         "wheel List2_0 -2; enter Text3"},
+        {"ClicksOnTheWindow",
+         "flag0; on Label2_0; on Label2_2; on Command2; on Frame1; on Label1; flag0; on Text1;"
+         "flag0; on Text3; flag0; on"},
+        {"MixedRowsOnScreen",
+         "press Command3; click List2_0 3; wheel List1 1; click List3_0 1;"
+         "shot rename-window-mixed-rows",
+         24},
+        {"RescansWhileARowIsSelected",
+         "click List1 4; press cmdStart; press Command3; click List3_0 2; enter cmdStart;"
+         "key List1 End; press cmdStart; click List2_1 30; type Text3 z; enter Text3;"
+         "enter cmdStart"},
+};
 
 INSTANTIATE_TEST_SUITE_P(UserActions,
                          RenameWindowViewTest,
-                         ::testing::ValuesIn(scenarios()),
+                         ::testing::ValuesIn(kScenarios),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

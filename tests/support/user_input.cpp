@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace tavolin::test {
 
@@ -24,6 +25,20 @@ void clickBelowRows(QAbstractItemView *view)
     const QPoint below(view->viewport()->width() / 2, view->viewport()->height() - 2);
     ASSERT_GT(below.y(), lastBottom) << "no empty space below the rows";
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, below);
+}
+
+void turnWheel(QWidget *widget, int notches)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at,
+                      widget->mapToGlobal(at),
+                      {},
+                      {0, -120 * notches},
+                      Qt::NoButton,
+                      Qt::NoModifier,
+                      Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(widget, &event);
 }
 
 void clickButton(QAbstractButton *button)

@@ -27,6 +27,8 @@ Widget *child(QWidget *window, const QString &name)
 void clickRow(QAbstractItemView *view, int row);
 // A left click on the list's empty space below its last row.
 void clickBelowRows(QAbstractItemView *view);
+// The mouse wheel turned `notches` notches towards the end (back for fewer than 0) over `widget`.
+void turnWheel(QWidget *widget, int notches);
 // A left click on a button.
 void clickButton(QAbstractButton *button);
 // Selects the whole text of the box and types `text` over it, key by key.

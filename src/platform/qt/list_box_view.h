@@ -9,9 +9,10 @@ namespace tavolin::platform {
 
 // A list box on screen. It never changes its selection by itself: what it shows is set from
 // outside, and the only things it reports are the user's picks, a left click on a row (also on
-// the row already selected) and a move to another row with the arrow, page, Home and End keys.
-// Taking the focus, clicks on empty space or with other buttons, dragging across rows and typed
-// letters select nothing; Enter and Escape are left to the window.
+// the row already selected) and a move to another row with the arrow, page, Home and End keys
+// (from no selection, each of them leads to the first row). Taking the focus, clicks on empty space
+// or with other buttons, dragging across rows and typed letters select nothing; Enter and Escape
+// are left to the window.
 class ListBoxView : public QListView
 {
 public:
