@@ -5,14 +5,15 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolin::platform {
 
 ScrollGroup::ScrollGroup(std::vector<ListBoxView *> views)
-    : QObject(views.front())
-    , m_views(views.begin(), views.end())
+    : QObject(views.front()->window())
+    , m_views(std::move(views))
 {
-    for (ListBoxView *view : views) {
+    for (ListBoxView *view : m_views) {
         // The same viewport height in every list, so that the same offset shows the same rows:
         // no horizontal scroll bar (long names are shortened in the middle, which keeps their
         // extension in sight), and a vertical one always there. A scroll bar that came and went
@@ -25,16 +26,25 @@ ScrollGroup::ScrollGroup(std::vector<ListBoxView *> views)
                          this,
                          [this, view](int offset) { follow(view, offset); });
         view->setLayoutHandler([this] { widenRanges(); });
+        // A list that goes is already half gone when it says so: from then on none of them is
+        // touched, and those still there stop calling.
+        QObject::connect(view, &QObject::destroyed, this, [this, view] {
+            std::erase(m_views, view);
+            letGo();
+        });
     }
     widenRanges();
 }
 
 ScrollGroup::~ScrollGroup()
 {
-    for (ListBoxView *view : m_views) {
-        if (view)
-            view->setLayoutHandler(nullptr);
-    }
+    letGo();
+}
+
+void ScrollGroup::letGo()
+{
+    for (ListBoxView *view : std::exchange(m_views, {}))
+        view->setLayoutHandler(nullptr);
 }
 
 void ScrollGroup::follow(ListBoxView *source, int offset)
@@ -44,25 +54,19 @@ void ScrollGroup::follow(ListBoxView *source, int offset)
         return;
     m_moving = true;
     m_offset = offset;
-    for (ListBoxView *view : m_views) {
-        if (view)
-            view->verticalScrollBar()->setValue(offset);
-    }
+    for (ListBoxView *view : m_views)
+        view->verticalScrollBar()->setValue(offset);
     m_moving = false;
 }
 
 void ScrollGroup::widenRanges()
 {
     int maximum = 0;
-    for (const ListBoxView *view : m_views) {
-        if (view)
-            maximum = std::max(maximum, view->naturalScrollMaximum());
-    }
+    for (const ListBoxView *view : m_views)
+        maximum = std::max(maximum, view->naturalScrollMaximum());
     m_moving = true;
     m_offset = std::min(m_offset, maximum);
     for (ListBoxView *view : m_views) {
-        if (!view)
-            continue;
         view->verticalScrollBar()->setRange(0, maximum);
         view->verticalScrollBar()->setValue(m_offset);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 #include <vector>
 
@@ -12,7 +11,7 @@ class ListBoxView;
 // Keeps lists whose rows stand side by side scrolled together: scrolling one (by wheel, scroll
 // bar or keyboard) scrolls the others to the same offset, and each gets the scroll range of the
 // longest, so that a shorter list follows to the end and row k stays level in all of them.
-// Lives as long as the first list, and lets go of the others when it goes.
+// Belongs to the lists' window; it lets go of them all as soon as one of them goes.
 class ScrollGroup : public QObject
 {
 public:
@@ -22,8 +21,9 @@ public:
 private:
     void follow(ListBoxView *source, int offset);
     void widenRanges();
+    void letGo();
 
-    std::vector<QPointer<ListBoxView>> m_views;
+    std::vector<ListBoxView *> m_views; // all alive, or none
     int m_offset = 0;
     bool m_moving = false;
 };
