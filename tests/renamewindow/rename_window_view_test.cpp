@@ -172,7 +172,7 @@ using Step = test::UserStep<World>;
 //   enter WIDGET     Enter with the focus there       tab N, backtab N    Tab or Shift+Tab
 //   tick             a click on 連番にする             read A|B|...  names read from a file
 //   on [CONTROL]     a click on a control that is no list, or on the background
-//   flag0            the flag set back to 0 (as the chooser's other window leaves it)
+//   flag0            flgFileName set back to 0 in both models, as the program starts
 //   shot NAME        a screenshot
 Step step(const std::string &words)
 {
