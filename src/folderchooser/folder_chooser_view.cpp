@@ -1,5 +1,6 @@
 #include "folderchooser/folder_chooser_view.h"
 
+#include "platform/qt/drive_combo_box.h"
 #include "platform/qt/widget_factory.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     auto *label1 = makeControl<QLabel>("Label1", this);
     label1->setFrameShape(QFrame::StyledPanel);
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *drive1 = makeControl<QComboBox>("Drive1", this);
+    auto *drive1 = makeControl<platform::DriveComboBox>("Drive1", this);
     auto *dir1 = makeControl<QListWidget>("Dir1", this);
     auto *cmdNewF = makeControl<QPushButton>("cmdNewF", this);
     auto *cmdOK = makeControl<QPushButton>("cmdOK", this);
@@ -49,9 +50,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
 
     m_bindings.window(this, model.window);
     m_bindings.label(label1, model.Label1);
-    m_bindings.driveList(drive1, model.Drive1, [&model](const std::string &drive) {
-        model.Drive1.setDrive(drive);
-    });
+    m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
             dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
     m_bindings.button(cmdNewF, model.cmdNewF);

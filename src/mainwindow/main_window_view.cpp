@@ -1,5 +1,6 @@
 #include "mainwindow/main_window_view.h"
 
+#include "platform/qt/drive_combo_box.h"
 #include "platform/qt/widget_factory.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     setWindowTitle(QStringLiteral("Tavolin"));
 
     // Left column: drive, folder and file lists.
-    auto *drive1 = makeControl<QComboBox>("Drive1", this);
+    auto *drive1 = makeControl<platform::DriveComboBox>("Drive1", this);
     auto *dir1 = makeControl<QListWidget>("Dir1", this);
     auto *file1 = makeControl<QListView>("File1", this);
     auto *left = new QVBoxLayout;
@@ -111,9 +112,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     setFixedSize(kWidth, kHeight);
 
     m_bindings.window(this, model.window);
-    m_bindings.driveList(drive1, model.Drive1, [&model](const std::string &drive) {
-        model.Drive1.setDrive(drive);
-    });
+    m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
             dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
     m_bindings.fileList(file1, model.File1);

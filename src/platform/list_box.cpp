@@ -13,26 +13,24 @@ const std::string &ListBox::text(int index) const
 
 void ListBox::add(std::string text)
 {
-    m_rows.push_back(std::move(text));
-    rowInserted.emit(count() - 1);
+    insert(count(), std::move(text));
 }
 
 void ListBox::insert(int index, std::string text)
 {
     if (index < 0 || index > count())
         index = count();
+    aboutToInsert.emit(index);
     m_rows.insert(m_rows.begin() + index, std::move(text));
+    rowInserted.emit(index);
     // The selected row keeps its selection and moves down with it.
     if (m_selected >= index)
-        ++m_selected;
-    rowInserted.emit(index);
-    if (m_selected >= index)
-        selectionChanged.emit();
+        moveSelection(m_selected + 1);
 }
 
 void ListBox::replace(int index, std::string text)
 {
-    if (!holds(index))
+    if (!holds(index) || m_rows[static_cast<std::size_t>(index)] == text)
         return;
     m_rows[static_cast<std::size_t>(index)] = std::move(text);
     rowChanged.emit(index);
@@ -42,15 +40,13 @@ void ListBox::remove(int index)
 {
     if (!holds(index))
         return;
+    aboutToRemove.emit(index);
     m_rows.erase(m_rows.begin() + index);
-    const int before = m_selected;
-    if (m_selected == index)
-        m_selected = -1;
-    else if (m_selected > index)
-        --m_selected;
     rowRemoved.emit(index);
-    if (m_selected != before)
-        selectionChanged.emit();
+    if (m_selected == index)
+        moveSelection(-1);
+    else if (m_selected > index)
+        moveSelection(m_selected - 1);
 }
 
 void ListBox::clear()
@@ -60,12 +56,12 @@ void ListBox::clear()
 
 void ListBox::assign(std::vector<std::string> rows)
 {
-    m_rows = std::move(rows);
-    const bool hadSelection = m_selected != -1;
-    m_selected = -1;
-    reset.emit();
-    if (hadSelection)
-        selectionChanged.emit();
+    if (rows != m_rows) {
+        aboutToReset.emit();
+        m_rows = std::move(rows);
+        reset.emit();
+    }
+    moveSelection(-1);
 }
 
 void ListBox::replaceAll(std::vector<std::string> rows)
@@ -74,41 +70,38 @@ void ListBox::replaceAll(std::vector<std::string> rows)
         assign(std::move(rows));
         return;
     }
+    if (rows == m_rows)
+        return;
+    aboutToReset.emit();
     m_rows = std::move(rows);
     reset.emit();
-    if (m_selected != -1)
-        selectionChanged.emit();
 }
 
 void ListBox::clickRow(int row)
 {
     if (!holds(row))
         return;
-    if (row != m_selected) {
-        m_selected = row;
-        selectionChanged.emit();
-    }
+    moveSelection(row);
     clicked.emit();
 }
 
 void ListBox::setSelectedRow(int row)
 {
     if (!holds(row)) {
-        dropSelection();
+        moveSelection(-1);
         return;
     }
     if (row == m_selected)
         return;
-    m_selected = row;
-    selectionChanged.emit();
+    moveSelection(row);
     clicked.emit();
 }
 
-void ListBox::dropSelection()
+void ListBox::moveSelection(int row)
 {
-    if (m_selected == -1)
+    if (m_selected == row)
         return;
-    m_selected = -1;
+    m_selected = row;
     selectionChanged.emit();
 }
 

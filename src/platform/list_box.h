@@ -15,9 +15,21 @@ namespace tavolin::platform {
 // selected runs nothing, and neither does losing the selection (by clearing, by removing the
 // selected row, or by selecting a row the list lacks).
 //
-// For the view: `reset` after the rows were replaced wholesale (clear, assign), `rowChanged`,
-// `rowInserted` and `rowRemoved` after a single-row edit, `selectionChanged` after any change
-// of the selected row.
+// For the view, every notification runs synchronously and only when something really changed,
+// in this order:
+// 1. a change of the rows is announced before it is made and again after it, each pair
+//    referring to the rows as they are at that moment: `aboutToInsert(row)` then
+//    `rowInserted(row)` (the new row's number), `aboutToRemove(row)` then `rowRemoved(row)`
+//    (the removed row's number before the removal), `aboutToReset()` then `reset()` around
+//    any other change of the rows (clear, assign, replaceAll); `rowChanged(row)` after one
+//    row's text changed in place. Listeners must not change the list between the two
+//    announcements of a pair;
+// 2. then `selectionChanged()` if the selected row's number changed (a row inserted or removed
+//    above it moves it, losing it sets -1);
+// 3. then `clicked()` when the selection moved to another row by setSelectedRow, or on every
+//    clickRow.
+// A listener of 2 or 3 may change this or other lists; those notifications then run nested, to
+// completion, before the outer one continues.
 class ListBox : public Control
 {
 public:
@@ -28,6 +40,7 @@ public:
     const std::string &text(int index) const;
 
     void add(std::string text);
+    // A row number outside 0 to count() adds the row at the end.
     void insert(int index, std::string text);
     void replace(int index, std::string text);
     void remove(int index);
@@ -48,15 +61,18 @@ public:
     void clickRow(int row);
 
     Signal<> clicked;
+    Signal<int> aboutToInsert;
+    Signal<int> rowInserted;
+    Signal<int> aboutToRemove;
+    Signal<int> rowRemoved;
+    Signal<> aboutToReset;
     Signal<> reset;
     Signal<int> rowChanged;
-    Signal<int> rowInserted;
-    Signal<int> rowRemoved;
     Signal<> selectionChanged;
 
 private:
     bool holds(int index) const { return index >= 0 && index < count(); }
-    void dropSelection();
+    void moveSelection(int row);
 
     std::vector<std::string> m_rows;
     int m_selected = -1;

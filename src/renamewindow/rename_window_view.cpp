@@ -1,5 +1,7 @@
 #include "renamewindow/rename_window_view.h"
 
+#include "platform/qt/list_box_view.h"
+#include "platform/qt/scroll_group.h"
 #include "platform/qt/widget_factory.h"
 
 #include <QCheckBox>
@@ -8,7 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -49,24 +51,24 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *heading0 = place<QLabel>("Label2_0", this, 8, 128, 176, 20);
     auto *heading1 = place<QLabel>("Label2_1", this, 188, 128, 150, 20);
     auto *heading2 = place<QLabel>("Label2_2", this, 342, 128, 64, 20);
-    auto *list1 = place<QListView>("List1", this, 8, 150, 176, 316);
-    auto *list20 = place<QListView>("List2_0", this, 188, 150, 150, 316);
-    auto *list21 = place<QListView>("List2_1", this, 342, 150, 64, 316);
+    auto *list1 = place<platform::ListBoxView>("List1", this, 8, 150, 176, 316);
+    auto *list20 = place<platform::ListBoxView>("List2_0", this, 188, 150, 150, 316);
+    auto *list21 = place<platform::ListBoxView>("List2_1", this, 342, 150, 64, 316);
     auto *label1 = place<QLabel>("Label1", this, 414, 150, 152, 22);
     auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 176, 152, 30);
     auto *command6 = place<QPushButton>("Command6", this, 414, 212, 152, 30);
     auto *command1 = place<QPushButton>("Command1", this, 414, 248, 152, 30);
     auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
     auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
-    // 8040 twips from the left, 735 wide: its right edge reaches over the panel's border, so it
-    // is raised above the panel.
+    // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
+    // so it is raised above the panel.
     auto *command5 = place<QPushButton>("Command5", this, 536, 398, 49, 68);
     command5->setStyleSheet(QStringLiteral("padding: 0px"));
     auto *frame2 = place<QGroupBox>("Frame2", this, 576, 4, 145, 462);
     auto *text4 = place<QLineEdit>("Text4", frame2, 6, 24, 80, 26);
     auto *command4 = place<QPushButton>("Command4", frame2, 90, 24, 49, 26);
-    auto *list30 = place<QListView>("List3_0", frame2, 6, 56, 65, 400);
-    auto *list31 = place<QListView>("List3_1", frame2, 74, 56, 65, 400);
+    auto *list30 = place<platform::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
+    auto *list31 = place<platform::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
     frame1->setFlat(true);
     command5->raise();
 
@@ -112,6 +114,10 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.button(command4, model.Command4);
     m_bindings.listBox(list30, model.List3[0]);
     m_bindings.listBox(list31, model.List3[1]);
+    // Row k of each column describes the same file (of each pair list, the same pair): they
+    // scroll as one.
+    new platform::ScrollGroup({list1, list20, list21});
+    new platform::ScrollGroup({list30, list31});
 
     text3->setFocus();
 }
@@ -131,7 +137,10 @@ void RenameWindowView::closeEvent(QCloseEvent *event)
 
 void RenameWindowView::mousePressEvent(QMouseEvent *event)
 {
-    m_model.Form_Click();
+    // A press that a child left unhandled (a heading, a frame, a disabled button) comes here
+    // too; only one on the bare window is a click on its background.
+    if (!childAt(event->position().toPoint()))
+        m_model.Form_Click();
     QDialog::mousePressEvent(event);
 }
 

@@ -1,7 +1,7 @@
 #include "platform/qt/control_bindings.h"
 
-#include "platform/qt/list_box_model.h"
 #include "platform/qt/qt_strings.h"
+#include "platform/qt/uniform_rows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -27,28 +27,33 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-// Runs an action when the mouse is pressed on the watched widget, before the widget itself
-// reacts to the press.
-class PressWatcher : public QObject
+// Presses the watched button on Enter while it has the focus. Qt would leave Enter on a
+// button that is not the default one to the window, which hands it to the default button.
+class EnterPresses : public QObject
 {
 public:
-    PressWatcher(QWidget *watched, std::function<void()> onPress)
-        : QObject(watched)
-        , m_onPress(std::move(onPress))
+    explicit EnterPresses(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
     {
-        watched->installEventFilter(this);
+        button->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonPress)
-            m_onPress();
-        return false;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        m_button->click();
+        return true;
     }
 
 private:
-    std::function<void()> m_onPress;
+    QAbstractButton *m_button;
 };
 
 template<typename Model>
@@ -90,6 +95,7 @@ void Bindings::button(QAbstractButton *widget, Button &model)
     show();
     keep(model.appearanceChanged.connectScoped(show));
     QObject::connect(widget, &QAbstractButton::clicked, widget, [&model] { model.click(); });
+    new EnterPresses(widget);
 }
 
 void Bindings::checkBox(QCheckBox *widget, CheckBox &model)
@@ -142,57 +148,6 @@ void Bindings::frame(QGroupBox *widget, Frame &model)
     keep(model.appearanceChanged.connectScoped(show));
 }
 
-void Bindings::listBox(QListView *widget, ListBox &model)
-{
-    widget->setModel(new ListBoxModel(model, widget));
-    widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    widget->setUniformItemSizes(true);
-    QItemSelectionModel *selection = widget->selectionModel();
-
-    // Whether the row under the mouse was already handled as a change of the current row, so
-    // that the click that follows does not run the handling a second time.
-    auto handledThisPress = std::make_shared<bool>(false);
-    auto showing = std::make_shared<bool>(false);
-    const auto show = [widget, selection, &model, showing] {
-        const QSignalBlocker blocker(selection);
-        *showing = true;
-        const QModelIndex row = widget->model()->index(model.selectedRow(), 0);
-        if (row.isValid()) {
-            selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-            widget->scrollTo(row);
-        } else {
-            selection->clear();
-        }
-        *showing = false;
-        widget->viewport()->update();
-    };
-    show();
-    keep(model.selectionChanged.connectScoped(show));
-    keep(model.reset.connectScoped(show));
-    keep(model.appearanceChanged.connectScoped(
-            [widget, &model] { showAppearance(widget, model); }));
-
-    new PressWatcher(widget->viewport(), [handledThisPress] { *handledThisPress = false; });
-    QObject::connect(selection,
-                     &QItemSelectionModel::currentChanged,
-                     widget,
-                     [&model, showing, handledThisPress](const QModelIndex &current) {
-                         if (*showing || !current.isValid())
-                             return;
-                         *handledThisPress = true;
-                         model.clickRow(current.row());
-                     });
-    QObject::connect(widget,
-                     &QListView::clicked,
-                     widget,
-                     [&model, handledThisPress](const QModelIndex &index) {
-                         if (!*handledThisPress && index.isValid())
-                             model.clickRow(index.row());
-                         *handledThisPress = true;
-                     });
-}
-
 void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
 {
     const auto showText = [widget, &model] {
@@ -220,6 +175,9 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
     // model's echo of it do not set the text twice.
     auto shownText = std::make_shared<std::string>(model.text());
     widget->setPlainText(fromModelLines(model.text()));
+    // Tab moves the focus on, as from every other control: typed into the text, it would
+    // change the listing of a user who only meant to move on.
+    widget->setTabChangesFocus(true);
     const auto showText = [widget, &model, shownText] {
         if (*shownText == model.text())
             return;
@@ -237,7 +195,7 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
     });
 }
 
-void Bindings::driveList(QComboBox *widget, DriveList &model, std::function<void(std::string)> pick)
+void Bindings::driveList(DriveComboBox *widget, DriveList &model)
 {
     const auto show = [widget, &model] {
         const QSignalBlocker blocker(widget);
@@ -258,8 +216,12 @@ void Bindings::driveList(QComboBox *widget, DriveList &model, std::function<void
     };
     show();
     keep(model.changed.connectScoped(show));
-    QObject::connect(widget, &QComboBox::activated, widget, [widget, pick](int index) {
-        pick(widget->itemData(index).toByteArray().toStdString());
+    keep(model.volumesChanged.connectScoped(show));
+    widget->aboutToOpen = [&model] {
+        model.refresh();
+    };
+    QObject::connect(widget, &QComboBox::activated, widget, [widget, &model](int index) {
+        model.pick(widget->itemData(index).toByteArray().toStdString());
     });
 }
 
@@ -267,6 +229,7 @@ void Bindings::folderList(QListWidget *widget,
                           FolderList &model,
                           std::function<void(std::string)> open)
 {
+    giveUniformRows(widget);
     const auto show = [widget, &model] {
         const QSignalBlocker blocker(widget);
         widget->clear();
@@ -311,7 +274,10 @@ void Bindings::fileList(QListView *widget, FileList &model)
 {
     auto *names = new QStringListModel(widget);
     widget->setModel(names);
-    widget->setUniformItemSizes(true);
+    giveUniformRows(widget);
+    // The file list only shows the folder's files: a highlight on a row would be a selection
+    // no model knows of.
+    widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto show = [names, &model] {
         QStringList shown;

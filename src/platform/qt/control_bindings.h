@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/folder_lists.h"
 #include "platform/list_box.h"
+#include "platform/qt/drive_combo_box.h"
 #include "platform/signal.h"
 #include "platform/window_state.h"
 
@@ -24,24 +25,31 @@ class QWidget;
 
 namespace tavolin::platform {
 
+class ListBoxView;
+
 // Keeps widgets and control models in step: a widget shows its model's state and forwards
 // what the user does to it. Everything bound is let go when the Bindings object goes away, so
 // a view must own its Bindings and be destroyed before the models.
 class Bindings
 {
 public:
+    // Enter on the focused button presses it; the model's default button gets Enter only while
+    // the focus is elsewhere.
     void button(QAbstractButton *widget, Button &model);
     void checkBox(QCheckBox *widget, CheckBox &model);
     void label(QLabel *widget, Label &model);
     void optionButton(QRadioButton *widget, OptionButton &model);
     void frame(QGroupBox *widget, Frame &model);
-    // A click on a row runs the list's click handling also when the row was selected already.
-    void listBox(QListView *widget, ListBox &model);
+    // The widget shows the model's rows and selected row, and nothing else: only the user's
+    // picks reach the model (as clickRow), and whatever the widget does to its selection by
+    // itself is undone.
+    void listBox(ListBoxView *widget, ListBox &model);
     void lineEdit(QLineEdit *widget, TextBox &model);
     // The model's lines end in CR LF, the widget's in LF.
     void textEdit(QPlainTextEdit *widget, TextBox &model);
     // `pick` runs with the root of the drive the user chose.
-    void driveList(QComboBox *widget, DriveList &model, std::function<void(std::string)> pick);
+    // The user's pick goes to DriveList::pick; the drives are read again as the list opens.
+    void driveList(DriveComboBox *widget, DriveList &model);
     // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
     void folderList(QListWidget *widget, FolderList &model, std::function<void(std::string)> open);
     void fileList(QListView *widget, FileList &model);

@@ -7,35 +7,47 @@ namespace tavolin::platform {
 ListBoxModel::ListBoxModel(ListBox &list, QObject *parent)
     : QAbstractListModel(parent)
     , m_list(list)
-    , m_rows(list.count())
 {
-    m_connections.push_back(m_list.reset.connectScoped([this] {
+    const auto keep = [this](Connection connection) {
+        m_connections.push_back(std::move(connection));
+    };
+    keep(m_list.aboutToReset.connectScoped([this] {
+        m_changing = true;
         beginResetModel();
-        m_rows = m_list.count();
+    }));
+    keep(m_list.reset.connectScoped([this] {
         endResetModel();
+        m_changing = false;
     }));
-    m_connections.push_back(m_list.rowInserted.connectScoped([this](int row) {
+    keep(m_list.aboutToInsert.connectScoped([this](int row) {
+        m_changing = true;
         beginInsertRows({}, row, row);
-        ++m_rows;
+    }));
+    keep(m_list.rowInserted.connectScoped([this](int) {
         endInsertRows();
+        m_changing = false;
     }));
-    m_connections.push_back(m_list.rowRemoved.connectScoped([this](int row) {
+    keep(m_list.aboutToRemove.connectScoped([this](int row) {
+        m_changing = true;
         beginRemoveRows({}, row, row);
-        --m_rows;
-        endRemoveRows();
     }));
-    m_connections.push_back(m_list.rowChanged.connectScoped(
+    keep(m_list.rowRemoved.connectScoped([this](int) {
+        endRemoveRows();
+        m_changing = false;
+    }));
+    keep(m_list.rowChanged.connectScoped(
             [this](int row) { Q_EMIT dataChanged(index(row), index(row)); }));
 }
 
 int ListBoxModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rows;
+    return parent.isValid() ? 0 : m_list.count();
 }
 
 QVariant ListBoxModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    // The tooltip shows a name whole where the list is too narrow for it.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
         return {};
     return toDisplayName(m_list.text(index.row()));
 }
