@@ -2,7 +2,7 @@
 // printing the same names and sizes.
 #include "bench_folders.h"
 #include "listing/listing_scan.h"
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,7 @@ namespace {
 void BM_ListingScan(benchmark::State &state)
 {
     const auto &folder = folderWithFiles(static_cast<int>(state.range(0)));
-    platform::PosixFileSystem fs;
+    services::PosixFileSystem fs;
     const listing::ListingOptions allOn{true, true, true, true};
     for (auto _ : state) {
         auto scan = listing::scanFolder(fs, folder.pattern(), 0, allOn);

@@ -2,9 +2,9 @@
 // click on 取得 until the listing has been laid out and painted.
 #include "bench_folders.h"
 #include "mainwindow/main_window_view.h"
-#include "platform/posix_file_system.h"
-#include "platform/qt/qt_drives.h"
-#include "platform/posix_text_files.h"
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
+#include "services/qt/qt_drives.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -20,10 +20,10 @@ namespace {
 void BM_MainWindowScan(benchmark::State &state)
 {
     const auto &folder = folderWithFiles(static_cast<int>(state.range(0)));
-    platform::PosixFileSystem fs;
-    platform::QtDrives drives;
+    services::PosixFileSystem fs;
+    services::QtDrives drives;
     test::FakeDialogs dialogs;
-    platform::PosixTextFiles textFiles;
+    services::PosixTextFiles textFiles;
     test::FakeProcess process;
     process.programPath = folder.path();
     process.currentPath = folder.path();

@@ -2,10 +2,10 @@
 // follows every batch) and through the rename window's model, against a bare loop of
 // renameat2(2) calls over the same names.
 #include "bench_folders.h"
-#include "platform/posix_file_system.h"
 #include "rename/apply_renames.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/frm_file_name.h"
+#include "services/posix_file_system.h"
 #include "support/fake_services.h"
 
 #include <benchmark/benchmark.h>
@@ -54,7 +54,7 @@ RenameFolder &renameFolder()
 void BM_ApplyRenamesAndRescan(benchmark::State &state)
 {
     RenameFolder &f = renameFolder();
-    platform::PosixFileSystem fs;
+    services::PosixFileSystem fs;
     for (auto _ : state) {
         const int next = 1 - f.current;
         const auto outcome = rename::ApplyRenames(
@@ -70,7 +70,7 @@ void BM_ApplyRenamesAndRescan(benchmark::State &state)
 void BM_RenameWindowBatch(benchmark::State &state)
 {
     RenameFolder &f = renameFolder();
-    platform::PosixFileSystem fs;
+    services::PosixFileSystem fs;
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;

@@ -2,11 +2,11 @@
 // of the program lives here.
 #include "app/program_icon.h"
 #include "app/windows.h"
-#include "platform/posix_file_system.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_drives.h"
-#include "platform/qt/qt_process.h"
-#include "platform/posix_text_files.h"
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
+#include "services/qt/qt_dialogs.h"
+#include "services/qt/qt_drives.h"
+#include "services/qt/qt_process.h"
 
 #include <QApplication>
 
@@ -17,11 +17,11 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("app.tavolin.Tavolin"));
     QApplication::setWindowIcon(tavolin::programIcon());
 
-    tavolin::platform::PosixFileSystem fs;
-    tavolin::platform::QtDrives drives;
-    tavolin::platform::QtDialogs dialogs;
-    tavolin::platform::PosixTextFiles textFiles;
-    tavolin::platform::QtProcessServices process;
+    tavolin::services::PosixFileSystem fs;
+    tavolin::services::QtDrives drives;
+    tavolin::services::QtDialogs dialogs;
+    tavolin::services::PosixTextFiles textFiles;
+    tavolin::services::QtProcessServices process;
 
     tavolin::Windows windows({fs, drives, dialogs, textFiles, process});
     if (!windows.start())

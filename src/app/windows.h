@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/module1.h"
 #include "folderchooser/folder_chooser_view.h"
 #include "folderchooser/frm_dialog.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/main_window_view.h"
 #include "renamewindow/frm_file_name.h"
 #include "renamewindow/rename_window_view.h"
+#include "shared/module1.h"
 
 #include <QPointer>
 
@@ -16,11 +16,11 @@ namespace tavolin {
 
 struct AppServices
 {
-    platform::FileSystem &fs;
-    platform::Drives &drives;
-    platform::Dialogs &dialogs;
-    platform::TextFiles &textFiles;
-    platform::ProcessServices &process;
+    services::FileSystem &fs;
+    services::Drives &drives;
+    services::Dialogs &dialogs;
+    services::TextFiles &textFiles;
+    services::ProcessServices &process;
 };
 
 // The program's windows and the state they share. The main window lives as long as this

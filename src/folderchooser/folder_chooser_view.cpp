@@ -1,7 +1,7 @@
 #include "folderchooser/folder_chooser_view.h"
 
-#include "platform/qt/drive_combo_box.h"
-#include "platform/qt/widget_factory.h"
+#include "controls/qt/drive_combo_box.h"
+#include "controls/qt/widget_factory.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 
 namespace tavolin::folderchooser {
 
-using platform::makeControl;
+using controls::makeControl;
 
 FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     : QDialog(parent,
@@ -28,7 +28,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     auto *label1 = makeControl<QLabel>("Label1", this);
     label1->setFrameShape(QFrame::StyledPanel);
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *drive1 = makeControl<platform::DriveComboBox>("Drive1", this);
+    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", this);
     auto *dir1 = makeControl<QListWidget>("Dir1", this);
     auto *cmdNewF = makeControl<QPushButton>("cmdNewF", this);
     auto *cmdOK = makeControl<QPushButton>("cmdOK", this);

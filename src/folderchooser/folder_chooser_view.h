@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/qt/control_bindings.h"
 #include "folderchooser/frm_dialog.h"
-#include "platform/qt/control_bindings.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    platform::Bindings m_bindings;
+    controls::Bindings m_bindings;
 };
 
 } // namespace tavolin::folderchooser

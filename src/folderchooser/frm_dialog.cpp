@@ -1,7 +1,7 @@
 #include "folderchooser/frm_dialog.h"
 
-#include "listing/set_top_most.h"
-#include "platform/fs_error_text.h"
+#include "folderchooser/set_top_most.h"
+#include "shared/fs_error_text.h"
 
 namespace tavolin::folderchooser {
 
@@ -49,7 +49,7 @@ void FrmDialog::Form_Load()
         // One separator is appended whatever the folder: at the root the label ends in two.
         Label1.setCaption(Dir1.path() + style().separator());
     }
-    Text2.setText(std::to_string(listing::SetTopMost(window)));
+    Text2.setText(std::to_string(SetTopMost(window)));
 }
 
 void FrmDialog::Drive1_Change()
@@ -82,12 +82,12 @@ void FrmDialog::openNearestParent(std::string_view folder)
     }
 }
 
-void FrmDialog::reportUnopenedFolder(std::string_view folder, const platform::FsError &error)
+void FrmDialog::reportUnopenedFolder(std::string_view folder, const services::FsError &error)
 {
-    if (error.kind == platform::FsErrorKind::NotReady)
+    if (error.kind == services::FsErrorKind::NotReady)
         m_services.dialogs.showMessage(kInsertMedium);
     else
-        m_services.dialogs.showMessage(platform::describeUnopenableFolder(folder, error));
+        m_services.dialogs.showMessage(shared::describeUnopenableFolder(folder, error));
 }
 
 void FrmDialog::Dir1_Change()
@@ -110,7 +110,7 @@ void FrmDialog::cmdNewF_Click()
     }
     if (auto created = m_services.fs.createFolder(Dir1.path(), name); !created) {
         m_services.dialogs.showMessage("フォルダ「" + name + "」を作成できませんでした。\n"
-                                       + platform::describeFailure(created.error()));
+                                       + shared::describeFailure(created.error()));
         return;
     }
     Dir1.refresh();

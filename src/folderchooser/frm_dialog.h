@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/module1.h"
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/drives.h"
-#include "platform/file_system.h"
-#include "platform/folder_lists.h"
-#include "platform/process.h"
-#include "platform/window_state.h"
+#include "controls/controls.h"
+#include "controls/folder_lists.h"
+#include "controls/window_state.h"
+#include "services/dialogs.h"
+#include "services/drives.h"
+#include "services/file_system.h"
+#include "services/process.h"
+#include "shared/module1.h"
 
 #include <functional>
 #include <string>
@@ -16,10 +16,10 @@ namespace tavolin::folderchooser {
 
 struct FolderChooserServices
 {
-    platform::FileSystem &fs;
-    platform::Drives &drives;
-    platform::Dialogs &dialogs;
-    platform::ProcessServices &process;
+    services::FileSystem &fs;
+    services::Drives &drives;
+    services::Dialogs &dialogs;
+    services::ProcessServices &process;
 };
 
 // Where the chooser delivers the chosen folder: the path field of the rename window (which may
@@ -57,18 +57,18 @@ private:
     FolderTargets m_targets;
 
 public:
-    platform::WindowState window;
-    platform::Label Label1; // the chosen folder
-    platform::DriveList Drive1;
-    platform::FolderList Dir1;
-    platform::Button cmdNewF{"ﾌｫﾙﾀﾞの作成"};
-    platform::Button cmdOK{"OK"};
-    platform::Button cmdCansel{"キャンセル"};
-    platform::TextBox Text2{{}, /*visible=*/false};
+    controls::WindowState window;
+    controls::Label Label1; // the chosen folder
+    controls::DriveList Drive1;
+    controls::FolderList Dir1;
+    controls::Button cmdNewF{"ﾌｫﾙﾀﾞの作成"};
+    controls::Button cmdOK{"OK"};
+    controls::Button cmdCansel{"キャンセル"};
+    controls::TextBox Text2{{}, /*visible=*/false};
 
 private:
-    const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
-    void reportUnopenedFolder(std::string_view folder, const platform::FsError &error);
+    const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
+    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
     void openNearestParent(std::string_view folder);
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <string>
 #include <string_view>
@@ -13,7 +13,7 @@ namespace tavolin::listing {
 // empty slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever
 // `names` held before is replaced. Returns whether any name was found, or the error that kept
 // the folder from being read (then `names` holds only the empty slot).
-platform::FsResult<bool>
-GetFileList(platform::FileSystem &fs, std::string_view pattern, std::vector<std::string> &names);
+services::FsResult<bool>
+GetFileList(services::FileSystem &fs, std::string_view pattern, std::vector<std::string> &names);
 
 } // namespace tavolin::listing

@@ -32,7 +32,7 @@ std::string PrintableName(std::string_view name)
     return shown;
 }
 
-std::string LastFolderName(std::string_view folder, const platform::PathStyle &style)
+std::string LastFolderName(std::string_view folder, const paths::PathStyle &style)
 {
     return style.lastComponent(folder);
 }

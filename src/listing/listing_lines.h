@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/path_style.h"
+#include "paths/path_style.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,7 +22,7 @@ inline constexpr std::int64_t kUnknownSize = -1;
 std::string PrintableName(std::string_view name);
 
 // The last component of a folder path; empty for a drive root (D:\data\photos gives photos).
-std::string LastFolderName(std::string_view folder, const platform::PathStyle &style);
+std::string LastFolderName(std::string_view folder, const paths::PathStyle &style);
 
 // A byte count in the pattern "0,0": groups of three digits separated by commas, and at least
 // two digits (0 gives 00, 1234 gives 1,234). kUnknownSize gives "?".

@@ -9,7 +9,7 @@
 
 namespace tavolin::listing {
 
-platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
+services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
                                            const ListingOptions &options)
@@ -19,7 +19,7 @@ platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
     if (!foundAny)
         return std::unexpected(foundAny.error());
 
-    const platform::PathStyle &style = fs.pathStyle();
+    const paths::PathStyle &style = fs.pathStyle();
     const std::string folder = style.withoutTrailingSeparator(style.splitPattern(pattern).folder);
 
     ListingScan scan;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <cstdint>
 #include <string>
@@ -29,7 +29,7 @@ struct ListingScan
 // name is empty, such as ".txt") leaves a gap. The folder line, when asked for, comes with the
 // line of slot 0 only. Sizes are read in the folder that was enumerated; a size that cannot be
 // read shows as "?" and does not stop the scan. Fails only when the folder cannot be read.
-platform::FsResult<ListingScan> scanFolder(platform::FileSystem &fs,
+services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
                                            const ListingOptions &options);

@@ -1,6 +1,6 @@
 #include "listing/split_extension.h"
 
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace tavolin::listing {
 
@@ -13,7 +13,7 @@ std::size_t countCharacters(std::string_view text, std::size_t limit)
 {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size() && count <= limit; ++count)
-        platform::utf8::decodeNext(text, pos);
+        text::utf8::decodeNext(text, pos);
     return count;
 }
 

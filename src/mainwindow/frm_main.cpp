@@ -1,14 +1,15 @@
 #include "mainwindow/frm_main.h"
 
 #include "listing/listing_lines.h"
-#include "platform/fs_error_text.h"
+#include "shared/fs_error_text.h"
+#include "shared/start_folder.h"
 
 #include <string>
 
 namespace tavolin::mainwindow {
 
-using platform::MessageButtons;
-using platform::MessageIcon;
+using services::MessageButtons;
+using services::MessageIcon;
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr std::string_view kDriveNotReady = "準備が出来てないドライ�
 constexpr std::string_view kNothingToSave = "保存するデータがないよ";
 constexpr std::string_view kCountCaption = "ファイル数 = ";
 
-const platform::FileDialogSettings kSaveDialog{
+const services::FileDialogSettings kSaveDialog{
         "Title.txt", "ファイル名を保存", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
 
 } // namespace
@@ -49,7 +50,7 @@ bool FrmMain::Form_Load()
 {
     if (m_services.process.anotherInstanceRunning()) {
         m_services.dialogs.showMessage(kAlreadyRunning,
-                                       platform::kProgramName,
+                                       services::kProgramName,
                                        MessageButtons::Ok,
                                        MessageIcon::Exclamation);
         return false;
@@ -57,7 +58,7 @@ bool FrmMain::Form_Load()
     // The file list starts on the folder list's folder, as the lists do when a window opens.
     File1.setPath(Dir1.path());
 
-    const std::string startFolder = platform::startFolder(m_services.process, style());
+    const std::string startFolder = shared::startFolder(m_services.process, style());
     Drive1.setDrive(startFolder);
     // Should that folder not open, the window starts on the current folder instead.
     (void)Dir1.setPath(startFolder);
@@ -82,14 +83,14 @@ void FrmMain::Drive1_Change()
         reportUnopenedFolder(folder, opened.error());
 }
 
-void FrmMain::reportUnopenedFolder(std::string_view folder, const platform::FsError &error)
+void FrmMain::reportUnopenedFolder(std::string_view folder, const services::FsError &error)
 {
     // The drive's own message is kept for a medium that does not answer; a folder that merely
     // cannot be opened says which and why.
-    if (error.kind == platform::FsErrorKind::NotReady)
+    if (error.kind == services::FsErrorKind::NotReady)
         m_services.dialogs.showMessage(kDriveNotReady);
     else
-        m_services.dialogs.showMessage(platform::describeUnopenableFolder(folder, error));
+        m_services.dialogs.showMessage(shared::describeUnopenableFolder(folder, error));
 }
 
 void FrmMain::Dir1_Change()
@@ -123,7 +124,7 @@ void FrmMain::txtM_Change()
 
 void FrmMain::cmdStart_Click()
 {
-    platform::BusyPointer busy(window);
+    controls::BusyPointer busy(window);
     m_module.strMainPath = Dir1.path();
 
     // Read the folder before touching the listing, so that a folder that cannot be read
@@ -133,7 +134,7 @@ void FrmMain::cmdStart_Click()
             m_services.fs, Text1.text(), keep ? m_fileCount : 0, listingOptions());
     if (!scan) {
         m_services.dialogs.showMessage(
-                platform::describeUnreadableFolder(Text1.text(), scan.error()));
+                shared::describeUnreadableFolder(Text1.text(), scan.error()));
         return;
     }
 
@@ -200,7 +201,7 @@ void FrmMain::Command1_Click()
     if (auto written
         = m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
         !written)
-        m_services.dialogs.showMessage(platform::describeUnsavedListing(*path, written.error()));
+        m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
 }
 
 void FrmMain::Command4_Click()

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/module1.h"
+#include "controls/controls.h"
+#include "controls/folder_lists.h"
+#include "controls/window_state.h"
 #include "listing/listing_history.h"
 #include "listing/listing_scan.h"
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/drives.h"
-#include "platform/file_system.h"
-#include "platform/folder_lists.h"
-#include "platform/process.h"
-#include "platform/text_files.h"
-#include "platform/window_state.h"
+#include "services/dialogs.h"
+#include "services/drives.h"
+#include "services/file_system.h"
+#include "services/process.h"
+#include "services/text_files.h"
+#include "shared/module1.h"
 
 #include <array>
 #include <cstdint>
@@ -19,11 +19,11 @@ namespace tavolin::mainwindow {
 
 struct MainWindowServices
 {
-    platform::FileSystem &fs;
-    platform::Drives &drives;
-    platform::Dialogs &dialogs;
-    platform::TextFiles &textFiles;
-    platform::ProcessServices &process;
+    services::FileSystem &fs;
+    services::Drives &drives;
+    services::Dialogs &dialogs;
+    services::TextFiles &textFiles;
+    services::ProcessServices &process;
 };
 
 // The main window: picks a folder, lists its file names as text, pages the listing history,
@@ -52,7 +52,7 @@ public:
     void cmdRename_Click(); // opens the rename window, or brings it to the front
 
     // Asks for the rename window to be shown.
-    platform::Signal<> renameWindowRequested;
+    controls::Signal<> renameWindowRequested;
 
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
     // (as a drive that is not ready when its medium does not answer), and nothing changes.
@@ -68,36 +68,36 @@ private:
     std::int64_t m_fileCount = 0;
 
 public:
-    platform::WindowState window;
-    platform::DriveList Drive1;
-    platform::FolderList Dir1;
-    platform::FileList File1;
-    platform::TextBox Text1; // the path field; read-only for the user
-    platform::TextBox txtM;  // the listing
-    platform::TextBox Text2{{}, /*visible=*/false};
-    platform::Label Label1;
-    platform::Label Label2;
-    platform::CheckBox Check1{"今のﾘｽﾄを残す"};
-    platform::CheckBox Check2{"番号付(1 ﾌｧｲﾙ名)"};
-    platform::CheckBox Check3{"拡張子を付ける"};
-    platform::CheckBox Check4{"ｻｲｽﾞも取得"};
-    platform::CheckBox Check5{"ﾌｫﾙﾀﾞ名も取得"};
-    platform::CheckBox Check6{"ﾌｫﾙﾀﾞﾊﾟｽも連動"};
-    platform::Button cmdStart{"取得"};
-    std::array<platform::Button, 2> Command2{platform::Button{"<<戻る", false},
-                                             platform::Button{"進む>>", false}};
-    platform::Button Command4{"すべてｸﾘｱｰ"};
-    platform::Button Command1{"Textに保存"};
-    platform::Button cmdEnd{"終了"};
-    platform::Button cmdRename{"ﾌｧｲﾙ名変更"};
+    controls::WindowState window;
+    controls::DriveList Drive1;
+    controls::FolderList Dir1;
+    controls::FileList File1;
+    controls::TextBox Text1; // the path field; read-only for the user
+    controls::TextBox txtM;  // the listing
+    controls::TextBox Text2{{}, /*visible=*/false};
+    controls::Label Label1;
+    controls::Label Label2;
+    controls::CheckBox Check1{"今のﾘｽﾄを残す"};
+    controls::CheckBox Check2{"番号付(1 ﾌｧｲﾙ名)"};
+    controls::CheckBox Check3{"拡張子を付ける"};
+    controls::CheckBox Check4{"ｻｲｽﾞも取得"};
+    controls::CheckBox Check5{"ﾌｫﾙﾀﾞ名も取得"};
+    controls::CheckBox Check6{"ﾌｫﾙﾀﾞﾊﾟｽも連動"};
+    controls::Button cmdStart{"取得"};
+    std::array<controls::Button, 2> Command2{controls::Button{"<<戻る", false},
+                                             controls::Button{"進む>>", false}};
+    controls::Button Command4{"すべてｸﾘｱｰ"};
+    controls::Button Command1{"Textに保存"};
+    controls::Button cmdEnd{"終了"};
+    controls::Button cmdRename{"ﾌｧｲﾙ名変更"};
 
 private:
-    const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
+    const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
     listing::ListingOptions listingOptions() const;
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);
-    void reportUnopenedFolder(std::string_view folder, const platform::FsError &error);
+    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
 };
 
 } // namespace tavolin::mainwindow

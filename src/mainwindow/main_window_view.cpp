@@ -1,7 +1,7 @@
 #include "mainwindow/main_window_view.h"
 
-#include "platform/qt/drive_combo_box.h"
-#include "platform/qt/widget_factory.h"
+#include "controls/qt/drive_combo_box.h"
+#include "controls/qt/widget_factory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,18 +23,18 @@ constexpr int kHeight = 580;
 constexpr int kLeftColumnWidth = 210;
 constexpr int kRightColumnWidth = 190;
 
-using platform::makeControl;
+using controls::makeControl;
 
 } // namespace
 
 MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
-    : QWidget(parent, Qt::Window | platform::kFixedSizeWindowFlags)
+    : QWidget(parent, Qt::Window | controls::kFixedSizeWindowFlags)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavolin"));
 
     // Left column: drive, folder and file lists.
-    auto *drive1 = makeControl<platform::DriveComboBox>("Drive1", this);
+    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", this);
     auto *dir1 = makeControl<QListWidget>("Dir1", this);
     auto *file1 = makeControl<QListView>("File1", this);
     auto *left = new QVBoxLayout;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/qt/control_bindings.h"
 #include "mainwindow/frm_main.h"
-#include "platform/qt/control_bindings.h"
 
 #include <QWidget>
 
@@ -15,7 +15,7 @@ public:
     explicit MainWindowView(FrmMain &model, QWidget *parent = nullptr);
 
 private:
-    platform::Bindings m_bindings;
+    controls::Bindings m_bindings;
 };
 
 } // namespace tavolin::mainwindow

@@ -8,11 +8,11 @@ constexpr int kTemporaryNameTries = 100;
 
 } // namespace
 
-platform::FsResult<void>
-renameNeverReplacing(platform::FolderRenamer &renamer, std::string_view from, std::string_view to)
+services::FsResult<void>
+renameNeverReplacing(services::FolderRenamer &renamer, std::string_view from, std::string_view to)
 {
     auto renamed = renamer.rename(from, to);
-    if (renamed || renamed.error().kind != platform::FsErrorKind::Exists
+    if (renamed || renamed.error().kind != services::FsErrorKind::Exists
         || !renamer.isSameFile(from, to))
         return renamed;
 
@@ -20,7 +20,7 @@ renameNeverReplacing(platform::FolderRenamer &renamer, std::string_view from, st
         const std::string temporary = "tavolin-rename-" + std::to_string(attempt) + ".tmp";
         auto away = renamer.rename(from, temporary);
         if (!away) {
-            if (away.error().kind == platform::FsErrorKind::Exists)
+            if (away.error().kind == services::FsErrorKind::Exists)
                 continue;
             return away;
         }
@@ -32,7 +32,7 @@ renameNeverReplacing(platform::FolderRenamer &renamer, std::string_view from, st
     return renamed;
 }
 
-RenameOutcome ApplyRenames(platform::FileSystem &fs,
+RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
                            const std::vector<std::string> &newBases,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <functional>
 #include <optional>
@@ -16,7 +16,7 @@ struct RenameFailure
     int row = -1; // the row of the refused rename; -1 when the folder itself could not be opened
     std::string from;
     std::string to;
-    platform::FsError error;
+    services::FsError error;
 };
 
 struct RenameOutcome
@@ -31,7 +31,7 @@ struct RenameOutcome
 // difference. Rows without a new base name or extension are left as they are. `beforeRow` runs
 // before each row is looked at. Nothing ever replaces a file: a planned name that is taken,
 // even by a file of a later row, is refused.
-RenameOutcome ApplyRenames(platform::FileSystem &fs,
+RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
                            const std::vector<std::string> &newBases,
@@ -41,7 +41,7 @@ RenameOutcome ApplyRenames(platform::FileSystem &fs,
 // Gives `from` the name `to` without replacing a file. Where the file system ignores case and so
 // reports a change of case only (a.txt to A.txt) as a taken name, the file goes through a
 // temporary name; should the second step fail, it gets its old name back.
-platform::FsResult<void>
-renameNeverReplacing(platform::FolderRenamer &renamer, std::string_view from, std::string_view to);
+services::FsResult<void>
+renameNeverReplacing(services::FolderRenamer &renamer, std::string_view from, std::string_view to);
 
 } // namespace tavolin::rename

@@ -7,7 +7,7 @@
 
 namespace tavolin::rename {
 
-platform::FsResult<RenameScan> scanForRenaming(platform::FileSystem &fs, std::string_view pattern)
+services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::string_view pattern)
 {
     std::vector<std::string> names;
     const auto foundAny = listing::GetFileList(fs, pattern, names);

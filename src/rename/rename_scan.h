@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +24,6 @@ struct RenameScan
 };
 
 // Fails only when the folder cannot be read.
-platform::FsResult<RenameScan> scanForRenaming(platform::FileSystem &fs, std::string_view pattern);
+services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::string_view pattern);
 
 } // namespace tavolin::rename

@@ -2,9 +2,9 @@
 
 namespace tavolin::renamewindow {
 
-std::optional<std::string> folderFieldProblem(std::string_view field, platform::FileSystem &fs)
+std::optional<std::string> folderFieldProblem(std::string_view field, services::FileSystem &fs)
 {
-    const platform::PathStyle &style = fs.pathStyle();
+    const paths::PathStyle &style = fs.pathStyle();
     const std::string separator(1, style.separator());
     if (style.driveRootOf(field).empty()) {
         return "「" + std::string(field) + "」はフォルダのパスではありません。\n"

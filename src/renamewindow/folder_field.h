@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <optional>
 #include <string>
@@ -12,6 +12,6 @@ namespace tavolin::renamewindow {
 // not make sense of: it must be a whole path from the root, and name a folder with the separator
 // at its end (optionally followed by a file-name pattern). A folder that is missing or cannot be
 // read is left for the scan to report.
-std::optional<std::string> folderFieldProblem(std::string_view field, platform::FileSystem &fs);
+std::optional<std::string> folderFieldProblem(std::string_view field, services::FileSystem &fs);
 
 } // namespace tavolin::renamewindow

@@ -1,17 +1,19 @@
 #include "renamewindow/frm_file_name.h"
 
-#include "platform/fs_error_text.h"
+#include "shared/start_folder.h"
+
 #include "rename/apply_renames.h"
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
 #include "renamewindow/folder_field.h"
+#include "shared/fs_error_text.h"
 
 namespace tavolin::renamewindow {
 
-using platform::MessageAnswer;
-using platform::MessageButtons;
-using platform::MessageIcon;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 
 namespace {
 
@@ -23,7 +25,7 @@ constexpr std::string_view kPanelClosed = "拡張子変換>>";
 constexpr std::string_view kPanelOpen = "拡張子変換<<";
 constexpr std::string_view kScanFirst = "取得してからにして下さい";
 constexpr std::string_view kScanFirstTitle = "Textから取得";
-const platform::FileDialogSettings kReadNamesDialog{
+const services::FileDialogSettings kReadNamesDialog{
         "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
@@ -34,10 +36,10 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome)
     const rename::RenameFailure &failure = *outcome.failure;
     std::string text;
     if (failure.row < 0) {
-        text = "フォルダを開けませんでした。\n" + platform::describeFailure(failure.error);
+        text = "フォルダを開けませんでした。\n" + shared::describeFailure(failure.error);
     } else {
         text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
-        text += platform::describeFailure(failure.error);
+        text += shared::describeFailure(failure.error);
     }
     text += "\n\n";
     if (outcome.renamed == 0)
@@ -78,7 +80,7 @@ void FrmFileName::Form_Load()
 {
     Command2.setEnabled(false);
     // One separator is appended whatever the folder: at the root the field ends in two.
-    Text1.setText(platform::startFolder(m_services.process, style()) + style().separator());
+    Text1.setText(shared::startFolder(m_services.process, style()) + style().separator());
     Label1.setCaption(std::string(kCountCaption));
     window.setWidthTwips(kNarrowWidth);
     Command5.setVisible(false);
@@ -86,7 +88,7 @@ void FrmFileName::Form_Load()
 
 void FrmFileName::cmdStart_Click()
 {
-    platform::BusyPointer busy(window);
+    controls::BusyPointer busy(window);
     m_module.flgFileName = 1;
     m_module.strRenamePath = Text1.text();
     m_scannedPattern = Text1.text();
@@ -107,7 +109,7 @@ void FrmFileName::cmdStart_Click()
     if (!scan) {
         Text2.setText("False");
         m_services.dialogs.showMessage(
-                platform::describeUnreadableFolder(Text1.text(), scan.error()));
+                shared::describeUnreadableFolder(Text1.text(), scan.error()));
         return;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
@@ -135,10 +137,10 @@ void FrmFileName::Command2_Click()
 void FrmFileName::Command1_Click()
 {
     auto &dialogs = m_services.dialogs;
-    if (dialogs.showMessage(kFirstConfirmation, platform::kProgramName, MessageButtons::OkCancel)
+    if (dialogs.showMessage(kFirstConfirmation, services::kProgramName, MessageButtons::OkCancel)
         != MessageAnswer::Ok)
         return;
-    if (dialogs.showMessage(kSecondConfirmation, platform::kProgramName, MessageButtons::OkCancel)
+    if (dialogs.showMessage(kSecondConfirmation, services::kProgramName, MessageButtons::OkCancel)
         != MessageAnswer::Ok)
         return;
     if (List1.count() > 0) {
@@ -154,7 +156,7 @@ void FrmFileName::Command1_Click()
 
 void FrmFileName::renameAll()
 {
-    platform::BusyPointer busy(window);
+    controls::BusyPointer busy(window);
     const std::string folder = style().splitPattern(m_scannedPattern).folder;
     const rename::RenameOutcome outcome = rename::ApplyRenames(
             m_services.fs, folder, List1.rows(), List2[0].rows(), List2[1].rows(), [this](int row) {
@@ -275,7 +277,7 @@ void FrmFileName::Command4_Click()
 
 void FrmFileName::Command5_Click()
 {
-    platform::BusyPointer busy(window);
+    controls::BusyPointer busy(window);
     std::vector<std::string> extensions = List2[1].rows();
     if (applyExtensionPairs(extensions, List3[0].rows(), List3[1].rows()))
         List2[1].replaceAll(std::move(extensions));
@@ -305,9 +307,9 @@ void FrmFileName::Command6_Click()
         List2[0].assign(std::move(names));
 }
 
-void FrmFileName::makeDefault(platform::Button &button)
+void FrmFileName::makeDefault(controls::Button &button)
 {
-    for (platform::Button *candidate : {&cmdStart, &Command2, &Command4})
+    for (controls::Button *candidate : {&cmdStart, &Command2, &Command4})
         candidate->setDefault(candidate == &button);
 }
 

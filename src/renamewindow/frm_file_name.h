@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/module1.h"
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/file_system.h"
-#include "platform/list_box.h"
-#include "platform/process.h"
-#include "platform/text_files.h"
-#include "platform/window_state.h"
+#include "controls/controls.h"
+#include "controls/list_box.h"
+#include "controls/window_state.h"
+#include "services/dialogs.h"
+#include "services/file_system.h"
+#include "services/process.h"
+#include "services/text_files.h"
+#include "shared/module1.h"
 
 #include <array>
 #include <string>
@@ -16,10 +16,10 @@ namespace tavolin::renamewindow {
 
 struct RenameWindowServices
 {
-    platform::FileSystem &fs;
-    platform::Dialogs &dialogs;
-    platform::TextFiles &textFiles;
-    platform::ProcessServices &process;
+    services::FileSystem &fs;
+    services::Dialogs &dialogs;
+    services::TextFiles &textFiles;
+    services::ProcessServices &process;
 };
 
 // The batch-rename window: the files of a folder in three columns (current name, planned base
@@ -62,7 +62,7 @@ public:
     void Command6_Click(); // planned base names from a text file
 
     // Asks for the folder chooser to be shown (created first if it is not open).
-    platform::Signal<> folderChooserRequested;
+    controls::Signal<> folderChooserRequested;
 
 private:
     Module1 &m_module;
@@ -70,37 +70,37 @@ private:
     std::string m_scannedPattern; // the folder field as the last scan read it
 
 public:
-    platform::WindowState window{kNarrowWidth};
-    platform::TextBox Text1; // the rename folder, ending in the separator
-    platform::Button cmdDialog{"参照"};
-    platform::TextBox Text2{{}, /*visible=*/false};
-    platform::TextBox Text3; // the planned base name being edited
-    platform::Button Command2{"変更", /*enabled=*/false};
-    platform::CheckBox Check1{"連番にする"};
-    platform::Frame Frame1;
-    std::array<platform::OptionButton, 2> Option1{
-            platform::OptionButton{"先頭に数値", true, false},
-            platform::OptionButton{"最後に数値", false, false}};
-    std::array<platform::Label, 3> Label2{platform::Label{"元ファイル名"},
-                                          platform::Label{"変更ファイル名"},
-                                          platform::Label{"拡張子"}};
-    platform::ListBox List1;                // current names
-    std::array<platform::ListBox, 2> List2; // planned base names, planned extensions
-    platform::Label Label1{"ファイル数 = "};
-    platform::Button cmdStart{"取得"};
-    platform::Button Command6{"取得後Textから読込"};
-    platform::Button Command1{"ﾌｧｲﾙ名を変更"};
-    platform::Button Command3{"拡張子変換>>"};
-    platform::Button cmdEnd{"終了"};
-    platform::Button Command5{"<<適用"};
-    platform::Frame Frame2{"拡張子変換"};
-    platform::TextBox Text4; // the replacement extension being edited
-    platform::Button Command4{"変更"};
-    std::array<platform::ListBox, 2> List3; // extensions found, their replacements
+    controls::WindowState window{kNarrowWidth};
+    controls::TextBox Text1; // the rename folder, ending in the separator
+    controls::Button cmdDialog{"参照"};
+    controls::TextBox Text2{{}, /*visible=*/false};
+    controls::TextBox Text3; // the planned base name being edited
+    controls::Button Command2{"変更", /*enabled=*/false};
+    controls::CheckBox Check1{"連番にする"};
+    controls::Frame Frame1;
+    std::array<controls::OptionButton, 2> Option1{
+            controls::OptionButton{"先頭に数値", true, false},
+            controls::OptionButton{"最後に数値", false, false}};
+    std::array<controls::Label, 3> Label2{controls::Label{"元ファイル名"},
+                                          controls::Label{"変更ファイル名"},
+                                          controls::Label{"拡張子"}};
+    controls::ListBox List1;                // current names
+    std::array<controls::ListBox, 2> List2; // planned base names, planned extensions
+    controls::Label Label1{"ファイル数 = "};
+    controls::Button cmdStart{"取得"};
+    controls::Button Command6{"取得後Textから読込"};
+    controls::Button Command1{"ﾌｧｲﾙ名を変更"};
+    controls::Button Command3{"拡張子変換>>"};
+    controls::Button cmdEnd{"終了"};
+    controls::Button Command5{"<<適用"};
+    controls::Frame Frame2{"拡張子変換"};
+    controls::TextBox Text4; // the replacement extension being edited
+    controls::Button Command4{"変更"};
+    std::array<controls::ListBox, 2> List3; // extensions found, their replacements
 
 private:
-    const platform::PathStyle &style() const { return m_services.fs.pathStyle(); }
-    void makeDefault(platform::Button &button);
+    const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
+    void makeDefault(controls::Button &button);
     void selectRow(int row);
     void renameAll();
 };

@@ -1,8 +1,8 @@
 #include "renamewindow/rename_window_view.h"
 
-#include "platform/qt/list_box_view.h"
-#include "platform/qt/scroll_group.h"
-#include "platform/qt/widget_factory.h"
+#include "controls/qt/list_box_view.h"
+#include "controls/qt/scroll_group.h"
+#include "controls/qt/widget_factory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@ constexpr int kHeight = 474;
 template<typename Widget>
 Widget *place(const char *name, QWidget *parent, int x, int y, int width, int height)
 {
-    auto *widget = platform::makeControl<Widget>(name, parent);
+    auto *widget = controls::makeControl<Widget>(name, parent);
     widget->setGeometry(x, y, width, height);
     return widget;
 }
@@ -31,7 +31,7 @@ Widget *place(const char *name, QWidget *parent, int x, int y, int width, int he
 } // namespace
 
 RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
-    : QDialog(parent, Qt::Window | platform::kFixedSizeWindowFlags)
+    : QDialog(parent, Qt::Window | controls::kFixedSizeWindowFlags)
     , m_model(model)
 {
     setObjectName(QStringLiteral("frmFileName"));
@@ -51,9 +51,9 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *heading0 = place<QLabel>("Label2_0", this, 8, 128, 176, 20);
     auto *heading1 = place<QLabel>("Label2_1", this, 188, 128, 150, 20);
     auto *heading2 = place<QLabel>("Label2_2", this, 342, 128, 64, 20);
-    auto *list1 = place<platform::ListBoxView>("List1", this, 8, 150, 176, 316);
-    auto *list20 = place<platform::ListBoxView>("List2_0", this, 188, 150, 150, 316);
-    auto *list21 = place<platform::ListBoxView>("List2_1", this, 342, 150, 64, 316);
+    auto *list1 = place<controls::ListBoxView>("List1", this, 8, 150, 176, 316);
+    auto *list20 = place<controls::ListBoxView>("List2_0", this, 188, 150, 150, 316);
+    auto *list21 = place<controls::ListBoxView>("List2_1", this, 342, 150, 64, 316);
     auto *label1 = place<QLabel>("Label1", this, 414, 150, 152, 22);
     auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 176, 152, 30);
     auto *command6 = place<QPushButton>("Command6", this, 414, 212, 152, 30);
@@ -67,8 +67,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *frame2 = place<QGroupBox>("Frame2", this, 576, 4, 145, 462);
     auto *text4 = place<QLineEdit>("Text4", frame2, 6, 24, 80, 26);
     auto *command4 = place<QPushButton>("Command4", frame2, 90, 24, 49, 26);
-    auto *list30 = place<platform::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
-    auto *list31 = place<platform::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
+    auto *list30 = place<controls::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
+    auto *list31 = place<controls::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
     frame1->setFlat(true);
     command5->raise();
 
@@ -116,8 +116,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.listBox(list31, model.List3[1]);
     // Row k of each column describes the same file (of each pair list, the same pair): they
     // scroll as one.
-    new platform::ScrollGroup({list1, list20, list21});
-    new platform::ScrollGroup({list30, list31});
+    new controls::ScrollGroup({list1, list20, list21});
+    new controls::ScrollGroup({list30, list31});
 
     text3->setFocus();
 }

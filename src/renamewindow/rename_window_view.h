@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/control_bindings.h"
+#include "controls/qt/control_bindings.h"
 #include "renamewindow/frm_file_name.h"
 
 #include <QDialog>
@@ -24,7 +24,7 @@ protected:
 
 private:
     FrmFileName &m_model;
-    platform::Bindings m_bindings;
+    controls::Bindings m_bindings;
 };
 
 } // namespace tavolin::renamewindow

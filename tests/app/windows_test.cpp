@@ -3,13 +3,13 @@
 
 #include "app/program_icon.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/posix_text_files.h"
-#include "platform/qt/qt_drives.h"
-#include "platform/text_codec.h"
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
+#include "services/qt/qt_drives.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
 #include "support/temp_dir.h"
+#include "text/text_codec.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -74,10 +74,10 @@ protected:
 
     test::TempDir photos_;
     test::TempDir elsewhere_;
-    platform::PosixFileSystem fs_;
-    platform::QtDrives drives_;
+    services::PosixFileSystem fs_;
+    services::QtDrives drives_;
     test::FakeDialogs dialogs_;
-    platform::PosixTextFiles textFiles_;
+    services::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Windows windows_{{fs_, drives_, dialogs_, textFiles_, process_}};
 };
@@ -98,7 +98,7 @@ TEST_F(WindowsTest, ListSaveEditReadAndRename)
         std::string base = saved.substr(start, end - start);
         edited += (base.starts_with("IMG_") ? "休暇_" + base.substr(4) : "メモ") + "\r\n";
     }
-    elsewhere_.writeFile("names.txt", *platform::cp932::encode(edited));
+    elsewhere_.writeFile("names.txt", *text::cp932::encode(edited));
 
     QWidget *rename = openRenameWindow();
     click(rename, "cmdStart");

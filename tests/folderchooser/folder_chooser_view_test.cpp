@@ -1,7 +1,7 @@
 // The folder chooser's drive list through the real view.
 #include "folderchooser/folder_chooser_view.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -20,7 +20,7 @@ TEST(FolderChooserViewTest, TheDriveListIsReadAgainAsItOpensAndAGoneDriveIsNotRe
 {
     test::TempDir dir;
     dir.makeFolder("stick");
-    platform::PosixFileSystem fs;
+    services::PosixFileSystem fs;
     test::FakeDrives drives({"/", dir.path()});
     test::FakeDialogs dialogs;
     test::FakeProcess process;

@@ -111,7 +111,7 @@ TEST_F(FrmDialogTest, ADriveRemovedSinceTheListWasReadIsNotReady)
 
 TEST_F(FrmDialogTest, ADriveThatCannotBeOpenedAsksForTheMediumAndGoesBack)
 {
-    fs_.failFolder("E:\\", {platform::FsErrorKind::NotReady, "no medium"});
+    fs_.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     FrmDialog &c = open();
     c.Drive1.setDrive("E:\\");
     EXPECT_THAT(dialogs_.messageTexts(), ElementsAre("フロッピーディスクをセットしてください"));
@@ -121,7 +121,7 @@ TEST_F(FrmDialogTest, ADriveThatCannotBeOpenedAsksForTheMediumAndGoesBack)
     EXPECT_EQ(closed_, 0);
 
     // A drive whose folder cannot be opened says so, goes back too, and never ends the program.
-    fs_.failFolder("E:\\", {platform::FsErrorKind::NoPermission, "denied"});
+    fs_.failFolder("E:\\", {services::FsErrorKind::NoPermission, "denied"});
     c.Drive1.setDrive("E:\\");
     EXPECT_EQ(dialogs_.messageTexts().at(1),
               "フォルダを開けませんでした。\nE:\\\nアクセスする権限がありません");

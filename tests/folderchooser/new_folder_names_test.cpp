@@ -1,7 +1,7 @@
 // Names typed for a new folder, on a real disk: exactly one folder or none, and a reason.
 #include "folderchooser/frm_dialog.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -38,7 +38,7 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDrives drives_{{"/"}};
     test::FakeDialogs dialogs_;
     test::FakeProcess process_;

@@ -56,10 +56,10 @@ TEST_F(GetFileListTest, ASecondCallReplacesTheFirstCompletely)
 
 TEST_F(GetFileListTest, AFolderThatCannotBeReadLeavesOnlyTheEmptySlot)
 {
-    fs_.failFolder("E:\\", {platform::FsErrorKind::NotReady, "no medium"});
+    fs_.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     const auto result = GetFileList(fs_, "E:\\", names_);
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().kind, platform::FsErrorKind::NotReady);
+    EXPECT_EQ(result.error().kind, services::FsErrorKind::NotReady);
     EXPECT_THAT(names_, ElementsAre(""));
 }
 

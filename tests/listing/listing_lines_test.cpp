@@ -63,11 +63,11 @@ TEST(MakeFileLine, LineBreaksInNamesShowAsPictures)
 
 TEST(LastFolderName, LastComponentOrEmptyAtTheRoot)
 {
-    const auto windows = platform::PathStyle::windows();
+    const auto windows = paths::PathStyle::windows();
     EXPECT_EQ(LastFolderName("D:\\data\\photos", windows), "photos");
     EXPECT_EQ(LastFolderName("D:\\", windows), "");
-    EXPECT_EQ(LastFolderName("/home/user/写真", platform::PathStyle::posix()), "写真");
-    EXPECT_EQ(LastFolderName("/", platform::PathStyle::posix()), "");
+    EXPECT_EQ(LastFolderName("/home/user/写真", paths::PathStyle::posix()), "写真");
+    EXPECT_EQ(LastFolderName("/", paths::PathStyle::posix()), "");
     EXPECT_EQ(MakeFolderLine("photos"), "  photos");
 }
 

@@ -1,7 +1,7 @@
 #include "listing/listing_scan.h"
 
 #include "listing/listing_lines.h"
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 
@@ -132,10 +132,10 @@ TEST_F(ListingScanTest, APatternListsOnlyTheMatchingNames)
 
 TEST_F(ListingScanTest, AFolderThatCannotBeReadIsReported)
 {
-    fs_.failFolder("E:\\", {platform::FsErrorKind::NotReady, "no medium"});
+    fs_.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     const auto result = scanFolder(fs_, "E:\\", 0, {});
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().kind, platform::FsErrorKind::NotReady);
+    EXPECT_EQ(result.error().kind, services::FsErrorKind::NotReady);
 }
 
 TEST_F(ListingScanTest, AHundredThousandFilesAreNumberedToTheEnd)
@@ -159,7 +159,7 @@ TEST(ListingScanOnDisk, SizesAndTheFolderLineComeFromTheListedFolder)
     dir.writeFile("写真/.hidden", "secret");
     dir.makeFolder("写真/sub");
 
-    platform::PosixFileSystem fs;
+    services::PosixFileSystem fs;
     const auto result = scanFolder(fs, folder + "/", 0, {true, true, true, true});
     ASSERT_TRUE(result);
     EXPECT_EQ(result->lines, "  写真\r\n1 one.txt   01Byte");

@@ -9,7 +9,7 @@
 namespace tavolin::mainwindow {
 namespace {
 
-using platform::MessageIcon;
+using services::MessageIcon;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -114,7 +114,7 @@ TEST_F(FrmMainTest, FolderLineOptionFollowsTheFolderList)
 
 TEST_F(FrmMainTest, ADriveThatIsNotReadyChangesNothingElse)
 {
-    fs_.failFolder("E:\\", {platform::FsErrorKind::NotReady, "no medium"});
+    fs_.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     FrmMain &w = loaded();
     w.Drive1.setDrive("E:\\");
     EXPECT_THAT(dialogs_.messageTexts(), ElementsAre(kNotReady));
@@ -138,7 +138,7 @@ TEST_F(FrmMainTest, ADriveRemovedSinceTheListWasReadIsNotReadyAndTheListGoesBack
 
 TEST_F(FrmMainTest, AFolderThatCannotBeOpenedSaysWhichAndWhy)
 {
-    fs_.failFolder("D:\\locked", {platform::FsErrorKind::NoPermission, "denied"});
+    fs_.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
     FrmMain &w = loaded();
     w.openFolder("D:\\locked");
     EXPECT_THAT(
@@ -162,7 +162,7 @@ TEST_F(FrmMainTest, ScanWithEveryOption)
     FrmMain &w = loaded();
     w.openFolder("D:\\data\\photos");
     tickEveryOption();
-    std::vector<platform::MousePointer> pointers;
+    std::vector<controls::MousePointer> pointers;
     w.window.pointerChanged.connect([&] { pointers.push_back(w.window.pointer()); });
 
     w.cmdStart.click();
@@ -177,7 +177,7 @@ TEST_F(FrmMainTest, ScanWithEveryOption)
     EXPECT_TRUE(w.Command1.enabled());
     EXPECT_EQ(w.Label2.caption(), "0");
     EXPECT_THAT(pointers,
-                ElementsAre(platform::MousePointer::Busy, platform::MousePointer::Default));
+                ElementsAre(controls::MousePointer::Busy, controls::MousePointer::Default));
 }
 
 TEST_F(FrmMainTest, KeptScansNumberOnAndCountOn)
@@ -216,13 +216,13 @@ TEST_F(FrmMainTest, AFolderThatVanishedIsReportedAndTheListingStays)
     FrmMain &w = loaded();
     w.openFolder("D:\\data\\photos");
     w.cmdStart.click();
-    fs_.failFolder("D:\\data\\photos", {platform::FsErrorKind::NotFound, "gone"});
+    fs_.failFolder("D:\\data\\photos", {services::FsErrorKind::NotFound, "gone"});
     w.cmdStart.click();
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_THAT(dialogs_.messages[0].text, ::testing::HasSubstr("D:\\data\\photos\\"));
     EXPECT_EQ(w.txtM.text(), "a\r\nb\r\nreport");
     EXPECT_EQ(w.Label1.caption(), "ファイル数 = 3");
-    EXPECT_EQ(w.window.pointer(), platform::MousePointer::Default);
+    EXPECT_EQ(w.window.pointer(), controls::MousePointer::Default);
     EXPECT_EQ(w.history().position(), 0);
 }
 
@@ -300,7 +300,7 @@ TEST_F(FrmMainTest, PagingToAFolderThatIsGoneKeepsTheListsAndShowsTheListing)
     w.cmdStart.click();
     w.openFolder("D:\\data\\other");
     w.cmdStart.click();
-    fs_.failFolder("D:\\data\\photos", {platform::FsErrorKind::NotFound, "gone"});
+    fs_.failFolder("D:\\data\\photos", {services::FsErrorKind::NotFound, "gone"});
     w.Check6.setValue(1);
     w.Command2[0].click();
     EXPECT_THAT(dialogs_.messageTexts(),
@@ -372,7 +372,7 @@ TEST_F(FrmMainTest, ACancelledSaveSaysNothingAndAFailedOneSaysWhy)
     w.txtM.setText("a");
     w.Command1.click(); // cancelled
     EXPECT_THAT(dialogs_.messages, IsEmpty());
-    textFiles_.failWrites = platform::FsError{platform::FsErrorKind::NoSpace, "full"};
+    textFiles_.failWrites = services::FsError{services::FsErrorKind::NoSpace, "full"};
     dialogs_.fileAnswers.push_back("D:\\full\\x.txt");
     w.Command1.click();
     EXPECT_THAT(textFiles_.files, IsEmpty());

@@ -1,7 +1,7 @@
 // A stand-in for a second copy of the program: asks the single-instance lock whether another
 // copy runs, prints "running" or "alone", and with the argument "hold" keeps the lock until its
 // standard input closes.
-#include "platform/qt/qt_process.h"
+#include "services/qt/qt_process.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    tavolin::platform::QtProcessServices process;
+    tavolin::services::QtProcessServices process;
     std::puts(process.anotherInstanceRunning() ? "running" : "alone");
     std::fflush(stdout);
     if (argc > 1 && std::strcmp(argv[1], "hold") == 0) {

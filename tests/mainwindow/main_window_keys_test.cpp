@@ -3,13 +3,13 @@
 // Enter presses the focused button and only that one.
 #include "mainwindow/main_window_view.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/qt/qt_drives.h"
-#include "platform/qt/qt_strings.h"
+#include "services/posix_file_system.h"
+#include "services/qt/qt_drives.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 #include "support/user_input.h"
 #include "support/view_replay.h"
+#include "text/qt/qt_strings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,8 +26,8 @@
 namespace tavolin::mainwindow {
 namespace {
 
-using platform::Button;
-using platform::CheckBox;
+using controls::Button;
+using controls::CheckBox;
 using test::child;
 
 struct Folder
@@ -40,8 +40,8 @@ struct Folder
     }
 
     test::TempDir dir;
-    platform::PosixFileSystem fs;
-    platform::QtDrives drives;
+    services::PosixFileSystem fs;
+    services::QtDrives drives;
 };
 
 // One model with fakes of its own, over the one real folder.
@@ -115,15 +115,15 @@ struct World
 std::string shown(QWidget *window)
 {
     const auto text = [window](const char *name) {
-        return platform::fromQString(child<QLineEdit>(window, QString::fromLatin1(name))->text());
+        return text::fromQString(child<QLineEdit>(window, QString::fromLatin1(name))->text());
     };
     const auto caption = [window](const char *name) {
-        return platform::fromQString(child<QLabel>(window, QString::fromLatin1(name))->text());
+        return text::fromQString(child<QLabel>(window, QString::fromLatin1(name))->text());
     };
     QString listing = child<QPlainTextEdit>(window, QStringLiteral("txtM"))->toPlainText();
     listing.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     std::ostringstream out;
-    out << "txtM " << platform::fromQString(listing) << "\nText1 " << text("Text1") << "\nLabel1 "
+    out << "txtM " << text::fromQString(listing) << "\nText1 " << text("Text1") << "\nLabel1 "
         << caption("Label1") << "\nLabel2 " << caption("Label2") << '\n';
     for (const char *name : {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"}) {
         auto *check = child<QCheckBox>(window, QString::fromLatin1(name));

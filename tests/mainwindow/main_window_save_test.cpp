@@ -1,8 +1,8 @@
 // Saving through the main window's model onto a real disk.
 #include "mainwindow/frm_main.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/posix_text_files.h"
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -35,10 +35,10 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDrives drives_{{"/"}};
     test::FakeDialogs dialogs_;
-    platform::PosixTextFiles textFiles_;
+    services::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     FrmMain window_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};

@@ -1,13 +1,13 @@
 // The real main window, driven through its widgets on the offscreen platform.
 #include "mainwindow/main_window_view.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/posix_text_files.h"
-#include "platform/qt/qt_drives.h"
-#include "platform/qt/qt_strings.h"
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
+#include "services/qt/qt_drives.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
 #include "support/temp_dir.h"
+#include "text/qt/qt_strings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,10 +67,10 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
-    platform::QtDrives drives_;
+    services::PosixFileSystem fs_;
+    services::QtDrives drives_;
     test::FakeDialogs dialogs_;
-    platform::PosixTextFiles textFiles_;
+    services::PosixTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     FrmMain model_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};

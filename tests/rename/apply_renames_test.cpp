@@ -1,6 +1,6 @@
 #include "rename/apply_renames.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 
@@ -10,7 +10,7 @@
 namespace tavolin::rename {
 namespace {
 
-using platform::FsErrorKind;
+using services::FsErrorKind;
 using ::testing::ElementsAre;
 
 class ApplyRenamesTest : public ::testing::Test
@@ -26,7 +26,7 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     std::vector<int> rowsSeen_;
 };
 

@@ -2,10 +2,10 @@
 // refused or handled, nothing leaves the folder, and no file is lost.
 #include "renamewindow/frm_file_name.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/utf8.h"
+#include "services/posix_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "text/utf8.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ protected:
 
     test::TempDir dir_;
     test::TempDir outside_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
@@ -88,7 +88,7 @@ TEST_F(BadInputTest, InvalidShiftJisBytesBecomeReplacementCharacters)
     EXPECT_EQ(report, "1変更されました。");
     ASSERT_EQ(dir_.names().size(), 1u);
     const std::string renamed = dir_.names()[0];
-    EXPECT_TRUE(platform::utf8::isValid(renamed));
+    EXPECT_TRUE(text::utf8::isValid(renamed));
     EXPECT_THAT(renamed, HasSubstr("\xEF\xBF\xBD"));
 }
 
@@ -125,7 +125,7 @@ protected:
         window_.Text1.setText(field);
         dialogs_.messages.clear();
         window_.cmdStart.click();
-        EXPECT_EQ(window_.window.pointer(), platform::MousePointer::Default) << field;
+        EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default) << field;
         return dialogs_.messages.empty() ? std::string() : dialogs_.messages.back().text;
     }
 };

@@ -1,6 +1,6 @@
 #include "renamewindow/frm_file_name.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
@@ -11,8 +11,8 @@
 namespace tavolin::renamewindow {
 namespace {
 
-using platform::MessageAnswer;
-using platform::MessageButtons;
+using services::MessageAnswer;
+using services::MessageButtons;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -122,7 +122,7 @@ TEST_F(FrmFileNameTest, AFolderThatCannotBeReadIsReportedWithEmptyLists)
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_THAT(dialogs_.messages[0].text, HasSubstr("D:\\missing\\"));
     EXPECT_EQ(window_.List1.count(), 0);
-    EXPECT_EQ(window_.window.pointer(), platform::MousePointer::Default);
+    EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default);
 }
 
 TEST_F(FrmFileNameTest, ClickingARowSelectsItInEveryColumn)
@@ -282,7 +282,7 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
@@ -312,7 +312,7 @@ TEST_F(RenameBatchTest, AsksTwiceRenamesReportsAndRescans)
     EXPECT_THAT(sortedList1(), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
     EXPECT_EQ(window_.List2[0].count(), 3); // rescanned: base names again
     EXPECT_EQ(text3Seen.size(), 4u);        // each row shown in turn, then cleared by the rescan
-    EXPECT_EQ(window_.window.pointer(), platform::MousePointer::Default);
+    EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default);
     EXPECT_EQ(module_.flgFileName, 1);
 }
 

@@ -3,7 +3,7 @@
 #include "mainwindow/frm_main.h"
 #include "renamewindow/frm_file_name.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -46,7 +46,7 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDrives drives_{{"/"}};
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_; // keeps the bytes a real file would hold

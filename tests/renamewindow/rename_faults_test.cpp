@@ -1,7 +1,7 @@
 // Faults while the rename batch runs: the folder or a file changes under it.
 #include "renamewindow/frm_file_name.h"
 
-#include "platform/posix_file_system.h"
+#include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
@@ -54,7 +54,7 @@ protected:
     }
 
     test::TempDir dir_;
-    platform::PosixFileSystem fs_;
+    services::PosixFileSystem fs_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
@@ -70,7 +70,7 @@ TEST_F(RenameFaultsTest, TheFolderIsDeletedAfterTheScan)
     EXPECT_THAT(dialogs_.messages[2].text, HasSubstr("フォルダを開けませんでした。"));
     EXPECT_THAT(dialogs_.messages[3].text, HasSubstr("フォルダを読めませんでした。"));
     EXPECT_EQ(window_.List1.count(), 0);
-    EXPECT_EQ(window_.window.pointer(), platform::MousePointer::Default);
+    EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default);
     EXPECT_THAT(dir_.names(), IsEmpty()); // nothing was created anywhere
 }
 
@@ -137,7 +137,7 @@ protected:
 
 TEST_F(RenameFaultsOnFakeTest, TheFolderBecomesUnreadableAfterTheScan)
 {
-    fs_.failFolder("D:\\photos", {platform::FsErrorKind::NoPermission, "denied"});
+    fs_.failFolder("D:\\photos", {services::FsErrorKind::NoPermission, "denied"});
     window_.Command1.click();
     EXPECT_THAT(dialogs_.messages[2].text, HasSubstr("フォルダを開けませんでした。"));
     EXPECT_THAT(dialogs_.messages[2].text, HasSubstr("アクセスする権限がありません"));
@@ -148,7 +148,7 @@ TEST_F(RenameFaultsOnFakeTest, TheFolderTurnsReadOnlyHalfWay)
 {
     fs_.beforeRename = [this](std::string_view from) {
         if (from == "2.jpg")
-            fs_.failFolder("D:\\photos", {platform::FsErrorKind::NoPermission, "read-only"});
+            fs_.failFolder("D:\\photos", {services::FsErrorKind::NoPermission, "read-only"});
     };
     window_.Command1.click();
     EXPECT_THAT(dialogs_.messages[2].text,

@@ -3,12 +3,12 @@
 // and the widgets show exactly their model's.
 #include "renamewindow/rename_window_view.h"
 
-#include "platform/qt/qt_strings.h"
 #include "support/fake_file_system.h"
 #include "support/fake_services.h"
 #include "support/screenshots.h"
 #include "support/user_input.h"
 #include "support/view_replay.h"
+#include "text/qt/qt_strings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -25,8 +25,8 @@
 namespace tavolin::renamewindow {
 namespace {
 
-using platform::Button;
-using platform::ListBox;
+using controls::Button;
+using controls::ListBox;
 using test::child;
 
 constexpr const char *kFolder = "D:\\f";
@@ -146,12 +146,12 @@ std::string shown(QWidget *window)
         out << name << " [" << (selected.size() == 1 ? selected[0].row() : -selected.size() - 1)
             << '/' << view->currentIndex().row() << ']';
         for (int row = 0; row < view->model()->rowCount(); ++row)
-            out << " |" << platform::fromQString(view->model()->index(row, 0).data().toString());
+            out << " |" << text::fromQString(view->model()->index(row, 0).data().toString());
         out << '\n';
     }
     for (const char *name : {"Text1", "Text3", "Text4"})
         out << name << ' '
-            << platform::fromQString(child<QLineEdit>(window, QString::fromLatin1(name))->text())
+            << text::fromQString(child<QLineEdit>(window, QString::fromLatin1(name))->text())
             << '\n';
     for (const char *name : World::kButtons) {
         auto *button = child<QPushButton>(window, QString::fromLatin1(name));

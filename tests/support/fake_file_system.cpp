@@ -1,12 +1,12 @@
 #include "support/fake_file_system.h"
 
-#include "platform/name_pattern.h"
+#include "paths/name_pattern.h"
 
 namespace tavolin::test {
 
-using platform::FsError;
-using platform::FsErrorKind;
-using platform::FsResult;
+using services::FsError;
+using services::FsErrorKind;
+using services::FsResult;
 
 namespace {
 
@@ -17,7 +17,7 @@ std::unexpected<FsError> error(FsErrorKind kind, std::string detail = {})
 
 } // namespace
 
-FakeFileSystem::FakeFileSystem(platform::PathStyle style)
+FakeFileSystem::FakeFileSystem(paths::PathStyle style)
     : m_style(style)
 {}
 
@@ -89,7 +89,7 @@ FsResult<std::vector<std::string>> FakeFileSystem::listFiles(std::string_view pa
         return std::unexpected(usable.error());
     std::vector<std::string> names;
     for (const Entry &entry : findFolder(folderPath)->entries) {
-        if (!entry.folder && !entry.hidden && platform::matchesNamePattern(entry.name, namePattern))
+        if (!entry.folder && !entry.hidden && paths::matchesNamePattern(entry.name, namePattern))
             names.push_back(entry.name);
     }
     return names;
@@ -130,7 +130,7 @@ FsResult<std::int64_t> FakeFileSystem::fileSize(std::string_view folderPath, std
     return entry->size;
 }
 
-class FakeFileSystem::Renamer final : public platform::FolderRenamer
+class FakeFileSystem::Renamer final : public services::FolderRenamer
 {
 public:
     Renamer(FakeFileSystem &fs, std::string folder)
@@ -157,7 +157,7 @@ private:
     std::string m_folder;
 };
 
-FsResult<std::unique_ptr<platform::FolderRenamer>>
+FsResult<std::unique_ptr<services::FolderRenamer>>
 FakeFileSystem::openForRenaming(std::string_view folderPath)
 {
     if (auto usable = checkFolder(folderPath); !usable)
@@ -175,9 +175,9 @@ FakeFileSystem::rename(std::string_view folderPath, std::string_view from, std::
         return error(FsErrorKind::NotFound);
     if (folder->failure)
         return std::unexpected(*folder->failure);
-    if (auto valid = platform::checkFileName(from, m_style); !valid)
+    if (auto valid = services::checkFileName(from, m_style); !valid)
         return valid;
-    if (auto valid = platform::checkFileName(to, m_style); !valid)
+    if (auto valid = services::checkFileName(to, m_style); !valid)
         return valid;
     Entry *entry = findEntryAnyCase(*folder, from);
     if (!entry)
@@ -200,7 +200,7 @@ FsResult<void> FakeFileSystem::createFolder(std::string_view parentPath, std::st
         return error(FsErrorKind::NotFound);
     if (parent->failure)
         return std::unexpected(*parent->failure);
-    if (auto valid = platform::checkFileName(name, m_style); !valid)
+    if (auto valid = services::checkFileName(name, m_style); !valid)
         return valid;
     if (findEntry(*parent, name))
         return error(FsErrorKind::Exists);
@@ -246,7 +246,7 @@ void FakeFileSystem::removeFile(std::string_view folder, std::string_view name)
     }
 }
 
-void FakeFileSystem::failFolder(std::string_view folder, platform::FsError failure)
+void FakeFileSystem::failFolder(std::string_view folder, services::FsError failure)
 {
     addFolder(folder);
     m_folders[key(folder)].failure = std::move(failure);

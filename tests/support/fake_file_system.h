@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 #include <functional>
 #include <map>
@@ -14,20 +14,20 @@ namespace tavolin::test {
 // An in-memory file system with Windows-style paths by default, so that tests can be written
 // with paths such as D:\data. Folders keep their entries in the order they were added, which is
 // the order listFiles delivers. Every change is written to log().
-class FakeFileSystem : public platform::FileSystem
+class FakeFileSystem : public services::FileSystem
 {
 public:
-    explicit FakeFileSystem(platform::PathStyle style = platform::PathStyle::windows());
+    explicit FakeFileSystem(paths::PathStyle style = paths::PathStyle::windows());
 
-    const platform::PathStyle &pathStyle() const override { return m_style; }
-    platform::FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
-    platform::FsResult<void> checkFolder(std::string_view folder) override;
-    platform::FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
-    platform::FsResult<std::int64_t> fileSize(std::string_view folder,
+    const paths::PathStyle &pathStyle() const override { return m_style; }
+    services::FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
+    services::FsResult<void> checkFolder(std::string_view folder) override;
+    services::FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
+    services::FsResult<std::int64_t> fileSize(std::string_view folder,
                                               std::string_view name) override;
-    platform::FsResult<std::unique_ptr<platform::FolderRenamer>>
+    services::FsResult<std::unique_ptr<services::FolderRenamer>>
     openForRenaming(std::string_view folder) override;
-    platform::FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
+    services::FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
 
     // Setting up. Folders are created with their parents.
     void addFolder(std::string_view path);
@@ -37,7 +37,7 @@ public:
                  bool hidden = false);
     void removeFile(std::string_view folder, std::string_view name);
     // Makes every operation on `folder` fail with `error` (a drive that is not ready, say).
-    void failFolder(std::string_view folder, platform::FsError error);
+    void failFolder(std::string_view folder, services::FsError error);
     // Makes fileSize fail for one file (it vanished after being listed, say).
     void failSize(std::string_view folder, std::string_view name);
 
@@ -65,7 +65,7 @@ private:
     {
         std::vector<Entry> entries;
         std::map<std::string, std::size_t, std::less<>> indexByName;
-        std::optional<platform::FsError> failure;
+        std::optional<services::FsError> failure;
 
         void add(Entry entry);
         void reindex();
@@ -76,12 +76,12 @@ private:
     const Folder *findFolder(std::string_view path) const;
     Entry *findEntry(Folder &folder, std::string_view name);
     Entry *findEntryAnyCase(Folder &folder, std::string_view name);
-    platform::FsResult<void>
+    services::FsResult<void>
     rename(std::string_view folderPath, std::string_view from, std::string_view to);
 
     class Renamer;
 
-    platform::PathStyle m_style;
+    paths::PathStyle m_style;
     bool m_ignoresCase = false;
     std::map<std::string, Folder> m_folders;
     std::vector<std::string> m_log;

@@ -1,29 +1,29 @@
 #include "support/fake_services.h"
 
-#include "platform/line_reader.h"
-#include "platform/text_codec.h"
+#include "text/line_reader.h"
+#include "text/text_codec.h"
 
 namespace tavolin::test {
 
-using platform::FsError;
-using platform::FsErrorKind;
+using services::FsError;
+using services::FsErrorKind;
 
-platform::MessageAnswer FakeDialogs::showMessage(std::string_view text,
+services::MessageAnswer FakeDialogs::showMessage(std::string_view text,
                                                  std::string_view title,
-                                                 platform::MessageButtons buttons,
-                                                 platform::MessageIcon icon)
+                                                 services::MessageButtons buttons,
+                                                 services::MessageIcon icon)
 {
     messages.push_back({std::string(text), std::string(title), buttons, icon});
     if (onMessage)
         onMessage(messages.back());
     if (messageAnswers.empty())
-        return platform::MessageAnswer::Ok;
+        return services::MessageAnswer::Ok;
     const auto answer = messageAnswers.front();
     messageAnswers.pop_front();
     return answer;
 }
 
-std::optional<std::string> FakeDialogs::askSaveFileName(const platform::FileDialogSettings &s)
+std::optional<std::string> FakeDialogs::askSaveFileName(const services::FileDialogSettings &s)
 {
     fileDialogs.push_back({true, s});
     if (fileAnswers.empty())
@@ -33,7 +33,7 @@ std::optional<std::string> FakeDialogs::askSaveFileName(const platform::FileDial
     return answer;
 }
 
-std::optional<std::string> FakeDialogs::askOpenFileName(const platform::FileDialogSettings &s)
+std::optional<std::string> FakeDialogs::askOpenFileName(const services::FileDialogSettings &s)
 {
     fileDialogs.push_back({false, s});
     if (fileAnswers.empty())
@@ -65,9 +65,9 @@ FakeDrives::FakeDrives(std::vector<std::string> mounted)
     : roots(std::move(mounted))
 {}
 
-std::vector<platform::DriveInfo> FakeDrives::list()
+std::vector<services::DriveInfo> FakeDrives::list()
 {
-    std::vector<platform::DriveInfo> drives;
+    std::vector<services::DriveInfo> drives;
     for (const auto &root : roots)
         drives.push_back({root, {}});
     return drives;
@@ -84,15 +84,15 @@ std::string FakeDrives::driveOf(std::string_view path)
     return best.empty() ? std::string(path.substr(0, 2)) + "\\" : best;
 }
 
-platform::FsResult<void> FakeTextFiles::writeText(std::string_view path, std::string_view text)
+services::FsResult<void> FakeTextFiles::writeText(std::string_view path, std::string_view text)
 {
     if (failWrites)
         return std::unexpected(*failWrites);
-    files[std::string(path)] = platform::textfile::encode(text);
+    files[std::string(path)] = text::textfile::encode(text);
     return {};
 }
 
-platform::FsResult<platform::TextFiles::ReadEnd> FakeTextFiles::readLines(std::string_view path,
+services::FsResult<services::TextFiles::ReadEnd> FakeTextFiles::readLines(std::string_view path,
                                                                           const LineHandler &onLine)
 {
     const auto it = files.find(path);
@@ -100,7 +100,7 @@ platform::FsResult<platform::TextFiles::ReadEnd> FakeTextFiles::readLines(std::s
         return std::unexpected(FsError{FsErrorKind::NotFound, "no such file"});
     bool stopped = false;
     bool brokeOff = false;
-    platform::LineReader reader([&](std::string_view line) {
+    text::LineReader reader([&](std::string_view line) {
         if (breakOffAfter && lineReads >= *breakOffAfter) {
             brokeOff = true;
             return false;

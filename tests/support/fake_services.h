@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/dialogs.h"
-#include "platform/drives.h"
-#include "platform/process.h"
-#include "platform/text_files.h"
+#include "services/dialogs.h"
+#include "services/drives.h"
+#include "services/process.h"
+#include "services/text_files.h"
 
 #include <deque>
 #include <functional>
@@ -21,32 +21,32 @@ struct ShownMessage
 {
     std::string text;
     std::string title;
-    platform::MessageButtons buttons;
-    platform::MessageIcon icon;
+    services::MessageButtons buttons;
+    services::MessageIcon icon;
 };
 
 struct ShownFileDialog
 {
     bool save;
-    platform::FileDialogSettings settings;
+    services::FileDialogSettings settings;
 };
 
-class FakeDialogs : public platform::Dialogs
+class FakeDialogs : public services::Dialogs
 {
 public:
-    platform::MessageAnswer showMessage(std::string_view text,
+    services::MessageAnswer showMessage(std::string_view text,
                                         std::string_view title,
-                                        platform::MessageButtons buttons,
-                                        platform::MessageIcon icon) override;
-    std::optional<std::string> askSaveFileName(const platform::FileDialogSettings &s) override;
-    std::optional<std::string> askOpenFileName(const platform::FileDialogSettings &s) override;
+                                        services::MessageButtons buttons,
+                                        services::MessageIcon icon) override;
+    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &s) override;
+    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &s) override;
     std::string askText(std::string_view prompt, std::string_view title) override;
 
     // The texts of the messages shown so far.
     std::vector<std::string> messageTexts() const;
 
     std::vector<ShownMessage> messages;
-    std::deque<platform::MessageAnswer> messageAnswers; // then Ok
+    std::deque<services::MessageAnswer> messageAnswers; // then Ok
     std::vector<ShownFileDialog> fileDialogs;
     std::deque<std::optional<std::string>> fileAnswers; // then cancel
     std::vector<std::pair<std::string, std::string>> textPrompts;
@@ -56,18 +56,18 @@ public:
 
 // Drives "C:\", "D:\", "E:\" in the Windows style, or any roots a test gives; the drive of a
 // path is the longest root it starts with.
-class FakeDrives : public platform::Drives
+class FakeDrives : public services::Drives
 {
 public:
     explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"});
 
-    std::vector<platform::DriveInfo> list() override;
+    std::vector<services::DriveInfo> list() override;
     std::string driveOf(std::string_view path) override;
 
     std::vector<std::string> roots; // the mounted drives; a test may remove one
 };
 
-class FakeProcess : public platform::ProcessServices
+class FakeProcess : public services::ProcessServices
 {
 public:
     bool anotherInstanceRunning() override { return anotherRunning; }
@@ -86,15 +86,15 @@ public:
 };
 
 // Text files in memory, stored as the bytes that would be on disk.
-class FakeTextFiles : public platform::TextFiles
+class FakeTextFiles : public services::TextFiles
 {
 public:
-    platform::FsResult<void> writeText(std::string_view path, std::string_view text) override;
-    platform::FsResult<ReadEnd> readLines(std::string_view path,
+    services::FsResult<void> writeText(std::string_view path, std::string_view text) override;
+    services::FsResult<ReadEnd> readLines(std::string_view path,
                                           const LineHandler &onLine) override;
 
     std::map<std::string, std::string, std::less<>> files; // path -> bytes
-    std::optional<platform::FsError> failWrites;
+    std::optional<services::FsError> failWrites;
     int lineReads = 0; // lines handed out by readLines, to see that reading stops early
     std::optional<int> breakOffAfter; // reading breaks off after this many lines
 };

@@ -1,0 +1,190 @@
+#pragma once
+
+#include "controls/signal.h"
+
+#include <string>
+#include <utility>
+
+// Models of the simple controls of a window. Each holds the state the user sees and announces
+// changes: `changed` (or `clicked`) runs the window's handler and then lets the view redraw, and
+// it runs only when the value really changes. `appearanceChanged` tells the view to redraw
+// captions and the enabled and visible states, which no handler reacts to.
+namespace tavolin::controls {
+
+class Control
+{
+public:
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled) { update(m_enabled, enabled); }
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible) { update(m_visible, visible); }
+
+    Signal<> appearanceChanged;
+
+protected:
+    explicit Control(bool enabled = true, bool visible = true)
+        : m_enabled(enabled)
+        , m_visible(visible)
+    {}
+
+    template<typename T>
+    void update(T &field, T value)
+    {
+        if (field == value)
+            return;
+        field = std::move(value);
+        appearanceChanged.emit();
+    }
+
+private:
+    bool m_enabled;
+    bool m_visible;
+};
+
+class Label : public Control
+{
+public:
+    explicit Label(std::string caption = {})
+        : m_caption(std::move(caption))
+    {}
+
+    const std::string &caption() const { return m_caption; }
+    void setCaption(std::string caption) { update(m_caption, std::move(caption)); }
+
+private:
+    std::string m_caption;
+};
+
+class Button : public Control
+{
+public:
+    explicit Button(std::string caption, bool enabled = true)
+        : Control(enabled)
+        , m_caption(std::move(caption))
+    {}
+
+    const std::string &caption() const { return m_caption; }
+    void setCaption(std::string caption) { update(m_caption, std::move(caption)); }
+
+    // Whether the Enter key presses this button.
+    bool isDefault() const { return m_default; }
+    void setDefault(bool isDefault) { update(m_default, isDefault); }
+
+    // A press by the user: nothing happens while the button is disabled or hidden.
+    void click()
+    {
+        if (enabled() && visible())
+            clicked.emit();
+    }
+
+    Signal<> clicked;
+
+private:
+    std::string m_caption;
+    bool m_default = false;
+};
+
+// A check box: 0 clear, 1 ticked, 2 grayed.
+class CheckBox : public Control
+{
+public:
+    explicit CheckBox(std::string caption)
+        : m_caption(std::move(caption))
+    {}
+
+    const std::string &caption() const { return m_caption; }
+    int value() const { return m_value; }
+
+    // Runs `clicked` when the value changes, whether the user or the program changed it.
+    void setValue(int value)
+    {
+        if (m_value == value)
+            return;
+        m_value = value;
+        clicked.emit();
+        appearanceChanged.emit();
+    }
+
+    Signal<> clicked;
+
+private:
+    std::string m_caption;
+    int m_value = 0;
+};
+
+// One option button of a group; the window keeps exactly one of the group selected.
+class OptionButton : public Control
+{
+public:
+    explicit OptionButton(std::string caption, bool value = false, bool enabled = true)
+        : Control(enabled)
+        , m_caption(std::move(caption))
+        , m_value(value)
+    {}
+
+    const std::string &caption() const { return m_caption; }
+    bool value() const { return m_value; }
+
+    // Runs `clicked` when the button becomes selected.
+    void setValue(bool value)
+    {
+        if (m_value == value)
+            return;
+        m_value = value;
+        if (value)
+            clicked.emit();
+        appearanceChanged.emit();
+    }
+
+    Signal<> clicked;
+
+private:
+    std::string m_caption;
+    bool m_value;
+};
+
+// A frame around other controls, with or without a caption.
+class Frame : public Control
+{
+public:
+    explicit Frame(std::string caption = {})
+        : m_caption(std::move(caption))
+    {}
+
+    const std::string &caption() const { return m_caption; }
+
+private:
+    std::string m_caption;
+};
+
+// A text box or text area.
+class TextBox : public Control
+{
+public:
+    explicit TextBox(std::string text = {}, bool visible = true)
+        : Control(true, visible)
+        , m_text(std::move(text))
+    {}
+
+    const std::string &text() const { return m_text; }
+
+    // Runs `changed` when the text really changes, whether the user typed or the program set it.
+    void setText(std::string text)
+    {
+        if (m_text == text)
+            return;
+        m_text = std::move(text);
+        changed.emit();
+    }
+
+    // Asks the view to move the keyboard focus here.
+    void setFocus() { focusRequested.emit(); }
+
+    Signal<> changed;
+    Signal<> focusRequested;
+
+private:
+    std::string m_text;
+};
+
+} // namespace tavolin::controls

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "controls/controls.h"
+#include "services/drives.h"
+#include "services/file_system.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Models of the drive list, the folder list and the file list of a window.
+namespace tavolin::controls {
+
+// The drive list: which drive is current, and the folder each drive was last at.
+class DriveList : public Control
+{
+public:
+    DriveList(services::Drives &drives, std::string_view initialFolder);
+
+    // The root of the current drive.
+    const std::string &drive() const { return m_drive; }
+
+    // Makes the drive that holds `path` current; runs `changed` when that is another drive.
+    void setDrive(std::string_view path);
+
+    // The user picked the drive whose root is `root` from the list. It becomes current as it
+    // is, also when it was removed since the list was read (then isMounted() says so); runs
+    // `changed` when it is another drive.
+    void pick(std::string_view root);
+
+    // Whether the current drive is still among the machine's drives.
+    bool isMounted() const;
+
+    // Reads the machine's drives again, as the list opens: `volumesChanged` tells the view
+    // to show available() anew.
+    void refresh() { volumesChanged.emit(); }
+
+    // The folder the current drive was last at: its root until a folder of it was opened.
+    std::string currentFolder() const;
+
+    // Notes `folder` as the current folder of the drive that holds it.
+    void rememberFolder(std::string_view folder);
+
+    std::vector<services::DriveInfo> available() const { return m_drives.list(); }
+
+    Signal<> changed;
+    Signal<> volumesChanged;
+
+private:
+    services::Drives &m_drives;
+    std::string m_drive;
+    std::map<std::string, std::string, std::less<>> m_folders;
+};
+
+// The folder list: the current folder of a window, and the folders around it.
+class FolderList : public Control
+{
+public:
+    FolderList(services::FileSystem &fs, std::string_view initialPath);
+
+    // The current folder, without a trailing separator except at a drive root.
+    const std::string &path() const { return m_path; }
+
+    // Opens `path` (a trailing separator is dropped). Fails, changing nothing, when the folder
+    // cannot be opened; runs `changed` when the folder is another one.
+    services::FsResult<void> setPath(std::string_view path);
+
+    // The folders inside the current one, sorted by name, for the view.
+    std::vector<std::string> subfolders() const;
+
+    // Tells the view that the folders inside the current one have changed.
+    void refresh() { contentsChanged.emit(); }
+
+    Signal<> changed;
+    Signal<> contentsChanged;
+
+private:
+    services::FileSystem &m_fs;
+    std::string m_path;
+};
+
+// The file list: the ordinary files of a folder, for display only.
+class FileList : public Control
+{
+public:
+    explicit FileList(services::FileSystem &fs)
+        : m_fs(fs)
+    {}
+
+    const std::string &path() const { return m_path; }
+
+    // Shows the files of `folder` (a trailing separator is dropped); the list is read anew.
+    void setPath(std::string_view folder);
+
+    const std::vector<std::string> &names() const { return m_names; }
+
+    Signal<> changed;
+
+private:
+    services::FileSystem &m_fs;
+    std::string m_path;
+    std::vector<std::string> m_names;
+};
+
+} // namespace tavolin::controls

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "controls/controls.h"
+#include "controls/folder_lists.h"
+#include "controls/list_box.h"
+#include "controls/qt/drive_combo_box.h"
+#include "controls/signal.h"
+#include "controls/window_state.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPlainTextEdit;
+class QWidget;
+
+namespace tavolin::controls {
+
+class ListBoxView;
+
+// Keeps widgets and control models in step: a widget shows its model's state and forwards
+// what the user does to it. Everything bound is let go when the Bindings object goes away, so
+// a view must own its Bindings and be destroyed before the models.
+class Bindings
+{
+public:
+    // Enter on the focused button presses it; the model's default button gets Enter only while
+    // the focus is elsewhere.
+    void button(QAbstractButton *widget, Button &model);
+    void checkBox(QCheckBox *widget, CheckBox &model);
+    void label(QLabel *widget, Label &model);
+    void optionButton(QRadioButton *widget, OptionButton &model);
+    void frame(QGroupBox *widget, Frame &model);
+    // The widget shows the model's rows and selected row, and nothing else: only the user's
+    // picks reach the model (as clickRow), and whatever the widget does to its selection by
+    // itself is undone.
+    void listBox(ListBoxView *widget, ListBox &model);
+    void lineEdit(QLineEdit *widget, TextBox &model);
+    // The model's lines end in CR LF, the widget's in LF.
+    void textEdit(QPlainTextEdit *widget, TextBox &model);
+    // `pick` runs with the root of the drive the user chose.
+    // The user's pick goes to DriveList::pick; the drives are read again as the list opens.
+    void driveList(DriveComboBox *widget, DriveList &model);
+    // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
+    void folderList(QListWidget *widget, FolderList &model, std::function<void(std::string)> open);
+    void fileList(QListView *widget, FileList &model);
+    // The busy pointer, the width (in twips, 15 to a pixel, as the client area's width), staying
+    // on top, and closing.
+    void window(QWidget *widget, WindowState &model);
+
+private:
+    void keep(Connection connection) { m_connections.push_back(std::move(connection)); }
+
+    std::vector<Connection> m_connections;
+};
+
+} // namespace tavolin::controls

@@ -1,0 +1,35 @@
+#include "services/file_system.h"
+
+namespace tavolin::services {
+
+FsResult<void>
+checkFileName(std::string_view name, const paths::PathStyle &style, std::size_t maxBytes)
+{
+    const auto invalid = [](const char *why) {
+        return std::unexpected(FsError{FsErrorKind::InvalidName, why});
+    };
+    if (name.empty())
+        return invalid("the name is empty");
+    if (name == "." || name == "..")
+        return invalid("the name is a folder reference");
+    if (name.find(style.separator()) != std::string_view::npos || name.find('/') != name.npos)
+        return invalid("the name contains a path separator");
+    if (name.find('\0') != std::string_view::npos)
+        return invalid("the name contains a NUL byte");
+    if (name.size() > maxBytes)
+        return invalid("the name is too long");
+    if (style.hidesDotNames() && name.starts_with('.'))
+        return std::unexpected(FsError{FsErrorKind::HiddenName, "the name would be hidden"});
+    return {};
+}
+
+FsResult<void>
+FileSystem::renameFile(std::string_view folder, std::string_view from, std::string_view to)
+{
+    auto renamer = openForRenaming(folder);
+    if (!renamer)
+        return std::unexpected(renamer.error());
+    return (*renamer)->rename(from, to);
+}
+
+} // namespace tavolin::services

@@ -1,0 +1,47 @@
+#include "services/fs_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace tavolin::services {
+
+FsError fsErrorFromErrno(int errnoValue)
+{
+    FsErrorKind kind = FsErrorKind::Other;
+    switch (errnoValue) {
+    case ENOENT:
+    case ENOTDIR:
+        kind = FsErrorKind::NotFound;
+        break;
+    case EEXIST:
+    case ENOTEMPTY:
+    case EISDIR:
+        kind = FsErrorKind::Exists;
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        kind = FsErrorKind::NoPermission;
+        break;
+    case ENAMETOOLONG:
+    case EILSEQ:
+        kind = FsErrorKind::InvalidName;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        kind = FsErrorKind::NoSpace;
+        break;
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM:
+    case ESTALE:
+        kind = FsErrorKind::NotReady;
+        break;
+    default:
+        break;
+    }
+    return FsError{kind, std::strerror(errnoValue)};
+}
+
+} // namespace tavolin::services

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <expected>
+#include <string>
+
+namespace tavolin::services {
+
+// Why a file-system operation failed. The windows choose their message by kind; `detail` is the
+// system's own wording, for the curious.
+enum class FsErrorKind {
+    NotReady,     // the drive or medium does not answer (I/O error, medium gone)
+    NotFound,     // the file or folder does not exist
+    Exists,       // the target name is taken
+    InvalidName,  // not one valid file name: empty, ".", "..", a separator, NUL, too long
+    HiddenName,   // a name the system hides (one starting with "."): the program could not see it
+    NoPermission, // the system refused access
+    NoSpace,      // the file system is full
+    Other,
+};
+
+struct FsError
+{
+    FsErrorKind kind = FsErrorKind::Other;
+    std::string detail;
+};
+
+template<typename T>
+using FsResult = std::expected<T, FsError>;
+
+// Maps an errno value to its kind, keeping strerror's text as the detail.
+FsError fsErrorFromErrno(int errnoValue);
+
+} // namespace tavolin::services

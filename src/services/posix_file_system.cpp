@@ -1,0 +1,223 @@
+#include "services/posix_file_system.h"
+
+#include "paths/name_pattern.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavolin::services {
+
+namespace {
+
+std::unexpected<FsError> lastError()
+{
+    return std::unexpected(fsErrorFromErrno(errno));
+}
+
+// The longest name the file system of an open folder takes, in bytes.
+std::size_t maxNameBytes(int folderFd)
+{
+    const long limit = ::fpathconf(folderFd, _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
+}
+
+// An open folder, closed when it goes out of scope.
+class FolderHandle
+{
+public:
+    explicit FolderHandle(const std::string &path)
+        : m_fd(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {}
+    ~FolderHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle &) = delete;
+    FolderHandle &operator=(const FolderHandle &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+bool isOrdinaryFile(int folderFd, const dirent &entry)
+{
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info
+    {};
+    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isFolder(int folderFd, const dirent &entry)
+{
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info
+    {};
+    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The names in `folder` that are not hidden and that `keep` accepts, in directory order.
+template<typename Keep>
+FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep keep)
+{
+    const int fd
+            = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        const int error = errno;
+        ::close(fd);
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.' && keep(fd, *entry))
+            names.emplace_back(entry->d_name);
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        return std::unexpected(fsErrorFromErrno(error));
+    return names;
+}
+
+} // namespace
+
+namespace detail {
+
+FsResult<void> renameByLinking(int folderFd, const char *from, const char *to)
+{
+    if (::linkat(folderFd, from, folderFd, to, 0) != 0)
+        return lastError();
+    if (::unlinkat(folderFd, from, 0) != 0) {
+        const int error = errno;
+        ::unlinkat(folderFd, to, 0);
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+    return {};
+}
+
+} // namespace detail
+
+FsResult<std::vector<std::string>> PosixFileSystem::listFiles(std::string_view pattern)
+{
+    const auto [folder, namePattern] = m_style.splitPattern(pattern);
+    return walkFolder(folder, [&](int fd, const dirent &entry) {
+        return paths::matchesNamePattern(entry.d_name, namePattern) && isOrdinaryFile(fd, entry);
+    });
+}
+
+FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
+{
+    DIR *dir = ::opendir(std::string(folder).c_str());
+    if (!dir)
+        return lastError();
+    // Reading the first entry is what fails on a medium that is gone.
+    errno = 0;
+    const bool readable = ::readdir(dir) != nullptr || errno == 0;
+    const int error = errno;
+    ::closedir(dir);
+    if (!readable)
+        return std::unexpected(fsErrorFromErrno(error));
+    return {};
+}
+
+FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view folder)
+{
+    return walkFolder(std::string(folder),
+                      [](int fd, const dirent &entry) { return isFolder(fd, entry); });
+}
+
+FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::string_view name)
+{
+    struct stat info
+    {};
+    if (::stat(m_style.join(folder, name).c_str(), &info) != 0)
+        return lastError();
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+namespace {
+
+class PosixFolderRenamer final : public FolderRenamer
+{
+public:
+    PosixFolderRenamer(int fd, std::size_t nameLimit)
+        : m_fd(fd)
+        , m_maxNameBytes(nameLimit)
+    {}
+    ~PosixFolderRenamer() override { ::close(m_fd); }
+    PosixFolderRenamer(const PosixFolderRenamer &) = delete;
+    PosixFolderRenamer &operator=(const PosixFolderRenamer &) = delete;
+
+    FsResult<void> rename(std::string_view from, std::string_view to) override
+    {
+        const paths::PathStyle style = paths::PathStyle::posix();
+        if (auto valid = checkFileName(from, style, m_maxNameBytes); !valid)
+            return valid;
+        if (auto valid = checkFileName(to, style, m_maxNameBytes); !valid)
+            return valid;
+        const std::string source(from);
+        const std::string target(to);
+        if (::renameat2(m_fd, source.c_str(), m_fd, target.c_str(), RENAME_NOREPLACE) == 0)
+            return {};
+        if (errno != EINVAL)
+            return lastError();
+        return detail::renameByLinking(m_fd, source.c_str(), target.c_str());
+    }
+
+    bool isSameFile(std::string_view first, std::string_view second) override
+    {
+        struct stat a
+        {
+        }, b{};
+        return ::fstatat(m_fd, std::string(first).c_str(), &a, AT_SYMLINK_NOFOLLOW) == 0
+               && ::fstatat(m_fd, std::string(second).c_str(), &b, AT_SYMLINK_NOFOLLOW) == 0
+               && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    }
+
+private:
+    int m_fd;
+    std::size_t m_maxNameBytes;
+};
+
+} // namespace
+
+FsResult<std::unique_ptr<FolderRenamer>> PosixFileSystem::openForRenaming(std::string_view folder)
+{
+    const int fd = ::open(std::string(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd));
+}
+
+FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)
+{
+    const FolderHandle dir{std::string(parent)};
+    if (!dir.isOpen())
+        return lastError();
+    if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)
+        return valid;
+    if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
+        return lastError();
+    return {};
+}
+
+} // namespace tavolin::services

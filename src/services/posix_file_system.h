@@ -1,0 +1,29 @@
+#pragma once
+
+#include "services/file_system.h"
+
+namespace tavolin::services {
+
+// The file system of the machine, through POSIX calls.
+class PosixFileSystem final : public FileSystem
+{
+public:
+    const paths::PathStyle &pathStyle() const override { return m_style; }
+    FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
+    FsResult<void> checkFolder(std::string_view folder) override;
+    FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
+    FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) override;
+    FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) override;
+    FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
+
+private:
+    paths::PathStyle m_style = paths::PathStyle::posix();
+};
+
+namespace detail {
+// The rename for file systems that refuse the no-replace flag: a hard link cannot replace a file
+// either, and once it stands the old name can go. `folderFd` is an open folder.
+FsResult<void> renameByLinking(int folderFd, const char *from, const char *to);
+} // namespace detail
+
+} // namespace tavolin::services

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "services/dialogs.h"
+
+#include <QStringList>
+
+namespace tavolin::services {
+
+// Message boxes, Qt's own file dialogs and the input box, modal over the active window.
+class QtDialogs final : public Dialogs
+{
+public:
+    MessageAnswer showMessage(std::string_view text,
+                              std::string_view title,
+                              MessageButtons buttons,
+                              MessageIcon icon) override;
+    std::optional<std::string> askSaveFileName(const FileDialogSettings &settings) override;
+    std::optional<std::string> askOpenFileName(const FileDialogSettings &settings) override;
+    std::string askText(std::string_view prompt, std::string_view title) override;
+};
+
+// "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*" as Qt name filters. The description is shown as it
+// stands; "*.*" becomes "*" so that it matches names without a dot as well.
+QStringList toQtNameFilters(std::string_view filter);
+
+} // namespace tavolin::services

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "services/fs_error.h"
+
+#include <string>
+#include <string_view>
+
+namespace tavolin::shared {
+
+// A short Japanese explanation of a file-system failure, for the program's messages.
+std::string describeFailure(const services::FsError &error);
+
+// The message for a folder whose files cannot be listed.
+std::string describeUnreadableFolder(std::string_view folder, const services::FsError &error);
+
+// The message for a folder that a folder list cannot open (no permission, removed).
+std::string describeUnopenableFolder(std::string_view folder, const services::FsError &error);
+
+// The message for a listing that could not be written to `path`.
+std::string describeUnsavedListing(std::string_view path, const services::FsError &error);
+
+} // namespace tavolin::shared

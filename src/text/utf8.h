@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tavolin::text::utf8 {
+
+// File names are carried as the bytes the file system gave, which need not be valid UTF-8.
+// Decoding therefore never fails: a byte that does not start a well-formed sequence comes back
+// on its own as kStrayByte + its value, a value no code point has.
+inline constexpr char32_t kStrayByte = 0x110000;
+
+// The character that starts at `pos`; advances `pos` past it.
+char32_t decodeNext(std::string_view text, std::size_t &pos);
+
+bool isValid(std::string_view text);
+
+} // namespace tavolin::text::utf8
