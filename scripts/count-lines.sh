@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Prints the size of the tests against the size of the code they test: non-blank lines that are
+# not only a comment, of tests/ against src/ and bench/ (C++ sources, headers and CMake files).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+count() {
+    find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name 'CMakeLists.txt' \) -print0 |
+        xargs -0 cat | grep -Ev '^\s*$|^\s*(//|/\*|\*|# )' | wc -l
+}
+
+tests=$(count tests)
+code=$(count src bench)
+echo "tests $tests, code $code, ratio $(awk "BEGIN { printf \"%.2f\", $tests / $code }")"
