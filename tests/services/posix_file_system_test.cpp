@@ -3,9 +3,9 @@
 #include "support/temp_dir.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 namespace tavolin::services {
@@ -72,10 +72,8 @@ TEST_F(PosixFileSystemTest, NamesThatAreNotUtf8KeepTheirBytes)
 
     EXPECT_THAT(list(dir_.pattern()), ElementsAre(shiftJisName));
     EXPECT_EQ(fs_.fileSize(dir_.path(), shiftJisName), 5);
-    ASSERT_TRUE(fs_.renameFile(dir_.path(), shiftJisName, "test.txt"));
-    EXPECT_THAT(dir_.names(), ElementsAre("test.txt"));
-    ASSERT_TRUE(fs_.renameFile(dir_.path(), "test.txt", shiftJisName));
-    EXPECT_THAT(dir_.names(), ElementsAre(shiftJisName));
+    ASSERT_TRUE(fs_.openForRenaming(dir_.path()).value()->renameNoReplace(shiftJisName, "x"));
+    EXPECT_THAT(dir_.names(), ElementsAre("x"));
 }
 
 TEST_F(PosixFileSystemTest, AFolderThatCannotBeReadIsAnError)
@@ -109,67 +107,34 @@ TEST_F(PosixFileSystemTest, FileSizeIsSixtyFourBits)
     EXPECT_EQ(gone.error().kind, FsErrorKind::NotFound);
 }
 
-TEST_F(PosixFileSystemTest, RenameNeverReplacesAFile)
+// Each call of a folder open for renaming, on the disk.
+TEST_F(PosixFileSystemTest, AFolderOpenForRenamingMakesOneCallEach)
 {
-    dir_.writeFile("a.txt", "A");
-    dir_.writeFile("b.txt", "B");
-
-    const auto refused = fs_.renameFile(dir_.path(), "a.txt", "b.txt");
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, FsErrorKind::Exists);
-    EXPECT_EQ(dir_.readFile("a.txt"), "A");
-    EXPECT_EQ(dir_.readFile("b.txt"), "B");
-
-    ASSERT_TRUE(fs_.renameFile(dir_.path(), "a.txt", "c.txt"));
-    EXPECT_THAT(dir_.names(), ElementsAre("b.txt", "c.txt"));
-    EXPECT_EQ(dir_.readFile("c.txt"), "A");
-}
-
-TEST_F(PosixFileSystemTest, RenameOfAMissingFileFails)
-{
-    const auto result = fs_.renameFile(dir_.path(), "missing.txt", "x.txt");
-    ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().kind, FsErrorKind::NotFound);
-    EXPECT_THAT(dir_.names(), IsEmpty());
-}
-
-TEST_F(PosixFileSystemTest, RenameRefusesNamesThatAreNotOneName)
-{
-    dir_.writeFile("a.txt", "A");
-    dir_.makeFolder("sub");
-    const std::string nul("x\0y", 3);
-    for (const std::string &bad : {std::string(),
-                                   std::string("."),
-                                   std::string(".."),
-                                   std::string("sub/a.txt"),
-                                   std::string("../a.txt"),
-                                   nul,
-                                   std::string(256, 'n')}) {
-        const auto result = fs_.renameFile(dir_.path(), "a.txt", bad);
-        ASSERT_FALSE(result) << bad;
-        EXPECT_EQ(result.error().kind, FsErrorKind::InvalidName) << bad;
-    }
-    EXPECT_THAT(dir_.names(), ElementsAre("a.txt", "sub"));
-    EXPECT_TRUE(fs_.renameFile(dir_.path(), "a.txt", std::string(255, 'n')));
-    EXPECT_TRUE(fs_.renameFile(dir_.path(), std::string(255, 'n'), "back\\slash"));
-}
-
-TEST_F(PosixFileSystemTest, RenameByLinkingNeverReplacesEither)
-{
-    dir_.writeFile("a.txt", "A");
-    dir_.writeFile("b.txt", "B");
-    const int fd = ::open(dir_.path().c_str(), O_RDONLY | O_DIRECTORY);
-    ASSERT_GE(fd, 0);
-
-    const auto refused = detail::renameByLinking(fd, "a.txt", "b.txt");
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, FsErrorKind::Exists);
-    EXPECT_TRUE(detail::renameByLinking(fd, "a.txt", "c.txt"));
-    ::close(fd);
-
-    EXPECT_THAT(dir_.names(), ElementsAre("b.txt", "c.txt"));
-    EXPECT_EQ(dir_.readFile("b.txt"), "B");
-    EXPECT_EQ(dir_.readFile("c.txt"), "A");
+    dir_.writeFile("a", "A");
+    dir_.writeFile("b", "B");
+    dir_.makeSymlink("a", "link-to-a");
+    const auto folder = fs_.openForRenaming(dir_.path()).value();
+    const auto refusal = [](const FsResult<void> &result) {
+        return result ? std::nullopt : std::optional(result.error().kind);
+    };
+    EXPECT_EQ(folder->maxNameBytes(), 255u);
+    EXPECT_TRUE(folder->isSameFile("a", "a"));
+    EXPECT_FALSE(folder->isSameFile("a", "b"));
+    EXPECT_FALSE(folder->isSameFile("a", "link-to-a")); // the link is a file of its own
+    EXPECT_FALSE(folder->isSameFile("a", "missing"));
+    EXPECT_FALSE(folder->isSameFile("missing", "missing"));
+    EXPECT_EQ(refusal(folder->renameNoReplace("a", "b")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(folder->renameNoReplace("missing", "c")), FsErrorKind::NotFound);
+    EXPECT_EQ(refusal(folder->link("a", "b")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(folder->link("missing", "c")), FsErrorKind::NotFound);
+    EXPECT_EQ(refusal(folder->unlink("missing")), FsErrorKind::NotFound);
+    ASSERT_TRUE(folder->renameNoReplace("a", "c"));
+    ASSERT_TRUE(folder->link("c", "d"));
+    EXPECT_TRUE(folder->isSameFile("c", "d"));
+    ASSERT_TRUE(folder->unlink("c"));
+    EXPECT_THAT(dir_.names(), ElementsAre("b", "d", "link-to-a"));
+    EXPECT_EQ(dir_.readFile("b"), "B");
+    EXPECT_EQ(dir_.readFile("d"), "A");
 }
 
 TEST_F(PosixFileSystemTest, CreateFolderMakesExactlyOne)
