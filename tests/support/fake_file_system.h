@@ -7,12 +7,9 @@
 #include <cctype>
 #include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 #include <ranges>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace tavolin::test {
 
@@ -145,18 +142,9 @@ private:
         {}
         const paths::PathStyle &pathStyle() const override { return m_fs.m_style; }
         std::size_t maxNameBytes() const override { return services::kMaxNameBytes; }
-        Result<void> renameNoReplace(Name from, Name to) override
-        {
-            return m_fs.change(m_path, Primitive::RenameNoReplace, from, to);
-        }
-        Result<void> link(Name from, Name to) override
-        {
-            return m_fs.change(m_path, Primitive::Link, from, to);
-        }
-        Result<void> unlink(Name name) override
-        {
-            return m_fs.change(m_path, Primitive::Unlink, name, {});
-        }
+        Result<void> renameNoReplace(Name from, Name to) override { return call(Rename, from, to); }
+        Result<void> link(Name from, Name to) override { return call(Primitive::Link, from, to); }
+        Result<void> unlink(Name name) override { return call(Primitive::Unlink, name, {}); }
         // Only one name in two cases is one file here: hard links are not told apart.
         bool isSameFile(Name first, Name second) override
         {
@@ -165,6 +153,12 @@ private:
         }
 
     private:
+        static constexpr Primitive Rename = Primitive::RenameNoReplace;
+        Result<void> call(Primitive primitive, Name from, Name to)
+        {
+            return m_fs.change(m_path, primitive, from, to);
+        }
+
         FakeFileSystem &m_fs;
         std::string m_path;
     };
