@@ -1,36 +1,8 @@
 #include "rename/apply_renames.h"
 
+#include "rename/never_replacing_rename.h"
+
 namespace tavolin::rename {
-
-namespace {
-
-constexpr int kTemporaryNameTries = 100;
-
-} // namespace
-
-services::FsResult<void>
-renameNeverReplacing(services::FolderRenamer &renamer, std::string_view from, std::string_view to)
-{
-    auto renamed = renamer.rename(from, to);
-    if (renamed || renamed.error().kind != services::FsErrorKind::Exists
-        || !renamer.isSameFile(from, to))
-        return renamed;
-
-    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        const std::string temporary = "tavolin-rename-" + std::to_string(attempt) + ".tmp";
-        auto away = renamer.rename(from, temporary);
-        if (!away) {
-            if (away.error().kind == services::FsErrorKind::Exists)
-                continue;
-            return away;
-        }
-        auto back = renamer.rename(temporary, to);
-        if (!back)
-            (void)renamer.rename(temporary, from);
-        return back;
-    }
-    return renamed;
-}
 
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,

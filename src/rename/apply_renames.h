@@ -29,19 +29,13 @@ struct RenameOutcome
 // extension) differs from its current name, strictly in row order, and stops at the first
 // rename that is refused; the renames before it stay done. A change of letter case counts as a
 // difference. Rows without a new base name or extension are left as they are. `beforeRow` runs
-// before each row is looked at. Nothing ever replaces a file: a planned name that is taken,
-// even by a file of a later row, is refused.
+// before each row is looked at. Each rename is renameNeverReplacing: a planned name that is
+// taken, even by a file of a later row, is refused.
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
                            const std::vector<std::string> &newBases,
                            const std::vector<std::string> &extensions,
                            const std::function<void(int row)> &beforeRow);
-
-// Gives `from` the name `to` without replacing a file. Where the file system ignores case and so
-// reports a change of case only (a.txt to A.txt) as a taken name, the file goes through a
-// temporary name; should the second step fail, it gets its old name back.
-services::FsResult<void>
-renameNeverReplacing(services::FolderRenamer &renamer, std::string_view from, std::string_view to);
 
 } // namespace tavolin::rename

@@ -23,13 +23,4 @@ checkFileName(std::string_view name, const paths::PathStyle &style, std::size_t 
     return {};
 }
 
-FsResult<void>
-FileSystem::renameFile(std::string_view folder, std::string_view from, std::string_view to)
-{
-    auto renamer = openForRenaming(folder);
-    if (!renamer)
-        return std::unexpected(renamer.error());
-    return (*renamer)->rename(from, to);
-}
-
 } // namespace tavolin::services

@@ -11,21 +11,40 @@
 
 namespace tavolin::services {
 
-// Renames files inside one folder, which it holds open for as long as it lives: a batch of
-// renames stays in that folder even if the folder is moved meanwhile.
+// One folder held open for renaming files in it: a batch of renames stays in that folder even if
+// the folder is moved meanwhile. Its calls are the primitives the never-replacing rename is built
+// from (see rename/never_replacing_rename.h); each is one system call. None of them checks a
+// name: pass only names that checkFileName accepts with pathStyle() and maxNameBytes(), or a
+// name with a separator reaches into another folder.
+//
+// Abstract so that a test can fail any call of a fake.
 class FolderRenamer
 {
 public:
     virtual ~FolderRenamer() = default;
 
-    // Gives the file `from` the name `to`. Never replaces a file: fails with Exists when `to`
-    // is taken (also by `from` itself under another case on a file system that ignores case),
-    // with NotFound when `from` is missing and with InvalidName or HiddenName when either is
-    // not a name checkFileName accepts. On failure nothing has changed.
-    virtual FsResult<void> rename(std::string_view from, std::string_view to) = 0;
+    virtual const paths::PathStyle &pathStyle() const = 0;
 
-    // Whether both names lead to the same file (as one name in two cases does on a file system
-    // that ignores case). False when either is missing.
+    // The longest name this folder's file system takes, in bytes.
+    virtual std::size_t maxNameBytes() const = 0;
+
+    // Gives the file `from` the name `to` unless `to` is taken; never replaces a file. Fails with
+    // Exists when `to` is taken (also by `from` itself under another case on a file system that
+    // ignores case), NotFound when `from` is missing, and NotSupported when the file system
+    // cannot rename without the risk of replacing. On failure nothing has changed.
+    virtual FsResult<void> renameNoReplace(std::string_view from, std::string_view to) = 0;
+
+    // Gives the file `from` the second name `to`; never replaces a file. Fails with Exists when
+    // `to` is taken, NotFound when `from` is missing. On failure nothing has changed.
+    virtual FsResult<void> link(std::string_view from, std::string_view to) = 0;
+
+    // Removes the name `name`; the file goes with its last name. Fails with NotFound when there
+    // is no such name. On failure nothing has changed.
+    virtual FsResult<void> unlink(std::string_view name) = 0;
+
+    // Whether both names lead to the same file (as two hard links do, or one name in two cases
+    // on a file system that ignores case); a symbolic link is a file of its own. False when
+    // either is missing.
     virtual bool isSameFile(std::string_view first, std::string_view second) = 0;
 };
 
@@ -60,9 +79,6 @@ public:
 
     // Opens `folder` for renaming files in it.
     virtual FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) = 0;
-
-    // One rename in `folder`, as FolderRenamer::rename.
-    FsResult<void> renameFile(std::string_view folder, std::string_view from, std::string_view to);
 
     // Creates the one folder `name` inside `parent` (never any missing parent). Fails with
     // Exists when the name is taken, and with InvalidName or HiddenName when checkFileName

@@ -31,6 +31,10 @@ FsError fsErrorFromErrno(int errnoValue)
     case EDQUOT:
         kind = FsErrorKind::NoSpace;
         break;
+    case ENOSYS:
+    case EOPNOTSUPP:
+        kind = FsErrorKind::NotSupported;
+        break;
     case EIO:
     case ENXIO:
     case ENODEV:

@@ -15,6 +15,7 @@ enum class FsErrorKind {
     HiddenName,   // a name the system hides (one starting with "."): the program could not see it
     NoPermission, // the system refused access
     NoSpace,      // the file system is full
+    NotSupported, // the file system cannot do this (a flag or a call it does not know)
     Other,
 };
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -100,22 +101,6 @@ FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep ke
 
 } // namespace
 
-namespace detail {
-
-FsResult<void> renameByLinking(int folderFd, const char *from, const char *to)
-{
-    if (::linkat(folderFd, from, folderFd, to, 0) != 0)
-        return lastError();
-    if (::unlinkat(folderFd, from, 0) != 0) {
-        const int error = errno;
-        ::unlinkat(folderFd, to, 0);
-        return std::unexpected(fsErrorFromErrno(error));
-    }
-    return {};
-}
-
-} // namespace detail
-
 FsResult<std::vector<std::string>> PosixFileSystem::listFiles(std::string_view pattern)
 {
     const auto [folder, namePattern] = m_style.splitPattern(pattern);
@@ -167,20 +152,35 @@ public:
     PosixFolderRenamer(const PosixFolderRenamer &) = delete;
     PosixFolderRenamer &operator=(const PosixFolderRenamer &) = delete;
 
-    FsResult<void> rename(std::string_view from, std::string_view to) override
+    const paths::PathStyle &pathStyle() const override { return m_style; }
+    std::size_t maxNameBytes() const override { return m_maxNameBytes; }
+
+    FsResult<void> renameNoReplace(std::string_view from, std::string_view to) override
     {
-        const paths::PathStyle style = paths::PathStyle::posix();
-        if (auto valid = checkFileName(from, style, m_maxNameBytes); !valid)
-            return valid;
-        if (auto valid = checkFileName(to, style, m_maxNameBytes); !valid)
-            return valid;
         const std::string source(from);
         const std::string target(to);
         if (::renameat2(m_fd, source.c_str(), m_fd, target.c_str(), RENAME_NOREPLACE) == 0)
             return {};
-        if (errno != EINVAL)
+        // A file system that does not know the flag answers EINVAL (a kernel without the call,
+        // ENOSYS, which is NotSupported anyway). Without the flag a rename could replace a file,
+        // so it is not tried.
+        if (errno == EINVAL)
+            return std::unexpected(FsError{FsErrorKind::NotSupported, std::strerror(errno)});
+        return lastError();
+    }
+
+    FsResult<void> link(std::string_view from, std::string_view to) override
+    {
+        if (::linkat(m_fd, std::string(from).c_str(), m_fd, std::string(to).c_str(), 0) != 0)
             return lastError();
-        return detail::renameByLinking(m_fd, source.c_str(), target.c_str());
+        return {};
+    }
+
+    FsResult<void> unlink(std::string_view name) override
+    {
+        if (::unlinkat(m_fd, std::string(name).c_str(), 0) != 0)
+            return lastError();
+        return {};
     }
 
     bool isSameFile(std::string_view first, std::string_view second) override
@@ -196,6 +196,7 @@ public:
 private:
     int m_fd;
     std::size_t m_maxNameBytes;
+    paths::PathStyle m_style = paths::PathStyle::posix();
 };
 
 } // namespace

@@ -20,10 +20,4 @@ private:
     paths::PathStyle m_style = paths::PathStyle::posix();
 };
 
-namespace detail {
-// The rename for file systems that refuse the no-replace flag: a hard link cannot replace a file
-// either, and once it stands the old name can go. `folderFd` is an open folder.
-FsResult<void> renameByLinking(int folderFd, const char *from, const char *to);
-} // namespace detail
-
 } // namespace tavolin::services

@@ -19,6 +19,8 @@ std::string describeFailure(const services::FsError &error)
         return "アクセスする権限がありません";
     case services::FsErrorKind::NoSpace:
         return "ディスクがいっぱいです";
+    case services::FsErrorKind::NotSupported:
+        return "このドライブのファイルシステムはこの操作に対応していません";
     case services::FsErrorKind::Other:
         break;
     }

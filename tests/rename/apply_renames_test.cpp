@@ -1,7 +1,6 @@
 #include "rename/apply_renames.h"
 
 #include "services/posix_file_system.h"
-#include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
@@ -10,147 +9,66 @@
 namespace tavolin::rename {
 namespace {
 
-using services::FsErrorKind;
-using ::testing::ElementsAre;
+using Names = std::vector<std::string>;
 
-class ApplyRenamesTest : public ::testing::Test
+// Batches on a real folder whose files hold their first names. A refusal is always of a taken
+// name; `refused` is its row, or -1.
+TEST(ApplyRenamesTest, RenamesChangedRowsInOrderUntilTheFirstRefusal)
 {
-protected:
-    RenameOutcome apply(const std::vector<std::string> &names,
-                        const std::vector<std::string> &bases,
-                        const std::vector<std::string> &extensions)
+    const struct
     {
-        return ApplyRenames(fs_, dir_.path(), names, bases, extensions, [&](int row) {
-            rowsSeen_.push_back(row);
-        });
+        Names names, bases, extensions;
+        int renamed, refused;
+        Names after; // every file as name:content, sorted
+    } cases[] = {
+            {{"a.t", "b.j", "c"},
+             {"x", "b", "z"},
+             {".t", ".j", ".m"},
+             2,
+             -1,
+             {"b.j:b.j", "x.t:a.t", "z.m:c"}},
+            {{"a", "b"}, {"b", "a"}, {"", ""}, 0, 0, {"a:a", "b:b"}}, // a swap
+            {{"1", "2", "3"}, {"one", "3", "three"}, {"", "", ""}, 1, 1, {"2:2", "3:3", "one:1"}},
+            {{"a.txt"}, {"A"}, {".txt"}, 1, -1, {"A.txt:a.txt"}}, // a change of case only
+            {{"a", "b", "c"}, {"x"}, {"", "", ""}, 1, -1, {"b:b", "c:c", "x:a"}},   // no bases
+            {{"a", "b", "c"}, {"x", "y", "z"}, {""}, 1, -1, {"b:b", "c:c", "x:a"}}, // no extensions
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.names[0]);
+        const test::TempDir dir;
+        for (const std::string &name : c.names)
+            dir.writeFile(name, name);
+        services::PosixFileSystem fs;
+        int rows = 0;
+        const auto outcome
+                = ApplyRenames(fs, dir.path(), c.names, c.bases, c.extensions, [&](int row) {
+                      EXPECT_EQ(row, rows++);
+                  });
+        EXPECT_EQ(outcome.renamed, c.renamed);
+        EXPECT_EQ(rows, c.refused < 0 ? std::ssize(c.names) : c.refused + 1);
+        ASSERT_EQ(outcome.failure.has_value(), c.refused >= 0);
+        if (outcome.failure) {
+            const auto row = static_cast<std::size_t>(c.refused);
+            EXPECT_EQ(outcome.failure->row, c.refused);
+            EXPECT_EQ(outcome.failure->from, c.names[row]);
+            EXPECT_EQ(outcome.failure->to, c.bases[row] + c.extensions[row]);
+            EXPECT_EQ(outcome.failure->error.kind, services::FsErrorKind::Exists);
+        }
+        Names after;
+        for (const std::string &name : dir.names())
+            after.push_back(name + ":" + dir.readFile(name));
+        EXPECT_EQ(after, c.after);
     }
-
-    test::TempDir dir_;
-    services::PosixFileSystem fs_;
-    std::vector<int> rowsSeen_;
-};
-
-TEST_F(ApplyRenamesTest, RenamesChangedRowsInOrderAndSkipsTheRest)
-{
-    for (const char *name : {"a.txt", "b.jpg", "c"})
-        dir_.writeFile(name, name);
-    const auto outcome = apply({"a.txt", "b.jpg", "c"}, {"x", "b", "z"}, {".txt", ".jpg", ".md"});
-    EXPECT_EQ(outcome.renamed, 2);
-    EXPECT_FALSE(outcome.failure);
-    EXPECT_THAT(rowsSeen_, ElementsAre(0, 1, 2));
-    EXPECT_THAT(dir_.names(), ElementsAre("b.jpg", "x.txt", "z.md"));
-    EXPECT_EQ(dir_.readFile("x.txt"), "a.txt");
-    EXPECT_EQ(dir_.readFile("z.md"), "c");
 }
 
-TEST_F(ApplyRenamesTest, ASwapIsRefusedAndNothingIsLost)
+TEST(ApplyRenamesTest, AFolderThatIsGoneIsReported)
 {
-    dir_.writeFile("a.txt", "A");
-    dir_.writeFile("b.txt", "B");
-    const auto outcome = apply({"a.txt", "b.txt"}, {"b", "a"}, {".txt", ".txt"});
-    EXPECT_EQ(outcome.renamed, 0);
-    ASSERT_TRUE(outcome.failure);
-    EXPECT_EQ(outcome.failure->row, 0);
-    EXPECT_EQ(outcome.failure->from, "a.txt");
-    EXPECT_EQ(outcome.failure->to, "b.txt");
-    EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::Exists);
-    EXPECT_THAT(rowsSeen_, ElementsAre(0)); // the batch stops at the refused row
-    EXPECT_EQ(dir_.readFile("a.txt"), "A");
-    EXPECT_EQ(dir_.readFile("b.txt"), "B");
-}
-
-TEST_F(ApplyRenamesTest, TheRenamesBeforeARefusalStay)
-{
-    for (const char *name : {"1.txt", "2.txt", "3.txt"})
-        dir_.writeFile(name, name);
+    services::PosixFileSystem fs;
     const auto outcome
-            = apply({"1.txt", "2.txt", "3.txt"}, {"one", "3", "three"}, {".txt", ".txt", ".txt"});
-    EXPECT_EQ(outcome.renamed, 1);
-    ASSERT_TRUE(outcome.failure);
-    EXPECT_EQ(outcome.failure->row, 1);
-    EXPECT_THAT(dir_.names(), ElementsAre("2.txt", "3.txt", "one.txt"));
-}
-
-TEST_F(ApplyRenamesTest, NamesThatAreNotOneNameNeverMoveAFile)
-{
-    dir_.makeFolder("sub");
-    for (const std::string &bad : std::vector<std::string>{
-                 "../x", "sub/a", "", ".", "..", std::string(300, 'n'), ".hidden"}) {
-        dir_.writeFile("a.txt", "A");
-        const auto outcome = apply({"a.txt"}, {bad}, {""});
-        ASSERT_TRUE(outcome.failure) << bad;
-        EXPECT_THAT(outcome.failure->error.kind,
-                    ::testing::AnyOf(FsErrorKind::InvalidName, FsErrorKind::HiddenName))
-                << bad;
-        EXPECT_THAT(dir_.names(), ElementsAre("a.txt", "sub")) << bad;
-    }
-}
-
-TEST_F(ApplyRenamesTest, ACaseOnlyChangeIsARename)
-{
-    dir_.writeFile("a.txt", "A");
-    const auto outcome = apply({"a.txt"}, {"A"}, {".txt"});
-    EXPECT_EQ(outcome.renamed, 1);
-    EXPECT_THAT(dir_.names(), ElementsAre("A.txt"));
-}
-
-TEST_F(ApplyRenamesTest, RowsWithoutAPlannedNameAreLeftAlone)
-{
-    for (const char *name : {"a.txt", "b.txt", "c.txt"})
-        dir_.writeFile(name);
-    const auto outcome = apply({"a.txt", "b.txt", "c.txt"}, {"x"}, {".txt", ".txt", ".txt"});
-    EXPECT_EQ(outcome.renamed, 1);
-    EXPECT_FALSE(outcome.failure);
-    EXPECT_THAT(dir_.names(), ElementsAre("b.txt", "c.txt", "x.txt"));
-}
-
-TEST_F(ApplyRenamesTest, AFolderThatIsGoneIsReported)
-{
-    const auto outcome = ApplyRenames(fs_, dir_.pathOf("gone"), {"a"}, {"b"}, {""}, nullptr);
+            = ApplyRenames(fs, test::TempDir().pathOf("gone"), {"a"}, {"b"}, {""}, nullptr);
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->row, -1);
-    EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::NotFound);
-}
-
-// On file systems that ignore case (vfat, exFAT) the target of a.txt -> A.txt "exists".
-class CaseBlindRenameTest : public ::testing::Test
-{
-protected:
-    CaseBlindRenameTest()
-    {
-        fs_.setIgnoresCase(true);
-        fs_.addFile("E:\\card", "a.txt");
-        fs_.addFile("E:\\card", "b.txt");
-    }
-
-    test::FakeFileSystem fs_;
-};
-
-TEST_F(CaseBlindRenameTest, ACaseOnlyChangeGoesThroughATemporaryName)
-{
-    const auto outcome = ApplyRenames(fs_, "E:\\card\\", {"a.txt"}, {"A"}, {".txt"}, nullptr);
-    EXPECT_EQ(outcome.renamed, 1);
-    EXPECT_FALSE(outcome.failure);
-    EXPECT_THAT(fs_.files("E:\\card"), ElementsAre("A.txt", "b.txt"));
-    EXPECT_THAT(fs_.log(),
-                ElementsAre("rename E:\\card: a.txt -> tavolin-rename-0.tmp",
-                            "rename E:\\card: tavolin-rename-0.tmp -> A.txt"));
-}
-
-TEST_F(CaseBlindRenameTest, AnotherFileUnderAnotherCaseIsStillTaken)
-{
-    const auto outcome = ApplyRenames(fs_, "E:\\card\\", {"a.txt"}, {"B"}, {".txt"}, nullptr);
-    ASSERT_TRUE(outcome.failure);
-    EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::Exists);
-    EXPECT_THAT(fs_.files("E:\\card"), ElementsAre("a.txt", "b.txt"));
-}
-
-TEST_F(CaseBlindRenameTest, ATakenTemporaryNameIsSkipped)
-{
-    fs_.addFile("E:\\card", "tavolin-rename-0.tmp");
-    const auto outcome = ApplyRenames(fs_, "E:\\card\\", {"a.txt"}, {"A"}, {".txt"}, nullptr);
-    EXPECT_EQ(outcome.renamed, 1);
-    EXPECT_THAT(fs_.files("E:\\card"), ElementsAre("A.txt", "b.txt", "tavolin-rename-0.tmp"));
+    EXPECT_EQ(outcome.failure->error.kind, services::FsErrorKind::NotFound);
 }
 
 } // namespace

@@ -10,50 +10,31 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class RenameScanTest : public ::testing::Test
+TEST(RenameScanTest, EveryNameWithABaseGetsARowInDirectoryOrder)
 {
-protected:
-    RenameScan scan(const std::string &folder)
-    {
-        auto result = scanForRenaming(fs_, folder + "\\");
-        EXPECT_TRUE(result.has_value());
-        return result.value_or(RenameScan{});
-    }
-
-    test::FakeFileSystem fs_;
-};
-
-TEST_F(RenameScanTest, SplitsEveryNameLikeTheListing)
-{
-    for (const char *name :
-         {"a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README", ".abc"})
-        fs_.addFile("D:\\f", name);
-    const RenameScan result = scan("D:\\f");
-    EXPECT_THAT(result.names,
-                ElementsAre("a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README"));
-    EXPECT_THAT(result.bases, ElementsAre("a", "photo", "x.tar", "page.html5", "a", "README"));
-    EXPECT_THAT(result.extensions, ElementsAre(".txt", ".jpeg", ".gz", "", ".b.", ""));
-    EXPECT_EQ(result.namesFound, 7); // ".abc" counts but gets no row
+    test::FakeFileSystem fs;
+    for (const char *name : {"a.txt", "x.tar.gz", "a.b.", "README", ".abc", "b.TXT", "n.txt"})
+        fs.addFile("D:\\f", name);
+    const RenameScan scan = scanForRenaming(fs, "D:\\f\\").value();
+    EXPECT_THAT(scan.names, ElementsAre("a.txt", "x.tar.gz", "a.b.", "README", "b.TXT", "n.txt"));
+    EXPECT_THAT(scan.bases, ElementsAre("a", "x.tar", "a", "README", "b", "n"));
+    EXPECT_THAT(scan.extensions, ElementsAre(".txt", ".gz", ".b.", "", ".TXT", ".txt"));
+    EXPECT_THAT(scan.distinctExtensions, ElementsAre(".txt", ".gz", ".b.", ".TXT"));
+    EXPECT_EQ(scan.namesFound, 7); // ".abc" counts but gets no row
+    EXPECT_TRUE(scan.foundAny);
 }
 
-TEST_F(RenameScanTest, DistinctExtensionsExactlyInOrderOfFirstAppearance)
+TEST(RenameScanTest, FoldersWithoutListableNames)
 {
-    for (const char *name : {"a.txt", "b.TXT", "n.txt", "readme", "c.jpg"})
-        fs_.addFile("D:\\f", name);
-    EXPECT_THAT(scan("D:\\f").distinctExtensions, ElementsAre(".txt", ".TXT", ".jpg"));
-}
-
-TEST_F(RenameScanTest, FoldersWithoutListableNames)
-{
-    fs_.addFolder("D:\\empty");
-    fs_.addFile("D:\\dots", ".txt");
-    fs_.addFile("D:\\dots", ".md");
-    const RenameScan empty = scan("D:\\empty");
+    test::FakeFileSystem fs;
+    fs.addFolder("D:\\empty");
+    fs.addFile("D:\\dots", ".txt");
+    const RenameScan empty = scanForRenaming(fs, "D:\\empty\\").value();
     EXPECT_EQ(empty.namesFound, 0);
     EXPECT_FALSE(empty.foundAny);
-    const RenameScan dots = scan("D:\\dots");
+    const RenameScan dots = scanForRenaming(fs, "D:\\dots\\").value();
     EXPECT_TRUE(dots.names.empty());
-    EXPECT_EQ(dots.namesFound, 2);
+    EXPECT_EQ(dots.namesFound, 1);
     EXPECT_TRUE(dots.foundAny);
 }
 
