@@ -1,71 +1,63 @@
 #include "controls/controls.h"
+#include "controls/window_state.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tavolin::controls {
+#include <functional>
+
 namespace {
 
-using ::testing::ElementsAre;
+using namespace tavolin::controls;
 
-TEST(Controls, NotifyOnlyOnARealChange)
+// A change notifies only when the value really changes; a click comes before the redraw.
+TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
 {
-    TextBox text;
+    Button button("b");
     CheckBox check("c");
-    int textChanges = 0, checkClicks = 0;
-    text.changed.connect([&] { ++textChanges; });
-    check.clicked.connect([&] { ++checkClicks; });
-
-    text.setText("a");
-    text.setText("a");
-    check.setValue(1);
-    check.setValue(1);
-    check.setValue(0);
-    EXPECT_EQ(textChanges, 1);
-    EXPECT_EQ(checkClicks, 2);
-}
-
-TEST(Controls, NotificationsNestAndFinishBeforeTheAssignmentReturns)
-{
-    TextBox first, second;
-    std::vector<std::string> order;
-    first.changed.connect([&] {
-        order.push_back("first begins");
-        second.setText(first.text() + "!");
-        order.push_back("first ends");
-    });
-    second.changed.connect([&] { order.push_back("second: " + second.text()); });
-
-    first.setText("x");
-    order.push_back("returned");
-    EXPECT_THAT(order, ElementsAre("first begins", "second: x!", "first ends", "returned"));
-}
-
-TEST(Controls, DisabledOrHiddenButtonsCannotBeClicked)
-{
-    Button button("b", /*enabled=*/false);
-    int clicks = 0;
-    button.clicked.connect([&] { ++clicks; });
-    button.click();
-    button.setEnabled(true);
-    button.setVisible(false);
-    button.click();
-    button.setVisible(true);
-    button.click();
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(Controls, ScopedConnectionsEndWithTheirOwner)
-{
+    OptionButton option("o");
+    TextBox text;
     Label label;
-    int redraws = 0;
-    {
-        Connection connection = label.appearanceChanged.connectScoped([&] { ++redraws; });
-        label.setCaption("one");
+    WindowState window(1500);
+    std::string log;
+    const auto note = [&log](char c) {
+        return [&log, c] {
+            log += c;
+        };
+    };
+    button.clicked.connect(note('B'));
+    check.clicked.connect(note('C'));
+    option.clicked.connect(note('O'));
+    text.changed.connect(note('T'));
+    for (Control *control : std::initializer_list<Control *>{&button, &check, &option, &label})
+        control->appearanceChanged.connect(note('a'));
+    window.pointerChanged.connect(note('P'));
+    window.widthChanged.connect(note('W'));
+    window.topMostChanged.connect(note('M'));
+    const std::pair<std::function<void()>, const char *> steps[] = {
+            {[&] { button.click(); }, "B"},
+            {[&] { button.setEnabled(false); }, "a"},
+            {[&] { button.click(); }, ""},
+            {[&] { button.setEnabled(true), button.setVisible(false); }, "aa"},
+            {[&] { button.click(), button.setVisible(false); }, ""},
+            {[&] { button.setDefault(true), button.setDefault(true); }, "a"},
+            {[&] { check.setValue(1), check.setValue(1); }, "Ca"},
+            {[&] { check.setValue(2), check.setValue(0); }, "CaCa"},
+            {[&] { option.setValue(true), option.setValue(true); }, "Oa"},
+            {[&] { option.setValue(false); }, "a"},
+            {[&] { text.setText("x"), text.setText("x"); }, "T"},
+            {[&] { label.setCaption("l"), label.setCaption("l"); }, "a"},
+            {[&] { window.setWidthTwips(1500), window.setWidthTwips(30); }, "W"},
+            {[&] { window.setTopMost(true), window.setTopMost(true); }, "M"},
+            {[&] { BusyPointer busy(window); }, "PP"},
+    };
+    for (const auto &[step, expected] : steps) {
+        log.clear();
+        step();
+        EXPECT_EQ(log, expected);
     }
-    label.setCaption("two");
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(window.widthPixels(), 2);
+    EXPECT_EQ(window.pointer(), MousePointer::Default);
+    EXPECT_TRUE(option.enabled() && text.visible());
 }
 
 } // namespace
-} // namespace tavolin::controls
