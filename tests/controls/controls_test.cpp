@@ -4,12 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-namespace {
+#include <optional>
 
 using namespace tavolin::controls;
 
-// A change notifies only when the value really changes; a click comes before the redraw.
+// A change notifies only when the value really changes; a click comes before the redraw (a).
 TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
 {
     Button button("b");
@@ -19,45 +18,66 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
     Label label;
     WindowState window(1500);
     std::string log;
-    const auto note = [&log](char c) {
-        return [&log, c] {
-            log += c;
-        };
+    const auto on = [&log](auto &signal, char c) {
+        signal.connect([&log, c] { log += c; });
     };
-    button.clicked.connect(note('B'));
-    check.clicked.connect(note('C'));
-    option.clicked.connect(note('O'));
-    text.changed.connect(note('T'));
+    on(button.clicked, 'B'), on(check.clicked, 'C'), on(option.clicked, 'O'), on(text.changed, 'T');
+    on(window.pointerChanged, 'P'), on(window.widthChanged, 'W'), on(window.topMostChanged, 'M');
     for (Control *control : std::initializer_list<Control *>{&button, &check, &option, &label})
-        control->appearanceChanged.connect(note('a'));
-    window.pointerChanged.connect(note('P'));
-    window.widthChanged.connect(note('W'));
-    window.topMostChanged.connect(note('M'));
+        on(control->appearanceChanged, 'a');
     const std::pair<std::function<void()>, const char *> steps[] = {
-            {[&] { button.click(); }, "B"},
-            {[&] { button.setEnabled(false); }, "a"},
-            {[&] { button.click(); }, ""},
-            {[&] { button.setEnabled(true), button.setVisible(false); }, "aa"},
-            {[&] { button.click(), button.setVisible(false); }, ""},
+            {[&] { button.click(), button.setEnabled(false), button.click(); }, "Ba"},
+            {[&] { button.setEnabled(true), button.setVisible(false), button.click(); }, "aa"},
             {[&] { button.setDefault(true), button.setDefault(true); }, "a"},
-            {[&] { check.setValue(1), check.setValue(1); }, "Ca"},
-            {[&] { check.setValue(2), check.setValue(0); }, "CaCa"},
-            {[&] { option.setValue(true), option.setValue(true); }, "Oa"},
-            {[&] { option.setValue(false); }, "a"},
-            {[&] { text.setText("x"), text.setText("x"); }, "T"},
-            {[&] { label.setCaption("l"), label.setCaption("l"); }, "a"},
-            {[&] { window.setWidthTwips(1500), window.setWidthTwips(30); }, "W"},
-            {[&] { window.setTopMost(true), window.setTopMost(true); }, "M"},
-            {[&] { BusyPointer busy(window); }, "PP"},
+            {[&] { check.setValue(1), check.setValue(1), check.setValue(0); }, "CaCa"},
+            {[&] { option.setValue(true), option.setValue(true), option.setValue(false); }, "Oaa"},
+            {[&] {
+                 text.setText("x"), text.setText("x"), label.setCaption("l"), label.setCaption("l");
+             },
+             "Ta"},
+            {[&] { window.setWidthTwips(1500), window.setWidthTwips(30), window.setTopMost(true); },
+             "WM"},
+            {[&] { window.setTopMost(true), BusyPointer(window), window.close(); }, "PP"},
     };
     for (const auto &[step, expected] : steps) {
         log.clear();
         step();
         EXPECT_EQ(log, expected);
     }
-    EXPECT_EQ(window.widthPixels(), 2);
-    EXPECT_EQ(window.pointer(), MousePointer::Default);
+    EXPECT_EQ(window.widthPixels() * 10 + (window.pointer() == MousePointer::Default), 21);
     EXPECT_TRUE(option.enabled() && text.visible());
 }
 
-} // namespace
+// Listeners connected while it notifies wait for the next notification; one disconnected, also
+// the running one, is not called again; a nested notification runs to completion first.
+TEST(Signal, ListenersChangedWhileItNotifiesAndNestedNotifications)
+{
+    Signal<int> signal;
+    Signal<> inner;
+    std::string calls;
+    std::vector<Connection> added;
+    std::optional<Connection> self, later;
+    self = signal.connectScoped([&](int n) {
+        calls += "self" + std::to_string(n) + " ";
+        later.reset(), self.reset(), inner.emit();
+        for (int i = 0; i < 16; ++i) // more than there were: their storage grows meanwhile
+            added.push_back(
+                    signal.connectScoped([&](int m) { calls += "new" + std::to_string(m) + " "; }));
+        calls += "end ";
+    });
+    later = signal.connectScoped([&](int) { calls += "later "; });
+    signal.connect([&](int m) { calls += "kept" + std::to_string(m) + " "; });
+    Connection connection = inner.connectScoped([&] { calls += "inner "; });
+    signal.emit(1);
+    added.resize(1);
+    Signal<int> moved = std::move(signal); // keeps its listeners and their connections
+    moved.emit(2);
+    added.clear();
+    moved.emit(3);
+    EXPECT_EQ(calls, "self1 inner end kept1 kept2 new2 kept3 ");
+    {
+        Signal<> gone;
+        connection = gone.connectScoped([] {});
+    }
+    connection.disconnect(); // outlives its signal: does nothing
+}

@@ -3,13 +3,9 @@
 #include "support/fake_file_system.h"
 #include "support/fake_services.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace {
-
 using namespace tavolin::controls;
-using ::testing::ElementsAre;
 
 TEST(FolderLists, ADriveChangeRunsTheHandlerBeforeTheRedrawAndEachDriveKeepsItsFolder)
 {
@@ -21,15 +17,15 @@ TEST(FolderLists, ADriveChangeRunsTheHandlerBeforeTheRedrawAndEachDriveKeepsItsF
     list.setDrive("D:\\other");
     list.rememberFolder("E:\\photos");
     list.setDrive("E:\\x");
-    EXPECT_EQ(log, "changed redraw ");
-    EXPECT_EQ(list.currentFolder(), "E:\\photos");
+    log += list.currentFolder() + " ";
     drives.roots = {"D:\\"};
-    EXPECT_FALSE(list.isMounted());
+    log += list.isMounted() ? "mounted " : "gone ";
     list.pick("C:\\");
-    EXPECT_EQ(list.currentFolder(), "C:\\");
+    log += list.currentFolder() + " ";
     list.pick("D:\\");
-    EXPECT_EQ(list.currentFolder(), "D:\\data");
-    EXPECT_TRUE(list.isMounted());
+    log += list.currentFolder() + (list.isMounted() ? " mounted" : " gone");
+    EXPECT_EQ(log,
+              "changed redraw E:\\photos gone changed redraw C:\\ changed redraw D:\\data mounted");
 }
 
 TEST(FolderLists, AFolderChangeRunsTheHandlerBeforeTheContentsAreShown)
@@ -45,13 +41,10 @@ TEST(FolderLists, AFolderChangeRunsTheHandlerBeforeTheContentsAreShown)
     folders.contentsChanged.connect([&] { log += "contents "; });
     files.changed.connect([&] { log += "files "; });
     EXPECT_FALSE(folders.setPath("D:\\missing"));
-    EXPECT_TRUE(folders.setPath("D:\\data\\"));
-    EXPECT_TRUE(folders.setPath("D:\\data"));
+    EXPECT_TRUE(folders.setPath("D:\\data\\") && folders.setPath("D:\\data"));
     files.setPath("D:\\data\\");
-    EXPECT_EQ(log, "changed contents files ");
-    EXPECT_EQ(folders.path() + "|" + files.path(), "D:\\data|D:\\data");
-    EXPECT_THAT(folders.subfolders(), ElementsAre("a", "b"));
-    EXPECT_THAT(files.names(), ElementsAre("f.txt"));
+    for (const std::string &name : folders.subfolders())
+        log += name + " ";
+    EXPECT_EQ(log + folders.path() + " " + files.path() + " " + files.names().at(0),
+              "changed contents files a b D:\\data D:\\data f.txt");
 }
-
-} // namespace

@@ -4,8 +4,6 @@
 
 #include <functional>
 
-namespace {
-
 using namespace tavolin::controls;
 
 // Every notification on rows a, b, c with row 1 selected, as "<code><row>:<its text> <rows>/
@@ -56,5 +54,3 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
         EXPECT_EQ(log, expected) << list.selectedText();
     }
 }
-
-} // namespace

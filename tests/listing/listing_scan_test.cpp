@@ -8,8 +8,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace {
-
 using namespace tavolin::listing;
 using tavolin::services::FsErrorKind;
 using ::testing::ElementsAre;
@@ -32,43 +30,33 @@ TEST(GetFileList, TheNamesThenOneEmptySlotInPlaceOfWhatWasThere)
     EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}).error().kind, FsErrorKind::NotReady);
 }
 
+// Options as letters: numbered, extension, size, folder line.
 TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot)
 {
     tavolin::test::FakeFileSystem fs;
-    fs.addFile("D:\\photos", "a.jpg", 10);
-    fs.addFile("D:\\photos", "b", 0);
-    fs.addFile("D:\\photos", "report.txt", 1234);
-    fs.failSize("D:\\photos", "b");
+    fs.addFile("D:\\p", "a.jpg", 10);
+    fs.addFile("D:\\p", "b", 0);
+    fs.addFile("D:\\p", "c.txt", 1234);
+    fs.failSize("D:\\p", "b");
     for (const char *name : {".txt", "a.txt", ".md", "b.txt"})
         fs.addFile("D:\\odd", name);
     fs.addFolder("D:\\empty");
-    struct Case
-    {
-        ListingOptions options;
-        std::int64_t base;
-        const char *pattern, *lines;
-        int found;
+    const std::tuple<std::string, int, std::string, const char *, int> cases[] = {
+            {"", 0, "p", "a\r\nb\r\nc", 3},
+            {"ne", 5, "p", "6 a.jpg\r\n7 b\r\n8 c.txt", 3},
+            {"nsf", 0, "p", "  p\r\n1 a   10Byte\r\n2 b   ?Byte\r\n3 c   1,234Byte", 3},
+            {"nef", 0, "odd", "2 a.txt\r\n4 b.txt", 4},
+            {"f", 0, "empty", "", 0},
     };
-    const Case cases[] = {
-            {{}, 0, "D:\\photos\\", "a\r\nb\r\nreport", 3},
-            {{.numbered = true, .withExtension = true},
-             5,
-             "D:\\photos\\",
-             "6 a.jpg\r\n7 b\r\n8 report.txt",
-             3},
-            {{true, false, true, true},
-             0,
-             "D:\\photos\\",
-             "  photos\r\n1 a   10Byte\r\n2 b   ?Byte\r\n3 report   1,234Byte",
-             3},
-            {{true, true, false, true}, 0, "D:\\odd\\", "2 a.txt\r\n4 b.txt", 4},
-            {{.withFolderLine = true}, 0, "D:\\empty\\", "", 0},
-    };
-    for (const Case &c : cases) {
-        const auto scan = scanFolder(fs, c.pattern, c.base, c.options);
-        EXPECT_EQ(scan->lines, c.lines);
-        EXPECT_EQ(scan->namesFound, c.found);
-        EXPECT_EQ(scan->foundAny, c.found > 0);
+    for (const auto &[letters, base, folder, lines, found] : cases) {
+        const auto has = [&](char c) {
+            return letters.find(c) != std::string::npos;
+        };
+        const ListingOptions options{has('n'), has('e'), has('s'), has('f')};
+        const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options);
+        EXPECT_EQ(scan->lines, lines);
+        EXPECT_EQ(scan->namesFound, found);
+        EXPECT_EQ(scan->foundAny, found > 0);
     }
 }
 
@@ -83,5 +71,3 @@ TEST(ListingScan, OnDiskSizesComeFromTheListedFolder)
     const auto scan = scanFolder(fs, dir.pathOf("写真/"), 0, {true, true, true, true});
     EXPECT_EQ(scan->lines, "  写真\r\n1 one.txt   01Byte");
 }
-
-} // namespace

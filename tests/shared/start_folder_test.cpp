@@ -4,35 +4,31 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The program's folder, whether the user may write there, and the folder both windows start in.
+// The program's folder, whether the user may write there, and whether the windows start there
+// (else in the home folder).
 TEST(StartFolder, TheProgramsFolderOnlyWhenItIsAFolderOfTheUsers)
 {
-    const std::tuple<const char *, bool, const char *> cases[] = {
-            {"D:\\Tools\\Lister", true, "D:\\Tools\\Lister"},
-            {"E:\\", true, "E:\\"},
-            {"D:\\Tools\\Lister", false, "home"},
-            {"C:\\Program Files\\Tavolin", true, "home"},
-            {"C:\\Windows", true, "home"},
-            {"C:\\Windowsill", true, "C:\\Windowsill"},
-            {"/usr/bin", true, "home"}, // root may write there
-            {"/opt/tavolin/bin", true, "home"},
-            {"/usr", true, "home"},
-            {"/usrdata/tools", true, "/usrdata/tools"},
-            {"/home/me/tools", true, "/home/me/tools"},
-            {"/home/me/tools", false, "home"},
+    const std::tuple<const char *, bool, bool> cases[] = {
+            {"D:\\Tools\\Lister", true, true},
+            {"E:\\", true, true},
+            {"D:\\Tools\\Lister", false, false},
+            {"C:\\Program Files\\Tavolin", true, false},
+            {"C:\\Windows", true, false},
+            {"C:\\Windowsill", true, true},
+            {"/usr/bin", true, false}, // root may write there
+            {"/opt/tavolin/bin", true, false},
+            {"/usr", true, false},
+            {"/usrdata/tools", true, true},
+            {"/home/me/tools", false, false},
     };
-    for (const auto &[programFolder, writable, expected] : cases) {
+    for (const auto &[programFolder, writable, startsThere] : cases) {
         tavolin::test::FakeProcess process;
         process.programPath = programFolder;
-        process.homePath = "home";
         if (!writable)
             process.readOnly.insert(programFolder);
         const auto style = programFolder[0] == '/' ? tavolin::paths::PathStyle::posix()
                                                    : tavolin::paths::PathStyle::windows();
-        EXPECT_EQ(tavolin::shared::startFolder(process, style), expected) << programFolder;
+        EXPECT_EQ(tavolin::shared::startFolder(process, style),
+                  startsThere ? programFolder : process.homePath);
     }
 }
-
-} // namespace

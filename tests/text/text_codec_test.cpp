@@ -2,41 +2,25 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using namespace tavolin::text;
 
 TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark)
 {
-    const std::pair<const char *, const char *> kept[] = {
-            {"report.txt\r\n", "report.txt\r\n"},
-            {"～－", "\x81\x60\x81\x7C"}, // full-width tilde (not the wave dash) and minus
-            {"①ｶﾀ", "\x87\x40\xB6\xC0"},  // NEC special and half-width katakana
-            {"写真 = ", "\x8E\xCA\x90\x5E = "},
-    };
-    for (const auto &[text, bytes] : kept) {
-        EXPECT_EQ(textfile::encode(text), bytes);
-        EXPECT_EQ(cp932::decode(bytes), text);
-    }
-    for (const char *text : {"😀.txt", "Ελληνικά ä", "¥", "—", "−", "\xff\xfe.bin", "한국어"}) {
-        EXPECT_FALSE(cp932::encode(text)) << text;
+    // Full-width tilde (not the wave dash) and minus, NEC special, half-width katakana, kanji.
+    EXPECT_EQ(textfile::encode("a～－①ｶ写\r\n"), "a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n");
+    EXPECT_EQ(cp932::decode("a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n"), "a～－①ｶ写\r\n");
+    for (const char *text : {"😀.txt", "Ελληνικά ä", "¥", "—", "−", "\xff\xfe.bin", "한국어"})
         EXPECT_EQ(textfile::encode(text), std::string(textfile::kUtf8Bom) + text);
-    }
-    EXPECT_EQ(cp932::decode("a\x81"), "a\xEF\xBF\xBD"); // a lead byte without its trail
-    EXPECT_EQ(cp932::decode("\xA0z"), "\xEF\xBF\xBDz"); // an unassigned byte
+    // A lead byte without its trail, an unassigned byte.
+    EXPECT_EQ(cp932::decode("\xA0z\x81"), "\xEF\xBF\xBDz\xEF\xBF\xBD");
     EXPECT_EQ(textfile::decodeLine("\xff\x81", textfile::Encoding::Utf8), "\xff\x81");
 }
 
+// Heads of a file (the whole file or only its beginning) and the encoding they tell.
 TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
 {
     using enum textfile::Encoding;
-    struct Case
-    {
-        std::string_view head;
-        bool wholeFile;
-        textfile::Encoding expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string_view, bool, textfile::Encoding> cases[] = {
             {"\xEF\xBB\xBFx", true, Utf8}, // after a byte-order mark of 3 bytes
             {"plain ascii", true, Cp932},
             {"\x8E\xCA\x90\x5E", true, Cp932},           // 写真
@@ -59,11 +43,9 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
             {"a\xA0", false, Utf8},
             {"a\xFD", false, Utf8},
     };
-    for (const Case &c : cases) {
+    for (const auto &[head, wholeFile, expected] : cases) {
         std::size_t bom = 99;
-        EXPECT_EQ(textfile::detect(c.head, c.wholeFile, bom), c.expected) << c.head;
-        EXPECT_EQ(bom, c.head.starts_with(textfile::kUtf8Bom) ? 3u : 0u) << c.head;
+        EXPECT_EQ(textfile::detect(head, wholeFile, bom), expected) << head;
+        EXPECT_EQ(bom, head.starts_with(textfile::kUtf8Bom) ? 3u : 0u) << head;
     }
 }
-
-} // namespace
