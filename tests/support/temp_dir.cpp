@@ -16,21 +16,16 @@ namespace fs = std::filesystem;
 
 namespace tavolin::test {
 
-namespace {
-
-bool setImmutable(const std::string &path, bool immutable)
+static bool setImmutable(const std::string &path, bool immutable)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     int flags = 0;
     bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
     flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
     done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0)
-        ::close(fd);
+    ::close(fd);
     return done;
 }
-
-} // namespace
 
 TempDir::TempDir()
 {
@@ -62,20 +57,15 @@ bool TempDir::makeFolderReadOnly(std::string_view name)
     const std::string path = pathOf(name);
     if (::geteuid() != 0)
         return ::chmod(path.c_str(), 0555) == 0;
-    if (!setImmutable(path, true))
-        return false;
-    m_immutable.push_back(path);
-    return true;
+    return setImmutable(path, true) && (m_immutable.push_back(path), true);
 }
 
 bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)
 {
     makeFolder(name);
     const std::string options = "size=" + std::to_string(bytes);
-    if (::mount("tmpfs", pathOf(name).c_str(), "tmpfs", 0, options.c_str()) != 0)
-        return false;
-    m_mounts.push_back(pathOf(name));
-    return true;
+    return ::mount("tmpfs", pathOf(name).c_str(), "tmpfs", 0, options.c_str()) == 0
+           && (m_mounts.push_back(pathOf(name)), true);
 }
 
 void TempDir::writeFile(std::string_view name, std::string_view content) const

@@ -31,6 +31,8 @@ TEST(LineReader, AnyChunkingGivesTheSameLinesAndAVeryLongLineKeepsOnlyItsStart)
         EXPECT_EQ(read("\xEF\xBB", chunk), Lines({"\xEF\xBF\xBDｻ"}));
         EXPECT_EQ(read("a\nb\nc\nd", chunk, 2), Lines({"a", "b"}));
         EXPECT_EQ(read("", chunk), Lines());
+        // Cut UTF-8 at the end of the whole file: code page 932, with U+FFFD for what it lacks.
+        EXPECT_EQ(read("\xE5\x86\x99\n\xE7", chunk), Lines({"蜀\uFFFD", "\uFFFD"}));
         EXPECT_EQ(read("s\n" + x + x + x + "\na\n" + y + "yy", chunk * 999),
                   Lines({"s", x, "a", y}));
     }
