@@ -7,44 +7,41 @@
 
 using namespace tavolin::controls;
 
-TEST(FolderLists, ADriveChangeRunsTheHandlerBeforeTheRedrawAndEachDriveKeepsItsFolder)
+// The handler of a change runs before the view redraws or shows the contents; each drive keeps
+// the folder it was last at.
+TEST(FolderLists, AChangeRunsTheHandlerFirstAndEachDriveKeepsItsFolder)
 {
     tavolin::test::FakeDrives drives; // C:\, D:\ and E:\.
-    DriveList list(drives, "D:\\data");
-    std::string log;
-    list.changed.connect([&] { log += "changed "; });
-    list.appearanceChanged.connect([&] { log += "redraw "; });
-    list.setDrive("D:\\other");
-    list.rememberFolder("E:\\photos");
-    list.setDrive("E:\\x");
-    log += list.currentFolder() + " ";
-    drives.roots = {"D:\\"};
-    log += list.isMounted() ? "mounted " : "gone ";
-    list.pick("C:\\");
-    log += list.currentFolder() + " ";
-    list.pick("D:\\");
-    log += list.currentFolder() + (list.isMounted() ? " mounted" : " gone");
-    EXPECT_EQ(log,
-              "changed redraw E:\\photos gone changed redraw C:\\ changed redraw D:\\data mounted");
-}
-
-TEST(FolderLists, AFolderChangeRunsTheHandlerBeforeTheContentsAreShown)
-{
     tavolin::test::FakeFileSystem fs;
     fs.addFolder("D:\\data\\b");
     fs.addFolder("D:\\data\\a");
     fs.addFile("D:\\data", "f.txt");
+    DriveList list(drives, "D:\\data");
     FolderList folders(fs, "D:\\");
     FileList files(fs);
     std::string log;
-    folders.changed.connect([&] { log += "changed "; });
-    folders.contentsChanged.connect([&] { log += "contents "; });
-    files.changed.connect([&] { log += "files "; });
+    const auto note = [&](std::string text) {
+        return [&log, text] {
+            log += text + " ";
+        };
+    };
+    list.changed.connect(note("drive")), list.appearanceChanged.connect(note("redraw"));
+    folders.changed.connect(note("folder")), folders.contentsChanged.connect(note("contents"));
+    files.changed.connect(note("files"));
+    list.setDrive("D:\\other");
+    list.rememberFolder("E:\\photos");
+    list.setDrive("E:\\x");
+    note(list.currentFolder())();
+    drives.roots = {"D:\\"};
+    note(list.isMounted() ? "mounted" : "gone")();
+    list.pick("C:\\"), note(list.currentFolder())();
+    list.pick("D:\\"), note(list.currentFolder() + (list.isMounted() ? " mounted" : " gone"))();
     EXPECT_FALSE(folders.setPath("D:\\missing"));
     EXPECT_TRUE(folders.setPath("D:\\data\\") && folders.setPath("D:\\data"));
     files.setPath("D:\\data\\");
     for (const std::string &name : folders.subfolders())
-        log += name + " ";
+        note(name)();
     EXPECT_EQ(log + folders.path() + " " + files.path() + " " + files.names().at(0),
-              "changed contents files a b D:\\data D:\\data f.txt");
+              "drive redraw E:\\photos gone drive redraw C:\\ drive redraw D:\\data mounted "
+              "folder contents files a b D:\\data D:\\data f.txt");
 }

@@ -12,25 +12,8 @@ using namespace tavolin::listing;
 using tavolin::services::FsErrorKind;
 using ::testing::ElementsAre;
 
-TEST(GetFileList, TheNamesThenOneEmptySlotInPlaceOfWhatWasThere)
-{
-    tavolin::test::FakeFileSystem fs;
-    fs.addFile("D:\\data", "b.txt");
-    fs.addFile("D:\\data", "a.doc");
-    fs.addFolder("D:\\empty");
-    fs.failFolder("E:\\", {FsErrorKind::NotReady, "no medium"});
-    std::vector<std::string> names{"stale"};
-    EXPECT_EQ(GetFileList(fs, "D:\\data\\", names), true);
-    EXPECT_THAT(names, ElementsAre("b.txt", "a.doc", ""));
-    EXPECT_EQ(GetFileList(fs, "D:\\empty\\", names), false);
-    EXPECT_THAT(names, ElementsAre(""));
-    names = {"stale"};
-    EXPECT_EQ(GetFileList(fs, "E:\\", names).error().kind, FsErrorKind::NotReady);
-    EXPECT_THAT(names, ElementsAre(""));
-    EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}).error().kind, FsErrorKind::NotReady);
-}
-
-// Options as letters: numbered, extension, size, folder line.
+// GetFileList gives the names, then one empty slot, in place of what was there. The scan's
+// options as letters: numbered, extension, size, folder line.
 TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot)
 {
     tavolin::test::FakeFileSystem fs;
@@ -41,6 +24,16 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
     for (const char *name : {".txt", "a.txt", ".md", "b.txt"})
         fs.addFile("D:\\odd", name);
     fs.addFolder("D:\\empty");
+    fs.failFolder("E:\\", {FsErrorKind::NotReady, "no medium"});
+    std::vector<std::string> names{"stale"};
+    EXPECT_EQ(GetFileList(fs, "D:\\p\\", names), true);
+    EXPECT_THAT(names, ElementsAre("a.jpg", "b", "c.txt", ""));
+    EXPECT_EQ(GetFileList(fs, "D:\\empty\\", names), false);
+    EXPECT_THAT(names, ElementsAre(""));
+    names = {"stale"};
+    EXPECT_EQ(GetFileList(fs, "E:\\", names).error().kind, FsErrorKind::NotReady);
+    EXPECT_THAT(names, ElementsAre(""));
+    EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}).error().kind, FsErrorKind::NotReady);
     const std::tuple<std::string, int, std::string, const char *, int> cases[] = {
             {"", 0, "p", "a\r\nb\r\nc", 3},
             {"ne", 5, "p", "6 a.jpg\r\n7 b\r\n8 c.txt", 3},
