@@ -1,71 +1,83 @@
 #include "controls/controls.h"
+#include "controls/window_state.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tavolin::controls {
-namespace {
+#include <functional>
+#include <optional>
 
-using ::testing::ElementsAre;
+using namespace tavolin::controls;
 
-TEST(Controls, NotifyOnlyOnARealChange)
+// A change notifies only when the value really changes; a click comes before the redraw (a).
+TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
 {
-    TextBox text;
+    Button button("b");
     CheckBox check("c");
-    int textChanges = 0, checkClicks = 0;
-    text.changed.connect([&] { ++textChanges; });
-    check.clicked.connect([&] { ++checkClicks; });
-
-    text.setText("a");
-    text.setText("a");
-    check.setValue(1);
-    check.setValue(1);
-    check.setValue(0);
-    EXPECT_EQ(textChanges, 1);
-    EXPECT_EQ(checkClicks, 2);
-}
-
-TEST(Controls, NotificationsNestAndFinishBeforeTheAssignmentReturns)
-{
-    TextBox first, second;
-    std::vector<std::string> order;
-    first.changed.connect([&] {
-        order.push_back("first begins");
-        second.setText(first.text() + "!");
-        order.push_back("first ends");
-    });
-    second.changed.connect([&] { order.push_back("second: " + second.text()); });
-
-    first.setText("x");
-    order.push_back("returned");
-    EXPECT_THAT(order, ElementsAre("first begins", "second: x!", "first ends", "returned"));
-}
-
-TEST(Controls, DisabledOrHiddenButtonsCannotBeClicked)
-{
-    Button button("b", /*enabled=*/false);
-    int clicks = 0;
-    button.clicked.connect([&] { ++clicks; });
-    button.click();
-    button.setEnabled(true);
-    button.setVisible(false);
-    button.click();
-    button.setVisible(true);
-    button.click();
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(Controls, ScopedConnectionsEndWithTheirOwner)
-{
+    OptionButton option("o");
+    TextBox text;
     Label label;
-    int redraws = 0;
-    {
-        Connection connection = label.appearanceChanged.connectScoped([&] { ++redraws; });
-        label.setCaption("one");
+    WindowState window(1500);
+    std::string log;
+    const auto on = [&log](auto &signal, char c) {
+        signal.connect([&log, c] { log += c; });
+    };
+    on(button.clicked, 'B'), on(check.clicked, 'C'), on(option.clicked, 'O'), on(text.changed, 'T');
+    on(window.pointerChanged, 'P'), on(window.widthChanged, 'W'), on(window.topMostChanged, 'M');
+    for (Control *control : std::initializer_list<Control *>{&button, &check, &option, &label})
+        on(control->appearanceChanged, 'a');
+    const std::pair<std::function<void()>, const char *> steps[] = {
+            {[&] { button.click(), button.setEnabled(false), button.click(); }, "Ba"},
+            {[&] { button.setEnabled(true), button.setVisible(false), button.click(); }, "aa"},
+            {[&] { button.setDefault(true), button.setDefault(true); }, "a"},
+            {[&] { check.setValue(1), check.setValue(1), check.setValue(0); }, "CaCa"},
+            {[&] { option.setValue(true), option.setValue(true), option.setValue(false); }, "Oaa"},
+            {[&] {
+                 text.setText("x"), text.setText("x"), label.setCaption("l"), label.setCaption("l");
+             },
+             "Ta"},
+            {[&] { window.setWidthTwips(1500), window.setWidthTwips(30), window.setTopMost(true); },
+             "WM"},
+            {[&] { window.setTopMost(true), BusyPointer(window), window.close(); }, "PP"},
+    };
+    for (const auto &[step, expected] : steps) {
+        log.clear();
+        step();
+        EXPECT_EQ(log, expected);
     }
-    label.setCaption("two");
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(window.widthPixels() * 10 + (window.pointer() == MousePointer::Default), 21);
+    EXPECT_TRUE(option.enabled() && text.visible());
 }
 
-} // namespace
-} // namespace tavolin::controls
+// Listeners connected while it notifies wait for the next notification; one disconnected, also
+// the running one, is not called again; a nested notification runs to completion first.
+TEST(Signal, ListenersChangedWhileItNotifiesAndNestedNotifications)
+{
+    Signal<int> signal;
+    Signal<> inner;
+    std::string calls;
+    std::vector<Connection> added;
+    std::optional<Connection> self, later;
+    self = signal.connectScoped([&](int n) {
+        calls += "self" + std::to_string(n) + " ";
+        later.reset(), self.reset(), inner.emit();
+        for (int i = 0; i < 16; ++i) // more than there were: their storage grows meanwhile
+            added.push_back(
+                    signal.connectScoped([&](int m) { calls += "new" + std::to_string(m) + " "; }));
+        calls += "end ";
+    });
+    later = signal.connectScoped([&](int) { calls += "later "; });
+    signal.connect([&](int m) { calls += "kept" + std::to_string(m) + " "; });
+    Connection connection = inner.connectScoped([&] { calls += "inner "; });
+    signal.emit(1);
+    added.resize(1);
+    Signal<int> moved = std::move(signal); // keeps its listeners and their connections
+    moved.emit(2);
+    added.clear();
+    moved.emit(3);
+    EXPECT_EQ(calls, "self1 inner end kept1 kept2 new2 kept3 ");
+    {
+        Signal<> gone;
+        connection = gone.connectScoped([] {});
+    }
+    connection.disconnect(); // outlives its signal: does nothing
+}

@@ -2,133 +2,39 @@
 
 #include <gtest/gtest.h>
 
-namespace tavolin::listing {
-namespace {
+#include <sstream>
 
-class ListingHistoryTest : public ::testing::Test
+using tavolin::listing::ListingHistory;
+
+// Scripts of r (record the next scan's listing: L0, L1, ...), R (21 of them), e (record an empty
+// listing), < and > (page back and forward) and 0 (the window starts again), each with what shows
+// afterwards: the position, < and > for the enabled buttons, the current listing/the next one.
+TEST(ListingHistory, RecordingAndPagingThroughTwentyOneRows)
 {
-protected:
-    // Records listing "L<n>" with count n, as scan number n would.
-    void recordScans(int count)
-    {
-        for (int i = 0; i < count; ++i, ++scans_)
-            history_.record("L" + std::to_string(scans_), scans_, "D:\\p" + std::to_string(scans_));
+    std::istringstream cases(":0--/ r:0--L0/ rr:1<-L1/ rrr<:1<>L1/L2 rrr<<:0->L0/L1 rrr<<>>:2<-L2/ "
+                             "rrrrrr<<r:4<-L6/ rre<<>:1<-L1/ rr<0r:0--L2/ R:20<-L20 Rr:20<-L20 "
+                             "R<:19<-L19/L20 R<<:18<>L18/L19 R<<>:19<>L19/L20 R<<>>:20<>L20 "
+                             "R<<>>>:20<-L20 R<<<<<<<<<<<<<<<<<<<<<<:0->L0/L1");
+    for (std::string script; cases >> script;) {
+        ListingHistory history;
+        int scans = 0;
+        for (const char step : script.substr(0, script.find(':'))) {
+            for (int i = 0; i < (step == 'R' ? 21 : step == 'r'); ++i, ++scans)
+                history.record("L" + std::to_string(scans), scans, "p");
+            if (step == 'e')
+                history.record("", ++scans, "p");
+            if (step == '<')
+                history.pageBack();
+            if (step == '>')
+                history.pageForward();
+            if (step == '0')
+                history.resetRecording();
+        }
+        const int at = history.position();
+        std::string shown = std::to_string(at) + (history.backEnabled() ? "<" : "-")
+                            + (history.forwardEnabled() ? ">" : "-") + history.current().listing;
+        if (at < ListingHistory::kLastRow)
+            shown += "/" + history.row(at + 1).listing;
+        EXPECT_EQ(script.substr(0, script.find(':') + 1) + shown, script);
     }
-
-    void expectButtons(bool back, bool forward)
-    {
-        EXPECT_EQ(history_.backEnabled(), back) << "at row " << history_.position();
-        EXPECT_EQ(history_.forwardEnabled(), forward) << "at row " << history_.position();
-    }
-
-    ListingHistory history_;
-    int scans_ = 0;
-};
-
-TEST_F(ListingHistoryTest, FirstScanGoesToRowZeroAndTheSecondEnablesBack)
-{
-    expectButtons(false, false);
-    recordScans(1);
-    EXPECT_EQ(history_.position(), 0);
-    expectButtons(false, false);
-    recordScans(1);
-    EXPECT_EQ(history_.position(), 1);
-    expectButtons(true, false);
-    EXPECT_EQ(history_.current().listing, "L1");
-    EXPECT_EQ(history_.current().fileCount, 1);
-    EXPECT_EQ(history_.current().pathField, "D:\\p1");
 }
-
-TEST_F(ListingHistoryTest, PagingBackAndForth)
-{
-    recordScans(3);
-    history_.pageBack();
-    EXPECT_EQ(history_.current().listing, "L1");
-    expectButtons(true, true);
-    history_.pageBack();
-    EXPECT_EQ(history_.current().listing, "L0");
-    expectButtons(false, true);
-    history_.pageForward();
-    expectButtons(true, true);
-    history_.pageForward();
-    EXPECT_EQ(history_.current().listing, "L2");
-    expectButtons(true, false); // nothing after row 2
-}
-
-TEST_F(ListingHistoryTest, RescanningAfterPagingBackDiscardsTheRowsBeyond)
-{
-    recordScans(6); // rows 0 to 5
-    history_.pageBack();
-    history_.pageBack();
-    recordScans(1);
-    EXPECT_EQ(history_.position(), 4);
-    EXPECT_EQ(history_.row(4).listing, "L6");
-    EXPECT_EQ(history_.row(5).listing, "");
-    EXPECT_EQ(history_.row(5).fileCount, 0);
-    expectButtons(true, false);
-}
-
-TEST_F(ListingHistoryTest, TheTableHoldsTwentyOneListings)
-{
-    recordScans(21);
-    EXPECT_EQ(history_.position(), 20);
-    expectButtons(true, false);
-    recordScans(1); // a 22nd scan is not recorded
-    EXPECT_EQ(history_.position(), 20);
-    EXPECT_EQ(history_.row(20).listing, "L20");
-    EXPECT_EQ(history_.row(0).listing, "L0");
-    expectButtons(true, false);
-}
-
-TEST_F(ListingHistoryTest, BackFromRowTwentyDisablesForwardAtNineteen)
-{
-    recordScans(21);
-    history_.pageBack();
-    EXPECT_EQ(history_.position(), 19);
-    expectButtons(true, false);
-    history_.pageBack();
-    expectButtons(true, true);
-}
-
-TEST_F(ListingHistoryTest, ForwardOntoRowTwentyThenOnceMore)
-{
-    recordScans(21);
-    history_.pageBack();
-    history_.pageBack(); // row 18
-    history_.pageForward();
-    EXPECT_EQ(history_.position(), 19);
-    expectButtons(true, true);
-    history_.pageForward();
-    EXPECT_EQ(history_.position(), 20);
-    expectButtons(true, true); // row 20 holds a listing
-    history_.pageForward();
-    EXPECT_EQ(history_.position(), 20);
-    EXPECT_EQ(history_.current().listing, "L20");
-    expectButtons(true, false);
-}
-
-TEST_F(ListingHistoryTest, AnEmptyListingCountsAsNone)
-{
-    recordScans(2);
-    history_.record("", 0, "D:\\empty\\"); // row 2: an empty folder
-    history_.pageBack();
-    history_.pageBack();
-    EXPECT_EQ(history_.position(), 0);
-    history_.pageForward();
-    EXPECT_EQ(history_.position(), 1);
-    expectButtons(true, false);
-}
-
-TEST_F(ListingHistoryTest, RecordingAgainAfterAResetStartsAtRowZero)
-{
-    recordScans(3);
-    history_.pageBack();
-    history_.pageBack();
-    history_.resetRecording();
-    recordScans(1);
-    EXPECT_EQ(history_.position(), 0);
-    EXPECT_EQ(history_.row(1).listing, "");
-}
-
-} // namespace
-} // namespace tavolin::listing

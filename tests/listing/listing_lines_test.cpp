@@ -2,81 +2,17 @@
 
 #include <gtest/gtest.h>
 
-namespace tavolin::listing {
-namespace {
+using namespace tavolin::listing;
 
-TEST(FormatFileSize, GroupsOfThreeAndAtLeastTwoDigits)
+TEST(ListingLines, SizesInGroupsOfThreeNamesAsPrintableAndLinesJoinedByCrLf)
 {
-    const std::pair<std::int64_t, const char *> cases[] = {
-            {0, "00"},
-            {5, "05"},
-            {12, "12"},
-            {999, "999"},
-            {1234, "1,234"},
-            {123456, "123,456"},
-            {1234567, "1,234,567"},
-            {2147483648LL, "2,147,483,648"}, // 2 GiB and more show their real size
-            {5000000000000LL, "5,000,000,000,000"},
-            {kUnknownSize, "?"},
-    };
-    for (const auto &[size, text] : cases)
-        EXPECT_EQ(FormatFileSize(size), text) << size;
-}
-
-TEST(MakeFileLine, TheFourShapes)
-{
-    struct Shape
-    {
-        bool numbered, sized, withExtension;
-        const char *line;
-    };
-    // The third enumerated file report.txt of 1,234 bytes, nothing kept.
-    const Shape shapes[] = {
-            {false, false, false, "report"},
-            {false, false, true, "report.txt"},
-            {true, false, false, "3 report"},
-            {true, false, true, "3 report.txt"},
-            {false, true, false, "report   1,234Byte"},
-            {false, true, true, "report.txt   1,234Byte"},
-            {true, true, false, "3 report   1,234Byte"},
-            {true, true, true, "3 report.txt   1,234Byte"},
-    };
-    for (const auto &s : shapes) {
-        EXPECT_EQ(MakeFileLine(s.withExtension ? "report.txt" : "report",
-                               s.numbered ? std::optional<std::int64_t>(3) : std::nullopt,
-                               s.sized ? std::optional<std::int64_t>(1234) : std::nullopt),
-                  s.line);
-    }
-}
-
-TEST(MakeFileLine, UnreadableSizeKeepsTheShape)
-{
-    EXPECT_EQ(MakeFileLine("gone.txt", 7, kUnknownSize), "7 gone.txt   ?Byte");
-}
-
-TEST(MakeFileLine, LineBreaksInNamesShowAsPictures)
-{
-    EXPECT_EQ(MakeFileLine("a\nb\rc.txt", 1, std::nullopt), "1 a\u240Ab\u240Dc.txt");
+    std::string sizes;
+    for (std::int64_t size : {0L, 5L, 12L, 999L, 1234L, 123456L, 1234567L, 5000000000000L, -1L})
+        sizes += FormatFileSize(size) + " ";
+    EXPECT_EQ(sizes, "00 05 12 999 1,234 123,456 1,234,567 5,000,000,000,000 ? ");
+    EXPECT_EQ(MakeFileLine("a\nb\rc.txt", 3, 1234), "3 a\u240Ab\u240Dc.txt   1,234Byte");
+    EXPECT_EQ(MakeFileLine("tab\tkept", std::nullopt, std::nullopt), "tab\tkept");
+    EXPECT_EQ(MakeFileLine("gone", 7, kUnknownSize), "7 gone   ?Byte");
     EXPECT_EQ(MakeFolderLine("x\ny"), "  x\u240Ay");
-    EXPECT_EQ(PrintableName("tab\tkept"), "tab\tkept");
+    EXPECT_EQ(AppendListLine(AppendListLine(AppendListLine("", "a"), ""), "c"), "a\r\n\r\nc");
 }
-
-TEST(LastFolderName, LastComponentOrEmptyAtTheRoot)
-{
-    const auto windows = paths::PathStyle::windows();
-    EXPECT_EQ(LastFolderName("D:\\data\\photos", windows), "photos");
-    EXPECT_EQ(LastFolderName("D:\\", windows), "");
-    EXPECT_EQ(LastFolderName("/home/user/写真", paths::PathStyle::posix()), "写真");
-    EXPECT_EQ(LastFolderName("/", paths::PathStyle::posix()), "");
-    EXPECT_EQ(MakeFolderLine("photos"), "  photos");
-}
-
-TEST(AppendListLine, CrLfBetweenLinesNeverAtTheEnds)
-{
-    EXPECT_EQ(AppendListLine("", "a"), "a");
-    EXPECT_EQ(AppendListLine("a", "b"), "a\r\nb");
-    EXPECT_EQ(AppendListLine(AppendListLine("a", "b"), "c"), "a\r\nb\r\nc");
-}
-
-} // namespace
-} // namespace tavolin::listing

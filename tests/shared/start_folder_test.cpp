@@ -4,44 +4,31 @@
 
 #include <gtest/gtest.h>
 
-namespace tavolin::shared {
-namespace {
-
+// The program's folder, whether the user may write there, and whether the windows start there
+// (else in the home folder).
 TEST(StartFolder, TheProgramsFolderOnlyWhenItIsAFolderOfTheUsers)
 {
-    struct Case
-    {
-        paths::PathStyle style;
-        const char *programFolder;
-        bool writable;
-        const char *expected;
+    const std::tuple<const char *, bool, bool> cases[] = {
+            {"D:\\Tools\\Lister", true, true},
+            {"E:\\", true, true},
+            {"D:\\Tools\\Lister", false, false},
+            {"C:\\Program Files\\Tavolin", true, false},
+            {"C:\\Windows", true, false},
+            {"C:\\Windowsill", true, true},
+            {"/usr/bin", true, false}, // root may write there
+            {"/opt/tavolin/bin", true, false},
+            {"/usr", true, false},
+            {"/usrdata/tools", true, true},
+            {"/home/me/tools", false, false},
     };
-    const paths::PathStyle posix = paths::PathStyle::posix();
-    const paths::PathStyle windows = paths::PathStyle::windows();
-    const Case cases[] = {
-            {windows, "D:\\Tools\\Lister", true, "D:\\Tools\\Lister"},
-            {windows, "E:\\", true, "E:\\"},
-            {windows, "D:\\Tools\\Lister", false, "C:\\Users\\me"},
-            {windows, "C:\\Program Files\\Tavolin", true, "C:\\Users\\me"},
-            {windows, "C:\\Windows", true, "C:\\Users\\me"},
-            {windows, "C:\\Windowsill", true, "C:\\Windowsill"},
-            {posix, "/usr/bin", true, "C:\\Users\\me"}, // root may write there
-            {posix, "/usr/local/bin", true, "C:\\Users\\me"},
-            {posix, "/opt/tavolin/bin", true, "C:\\Users\\me"},
-            {posix, "/usr", true, "C:\\Users\\me"},
-            {posix, "/usrdata/tools", true, "/usrdata/tools"},
-            {posix, "/home/me/tools", true, "/home/me/tools"},
-            {posix, "/home/me/tools", false, "C:\\Users\\me"},
-            {posix, "/run/media/me/stick", true, "/run/media/me/stick"},
-    };
-    for (const Case &c : cases) {
-        test::FakeProcess process;
-        process.programPath = c.programFolder;
-        if (!c.writable)
-            process.readOnly.insert(c.programFolder);
-        EXPECT_EQ(startFolder(process, c.style), c.expected) << c.programFolder;
+    for (const auto &[programFolder, writable, startsThere] : cases) {
+        tavolin::test::FakeProcess process;
+        process.programPath = programFolder;
+        if (!writable)
+            process.readOnly.insert(programFolder);
+        const auto style = programFolder[0] == '/' ? tavolin::paths::PathStyle::posix()
+                                                   : tavolin::paths::PathStyle::windows();
+        EXPECT_EQ(tavolin::shared::startFolder(process, style),
+                  startsThere ? programFolder : process.homePath);
     }
 }
-
-} // namespace
-} // namespace tavolin::shared

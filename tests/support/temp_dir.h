@@ -1,6 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +23,16 @@ public:
     const std::string &path() const { return m_path; }
     // The folder's path with a trailing separator, as the path field holds it.
     std::string pattern() const { return m_path + '/'; }
-    std::string pathOf(std::string_view name) const;
+    std::string pathOf(std::string_view name) const { return m_path + '/' + std::string(name); }
 
     void writeFile(std::string_view name, std::string_view content = {}) const;
     std::string readFile(std::string_view name) const;
-    void makeFolder(std::string_view name) const;
-    void makeSymlink(std::string_view target, std::string_view name) const;
-    void setMode(std::string_view name, unsigned mode) const;
+    void makeFolder(std::string_view n) const { std::filesystem::create_directory(pathOf(n)); }
+    void makeSymlink(std::string_view target, std::string_view name) const
+    {
+        std::filesystem::create_symlink(std::string(target), pathOf(name));
+    }
+    void setMode(std::string_view n, unsigned mode) const { ::chmod(pathOf(n).c_str(), mode); }
 
     // Makes the folder `name` refuse any change inside it: by its permissions for an ordinary
     // user, by the immutable attribute for root (whom permissions do not stop). False when
@@ -37,7 +42,12 @@ public:
     // Mounts a tmpfs of `bytes` bytes on the (new) folder `name`, to have a file system that
     // fills up. False when this process may not mount.
     bool mountSmallFileSystem(std::string_view name, std::size_t bytes);
-    bool exists(std::string_view name) const;
+    bool exists(std::string_view name) const
+    {
+        struct stat info
+        {};
+        return ::lstat(pathOf(name).c_str(), &info) == 0;
+    }
 
     // The names in the folder (files and folders, hidden ones too), sorted.
     std::vector<std::string> names() const;

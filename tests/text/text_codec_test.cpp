@@ -2,85 +2,50 @@
 
 #include <gtest/gtest.h>
 
-namespace tavolin::text {
-namespace {
+using namespace tavolin::text;
 
-struct RoundTrip
+TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark)
 {
-    const char *text;
-    const char *bytes;
-};
-
-TEST(Cp932, EncodesWithTheWindowsMappingAndReadsBack)
-{
-    const RoundTrip cases[] = {
-            {"report.txt", "report.txt"},
-            {"～", "\x81\x60"},           // full-width tilde, not the wave dash
-            {"①", "\x87\x40"},            // NEC special characters
-            {"－", "\x81\x7C"},           // full-width hyphen-minus
-            {"ｶﾀｶﾅ", "\xB6\xC0\xB6\xC5"}, // half-width katakana
-            {"写真フォルダ", "\x8E\xCA\x90\x5E\x83\x74\x83\x48\x83\x8B\x83\x5F"},
-            {"ファイル数 = ", "\x83\x74\x83\x40\x83\x43\x83\x8B\x90\x94\x20\x3D\x20"},
-            {"a\r\nb", "a\r\nb"},
-    };
-    for (const auto &c : cases) {
-        const auto encoded = cp932::encode(c.text);
-        ASSERT_TRUE(encoded.has_value()) << c.text;
-        EXPECT_EQ(*encoded, c.bytes) << c.text;
-        EXPECT_EQ(cp932::decode(c.bytes), c.text) << c.text;
-    }
-}
-
-TEST(Cp932, RefusesWhatItCannotKeep)
-{
+    // Full-width tilde (not the wave dash) and minus, NEC special, half-width katakana, kanji.
+    EXPECT_EQ(textfile::encode("a～－①ｶ写\r\n"), "a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n");
+    EXPECT_EQ(cp932::decode("a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n"), "a～－①ｶ写\r\n");
     for (const char *text : {"😀.txt", "Ελληνικά ä", "¥", "—", "−", "\xff\xfe.bin", "한국어"})
-        EXPECT_FALSE(cp932::encode(text).has_value()) << text;
+        EXPECT_EQ(textfile::encode(text), std::string(textfile::kUtf8Bom) + text);
+    // A lead byte without its trail, an unassigned byte.
+    EXPECT_EQ(cp932::decode("\xA0z\x81"), "\xEF\xBF\xBDz\xEF\xBF\xBD");
+    EXPECT_EQ(textfile::decodeLine("\xff\x81", textfile::Encoding::Utf8), "\xff\x81");
 }
 
-TEST(Cp932, DecodingReplacesBytesThatAreNotCp932)
-{
-    EXPECT_EQ(cp932::decode("a\x81"), "a\xEF\xBF\xBD"); // a lead byte without its trail
-    EXPECT_EQ(cp932::decode("\xA0z"), "\xEF\xBF\xBDz"); // an unassigned byte
-}
-
-TEST(TextFileEncoding, Cp932WhereItFitsElseUtf8WithAByteOrderMark)
-{
-    EXPECT_EQ(textfile::encode("写真"), "\x8E\xCA\x90\x5E");
-    EXPECT_EQ(textfile::encode("😀"), "\xEF\xBB\xBF😀");
-    EXPECT_EQ(textfile::encode("\xff.bin"), "\xEF\xBB\xBF\xff.bin");
-
-    EXPECT_EQ(textfile::decodeLine("\xff.bin", textfile::Encoding::Utf8), "\xff.bin");
-}
-
-TEST(TextFileEncoding, DetectionPrefersWhatTheProgramWrites)
+// Heads of a file (the whole file or only its beginning) and the encoding they tell.
+TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
 {
     using enum textfile::Encoding;
-    struct Case
-    {
-        std::string_view head;
-        bool wholeFile;
-        textfile::Encoding expected;
-        std::size_t bom;
+    const std::tuple<std::string_view, bool, textfile::Encoding> cases[] = {
+            {"\xEF\xBB\xBFx", true, Utf8}, // after a byte-order mark of 3 bytes
+            {"plain ascii", true, Cp932},
+            {"\x8E\xCA\x90\x5E", true, Cp932},           // 写真
+            {"\xC3\xBD", true, Cp932},                   // ﾃｽ, valid UTF-8 as well
+            {"a\xC3", true, Cp932},                      // ﾃ alone at the end of the file
+            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Cp932}, // also three kanji in code page 932
+            {"\xE5\x86\x99\n", true, Utf8},              // 写 in UTF-8, not code page 932
+            {"\xE5\x86\x99\n\xE7", false, Utf8},         // a UTF-8 character cut by the head
+            {"\xE5\x86\x99\n\xE7", true, Cp932},         // ... but not at the end of the file
+            {"\xE5\x86\x99\n\xF0\x9F\x98", false, Utf8}, // cut after three of four bytes
+            {"\xE5\x86\x99\n\xF0\x9F\x98\xFF", false, Cp932},
+            {"\x8E\xCA\x90", false, Cp932}, // a code page 932 character cut
+            {"\x8E\xCA\x90", true, Cp932},  // broken either way
+            {"\xFF", false, Cp932},
+            {"a\x81", false, Cp932}, // the lead byte of a code page 932 character cut
+            {"a\x9F", false, Cp932},
+            {"a\xE0", false, Cp932},
+            {"a\xFC", false, Cp932},
+            {"a\x80", false, Utf8}, // no lead byte: a UTF-8 character cut
+            {"a\xA0", false, Utf8},
+            {"a\xFD", false, Utf8},
     };
-    const Case cases[] = {
-            {"\xEF\xBB\xBFx", true, Utf8, 3},
-            {"plain ascii", true, Cp932, 0},
-            {"\x8E\xCA\x90\x5E", true, Cp932, 0},           // 写真
-            {"\xC3\xBD", true, Cp932, 0},                   // ﾃｽ, valid UTF-8 as well
-            {"a\xC3", true, Cp932, 0},                      // ﾃ alone at the end of the file
-            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Cp932, 0}, // also three kanji in code page 932
-            {"\xE5\x86\x99\n", true, Utf8, 0},              // 写 in UTF-8, not code page 932
-            {"\xE5\x86\x99\n\xE7", false, Utf8, 0},         // a UTF-8 character cut by the head
-            {"\xE5\x86\x99\n\xE7", true, Cp932, 0},         // ... but not at the end of the file
-            {"\x8E\xCA\x90", false, Cp932, 0},              // a code page 932 character cut
-            {"\x8E\xCA\x90", true, Cp932, 0},               // broken either way
-    };
-    for (const Case &c : cases) {
+    for (const auto &[head, wholeFile, expected] : cases) {
         std::size_t bom = 99;
-        EXPECT_EQ(textfile::detect(c.head, c.wholeFile, bom), c.expected) << c.head;
-        EXPECT_EQ(bom, c.bom) << c.head;
+        EXPECT_EQ(textfile::detect(head, wholeFile, bom), expected) << head;
+        EXPECT_EQ(bom, head.starts_with(textfile::kUtf8Bom) ? 3u : 0u) << head;
     }
 }
-
-} // namespace
-} // namespace tavolin::text
