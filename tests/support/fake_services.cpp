@@ -5,8 +5,20 @@
 
 namespace tavolin::test {
 
-using services::FsError;
-using services::FsErrorKind;
+namespace {
+
+// The next answer a test queued, or `otherwise` once they are used up.
+template<typename T>
+T next(std::deque<T> &answers, T otherwise)
+{
+    if (answers.empty())
+        return otherwise;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
 
 services::MessageAnswer FakeDialogs::showMessage(std::string_view text,
                                                  std::string_view title,
@@ -14,43 +26,25 @@ services::MessageAnswer FakeDialogs::showMessage(std::string_view text,
                                                  services::MessageIcon icon)
 {
     messages.push_back({std::string(text), std::string(title), buttons, icon});
-    if (onMessage)
-        onMessage(messages.back());
-    if (messageAnswers.empty())
-        return services::MessageAnswer::Ok;
-    const auto answer = messageAnswers.front();
-    messageAnswers.pop_front();
-    return answer;
+    return next(messageAnswers, services::MessageAnswer::Ok);
 }
 
 std::optional<std::string> FakeDialogs::askSaveFileName(const services::FileDialogSettings &s)
 {
     fileDialogs.push_back({true, s});
-    if (fileAnswers.empty())
-        return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return next(fileAnswers, std::optional<std::string>());
 }
 
 std::optional<std::string> FakeDialogs::askOpenFileName(const services::FileDialogSettings &s)
 {
     fileDialogs.push_back({false, s});
-    if (fileAnswers.empty())
-        return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return next(fileAnswers, std::optional<std::string>());
 }
 
 std::string FakeDialogs::askText(std::string_view prompt, std::string_view title)
 {
     textPrompts.emplace_back(prompt, title);
-    if (textAnswers.empty())
-        return {};
-    auto answer = textAnswers.front();
-    textAnswers.pop_front();
-    return answer;
+    return next(textAnswers, std::string());
 }
 
 std::vector<std::string> FakeDialogs::messageTexts() const
@@ -60,10 +54,6 @@ std::vector<std::string> FakeDialogs::messageTexts() const
         texts.push_back(m.text);
     return texts;
 }
-
-FakeDrives::FakeDrives(std::vector<std::string> mounted)
-    : roots(std::move(mounted))
-{}
 
 std::vector<services::DriveInfo> FakeDrives::list()
 {
@@ -97,21 +87,18 @@ services::FsResult<services::TextFiles::ReadEnd> FakeTextFiles::readLines(std::s
 {
     const auto it = files.find(path);
     if (it == files.end())
-        return std::unexpected(FsError{FsErrorKind::NotFound, "no such file"});
-    bool stopped = false;
-    bool brokeOff = false;
+        return std::unexpected(services::FsError{services::FsErrorKind::NotFound, "no such file"});
+    ReadEnd end = ReadEnd::Complete;
     text::LineReader reader([&](std::string_view line) {
-        if (breakOffAfter && lineReads >= *breakOffAfter) {
-            brokeOff = true;
-            return false;
-        }
-        ++lineReads;
-        stopped = !onLine(line);
-        return !stopped;
+        if (breakOffAfter && lineReads >= *breakOffAfter)
+            end = ReadEnd::BrokeOff;
+        else if (++lineReads, !onLine(line))
+            end = ReadEnd::Stopped;
+        return end == ReadEnd::Complete;
     });
     if (reader.feed(it->second))
         reader.finish();
-    return brokeOff ? ReadEnd::BrokeOff : stopped ? ReadEnd::Stopped : ReadEnd::Complete;
+    return end;
 }
 
 } // namespace tavolin::test

@@ -6,7 +6,6 @@
 #include "services/text_files.h"
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -50,8 +49,7 @@ public:
     std::vector<ShownFileDialog> fileDialogs;
     std::deque<std::optional<std::string>> fileAnswers; // then cancel
     std::vector<std::pair<std::string, std::string>> textPrompts;
-    std::deque<std::string> textAnswers;                 // then "" (cancel)
-    std::function<void(const ShownMessage &)> onMessage; // runs while a message is shown
+    std::deque<std::string> textAnswers; // then "" (cancel)
 };
 
 // Drives "C:\", "D:\", "E:\" in the Windows style, or any roots a test gives; the drive of a
@@ -59,7 +57,9 @@ public:
 class FakeDrives : public services::Drives
 {
 public:
-    explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"});
+    explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"})
+        : roots(std::move(mounted))
+    {}
 
     std::vector<services::DriveInfo> list() override;
     std::string driveOf(std::string_view path) override;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controls/controls.h"
+#include "controls/list_box.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+
+// User actions written as words, done to a window model's controls by the names of the widgets
+// that show them, so that a test (or a replay beside the real window) reads as a script.
+namespace tavolin::test {
+
+struct ModelControls
+{
+    std::map<std::string, controls::Button *> buttons;
+    std::map<std::string, controls::ListBox *> lists;
+    std::map<std::string, controls::TextBox *> texts;
+    std::map<std::string, controls::CheckBox *> checks;
+    std::map<std::string, controls::Label *> labels;
+};
+
+// Does one action; false for words it does not know:
+//   click LIST ROW   the user clicks a row      key LIST KEY   Up, Down, Home or End in a list
+//   type BOX [TEXT]  typed over the whole text  press BUTTON   a click on a button
+//   tick CHECK       a click on a check box     enter [NAME]   Enter on a button presses it;
+//                                                              elsewhere the default button
+bool act(const ModelControls &controls, std::string_view words);
+// Does each of the actions separated by ';'.
+void play(const ModelControls &controls, std::string_view script);
+
+// What the controls hold, one line each, as the widgets are to show it.
+std::string describe(const ModelControls &controls);
+
+// The rows of a list joined by '|'.
+std::string rows(const controls::ListBox &list);
+
+} // namespace tavolin::test
