@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace tavolin::folderchooser {
 namespace {
 
@@ -28,28 +30,24 @@ protected:
 
 TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
 {
-    struct Start
-    {
-        int flag;
-        const char *renamePath, *mainPath, *current, *shown;
-    };
-    const Start starts[] = {
-            {0, "D:\\Work\\Old\\", "", "C:\\Users\\me", "C:\\Users\\me C:\\Users\\me\\"},
-            {0, "", "", "E:\\", "E:\\ E:\\\\"}, // one separator appended whatever the folder
-            {1, "D:\\Work\\Old\\", "C:\\Users\\me\\", "C:\\", "D:\\Work\\Old D:\\Work\\Old\\"},
-            {0, "", "C:\\Users\\me", "C:\\Users\\me", "C:\\Users\\me C:\\Users\\me"}, // as stored
-            {0,
-             "",
-             "D:\\Work\\Old\\Gone\\Deeper\\",
-             "D:\\Work\\Old",
-             "D:\\Work\\Old D:\\Work\\Old\\"},
-            {0, "", "D:\\Gone\\", "C:\\", "D:\\ D:\\"}}; // the nearest parent that still opens
-    for (const Start &s : starts) {
-        process.currentPath = s.current;
-        module = {s.mainPath, s.renamePath, s.flag};
+    // flgFileName, the rename and the main window's folder ("-" for none), the current folder
+    // => the folder list, Label1.
+    for (const std::string row :
+         {"0 D:\\Work\\Old\\ - C:\\Users\\me => C:\\Users\\me C:\\Users\\me\\",
+          "0 - - E:\\ => E:\\ E:\\\\", // one separator appended whatever the folder
+          "1 D:\\Work\\Old\\ C:\\Users\\me\\ C:\\ => D:\\Work\\Old D:\\Work\\Old\\",
+          "0 - C:\\Users\\me C:\\Users\\me => C:\\Users\\me C:\\Users\\me", // as stored
+          // A folder that is gone: its nearest parent that still opens.
+          "0 - D:\\Work\\Old\\Gone\\Deeper\\ D:\\Work\\Old => D:\\Work\\Old D:\\Work\\Old\\",
+          "0 - D:\\Gone\\ C:\\ => D:\\ D:\\"}) {
+        std::istringstream in(row);
+        in >> module.flgFileName >> module.strRenamePath >> module.strMainPath
+                >> process.currentPath;
+        for (std::string *path : {&module.strRenamePath, &module.strMainPath})
+            *path = *path == "-" ? "" : *path;
         open();
-        EXPECT_EQ(shown(), s.shown);
-        EXPECT_EQ(model->Drive1.drive(), std::string(s.shown).substr(0, 3));
+        EXPECT_EQ(" => " + shown(), row.substr(row.find(" => ")));
+        EXPECT_EQ(model->Drive1.drive(), shown().substr(0, 3));
         EXPECT_TRUE(model->window.topMost());
     }
     EXPECT_THAT(dialogs.messages, IsEmpty());
@@ -85,8 +83,7 @@ TEST_F(FrmDialogTest, ANewFolderIsMadeInsideTheCurrentOneAndOpened)
         dialogs.textAnswers.push_back(name);
         chooser.cmdNewF.click();
     }
-    EXPECT_EQ(dialogs.textPrompts.at(0).first + dialogs.textPrompts[0].second,
-              "作成するフォルダ名を入力してください。フォルダ作成");
+    EXPECT_EQ(dialogs.textPrompts.at(0), "作成するフォルダ名を入力してください。フォルダ作成");
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("新規フォルダ名を入力してないため、キャンセルします",
                             "フォルダ「Old」を作成できませんでした。\n"

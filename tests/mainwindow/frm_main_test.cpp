@@ -8,7 +8,6 @@ namespace tavolin::mainwindow {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 constexpr const char *kNotReady = "準備が出来てないドライブだよ";
@@ -18,9 +17,8 @@ class FrmMainTest : public ::testing::Test, protected test::MainWorld
 protected:
     FrmMainTest()
     {
-        fs.addFile("D:\\Tools\\Lister", "lister.exe", 2048);
-        fs.addFolder("C:\\Users\\me");
-        fs.addFolder("E:\\");
+        for (const char *folder : {"D:\\Tools\\Lister", "C:\\Users\\me", "E:\\", "D:\\empty"})
+            fs.addFolder(folder);
         fs.addFile("D:\\data\\photos", "a.jpg", 10);
         fs.addFile("D:\\data\\photos", "b", 0);
         fs.addFile("D:\\data\\photos", "report.txt", 1234);
@@ -28,7 +26,11 @@ protected:
     }
 
     void play(std::string_view script) { test::play(controls(), script); }
-    void load() { EXPECT_TRUE(model.Form_Load()); }
+    void expectSteps(std::initializer_list<std::string_view> steps,
+                     std::function<std::string()> look)
+    {
+        test::expectSteps(controls(), steps, look);
+    }
 
     // Opens `folder` and scans it.
     void scan(std::string_view folder)
@@ -43,41 +45,36 @@ protected:
 
 TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
 {
-    const std::tuple<const char *, bool, const char *, bool> starts[]
-            = {{"D:\\Tools\\Lister", false, "D:\\Tools\\Lister D:\\Tools\\Lister\\", true},
-               {"D:\\Tools\\Lister", true, "C:\\Users\\me C:\\Users\\me\\", true}, // not writable
-               {"E:\\", false, "E:\\ E:\\", false}};
-    for (const auto &[program, readOnly, shown, folderOption] : starts) {
-        test::MainWorld w;
-        for (const char *folder : {"D:\\Tools\\Lister", "C:\\Users\\me", "E:\\"})
-            w.fs.addFolder(folder);
-        w.process.programPath = program;
-        if (readOnly)
-            w.process.readOnly.insert(program);
-        EXPECT_TRUE(w.model.Form_Load());
-        EXPECT_EQ(w.model.Dir1.path() + " " + w.model.Text1.text(), shown);
-        EXPECT_EQ(w.model.Drive1.drive(), std::string(shown).substr(0, 3));
-        EXPECT_EQ(w.model.File1.path(), w.model.Dir1.path());
-        EXPECT_EQ(w.model.Check5.enabled(), folderOption);
-        EXPECT_FALSE(w.model.Command1.enabled() || w.model.Command2[0].enabled());
-        EXPECT_THAT(w.dialogs.messages, IsEmpty());
+    // The program's folder, home when the user may not write there, and a drive root.
+    for (const char *start : {"D:\\Tools\\Lister", "", "E:\\"}) {
+        process.programPath = *start ? start : "D:\\Tools\\Lister";
+        process.readOnly = {std::string(*start ? "" : "D:\\Tools\\Lister")};
+        EXPECT_TRUE(model.Form_Load());
+        EXPECT_EQ(folders() + " " + model.Drive1.drive() + " " + model.File1.path(),
+                  *start == 'D'   ? "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\ D:\\Tools\\Lister"
+                  : *start == 'E' ? "E:\\ E:\\ E:\\ E:\\"
+                                  : "C:\\Users\\me C:\\Users\\me\\ C:\\ C:\\Users\\me");
+        EXPECT_EQ(model.Check5.enabled(), *start != 'E');
     }
-    process.anotherRunning = true;
-    EXPECT_FALSE(model.Form_Load());
-    ASSERT_THAT(dialogs.messageTexts(), ElementsAre("すでに立ち上がってます"));
-    EXPECT_EQ(dialogs.messages[0].title, "Tavolin");
-    EXPECT_EQ(dialogs.messages[0].icon, services::MessageIcon::Exclamation);
-    EXPECT_EQ(model.Text1.text(), "");
+    EXPECT_FALSE(model.Command1.enabled() || model.Command2[0].enabled());
+    test::MainWorld second;
+    second.process.anotherRunning = true;
+    EXPECT_FALSE(second.model.Form_Load());
+    EXPECT_EQ(second.model.Text1.text(), "");
+    ASSERT_THAT(second.dialogs.messageTexts(), ElementsAre("すでに立ち上がってます"));
+    EXPECT_EQ(second.dialogs.messages[0].title, "Tavolin");
+    EXPECT_EQ(second.dialogs.messages[0].icon, services::MessageIcon::Exclamation);
+    EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 
 TEST_F(FrmMainTest, TheFolderListDecidesThePathFieldAndTheFolderOption)
 {
-    load();
+    model.Form_Load();
     play("tick Check5");
     model.openFolder("D:\\");
-    EXPECT_EQ(folders(), "D:\\ D:\\");
-    EXPECT_FALSE(model.Check5.enabled());
-    EXPECT_EQ(model.Check5.value(), 0);
+    EXPECT_EQ(folders() + std::to_string(model.Check5.enabled())
+                      + std::to_string(model.Check5.value()),
+              "D:\\ D:\\00");
     model.openFolder("D:\\data");
     EXPECT_EQ(folders(), "D:\\data D:\\data\\");
     EXPECT_TRUE(model.Check5.enabled());
@@ -91,7 +88,7 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
 {
     fs.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     fs.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
-    load();
+    model.Form_Load();
     drives.roots = {"C:\\", "D:\\"};
     model.Drive1.pick("E:\\"); // removed since the list was read: the list goes back
     EXPECT_EQ(model.Drive1.drive(), "D:\\");
@@ -104,36 +101,33 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
                         kNotReady,
                         "フォルダを開けませんでした。\nD:\\locked\nアクセスする権限がありません"));
     EXPECT_EQ(dialogs.messages[0].icon, services::MessageIcon::None);
-    EXPECT_EQ(folders(), "D:\\Tools\\Lister D:\\Tools\\Lister\\");
-    EXPECT_EQ(model.File1.path(), "D:\\Tools\\Lister");
+    EXPECT_EQ(folders() + " " + model.File1.path(),
+              "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\Tools\\Lister");
 }
 
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 {
-    load();
+    model.Form_Load();
     std::vector<controls::MousePointer> pointers;
     model.window.pointerChanged.connect([&] { pointers.push_back(model.window.pointer()); });
-    const std::tuple<int, const char *> options[]
-            = {{1, "  photos\r\n1 a.jpg   10Byte\r\n2 b   00Byte\r\n3 report.txt   1,234Byte"},
-               {2, "  photos\r\n1 a.jpg   10Byte\r\n2 b   00Byte\r\n3 report.txt   1,234Byte"},
-               {0, "a\r\nb\r\nreport"}};
-    for (const auto &[value, listing] : options) {
+    for (int value : {1, 2, 0}) {
         for (auto *check : {&model.Check2, &model.Check3, &model.Check4, &model.Check5})
             check->setValue(value);
         scan("D:\\data\\photos");
-        EXPECT_EQ(model.txtM.text(), listing);
+        EXPECT_EQ(model.txtM.text(),
+                  value ? "  photos\r\n1 a.jpg   10Byte\r\n2 b   00Byte\r\n3 report.txt   1,234Byte"
+                        : "a\r\nb\r\nreport");
     }
-    EXPECT_EQ(model.Label1.caption(), "ファイル数 = 3");
+    EXPECT_EQ(model.Label1.caption() + " " + module.strMainPath, "ファイル数 = 3 D:\\data\\photos");
     EXPECT_EQ(model.lngFileCount(), 3);
-    EXPECT_EQ(module.strMainPath, "D:\\data\\photos");
     EXPECT_TRUE(model.Command1.enabled());
     EXPECT_EQ(pointers.size(), 6u);
     EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
 
     // Keeping the listing, ticked or grayed, numbers on and counts on.
+    model.Check2.setValue(1);
     for (int keep : {1, 2}) {
         model.Check1.setValue(keep);
-        model.Check2.setValue(1);
         play("press cmdStart");
         EXPECT_EQ(module.lngNumBase, 3 * keep);
     }
@@ -142,89 +136,64 @@ TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
     EXPECT_EQ(model.Label1.caption(), "ファイル数 = 9");
     model.Check1.setValue(0);
     play("press cmdStart");
-    EXPECT_EQ(model.txtM.text(), "1 a\r\n2 b\r\n3 report");
-    EXPECT_EQ(module.lngNumBase, 0);
+    EXPECT_EQ(model.txtM.text() + " " + std::to_string(module.lngNumBase),
+              "1 a\r\n2 b\r\n3 report 0");
 }
 
-TEST_F(FrmMainTest, EmptyVanishedAndDeliveredFolders)
+TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
 {
-    fs.addFolder("D:\\empty");
-    load();
+    model.Form_Load();
     scan("D:\\data\\photos");
     fs.failFolder("D:\\data\\photos", {services::FsErrorKind::NotFound, "gone"});
-    play("press cmdStart"); // the listing stays
+    // After: the listing, the save button, the count, the folder list, the remembered folder.
+    expectSteps({"press cmdStart => a\r\nb\r\nreport on ファイル数 = 3 D:\\data\\photos "
+                 "D:\\data\\photos",
+                 "type txtM x => x on ファイル数 = 0 D:\\data\\photos D:\\data\\photos",
+                 "type txtM =>  off ファイル数 = 0 D:\\data\\photos D:\\data\\photos",
+                 // The chooser writes only the path field: that folder is listed, the lists stay.
+                 "type Text1 D:\\data\\other\\; press cmdStart => x on ファイル数 = 1 "
+                 "D:\\data\\photos D:\\data\\photos",
+                 "press Command4 =>  off ファイル数 =  D:\\data\\photos D:\\data\\photos",
+                 "press Command4 =>  off ファイル数 =  D:\\data\\photos D:\\data\\photos"},
+                [this] {
+                    return model.txtM.text() + (model.Command1.enabled() ? " on " : " off ")
+                           + model.Label1.caption() + " " + model.Dir1.path() + " "
+                           + module.strMainPath;
+                });
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("フォルダを読めませんでした。\nD:\\data\\photos\\\n見つかりません"));
-    EXPECT_EQ(model.txtM.text(), "a\r\nb\r\nreport");
-    EXPECT_EQ(model.history().position(), 0);
-    EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
-
+    EXPECT_EQ(model.history().position(), 1);
     scan("D:\\empty");
-    EXPECT_EQ(model.txtM.text(), "");
-    EXPECT_EQ(model.Label1.caption(), "ファイル数 = 0");
-    EXPECT_FALSE(model.Command1.enabled());
-
-    // The chooser writes only the path field: that folder is listed, the lists stay.
-    play("type Text1 D:\\data\\other\\; press cmdStart");
-    EXPECT_EQ(model.txtM.text(), "x");
-    EXPECT_EQ(model.Dir1.path(), "D:\\empty");
-    EXPECT_EQ(module.strMainPath, "D:\\empty");
-}
-
-TEST_F(FrmMainTest, EditingOrClearingTheListing)
-{
-    load();
-    scan("D:\\data\\photos");
-    const std::tuple<const char *, bool, const char *> edits[]
-            = {{"type txtM", false, "ファイル数 = 0"},
-               {"type txtM x", true, "ファイル数 = 0"},
-               {"press Command4", false, "ファイル数 = "},
-               {"press Command4", false, "ファイル数 = "}};
-    for (const auto &[edit, saveOn, count] : edits) {
-        play(edit);
-        EXPECT_EQ(model.Command1.enabled(), saveOn) << edit;
-        EXPECT_EQ(model.Label1.caption(), count) << edit;
-    }
-    EXPECT_EQ(model.lngFileCount(), 0);
-    EXPECT_TRUE(model.txtM.text().empty());
+    EXPECT_EQ(model.Label1.caption() + model.txtM.text(), "ファイル数 = 0");
 }
 
 TEST_F(FrmMainTest, PagingTheHistory)
 {
-    load();
+    model.Form_Load();
     scan("D:\\data\\photos");
     scan("D:\\data\\other");
     fs.failFolder("D:\\data\\other", {services::FsErrorKind::NotFound, "gone"});
-    // Label2 shows the row before the last recorded one until a page moves it.
-    const std::tuple<const char *, const char *, const char *, bool, bool, const char *> pages[]
-            = {{"", "x", "0", true, false, "D:\\data\\other"},
-               {"press Command2_0", "a\r\nb\r\nreport", "0", false, true, "D:\\data\\other"},
-               {"press Command2_1", "x", "1", true, false, "D:\\data\\other"},
-               {"tick Check6; press Command2_0",
-                "a\r\nb\r\nreport",
-                "0",
-                false,
-                true,
-                "D:\\data\\photos"},
-               {"press Command2_1", "x", "1", true, false, "D:\\data\\photos"}}; // other is gone
-    for (const auto &[action, listing, label2, back, forward, folder] : pages) {
-        if (*action)
-            play(action);
-        EXPECT_EQ(model.txtM.text(), listing) << action;
-        EXPECT_EQ(model.Label2.caption(), label2) << action;
-        EXPECT_EQ(model.Command2[0].enabled(), back) << action;
-        EXPECT_EQ(model.Command2[1].enabled(), forward) << action;
-        EXPECT_EQ(model.Dir1.path(), folder) << action;
-    }
-    EXPECT_EQ(model.Label1.caption(), "ファイル数 = 1");
-    EXPECT_EQ(model.Text1.text(), "D:\\data\\photos\\");
+    // After: the listing, Label2 (the row before the last recorded one until a page moves it),
+    // back and forward enabled, the folder list; with Check6 the lists follow the page.
+    expectSteps({" => x 0 10 D:\\data\\other",
+                 "press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\other",
+                 "press Command2_1 => x 1 10 D:\\data\\other",
+                 "tick Check6; press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\photos",
+                 "press Command2_1 => x 1 10 D:\\data\\photos"}, // other is gone
+                [this] {
+                    return model.txtM.text() + " " + model.Label2.caption() + " "
+                           + std::to_string(model.Command2[0].enabled())
+                           + std::to_string(model.Command2[1].enabled()) + " " + model.Dir1.path();
+                });
+    EXPECT_EQ(model.Label1.caption() + " " + model.Text1.text(),
+              "ファイル数 = 1 D:\\data\\photos\\");
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("フォルダを開けませんでした。\nD:\\data\\other\\\n見つかりません"));
 }
 
 TEST_F(FrmMainTest, SavingTheListing)
 {
-    load();
+    model.Form_Load();
     model.Command1_Click(); // the button itself is disabled while the listing is empty
     EXPECT_THAT(dialogs.messageTexts(), ElementsAre("保存するデータがないよ"));
     EXPECT_THAT(dialogs.fileDialogs, IsEmpty());
@@ -251,12 +220,11 @@ TEST_F(FrmMainTest, SavingTheListing)
 
 TEST_F(FrmMainTest, EndEndsAtOnceAndTheRenameButtonAsksForItsWindow)
 {
-    load();
+    model.Form_Load();
     int requests = 0;
     model.renameWindowRequested.connect([&] { ++requests; });
     play("type txtM unsaved; press cmdRename; press cmdEnd");
-    EXPECT_EQ(requests, 1);
-    EXPECT_EQ(process.exits, 1);
+    EXPECT_EQ(requests + process.exits, 2);
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 

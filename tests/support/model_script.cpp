@@ -27,6 +27,7 @@ bool act(const ModelControls &c, std::string_view words)
         if (verb == "click" || (rows.count() > 0 && target != rows.selectedRow()))
             rows.clickRow(target);
     } else if (verb == "type") {
+        c.texts.at(name)->setText({}); // the whole text selected and deleted first
         c.texts.at(name)->setText(value);
     } else if (verb == "press") {
         c.buttons.at(name)->click();
@@ -44,13 +45,32 @@ bool act(const ModelControls &c, std::string_view words)
     return true;
 }
 
-void play(const ModelControls &controls, std::string_view script)
+std::vector<std::string> steps(std::string_view script)
 {
+    std::vector<std::string> steps;
     for (std::size_t start = 0; start < script.size();) {
         const std::size_t end = std::min(script.find(';', start), script.size());
         const std::size_t first = script.find_first_not_of(' ', start);
-        EXPECT_TRUE(act(controls, script.substr(first, end - first))) << script.substr(first);
+        steps.emplace_back(script.substr(first, end - first));
         start = end + 1;
+    }
+    return steps;
+}
+
+void play(const ModelControls &controls, std::string_view script)
+{
+    for (const std::string &step : steps(script))
+        EXPECT_TRUE(act(controls, step)) << step;
+}
+
+void expectSteps(const ModelControls &controls,
+                 std::initializer_list<std::string_view> rows,
+                 const std::function<std::string()> &look)
+{
+    for (const std::string_view row : rows) {
+        const std::size_t arrow = row.find(" => ");
+        play(controls, row.substr(0, arrow));
+        EXPECT_EQ(look(), row.substr(arrow + 4)) << "after " << row.substr(0, arrow);
     }
 }
 

@@ -3,9 +3,12 @@
 #include "controls/controls.h"
 #include "controls/list_box.h"
 
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // User actions written as words, done to a window model's controls by the names of the widgets
 // that show them, so that a test (or a replay beside the real window) reads as a script.
@@ -26,8 +29,16 @@ struct ModelControls
 //   tick CHECK       a click on a check box     enter [NAME]   Enter on a button presses it;
 //                                                              elsewhere the default button
 bool act(const ModelControls &controls, std::string_view words);
-// Does each of the actions separated by ';'.
+// The actions of a script, separated by ';'.
+std::vector<std::string> steps(std::string_view script);
+// Does each action of a script.
 void play(const ModelControls &controls, std::string_view script);
+
+// Plays the actions of each row, written "ACTIONS => EXPECTED", and expects `look` to say
+// EXPECTED after them.
+void expectSteps(const ModelControls &controls,
+                 std::initializer_list<std::string_view> rows,
+                 const std::function<std::string()> &look);
 
 // What the controls hold, one line each, as the widgets are to show it.
 std::string describe(const ModelControls &controls);
