@@ -1,462 +1,370 @@
-#include "renamewindow/frm_file_name.h"
-
-#include "services/posix_file_system.h"
-#include "support/fake_file_system.h"
-#include "support/fake_services.h"
-#include "support/temp_dir.h"
+// The rename window's rules, on its model over the in-memory drive D:\.
+#include "renamewindow/folder_field.h"
+#include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace tavolin::renamewindow {
 namespace {
 
-using services::MessageAnswer;
-using services::MessageButtons;
+using test::rows;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-// The window over an in-memory file system with Windows paths.
-class FrmFileNameTest : public ::testing::Test
+class FrmFileNameTest : public ::testing::Test, protected test::RenameWorld
 {
 protected:
-    FrmFileNameTest()
+    void play(std::string_view script) { test::play(controls(), script); }
+    void expectSteps(std::initializer_list<std::string_view> steps,
+                     std::function<std::string()> look)
     {
-        process_.programPath = "D:\\Tools\\Lister";
-        window_.Form_Load();
+        test::expectSteps(controls(), steps, look);
     }
 
-    void scanFolder(const std::string &folder, const std::vector<std::string> &names)
+    // Scans whatever `field` names; returns the messages it showed.
+    std::vector<std::string> scanField(const std::string &field)
     {
-        for (const auto &name : names)
-            fs_.addFile(folder, name);
-        window_.Text1.setText(folder + "\\");
-        window_.cmdStart.click();
+        dialogs.messages.clear();
+        play("type Text1 " + field + "; press cmdStart");
+        EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default) << field;
+        return dialogs.messageTexts();
     }
 
-    std::vector<int> selections() const
+    // The selected rows of List1, List2(0) and List2(1).
+    std::string selected() const
     {
-        return {window_.List1.selectedRow(),
-                window_.List2[0].selectedRow(),
-                window_.List2[1].selectedRow()};
+        std::ostringstream out;
+        out << model.List1.selectedRow() << ' ' << model.List2[0].selectedRow() << ' '
+            << model.List2[1].selectedRow();
+        return out.str();
     }
 
-    test::FakeFileSystem fs_;
-    test::FakeDialogs dialogs_;
-    test::FakeTextFiles textFiles_;
-    test::FakeProcess process_;
-    Module1 module_;
-    FrmFileName window_{module_, {fs_, dialogs_, textFiles_, process_}};
+    // Confirms both questions and renames; returns the messages that followed them.
+    std::vector<std::string> renameAll()
+    {
+        dialogs.messages.clear();
+        play("press Command1");
+        const auto texts = dialogs.messageTexts();
+        EXPECT_EQ(texts.at(0) + texts.at(1), "変更を適用してもいい？ほんとにいいの？");
+        EXPECT_EQ(dialogs.messages[1].buttons, services::MessageButtons::OkCancel);
+        return {texts.begin() + 2, texts.end()};
+    }
 };
 
-TEST_F(FrmFileNameTest, OpensNarrowOnTheProgramsFolder)
+TEST_F(FrmFileNameTest, OpensNarrowOnTheStartFolderWithOneSeparatorAppended)
 {
-    EXPECT_EQ(window_.Text1.text(), "D:\\Tools\\Lister\\");
-    EXPECT_FALSE(window_.Command2.enabled());
-    EXPECT_EQ(window_.Label1.caption(), "ファイル数 = ");
-    EXPECT_EQ(window_.window.widthTwips(), 8600);
-    EXPECT_FALSE(window_.Command5.visible());
-    EXPECT_EQ(window_.Command3.caption(), "拡張子変換>>");
-    EXPECT_TRUE(window_.Option1[0].value());
-    EXPECT_FALSE(window_.Option1[0].enabled());
-    EXPECT_FALSE(window_.Option1[1].enabled());
-    EXPECT_EQ(window_.Check1.value(), 0);
-    for (auto *button : {&window_.cmdStart, &window_.Command2, &window_.Command4})
-        EXPECT_FALSE(button->isDefault());
-    EXPECT_EQ(window_.List1.count(), 0);
+    // The program's folder, or home for one of the system's; at a root the field ends in two.
+    for (const char *start : {"D:\\Tools\\Lister", "E:\\", "C:\\Program Files\\Tavolin"}) {
+        process.programPath = start;
+        model.Form_Load();
+        EXPECT_EQ(model.Text1.text(),
+                  *start == 'C' ? "C:\\Users\\me\\" : start + std::string("\\"));
+    }
+    EXPECT_FALSE(model.Command2.enabled() || model.Command5.visible());
+    EXPECT_FALSE(model.Option1[0].enabled() || model.Option1[1].enabled());
+    EXPECT_EQ(model.window.widthTwips(), FrmFileName::kNarrowWidth);
 }
 
-TEST_F(FrmFileNameTest, AtADriveRootTheFolderFieldEndsInTwoSeparators)
+TEST_F(FrmFileNameTest, AScanFillsTheColumnsAndTheExtensionPairs)
 {
-    process_.programPath = "E:\\";
-    window_.Form_Load();
-    EXPECT_EQ(window_.Text1.text(), "E:\\\\");
+    play("type Text3 typed; type Text4 .typed");
+    scan({"a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README", ".abc", "b.TXT"});
+    EXPECT_EQ(rows(model.List1), "a.txt|photo.jpeg|x.tar.gz|page.html5|a.b.|README|b.TXT");
+    EXPECT_EQ(rows(model.List2[0]), "a|photo|x.tar|page.html5|a|README|b");
+    EXPECT_EQ(rows(model.List2[1]), ".txt|.jpeg|.gz||.b.||.TXT");
+    EXPECT_EQ(rows(model.List3[0]), ".txt|.jpeg|.gz|.b.|.TXT");
+    EXPECT_EQ(rows(model.List3[1]), rows(model.List3[0]));
+    EXPECT_EQ(model.Label1.caption(), "ファイル数 = 8"); // counted before ".abc" is dropped
+    EXPECT_EQ(model.Text3.text() + model.Text4.text() + module.strRenamePath, "D:\\f\\");
 }
 
-TEST_F(FrmFileNameTest, AProgramFolderOfTheSystemsStartsAtHome)
+TEST_F(FrmFileNameTest, AFolderFieldTheScanCannotUseIsReportedAndEmptiesTheLists)
 {
-    process_.programPath = "C:\\Program Files\\Tavolin";
-    window_.Form_Load();
-    EXPECT_EQ(window_.Text1.text(), "C:\\Users\\me\\");
+    fs.addFolder("D:\\f\\sub");
+    scan({"a.txt", "b.jpg"});
+    fs.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
+    for (const char *field : {"D:\\missing\\", "D:\\locked\\", "D:\\f\\sub", "sub\\", "*"}) {
+        scanField("D:\\f\\");
+        ASSERT_EQ(model.List1.count(), 2);
+        EXPECT_THAT(scanField(field), ElementsAre(HasSubstr(field)));
+        EXPECT_EQ(rows(model.List1) + rows(model.List2[0]) + rows(model.List3[1]), "");
+    }
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre("「*」はフォルダのパスではありません。\nフォルダを最上位（D:\\）"
+                            "からのパスで入力し、最後に「\\」を付けてください。"));
+    EXPECT_EQ(scanField("D:\\missing\\").at(0),
+              "フォルダを読めませんでした。\nD:\\missing\\\n見つかりません");
+    EXPECT_THAT(scanField("D:\\f\\sub"), ElementsAre(HasSubstr("はフォルダです。\n最後に「\\」")));
+    // A pattern lists the files it matches; matching none is no error.
+    EXPECT_THAT(scanField("D:\\f\\*.TXT"), IsEmpty());
+    EXPECT_EQ(rows(model.List1), "a.txt");
+    EXPECT_THAT(scanField("D:\\f\\*.xls"), IsEmpty());
+    EXPECT_EQ(model.Label1.caption(), "ファイル数 = 0");
 }
 
-TEST_F(FrmFileNameTest, ScanFillsTheColumnsAndTheExtensionPairs)
+TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
 {
-    window_.Text3.setText("typed");
-    window_.Text4.setText(".typed");
-    scanFolder(
-            "D:\\f",
-            {"a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README", ".abc", "b.TXT"});
-    EXPECT_THAT(
-            window_.List1.rows(),
-            ElementsAre(
-                    "a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README", "b.TXT"));
-    EXPECT_THAT(window_.List2[0].rows(),
-                ElementsAre("a", "photo", "x.tar", "page.html5", "a", "README", "b"));
-    EXPECT_THAT(window_.List2[1].rows(),
-                ElementsAre(".txt", ".jpeg", ".gz", "", ".b.", "", ".TXT"));
-    EXPECT_THAT(window_.List3[0].rows(), ElementsAre(".txt", ".jpeg", ".gz", ".b.", ".TXT"));
-    EXPECT_EQ(window_.List3[1].rows(), window_.List3[0].rows());
-    EXPECT_EQ(window_.Label1.caption(), "ファイル数 = 8"); // counted before ".abc" is dropped
-    EXPECT_EQ(window_.Text3.text(), "");
-    EXPECT_EQ(window_.Text4.text(), "");
-    EXPECT_EQ(window_.Text2.text(), "True");
-    EXPECT_EQ(module_.strRenamePath, "D:\\f\\");
-    EXPECT_EQ(module_.flgFileName, 1);
+    test::FakeFileSystem posix(paths::PathStyle::posix());
+    posix.addFolder("/home/me");
+    EXPECT_THAT(folderFieldProblem("home/", posix), testing::Optional(HasSubstr("最上位（/）")));
+    EXPECT_THAT(folderFieldProblem("/home/me", posix), testing::Optional(HasSubstr("「/」を付け")));
+    EXPECT_EQ(folderFieldProblem("/home/me/", posix), std::nullopt);
+    EXPECT_EQ(folderFieldProblem("/home/gone", posix), std::nullopt); // left for the scan
 }
 
-TEST_F(FrmFileNameTest, ScanningTwiceGivesTheSameLists)
+// The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
+// enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
+TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
 {
-    scanFolder("D:\\f", {"b.txt", "a.txt"});
-    const auto first = window_.List1.rows();
-    window_.cmdStart.click();
-    EXPECT_EQ(window_.List1.rows(), first);
+    scan({"a.txt", "b.txt", "c.txt", "report.txt", "README"});
+    model.List2[0].replace(1, ""); // a planned name emptied
+    // After: the selected rows, Text3, Command2, the default button, intNameRow.
+    expectSteps({"type Text3 x => -1 -1 -1 'x' on - 0",
+                 "type Text3 => -1 -1 -1 '' off - 0", // equal to the empty selection
+                 "click List1 3 => 3 3 3 'report' on Command2 3",
+                 "click List2_1 4 => 4 4 4 'README' off Command2 4",
+                 "click List2_0 0 => 0 0 0 'a' on Command2 0",
+                 // Compared with a.txt, the row selected before the click.
+                 "click List2_0 4 => 4 4 4 'README' on Command2 4",
+                 "click List1 0; type Text3 README => 0 0 0 'README' on Command2 0",
+                 // Text3 already holds README's planned name: nothing recomputes Command2.
+                 "click List1 4 => 4 4 4 'README' on Command2 4",
+                 // An empty planned name: Enter scans, and nothing else follows.
+                 "click List2_0 1 => 4 1 4 'README' on cmdStart 4",
+                 "click List1 2 => 2 2 2 'c' on Command2 2"},
+                [this] {
+                    std::string defaults = "-";
+                    for (const auto &[name, button] : controls().buttons)
+                        defaults = button->isDefault() ? name : defaults;
+                    return selected() + " '" + model.Text3.text() + "' "
+                           + (model.Command2.enabled() ? "on " : "off ") + defaults + ' '
+                           + std::to_string(module.intNameRow);
+                });
 }
 
-TEST_F(FrmFileNameTest, AFolderThatCannotBeReadIsReportedWithEmptyLists)
+TEST_F(FrmFileNameTest, WhatMakesTheChooserServeThisWindowAndWhatEndsThat)
 {
-    scanFolder("D:\\f", {"a.txt"});
-    window_.Text1.setText("D:\\missing\\");
-    window_.cmdStart.click();
-    ASSERT_EQ(dialogs_.messages.size(), 1u);
-    EXPECT_THAT(dialogs_.messages[0].text, HasSubstr("D:\\missing\\"));
-    EXPECT_EQ(window_.List1.count(), 0);
-    EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default);
+    scan({"a.txt", "b.txt"});
+    int requestsAndCloses = 0;
+    model.folderChooserRequested.connect([&] { ++requestsAndCloses; });
+    model.window.closeRequested.connect([&] { ++requestsAndCloses; });
+    // Form_Click: a click on the window's background, Label1, Text1 or Text3.
+    for (const std::string &action : test::steps("Form_Click; Command2_Click; click List1 0;"
+                                                 "click List2_0 1; click List2_1 0; press Command1;"
+                                                 "press cmdStart; press cmdDialog")) {
+        module.flgFileName = 0;
+        action == "Form_Click"       ? model.Form_Click()
+        : action == "Command2_Click" ? model.Command2_Click()
+                                     : play(action);
+        EXPECT_EQ(module.flgFileName, 1) << action;
+    }
+    play("press cmdEnd"); // the chooser serves the main window again
+    EXPECT_EQ(module.flgFileName + requestsAndCloses, 2);
+    model.List2[0].replace(0, ""); // an empty planned name too
+    play("click List2_0 0");
+    EXPECT_EQ(module.flgFileName, 1);
 }
 
-TEST_F(FrmFileNameTest, ClickingARowSelectsItInEveryColumn)
-{
-    scanFolder("D:\\f", {"a.txt", "b.txt", "c.txt", "report.txt", "README"});
-    window_.List1.setSelectedRow(1);
-    window_.List1.setSelectedRow(3);
-    EXPECT_THAT(selections(), ElementsAre(3, 3, 3));
-    EXPECT_EQ(window_.Text3.text(), "report");
-    EXPECT_TRUE(window_.Command2.isDefault());
-    EXPECT_EQ(module_.intNameRow, 3);
-    EXPECT_TRUE(window_.Command2.enabled()); // "report" differs from "report.txt"
-
-    window_.List2[1].setSelectedRow(4);
-    EXPECT_THAT(selections(), ElementsAre(4, 4, 4));
-    EXPECT_EQ(window_.Text3.text(), "README");
-    EXPECT_FALSE(window_.Command2.enabled()); // "README" is the whole name
-
-    window_.List2[0].setSelectedRow(0);
-    EXPECT_THAT(selections(), ElementsAre(0, 0, 0));
-    EXPECT_EQ(window_.Text3.text(), "a");
-    EXPECT_EQ(module_.flgFileName, 1);
-}
-
-TEST_F(FrmFileNameTest, AnEmptyPlannedNameMakesEnterScanAndLeavesTheRest)
-{
-    scanFolder("D:\\f", {"a.txt", "b.txt"});
-    window_.List1.setSelectedRow(0);
-    window_.List2[0].replace(1, "");
-    window_.List2[0].setSelectedRow(1);
-    EXPECT_TRUE(window_.cmdStart.isDefault());
-    EXPECT_FALSE(window_.Command2.isDefault());
-    EXPECT_THAT(selections(), ElementsAre(0, 1, 0));
-    EXPECT_EQ(window_.Text3.text(), "a");
-    EXPECT_EQ(module_.intNameRow, 0);
-}
-
-TEST_F(FrmFileNameTest, AShortPlannedColumnNeverFailsAClick)
-{
-    scanFolder("D:\\f", {"a.txt", "b.txt", "c.txt"});
-    window_.List2[0].assign({"x"});
-    window_.List1.setSelectedRow(2);
-    EXPECT_THAT(selections(), ElementsAre(2, -1, 2));
-    window_.List2[1].setSelectedRow(1);
-    EXPECT_THAT(selections(), ElementsAre(1, -1, 1));
-}
-
-TEST_F(FrmFileNameTest, NumberingTakesTheBaseTextAndThePosition)
+TEST_F(FrmFileNameTest, NumberingTakesTheTextAndThePositionAndChangesOnlyThePlannedNames)
 {
     std::vector<std::string> twelve;
     for (int i = 0; i < 12; ++i)
-        twelve.push_back("f" + std::to_string(i) + ".jpg");
-    scanFolder("D:\\f", twelve);
-    const auto extensions = window_.List2[1].rows();
-
-    window_.Check1.setValue(1);
-    window_.Text3.setText("img");
-    window_.Command2.click();
-    EXPECT_EQ(window_.List2[0].count(), 12);
-    EXPECT_EQ(window_.List2[0].text(0), "00img");
-    EXPECT_EQ(window_.List2[0].text(11), "11img");
-
-    window_.Option1[1].setValue(true);
-    EXPECT_FALSE(window_.Option1[0].value());
-    window_.Command2.click();
-    EXPECT_EQ(window_.List2[0].text(0), "img00");
-
-    window_.Text3.setText("");
-    window_.Command2_Click();
-    EXPECT_EQ(window_.List2[0].text(11), "11");
-    EXPECT_EQ(window_.List2[1].rows(), extensions);
-    EXPECT_EQ(window_.List1.rows(), twelve);
-}
-
-TEST_F(FrmFileNameTest, NumberingAnEmptyListGivesNothing)
-{
-    window_.Check1.setValue(1);
-    window_.Text3.setText("img");
-    window_.Command2.click();
-    EXPECT_EQ(window_.List2[0].count(), 0);
-}
-
-TEST_F(FrmFileNameTest, TheNumberingOptionsFollowTheCheckBox)
-{
-    window_.Check1.setValue(1);
-    EXPECT_TRUE(window_.Frame1.enabled());
-    EXPECT_TRUE(window_.Option1[0].enabled());
-    EXPECT_TRUE(window_.Option1[1].enabled());
-    window_.Check1.setValue(0);
-    EXPECT_FALSE(window_.Frame1.enabled());
-    EXPECT_FALSE(window_.Option1[1].enabled());
-    EXPECT_TRUE(window_.Option1[0].value());
-}
-
-TEST_F(FrmFileNameTest, ASingleEditReplacesTheSelectedPlannedName)
-{
-    scanFolder("D:\\f", {"a.txt", "b.txt"});
-    window_.List2[0].setSelectedRow(1);
-    window_.Text3.setText("renamed");
-    window_.Command2.click();
-    EXPECT_THAT(window_.List2[0].rows(), ElementsAre("a", "renamed"));
-
-    window_.Text3.setText("");
-    window_.Command2_Click(); // an empty text changes nothing
-    EXPECT_THAT(window_.List2[0].rows(), ElementsAre("a", "renamed"));
-}
-
-TEST_F(FrmFileNameTest, ASingleEditWithoutSelectionChangesNothing)
-{
-    scanFolder("D:\\f", {"a.txt"});
-    window_.Text3.setText("x");
-    window_.Command2.click();
-    EXPECT_THAT(window_.List2[0].rows(), ElementsAre("a"));
-}
-
-TEST_F(FrmFileNameTest, AHundredThousandFilesScanNumberAndRename)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < 100000; ++i)
-        names.push_back("file" + std::to_string(i) + ".dat");
-    scanFolder("D:\\big", names);
-    EXPECT_EQ(window_.List1.count(), 100000);
-    window_.Check1.setValue(1);
-    window_.Text3.setText("p");
-    window_.Command2.click();
-    EXPECT_EQ(window_.List2[0].text(99999), "099999p");
-    window_.Command1.click();
-    EXPECT_THAT(
-            dialogs_.messageTexts(),
-            ElementsAre("変更を適用してもいい？", "ほんとにいいの？", "100000変更されました。"));
-    EXPECT_EQ(window_.List1.text(0), "000000p.dat");
-    EXPECT_EQ(window_.List1.count(), 100000);
-}
-
-// The batch on a real folder.
-class RenameBatchTest : public ::testing::Test
-{
-protected:
-    RenameBatchTest()
-    {
-        process_.programPath = dir_.path();
-        window_.Form_Load();
+        twelve.push_back("f" + std::to_string(i) + (i % 2 ? ".jpg" : ".png"));
+    scan(twelve);
+    play("click List3_0 1; type Text4 .gif; press Command4");
+    const auto others = [this] {
+        return rows(model.List1) + rows(model.List2[1]) + rows(model.List3[0])
+               + rows(model.List3[1]);
+    };
+    const std::string before = others();
+    play("tick Check1");
+    EXPECT_TRUE(model.Frame1.enabled() && model.Option1[0].enabled() && model.Option1[1].enabled());
+    for (const auto &[option, text, start] : {std::tuple{0, "img", "00img|01img|"},
+                                              std::tuple{1, "img", "img00|img01|"},
+                                              std::tuple{1, "", "00|01|"}}) {
+        model.Option1[option].setValue(true);
+        EXPECT_FALSE(model.Option1[1 - option].value());
+        model.Text3.setText(text);
+        model.Command2_Click();
+        EXPECT_TRUE(rows(model.List2[0]).starts_with(start)) << rows(model.List2[0]);
+        EXPECT_EQ(model.List2[0].count(), 12);
     }
+    EXPECT_EQ(others(), before);
+    play("tick Check1");
+    EXPECT_FALSE(model.Frame1.enabled() || model.Option1[0].enabled()
+                 || model.Option1[1].enabled());
+}
 
-    void scan(const std::vector<std::string> &names)
-    {
-        for (const auto &name : names)
-            dir_.writeFile(name, "content of " + name);
-        window_.cmdStart.click();
+TEST_F(FrmFileNameTest, ASingleEditNeedsASelectedPlannedNameAndAText)
+{
+    scan({"a.txt", "b.txt", "c.txt"});
+    model.List2[0].replace(2, "");
+    expectSteps({"type Text3 x; press Command2 => a|b|", // no selection
+                 "click List2_0 0; type Text3 first; press Command2 => first|b|",
+                 "click List2_0 1; type Text3; enter Text3 => first|b|",       // no text
+                 "click List2_0 2; type Text3 y; press Command2 => first|b|"}, // no name
+                [this] { return rows(model.List2[0]); });
+}
+
+TEST_F(FrmFileNameTest, TheExtensionPanel)
+{
+    scan({"a.txt", "b.TXT", "n.txt", "readme"});
+    int text4Focus = 0;
+    model.Text4.focusRequested.connect([&] { ++text4Focus; });
+    const auto look = [this] {
+        std::ostringstream out;
+        out << model.Text4.text() << ' ' << model.List3[0].selectedRow()
+            << model.List3[1].selectedRow() << module.intExtRow << ' ' << rows(model.List3[1])
+            << ' ' << rows(model.List2[1]) << ' ' << selected() << ' ' << model.Command3.caption()
+            << ' ' << model.window.widthTwips() << (model.Command5.visible() ? " shown" : "");
+        return out.str();
+    };
+    // After: Text4, the selected pair rows and intExtRow, the replacements, the extension
+    // column, the selected files, the panel button, the width. Text4 takes the row of the list
+    // clicked, then of the other one if its selection moved; Command4 needs a pair selected and
+    // a text, used as typed.
+    expectSteps(
+            {"click List1 1; press Command3 =>  -1-10 .txt|.TXT .txt|.TXT|.txt| 1 1 1 拡張子変換<< "
+             "11000 shown",
+             "type Text4 LOG; press Command4 => LOG -1-10 .txt|.TXT .txt|.TXT|.txt| 1 1 1 "
+             "拡張子変換<< 11000 shown",
+             "click List3_0 1; type Text4 LOG; press Command4 => LOG 111 .txt|LOG .txt|.TXT|.txt| "
+             "1 1 1 拡張子変換<< 11000 shown",
+             "click List3_0 1 => .TXT 111 .txt|LOG .txt|.TXT|.txt| 1 1 1 拡張子変換<< 11000 shown",
+             "click List3_1 0 => .txt 000 .txt|LOG .txt|.TXT|.txt| 1 1 1 拡張子変換<< 11000 shown",
+             "click List3_1 1 => .TXT 111 .txt|LOG .txt|.TXT|.txt| 1 1 1 拡張子変換<< 11000 shown",
+             "click List3_1 1 => LOG 111 .txt|LOG .txt|.TXT|.txt| 1 1 1 拡張子変換<< 11000 shown",
+             "click List3_0 0; type Text4; press Command4; type Text4 .TXT; press Command4 => .TXT "
+             "000 .TXT|LOG .txt|.TXT|.txt| 1 1 1 拡張子変換<< 11000 shown",
+             // Pair by pair: the second sees what the first wrote.
+             "press Command5 => .TXT 000 .TXT|LOG LOG|LOG|LOG| 1 1 1 拡張子変換<< 11000 shown",
+             "press cmdStart; press Command3 =>  -1-10 .txt|.TXT .txt|.TXT|.txt| -1 -1 -1 "
+             "拡張子変換>> 8600"},
+            look);
+    EXPECT_EQ(text4Focus, 12);
+    model.List3[0].assign({""});
+    play("click List3_0 0"); // an empty extension: Enter scans
+    EXPECT_TRUE(model.cmdStart.isDefault());
+}
+
+TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
+{
+    play("press Command6");
+    EXPECT_EQ(dialogs.messages.at(0).text + dialogs.messages[0].title,
+              "取得してからにして下さいTextから取得");
+    EXPECT_THAT(dialogs.fileDialogs, IsEmpty());
+    scan({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
+    // The file's bytes => the planned names; the last file breaks off after two lines.
+    for (const std::string row : {"one\r\ntwo\r\nthree\r\n => one|two|three",
+                                  "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e",
+                                  "\xEF\xBB\xBF lead\n\ntrail \n写真\n =>  lead||trail |写真",
+                                  "\x8E\xCA\x90\x5E\r\n\x87\x40 => 写真|①",
+                                  " => ",
+                                  "a\nb\nc\nd\n => a|b"}) {
+        textFiles.files["D:\\names.txt"] = row.substr(0, row.find(" => "));
+        textFiles.breakOffAfter = row.ends_with("a|b") ? std::optional(2) : std::nullopt;
+        textFiles.lineReads = 0;
+        dialogs.fileAnswers.push_back("D:\\names.txt");
+        play("press Command6");
+        EXPECT_EQ(" => " + rows(model.List2[0]), row.substr(row.find(" => ")));
+        EXPECT_LE(textFiles.lineReads, 5); // lines beyond the last file are not read
     }
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    const services::FileDialogSettings &settings = dialogs.fileDialogs.back().settings;
+    EXPECT_FALSE(dialogs.fileDialogs.back().save);
+    EXPECT_EQ(settings.fileName + settings.title, "Textから読込み");
+    EXPECT_EQ(settings.filter, "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*");
 
-    std::vector<std::string> sortedList1() const
-    {
-        auto rows = window_.List1.rows();
-        std::sort(rows.begin(), rows.end());
-        return rows;
-    }
+    // The other columns keep their selection, Text3 its text and intNameRow its row; a
+    // cancelled dialog or a file that cannot be opened changes nothing.
+    textFiles.files["D:\\names.txt"] = "x\ny\n";
+    textFiles.breakOffAfter.reset();
+    model.List2[0].assign({"1", "2", "3", "4", "5"});
+    play("click List1 2; type Text3 edited");
+    dialogs.fileAnswers = {"D:\\names.txt", std::nullopt, "D:\\missing.txt"};
+    play("press Command6; press Command6; press Command6");
+    EXPECT_EQ(rows(model.List2[0]) + " " + selected() + " " + model.Text3.text(),
+              "x|y 2 -1 2 edited");
+    EXPECT_EQ(module.intNameRow, 2);
+    play("click List1 3"); // the shorter column cannot follow
+    EXPECT_EQ(selected(), "3 -1 3");
+}
 
-    test::TempDir dir_;
-    services::PosixFileSystem fs_;
-    test::FakeDialogs dialogs_;
-    test::FakeTextFiles textFiles_;
-    test::FakeProcess process_;
-    Module1 module_;
-    FrmFileName window_{module_, {fs_, dialogs_, textFiles_, process_}};
-};
-
-TEST_F(RenameBatchTest, AsksTwiceRenamesReportsAndRescans)
+TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsAndScansAgain)
 {
     scan({"a.txt", "b.txt", "c.jpg"});
-    for (int row = 0; row < 3; ++row)
-        window_.List2[0].replace(row, window_.List2[0].text(row) + "_new");
-    std::vector<std::string> text3Seen;
-    window_.Text3.changed.connect([&] { text3Seen.push_back(window_.Text3.text()); });
+    model.List2[0].assign({"a_new", "b_new", "c_new"});
+    std::string shownInTurn;
+    model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
+    EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
+    EXPECT_EQ(dialogs.messages[2].title, "Tavolin");
+    EXPECT_THAT(fs.files("D:\\f"), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
+    EXPECT_EQ(rows(model.List1), "a_new.txt|b_new.txt|c_new.jpg");
+    EXPECT_EQ(shownInTurn, "a_new|b_new|c_new||");
+    EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
 
-    window_.Command1.click();
-
-    ASSERT_EQ(dialogs_.messages.size(), 3u);
-    EXPECT_EQ(dialogs_.messages[0].text, "変更を適用してもいい？");
-    EXPECT_EQ(dialogs_.messages[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(dialogs_.messages[1].text, "ほんとにいいの？");
-    EXPECT_EQ(dialogs_.messages[1].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(dialogs_.messages[2].text, "3変更されました。");
-    EXPECT_EQ(dialogs_.messages[2].title, "Tavolin");
-    EXPECT_THAT(dir_.names(), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
-    EXPECT_EQ(dir_.readFile("a_new.txt"), "content of a.txt");
-    EXPECT_THAT(sortedList1(), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
-    EXPECT_EQ(window_.List2[0].count(), 3); // rescanned: base names again
-    EXPECT_EQ(text3Seen.size(), 4u);        // each row shown in turn, then cleared by the rescan
-    EXPECT_EQ(window_.window.pointer(), controls::MousePointer::Default);
-    EXPECT_EQ(module_.flgFileName, 1);
-}
-
-TEST_F(RenameBatchTest, CancelAtEitherQuestionChangesNothing)
-{
-    scan({"a.txt"});
-    window_.List2[0].replace(0, "b");
-    for (int cancelAt = 0; cancelAt < 2; ++cancelAt) {
-        dialogs_.messages.clear();
-        dialogs_.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok};
-        dialogs_.messageAnswers[static_cast<std::size_t>(cancelAt)] = MessageAnswer::Cancel;
-        window_.Command1.click();
-        EXPECT_EQ(dialogs_.messages.size(), static_cast<std::size_t>(cancelAt + 1));
-        EXPECT_THAT(dir_.names(), ElementsAre("a.txt"));
-        EXPECT_THAT(window_.List2[0].rows(), ElementsAre("b"));
+    // Cancel at either question changes nothing; nothing to change gives no report but a scan.
+    model.List2[0].replace(0, "z");
+    for (std::size_t cancelAt : {0u, 1u}) {
+        dialogs.messages.clear();
+        dialogs.messageAnswers = {services::MessageAnswer::Ok, services::MessageAnswer::Ok};
+        dialogs.messageAnswers[cancelAt] = services::MessageAnswer::Cancel;
+        play("press Command1");
+        EXPECT_EQ(dialogs.messages.size(), cancelAt + 1);
+        EXPECT_EQ(model.List2[0].text(0), "z");
     }
+    play("press cmdStart; click List1 1");
+    EXPECT_THAT(renameAll(), IsEmpty());
+    EXPECT_EQ(model.List1.selectedRow(), -1);
+    EXPECT_EQ(fs.log().size(), 3u);
 }
 
-TEST_F(RenameBatchTest, NothingToChangeGivesNoReportButARescan)
+TEST_F(FrmFileNameTest, ARefusedRenameSaysWhichHowManyAndWhy)
 {
-    scan({"a.txt"});
-    window_.List1.setSelectedRow(0);
-    window_.Command1.click();
-    EXPECT_EQ(dialogs_.messages.size(), 2u);
-    EXPECT_EQ(window_.List1.selectedRow(), -1); // the rescan rebuilt the lists
+    scan({"a.txt", "b.txt", "blocker.txt", "c.txt"});
+    model.List2[0].assign({"r0", "r1", "blocker", "blocker"});
+    EXPECT_THAT(renameAll(),
+                ElementsAre("「c.txt」を「blocker.txt」に変更できませんでした。\n"
+                            "同じ名前のファイルかフォルダがすでにあります\n\n"
+                            "それまでに2個のファイルを変更しました。\nここで止めました。"));
+    EXPECT_EQ(rows(model.List1), "r0.txt|r1.txt|blocker.txt|c.txt");
+
+    model.List2[0].replace(0, "r1");
+    EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("\n\n変更したファイルはありません。\n")));
+    fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, "denied"});
+    model.List2[0].replace(0, "x");
+    EXPECT_THAT(renameAll(),
+                ElementsAre("フォルダを開けませんでした。\nアクセスする権限がありません\n\n"
+                            "変更したファイルはありません。\nここで止めました。",
+                            HasSubstr("フォルダを読めませんでした。")));
+    EXPECT_EQ(model.List1.count(), 0);
+    EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
 }
 
-TEST_F(RenameBatchTest, AnEmptyListRenamesNothingAndDoesNotRescan)
+TEST_F(FrmFileNameTest, RenamesHappenOnlyInTheFolderOfTheLastScan)
 {
-    window_.Command1.click();
-    EXPECT_EQ(dialogs_.messages.size(), 2u);
-    EXPECT_EQ(window_.Label1.caption(), "ファイル数 = ");
-}
+    fs.addFile("D:\\g", "a.txt");
+    scan({"a.txt", "b.jpg"});
+    model.List2[0].replace(0, "new");
+    model.Text1.setText("D:\\g\\"); // the chooser delivers another folder, without a scan
+    module.strRenamePath = model.Text1.text();
+    EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("「取得」でファイルを読み込み直してから")));
+    EXPECT_THAT(fs.log(), IsEmpty());
 
-TEST_F(RenameBatchTest, ASwapIsRefusedReportedAndRescanned)
-{
-    scan({"a.txt", "b.txt"});
-    const int rowOfA = window_.List1.text(0) == "a.txt" ? 0 : 1;
-    window_.List2[0].replace(rowOfA, "b");
-    window_.List2[0].replace(1 - rowOfA, "a");
-    window_.Command1.click();
+    scanField("D:\\f\\*.TXT"); // renames in D:\f, not in "D:\f\*.TXT"
+    model.List2[0].replace(0, "renamed");
+    EXPECT_THAT(renameAll(), ElementsAre("1変更されました。"));
+    EXPECT_THAT(fs.files("D:\\f"), ElementsAre("renamed.txt", "b.jpg"));
 
-    ASSERT_EQ(dialogs_.messages.size(), 3u);
-    const std::string &report = dialogs_.messages[2].text;
-    EXPECT_THAT(report,
-                HasSubstr(rowOfA == 0 ? "「a.txt」を「b.txt」に変更できませんでした。"
-                                      : "「b.txt」を「a.txt」に変更できませんでした。"));
-    EXPECT_THAT(report, HasSubstr("同じ名前のファイルかフォルダがすでにあります"));
-    EXPECT_THAT(report, HasSubstr("変更したファイルはありません。"));
-    EXPECT_EQ(dir_.readFile("a.txt"), "content of a.txt");
-    EXPECT_EQ(dir_.readFile("b.txt"), "content of b.txt");
-    EXPECT_THAT(sortedList1(), ElementsAre("a.txt", "b.txt"));
-    EXPECT_THAT(window_.List2[0].rows(), ::testing::UnorderedElementsAre("a", "b"));
-}
-
-TEST_F(RenameBatchTest, AReportSaysHowManyWereRenamedBeforeTheRefusal)
-{
-    scan({"a.txt", "b.txt", "c.txt"});
-    dir_.makeFolder("blocker.txt"); // folders are not listed, but their names are taken
-    window_.List2[0].replace(0, "r0");
-    window_.List2[0].replace(1, "r1");
-    window_.List2[0].replace(2, "blocker");
-    const std::string lastName = window_.List1.text(2);
-    window_.Command1.click();
-
-    const std::string &report = dialogs_.messages.back().text;
-    EXPECT_THAT(report, HasSubstr("「" + lastName + "」を「blocker.txt」に変更できませんでした。"));
-    EXPECT_THAT(report, HasSubstr("それまでに2個のファイルを変更しました。"));
-    EXPECT_THAT(dir_.names(),
-                ::testing::UnorderedElementsAre(lastName, "blocker.txt", "r0.txt", "r1.txt"));
-    EXPECT_THAT(window_.List1.rows(),
-                ::testing::UnorderedElementsAre(lastName, "r0.txt", "r1.txt"));
-}
-
-TEST_F(RenameBatchTest, ACaseOnlyChangeCountsAsARename)
-{
-    scan({"a.txt"});
-    window_.List2[0].replace(0, "A");
-    window_.Command1.click();
-    EXPECT_EQ(dialogs_.messages.back().text, "1変更されました。");
-    EXPECT_THAT(dir_.names(), ElementsAre("A.txt"));
-}
-
-TEST_F(RenameBatchTest, InvalidPlannedNamesAreRefusedAndReported)
-{
-    dir_.makeFolder("sub");
-    for (const char *bad : {"../x", "sub/x", "x\\y/z", ".hidden"}) {
-        dialogs_.messages.clear();
-        scan({"a.txt"});
-        window_.List2[0].replace(0, bad);
-        window_.Command1.click();
-        ASSERT_EQ(dialogs_.messages.size(), 3u) << bad;
-        EXPECT_THAT(dialogs_.messages[2].text, HasSubstr("変更できませんでした")) << bad;
-        EXPECT_THAT(dir_.names(), ElementsAre("a.txt", "sub")) << bad;
-    }
-}
-
-TEST_F(RenameBatchTest, AFolderChosenAfterTheScanIsRefused)
-{
-    scan({"a.txt"});
-    window_.List2[0].replace(0, "b");
-    dir_.makeFolder("other");
-    dir_.writeFile("other/a.txt", "another a");
-    // The chooser writes the folder field and the remembered folder, without scanning.
-    window_.Text1.setText(dir_.pathOf("other") + "/");
-    module_.strRenamePath = window_.Text1.text();
-    window_.Command1.click();
-
-    ASSERT_EQ(dialogs_.messages.size(), 3u);
-    EXPECT_THAT(dialogs_.messages[2].text, HasSubstr("「取得」"));
-    EXPECT_TRUE(dir_.exists("a.txt"));
-    EXPECT_TRUE(dir_.exists("other/a.txt"));
-    EXPECT_FALSE(dir_.exists("b.txt"));
-    EXPECT_FALSE(dir_.exists("other/b.txt"));
-}
-
-TEST_F(RenameBatchTest, RowsWithoutAPlannedNameStayAsTheyAre)
-{
-    scan({"a.txt", "b.txt", "c.txt"});
-    window_.List2[0].assign({"first"}); // as after reading a text file of one line
-    const std::string firstName = window_.List1.text(0);
-    window_.Command1.click();
-    EXPECT_EQ(dialogs_.messages.back().text, "1変更されました。");
-    EXPECT_TRUE(dir_.exists("first.txt"));
-    EXPECT_FALSE(dir_.exists(firstName));
-    EXPECT_EQ(dir_.names().size(), 3u);
-}
-
-TEST_F(RenameBatchTest, TwelveNumberedFiles)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < 12; ++i)
-        names.push_back("photo" + std::to_string(i) + (i % 2 ? ".jpg" : ".png"));
-    scan(names);
-    window_.Check1.setValue(1);
-    window_.Text3.setText("img");
-    window_.Command2.click();
-    window_.Command1.click();
-    EXPECT_EQ(dialogs_.messages.back().text, "12変更されました。");
-    for (const std::string &name : window_.List1.rows()) {
-        EXPECT_TRUE(name.ends_with(".jpg") || name.ends_with(".png")) << name;
-        EXPECT_EQ(name.substr(2, 3), "img") << name;
-    }
-    EXPECT_EQ(dir_.names().size(), 12u);
+    fs.addFolder("D:\\empty");
+    scanField("D:\\empty\\"); // an empty list: no rename and no new scan
+    model.Label1.setCaption("kept");
+    EXPECT_THAT(renameAll(), IsEmpty());
+    EXPECT_EQ(model.Label1.caption(), "kept");
 }
 
 } // namespace

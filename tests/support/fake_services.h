@@ -6,7 +6,6 @@
 #include "services/text_files.h"
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -16,6 +15,17 @@
 // Test doubles for the platform services other than the file system. Each records what was
 // asked of it and answers from what the test put in.
 namespace tavolin::test {
+
+// The next answer a test queued, or `otherwise` once they are used up.
+template<typename T>
+T next(std::deque<T> &answers, T otherwise)
+{
+    if (answers.empty())
+        return otherwise;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
 
 struct ShownMessage
 {
@@ -37,21 +47,42 @@ public:
     services::MessageAnswer showMessage(std::string_view text,
                                         std::string_view title,
                                         services::MessageButtons buttons,
-                                        services::MessageIcon icon) override;
-    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &s) override;
-    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &s) override;
-    std::string askText(std::string_view prompt, std::string_view title) override;
+                                        services::MessageIcon icon) override
+    {
+        messages.push_back({std::string(text), std::string(title), buttons, icon});
+        return next(messageAnswers, services::MessageAnswer::Ok);
+    }
+    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &s) override
+    {
+        fileDialogs.push_back({true, s});
+        return next(fileAnswers, std::optional<std::string>());
+    }
+    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &s) override
+    {
+        fileDialogs.push_back({false, s});
+        return next(fileAnswers, std::optional<std::string>());
+    }
+    std::string askText(std::string_view prompt, std::string_view title) override
+    {
+        textPrompts.emplace_back(std::string(prompt) + std::string(title));
+        return next(textAnswers, std::string());
+    }
 
     // The texts of the messages shown so far.
-    std::vector<std::string> messageTexts() const;
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto &m : messages)
+            texts.push_back(m.text);
+        return texts;
+    }
 
     std::vector<ShownMessage> messages;
     std::deque<services::MessageAnswer> messageAnswers; // then Ok
     std::vector<ShownFileDialog> fileDialogs;
     std::deque<std::optional<std::string>> fileAnswers; // then cancel
-    std::vector<std::pair<std::string, std::string>> textPrompts;
-    std::deque<std::string> textAnswers;                 // then "" (cancel)
-    std::function<void(const ShownMessage &)> onMessage; // runs while a message is shown
+    std::vector<std::string> textPrompts;               // each prompt followed by its title
+    std::deque<std::string> textAnswers;                // then "" (cancel)
 };
 
 // Drives "C:\", "D:\", "E:\" in the Windows style, or any roots a test gives; the drive of a
@@ -59,10 +90,26 @@ public:
 class FakeDrives : public services::Drives
 {
 public:
-    explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"});
+    explicit FakeDrives(std::vector<std::string> mounted = {"C:\\", "D:\\", "E:\\"})
+        : roots(std::move(mounted))
+    {}
 
-    std::vector<services::DriveInfo> list() override;
-    std::string driveOf(std::string_view path) override;
+    std::vector<services::DriveInfo> list() override
+    {
+        std::vector<services::DriveInfo> drives;
+        for (const auto &root : roots)
+            drives.push_back({root, {}});
+        return drives;
+    }
+    std::string driveOf(std::string_view path) override
+    {
+        std::string best;
+        for (const auto &root : roots) {
+            if (path.starts_with(root) && root.size() > best.size())
+                best = root;
+        }
+        return best.empty() ? std::string(path.substr(0, 2)) + "\\" : best; // "D:" is D:\ too
+    }
 
     std::vector<std::string> roots; // the mounted drives; a test may remove one
 };

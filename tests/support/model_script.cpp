@@ -1,0 +1,102 @@
+#include "support/model_script.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tavolin::test {
+
+bool act(const ModelControls &c, std::string_view words)
+{
+    std::istringstream in{std::string(words)};
+    std::string verb, name, value;
+    in >> verb >> name;
+    std::getline(in >> std::ws, value, '\0');
+    const auto list = c.lists.find(name);
+    if (verb == "click" || verb == "key") {
+        if (list == c.lists.end())
+            return true; // a list that only shows something
+        controls::ListBox &rows = *list->second;
+        int target = verb == "click" ? std::stoi(value) : 0;
+        // From no selection every key leads to the first row.
+        if (const int at = rows.selectedRow(); verb == "key" && at >= 0)
+            target = value == "Up"     ? std::max(at - 1, 0)
+                     : value == "Down" ? std::min(at + 1, rows.count() - 1)
+                     : value == "End"  ? rows.count() - 1
+                                       : 0;
+        if (verb == "click" || (rows.count() > 0 && target != rows.selectedRow()))
+            rows.clickRow(target);
+    } else if (verb == "type") {
+        c.texts.at(name)->setText({}); // the whole text selected and deleted first
+        c.texts.at(name)->setText(value);
+    } else if (verb == "press") {
+        c.buttons.at(name)->click();
+    } else if (verb == "tick") {
+        c.checks.at(name)->setValue(1 - c.checks.at(name)->value());
+    } else if (verb == "enter") {
+        if (const auto button = c.buttons.find(name); button != c.buttons.end())
+            return button->second->click(), true;
+        for (const auto &[_, button] : c.buttons)
+            if (button->isDefault())
+                return button->click(), true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> steps(std::string_view script)
+{
+    std::vector<std::string> steps;
+    for (std::size_t start = 0; start < script.size();) {
+        const std::size_t end = std::min(script.find(';', start), script.size());
+        const std::size_t first = script.find_first_not_of(' ', start);
+        steps.emplace_back(script.substr(first, end - first));
+        start = end + 1;
+    }
+    return steps;
+}
+
+void play(const ModelControls &controls, std::string_view script)
+{
+    for (const std::string &step : steps(script))
+        EXPECT_TRUE(act(controls, step)) << step;
+}
+
+void expectSteps(const ModelControls &controls,
+                 std::initializer_list<std::string_view> rows,
+                 const std::function<std::string()> &look)
+{
+    for (const std::string_view row : rows) {
+        const std::size_t arrow = row.find(" => ");
+        play(controls, row.substr(0, arrow));
+        EXPECT_EQ(look(), row.substr(arrow + 4)) << "after " << row.substr(0, arrow);
+    }
+}
+
+std::string describe(const ModelControls &c)
+{
+    std::ostringstream out;
+    for (const auto &[name, list] : c.lists)
+        out << name << " [" << list->selectedRow() << "] " << rows(*list) << '\n';
+    for (const auto &[name, text] : c.texts)
+        out << name << ' ' << text->text() << '\n';
+    for (const auto &[name, check] : c.checks)
+        out << name << ' ' << check->value() << (check->enabled() ? " on" : " off") << '\n';
+    for (const auto &[name, label] : c.labels)
+        out << name << ' ' << label->caption() << '\n';
+    for (const auto &[name, b] : c.buttons)
+        out << name << (b->enabled() ? " on" : " off") << (b->visible() ? " shown" : " hidden")
+            << (b->isDefault() ? " default" : "") << '\n';
+    return out.str();
+}
+
+std::string rows(const controls::ListBox &list)
+{
+    std::string joined;
+    for (int row = 0; row < list.count(); ++row)
+        joined += (row > 0 ? "|" : "") + list.text(row);
+    return joined;
+}
+
+} // namespace tavolin::test

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "folderchooser/frm_dialog.h"
+#include "mainwindow/frm_main.h"
+#include "renamewindow/frm_file_name.h"
+#include "support/fake_file_system.h"
+#include "support/fake_services.h"
+#include "support/model_script.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Each window's model over fakes of its own: an in-memory file system with Windows paths and
+// drives C, D and E, dialogs that answer what a test queued, and the program in D:\Tools\Lister.
+namespace tavolin::test {
+
+struct Fakes
+{
+    FakeFileSystem fs;
+    FakeDrives drives;
+    FakeDialogs dialogs;
+    FakeTextFiles textFiles;
+    FakeProcess process;
+    Module1 module;
+};
+
+// The rename window, opened.
+struct RenameWorld : Fakes
+{
+    RenameWorld() { model.Form_Load(); }
+
+    // Puts these files into D:\f and scans that folder.
+    void scan(const std::vector<std::string> &names)
+    {
+        for (const std::string &name : names)
+            fs.addFile("D:\\f", name);
+        model.Text1.setText("D:\\f\\");
+        model.cmdStart.click();
+    }
+
+    ModelControls controls()
+    {
+        ModelControls c;
+        auto &m = model;
+        c.lists = {{"List1", &m.List1}, {"List2_0", &m.List2[0]}, {"List2_1", &m.List2[1]}};
+        c.lists.insert({{"List3_0", &m.List3[0]}, {"List3_1", &m.List3[1]}});
+        c.texts = {{"Text1", &m.Text1}, {"Text3", &m.Text3}, {"Text4", &m.Text4}};
+        c.checks = {{"Check1", &m.Check1}};
+        c.labels = {{"Label1", &m.Label1}};
+        c.buttons = {{"cmdDialog", &m.cmdDialog}, {"Command2", &m.Command2}};
+        c.buttons.insert({{"cmdStart", &m.cmdStart}, {"Command6", &m.Command6}});
+        c.buttons.insert({{"Command1", &m.Command1}, {"Command3", &m.Command3}});
+        c.buttons.insert({{"cmdEnd", &m.cmdEnd}, {"Command5", &m.Command5}});
+        c.buttons.insert({"Command4", &m.Command4});
+        return c;
+    }
+
+    renamewindow::FrmFileName model{module, {fs, dialogs, textFiles, process}};
+};
+
+// The main window before its opening.
+struct MainWorld : Fakes
+{
+    ModelControls controls()
+    {
+        ModelControls c;
+        auto &m = model;
+        c.texts = {{"Text1", &m.Text1}, {"txtM", &m.txtM}};
+        c.labels = {{"Label1", &m.Label1}, {"Label2", &m.Label2}};
+        c.checks = {{"Check1", &m.Check1}, {"Check2", &m.Check2}, {"Check3", &m.Check3}};
+        c.checks.insert({{"Check4", &m.Check4}, {"Check5", &m.Check5}, {"Check6", &m.Check6}});
+        c.buttons = {{"cmdStart", &m.cmdStart}, {"Command2_0", &m.Command2[0]}};
+        c.buttons.insert({{"Command2_1", &m.Command2[1]}, {"cmdRename", &m.cmdRename}});
+        c.buttons.insert({{"Command4", &m.Command4}, {"Command1", &m.Command1}});
+        c.buttons.insert({"cmdEnd", &m.cmdEnd});
+        return c;
+    }
+
+    mainwindow::FrmMain model{module, {fs, drives, dialogs, textFiles, process}};
+};
+
+// The folder chooser, made on open() as showing it does; what OK delivers is recorded per window.
+struct ChooserWorld : Fakes
+{
+    folderchooser::FrmDialog &open()
+    {
+        model = std::make_unique<folderchooser::FrmDialog>(
+                module,
+                folderchooser::FolderChooserServices{fs, drives, dialogs, process},
+                folderchooser::FolderTargets{
+                        [this](const std::string &f) { toRenameWindow.push_back(f); },
+                        [this](const std::string &f) {
+                            toMainWindow.push_back(f);
+                        }});
+        model->window.closeRequested.connect([this] { ++closes; });
+        model->Form_Load();
+        return *model;
+    }
+
+    std::vector<std::string> toRenameWindow, toMainWindow;
+    int closes = 0;
+    std::unique_ptr<folderchooser::FrmDialog> model;
+};
+
+} // namespace tavolin::test
