@@ -32,7 +32,7 @@ protected:
     test::TempDir dir_;
 };
 
-TEST_F(PosixFileSystemTest, ListsOrdinaryFilesThatMatchWhateverTheCase)
+TEST_F(PosixFileSystemTest, ListsOrdinaryFilesThatMatchWhateverTheCaseAndFolders)
 {
     EXPECT_THAT(list(""), ElementsAre());
     for (const char *name : {"plain.txt", "B.TXT", ".hidden", "c.doc"})
@@ -44,6 +44,8 @@ TEST_F(PosixFileSystemTest, ListsOrdinaryFilesThatMatchWhateverTheCase)
     dir_.makeSymlink(dir_.pathOf("missing"), "broken-link");
     EXPECT_THAT(list(""), UnorderedElementsAre("plain.txt", "B.TXT", "c.doc", "link-to-file"));
     EXPECT_THAT(list("*.txt"), UnorderedElementsAre("plain.txt", "B.TXT"));
+    EXPECT_THAT(fs_.listFolders(dir_.path()).value(),
+                UnorderedElementsAre("sub.txt", "link-to-folder"));
     EXPECT_EQ(refusal(fs_.listFiles(dir_.pathOf("missing") + "/")), FsErrorKind::NotFound);
     if (::geteuid() != 0) { // root reads any folder
         dir_.setMode("sub.txt", 0);
