@@ -62,12 +62,21 @@ services::FsResult<void> FolderList::setPath(std::string_view path)
     return {};
 }
 
-std::vector<std::string> FolderList::subfolders() const
+std::vector<FolderRow> FolderList::rows() const
 {
-    std::vector<std::string> folders
-            = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
-    std::sort(folders.begin(), folders.end());
-    return folders;
+    const paths::PathStyle &style = m_fs.pathStyle();
+    std::vector<FolderRow> rows;
+    for (std::string folder = m_path; !folder.empty(); folder = style.parentOf(folder))
+        rows.push_back({folder, style.isDriveRoot(folder) ? folder : style.lastComponent(folder)});
+    std::reverse(rows.begin(), rows.end());
+    int depth = 0;
+    for (FolderRow &row : rows)
+        row.depth = depth++;
+    std::vector<std::string> names = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
+    std::sort(names.begin(), names.end());
+    for (std::string &name : names)
+        rows.push_back({style.join(m_path, name), std::move(name), depth, false});
+    return rows;
 }
 
 void FileList::setPath(std::string_view folder)

@@ -52,6 +52,17 @@ private:
     std::map<std::string, std::string, std::less<>> m_folders;
 };
 
+// One row of the folder list: a folder, the name it is shown by, how far in it lies (the root
+// at 0), and whether it is open (the current folder or one on the way to it) or inside the current
+// folder.
+struct FolderRow
+{
+    std::string path;
+    std::string name;
+    int depth = 0;
+    bool open = true;
+};
+
 // The folder list: the current folder of a window, and the folders around it.
 class FolderList : public Control
 {
@@ -65,8 +76,9 @@ public:
     // cannot be opened; runs `changed` when the folder is another one.
     services::FsResult<void> setPath(std::string_view path);
 
-    // The folders inside the current one, sorted by name, for the view.
-    std::vector<std::string> subfolders() const;
+    // What the list shows: the root and each folder down to the current one (the last open
+    // row), then the folders inside the current one, sorted by name, one step further in.
+    std::vector<FolderRow> rows() const;
 
     // Tells the view that the folders inside the current one have changed.
     void refresh() { contentsChanged.emit(); }

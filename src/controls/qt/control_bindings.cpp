@@ -235,34 +235,17 @@ void Bindings::folderList(QListWidget *widget,
         widget->clear();
         const QIcon openIcon = widget->style()->standardIcon(QStyle::SP_DirOpenIcon);
         const QIcon closedIcon = widget->style()->standardIcon(QStyle::SP_DirClosedIcon);
-        const std::string &path = model.path();
-
-        // The ancestors from the root down to the current folder, each a step further in.
-        std::vector<std::string> chain;
-        for (std::size_t cut = path.find('/', 1); cut != std::string::npos;
-             cut = path.find('/', cut + 1))
-            chain.push_back(path.substr(0, cut));
-        if (path != "/")
-            chain.push_back(path);
-        chain.insert(chain.begin(), "/");
-
-        int depth = 0;
-        for (const std::string &folder : chain) {
-            const std::string name = folder == "/" ? folder : folder.substr(folder.rfind('/') + 1);
-            auto *item = new QListWidgetItem(
-                    openIcon, QString(depth * 2, QLatin1Char(' ')) + text::toQString(name), widget);
-            item->setData(kPathRole, bytesOf(folder));
-            ++depth;
-        }
-        widget->setCurrentRow(widget->count() - 1);
-        for (const std::string &name : model.subfolders()) {
-            const std::string folder = path == "/" ? "/" + name : path + "/" + name;
-            auto *item = new QListWidgetItem(closedIcon,
-                                             QString(depth * 2, QLatin1Char(' '))
-                                                     + text::toQString(name),
+        int current = -1;
+        for (const FolderRow &row : model.rows()) {
+            auto *item = new QListWidgetItem(row.open ? openIcon : closedIcon,
+                                             QString(row.depth * 2, QLatin1Char(' '))
+                                                     + text::toQString(row.name),
                                              widget);
-            item->setData(kPathRole, bytesOf(folder));
+            item->setData(kPathRole, bytesOf(row.path));
+            if (row.open)
+                ++current;
         }
+        widget->setCurrentRow(current);
         showAppearance(widget, model);
     };
     show();
