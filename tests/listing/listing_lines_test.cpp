@@ -1,5 +1,7 @@
 #include "listing/listing_lines.h"
 
+#include "text/utf8.h"
+
 #include <gtest/gtest.h>
 
 namespace tavolin::listing {
@@ -58,17 +60,7 @@ TEST(MakeFileLine, LineBreaksInNamesShowAsPictures)
 {
     EXPECT_EQ(MakeFileLine("a\nb\rc.txt", 1, std::nullopt), "1 a\u240Ab\u240Dc.txt");
     EXPECT_EQ(MakeFolderLine("x\ny"), "  x\u240Ay");
-    EXPECT_EQ(PrintableName("tab\tkept"), "tab\tkept");
-}
-
-TEST(LastFolderName, LastComponentOrEmptyAtTheRoot)
-{
-    const auto windows = paths::PathStyle::windows();
-    EXPECT_EQ(LastFolderName("D:\\data\\photos", windows), "photos");
-    EXPECT_EQ(LastFolderName("D:\\", windows), "");
-    EXPECT_EQ(LastFolderName("/home/user/写真", paths::PathStyle::posix()), "写真");
-    EXPECT_EQ(LastFolderName("/", paths::PathStyle::posix()), "");
-    EXPECT_EQ(MakeFolderLine("photos"), "  photos");
+    EXPECT_EQ(text::printableName("tab\tkept"), "tab\tkept");
 }
 
 TEST(AppendListLine, CrLfBetweenLinesNeverAtTheEnds)

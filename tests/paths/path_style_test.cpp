@@ -51,6 +51,16 @@ TEST(PathStyle, SplitPatternAtTheLastSeparator)
     EXPECT_EQ(some.namePattern, "*.txt");
 }
 
+TEST(PathStyle, InsideMeansTheFolderItselfOrBelowASeparator)
+{
+    EXPECT_TRUE(posix.isInside("/run/media/usb", "/run/media"));
+    EXPECT_TRUE(posix.isInside("/run", "/run"));
+    EXPECT_FALSE(posix.isInside("/running", "/run"));
+    EXPECT_TRUE(posix.isInside("/media", "/"));
+    EXPECT_TRUE(windows.isInside("D:\\data", "D:\\"));
+    EXPECT_FALSE(windows.isInside("D:\\database", "D:\\data"));
+}
+
 TEST(PathStyle, JoinNeverDoublesTheSeparator)
 {
     EXPECT_EQ(windows.join("D:\\", "a.txt"), "D:\\a.txt");
