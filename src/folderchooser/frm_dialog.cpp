@@ -14,7 +14,7 @@ constexpr std::string_view kNoFolderName = "新規フォルダ名を入力して
 
 } // namespace
 
-FrmDialog::FrmDialog(Module1 &module, const FolderChooserServices &services, FolderTargets targets)
+FrmDialog::FrmDialog(Module1 &module, const services::Services &services, FolderTargets targets)
     : m_module(module)
     , m_services(services)
     , m_targets(std::move(targets))

@@ -3,24 +3,13 @@
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
 #include "controls/window_state.h"
-#include "services/dialogs.h"
-#include "services/drives.h"
-#include "services/file_system.h"
-#include "services/process.h"
+#include "services/services.h"
 #include "shared/module1.h"
 
 #include <functional>
 #include <string>
 
 namespace tavolin::folderchooser {
-
-struct FolderChooserServices
-{
-    services::FileSystem &fs;
-    services::Drives &drives;
-    services::Dialogs &dialogs;
-    services::ProcessServices &process;
-};
 
 // Where the chooser delivers the chosen folder: the path field of the rename window (which may
 // have been closed meanwhile) or of the main window.
@@ -36,7 +25,7 @@ struct FolderTargets
 class FrmDialog
 {
 public:
-    FrmDialog(Module1 &module, const FolderChooserServices &services, FolderTargets targets);
+    FrmDialog(Module1 &module, const services::Services &services, FolderTargets targets);
     FrmDialog(const FrmDialog &) = delete;
     FrmDialog &operator=(const FrmDialog &) = delete;
 
@@ -53,7 +42,7 @@ public:
 
 private:
     Module1 &m_module;
-    FolderChooserServices m_services;
+    services::Services m_services;
     FolderTargets m_targets;
 
 public:

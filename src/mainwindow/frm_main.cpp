@@ -23,7 +23,7 @@ const services::FileDialogSettings kSaveDialog{
 
 } // namespace
 
-FrmMain::FrmMain(Module1 &module, const MainWindowServices &services)
+FrmMain::FrmMain(Module1 &module, const services::Services &services)
     : m_module(module)
     , m_services(services)
     , Drive1(services.drives, services.process.currentFolder())

@@ -5,11 +5,7 @@
 #include "controls/window_state.h"
 #include "listing/listing_history.h"
 #include "listing/listing_scan.h"
-#include "services/dialogs.h"
-#include "services/drives.h"
-#include "services/file_system.h"
-#include "services/process.h"
-#include "services/text_files.h"
+#include "services/services.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -17,22 +13,13 @@
 
 namespace tavolin::mainwindow {
 
-struct MainWindowServices
-{
-    services::FileSystem &fs;
-    services::Drives &drives;
-    services::Dialogs &dialogs;
-    services::TextFiles &textFiles;
-    services::ProcessServices &process;
-};
-
 // The main window: picks a folder, lists its file names as text, pages the listing history,
 // saves and clears the listing. Holds every control's state and runs every handler; the view
 // only shows the controls and forwards what the user does.
 class FrmMain
 {
 public:
-    FrmMain(Module1 &module, const MainWindowServices &services);
+    FrmMain(Module1 &module, const services::Services &services);
     FrmMain(const FrmMain &) = delete;
     FrmMain &operator=(const FrmMain &) = delete;
 
@@ -63,7 +50,7 @@ public:
 
 private:
     Module1 &m_module;
-    MainWindowServices m_services;
+    services::Services m_services;
     listing::ListingHistory m_history;
     std::int64_t m_fileCount = 0;
 

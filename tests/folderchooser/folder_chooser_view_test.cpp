@@ -23,10 +23,11 @@ TEST(FolderChooserViewTest, TheDriveListIsReadAgainAsItOpensAndAGoneDriveIsNotRe
     services::PosixFileSystem fs;
     test::FakeDrives drives({"/", dir.path()});
     test::FakeDialogs dialogs;
+    test::FakeTextFiles textFiles;
     test::FakeProcess process;
     process.currentPath = dir.path();
     Module1 module;
-    FrmDialog model(module, {fs, drives, dialogs, process}, {});
+    FrmDialog model(module, {fs, drives, dialogs, textFiles, process}, {});
     model.Form_Load();
     FolderChooserView view(model);
     view.show();

@@ -28,7 +28,7 @@ protected:
     {
         chooser_ = std::make_unique<FrmDialog>(
                 module_,
-                FolderChooserServices{fs_, drives_, dialogs_, process_},
+                services::Services{fs_, drives_, dialogs_, textFiles_, process_},
                 FolderTargets{[this](const std::string &f) { renameField_.push_back(f); },
                               [this](const std::string &f) {
                                   mainField_.push_back(f);
@@ -41,6 +41,7 @@ protected:
     test::FakeFileSystem fs_;
     test::FakeDrives drives_;
     test::FakeDialogs dialogs_;
+    test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     std::unique_ptr<FrmDialog> chooser_;

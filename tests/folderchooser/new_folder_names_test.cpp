@@ -24,8 +24,9 @@ protected:
         dir_.makeFolder("here");
         dir_.makeFolder("here/taken");
         process_.currentPath = dir_.pathOf("here");
-        chooser_.emplace(
-                module_, FolderChooserServices{fs_, drives_, dialogs_, process_}, FolderTargets{});
+        chooser_.emplace(module_,
+                         services::Services{fs_, drives_, dialogs_, textFiles_, process_},
+                         FolderTargets{});
         chooser_->Form_Load();
     }
 
@@ -41,6 +42,7 @@ protected:
     services::PosixFileSystem fs_;
     test::FakeDrives drives_{{"/"}};
     test::FakeDialogs dialogs_;
+    test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
     std::optional<FrmDialog> chooser_;

@@ -48,11 +48,12 @@ protected:
     test::TempDir dir_;
     test::TempDir outside_;
     services::PosixFileSystem fs_;
+    test::FakeDrives drives_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
-    FrmFileName window_{module_, {fs_, dialogs_, textFiles_, process_}};
+    FrmFileName window_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};
 };
 
 TEST_F(BadInputTest, PathsInPlannedNamesNeverMoveAFile)

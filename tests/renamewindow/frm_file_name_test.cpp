@@ -43,11 +43,12 @@ protected:
     }
 
     test::FakeFileSystem fs_;
+    test::FakeDrives drives_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
-    FrmFileName window_{module_, {fs_, dialogs_, textFiles_, process_}};
+    FrmFileName window_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};
 };
 
 TEST_F(FrmFileNameTest, OpensNarrowOnTheProgramsFolder)
@@ -283,11 +284,12 @@ protected:
 
     test::TempDir dir_;
     services::PosixFileSystem fs_;
+    test::FakeDrives drives_;
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_;
     test::FakeProcess process_;
     Module1 module_;
-    FrmFileName window_{module_, {fs_, dialogs_, textFiles_, process_}};
+    FrmFileName window_{module_, {fs_, drives_, dialogs_, textFiles_, process_}};
 };
 
 TEST_F(RenameBatchTest, AsksTwiceRenamesReportsAndRescans)

@@ -77,7 +77,7 @@ TEST_F(OddNamesTest, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     EXPECT_THAT(saved, HasSubstr("line\u240Abreak\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\n\x83\x65\x83\x58\x83\x67\r\n"));
 
-    renamewindow::FrmFileName rename(module, {fs_, dialogs_, textFiles_, process_});
+    renamewindow::FrmFileName rename(module, {fs_, drives_, dialogs_, textFiles_, process_});
     rename.Form_Load();
     rename.cmdStart.click();
     ASSERT_EQ(rename.List1.count(), static_cast<int>(names.size()));
@@ -115,7 +115,7 @@ TEST_F(OddNamesTest, LongestNamesAndNamesThatDifferInCaseOnly)
 {
     create({"a.txt", "A.txt", std::string(251, 'x') + ".txt"});
     Module1 module;
-    renamewindow::FrmFileName rename(module, {fs_, dialogs_, textFiles_, process_});
+    renamewindow::FrmFileName rename(module, {fs_, drives_, dialogs_, textFiles_, process_});
     rename.Form_Load();
     rename.cmdStart.click();
     EXPECT_THAT(rename.List3[0].rows(), ElementsAre(".txt"));
@@ -137,7 +137,7 @@ TEST_F(OddNamesTest, ANameOneByteTooLongIsRefused)
 {
     create({"a.txt"});
     Module1 module;
-    renamewindow::FrmFileName rename(module, {fs_, dialogs_, textFiles_, process_});
+    renamewindow::FrmFileName rename(module, {fs_, drives_, dialogs_, textFiles_, process_});
     rename.Form_Load();
     rename.cmdStart.click();
     rename.List2[0].replace(0, std::string(252, 'z')); // 256 bytes with ".txt"
@@ -159,7 +159,7 @@ TEST_F(OddNamesTest, AHundredThousandFilesInOneFolder)
     EXPECT_TRUE(main.txtM.text().starts_with("1 f"));
     EXPECT_THAT(main.txtM.text(), HasSubstr("\r\n100000 f"));
 
-    renamewindow::FrmFileName rename(module, {fs_, dialogs_, textFiles_, process_});
+    renamewindow::FrmFileName rename(module, {fs_, drives_, dialogs_, textFiles_, process_});
     rename.Form_Load();
     rename.cmdStart.click();
     EXPECT_EQ(rename.List1.count(), 100000);

@@ -129,11 +129,12 @@ struct World
     }
 
     test::FakeFileSystem fs;
+    test::FakeDrives drives;
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     Module1 module;
-    FrmFileName model{module, {fs, dialogs, textFiles, process}};
+    FrmFileName model{module, {fs, drives, dialogs, textFiles, process}};
 };
 
 // What the widgets of the window show, written as World::controls writes the model.
