@@ -79,6 +79,36 @@ std::vector<FolderRow> FolderList::rows() const
     return rows;
 }
 
+DriveFolderLink::DriveFolderLink(DriveList &drives,
+                                 FolderList &folders,
+                                 Unopened unopened,
+                                 bool backOnFailure)
+    : m_drives(drives)
+    , m_folders(folders)
+    , m_unopened(std::move(unopened))
+    , m_backOnFailure(backOnFailure)
+{
+    drives.changed.connect([this] { driveChanged(); });
+    folders.changed.connect([this] { m_drives.rememberFolder(m_folders.path()); });
+}
+
+bool DriveFolderLink::open(std::string_view folder)
+{
+    auto opened = m_folders.setPath(folder);
+    if (!opened)
+        m_unopened(folder, opened.error());
+    return opened.has_value();
+}
+
+void DriveFolderLink::driveChanged()
+{
+    if (!m_drives.isMounted())
+        m_unopened(m_drives.drive(), {services::FsErrorKind::NotReady, {}});
+    else if (open(m_drives.currentFolder()) || !m_backOnFailure)
+        return;
+    m_drives.setDrive(m_folders.path());
+}
+
 void FileList::setPath(std::string_view folder)
 {
     m_path = m_fs.pathStyle().withoutTrailingSeparator(folder);

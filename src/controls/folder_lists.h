@@ -4,6 +4,7 @@
 #include "services/drives.h"
 #include "services/file_system.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -89,6 +90,29 @@ public:
 private:
     services::FileSystem &m_fs;
     std::string m_path;
+};
+
+// A window's drive list and folder list working as one. The drive list notes each folder the
+// folder list opens. A drive picked from the drive list opens at the folder it was last at. A
+// folder that does not open changes nothing and goes to `unopened` with why; a drive that is no
+// longer mounted counts as not ready. The drive list then goes back to the drive of the folder
+// list's folder: always after a drive that is gone, after any other failure when `backOnFailure`.
+class DriveFolderLink
+{
+public:
+    using Unopened = std::function<void(std::string_view folder, const services::FsError &error)>;
+    DriveFolderLink(DriveList &drives, FolderList &folders, Unopened unopened, bool backOnFailure);
+
+    // Opens `folder` in the folder list; false, after `unopened` ran, when it cannot be opened.
+    bool open(std::string_view folder);
+
+private:
+    void driveChanged();
+
+    DriveList &m_drives;
+    FolderList &m_folders;
+    Unopened m_unopened;
+    bool m_backOnFailure;
 };
 
 // The file list: the ordinary files of a folder, for display only.

@@ -30,7 +30,6 @@ public:
     FrmDialog &operator=(const FrmDialog &) = delete;
 
     void Form_Load();
-    void Drive1_Change();
     void Dir1_Change();
     void cmdNewF_Click();
     void cmdOK_Click();
@@ -57,8 +56,9 @@ public:
 
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
-    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
     void openNearestParent(std::string_view folder);
+
+    controls::DriveFolderLink m_folderLink;
 };
 
 } // namespace tavolin::folderchooser

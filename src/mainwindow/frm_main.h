@@ -27,7 +27,6 @@ public:
     // the user has been told, and the window must never be shown.
     bool Form_Load();
 
-    void Drive1_Change();
     void Dir1_Change();
     void Text1_Change();
     void txtM_Change();
@@ -84,7 +83,8 @@ private:
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);
-    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
+
+    controls::DriveFolderLink m_folderLink;
 };
 
 } // namespace tavolin::mainwindow
