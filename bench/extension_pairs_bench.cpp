@@ -21,11 +21,12 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
         std::snprintf(name, sizeof name, "file%06d.e%02d", i, i % pairs);
         fs.addFile("D:\\big", name);
     }
+    test::FakeDrives drives;
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, dialogs, textFiles, process});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -71,12 +71,13 @@ void BM_RenameWindowBatch(benchmark::State &state)
 {
     RenameFolder &f = renameFolder();
     services::PosixFileSystem fs;
+    test::FakeDrives drives;
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     process.programPath = f.folder.path();
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, dialogs, textFiles, process});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

@@ -13,14 +13,9 @@ void bringToFront(QWidget *window)
 
 } // namespace
 
-Windows::Windows(const AppServices &services)
+Windows::Windows(const services::Services &services)
     : m_services(services)
-    , m_frmMain(m_module,
-                {services.fs,
-                 services.drives,
-                 services.dialogs,
-                 services.textFiles,
-                 services.process})
+    , m_frmMain(m_module, services)
 {
     m_frmMain.renameWindowRequested.connect([this] { openRenameWindow(); });
 }
@@ -48,10 +43,7 @@ void Windows::openRenameWindow()
         bringToFront(m_renameView);
         return;
     }
-    m_frmFileName = std::make_unique<renamewindow::FrmFileName>(
-            m_module,
-            renamewindow::RenameWindowServices{
-                    m_services.fs, m_services.dialogs, m_services.textFiles, m_services.process});
+    m_frmFileName = std::make_unique<renamewindow::FrmFileName>(m_module, m_services);
     m_frmFileName->folderChooserRequested.connect([this] { openFolderChooser(); });
     m_frmFileName->Form_Load();
     m_renameView = new renamewindow::RenameWindowView(*m_frmFileName);
@@ -77,11 +69,8 @@ void Windows::openFolderChooser()
                                          [this](const std::string &folder) {
                                              m_frmMain.Text1.setText(folder);
                                          }};
-    m_frmDialog = std::make_unique<folderchooser::FrmDialog>(
-            m_module,
-            folderchooser::FolderChooserServices{
-                    m_services.fs, m_services.drives, m_services.dialogs, m_services.process},
-            std::move(targets));
+    m_frmDialog
+            = std::make_unique<folderchooser::FrmDialog>(m_module, m_services, std::move(targets));
     m_frmDialog->Form_Load();
     m_chooserView = new folderchooser::FolderChooserView(*m_frmDialog);
     QObject::connect(m_chooserView, &QObject::destroyed, [this] { m_frmDialog.reset(); });

@@ -14,22 +14,13 @@
 
 namespace tavolin {
 
-struct AppServices
-{
-    services::FileSystem &fs;
-    services::Drives &drives;
-    services::Dialogs &dialogs;
-    services::TextFiles &textFiles;
-    services::ProcessServices &process;
-};
-
 // The program's windows and the state they share. The main window lives as long as this
 // object; the rename window and the folder chooser from their opening to their closing, each
 // with its model, which goes when its window has gone.
 class Windows
 {
 public:
-    explicit Windows(const AppServices &services);
+    explicit Windows(const services::Services &services);
     ~Windows();
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -52,7 +43,7 @@ public:
     folderchooser::FolderChooserView *chooserView() { return m_chooserView; }
 
 private:
-    AppServices m_services;
+    services::Services m_services;
     Module1 m_module;
     mainwindow::FrmMain m_frmMain;
     std::unique_ptr<mainwindow::MainWindowView> m_mainView;

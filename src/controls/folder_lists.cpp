@@ -62,12 +62,51 @@ services::FsResult<void> FolderList::setPath(std::string_view path)
     return {};
 }
 
-std::vector<std::string> FolderList::subfolders() const
+std::vector<FolderRow> FolderList::rows() const
 {
-    std::vector<std::string> folders
-            = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
-    std::sort(folders.begin(), folders.end());
-    return folders;
+    const paths::PathStyle &style = m_fs.pathStyle();
+    std::vector<FolderRow> rows;
+    for (std::string folder = m_path; !folder.empty(); folder = style.parentOf(folder))
+        rows.push_back({folder, style.isDriveRoot(folder) ? folder : style.lastComponent(folder)});
+    std::reverse(rows.begin(), rows.end());
+    int depth = 0;
+    for (FolderRow &row : rows)
+        row.depth = depth++;
+    std::vector<std::string> names = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
+    std::sort(names.begin(), names.end());
+    for (std::string &name : names)
+        rows.push_back({style.join(m_path, name), std::move(name), depth, false});
+    return rows;
+}
+
+DriveFolderLink::DriveFolderLink(DriveList &drives,
+                                 FolderList &folders,
+                                 Unopened unopened,
+                                 bool backOnFailure)
+    : m_drives(drives)
+    , m_folders(folders)
+    , m_unopened(std::move(unopened))
+    , m_backOnFailure(backOnFailure)
+{
+    drives.changed.connect([this] { driveChanged(); });
+    folders.changed.connect([this] { m_drives.rememberFolder(m_folders.path()); });
+}
+
+bool DriveFolderLink::open(std::string_view folder)
+{
+    auto opened = m_folders.setPath(folder);
+    if (!opened)
+        m_unopened(folder, opened.error());
+    return opened.has_value();
+}
+
+void DriveFolderLink::driveChanged()
+{
+    if (!m_drives.isMounted())
+        m_unopened(m_drives.drive(), {services::FsErrorKind::NotReady, {}});
+    else if (open(m_drives.currentFolder()) || !m_backOnFailure)
+        return;
+    m_drives.setDrive(m_folders.path());
 }
 
 void FileList::setPath(std::string_view folder)

@@ -4,6 +4,7 @@
 #include "services/drives.h"
 #include "services/file_system.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,6 +53,17 @@ private:
     std::map<std::string, std::string, std::less<>> m_folders;
 };
 
+// One row of the folder list: a folder, the name it is shown by, how far in it lies (the root
+// at 0), and whether it is open (the current folder or one on the way to it) or inside the current
+// folder.
+struct FolderRow
+{
+    std::string path;
+    std::string name;
+    int depth = 0;
+    bool open = true;
+};
+
 // The folder list: the current folder of a window, and the folders around it.
 class FolderList : public Control
 {
@@ -65,8 +77,9 @@ public:
     // cannot be opened; runs `changed` when the folder is another one.
     services::FsResult<void> setPath(std::string_view path);
 
-    // The folders inside the current one, sorted by name, for the view.
-    std::vector<std::string> subfolders() const;
+    // What the list shows: the root and each folder down to the current one (the last open
+    // row), then the folders inside the current one, sorted by name, one step further in.
+    std::vector<FolderRow> rows() const;
 
     // Tells the view that the folders inside the current one have changed.
     void refresh() { contentsChanged.emit(); }
@@ -77,6 +90,29 @@ public:
 private:
     services::FileSystem &m_fs;
     std::string m_path;
+};
+
+// A window's drive list and folder list working as one. The drive list notes each folder the
+// folder list opens. A drive picked from the drive list opens at the folder it was last at. A
+// folder that does not open changes nothing and goes to `unopened` with why; a drive that is no
+// longer mounted counts as not ready. The drive list then goes back to the drive of the folder
+// list's folder: always after a drive that is gone, after any other failure when `backOnFailure`.
+class DriveFolderLink
+{
+public:
+    using Unopened = std::function<void(std::string_view folder, const services::FsError &error)>;
+    DriveFolderLink(DriveList &drives, FolderList &folders, Unopened unopened, bool backOnFailure);
+
+    // Opens `folder` in the folder list; false, after `unopened` ran, when it cannot be opened.
+    bool open(std::string_view folder);
+
+private:
+    void driveChanged();
+
+    DriveList &m_drives;
+    FolderList &m_folders;
+    Unopened m_unopened;
+    bool m_backOnFailure;
 };
 
 // The file list: the ordinary files of a folder, for display only.

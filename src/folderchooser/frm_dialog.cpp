@@ -14,18 +14,24 @@ constexpr std::string_view kNoFolderName = "新規フォルダ名を入力して
 
 } // namespace
 
-FrmDialog::FrmDialog(Module1 &module, const FolderChooserServices &services, FolderTargets targets)
+FrmDialog::FrmDialog(Module1 &module, const services::Services &services, FolderTargets targets)
     : m_module(module)
     , m_services(services)
     , m_targets(std::move(targets))
     , Drive1(services.drives, services.process.currentFolder())
     , Dir1(services.fs, services.process.currentFolder())
+    // Whatever keeps a drive from opening, the program goes on: the chooser says why and goes
+    // back to the drive of the folder it shows.
+    , m_folderLink(
+              Drive1,
+              Dir1,
+              [this](std::string_view folder, const services::FsError &error) {
+                  m_services.dialogs.showMessage(
+                          shared::describeUnopenableFolder(folder, error, kInsertMedium));
+              },
+              /*backOnFailure=*/true)
 {
-    Drive1.changed.connect([this] { Drive1_Change(); });
-    Dir1.changed.connect([this] {
-        Drive1.rememberFolder(Dir1.path());
-        Dir1_Change();
-    });
+    Dir1.changed.connect([this] { Dir1_Change(); });
     cmdNewF.clicked.connect([this] { cmdNewF_Click(); });
     cmdOK.clicked.connect([this] { cmdOK_Click(); });
     cmdCansel.clicked.connect([this] { cmdCansel_Click(); });
@@ -52,23 +58,6 @@ void FrmDialog::Form_Load()
     Text2.setText(std::to_string(SetTopMost(window)));
 }
 
-void FrmDialog::Drive1_Change()
-{
-    if (!Drive1.isMounted()) {
-        m_services.dialogs.showMessage(kInsertMedium);
-        Drive1.setDrive(Dir1.path());
-        return;
-    }
-    const std::string folder = Drive1.currentFolder();
-    auto opened = Dir1.setPath(folder);
-    if (opened)
-        return;
-    // Whatever keeps the drive from opening, the program goes on: the chooser says why and
-    // goes back to the drive of the folder it shows.
-    reportUnopenedFolder(folder, opened.error());
-    Drive1.setDrive(Dir1.path());
-}
-
 void FrmDialog::openNearestParent(std::string_view folder)
 {
     std::string parent = style().withoutTrailingSeparator(folder);
@@ -82,14 +71,6 @@ void FrmDialog::openNearestParent(std::string_view folder)
     }
 }
 
-void FrmDialog::reportUnopenedFolder(std::string_view folder, const services::FsError &error)
-{
-    if (error.kind == services::FsErrorKind::NotReady)
-        m_services.dialogs.showMessage(kInsertMedium);
-    else
-        m_services.dialogs.showMessage(shared::describeUnopenableFolder(folder, error));
-}
-
 void FrmDialog::Dir1_Change()
 {
     Label1.setCaption(style().pathField(Dir1.path()));
@@ -97,8 +78,7 @@ void FrmDialog::Dir1_Change()
 
 void FrmDialog::openFolder(std::string_view path)
 {
-    if (auto opened = Dir1.setPath(path); !opened)
-        reportUnopenedFolder(path, opened.error());
+    (void)m_folderLink.open(path);
 }
 
 void FrmDialog::cmdNewF_Click()

@@ -3,24 +3,13 @@
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
 #include "controls/window_state.h"
-#include "services/dialogs.h"
-#include "services/drives.h"
-#include "services/file_system.h"
-#include "services/process.h"
+#include "services/services.h"
 #include "shared/module1.h"
 
 #include <functional>
 #include <string>
 
 namespace tavolin::folderchooser {
-
-struct FolderChooserServices
-{
-    services::FileSystem &fs;
-    services::Drives &drives;
-    services::Dialogs &dialogs;
-    services::ProcessServices &process;
-};
 
 // Where the chooser delivers the chosen folder: the path field of the rename window (which may
 // have been closed meanwhile) or of the main window.
@@ -36,12 +25,11 @@ struct FolderTargets
 class FrmDialog
 {
 public:
-    FrmDialog(Module1 &module, const FolderChooserServices &services, FolderTargets targets);
+    FrmDialog(Module1 &module, const services::Services &services, FolderTargets targets);
     FrmDialog(const FrmDialog &) = delete;
     FrmDialog &operator=(const FrmDialog &) = delete;
 
     void Form_Load();
-    void Drive1_Change();
     void Dir1_Change();
     void cmdNewF_Click();
     void cmdOK_Click();
@@ -53,7 +41,7 @@ public:
 
 private:
     Module1 &m_module;
-    FolderChooserServices m_services;
+    services::Services m_services;
     FolderTargets m_targets;
 
 public:
@@ -68,8 +56,9 @@ public:
 
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
-    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
     void openNearestParent(std::string_view folder);
+
+    controls::DriveFolderLink m_folderLink;
 };
 
 } // namespace tavolin::folderchooser

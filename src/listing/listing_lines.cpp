@@ -1,5 +1,7 @@
 #include "listing/listing_lines.h"
 
+#include "text/utf8.h"
+
 #include <charconv>
 
 namespace tavolin::listing {
@@ -14,28 +16,6 @@ std::string decimal(std::int64_t value)
 }
 
 } // namespace
-
-std::string PrintableName(std::string_view name)
-{
-    if (name.find_first_of("\r\n") == std::string_view::npos)
-        return std::string(name);
-    std::string shown;
-    shown.reserve(name.size() + 8);
-    for (const char c : name) {
-        if (c == '\r')
-            shown += "\u240D";
-        else if (c == '\n')
-            shown += "\u240A";
-        else
-            shown += c;
-    }
-    return shown;
-}
-
-std::string LastFolderName(std::string_view folder, const paths::PathStyle &style)
-{
-    return style.lastComponent(folder);
-}
 
 std::string FormatFileSize(std::int64_t size)
 {
@@ -64,7 +44,7 @@ std::string MakeFileLine(std::string_view name,
         line += decimal(*number);
         line += ' ';
     }
-    line += PrintableName(name);
+    line += text::printableName(name);
     if (size) {
         line += "   ";
         line += FormatFileSize(*size);
@@ -76,7 +56,7 @@ std::string MakeFileLine(std::string_view name,
 std::string MakeFolderLine(std::string_view folderName)
 {
     std::string line = "  ";
-    line += PrintableName(folderName);
+    line += text::printableName(folderName);
     return line;
 }
 

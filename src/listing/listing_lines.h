@@ -1,7 +1,5 @@
 #pragma once
 
-#include "paths/path_style.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,25 +14,18 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // listed, or the system refused to tell); it shows as "?".
 inline constexpr std::int64_t kUnknownSize = -1;
 
-// `name` as it appears in a listing: a CR or LF in it (legal in a Linux file name) is shown as
-// the picture ␍ or ␊, so that every listing line stands for exactly one file and a saved listing
-// maps line to file when it is read back. All other characters stay as they are.
-std::string PrintableName(std::string_view name);
-
-// The last component of a folder path; empty for a drive root (D:\data\photos gives photos).
-std::string LastFolderName(std::string_view folder, const paths::PathStyle &style);
-
 // A byte count in the pattern "0,0": groups of three digits separated by commas, and at least
 // two digits (0 gives 00, 1234 gives 1,234). kUnknownSize gives "?".
 std::string FormatFileSize(std::int64_t size);
 
 // A file line: [number and one space] name [three spaces, size text and "Byte"]. The name is
-// already the full or the base name, as the options say; it appears as PrintableName shows it.
+// already the full or the base name, as the options say; it appears as text::printableName shows
+// it.
 std::string MakeFileLine(std::string_view name,
                          std::optional<std::int64_t> number,
                          std::optional<std::int64_t> size);
 
-// A folder line: two spaces and the folder's name (as PrintableName shows it).
+// A folder line: two spaces and the folder's name (as text::printableName shows it).
 std::string MakeFolderLine(std::string_view folderName);
 
 // The listing text with `line` added as its last line. Lines are separated by CR LF; there is

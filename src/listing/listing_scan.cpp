@@ -34,7 +34,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
             continue;
         if (index == 0 && options.withFolderLine)
             scan.lines = AppendListLine(std::move(scan.lines),
-                                        MakeFolderLine(LastFolderName(folder, style)));
+                                        MakeFolderLine(style.lastComponent(folder)));
 
         std::optional<std::int64_t> size;
         if (options.withSize)

@@ -23,18 +23,23 @@ const services::FileDialogSettings kSaveDialog{
 
 } // namespace
 
-FrmMain::FrmMain(Module1 &module, const MainWindowServices &services)
+FrmMain::FrmMain(Module1 &module, const services::Services &services)
     : m_module(module)
     , m_services(services)
     , Drive1(services.drives, services.process.currentFolder())
     , Dir1(services.fs, services.process.currentFolder())
     , File1(services.fs)
+    // A folder that does not open leaves the drive list on the drive picked.
+    , m_folderLink(
+              Drive1,
+              Dir1,
+              [this](std::string_view folder, const services::FsError &error) {
+                  m_services.dialogs.showMessage(
+                          shared::describeUnopenableFolder(folder, error, kDriveNotReady));
+              },
+              /*backOnFailure=*/false)
 {
-    Drive1.changed.connect([this] { Drive1_Change(); });
-    Dir1.changed.connect([this] {
-        Drive1.rememberFolder(Dir1.path());
-        Dir1_Change();
-    });
+    Dir1.changed.connect([this] { Dir1_Change(); });
     Text1.changed.connect([this] { Text1_Change(); });
     txtM.changed.connect([this] { txtM_Change(); });
     cmdStart.clicked.connect([this] { cmdStart_Click(); });
@@ -67,30 +72,6 @@ bool FrmMain::Form_Load()
     Label1.setCaption(std::string(kCountCaption));
     Command1.setEnabled(false);
     return true;
-}
-
-void FrmMain::Drive1_Change()
-{
-    // A drive removed since the list was read is not ready; the list goes back to the drive of
-    // the folder shown, since the picked one is no longer there to show.
-    if (!Drive1.isMounted()) {
-        m_services.dialogs.showMessage(kDriveNotReady);
-        Drive1.setDrive(Dir1.path());
-        return;
-    }
-    const std::string folder = Drive1.currentFolder();
-    if (auto opened = Dir1.setPath(folder); !opened)
-        reportUnopenedFolder(folder, opened.error());
-}
-
-void FrmMain::reportUnopenedFolder(std::string_view folder, const services::FsError &error)
-{
-    // The drive's own message is kept for a medium that does not answer; a folder that merely
-    // cannot be opened says which and why.
-    if (error.kind == services::FsErrorKind::NotReady)
-        m_services.dialogs.showMessage(kDriveNotReady);
-    else
-        m_services.dialogs.showMessage(shared::describeUnopenableFolder(folder, error));
 }
 
 void FrmMain::Dir1_Change()
@@ -183,8 +164,7 @@ void FrmMain::followHistoryFolder(const std::string &pathField)
         return;
     Drive1.setDrive(pathField);
     // The file list follows the folder list by itself.
-    if (auto opened = Dir1.setPath(pathField); !opened)
-        reportUnopenedFolder(pathField, opened.error());
+    (void)m_folderLink.open(pathField);
 }
 
 void FrmMain::Command1_Click()
@@ -222,8 +202,7 @@ void FrmMain::cmdRename_Click()
 
 void FrmMain::openFolder(std::string_view path)
 {
-    if (auto opened = Dir1.setPath(path); !opened)
-        reportUnopenedFolder(path, opened.error());
+    (void)m_folderLink.open(path);
 }
 
 listing::ListingOptions FrmMain::listingOptions() const

@@ -5,11 +5,7 @@
 #include "controls/window_state.h"
 #include "listing/listing_history.h"
 #include "listing/listing_scan.h"
-#include "services/dialogs.h"
-#include "services/drives.h"
-#include "services/file_system.h"
-#include "services/process.h"
-#include "services/text_files.h"
+#include "services/services.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -17,22 +13,13 @@
 
 namespace tavolin::mainwindow {
 
-struct MainWindowServices
-{
-    services::FileSystem &fs;
-    services::Drives &drives;
-    services::Dialogs &dialogs;
-    services::TextFiles &textFiles;
-    services::ProcessServices &process;
-};
-
 // The main window: picks a folder, lists its file names as text, pages the listing history,
 // saves and clears the listing. Holds every control's state and runs every handler; the view
 // only shows the controls and forwards what the user does.
 class FrmMain
 {
 public:
-    FrmMain(Module1 &module, const MainWindowServices &services);
+    FrmMain(Module1 &module, const services::Services &services);
     FrmMain(const FrmMain &) = delete;
     FrmMain &operator=(const FrmMain &) = delete;
 
@@ -40,7 +27,6 @@ public:
     // the user has been told, and the window must never be shown.
     bool Form_Load();
 
-    void Drive1_Change();
     void Dir1_Change();
     void Text1_Change();
     void txtM_Change();
@@ -63,7 +49,7 @@ public:
 
 private:
     Module1 &m_module;
-    MainWindowServices m_services;
+    services::Services m_services;
     listing::ListingHistory m_history;
     std::int64_t m_fileCount = 0;
 
@@ -97,7 +83,8 @@ private:
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);
-    void reportUnopenedFolder(std::string_view folder, const services::FsError &error);
+
+    controls::DriveFolderLink m_folderLink;
 };
 
 } // namespace tavolin::mainwindow

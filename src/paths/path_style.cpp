@@ -88,6 +88,13 @@ std::string PathStyle::driveRootOf(std::string_view path) const
     return {};
 }
 
+bool PathStyle::isInside(std::string_view path, std::string_view folder) const
+{
+    return path.starts_with(folder)
+           && (path.size() == folder.size() || folder.ends_with(m_separator)
+               || path[folder.size()] == m_separator);
+}
+
 bool PathStyle::isSystemFolder(std::string_view folder) const
 {
     // Folders that removable media or homes may lie under (/run/media, /var/home) are not here.
@@ -105,8 +112,7 @@ bool PathStyle::isSystemFolder(std::string_view folder) const
     static constexpr std::array<std::string_view, 4> windowsFolders
             = {"Windows", "Program Files", "Program Files (x86)", "ProgramData"};
     const auto inside = [&](std::string_view parent) {
-        return folder.starts_with(parent)
-               && (folder.size() == parent.size() || folder[parent.size()] == m_separator);
+        return isInside(folder, parent);
     };
     if (m_kind == Kind::Posix)
         return std::any_of(posixFolders.begin(), posixFolders.end(), inside);

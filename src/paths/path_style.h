@@ -53,6 +53,9 @@ public:
     // The last component of a folder path; empty for a drive root.
     std::string lastComponent(std::string_view folder) const;
 
+    // Whether `path` is `folder` or lies inside it.
+    bool isInside(std::string_view path, std::string_view folder) const;
+
     // Whether `folder` is, or lies in, one of the system's own folders (programs, libraries,
     // settings), where the program's files are installed and the user's files are not.
     bool isSystemFolder(std::string_view folder) const;

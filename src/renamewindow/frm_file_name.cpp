@@ -52,7 +52,7 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome)
 
 } // namespace
 
-FrmFileName::FrmFileName(Module1 &module, const RenameWindowServices &services)
+FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     : m_module(module)
     , m_services(services)
 {

@@ -3,24 +3,13 @@
 #include "controls/controls.h"
 #include "controls/list_box.h"
 #include "controls/window_state.h"
-#include "services/dialogs.h"
-#include "services/file_system.h"
-#include "services/process.h"
-#include "services/text_files.h"
+#include "services/services.h"
 #include "shared/module1.h"
 
 #include <array>
 #include <string>
 
 namespace tavolin::renamewindow {
-
-struct RenameWindowServices
-{
-    services::FileSystem &fs;
-    services::Dialogs &dialogs;
-    services::TextFiles &textFiles;
-    services::ProcessServices &process;
-};
 
 // The batch-rename window: the files of a folder in three columns (current name, planned base
 // name, planned extension) kept in step on every selection, numbering and single edits of the
@@ -33,7 +22,7 @@ public:
     static constexpr int kNarrowWidth = 8600;
     static constexpr int kWideWidth = 11000;
 
-    FrmFileName(Module1 &module, const RenameWindowServices &services);
+    FrmFileName(Module1 &module, const services::Services &services);
     FrmFileName(const FrmFileName &) = delete;
     FrmFileName &operator=(const FrmFileName &) = delete;
 
@@ -66,7 +55,7 @@ public:
 
 private:
     Module1 &m_module;
-    RenameWindowServices m_services;
+    services::Services m_services;
     std::string m_scannedPattern; // the folder field as the last scan read it
 
 public:

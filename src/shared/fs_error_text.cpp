@@ -48,8 +48,12 @@ std::string describeUnreadableFolder(std::string_view folder, const services::Fs
     return describe("フォルダを読めませんでした。", folder, error);
 }
 
-std::string describeUnopenableFolder(std::string_view folder, const services::FsError &error)
+std::string describeUnopenableFolder(std::string_view folder,
+                                     const services::FsError &error,
+                                     std::string_view notReady)
 {
+    if (error.kind == services::FsErrorKind::NotReady)
+        return std::string(notReady);
     return describe("フォルダを開けませんでした。", folder, error);
 }
 

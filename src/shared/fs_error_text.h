@@ -13,8 +13,11 @@ std::string describeFailure(const services::FsError &error);
 // The message for a folder whose files cannot be listed.
 std::string describeUnreadableFolder(std::string_view folder, const services::FsError &error);
 
-// The message for a folder that a folder list cannot open (no permission, removed).
-std::string describeUnopenableFolder(std::string_view folder, const services::FsError &error);
+// The message for a folder that a folder list cannot open: `notReady` (the window's own words)
+// for a medium that does not answer, otherwise which folder and why (no permission, removed).
+std::string describeUnopenableFolder(std::string_view folder,
+                                     const services::FsError &error,
+                                     std::string_view notReady);
 
 // The message for a listing that could not be written to `path`.
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error);

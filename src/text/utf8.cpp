@@ -63,3 +63,24 @@ bool isValid(std::string_view text)
 }
 
 } // namespace tavolin::text::utf8
+
+namespace tavolin::text {
+
+std::string printableName(std::string_view name)
+{
+    if (name.find_first_of("\r\n") == std::string_view::npos)
+        return std::string(name);
+    std::string shown;
+    shown.reserve(name.size() + 8);
+    for (const char c : name) {
+        if (c == '\r')
+            shown += "\u240D";
+        else if (c == '\n')
+            shown += "\u240A";
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+} // namespace tavolin::text

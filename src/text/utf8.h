@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavolin::text::utf8 {
@@ -16,3 +17,12 @@ char32_t decodeNext(std::string_view text, std::size_t &pos);
 bool isValid(std::string_view text);
 
 } // namespace tavolin::text::utf8
+
+namespace tavolin::text {
+
+// A file name on one line: a CR or LF in it (legal in a Linux file name) becomes the picture
+// ␍ or ␊, so that a listing line or a list row stands for exactly one file. Every other byte
+// stays as it is.
+std::string printableName(std::string_view name);
+
+} // namespace tavolin::text

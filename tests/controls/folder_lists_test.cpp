@@ -39,9 +39,47 @@ TEST(FolderLists, AChangeRunsTheHandlerFirstAndEachDriveKeepsItsFolder)
     EXPECT_FALSE(folders.setPath("D:\\missing"));
     EXPECT_TRUE(folders.setPath("D:\\data\\") && folders.setPath("D:\\data"));
     files.setPath("D:\\data\\");
-    for (const std::string &name : folders.subfolders())
-        note(name)();
+    for (const FolderRow &row : folders.rows())
+        if (!row.open)
+            note(row.name)();
     EXPECT_EQ(log + folders.path() + " " + files.path() + " " + files.names().at(0),
               "drive redraw E:\\photos gone drive redraw C:\\ drive redraw D:\\data mounted "
               "folder contents files a b D:\\data D:\\data f.txt");
 }
+
+// Each row as "depth name path", open rows marked with "+".
+TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
+{
+    struct Case
+    {
+        tavolin::paths::PathStyle style;
+        std::string current;
+        std::vector<std::string> rows;
+    };
+    const Case cases[] = {
+            {tavolin::paths::PathStyle::windows(),
+             "D:\\data\\sub",
+             {"+0 D:\\ D:\\",
+              "+1 data D:\\data",
+              "+2 sub D:\\data\\sub",
+              "3 a D:\\data\\sub\\a",
+              "3 b D:\\data\\sub\\b"}},
+            {tavolin::paths::PathStyle::windows(), "D:\\", {"+0 D:\\ D:\\", "1 a D:\\a", "1 b D:\\b"}},
+            {tavolin::paths::PathStyle::posix(),
+             "/data/sub",
+             {"+0 / /", "+1 data /data", "+2 sub /data/sub", "3 a /data/sub/a", "3 b /data/sub/b"}},
+            {tavolin::paths::PathStyle::posix(), "/", {"+0 / /", "1 a /a", "1 b /b"}},
+    };
+    for (const Case &c : cases) {
+        tavolin::test::FakeFileSystem fs(c.style);
+        for (const char *sub : {"b", "a"})
+            fs.addFolder(c.style.join(c.current, sub));
+        FolderList list(fs, c.current);
+        std::vector<std::string> shown;
+        for (const FolderRow &row : list.rows())
+            shown.push_back((row.open ? "+" : "") + std::to_string(row.depth) + " " + row.name + " "
+                            + row.path);
+        EXPECT_EQ(shown, c.rows) << c.current;
+    }
+}
+

@@ -46,4 +46,7 @@ TEST(PathStyle, FoldersOnWindowsAndPosix)
     EXPECT_TRUE(w.isDriveRoot("D:\\") && p.isDriveRoot("/"));
     EXPECT_FALSE(w.isDriveRoot("D:") || w.isDriveRoot("D:\\a") || w.isDriveRoot("D:/")
                  || p.isDriveRoot(""));
+    EXPECT_TRUE(p.isInside("/run/media/usb", "/run/media") && p.isInside("/run", "/run")
+                && p.isInside("/media", "/") && w.isInside("D:\\data", "D:\\"));
+    EXPECT_FALSE(p.isInside("/running", "/run") || w.isInside("D:\\database", "D:\\data"));
 }

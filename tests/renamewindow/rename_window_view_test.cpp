@@ -30,7 +30,7 @@ struct World : test::RenameWorld
         scan(names);
     }
 
-    std::string state() const
+    std::string state()
     {
         std::ostringstream out;
         out << module.intNameRow << ' ' << module.intExtRow << ' ' << module.flgFileName << ' '

@@ -23,6 +23,7 @@ struct Fakes
     FakeTextFiles textFiles;
     FakeProcess process;
     Module1 module;
+    services::Services doors{fs, drives, dialogs, textFiles, process};
 };
 
 // The rename window, opened.
@@ -56,7 +57,7 @@ struct RenameWorld : Fakes
         return c;
     }
 
-    renamewindow::FrmFileName model{module, {fs, dialogs, textFiles, process}};
+    renamewindow::FrmFileName model{module, doors};
 };
 
 // The main window before its opening.
@@ -77,7 +78,7 @@ struct MainWorld : Fakes
         return c;
     }
 
-    mainwindow::FrmMain model{module, {fs, drives, dialogs, textFiles, process}};
+    mainwindow::FrmMain model{module, doors};
 };
 
 // The folder chooser, made on open() as showing it does; what OK delivers is recorded per window.
@@ -87,7 +88,7 @@ struct ChooserWorld : Fakes
     {
         model = std::make_unique<folderchooser::FrmDialog>(
                 module,
-                folderchooser::FolderChooserServices{fs, drives, dialogs, process},
+                doors,
                 folderchooser::FolderTargets{
                         [this](const std::string &f) { toRenameWindow.push_back(f); },
                         [this](const std::string &f) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QByteArray;
 class QCheckBox;
 class QGroupBox;
 class QRadioButton;
@@ -28,8 +29,9 @@ namespace tavolin::controls {
 class ListBoxView;
 
 // Keeps widgets and control models in step: a widget shows its model's state and forwards
-// what the user does to it. Everything bound is let go when the Bindings object goes away, so
-// a view must own its Bindings and be destroyed before the models.
+// what the user does to it. Each control's binding has a file of its own. Everything bound is let
+// go when the Bindings object goes away, so a view must own its Bindings and be destroyed before
+// the models.
 class Bindings
 {
 public:
@@ -47,7 +49,6 @@ public:
     void lineEdit(QLineEdit *widget, TextBox &model);
     // The model's lines end in CR LF, the widget's in LF.
     void textEdit(QPlainTextEdit *widget, TextBox &model);
-    // `pick` runs with the root of the drive the user chose.
     // The user's pick goes to DriveList::pick; the drives are read again as the list opens.
     void driveList(DriveComboBox *widget, DriveList &model);
     // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
@@ -58,6 +59,8 @@ public:
     void window(QWidget *widget, WindowState &model);
 
 private:
+    static void showAppearance(QWidget *widget, const Control &model);
+    static QByteArray bytesOf(const std::string &path);
     void keep(Connection connection) { m_connections.push_back(std::move(connection)); }
 
     std::vector<Connection> m_connections;

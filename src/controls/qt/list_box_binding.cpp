@@ -1,5 +1,4 @@
-// The binding of a list box, in a file of its own: it is the one binding that has to undo what
-// the widget would do by itself.
+// The one binding that has to undo what the widget would do by itself.
 #include "controls/qt/control_bindings.h"
 
 #include "controls/qt/list_box_model.h"
@@ -48,12 +47,9 @@ void Bindings::listBox(ListBoxView *widget, ListBox &model)
     QObject::connect(selection, &QItemSelectionModel::currentChanged, widget, undo);
     QObject::connect(selection, &QItemSelectionModel::selectionChanged, widget, undo);
 
-    keep(model.appearanceChanged.connectScoped([widget, &model] {
-        widget->setEnabled(model.enabled());
-        widget->setVisible(model.visible());
-    }));
-    widget->setEnabled(model.enabled());
-    widget->setVisible(model.visible());
+    keep(model.appearanceChanged.connectScoped(
+            [widget, &model] { showAppearance(widget, model); }));
+    showAppearance(widget, model);
 
     widget->setPickHandler([&model](int row) { model.clickRow(row); });
 }

@@ -1,5 +1,6 @@
 #include "services/qt/qt_drives.h"
 
+#include "paths/path_style.h"
 #include "text/qt/qt_strings.h"
 
 #include <QStorageInfo>
@@ -20,25 +21,13 @@ bool isPseudoFileSystem(const QByteArray &type)
     return std::any_of(pseudo.begin(), pseudo.end(), [&](const char *t) { return type == t; });
 }
 
-bool isUnder(const std::string &path, std::string_view folder)
-{
-    return path == folder || (path.starts_with(folder) && path[folder.size()] == '/');
-}
-
 bool isSystemLocation(const std::string &root)
 {
-    if (isUnder(root, "/run/media"))
+    const paths::PathStyle style = paths::PathStyle::native();
+    if (style.isInside(root, "/run/media"))
         return false;
-    return isUnder(root, "/proc") || isUnder(root, "/sys") || isUnder(root, "/dev")
-           || isUnder(root, "/run");
-}
-
-bool contains(const std::string &root, std::string_view path)
-{
-    if (root == "/")
-        return path.starts_with('/');
-    return path == root
-           || (path.starts_with(root) && path.size() > root.size() && path[root.size()] == '/');
+    return style.isInside(root, "/proc") || style.isInside(root, "/sys")
+           || style.isInside(root, "/dev") || style.isInside(root, "/run");
 }
 
 } // namespace
@@ -67,7 +56,8 @@ std::string QtDrives::driveOf(std::string_view path)
 {
     std::string best = "/";
     for (const DriveInfo &drive : list()) {
-        if (contains(drive.root, path) && drive.root.size() > best.size())
+        if (paths::PathStyle::native().isInside(path, drive.root)
+            && drive.root.size() > best.size())
             best = drive.root;
     }
     return best;

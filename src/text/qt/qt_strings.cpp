@@ -53,10 +53,7 @@ std::string fromQString(const QString &text)
 
 QString toDisplayName(std::string_view name)
 {
-    QString shown = toQString(name);
-    shown.replace(QLatin1Char('\r'), QChar(0x240D));
-    shown.replace(QLatin1Char('\n'), QChar(0x240A));
-    return shown;
+    return toQString(printableName(name));
 }
 
 } // namespace tavolin::text

@@ -15,8 +15,7 @@ namespace tavolin::text {
 QString toQString(std::string_view utf8);
 std::string fromQString(const QString &text);
 
-// A file name for display only: a CR or LF in it shows as the picture ␍ or ␊, so that the name
-// stays on one line.
+// A file name for display only, as printableName() shows it.
 QString toDisplayName(std::string_view name);
 
 } // namespace tavolin::text

@@ -1,0 +1,48 @@
+#include "controls/qt/control_bindings.h"
+
+#include "controls/qt/uniform_rows.h"
+#include "text/qt/qt_strings.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace tavolin::controls {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+} // namespace
+
+void Bindings::folderList(QListWidget *widget,
+                          FolderList &model,
+                          std::function<void(std::string)> open)
+{
+    giveUniformRows(widget);
+    const auto show = [widget, &model] {
+        const QSignalBlocker blocker(widget);
+        widget->clear();
+        const QIcon openIcon = widget->style()->standardIcon(QStyle::SP_DirOpenIcon);
+        const QIcon closedIcon = widget->style()->standardIcon(QStyle::SP_DirClosedIcon);
+        int current = -1;
+        for (const FolderRow &row : model.rows()) {
+            auto *item = new QListWidgetItem(row.open ? openIcon : closedIcon,
+                                             QString(row.depth * 2, QLatin1Char(' '))
+                                                     + text::toQString(row.name),
+                                             widget);
+            item->setData(kPathRole, bytesOf(row.path));
+            if (row.open)
+                ++current;
+        }
+        widget->setCurrentRow(current);
+        showAppearance(widget, model);
+    };
+    show();
+    keep(model.contentsChanged.connectScoped(show));
+    QObject::connect(widget, &QListWidget::itemActivated, widget, [open](QListWidgetItem *item) {
+        open(item->data(kPathRole).toByteArray().toStdString());
+    });
+}
+
+} // namespace tavolin::controls

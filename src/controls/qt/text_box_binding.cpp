@@ -1,0 +1,76 @@
+#include "controls/qt/control_bindings.h"
+
+#include "text/qt/qt_strings.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace tavolin::controls {
+
+namespace {
+
+QString fromModelLines(const std::string &text)
+{
+    QString shown = text::toQString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
+std::string toModelLines(const QString &shown)
+{
+    QString text = shown;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text::fromQString(text);
+}
+
+} // namespace
+
+void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
+{
+    const auto showText = [widget, &model] {
+        if (text::fromQString(widget->text()) != model.text()) {
+            const QSignalBlocker blocker(widget);
+            widget->setText(text::toQString(model.text()));
+        }
+    };
+    const auto showAppearanceOnly = [widget, &model] {
+        showAppearance(widget, model);
+    };
+    showText();
+    showAppearanceOnly();
+    keep(model.changed.connectScoped(showText));
+    keep(model.appearanceChanged.connectScoped(showAppearanceOnly));
+    keep(model.focusRequested.connectScoped([widget] { widget->setFocus(); }));
+    QObject::connect(widget, &QLineEdit::textEdited, widget, [&model](const QString &text) {
+        model.setText(text::fromQString(text));
+    });
+}
+
+void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
+{
+    // What the widget holds, in the model's terms, so that an edit by the user and the
+    // model's echo of it do not set the text twice.
+    auto shownText = std::make_shared<std::string>(model.text());
+    widget->setPlainText(fromModelLines(model.text()));
+    // Tab moves the focus on, as from every other control: typed into the text, it would
+    // change the listing of a user who only meant to move on.
+    widget->setTabChangesFocus(true);
+    const auto showText = [widget, &model, shownText] {
+        if (*shownText == model.text())
+            return;
+        *shownText = model.text();
+        const QSignalBlocker blocker(widget);
+        widget->setPlainText(fromModelLines(model.text()));
+    };
+    keep(model.changed.connectScoped(showText));
+    keep(model.appearanceChanged.connectScoped(
+            [widget, &model] { showAppearance(widget, model); }));
+    keep(model.focusRequested.connectScoped([widget] { widget->setFocus(); }));
+    QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [widget, &model, shownText] {
+        *shownText = toModelLines(widget->toPlainText());
+        model.setText(*shownText);
+    });
+}
+
+} // namespace tavolin::controls

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "services/dialogs.h"
+#include "services/drives.h"
+#include "services/file_system.h"
+#include "services/process.h"
+#include "services/text_files.h"
+
+namespace tavolin::services {
+
+// The doors to the world that the windows go through. The program makes the real ones once;
+// tests hand in fakes.
+struct Services
+{
+    FileSystem &fs;
+    Drives &drives;
+    Dialogs &dialogs;
+    TextFiles &textFiles;
+    ProcessServices &process;
+};
+
+} // namespace tavolin::services
