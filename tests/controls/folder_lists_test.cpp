@@ -64,7 +64,9 @@ TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
               "+2 sub D:\\data\\sub",
               "3 a D:\\data\\sub\\a",
               "3 b D:\\data\\sub\\b"}},
-            {tavolin::paths::PathStyle::windows(), "D:\\", {"+0 D:\\ D:\\", "1 a D:\\a", "1 b D:\\b"}},
+            {tavolin::paths::PathStyle::windows(),
+             "D:\\",
+             {"+0 D:\\ D:\\", "1 a D:\\a", "1 b D:\\b"}},
             {tavolin::paths::PathStyle::posix(),
              "/data/sub",
              {"+0 / /", "+1 data /data", "+2 sub /data/sub", "3 a /data/sub/a", "3 b /data/sub/b"}},
@@ -82,4 +84,3 @@ TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
         EXPECT_EQ(shown, c.rows) << c.current;
     }
 }
-
