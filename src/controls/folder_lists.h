@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
-// Models of the drive list, the folder list and the file list of a window.
+// Models of the drive list, the folder list and the file list of a window. As with the simple
+// controls, `changed` runs only on a real change, and runs the window's handler (connected as the
+// window is built) before the view, which connects later, redraws. A drive that is picked again
+// or a folder opened again announces nothing; `volumesChanged` and `contentsChanged` only ask
+// the view to read the drives or the subfolders anew and run no handler.
 namespace tavolin::controls {
 
 // The drive list: which drive is current, and the folder each drive was last at.
