@@ -72,3 +72,32 @@ TEST(PosixTextFiles, ReadsLinesAcrossItsBlocksAndAGibibyteOnlyAsFarAsNeeded)
     EXPECT_EQ(files.readLines(dir.pathOf("long.txt"), keep), TextFiles::ReadEnd::Complete);
     EXPECT_EQ(read, lines);
 }
+
+// A folder that refuses changes and a full file system: the kind of failure is said, the old file
+// stays whole and no temporary file is left. Skipped where the machine can stage neither.
+TEST(PosixTextFiles, AWriteThatCannotFinishSaysWhyAndKeepsTheOldFile)
+{
+    tavolin::test::TempDir dir;
+    PosixTextFiles files;
+    const std::string old = "old listing\r\n";
+    std::vector<std::pair<std::string, FsErrorKind>> cases;
+    dir.makeFolder("locked");
+    dir.writeFile("locked/list.txt", old);
+    if (dir.makeFolderReadOnly("locked"))
+        cases.emplace_back("locked", FsErrorKind::NoPermission);
+    if (dir.mountSmallFileSystem("small", 64 * 1024)) {
+        dir.writeFile("small/list.txt", old);
+        cases.emplace_back("small", FsErrorKind::NoSpace);
+    }
+    if (cases.empty())
+        GTEST_SKIP() << "this machine can stage neither a read-only folder nor a full one";
+    for (const auto &[folder, kind] : cases) {
+        const auto written
+                = files.writeText(dir.pathOf(folder + "/list.txt"), std::string(1 << 20, 'x'));
+        ASSERT_FALSE(written) << folder;
+        EXPECT_EQ(written.error().kind, kind) << folder;
+        EXPECT_EQ(dir.readFile(folder + "/list.txt"), old) << folder;
+        const std::filesystem::directory_iterator left(dir.pathOf(folder));
+        EXPECT_EQ(std::distance(begin(left), end(left)), 1) << folder;
+    }
+}
