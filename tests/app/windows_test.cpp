@@ -45,6 +45,7 @@ protected:
     {
         playOnWidgets(rename, "press cmdDialog");
         EXPECT_TRUE(QTest::qWaitForWindowExposed(windows.chooserView()));
+        windows.frmDialog()->Drive1.setDrive("D:\\"); // as a user picks the drive, then the folder
         windows.frmDialog()->openFolder("D:\\data");
         return windows.chooserView();
     }
