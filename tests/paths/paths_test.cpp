@@ -38,7 +38,8 @@ TEST(PathStyle, FoldersOnWindowsAndPosix)
             {w.withoutTrailingSeparator("D:\\data\\") + w.withoutTrailingSeparator("D:\\"),
              "D:\\dataD:\\"},
             {p.withoutTrailingSeparator("/tmp//") + p.withoutTrailingSeparator("/"), "/tmp/"},
-            {w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data"), "D:\\"},
+            {w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data") + w.driveRootOf("D:\\"),
+             "D:\\D:\\"},
             {p.driveRootOf("/tmp") + p.driveRootOf("tmp"), "/"},
     };
     for (const auto &[computed, expected] : cases)

@@ -185,7 +185,8 @@ TEST_F(FrmFileNameTest, NumberingTakesTheTextAndThePositionAndChangesOnlyThePlan
     EXPECT_TRUE(model.Frame1.enabled() && model.Option1[0].enabled() && model.Option1[1].enabled());
     for (const auto &[option, text, start] : {std::tuple{0, "img", "00img|01img|"},
                                               std::tuple{1, "img", "img00|img01|"},
-                                              std::tuple{1, "", "00|01|"}}) {
+                                              std::tuple{1, "", "00|01|"},
+                                              std::tuple{0, "", "00|01|"}}) {
         model.Option1[option].setValue(true);
         EXPECT_FALSE(model.Option1[1 - option].value());
         model.Text3.setText(text);

@@ -1,4 +1,5 @@
 #include "text/text_codec.h"
+#include "text/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,26 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
         EXPECT_EQ(textfile::detect(head, wholeFile, bom), expected) << head;
         EXPECT_EQ(bom, head.starts_with(textfile::kUtf8Bom) ? 3u : 0u) << head;
     }
+}
+
+// Valid UTF-8 is well formed, shortest, at most U+10FFFF and without surrogates: names that
+// are not stay their bytes, never pass for text.
+TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
+{
+    const std::pair<const char *, bool> cases[] = {
+            {"a\xE5\x86\x99\xF0\x9F\x98\x80", true},
+            {"\xED\x9F\xBF", true},      // U+D7FF
+            {"\xED\xA0\x80", false},     // U+D800
+            {"\xED\xBF\xBF", false},     // U+DFFF
+            {"\xEE\x80\x80", true},      // U+E000
+            {"\xC1\xBF", false},         // overlong
+            {"\xE0\x9F\xBF", false},     // overlong
+            {"\xF0\x8F\xBF\xBF", false}, // overlong
+            {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
+            {"\xF4\x90\x80\x80", false}, // above it
+            {"\xE5\x86", false},         // cut short
+            {"\xE5\x41\x99", false},     // not a continuation
+    };
+    for (const auto &[bytes, valid] : cases)
+        EXPECT_EQ(utf8::isValid(bytes), valid) << bytes;
 }
