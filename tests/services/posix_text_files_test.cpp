@@ -20,11 +20,12 @@ TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeAndLeavesNothingBehindOnFai
     dir.makeFolder("folder");
     EXPECT_TRUE(files.writeText(dir.pathOf("link.txt"), "写真\r\n～\r\n"));
     EXPECT_TRUE(files.writeText(dir.pathOf("new.txt"), "😀"));
+    EXPECT_TRUE(files.writeText(dir.pathOf("one.txt"), "x")); // one byte, written in one call
     EXPECT_FALSE(files.writeText(dir.pathOf("folder"), "x"));
     EXPECT_FALSE(files.writeText(dir.pathOf("missing/list.txt"), "x"));
-    EXPECT_THAT(dir.names(), ElementsAre("folder", "link.txt", "list.txt", "new.txt"));
-    EXPECT_EQ(dir.readFile("link.txt") + dir.readFile("new.txt"),
-              "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n\xEF\xBB\xBF😀");
+    EXPECT_THAT(dir.names(), ElementsAre("folder", "link.txt", "list.txt", "new.txt", "one.txt"));
+    EXPECT_EQ(dir.readFile("link.txt") + dir.readFile("new.txt") + dir.readFile("one.txt"),
+              "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n\xEF\xBB\xBF😀x");
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const auto mode = [&](const char *name) {
