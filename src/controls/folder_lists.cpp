@@ -46,17 +46,17 @@ void DriveList::rememberFolder(std::string_view folder)
 
 FolderList::FolderList(services::FileSystem &fs, std::string_view initialPath)
     : m_fs(fs)
-    , m_path(fs.pathStyle().withoutTrailingSeparator(initialPath))
+    , m_folder(fs.pathStyle(), initialPath)
 {}
 
 services::FsResult<void> FolderList::setPath(std::string_view path)
 {
-    std::string folder = m_fs.pathStyle().withoutTrailingSeparator(path);
-    if (auto usable = m_fs.checkFolder(folder); !usable)
+    paths::FolderPath folder(m_fs.pathStyle(), path);
+    if (auto usable = m_fs.checkFolder(folder.path()); !usable)
         return usable;
-    if (folder == m_path)
+    if (folder == m_folder)
         return {};
-    m_path = std::move(folder);
+    m_folder = std::move(folder);
     changed.emit();
     contentsChanged.emit();
     return {};
@@ -64,18 +64,17 @@ services::FsResult<void> FolderList::setPath(std::string_view path)
 
 std::vector<FolderRow> FolderList::rows() const
 {
-    const paths::PathStyle &style = m_fs.pathStyle();
     std::vector<FolderRow> rows;
-    for (std::string folder = m_path; !folder.empty(); folder = style.parentOf(folder))
-        rows.push_back({folder, style.isDriveRoot(folder) ? folder : style.lastComponent(folder)});
+    for (auto folder = std::optional(m_folder); folder; folder = folder->parent())
+        rows.push_back({folder->path(), folder->isRoot() ? folder->path() : folder->name()});
     std::reverse(rows.begin(), rows.end());
     int depth = 0;
     for (FolderRow &row : rows)
         row.depth = depth++;
-    std::vector<std::string> names = m_fs.listFolders(m_path).value_or(std::vector<std::string>{});
+    std::vector<std::string> names = m_fs.listFolders(path()).value_or(std::vector<std::string>{});
     std::sort(names.begin(), names.end());
     for (std::string &name : names)
-        rows.push_back({style.join(m_path, name), std::move(name), depth, false});
+        rows.push_back({m_folder.child(name), std::move(name), depth, false});
     return rows;
 }
 
@@ -111,9 +110,8 @@ void DriveFolderLink::driveChanged()
 
 void FileList::setPath(std::string_view folder)
 {
-    m_path = m_fs.pathStyle().withoutTrailingSeparator(folder);
-    m_names = m_fs.listFiles(m_fs.pathStyle().pathField(m_path))
-                      .value_or(std::vector<std::string>{});
+    m_folder = paths::FolderPath(m_fs.pathStyle(), folder);
+    m_names = m_fs.listFiles({m_folder, {}}).value_or(std::vector<std::string>{});
     changed.emit();
 }
 

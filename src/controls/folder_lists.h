@@ -74,8 +74,8 @@ class FolderList : public Control
 public:
     FolderList(services::FileSystem &fs, std::string_view initialPath);
 
-    // The current folder, without a trailing separator except at a drive root.
-    const std::string &path() const { return m_path; }
+    const paths::FolderPath &folder() const { return m_folder; }
+    const std::string &path() const { return m_folder.path(); }
 
     // Opens `path` (a trailing separator is dropped). Fails, changing nothing, when the folder
     // cannot be opened; runs `changed` when the folder is another one.
@@ -93,7 +93,7 @@ public:
 
 private:
     services::FileSystem &m_fs;
-    std::string m_path;
+    paths::FolderPath m_folder;
 };
 
 // A window's drive list and folder list working as one. The drive list notes each folder the
@@ -125,9 +125,10 @@ class FileList : public Control
 public:
     explicit FileList(services::FileSystem &fs)
         : m_fs(fs)
+        , m_folder(fs.pathStyle(), {})
     {}
 
-    const std::string &path() const { return m_path; }
+    const std::string &path() const { return m_folder.path(); }
 
     // Shows the files of `folder` (a trailing separator is dropped); the list is read anew.
     void setPath(std::string_view folder);
@@ -138,7 +139,7 @@ public:
 
 private:
     services::FileSystem &m_fs;
-    std::string m_path;
+    paths::FolderPath m_folder;
     std::vector<std::string> m_names;
 };
 

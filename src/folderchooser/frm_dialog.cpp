@@ -22,14 +22,10 @@ FrmDialog::FrmDialog(Module1 &module, const services::Services &services, Folder
     , Dir1(services.fs, services.process.currentFolder())
     // Whatever keeps a drive from opening, the program goes on: the chooser says why and goes
     // back to the drive of the folder it shows.
-    , m_folderLink(
-              Drive1,
-              Dir1,
-              [this](std::string_view folder, const services::FsError &error) {
-                  m_services.dialogs.showMessage(
-                          shared::describeUnopenableFolder(folder, error, kInsertMedium));
-              },
-              /*backOnFailure=*/true)
+    , m_folderLink(Drive1,
+                   Dir1,
+                   shared::showUnopenableFolder(services.dialogs, kInsertMedium),
+                   /*backOnFailure=*/true)
 {
     Dir1.changed.connect([this] { Dir1_Change(); });
     cmdNewF.clicked.connect([this] { cmdNewF_Click(); });
@@ -49,7 +45,7 @@ void FrmDialog::Form_Load()
         // never delivers a folder that does not exist.
         if (!Dir1.setPath(remembered)) {
             openNearestParent(remembered);
-            Label1.setCaption(style().pathField(Dir1.path()));
+            Label1.setCaption(Dir1.folder().field());
         }
     } else {
         // One separator is appended whatever the folder: at the root the label ends in two.
@@ -60,20 +56,16 @@ void FrmDialog::Form_Load()
 
 void FrmDialog::openNearestParent(std::string_view folder)
 {
-    std::string parent = style().withoutTrailingSeparator(folder);
-    while (!style().isDriveRoot(parent)) {
-        std::string up = style().parentOf(parent);
-        if (up.empty() || up == parent)
-            return;
-        parent = std::move(up);
-        if (Dir1.setPath(parent))
+    for (auto parent = paths::FolderPath(style(), folder).parent(); parent;
+         parent = parent->parent()) {
+        if (Dir1.setPath(parent->path()))
             return;
     }
 }
 
 void FrmDialog::Dir1_Change()
 {
-    Label1.setCaption(style().pathField(Dir1.path()));
+    Label1.setCaption(Dir1.folder().field());
 }
 
 void FrmDialog::openFolder(std::string_view path)
@@ -94,7 +86,7 @@ void FrmDialog::cmdNewF_Click()
         return;
     }
     Dir1.refresh();
-    (void)Dir1.setPath(style().join(Dir1.path(), name));
+    (void)Dir1.setPath(Dir1.folder().child(name));
 }
 
 void FrmDialog::cmdOK_Click()

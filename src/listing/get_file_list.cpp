@@ -2,8 +2,9 @@
 
 namespace tavolin::listing {
 
-services::FsResult<bool>
-GetFileList(services::FileSystem &fs, std::string_view pattern, std::vector<std::string> &names)
+services::FsResult<bool> GetFileList(services::FileSystem &fs,
+                                     const paths::FilePattern &pattern,
+                                     std::vector<std::string> &names)
 {
     names.assign(1, std::string());
     auto found = fs.listFiles(pattern);

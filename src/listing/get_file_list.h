@@ -8,12 +8,12 @@
 
 namespace tavolin::listing {
 
-// Fills `names` with the ordinary files that `pattern` names (a folder path ending in the
-// separator, optionally followed by a file-name pattern), in directory order, followed by one
+// Fills `names` with the ordinary files that `pattern` names, in directory order, followed by one
 // empty slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever
 // `names` held before is replaced. Returns whether any name was found, or the error that kept
 // the folder from being read (then `names` holds only the empty slot).
-services::FsResult<bool>
-GetFileList(services::FileSystem &fs, std::string_view pattern, std::vector<std::string> &names);
+services::FsResult<bool> GetFileList(services::FileSystem &fs,
+                                     const paths::FilePattern &pattern,
+                                     std::vector<std::string> &names);
 
 } // namespace tavolin::listing

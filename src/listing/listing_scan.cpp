@@ -14,13 +14,11 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::int64_t numberBase,
                                            const ListingOptions &options)
 {
+    const auto [folder, namePattern] = paths::FilePattern::parse(fs.pathStyle(), pattern);
     std::vector<std::string> names;
-    const auto foundAny = GetFileList(fs, pattern, names);
+    const auto foundAny = GetFileList(fs, {folder, namePattern}, names);
     if (!foundAny)
         return std::unexpected(foundAny.error());
-
-    const paths::PathStyle &style = fs.pathStyle();
-    const std::string folder = style.withoutTrailingSeparator(style.splitPattern(pattern).folder);
 
     ListingScan scan;
     scan.foundAny = *foundAny;
@@ -33,12 +31,11 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
         if (parts.base.empty())
             continue;
         if (index == 0 && options.withFolderLine)
-            scan.lines = AppendListLine(std::move(scan.lines),
-                                        MakeFolderLine(style.lastComponent(folder)));
+            scan.lines = AppendListLine(std::move(scan.lines), MakeFolderLine(folder.name()));
 
         std::optional<std::int64_t> size;
         if (options.withSize)
-            size = fs.fileSize(folder, name).value_or(kUnknownSize);
+            size = fs.fileSize(folder.path(), name).value_or(kUnknownSize);
         std::optional<std::int64_t> number;
         if (options.numbered)
             number = numberBase + static_cast<std::int64_t>(index) + 1;

@@ -30,14 +30,10 @@ FrmMain::FrmMain(Module1 &module, const services::Services &services)
     , Dir1(services.fs, services.process.currentFolder())
     , File1(services.fs)
     // A folder that does not open leaves the drive list on the drive picked.
-    , m_folderLink(
-              Drive1,
-              Dir1,
-              [this](std::string_view folder, const services::FsError &error) {
-                  m_services.dialogs.showMessage(
-                          shared::describeUnopenableFolder(folder, error, kDriveNotReady));
-              },
-              /*backOnFailure=*/false)
+    , m_folderLink(Drive1,
+                   Dir1,
+                   shared::showUnopenableFolder(services.dialogs, kDriveNotReady),
+                   /*backOnFailure=*/false)
 {
     Dir1.changed.connect([this] { Dir1_Change(); });
     Text1.changed.connect([this] { Text1_Change(); });
@@ -68,7 +64,7 @@ bool FrmMain::Form_Load()
     // Should that folder not open, the window starts on the current folder instead.
     (void)Dir1.setPath(startFolder);
     m_history.resetRecording();
-    Text1.setText(style().pathField(Dir1.path()));
+    Text1.setText(Dir1.folder().field());
     Label1.setCaption(std::string(kCountCaption));
     Command1.setEnabled(false);
     return true;
@@ -76,7 +72,7 @@ bool FrmMain::Form_Load()
 
 void FrmMain::Dir1_Change()
 {
-    Text1.setText(style().pathField(Dir1.path()));
+    Text1.setText(Dir1.folder().field());
     File1.setPath(Dir1.path());
 }
 

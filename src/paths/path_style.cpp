@@ -27,58 +27,6 @@ std::size_t PathStyle::rootLength() const
     return m_kind == Kind::Posix ? 1 : 3;
 }
 
-std::string PathStyle::pathField(std::string_view folder) const
-{
-    std::string field(folder);
-    if (!isDriveRoot(folder))
-        field += m_separator;
-    return field;
-}
-
-std::string PathStyle::withoutTrailingSeparator(std::string_view folder) const
-{
-    while (folder.size() > 1 && folder.back() == m_separator && !isDriveRoot(folder))
-        folder.remove_suffix(1);
-    return std::string(folder);
-}
-
-std::string PathStyle::join(std::string_view folder, std::string_view name) const
-{
-    std::string path(folder);
-    if (path.empty() || path.back() != m_separator)
-        path += m_separator;
-    path += name;
-    return path;
-}
-
-PathStyle::SplitPattern PathStyle::splitPattern(std::string_view pattern) const
-{
-    const auto cut = pattern.rfind(m_separator);
-    if (cut == std::string_view::npos)
-        return {std::string(), std::string(pattern)};
-    return {std::string(pattern.substr(0, cut + 1)), std::string(pattern.substr(cut + 1))};
-}
-
-std::string PathStyle::parentOf(std::string_view folder) const
-{
-    const std::string path = withoutTrailingSeparator(folder);
-    if (isDriveRoot(path))
-        return {};
-    const auto cut = path.rfind(m_separator);
-    if (cut == std::string::npos)
-        return {};
-    return withoutTrailingSeparator(path.substr(0, std::max(cut, rootLength() - 1) + 1));
-}
-
-std::string PathStyle::lastComponent(std::string_view folder) const
-{
-    if (folder.size() <= rootLength())
-        return {};
-    folder.remove_prefix(rootLength());
-    const auto cut = folder.rfind(m_separator);
-    return std::string(cut == std::string_view::npos ? folder : folder.substr(cut + 1));
-}
-
 std::string PathStyle::driveRootOf(std::string_view path) const
 {
     if (m_kind == Kind::Posix)

@@ -27,32 +27,6 @@ public:
     // Length of the drive part that starts an absolute path: 3 for "D:\...", 1 for "/...".
     std::size_t rootLength() const;
 
-    // The path-field rule: a drive root stays as it is; any other folder path gets one
-    // separator appended.
-    std::string pathField(std::string_view folder) const;
-
-    // The folder without its trailing separator, except at a drive root.
-    std::string withoutTrailingSeparator(std::string_view folder) const;
-
-    // `folder` and `name` joined by exactly one separator (none added when `folder` ends in one).
-    std::string join(std::string_view folder, std::string_view name) const;
-
-    // An enumeration pattern split at its last separator: the folder (separator kept) and the
-    // file-name pattern after it, empty when the pattern names the whole folder.
-    struct SplitPattern
-    {
-        std::string folder;
-        std::string namePattern;
-    };
-    SplitPattern splitPattern(std::string_view pattern) const;
-
-    // The folder that holds `folder` (a drive root for a folder right under it); empty for a
-    // drive root or a path without a separator.
-    std::string parentOf(std::string_view folder) const;
-
-    // The last component of a folder path; empty for a drive root.
-    std::string lastComponent(std::string_view folder) const;
-
     // Whether `path` is `folder` or lies inside it.
     bool isInside(std::string_view path, std::string_view folder) const;
 

@@ -10,7 +10,8 @@ namespace tavolin::rename {
 services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::string_view pattern)
 {
     std::vector<std::string> names;
-    const auto foundAny = listing::GetFileList(fs, pattern, names);
+    const auto foundAny
+            = listing::GetFileList(fs, paths::FilePattern::parse(fs.pathStyle(), pattern), names);
     if (!foundAny)
         return std::unexpected(foundAny.error());
 

@@ -157,11 +157,13 @@ void FrmFileName::Command1_Click()
 void FrmFileName::renameAll()
 {
     controls::BusyPointer busy(window);
-    const std::string folder = style().splitPattern(m_scannedPattern).folder;
-    const rename::RenameOutcome outcome = rename::ApplyRenames(
-            m_services.fs, folder, List1.rows(), List2[0].rows(), List2[1].rows(), [this](int row) {
-                selectRow(row);
-            });
+    const auto folder = paths::FilePattern::parse(style(), m_scannedPattern).folder;
+    const rename::RenameOutcome outcome = rename::ApplyRenames(m_services.fs,
+                                                               folder.path(),
+                                                               List1.rows(),
+                                                               List2[0].rows(),
+                                                               List2[1].rows(),
+                                                               [this](int row) { selectRow(row); });
     if (outcome.failure)
         m_services.dialogs.showMessage(refusedRenameReport(outcome));
     else if (outcome.renamed > 0)

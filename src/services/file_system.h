@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paths/path_style.h"
+#include "paths/folder_path.h"
 #include "services/fs_error.h"
 
 #include <cstdint>
@@ -60,12 +60,11 @@ public:
 
     virtual const paths::PathStyle &pathStyle() const = 0;
 
-    // The ordinary files that `pattern` names, in the order the directory delivers them. The
-    // pattern is a folder path ending in the separator (every file of the folder), optionally
-    // followed by a file-name pattern (see matchesNamePattern). Ordinary files are regular files
-    // and links to regular files; folders and hidden files are never listed.
-    // Fails when the folder cannot be read.
-    virtual FsResult<std::vector<std::string>> listFiles(std::string_view pattern) = 0;
+    // The ordinary files of `pattern`'s folder whose names match its name pattern (see
+    // matchesNamePattern), in the order the directory delivers them. Ordinary files are regular
+    // files and links to regular files; folders and hidden files are never listed. Fails when the
+    // folder cannot be read.
+    virtual FsResult<std::vector<std::string>> listFiles(const paths::FilePattern &pattern) = 0;
 
     // Success when `folder` exists and its contents can be read; otherwise why not (NotReady
     // for a medium that is gone or an I/O error, NoPermission, NotFound).

@@ -101,11 +101,11 @@ FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep ke
 
 } // namespace
 
-FsResult<std::vector<std::string>> PosixFileSystem::listFiles(std::string_view pattern)
+FsResult<std::vector<std::string>> PosixFileSystem::listFiles(const paths::FilePattern &pattern)
 {
-    const auto [folder, namePattern] = m_style.splitPattern(pattern);
-    return walkFolder(folder, [&](int fd, const dirent &entry) {
-        return paths::matchesNamePattern(entry.d_name, namePattern) && isOrdinaryFile(fd, entry);
+    return walkFolder(pattern.folder.path(), [&](int fd, const dirent &entry) {
+        return paths::matchesNamePattern(entry.d_name, pattern.namePattern)
+               && isOrdinaryFile(fd, entry);
     });
 }
 
@@ -134,7 +134,7 @@ FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::s
 {
     struct stat info
     {};
-    if (::stat(m_style.join(folder, name).c_str(), &info) != 0)
+    if (::stat(paths::FolderPath(m_style, folder).child(name).c_str(), &info) != 0)
         return lastError();
     return static_cast<std::int64_t>(info.st_size);
 }

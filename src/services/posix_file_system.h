@@ -9,7 +9,7 @@ class PosixFileSystem final : public FileSystem
 {
 public:
     const paths::PathStyle &pathStyle() const override { return m_style; }
-    FsResult<std::vector<std::string>> listFiles(std::string_view pattern) override;
+    FsResult<std::vector<std::string>> listFiles(const paths::FilePattern &pattern) override;
     FsResult<void> checkFolder(std::string_view folder) override;
     FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
     FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) override;

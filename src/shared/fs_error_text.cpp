@@ -48,13 +48,14 @@ std::string describeUnreadableFolder(std::string_view folder, const services::Fs
     return describe("フォルダを読めませんでした。", folder, error);
 }
 
-std::string describeUnopenableFolder(std::string_view folder,
-                                     const services::FsError &error,
-                                     std::string_view notReady)
+std::function<void(std::string_view folder, const services::FsError &error)>
+showUnopenableFolder(services::Dialogs &dialogs, std::string_view notReady)
 {
-    if (error.kind == services::FsErrorKind::NotReady)
-        return std::string(notReady);
-    return describe("フォルダを開けませんでした。", folder, error);
+    return [&dialogs, notReady](std::string_view folder, const services::FsError &error) {
+        dialogs.showMessage(error.kind == services::FsErrorKind::NotReady
+                                    ? std::string(notReady)
+                                    : describe("フォルダを開けませんでした。", folder, error));
+    };
 }
 
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error)

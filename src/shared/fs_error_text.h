@@ -1,7 +1,9 @@
 #pragma once
 
+#include "services/dialogs.h"
 #include "services/fs_error.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,11 +15,11 @@ std::string describeFailure(const services::FsError &error);
 // The message for a folder whose files cannot be listed.
 std::string describeUnreadableFolder(std::string_view folder, const services::FsError &error);
 
-// The message for a folder that a folder list cannot open: `notReady` (the window's own words)
-// for a medium that does not answer, otherwise which folder and why (no permission, removed).
-std::string describeUnopenableFolder(std::string_view folder,
-                                     const services::FsError &error,
-                                     std::string_view notReady);
+// What a window does with a folder its folder list cannot open: shows `notReady` (the window's
+// own words) for a medium that does not answer, otherwise which folder and why (no permission,
+// removed).
+std::function<void(std::string_view folder, const services::FsError &error)>
+showUnopenableFolder(services::Dialogs &dialogs, std::string_view notReady);
 
 // The message for a listing that could not be written to `path`.
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error);

@@ -75,7 +75,7 @@ TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
     for (const Case &c : cases) {
         tavolin::test::FakeFileSystem fs(c.style);
         for (const char *sub : {"b", "a"})
-            fs.addFolder(c.style.join(c.current, sub));
+            fs.addFolder(tavolin::paths::FolderPath(c.style, c.current).child(sub));
         FolderList list(fs, c.current);
         std::vector<std::string> shown;
         for (const FolderRow &row : list.rows())

@@ -26,12 +26,15 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
     fs.addFolder("D:\\empty");
     fs.failFolder("E:\\", {FsErrorKind::NotReady, "no medium"});
     std::vector<std::string> names{"stale"};
-    EXPECT_EQ(GetFileList(fs, "D:\\p\\", names), true);
+    const auto pattern = [&](const char *written) {
+        return tavolin::paths::FilePattern::parse(fs.pathStyle(), written);
+    };
+    EXPECT_EQ(GetFileList(fs, pattern("D:\\p\\"), names), true);
     EXPECT_THAT(names, ElementsAre("a.jpg", "b", "c.txt", ""));
-    EXPECT_EQ(GetFileList(fs, "D:\\empty\\", names), false);
+    EXPECT_EQ(GetFileList(fs, pattern("D:\\empty\\"), names), false);
     EXPECT_THAT(names, ElementsAre(""));
     names = {"stale"};
-    EXPECT_EQ(GetFileList(fs, "E:\\", names).error().kind, FsErrorKind::NotReady);
+    EXPECT_EQ(GetFileList(fs, pattern("E:\\"), names).error().kind, FsErrorKind::NotReady);
     EXPECT_THAT(names, ElementsAre(""));
     EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}).error().kind, FsErrorKind::NotReady);
     const std::tuple<std::string, int, std::string, const char *, int> cases[] = {

@@ -1,5 +1,5 @@
+#include "paths/folder_path.h"
 #include "paths/name_pattern.h"
-#include "paths/path_style.h"
 
 #include <gtest/gtest.h>
 
@@ -20,30 +20,46 @@ TEST(NamePattern, StarAndQuestionMarkOverCharactersWhateverTheirCase)
     }
 }
 
-TEST(PathStyle, FoldersOnWindowsAndPosix)
+// Each shape of a folder and a pattern, from whatever shape it was written in.
+TEST(FolderPath, TheShapesOfAFolderAndAPattern)
 {
     const PathStyle w = PathStyle::windows(), p = PathStyle::posix();
-    const std::pair<std::string, const char *> cases[] = {
-            {w.pathField("D:\\Tools\\Lister"), "D:\\Tools\\Lister\\"},
-            {w.pathField("E:\\") + p.pathField("/") + p.pathField("/home"), "E:\\//home/"},
-            {w.lastComponent("D:\\data\\photos") + w.lastComponent("D:\\"), "photos"},
-            {w.lastComponent("D:\\data") + p.lastComponent("/"), "data"},
-            {w.parentOf("D:\\data\\photos\\"), "D:\\data"},
-            {w.parentOf("D:\\data") + w.parentOf("D:\\") + w.parentOf("data"), "D:\\"},
-            {p.parentOf("/home"), "/"},
-            {w.splitPattern("D:\\data\\*.txt").folder, "D:\\data\\"},
-            {p.splitPattern("/data/*.txt").namePattern + p.splitPattern("*.txt").namePattern,
-             "*.txt*.txt"},
-            {w.join("D:\\", "a.txt") + w.join("D:\\data", "a.txt"), "D:\\a.txtD:\\data\\a.txt"},
-            {w.withoutTrailingSeparator("D:\\data\\") + w.withoutTrailingSeparator("D:\\"),
-             "D:\\dataD:\\"},
-            {p.withoutTrailingSeparator("/tmp//") + p.withoutTrailingSeparator("/"), "/tmp/"},
-            {w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data") + w.driveRootOf("D:\\"),
-             "D:\\D:\\"},
-            {p.driveRootOf("/tmp") + p.driveRootOf("tmp"), "/"},
+    const auto shapes = [](const FolderPath &f) {
+        const auto parent = f.parent();
+        return f.path() + " " + f.field() + " " + (parent ? parent->path() : "-") + " " + f.name()
+               + " " + f.child("a");
     };
-    for (const auto &[computed, expected] : cases)
-        EXPECT_EQ(computed, expected);
+    // Written => path, field, parent, name, the file "a" inside.
+    const std::pair<FolderPath, const char *> folders[] = {
+            {{w, "D:\\data\\photos\\\\"},
+             "D:\\data\\photos D:\\data\\photos\\ D:\\data photos D:\\data\\photos\\a"},
+            {{w, "D:\\data"}, "D:\\data D:\\data\\ D:\\ data D:\\data\\a"},
+            {{w, "D:\\"}, "D:\\ D:\\ -  D:\\a"},
+            {{w, "data"}, "data data\\ - data data\\a"},
+            {{p, "/home/"}, "/home /home/ / home /home/a"},
+            {{p, "/"}, "/ / -  /a"},
+            {{p, "/tmp//"}, "/tmp /tmp/ / tmp /tmp/a"},
+    };
+    for (const auto &[folder, expected] : folders)
+        EXPECT_EQ(shapes(folder), expected);
+    // Written => folder, name pattern.
+    for (const auto &[style, written, expected] :
+         {std::tuple{w, "D:\\data\\*.txt", "D:\\data *.txt"},
+          std::tuple{w, "D:\\data\\", "D:\\data "},
+          std::tuple{w, "D:\\*.*", "D:\\ *.*"},
+          std::tuple{p, "/data/a?.txt", "/data a?.txt"},
+          std::tuple{p, "*.txt", " *.txt"}}) {
+        const auto [folder, namePattern] = FilePattern::parse(style, written);
+        EXPECT_EQ(folder.path() + " " + namePattern, expected);
+    }
+}
+
+TEST(PathStyle, RootsAndInsides)
+{
+    const PathStyle w = PathStyle::windows(), p = PathStyle::posix();
+    EXPECT_EQ(w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data") + w.driveRootOf("D:\\"),
+              "D:\\D:\\");
+    EXPECT_EQ(p.driveRootOf("/tmp") + p.driveRootOf("tmp"), "/");
     EXPECT_TRUE(w.isDriveRoot("D:\\") && p.isDriveRoot("/"));
     EXPECT_FALSE(w.isDriveRoot("D:") || w.isDriveRoot("D:\\a") || w.isDriveRoot("D:/")
                  || p.isDriveRoot(""));

@@ -34,11 +34,10 @@ public:
     {}
 
     const paths::PathStyle &pathStyle() const override { return m_style; }
-    Result<Names> listFiles(Name pattern) override
+    Result<Names> listFiles(const paths::FilePattern &pattern) override
     {
-        const auto [path, namePattern] = m_style.splitPattern(pattern);
-        return names(path, [&](const Entry &entry) {
-            return !entry.folder && paths::matchesNamePattern(entry.name, namePattern);
+        return names(pattern.folder.path(), [&](const Entry &entry) {
+            return !entry.folder && paths::matchesNamePattern(entry.name, pattern.namePattern);
         });
     }
     Result<void> checkFolder(Name path) override { return fail(path, {}).value_or(Result<void>{}); }
@@ -67,8 +66,8 @@ public:
         if (result && find(parent, name))
             result = error(services::FsErrorKind::Exists);
         if (result)
-            addFolder(m_style.join(key(parent), name)),
-                    m_log.push_back("mkdir " + m_style.join(key(parent), name));
+            addFolder(paths::FolderPath(m_style, parent).child(name)),
+                    m_log.push_back("mkdir " + paths::FolderPath(m_style, parent).child(name));
         return result;
     }
 
@@ -167,7 +166,7 @@ private:
     {
         return std::unexpected(services::FsError{kind, {}});
     }
-    std::string key(Name path) const { return m_style.withoutTrailingSeparator(path); }
+    std::string key(Name path) const { return paths::FolderPath(m_style, path).path(); }
     void add(Name path, Entry entry)
     {
         addFolder(path);

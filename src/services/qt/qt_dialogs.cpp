@@ -11,6 +11,21 @@ namespace tavolin::services {
 
 namespace {
 
+// "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*" as Qt name filters. The description is shown as it
+// stands; "*.*" becomes "*" so that it matches names without a dot as well.
+QStringList toQtNameFilters(std::string_view filter)
+{
+    const QStringList parts = text::toQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
+
 std::optional<std::string> askFileName(const FileDialogSettings &settings,
                                        QFileDialog::AcceptMode mode)
 {
@@ -30,19 +45,6 @@ std::optional<std::string> askFileName(const FileDialogSettings &settings,
 }
 
 } // namespace
-
-QStringList toQtNameFilters(std::string_view filter)
-{
-    const QStringList parts = text::toQString(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QLatin1String(" (") + patterns + QLatin1Char(')');
-    }
-    return filters;
-}
 
 MessageAnswer QtDialogs::showMessage(std::string_view text,
                                      std::string_view title,

@@ -2,8 +2,6 @@
 
 #include "services/dialogs.h"
 
-#include <QStringList>
-
 namespace tavolin::services {
 
 // Message boxes, Qt's own file dialogs and the input box, modal over the active window.
@@ -18,9 +16,5 @@ public:
     std::optional<std::string> askOpenFileName(const FileDialogSettings &settings) override;
     std::string askText(std::string_view prompt, std::string_view title) override;
 };
-
-// "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*" as Qt name filters. The description is shown as it
-// stands; "*.*" becomes "*" so that it matches names without a dot as well.
-QStringList toQtNameFilters(std::string_view filter);
 
 } // namespace tavolin::services
