@@ -61,7 +61,8 @@ renameNeverReplacing(services::FolderRenamer &folder, std::string_view from, std
             return valid;
     }
     auto moved = move(folder, from, to);
-    if (moved || moved.error().kind != FsErrorKind::Exists || !folder.isSameFile(from, to))
+    const auto file = folder.identify(from);
+    if (moved || moved.error().kind != FsErrorKind::Exists || !file || file != folder.identify(to))
         return moved;
     return changeCaseOnly(folder, from, to);
 }

@@ -5,11 +5,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavolin::services {
+
+// What tells one file from every other while it is renamed: its device and inode.
+struct FileId
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileId &) const = default;
+};
 
 // One folder held open for renaming files in it: a batch of renames stays in that folder even if
 // the folder is moved meanwhile. Its calls are the primitives the never-replacing rename is built
@@ -42,10 +51,9 @@ public:
     // is no such name. On failure nothing has changed.
     virtual FsResult<void> unlink(std::string_view name) = 0;
 
-    // Whether both names lead to the same file (as two hard links do, or one name in two cases
-    // on a file system that ignores case); a symbolic link is a file of its own. False when
-    // either is missing.
-    virtual bool isSameFile(std::string_view first, std::string_view second) = 0;
+    // The file that `name` leads to (also under another case on a file system that ignores
+    // case); a symbolic link is a file of its own. None when there is no such name.
+    virtual std::optional<FileId> identify(std::string_view name) = 0;
 };
 
 // Everything the program does to files and folders. Abstract so that the windows' models can be

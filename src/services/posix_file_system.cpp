@@ -183,14 +183,13 @@ public:
         return {};
     }
 
-    bool isSameFile(std::string_view first, std::string_view second) override
+    std::optional<FileId> identify(std::string_view name) override
     {
-        struct stat a
-        {
-        }, b{};
-        return ::fstatat(m_fd, std::string(first).c_str(), &a, AT_SYMLINK_NOFOLLOW) == 0
-               && ::fstatat(m_fd, std::string(second).c_str(), &b, AT_SYMLINK_NOFOLLOW) == 0
-               && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+        struct stat info
+        {};
+        if (::fstatat(m_fd, std::string(name).c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return std::nullopt;
+        return FileId{info.st_dev, info.st_ino};
     }
 
 private:

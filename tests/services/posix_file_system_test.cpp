@@ -84,11 +84,11 @@ TEST_F(PosixFileSystemTest, AFolderOpenForRenamingMakesOneCallEach)
     dir_.makeSymlink("a", "link-to-a");
     const auto folder = fs_.openForRenaming(dir_.path()).value();
     EXPECT_EQ(folder->maxNameBytes(), 255u);
-    EXPECT_TRUE(folder->isSameFile("a", "a"));
-    EXPECT_FALSE(folder->isSameFile("a", "b"));
-    EXPECT_FALSE(folder->isSameFile("a", "link-to-a")); // the link is a file of its own
-    EXPECT_FALSE(folder->isSameFile("a", "missing"));
-    EXPECT_FALSE(folder->isSameFile("missing", "missing"));
+    const auto a = folder->identify("a");
+    ASSERT_TRUE(a.has_value());
+    EXPECT_NE(a, folder->identify("b"));
+    EXPECT_NE(a, folder->identify("link-to-a")); // the link is a file of its own
+    EXPECT_EQ(folder->identify("missing"), std::nullopt);
     EXPECT_EQ(refusal(folder->renameNoReplace("a", "b")), FsErrorKind::Exists);
     EXPECT_EQ(refusal(folder->renameNoReplace("missing", "c")), FsErrorKind::NotFound);
     EXPECT_EQ(refusal(folder->link("a", "b")), FsErrorKind::Exists);
@@ -96,7 +96,7 @@ TEST_F(PosixFileSystemTest, AFolderOpenForRenamingMakesOneCallEach)
     EXPECT_EQ(refusal(folder->unlink("missing")), FsErrorKind::NotFound);
     ASSERT_TRUE(folder->renameNoReplace("a", "c"));
     ASSERT_TRUE(folder->link("c", "d"));
-    EXPECT_TRUE(folder->isSameFile("c", "d"));
+    EXPECT_EQ(folder->identify("d"), a);
     ASSERT_TRUE(folder->unlink("c"));
     EXPECT_THAT(dir_.names(), ElementsAre("b", "d", "link-to-a"));
     EXPECT_EQ(dir_.readFile("b"), "B");

@@ -144,11 +144,12 @@ private:
         Result<void> renameNoReplace(Name from, Name to) override { return call(Rename, from, to); }
         Result<void> link(Name from, Name to) override { return call(Primitive::Link, from, to); }
         Result<void> unlink(Name name) override { return call(Primitive::Unlink, name, {}); }
-        // Only one name in two cases is one file here: hard links are not told apart.
-        bool isSameFile(Name first, Name second) override
+        // A file is its place in the folder: hard links are not told apart.
+        std::optional<services::FileId> identify(Name name) override
         {
-            const auto a = m_fs.find(m_path, first);
-            return a && a == m_fs.find(m_path, second);
+            const auto place = m_fs.placeOf(m_path, name);
+            return place ? std::optional(services::FileId{1, static_cast<std::uint64_t>(*place)})
+                         : std::nullopt;
         }
 
     private:
@@ -177,9 +178,14 @@ private:
     // The entry `name` in the folder `path`, also under another case where case is ignored.
     Entry *find(Name path, Name name)
     {
+        const auto place = placeOf(path, name);
+        return place ? &m_folders[key(path)].entries[*place] : nullptr;
+    }
+    std::optional<long> placeOf(Name path, Name name)
+    {
         const auto folder = m_folders.find(key(path));
         if (folder == m_folders.end())
-            return nullptr;
+            return std::nullopt;
         auto &places = folder->second.places;
         const auto lower = [](unsigned char c) {
             return std::tolower(c);
@@ -189,7 +195,7 @@ private:
             place = std::ranges::find_if(places, [&](auto &p) {
                 return std::ranges::equal(p.first, name, {}, lower, lower);
             });
-        return place == places.end() ? nullptr : &folder->second.entries[place->second];
+        return place == places.end() ? std::nullopt : std::optional(place->second);
     }
     // Why a call on `name` in the folder `path` fails (a missing name only when `name` is given).
     std::optional<Result<void>> fail(Name path, Name name)
