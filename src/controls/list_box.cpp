@@ -105,4 +105,12 @@ void ListBox::moveSelection(int row)
     selectionChanged.emit();
 }
 
+void ListBox::setMarks(std::map<int, std::string> marks)
+{
+    if (marks == m_marks)
+        return;
+    m_marks = std::move(marks);
+    marksChanged.emit();
+}
+
 } // namespace tavolin::controls

@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,11 @@ public:
     // runs even when it was selected already.
     void clickRow(int row);
 
+    // Rows marked as having a problem, each with why, for the view to show; `marksChanged` runs
+    // when the marks change. Changing the rows does not touch them.
+    void setMarks(std::map<int, std::string> marks);
+    const std::map<int, std::string> &marks() const { return m_marks; }
+
     Signal<> clicked;
     Signal<int> aboutToInsert;
     Signal<int> rowInserted;
@@ -69,6 +75,7 @@ public:
     Signal<> reset;
     Signal<int> rowChanged;
     Signal<> selectionChanged;
+    Signal<> marksChanged;
 
 private:
     bool holds(int index) const { return index >= 0 && index < count(); }
@@ -76,6 +83,7 @@ private:
 
     std::vector<std::string> m_rows;
     int m_selected = -1;
+    std::map<int, std::string> m_marks;
 };
 
 } // namespace tavolin::controls

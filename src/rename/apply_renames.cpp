@@ -4,6 +4,41 @@
 
 namespace tavolin::rename {
 
+namespace {
+
+RenameOutcome run(services::FileSystem &fs,
+                  std::string_view folder,
+                  const std::vector<std::string> &currentNames,
+                  const std::vector<std::string> &newBases,
+                  const std::vector<std::string> &extensions,
+                  const std::function<void(int row)> *beforeRow)
+{
+    RenameOutcome outcome;
+    if (currentNames.empty())
+        return outcome;
+    auto renamer = fs.openForRenaming(folder);
+    if (!renamer) {
+        outcome.failure = RenameFailure{-1, {}, {}, renamer.error()};
+        return outcome;
+    }
+    RenamePlan plan = planRenames(**renamer, currentNames, newBases, extensions);
+    outcome.problems = std::move(plan.problems);
+    if (!outcome.problems.empty() || !beforeRow)
+        return outcome;
+    for (const RenameStep &step : plan.steps) {
+        if (*beforeRow)
+            (*beforeRow)(step.row);
+        if (auto renamed = renameNeverReplacing(**renamer, step.from, step.to); !renamed) {
+            outcome.failure = RenameFailure{step.row, step.from, step.to, renamed.error()};
+            return outcome;
+        }
+        outcome.renamed += step.toTemporary ? 0 : 1;
+    }
+    return outcome;
+}
+
+} // namespace
+
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
@@ -11,34 +46,16 @@ RenameOutcome ApplyRenames(services::FileSystem &fs,
                            const std::vector<std::string> &extensions,
                            const std::function<void(int row)> &beforeRow)
 {
-    RenameOutcome outcome;
-    const int rows = static_cast<int>(currentNames.size());
-    if (rows == 0)
-        return outcome;
-    auto renamer = fs.openForRenaming(folder);
-    if (!renamer) {
-        outcome.failure = RenameFailure{-1, {}, {}, renamer.error()};
-        return outcome;
-    }
+    return run(fs, folder, currentNames, newBases, extensions, &beforeRow);
+}
 
-    std::string planned;
-    for (int row = 0; row < rows; ++row) {
-        if (beforeRow)
-            beforeRow(row);
-        const auto index = static_cast<std::size_t>(row);
-        if (index >= newBases.size() || index >= extensions.size())
-            continue;
-        const std::string &current = currentNames[index];
-        planned.assign(newBases[index]).append(extensions[index]);
-        if (planned == current)
-            continue;
-        if (auto renamed = renameNeverReplacing(**renamer, current, planned); !renamed) {
-            outcome.failure = RenameFailure{row, current, planned, renamed.error()};
-            return outcome;
-        }
-        ++outcome.renamed;
-    }
-    return outcome;
+RenameOutcome findRenameProblems(services::FileSystem &fs,
+                                 std::string_view folder,
+                                 const std::vector<std::string> &currentNames,
+                                 const std::vector<std::string> &newBases,
+                                 const std::vector<std::string> &extensions)
+{
+    return run(fs, folder, currentNames, newBases, extensions, nullptr);
 }
 
 } // namespace tavolin::rename

@@ -7,6 +7,7 @@
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
 #include "renamewindow/folder_field.h"
+#include "renamewindow/rename_reports.h"
 #include "shared/fs_error_text.h"
 
 namespace tavolin::renamewindow {
@@ -30,25 +31,6 @@ const services::FileDialogSettings kReadNamesDialog{
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
           "\nファイル名は変更していません。";
-
-std::string refusedRenameReport(const rename::RenameOutcome &outcome)
-{
-    const rename::RenameFailure &failure = *outcome.failure;
-    std::string text;
-    if (failure.row < 0) {
-        text = "フォルダを開けませんでした。\n" + shared::describeFailure(failure.error);
-    } else {
-        text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
-        text += shared::describeFailure(failure.error);
-    }
-    text += "\n\n";
-    if (outcome.renamed == 0)
-        text += "変更したファイルはありません。";
-    else
-        text += "それまでに" + std::to_string(outcome.renamed) + "個のファイルを変更しました。";
-    text += "\nここで止めました。";
-    return text;
-}
 
 } // namespace
 
@@ -74,6 +56,11 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     Command4.clicked.connect([this] { Command4_Click(); });
     Command5.clicked.connect([this] { Command5_Click(); });
     Command6.clicked.connect([this] { Command6_Click(); });
+    // The rows marked with a problem stay marked until the planned names change.
+    for (controls::ListBox *planned : {&List2[0], &List2[1]}) {
+        planned->reset.connect([this] { markProblems({}); });
+        planned->rowChanged.connect([this](int) { markProblems({}); });
+    }
 }
 
 void FrmFileName::Form_Load()
@@ -137,6 +124,15 @@ void FrmFileName::Command2_Click()
 void FrmFileName::Command1_Click()
 {
     auto &dialogs = m_services.dialogs;
+    // The whole batch is worked out first: a row that cannot be renamed stops it before any
+    // question is asked.
+    if (List1.count() > 0 && m_module.strRenamePath == m_scannedPattern
+        && showProblems(rename::findRenameProblems(m_services.fs,
+                                                   scannedFolder().path(),
+                                                   List1.rows(),
+                                                   List2[0].rows(),
+                                                   List2[1].rows())))
+        return;
     if (dialogs.showMessage(kFirstConfirmation, services::kProgramName, MessageButtons::OkCancel)
         != MessageAnswer::Ok)
         return;
@@ -157,13 +153,14 @@ void FrmFileName::Command1_Click()
 void FrmFileName::renameAll()
 {
     controls::BusyPointer busy(window);
-    const auto folder = paths::FilePattern::parse(style(), m_scannedPattern).folder;
     const rename::RenameOutcome outcome = rename::ApplyRenames(m_services.fs,
-                                                               folder.path(),
+                                                               scannedFolder().path(),
                                                                List1.rows(),
                                                                List2[0].rows(),
                                                                List2[1].rows(),
                                                                [this](int row) { selectRow(row); });
+    if (showProblems(outcome)) // the folder changed since the questions
+        return;
     if (outcome.failure)
         m_services.dialogs.showMessage(refusedRenameReport(outcome));
     else if (outcome.renamed > 0)
@@ -171,6 +168,30 @@ void FrmFileName::renameAll()
                                        + std::string(kRenamedReport));
     // Also after a refused rename: the lists then show the folder as it now is.
     cmdStart_Click();
+}
+
+paths::FolderPath FrmFileName::scannedFolder() const
+{
+    return paths::FilePattern::parse(style(), m_scannedPattern).folder;
+}
+
+bool FrmFileName::showProblems(const rename::RenameOutcome &outcome)
+{
+    std::map<int, std::string> marks;
+    for (const rename::RowProblem &problem : outcome.problems)
+        marks.emplace(problem.row, describeRowProblem(problem.kind));
+    markProblems(std::move(marks));
+    if (outcome.problems.empty())
+        return false;
+    m_services.dialogs.showMessage(renameProblemsReport(outcome.problems));
+    return true;
+}
+
+void FrmFileName::markProblems(const std::map<int, std::string> &marks)
+{
+    List1.setMarks(marks);
+    List2[0].setMarks(marks);
+    List2[1].setMarks(marks);
 }
 
 void FrmFileName::selectRow(int row)

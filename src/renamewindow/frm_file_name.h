@@ -3,10 +3,12 @@
 #include "controls/controls.h"
 #include "controls/list_box.h"
 #include "controls/window_state.h"
+#include "rename/apply_renames.h"
 #include "services/services.h"
 #include "shared/module1.h"
 
 #include <array>
+#include <map>
 #include <string>
 
 namespace tavolin::renamewindow {
@@ -92,6 +94,11 @@ private:
     void makeDefault(controls::Button &button);
     void selectRow(int row);
     void renameAll();
+    // The folder the lists were read from.
+    paths::FolderPath scannedFolder() const;
+    // Marks the rows of `outcome`'s problems and lists them; false when there are none.
+    bool showProblems(const rename::RenameOutcome &outcome);
+    void markProblems(const std::map<int, std::string> &marks);
 };
 
 } // namespace tavolin::renamewindow

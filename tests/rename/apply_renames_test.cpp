@@ -1,63 +1,135 @@
 #include "rename/apply_renames.h"
 
 #include "services/posix_file_system.h"
+#include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <sstream>
 
 namespace tavolin::rename {
 namespace {
 
 using Names = std::vector<std::string>;
 
-// Batches on a real folder whose files hold their first names. A refusal is always of a taken
-// name; `refused` is its row, or -1.
-TEST(ApplyRenamesTest, RenamesChangedRowsInOrderUntilTheFirstRefusal)
+Names words(std::string_view text)
 {
+    std::istringstream in{std::string(text)};
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
+template<typename T>
+std::string joined(const std::vector<T> &items)
+{
+    std::ostringstream out;
+    for (const T &item : items)
+        out << item << ' ';
+    return out.str();
+}
+
+// The problems of an outcome as "row:kind" words, kinds numbered as declared.
+std::string problems(const RenameOutcome &outcome)
+{
+    std::string text;
+    for (const RowProblem &problem : outcome.problems)
+        text += std::to_string(problem.row) + ":" + std::to_string(static_cast<int>(problem.kind))
+                + " ";
+    return text;
+}
+
+// Batches on a real folder whose files hold their first names. Each case: the files there, the
+// listed files, their planned names ("=" for unchanged), the rows in the order renamed, and the
+// folder after as name:content, or the problems (row:kind) when nothing may be renamed.
+TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
+{
+    const std::string tooLong(256, 'x');
     const struct
     {
-        Names names, bases, extensions;
-        int renamed, refused;
-        Names after; // every file as name:content, sorted
+        std::string files, listed, planned, order, after;
     } cases[] = {
-            {{"a.t", "b.j", "c"},
-             {"x", "b", "z"},
-             {".t", ".j", ".m"},
-             2,
-             -1,
-             {"b.j:b.j", "x.t:a.t", "z.m:c"}},
-            {{"a", "b"}, {"b", "a"}, {"", ""}, 0, 0, {"a:a", "b:b"}}, // a swap
-            {{"1", "2", "3"}, {"one", "3", "three"}, {"", "", ""}, 1, 1, {"2:2", "3:3", "one:1"}},
-            {{"a.txt"}, {"A"}, {".txt"}, 1, -1, {"A.txt:a.txt"}}, // a change of case only
-            {{"a", "b", "c"}, {"x"}, {"", "", ""}, 1, -1, {"b:b", "c:c", "x:a"}},   // no bases
-            {{"a", "b", "c"}, {"x", "y", "z"}, {""}, 1, -1, {"b:b", "c:c", "x:a"}}, // no extensions
+            {"a.t b.j c", "a.t b.j c", "x.t = z.m", "0 2 ", "b.j:b.j x.t:a.t z.m:c "},
+            {"a b", "a b", "b a", "0 1 0 ", "a:b b:a "},             // a swap
+            {"a b c", "a b c", "b c a", "0 2 1 0 ", "a:c b:a c:b "}, // a cycle of three
+            {"1 2 3", "1 2 3", "2 3 4", "2 1 0 ", "2:1 3:2 4:3 "},   // a shift along a chain
+            {"a.txt", "a.txt", "A.txt", "0 ", "A.txt:a.txt "},       // a change of case only
+            {"a b tavolin-rename-0.tmp",
+             "a b",
+             "b a",
+             "0 1 0 ",
+             "a:b b:a tavolin-rename-0.tmp:tavolin-rename-0.tmp "},
+            // Nothing is renamed when any row cannot be; every such row is listed.
+            {"a b c", "a b c", "x x =", "", "0:3 1:3 "}, // a planned duplicate
+            {"a b keep", "a b", "keep a", "", "0:4 "},   // a file outside the batch
+            {"a b c", "a b c", "c d =", "", "0:4 "},     // a listed file that stays
+            {"a b c d", "a b c d", "e/f .g " + tooLong + " =", "", "0:0 1:1 2:2 "},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.names[0]);
+        SCOPED_TRACE(c.planned.substr(0, 20));
         const test::TempDir dir;
-        for (const std::string &name : c.names)
+        for (const std::string &name : words(c.files))
             dir.writeFile(name, name);
-        services::PosixFileSystem fs;
-        int rows = 0;
-        const auto outcome
-                = ApplyRenames(fs, dir.path(), c.names, c.bases, c.extensions, [&](int row) {
-                      EXPECT_EQ(row, rows++);
-                  });
-        EXPECT_EQ(outcome.renamed, c.renamed);
-        EXPECT_EQ(rows, c.refused < 0 ? std::ssize(c.names) : c.refused + 1);
-        ASSERT_EQ(outcome.failure.has_value(), c.refused >= 0);
-        if (outcome.failure) {
-            const auto row = static_cast<std::size_t>(c.refused);
-            EXPECT_EQ(outcome.failure->row, c.refused);
-            EXPECT_EQ(outcome.failure->from, c.names[row]);
-            EXPECT_EQ(outcome.failure->to, c.bases[row] + c.extensions[row]);
-            EXPECT_EQ(outcome.failure->error.kind, services::FsErrorKind::Exists);
+        const Names listed = words(c.listed);
+        Names planned = words(c.planned);
+        int changed = 0;
+        for (std::size_t row = 0; row < planned.size(); ++row) {
+            planned[row] = planned[row] == "=" ? listed[row] : planned[row];
+            changed += planned[row] != listed[row];
         }
+        services::PosixFileSystem fs;
+        std::vector<int> order;
+        const auto outcome
+                = ApplyRenames(fs, dir.path(), listed, planned, Names(listed.size()), [&](int row) {
+                      order.push_back(row);
+                  });
+        EXPECT_FALSE(outcome.failure);
+        EXPECT_EQ(joined(order), c.order);
         Names after;
         for (const std::string &name : dir.names())
             after.push_back(name + ":" + dir.readFile(name));
-        EXPECT_EQ(after, c.after);
+        if (outcome.problems.empty()) {
+            EXPECT_EQ(joined(after), c.after);
+            EXPECT_EQ(outcome.renamed, changed);
+        } else {
+            EXPECT_EQ(problems(outcome), c.after);
+            EXPECT_EQ(dir.names(), words(c.files)) << "nothing renamed";
+        }
+    }
+}
+
+TEST(ApplyRenamesTest, AThousandNumberedNamesShiftByOne)
+{
+    const test::TempDir dir;
+    Names listed, planned;
+    for (int number = 1; number <= 1000; ++number) {
+        listed.push_back("file" + std::to_string(number));
+        planned.push_back("file" + std::to_string(number + 1));
+        dir.writeFile(listed.back(), listed.back());
+    }
+    services::PosixFileSystem fs;
+    const auto outcome = ApplyRenames(fs, dir.path(), listed, planned, Names(1000), nullptr);
+    EXPECT_EQ(outcome.renamed, 1000);
+    for (int number = 1; number <= 1000; number += 111)
+        EXPECT_EQ(dir.readFile("file" + std::to_string(number + 1)), listed[number - 1]);
+    EXPECT_FALSE(dir.exists("file1"));
+}
+
+// A folder that ignores case compares planned names as it will store them.
+TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
+{
+    for (const auto &[planned, expected] : {std::pair{"A.txt b.txt c", "A.txt b.txt c "},
+                                            std::pair{"X x c", "0:3 1:3 "},
+                                            std::pair{"a.txt B.TXT A.TXT", "2:4 "}}) {
+        test::FakeFileSystem fs;
+        fs.setIgnoresCase(true);
+        for (const char *name : {"a.txt", "b.txt", "c"})
+            fs.addFile("D:\\f", name);
+        const Names listed = words("a.txt b.txt c");
+        auto outcome = ApplyRenames(fs, "D:\\f", listed, words(planned), Names(3), nullptr);
+        EXPECT_EQ(outcome.problems.empty() ? joined(fs.files("D:\\f")) : problems(outcome),
+                  expected);
     }
 }
 

@@ -324,18 +324,46 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsAndScansAgain)
     EXPECT_EQ(fs.log().size(), 3u);
 }
 
-TEST_F(FrmFileNameTest, ARefusedRenameSaysWhichHowManyAndWhy)
+TEST_F(FrmFileNameTest, ABatchWithProblemsAsksNothingAndMarksTheRowsUntilThePlannedNamesChange)
 {
     scan({"a.txt", "b.txt", "blocker.txt", "c.txt"});
-    model.List2[0].assign({"r0", "r1", "blocker", "blocker"});
-    EXPECT_THAT(renameAll(),
-                ElementsAre("「c.txt」を「blocker.txt」に変更できませんでした。\n"
-                            "同じ名前のファイルかフォルダがすでにあります\n\n"
-                            "それまでに2個のファイルを変更しました。\nここで止めました。"));
-    EXPECT_EQ(rows(model.List1), "r0.txt|r1.txt|blocker.txt|c.txt");
+    model.List2[0].assign({"r0", "x\\y", "blocker", "blocker"});
+    play("press Command1");
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre("変更できない行が2行あります。ファイル名は変更していません。\n\n"
+                            "2行目「x\\y.txt」: ファイル名として使えない名前です\n"
+                            "4行目「blocker.txt」: 変更しないファイルかフォルダがこの名前です"));
+    EXPECT_THAT(fs.log(), IsEmpty());
+    for (const controls::ListBox *list : {&model.List1, &model.List2[0], &model.List2[1]})
+        EXPECT_THAT(list->marks(), ElementsAre(testing::Key(1), testing::Key(3)));
+    model.List2[0].replace(1, "r1");
+    EXPECT_THAT(model.List1.marks(), IsEmpty());
 
-    model.List2[0].replace(0, "r1");
-    EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("\n\n変更したファイルはありません。\n")));
+    // Twenty problems are listed, then how many more.
+    std::vector<std::string> more;
+    for (int file = 0; file < 21; ++file)
+        more.push_back("n" + std::to_string(file) + ".txt");
+    scan(more);
+    model.List2[0].assign(std::vector<std::string>(25, "same"));
+    dialogs.messages.clear();
+    play("press Command1");
+    EXPECT_THAT(dialogs.messageTexts(), ElementsAre(HasSubstr("\n20行目「same.txt」")));
+    EXPECT_TRUE(dialogs.messageTexts()[0].ends_with(": ほかの行も同じ名前になります\nほか5行"));
+}
+
+TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
+{
+    scan({"a.txt", "b.txt", "c.txt"});
+    model.List2[0].assign({"r0", "r1", "r2"});
+    fs.failNext(test::Primitive::RenameNoReplace,
+                {services::FsErrorKind::NoPermission, "denied"},
+                "b.txt");
+    EXPECT_THAT(renameAll(),
+                ElementsAre("「b.txt」を「r1.txt」に変更できませんでした。\n"
+                            "アクセスする権限がありません\n\n"
+                            "それまでに1個のファイルを変更しました。\nここで止めました。"));
+    EXPECT_EQ(rows(model.List1), "r0.txt|b.txt|c.txt");
+
     fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, "denied"});
     model.List2[0].replace(0, "x");
     EXPECT_THAT(renameAll(),

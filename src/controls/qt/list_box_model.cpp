@@ -2,6 +2,8 @@
 
 #include "text/qt/qt_strings.h"
 
+#include <QColor>
+
 namespace tavolin::controls {
 
 ListBoxModel::ListBoxModel(ListBox &list, QObject *parent)
@@ -37,6 +39,10 @@ ListBoxModel::ListBoxModel(ListBox &list, QObject *parent)
     }));
     keep(m_list.rowChanged.connectScoped(
             [this](int row) { Q_EMIT dataChanged(index(row), index(row)); }));
+    keep(m_list.marksChanged.connectScoped([this] {
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0), index(rowCount() - 1));
+    }));
 }
 
 int ListBoxModel::rowCount(const QModelIndex &parent) const
@@ -46,10 +52,23 @@ int ListBoxModel::rowCount(const QModelIndex &parent) const
 
 QVariant ListBoxModel::data(const QModelIndex &index, int role) const
 {
-    // The tooltip shows a name whole where the list is too narrow for it.
-    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
+    if (!index.isValid())
         return {};
-    return text::toDisplayName(m_list.text(index.row()));
+    const auto mark = m_list.marks().find(index.row());
+    const bool marked = mark != m_list.marks().end();
+    switch (role) {
+    case Qt::DisplayRole:
+        return text::toDisplayName(m_list.text(index.row()));
+    case Qt::ToolTipRole: // the name whole where the list is too narrow for it, and any problem
+        return text::toDisplayName(m_list.text(index.row()))
+               + (marked ? QLatin1Char('\n') + text::toQString(mark->second) : QString());
+    case Qt::BackgroundRole:
+        return marked ? QVariant(QColor(255, 200, 200)) : QVariant();
+    case Qt::ForegroundRole:
+        return marked ? QVariant(QColor(Qt::black)) : QVariant();
+    default:
+        return {};
+    }
 }
 
 } // namespace tavolin::controls

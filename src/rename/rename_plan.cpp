@@ -1,0 +1,158 @@
+#include "rename/rename_plan.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace tavolin::rename {
+
+namespace {
+
+using services::FolderRenamer;
+
+struct Move
+{
+    int row;
+    const std::string &from;
+    std::string to;
+    std::string fromKey;
+    std::string toKey;
+    int blocker = -1; // the move that leaves this one's planned name first
+    int waiter = -1;  // the move whose planned name this one leaves
+};
+
+std::string swapAsciiCase(std::string name)
+{
+    for (char &c : name)
+        c = std::islower(static_cast<unsigned char>(c))
+                    ? static_cast<char>(std::toupper(static_cast<unsigned char>(c)))
+                    : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// Whether the folder sees a.txt and A.txt as one name: asked of the first name that has letters.
+bool ignoresCase(FolderRenamer &folder, const std::vector<std::string> &names)
+{
+    for (const std::string &name : names) {
+        const std::string swapped = swapAsciiCase(name);
+        if (swapped != name) {
+            const auto file = folder.identify(name);
+            return file && file == folder.identify(swapped);
+        }
+    }
+    return false;
+}
+
+std::optional<RowProblemKind> nameProblem(FolderRenamer &folder, std::string_view name)
+{
+    const auto valid = services::checkFileName(name, folder.pathStyle(), folder.maxNameBytes());
+    if (valid)
+        return std::nullopt;
+    if (valid.error().kind == services::FsErrorKind::HiddenName)
+        return RowProblemKind::HiddenName;
+    if (name.size() > folder.maxNameBytes())
+        return RowProblemKind::TooLong;
+    return RowProblemKind::InvalidName;
+}
+
+} // namespace
+
+RenamePlan planRenames(FolderRenamer &folder,
+                       const std::vector<std::string> &currentNames,
+                       const std::vector<std::string> &newBases,
+                       const std::vector<std::string> &extensions)
+{
+    RenamePlan plan;
+    const bool caseBlind = ignoresCase(folder, currentNames);
+    const auto key = [caseBlind](const std::string &name) {
+        std::string key = name;
+        if (caseBlind)
+            std::ranges::transform(key, key.begin(), [](unsigned char c) {
+                return static_cast<char>(std::tolower(c));
+            });
+        return key;
+    };
+
+    std::vector<Move> moves;
+    const std::size_t rows = std::min({currentNames.size(), newBases.size(), extensions.size()});
+    for (std::size_t index = 0; index < rows; ++index) {
+        const int row = static_cast<int>(index);
+        std::string planned = newBases[index] + extensions[index];
+        if (planned == currentNames[index])
+            continue;
+        if (const auto problem = nameProblem(folder, planned))
+            plan.problems.push_back({row, *problem, std::move(planned)});
+        else
+            moves.push_back(
+                    {row, currentNames[index], planned, key(currentNames[index]), key(planned)});
+    }
+
+    std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves
+    std::unordered_map<std::string_view, int> arriving; // the first move to each planned name
+    for (int m = 0; m < static_cast<int>(moves.size()); ++m)
+        leaving.emplace(moves[m].fromKey, m);
+    std::vector<bool> refused(moves.size());
+    for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
+        Move &move = moves[m];
+        if (const auto [first, isFirst] = arriving.emplace(move.toKey, m); !isFirst) {
+            refused[m] = refused[first->second] = true;
+            continue;
+        }
+        if (const auto holder = leaving.find(move.toKey); holder != leaving.end()) {
+            if (holder->second != m) // else a change of case on a folder that ignores it
+                move.blocker = holder->second;
+        } else if (folder.identify(move.to)) {
+            plan.problems.push_back({move.row, RowProblemKind::TakenByStayingFile, move.to});
+        }
+    }
+    for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
+        if (refused[m])
+            plan.problems.push_back({moves[m].row, RowProblemKind::SameAsAnotherRow, moves[m].to});
+    }
+    if (!plan.problems.empty()) {
+        std::ranges::sort(plan.problems, {}, &RowProblem::row);
+        return plan;
+    }
+
+    for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
+        if (moves[m].blocker >= 0)
+            moves[moves[m].blocker].waiter = m;
+    }
+    std::vector<bool> planned(moves.size());
+    const auto step = [&](int m, std::string from, std::string to, bool toTemporary) {
+        planned[m] = true;
+        plan.steps.push_back({moves[m].row, std::move(from), std::move(to), toTemporary});
+    };
+    // Each chain from the move whose planned name is free: every move frees the next one's.
+    for (int start = 0; start < static_cast<int>(moves.size()); ++start) {
+        if (moves[start].blocker >= 0)
+            continue;
+        for (int m = start; m >= 0 && !planned[m]; m = moves[m].waiter)
+            step(m, moves[m].from, moves[m].to, false);
+    }
+    // What is left are cycles: one file steps aside to a temporary name and closes the cycle.
+    int temporaryNumber = 0;
+    const auto freeTemporaryName = [&] {
+        for (;; ++temporaryNumber) {
+            std::string name = "tavolin-rename-" + std::to_string(temporaryNumber) + ".tmp";
+            if (!leaving.contains(key(name)) && !arriving.contains(key(name))
+                && !folder.identify(name))
+                return name;
+        }
+    };
+    for (int first = 0; first < static_cast<int>(moves.size()); ++first) {
+        if (planned[first])
+            continue;
+        const std::string temporary = freeTemporaryName();
+        ++temporaryNumber;
+        step(first, moves[first].from, temporary, true);
+        for (int m = moves[first].waiter; m != first; m = moves[m].waiter)
+            step(m, moves[m].from, moves[m].to, false);
+        plan.steps.push_back({moves[first].row, temporary, moves[first].to, false});
+    }
+    plan.files = static_cast<int>(moves.size());
+    return plan;
+}
+
+} // namespace tavolin::rename

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "services/file_system.h"
+
+#include <string>
+#include <vector>
+
+namespace tavolin::rename {
+
+// Why a row of a batch cannot be renamed.
+enum class RowProblemKind {
+    InvalidName,       // the planned name is not one valid file name
+    HiddenName,        // the planned name would hide the file
+    TooLong,           // the planned name is longer than the folder's file system takes
+    SameAsAnotherRow,  // another row is planned to the same name, as the folder compares names
+    TakenByStayingFile // a file that stays where it is (not in the batch, or not renamed) has it
+};
+
+struct RowProblem
+{
+    int row = 0;
+    RowProblemKind kind = RowProblemKind::InvalidName;
+    std::string plannedName;
+};
+
+// One rename of a batch. A file in a cycle of planned names moves twice: first to a temporary
+// name, last from it to its planned name.
+struct RenameStep
+{
+    int row = 0;
+    std::string from;
+    std::string to;
+    bool toTemporary = false;
+};
+
+// A whole batch worked out before anything is renamed: either the problems of the rows that
+// cannot be renamed (then nothing is to be renamed), or the steps in an order in which each
+// planned name is free when its turn comes.
+struct RenamePlan
+{
+    std::vector<RowProblem> problems; // by row
+    std::vector<RenameStep> steps;
+    int files = 0; // the files whose name changes
+
+    bool runnable() const { return problems.empty(); }
+};
+
+// Plans the renames of `folder`: row i's file, `currentNames[i]`, is to be called newBases[i]
+// followed by extensions[i]. Rows whose planned name equals the current name, or that have no
+// planned base name or extension, stay as they are. A planned name that a file of the batch
+// leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
+// "tavolin-rename-N.tmp", that no file has and the batch does not use.
+RenamePlan planRenames(services::FolderRenamer &folder,
+                       const std::vector<std::string> &currentNames,
+                       const std::vector<std::string> &newBases,
+                       const std::vector<std::string> &extensions);
+
+} // namespace tavolin::rename

@@ -1,0 +1,66 @@
+#include "renamewindow/rename_reports.h"
+
+#include "shared/fs_error_text.h"
+
+#include <algorithm>
+
+namespace tavolin::renamewindow {
+
+namespace {
+
+constexpr std::size_t kProblemsListed = 20;
+
+} // namespace
+
+std::string describeRowProblem(rename::RowProblemKind kind)
+{
+    switch (kind) {
+    case rename::RowProblemKind::InvalidName:
+        return "ファイル名として使えない名前です";
+    case rename::RowProblemKind::HiddenName:
+        return "「.」で始まる名前は隠しファイルになります";
+    case rename::RowProblemKind::TooLong:
+        return "名前が長すぎます";
+    case rename::RowProblemKind::SameAsAnotherRow:
+        return "ほかの行も同じ名前になります";
+    case rename::RowProblemKind::TakenByStayingFile:
+        return "変更しないファイルかフォルダがこの名前です";
+    }
+    return {};
+}
+
+std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems)
+{
+    std::string text = "変更できない行が" + std::to_string(problems.size())
+                       + "行あります。ファイル名は変更していません。\n";
+    const std::size_t listed = std::min(problems.size(), kProblemsListed);
+    for (std::size_t index = 0; index < listed; ++index) {
+        const rename::RowProblem &problem = problems[index];
+        text += "\n" + std::to_string(problem.row + 1) + "行目「" + problem.plannedName
+                + "」: " + describeRowProblem(problem.kind);
+    }
+    if (problems.size() > listed)
+        text += "\nほか" + std::to_string(problems.size() - listed) + "行";
+    return text;
+}
+
+std::string refusedRenameReport(const rename::RenameOutcome &outcome)
+{
+    const rename::RenameFailure &failure = *outcome.failure;
+    std::string text;
+    if (failure.row < 0) {
+        text = "フォルダを開けませんでした。\n" + shared::describeFailure(failure.error);
+    } else {
+        text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
+        text += shared::describeFailure(failure.error);
+    }
+    text += "\n\n";
+    if (outcome.renamed == 0)
+        text += "変更したファイルはありません。";
+    else
+        text += "それまでに" + std::to_string(outcome.renamed) + "個のファイルを変更しました。";
+    text += "\nここで止めました。";
+    return text;
+}
+
+} // namespace tavolin::renamewindow

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "rename/apply_renames.h"
+
+#include <string>
+
+namespace tavolin::renamewindow {
+
+// Why a row cannot be renamed, in the words the rename window shows beside the row.
+std::string describeRowProblem(rename::RowProblemKind kind);
+
+// The message for a batch that was not started: the first twenty rows that cannot be renamed,
+// each with its number (from 1), planned name and why, then how many more there are.
+std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems);
+
+// The message for a batch that stopped: which rename was refused and why, and how many files
+// had been renamed by then.
+std::string refusedRenameReport(const rename::RenameOutcome &outcome);
+
+} // namespace tavolin::renamewindow
