@@ -27,17 +27,13 @@ void playOnWidgets(QWidget *window, std::string_view script)
 {
     for (const std::string &step : steps(script)) {
         const auto [verb, name, value] = split(step);
-        QWidget *target = verb == "tab" || verb == "shot" ? window : child(window, name);
+        QWidget *target = verb == "shot" ? window : child(window, name);
         auto *list = qobject_cast<QAbstractItemView *>(target);
         if (verb == "click" || verb == "below") { // a row scrolled into sight first, as by a user
-            const int last = list->model()->rowCount() - 1;
-            const QModelIndex row = list->model()->index(verb == "click" ? stoi(value) : last, 0);
+            const QModelIndex row = list->model()->index(verb == "click" ? stoi(value) : -1, 0);
             list->scrollTo(row);
-            QPoint at = list->visualRect(row).center();
-            if (verb == "below") {
-                at.setY(list->viewport()->height() - 2);
-                EXPECT_GT(at.y(), list->visualRect(row).bottom()) << "no space below the rows";
-            }
+            const QPoint at = row.isValid() ? list->visualRect(row).center()
+                                            : QPoint(5, list->viewport()->height() - 2); // below
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         } else if (verb == "scroll") { // as far as the wheel goes: three steps a notch
             QScrollBar *bar = list->verticalScrollBar();
@@ -55,15 +51,12 @@ void playOnWidgets(QWidget *window, std::string_view script)
         } else if (verb == "press" || verb == "tick") { // a check box on its box
             const QPoint box(8, target->height() / 2);
             QTest::mouseClick(target, Qt::LeftButton, {}, verb == "tick" ? box : QPoint());
-        } else if (verb == "tab") {
-            for (int i = stoi(name); i != 0; i += i > 0 ? -1 : 1)
-                QTest::keyClick(window->focusWidget(),
-                                i > 0 ? Qt::Key_Tab : Qt::Key_Backtab,
-                                i > 0 ? Qt::NoModifier : Qt::ShiftModifier);
-        } else if (verb == "order") { // Tab pressed once for each name, landing there
+        } else if (verb == "tab" || verb == "backtab") { // landing on each name in turn
             std::istringstream names(name + ' ' + value);
             for (std::string next; names >> next;) {
-                QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(window->focusWidget(),
+                                verb == "tab" ? Qt::Key_Tab : Qt::Key_Backtab,
+                                verb == "tab" ? Qt::NoModifier : Qt::ShiftModifier);
                 EXPECT_EQ(text::fromQString(window->focusWidget()->objectName()), next) << step;
             }
         } else if (verb == "shot") {
@@ -75,6 +68,19 @@ void playOnWidgets(QWidget *window, std::string_view script)
             ADD_FAILURE() << "no such step: " << step;
         }
     }
+}
+
+std::string fakesState(const Fakes &fakes)
+{
+    std::ostringstream out;
+    const Module1 &m = fakes.module;
+    out << m.strMainPath << '|' << m.strRenamePath << '|' << m.flgFileName << '|' << m.intNameRow
+        << '|' << m.intExtRow << "\nexits " << fakes.process.exits << '\n';
+    for (const std::string &text : fakes.dialogs.messageTexts())
+        out << text << '\n';
+    for (const auto &[path, bytes] : fakes.textFiles.files)
+        out << path << ':' << bytes << '\n';
+    return out.str();
 }
 
 std::string describeWidgets(QWidget *window, const ModelControls &names)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/model_script.h"
+#include "support/window_worlds.h"
 
 #include <QTest>
 
@@ -26,17 +27,22 @@ Widget *child(QWidget *window, const std::string &name)
 std::array<std::string, 3> split(std::string_view step);
 
 // Does each action of `script` to the widgets of `window`: the words act() knows, and
-//   below LIST      a click below the last row     scroll LIST N  the wheel, N notches down
-//   tab N           Tab pressed N times, Shift+Tab -N times
-//   order A B ...   Tab pressed once for each name, and the focus then on the widget so named
-//   shot NAME       a screenshot, <build folder>/screenshots/NAME.png (NAME@2x.png at double scale)
+//   below LIST        a click below the last row    scroll LIST N  the wheel, N notches down
+//   tab A B ...       Tab pressed once for each name, landing on the widget so named
+//   backtab A B ...   the same with Shift+Tab
+//   shot NAME         a screenshot, <build folder>/screenshots/NAME.png (NAME@2x.png at double
+//   scale)
 void playOnWidgets(QWidget *window, std::string_view script);
+
+// What the fakes hold that a user's actions change: the module, the exits, the messages shown and
+// the text files.
+std::string fakesState(const Fakes &fakes);
 
 // What the widgets of `window` named as in `names` show, written as describe() writes a model.
 std::string describeWidgets(QWidget *window, const ModelControls &names);
 
-// Replays `script` on `window`, which shows `viewed`, and on `bare`. A World has controls() and
-// state(): everything else a user's actions can change. `extra` may do a step itself, to the
+// Replays `script` on `window`, which shows `viewed`, and on `bare`. A World has Fakes, controls()
+// and state(): what else a user's actions can change. `extra` may do a step itself, to the
 // window when it is given, else to the bare model, and say so; `check` may check more after each
 // step. Stops at the first step after which a check failed: later ones would only repeat it.
 template<typename World>
@@ -55,8 +61,8 @@ void replay(std::string_view script,
         if (!extra(step, bare, nullptr))
             act(bare.controls(), step);    // only what the view does on its own is unknown to it
         QCoreApplication::processEvents(); // scroll bars and layouts settle a moment later
-        EXPECT_EQ(describe(viewed.controls()) + viewed.state(),
-                  describe(bare.controls()) + bare.state())
+        EXPECT_EQ(describe(viewed.controls()) + fakesState(viewed) + viewed.state(),
+                  describe(bare.controls()) + fakesState(bare) + bare.state())
                 << "the models after " << step;
         EXPECT_EQ(describeWidgets(window, viewed.controls()), describe(viewed.controls()))
                 << "the view after " << step;
