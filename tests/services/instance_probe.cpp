@@ -3,13 +3,10 @@
 // input closes.
 #include "services/qt/qt_process.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
 
-int main(int argc, char *argv[])
+int main(int argc, char *[])
 {
-    QCoreApplication app(argc, argv);
     tavolin::services::QtProcessServices process;
     std::puts(process.anotherInstanceRunning() ? "running" : "alone");
     std::fflush(stdout);

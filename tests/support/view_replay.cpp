@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QScrollBar>
 
-#include <gmock/gmock.h>
-
 #include <sstream>
 
 namespace tavolin::test {
@@ -90,10 +88,8 @@ std::string describeWidgets(QWidget *window, const ModelControls &names)
         auto *view = child<QAbstractItemView>(window, name);
         const QModelIndexList selected = view->selectionModel()->selectedIndexes();
         const int row = selected.size() == 1 ? selected[0].row() : -1 - selected.size();
-        out << name << " [" << row;
-        if (view->currentIndex().row() != row) // the keyboard goes on from the current row
-            out << '/' << view->currentIndex().row();
-        out << "] ";
+        const int current = view->currentIndex().row(); // where the keyboard goes on from
+        out << name << " [" << row << (current != row ? '/' + std::to_string(current) : "") << "] ";
         for (int i = 0; i < view->model()->rowCount(); ++i)
             out << (i > 0 ? "|" : "")
                 << text::fromQString(view->model()->index(i, 0).data().toString());
@@ -130,6 +126,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ::testing::InitGoogleMock(&argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -43,7 +43,7 @@ std::string describeWidgets(QWidget *window, const ModelControls &names);
 
 // Replays `script` on `window`, which shows `viewed`, and on `bare`. A World has Fakes, controls()
 // and state(): what else a user's actions can change. `extra` may do a step itself, to the
-// window when it is given, else to the bare model, and say so; `check` may check more after each
+// window when it is given, else to the bare model, and say so; `check` checks more after each
 // step. Stops at the first step after which a check failed: later ones would only repeat it.
 template<typename World>
 void replay(std::string_view script,
@@ -51,7 +51,7 @@ void replay(std::string_view script,
             World &bare,
             QWidget *window,
             const std::function<bool(std::string_view step, World &, QWidget *)> &extra,
-            const std::function<void(const std::string &after)> &check = {})
+            const std::function<void(const std::string &after)> &check)
 {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -66,8 +66,7 @@ void replay(std::string_view script,
                 << "the models after " << step;
         EXPECT_EQ(describeWidgets(window, viewed.controls()), describe(viewed.controls()))
                 << "the view after " << step;
-        if (check)
-            check(step);
+        check(step);
         if (::testing::Test::HasFailure())
             return;
     }
