@@ -1,81 +1,61 @@
+// Each probe is a separate process that asks the program's single-instance lock. The first one
+// holds it until its standard input closes; while it runs another sees it, after it another does
+// not.
 #include "support/temp_dir.h"
-#include <csignal>
 
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace tavolin::services {
 namespace {
 
-// Each probe is a separate process that asks the program's single-instance lock.
 class SingleInstanceTest : public ::testing::Test
 {
 protected:
-    void start(QProcess &probe, bool hold)
+    void SetUp() override
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime_.path()));
-        probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral(TAVOLIN_INSTANCE_PROBE),
-                    hold ? QStringList{QStringLiteral("hold")} : QStringList{});
-        ASSERT_TRUE(probe.waitForStarted());
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime_.path()));
+        EXPECT_EQ(ask(&first_), "alone");
+        EXPECT_EQ(ask(), "running");
+    }
+    void TearDown() override
+    {
+        first_.closeWriteChannel(); // ends normally, unless it was killed
+        first_.waitForFinished();
+        EXPECT_EQ(ask(), "alone");
     }
 
-    std::string answer(QProcess &probe)
+    // What a probe says; a `holder` goes on running.
+    static std::string ask(QProcess *holder = nullptr)
     {
-        while (!probe.canReadLine() && probe.waitForReadyRead(10000)) {
-        }
+        QProcess once;
+        QProcess &probe = holder ? *holder : once;
+        probe.start(QStringLiteral(TAVOLIN_INSTANCE_PROBE),
+                    holder ? QStringList{QStringLiteral("hold")} : QStringList{});
+        probe.waitForReadyRead(10000); // the answer comes in one piece
+        once.waitForFinished();
         return probe.readLine().trimmed().toStdString();
     }
 
-    std::string answerOfOneMore()
-    {
-        QProcess probe;
-        start(probe, false);
-        const std::string said = answer(probe);
-        probe.waitForFinished();
-        return said;
-    }
-
     test::TempDir runtime_;
+    QProcess first_;
 };
 
-TEST_F(SingleInstanceTest, ASecondCopySeesTheFirstUntilItEnds)
-{
-    EXPECT_EQ(answerOfOneMore(), "alone");
-
-    QProcess first;
-    start(first, true);
-    ASSERT_EQ(answer(first), "alone");
-    EXPECT_EQ(answerOfOneMore(), "running");
-
-    first.closeWriteChannel(); // the first copy ends normally
-    ASSERT_TRUE(first.waitForFinished());
-    EXPECT_EQ(answerOfOneMore(), "alone");
-}
+TEST_F(SingleInstanceTest, ASecondCopySeesTheFirstUntilItEnds) {}
 
 TEST_F(SingleInstanceTest, ACrashedFirstCopyDoesNotBlockTheNext)
 {
-    QProcess first;
-    start(first, true);
-    ASSERT_EQ(answer(first), "alone");
-    first.kill(); // SIGKILL: no chance to clean up
-    ASSERT_TRUE(first.waitForFinished());
-    EXPECT_EQ(answerOfOneMore(), "alone");
+    first_.kill(); // SIGKILL: no chance to clean up
 }
 
 TEST_F(SingleInstanceTest, AHungFirstCopyStillCounts)
 {
-    QProcess first;
-    start(first, true);
-    ASSERT_EQ(answer(first), "alone");
-    ::kill(static_cast<pid_t>(first.processId()), SIGSTOP);
-    EXPECT_EQ(answerOfOneMore(), "running");
-    ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
-    first.closeWriteChannel();
-    first.waitForFinished();
+    ::kill(static_cast<pid_t>(first_.processId()), SIGSTOP);
+    EXPECT_EQ(ask(), "running");
+    ::kill(static_cast<pid_t>(first_.processId()), SIGCONT);
 }
 
 } // namespace

@@ -1,121 +1,84 @@
 #include "support/view_replay.h"
 
-#include <QAbstractButton>
+#include "text/qt/qt_strings.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QWheelEvent>
+#include <QScrollBar>
 
-#include <set>
 #include <sstream>
 
 namespace tavolin::test {
 
-namespace {
-
-// A key pressed and released where the keyboard focus is in `window`.
-void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+std::array<std::string, 3> split(std::string_view step)
 {
-    QWidget *focused = window->focusWidget();
-    QTest::keyClick(focused ? focused : window, static_cast<Qt::Key>(key), modifiers);
-}
-
-// Left clicks on the middle of a row, scrolled into sight first as a user would, or on the
-// list's empty space below its rows (row -1).
-void clickRow(QAbstractItemView *view, int row)
-{
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    QPoint at = view->visualRect(index).center();
-    if (row < 0) {
-        at = QPoint(view->viewport()->width() / 2, view->viewport()->height() - 2);
-        const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
-        EXPECT_GT(at.y(), view->visualRect(last).bottom()) << "no empty space below the rows";
-    }
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-}
-
-} // namespace
-
-void saveScreenshot(QWidget *widget, const QString &name)
-{
-    const QString folder = QStringLiteral(TAVOLIN_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString scale = widget->devicePixelRatio() > 1 ? QStringLiteral("@2x") : QString();
-    widget->grab().save(folder + QLatin1Char('/') + name + scale + QStringLiteral(".png"));
-}
-
-bool actOnWidgets(QWidget *window, const ModelControls &names, std::string_view words)
-{
-    std::istringstream in{std::string(words)};
-    std::string verb, name, value;
-    in >> verb >> name;
-    std::getline(in >> std::ws, value, '\0');
-    if (verb == "click" || verb == "below") {
-        clickRow(child<QAbstractItemView>(window, name), verb == "click" ? std::stoi(value) : -1);
-    } else if (verb == "wheel") {
-        QWidget *viewport = child<QAbstractItemView>(window, name)->viewport();
-        const QPointF at = QRectF(viewport->rect()).center();
-        QWheelEvent wheel(at,
-                          viewport->mapToGlobal(at),
-                          {},
-                          {0, -120 * std::stoi(value)},
-                          Qt::NoButton,
-                          Qt::NoModifier,
-                          Qt::NoScrollPhase,
-                          false);
-        QApplication::sendEvent(viewport, &wheel);
-    } else if (verb == "key") {
-        child(window, name)->setFocus(Qt::TabFocusReason); // as Tab takes it there
-        pressKey(window,
-                 value == "Up"     ? Qt::Key_Up
-                 : value == "Down" ? Qt::Key_Down
-                 : value == "Home" ? Qt::Key_Home
-                                   : Qt::Key_End);
-    } else if (verb == "type") { // one key per character, carrying the character itself
-        QWidget *box = child(window, name);
-        box->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        for (const QChar character : QString::fromStdString(value))
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), {});
-    } else if (verb == "press" || verb == "tick") { // a check box on its box
-        auto *button = child<QAbstractButton>(window, name);
-        const QPoint box(8, button->height() / 2);
-        QTest::mouseClick(
-                button, Qt::LeftButton, {}, verb == "tick" ? box : button->rect().center());
-    } else if (verb == "enter") {
-        child(window, name)->setFocus(Qt::TabFocusReason);
-        pressKey(window, Qt::Key_Return);
-    } else if (verb == "tab" || verb == "backtab") {
-        std::set<std::string> visited;
-        for (int i = std::stoi(name); i > 0; --i) {
-            if (verb == "tab")
-                pressKey(window, Qt::Key_Tab);
-            else
-                pressKey(window, Qt::Key_Backtab, Qt::ShiftModifier);
-            visited.insert(window->focusWidget()->objectName().toStdString());
-        }
-        for (const auto &[list, _] : names.lists)
-            EXPECT_TRUE(std::stoi(name) < 21 || visited.contains(list)) << list;
-    } else if (verb == "shot") {
-        saveScreenshot(window, QString::fromStdString(name));
-    } else {
-        return false;
-    }
-    return true;
+    std::istringstream in{std::string(step)};
+    std::array<std::string, 3> words;
+    in >> words[0] >> words[1];
+    std::getline(in >> std::ws, words[2], '\0');
+    return words;
 }
 
 void playOnWidgets(QWidget *window, std::string_view script)
 {
-    for (const std::string &step : steps(script))
-        EXPECT_TRUE(actOnWidgets(window, {}, step)) << step;
+    for (const std::string &step : steps(script)) {
+        const auto [verb, name, value] = split(step);
+        QWidget *target = verb == "shot" ? window : child(window, name);
+        auto *list = qobject_cast<QAbstractItemView *>(target);
+        if (verb == "click" || verb == "below") { // a row scrolled into sight first, as by a user
+            const QModelIndex row = list->model()->index(verb == "click" ? stoi(value) : -1, 0);
+            list->scrollTo(row);
+            const QPoint at = row.isValid() ? list->visualRect(row).center()
+                                            : QPoint(5, list->viewport()->height() - 2); // below
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        } else if (verb == "scroll") { // as far as the wheel goes: three steps a notch
+            QScrollBar *bar = list->verticalScrollBar();
+            bar->setValue(bar->value() + 3 * bar->singleStep() * stoi(value));
+        } else if (verb == "key" || verb == "enter") {
+            target->setFocus(Qt::TabFocusReason); // as Tab takes it there
+            const QString keys = text::toQString(verb == "enter" ? "Return" : value);
+            QTest::keySequence(window->focusWidget(), QKeySequence::fromString(keys));
+        } else if (verb == "type") { // one key per character, carrying the character itself
+            target->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Delete);
+            for (const QChar character : text::toQString(value))
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), {});
+        } else if (verb == "press" || verb == "tick") { // a check box on its box
+            const QPoint box(8, target->height() / 2);
+            QTest::mouseClick(target, Qt::LeftButton, {}, verb == "tick" ? box : QPoint());
+        } else if (verb == "tab" || verb == "backtab") { // landing on each name in turn
+            std::istringstream names(name + ' ' + value);
+            for (std::string next; names >> next;) {
+                QTest::keyClick(window->focusWidget(),
+                                verb == "tab" ? Qt::Key_Tab : Qt::Key_Backtab,
+                                verb == "tab" ? Qt::NoModifier : Qt::ShiftModifier);
+                EXPECT_EQ(text::fromQString(window->focusWidget()->objectName()), next) << step;
+            }
+        } else if (verb == "shot") {
+            const QString folder = QStringLiteral(TAVOLIN_SCREENSHOT_DIR "/");
+            const std::string file = name + (window->devicePixelRatio() > 1 ? "@2x.png" : ".png");
+            EXPECT_TRUE(QDir().mkpath(folder)
+                        && window->grab().save(folder + text::toQString(file)));
+        } else {
+            ADD_FAILURE() << "no such step: " << step;
+        }
+    }
+}
+
+std::string fakesState(const Fakes &fakes)
+{
+    std::ostringstream out;
+    const Module1 &m = fakes.module;
+    out << m.strMainPath << '|' << m.strRenamePath << '|' << m.flgFileName << '|' << m.intNameRow
+        << '|' << m.intExtRow << "\nexits " << fakes.process.exits << '\n';
+    for (const std::string &text : fakes.dialogs.messageTexts())
+        out << text << '\n';
+    for (const auto &[path, bytes] : fakes.textFiles.files)
+        out << path << ':' << bytes << '\n';
+    return out.str();
 }
 
 std::string describeWidgets(QWidget *window, const ModelControls &names)
@@ -125,40 +88,44 @@ std::string describeWidgets(QWidget *window, const ModelControls &names)
         auto *view = child<QAbstractItemView>(window, name);
         const QModelIndexList selected = view->selectionModel()->selectedIndexes();
         const int row = selected.size() == 1 ? selected[0].row() : -1 - selected.size();
-        out << name << " [" << row;
-        if (view->currentIndex().row() != row) // the keyboard goes on from the current row
-            out << '/' << view->currentIndex().row();
-        out << "] ";
+        const int current = view->currentIndex().row(); // where the keyboard goes on from
+        out << name << " [" << row << (current != row ? '/' + std::to_string(current) : "") << "] ";
         for (int i = 0; i < view->model()->rowCount(); ++i)
-            out << (i > 0 ? "|" : "") << view->model()->index(i, 0).data().toString().toStdString();
+            out << (i > 0 ? "|" : "")
+                << text::fromQString(view->model()->index(i, 0).data().toString());
         out << '\n';
     }
-    for (const auto &[name, _] : names.texts) {
-        auto *line = window->findChild<QLineEdit *>(QString::fromStdString(name));
-        const QString text = line ? line->text()
-                                  : child<QPlainTextEdit>(window, name)
-                                             ->toPlainText()
-                                             .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        out << name << ' ' << text.toStdString() << '\n';
-    }
-    for (const auto &[name, _] : names.checks) {
-        auto *check = child<QCheckBox>(window, name);
-        const Qt::CheckState state = check->checkState();
+    for (const auto &[name, _] : names.texts) { // a line, or lines ending in "\r\n" in the model
+        QWidget *box = child(window, name);
+        QString text = box->property(box->inherits("QLineEdit") ? "text" : "plainText").toString();
         out << name << ' '
-            << (state == Qt::Checked     ? 1
-                : state == Qt::Unchecked ? 0
-                                         : 2)
-            << (check->isEnabled() ? " on" : " off") << '\n';
+            << text::fromQString(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"))) << '\n';
+    }
+    for (const auto &[name, _] : names.checks) { // 0, 1, or 2 for grayed
+        const auto *check = child<QCheckBox>(window, name);
+        out << name << ' ' << "021"[check->checkState()] << (check->isEnabled() ? " on" : " off")
+            << '\n';
     }
     for (const auto &[name, _] : names.labels)
-        out << name << ' ' << child<QLabel>(window, name)->text().toStdString() << '\n';
-    for (const auto &[name, _] : names.buttons) {
-        auto *b = child<QPushButton>(window, name);
-        out << name << (b->isEnabled() ? " on" : " off")
-            << (b->isVisibleTo(window) ? " shown" : " hidden") << (b->isDefault() ? " default" : "")
+        out << name << ' ' << text::fromQString(child(window, name)->property("text").toString())
             << '\n';
+    for (const auto &[name, _] : names.buttons) {
+        const QWidget *b = child(window, name);
+        out << name << (b->isEnabled() ? " on" : " off")
+            << (b->isVisibleTo(window) ? " shown" : " hidden")
+            << (b->property("default").toBool() ? " default" : "") << '\n';
     }
     return out.str();
 }
 
 } // namespace tavolin::test
+
+// The test programs with windows run inside a QApplication, by default on the offscreen platform.
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
