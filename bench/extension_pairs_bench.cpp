@@ -2,6 +2,7 @@
 // window's model (<<適用).
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
+#include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 
 #include <benchmark/benchmark.h>
@@ -25,8 +26,9 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
+    test::FakeJournalStore journals;
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

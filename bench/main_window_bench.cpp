@@ -5,6 +5,7 @@
 #include "services/posix_file_system.h"
 #include "services/posix_text_files.h"
 #include "services/qt/qt_drives.h"
+#include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -27,8 +28,9 @@ void BM_MainWindowScan(benchmark::State &state)
     test::FakeProcess process;
     process.programPath = folder.path();
     process.currentPath = folder.path();
+    test::FakeJournalStore journals;
     Module1 module;
-    mainwindow::FrmMain model(module, {fs, drives, dialogs, textFiles, process});
+    mainwindow::FrmMain model(module, {fs, drives, dialogs, textFiles, process, journals});
     model.Form_Load();
     mainwindow::MainWindowView view(model);
     view.show();

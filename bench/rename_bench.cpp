@@ -1,33 +1,36 @@
-// Renaming 10,000 files in a real folder: through the rename engine (with the rescan that
-// follows every batch) and through the rename window's model, against a bare loop of
-// renameat2(2) calls over the same names.
+// Renaming 10,000 and 100,000 files in a real folder: through the rename engine (the plan, the
+// journal written and flushed before the first rename, the renames), through the rename
+// window's model (with the rescan that follows every batch), against a bare loop of renameat2(2)
+// calls over the same names.
 #include "bench_folders.h"
 #include "rename/apply_renames.h"
-#include "rename/rename_scan.h"
 #include "renamewindow/frm_file_name.h"
 #include "services/posix_file_system.h"
+#include "services/posix_journal_store.h"
+#include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <fcntl.h>
+#include <map>
+#include <memory>
 #include <unistd.h>
 
 namespace tavolin::bench {
 namespace {
 
-constexpr int kFiles = 10000;
-
-// The folder of kFiles files named file_NNNNNN.dat, and the two sets of names the benchmarks
+// A folder of `files` files named file_NNNNNN.dat, and the two sets of names the benchmarks
 // rename them between: every iteration renames all of them, back and forth.
 struct RenameFolder
 {
-    RenameFolder()
-        : folder(folderWithFiles(kFiles))
+    explicit RenameFolder(int files)
+        : folder(folderWithFiles(files))
+        , count(files)
     {
         char name[32];
-        for (int i = 0; i < kFiles; ++i) {
+        for (int i = 0; i < files; ++i) {
             std::snprintf(name, sizeof name, "file_%06d", i);
             bases[0].emplace_back(name);
             std::snprintf(name, sizeof name, "renamed_%06d", i);
@@ -35,49 +38,57 @@ struct RenameFolder
             for (int set = 0; set < 2; ++set)
                 names[set].push_back(bases[set].back() + ".dat");
         }
-        extensions.assign(kFiles, ".dat");
+        extensions.assign(static_cast<std::size_t>(files), ".dat");
     }
 
     const test::TempDir &folder;
+    int count;
     std::vector<std::string> bases[2];
     std::vector<std::string> names[2];
     std::vector<std::string> extensions;
     int current = 0; // the set of names the files have now
 };
 
-RenameFolder &renameFolder()
+RenameFolder &renameFolder(const benchmark::State &state)
 {
-    static RenameFolder folder;
-    return folder;
+    static std::map<int, std::unique_ptr<RenameFolder>> folders;
+    const int files = static_cast<int>(state.range(0));
+    auto &folder = folders[files];
+    if (!folder)
+        folder = std::make_unique<RenameFolder>(files);
+    return *folder;
 }
 
-void BM_ApplyRenamesAndRescan(benchmark::State &state)
+void BM_ApplyRenames(benchmark::State &state)
 {
-    RenameFolder &f = renameFolder();
+    RenameFolder &f = renameFolder(state);
     services::PosixFileSystem fs;
+    const test::TempDir stateFolder;
+    services::PosixJournalStore journals(stateFolder.path());
     for (auto _ : state) {
         const int next = 1 - f.current;
         const auto outcome = rename::ApplyRenames(
-                fs, f.folder.pattern(), f.names[f.current], f.bases[next], f.extensions, nullptr);
-        const auto rescan = rename::scanForRenaming(fs, f.folder.pattern());
-        if (outcome.renamed != kFiles || !rescan || rescan->names.size() != kFiles)
+                fs, f.folder.path(), f.names[f.current], f.bases[next], f.extensions, {&journals});
+        if (outcome.renamed != f.count)
             state.SkipWithError("the batch did not rename every file");
         f.current = next;
     }
-    state.SetItemsProcessed(state.iterations() * kFiles);
+    state.SetItemsProcessed(state.iterations() * f.count);
 }
 
 void BM_RenameWindowBatch(benchmark::State &state)
 {
-    RenameFolder &f = renameFolder();
+    RenameFolder &f = renameFolder(state);
     services::PosixFileSystem fs;
     test::FakeDrives drives;
     test::FakeDialogs dialogs;
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     process.programPath = f.folder.path();
+    const test::TempDir stateFolder;
+    services::PosixJournalStore journals(stateFolder.path());
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();
@@ -90,20 +101,20 @@ void BM_RenameWindowBatch(benchmark::State &state)
         dialogs.messages.clear();
         state.ResumeTiming();
         window.Command1.click();
-        if (dialogs.messages.size() != 3 || window.List1.count() != kFiles)
+        if (dialogs.messages.size() != 3 || window.List1.count() != f.count)
             state.SkipWithError("the batch did not rename every file");
     }
     f.current = window.List1.text(0).starts_with("file_") ? 0 : 1;
-    state.SetItemsProcessed(state.iterations() * kFiles);
+    state.SetItemsProcessed(state.iterations() * f.count);
 }
 
 void BM_BareRenameat2(benchmark::State &state)
 {
-    RenameFolder &f = renameFolder();
+    RenameFolder &f = renameFolder(state);
     const int fd = ::open(f.folder.path().c_str(), O_RDONLY | O_DIRECTORY);
     for (auto _ : state) {
         const int next = 1 - f.current;
-        for (int i = 0; i < kFiles; ++i) {
+        for (int i = 0; i < f.count; ++i) {
             if (::renameat2(fd,
                             f.names[f.current][i].c_str(),
                             fd,
@@ -115,12 +126,12 @@ void BM_BareRenameat2(benchmark::State &state)
         f.current = next;
     }
     ::close(fd);
-    state.SetItemsProcessed(state.iterations() * kFiles);
+    state.SetItemsProcessed(state.iterations() * f.count);
 }
 
-BENCHMARK(BM_ApplyRenamesAndRescan)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenameWindowBatch)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareRenameat2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyRenames)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameWindowBatch)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareRenameat2)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tavolin::bench

@@ -3,6 +3,7 @@
 #include "app/program_icon.h"
 #include "app/windows.h"
 #include "services/posix_file_system.h"
+#include "services/posix_journal_store.h"
 #include "services/posix_text_files.h"
 #include "services/qt/qt_dialogs.h"
 #include "services/qt/qt_drives.h"
@@ -22,8 +23,9 @@ int main(int argc, char *argv[])
     tavolin::services::QtDialogs dialogs;
     tavolin::services::PosixTextFiles textFiles;
     tavolin::services::QtProcessServices process;
+    tavolin::services::PosixJournalStore journals;
 
-    tavolin::Windows windows({fs, drives, dialogs, textFiles, process});
+    tavolin::Windows windows({fs, drives, dialogs, textFiles, process, journals});
     if (!windows.start())
         return 0;
     return QApplication::exec();

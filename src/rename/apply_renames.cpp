@@ -1,52 +1,106 @@
 #include "rename/apply_renames.h"
 
+#include "rename/batch_history.h"
+#include "rename/batch_journal.h"
 #include "rename/never_replacing_rename.h"
+
+#include <unordered_map>
 
 namespace tavolin::rename {
 
 namespace {
 
-RenameOutcome run(services::FileSystem &fs,
-                  std::string_view folder,
-                  const std::vector<std::string> &currentNames,
-                  const std::vector<std::string> &newBases,
-                  const std::vector<std::string> &extensions,
-                  const std::function<void(int row)> *beforeRow)
+BatchJournal journalOf(std::string_view folderPath, const RenamePlan &plan, bool takesBack)
+{
+    BatchJournal journal{std::string(folderPath), takesBack, {}};
+    journal.files.reserve(static_cast<std::size_t>(plan.files));
+    std::unordered_map<int, std::size_t> fileOfRow;
+    for (const RenameStep &step : plan.steps) {
+        const auto [at, first] = fileOfRow.try_emplace(step.row, journal.files.size());
+        if (first)
+            journal.files.push_back({step.file, step.from, {}, step.to});
+        JournalFile &file = journal.files[at->second];
+        if (step.toTemporary)
+            file.temporaryName = step.to;
+        else
+            file.newName = step.to;
+    }
+    return journal;
+}
+
+RenameOutcome plan(services::FileSystem &fs,
+                   std::string_view folder,
+                   const std::vector<std::string> &currentNames,
+                   const std::vector<std::string> &newBases,
+                   const std::vector<std::string> &extensions,
+                   const BatchOptions *options)
 {
     RenameOutcome outcome;
     if (currentNames.empty())
         return outcome;
     auto renamer = fs.openForRenaming(folder);
     if (!renamer) {
-        outcome.failure = RenameFailure{-1, {}, {}, renamer.error()};
+        outcome.failure
+                = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};
         return outcome;
     }
     RenamePlan plan = planRenames(**renamer, currentNames, newBases, extensions);
-    outcome.problems = std::move(plan.problems);
-    if (!outcome.problems.empty() || !beforeRow)
+    if (!plan.runnable() || !options) {
+        outcome.problems = std::move(plan.problems);
         return outcome;
-    for (const RenameStep &step : plan.steps) {
-        if (*beforeRow)
-            (*beforeRow)(step.row);
-        if (auto renamed = renameNeverReplacing(**renamer, step.from, step.to); !renamed) {
-            outcome.failure = RenameFailure{step.row, step.from, step.to, renamed.error()};
-            return outcome;
-        }
-        outcome.renamed += step.toTemporary ? 0 : 1;
     }
-    return outcome;
+    return runPlan(**renamer, folder, plan, *options);
 }
 
 } // namespace
+
+RenameOutcome runPlan(services::FolderRenamer &folder,
+                      std::string_view folderPath,
+                      const RenamePlan &plan,
+                      const BatchOptions &options)
+{
+    RenameOutcome outcome;
+    if (plan.steps.empty())
+        return outcome;
+    std::string journalId;
+    if (options.journals) {
+        auto kept = options.journals->create(
+                journalTag(folderPath, options.takesBack),
+                encodeJournal(journalOf(folderPath, plan, options.takesBack)));
+        if (!kept) {
+            outcome.failure = RenameFailure{
+                    RenameFailure::Stage::WriteJournal, -1, {}, {}, std::move(kept.error())};
+            return outcome;
+        }
+        journalId = std::move(*kept);
+    }
+    if (options.journalKept)
+        options.journalKept();
+    for (const RenameStep &step : plan.steps) {
+        if (options.beforeRow)
+            options.beforeRow(step.row);
+        if (auto renamed = renameNeverReplacing(folder, step.from, step.to); !renamed) {
+            outcome.failure = RenameFailure{
+                    RenameFailure::Stage::Rename, step.row, step.from, step.to, renamed.error()};
+            break;
+        }
+        outcome.renamed += step.toTemporary ? 0 : 1;
+    }
+    if (options.journals) {
+        (void)options.journals->setState(journalId, services::JournalState::Complete);
+        pruneJournals(*options.journals);
+    }
+    return outcome;
+}
 
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
                            const std::vector<std::string> &newBases,
                            const std::vector<std::string> &extensions,
-                           const std::function<void(int row)> &beforeRow)
+                           const BatchOptions &options)
 {
-    return run(fs, folder, currentNames, newBases, extensions, &beforeRow);
+    return plan(fs, folder, currentNames, newBases, extensions, &options);
 }
 
 RenameOutcome findRenameProblems(services::FileSystem &fs,
@@ -55,7 +109,7 @@ RenameOutcome findRenameProblems(services::FileSystem &fs,
                                  const std::vector<std::string> &newBases,
                                  const std::vector<std::string> &extensions)
 {
-    return run(fs, folder, currentNames, newBases, extensions, nullptr);
+    return plan(fs, folder, currentNames, newBases, extensions, nullptr);
 }
 
 } // namespace tavolin::rename

@@ -2,6 +2,7 @@
 
 #include "rename/rename_plan.h"
 #include "services/file_system.h"
+#include "services/journal_store.h"
 
 #include <functional>
 #include <optional>
@@ -11,10 +12,12 @@
 
 namespace tavolin::rename {
 
-// A rename that was refused while the batch ran, which ends it.
+// What ended a batch before its last step.
 struct RenameFailure
 {
-    int row = -1; // the row of the refused rename; -1 when the folder itself could not be opened
+    enum class Stage { OpenFolder, WriteJournal, Rename };
+    Stage stage = Stage::Rename;
+    int row = -1; // the row of the refused rename
     std::string from;
     std::string to;
     services::FsError error;
@@ -27,17 +30,33 @@ struct RenameOutcome
     std::optional<RenameFailure> failure;
 };
 
-// Renames the files of `folder` to their planned names (see planRenames), in the order of the
-// plan, when every row can be renamed; otherwise renames nothing and gives the rows' problems.
-// `beforeRow` runs before each step with the step's row. Each step is renameNeverReplacing: a
-// name that was taken since the plan was made (a file that appeared, a folder turned read-only)
-// stops the batch there, and the steps before it stay done.
+// How a batch runs beside its renames.
+struct BatchOptions
+{
+    // Where the batch's journal goes before the first rename; none: no journal.
+    services::JournalStore *journals = nullptr;
+    bool takesBack = false;                      // see BatchJournal
+    std::function<void(int row)> beforeRow = {}; // before each step, with the step's row
+    std::function<void()> journalKept = {};      // once the journal is safe, before the first step
+};
+
+// Runs `plan` in `folder` (its path `folderPath`): writes the journal, then renames step by step
+// with renameNeverReplacing, and marks the journal complete when the batch ends, also when a
+// step is refused (a name taken since the plan, a folder turned read-only); the steps before
+// it stay done. Nothing is renamed when the journal cannot be written.
+RenameOutcome runPlan(services::FolderRenamer &folder,
+                      std::string_view folderPath,
+                      const RenamePlan &plan,
+                      const BatchOptions &options);
+
+// Renames the files of `folder` to their planned names (see planRenames) when every row can be
+// renamed; otherwise renames nothing and gives the rows' problems.
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            const std::vector<std::string> &currentNames,
                            const std::vector<std::string> &newBases,
                            const std::vector<std::string> &extensions,
-                           const std::function<void(int row)> &beforeRow);
+                           const BatchOptions &options);
 
 // The problems ApplyRenames would find now, without renaming anything.
 RenameOutcome findRenameProblems(services::FileSystem &fs,

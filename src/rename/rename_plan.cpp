@@ -14,6 +14,7 @@ using services::FolderRenamer;
 struct Move
 {
     int row;
+    services::FileId file;
     const std::string &from;
     std::string to;
     std::string fromKey;
@@ -84,8 +85,12 @@ RenamePlan planRenames(FolderRenamer &folder,
         if (const auto problem = nameProblem(folder, planned))
             plan.problems.push_back({row, *problem, std::move(planned)});
         else
-            moves.push_back(
-                    {row, currentNames[index], planned, key(currentNames[index]), key(planned)});
+            moves.push_back({row,
+                             folder.identify(currentNames[index]).value_or(services::FileId{}),
+                             currentNames[index],
+                             planned,
+                             key(currentNames[index]),
+                             key(planned)});
     }
 
     std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves
@@ -122,7 +127,8 @@ RenamePlan planRenames(FolderRenamer &folder,
     std::vector<bool> planned(moves.size());
     const auto step = [&](int m, std::string from, std::string to, bool toTemporary) {
         planned[m] = true;
-        plan.steps.push_back({moves[m].row, std::move(from), std::move(to), toTemporary});
+        plan.steps.push_back(
+                {moves[m].row, moves[m].file, std::move(from), std::move(to), toTemporary});
     };
     // Each chain from the move whose planned name is free: every move frees the next one's.
     for (int start = 0; start < static_cast<int>(moves.size()); ++start) {
@@ -149,7 +155,8 @@ RenamePlan planRenames(FolderRenamer &folder,
         step(first, moves[first].from, temporary, true);
         for (int m = moves[first].waiter; m != first; m = moves[m].waiter)
             step(m, moves[m].from, moves[m].to, false);
-        plan.steps.push_back({moves[first].row, temporary, moves[first].to, false});
+        plan.steps.push_back(
+                {moves[first].row, moves[first].file, temporary, moves[first].to, false});
     }
     plan.files = static_cast<int>(moves.size());
     return plan;

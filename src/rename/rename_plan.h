@@ -9,11 +9,12 @@ namespace tavolin::rename {
 
 // Why a row of a batch cannot be renamed.
 enum class RowProblemKind {
-    InvalidName,       // the planned name is not one valid file name
-    HiddenName,        // the planned name would hide the file
-    TooLong,           // the planned name is longer than the folder's file system takes
-    SameAsAnotherRow,  // another row is planned to the same name, as the folder compares names
-    TakenByStayingFile // a file that stays where it is (not in the batch, or not renamed) has it
+    InvalidName,        // the planned name is not one valid file name
+    HiddenName,         // the planned name would hide the file
+    TooLong,            // the planned name is longer than the folder's file system takes
+    SameAsAnotherRow,   // another row is planned to the same name, as the folder compares names
+    TakenByStayingFile, // a file that stays where it is (not in the batch, or not renamed) has it
+    FileChanged         // taking back: the file is gone or another one has its name
 };
 
 struct RowProblem
@@ -28,6 +29,7 @@ struct RowProblem
 struct RenameStep
 {
     int row = 0;
+    services::FileId file; // the file as planned; zero when it had gone
     std::string from;
     std::string to;
     bool toTemporary = false;

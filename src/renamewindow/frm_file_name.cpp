@@ -153,12 +153,13 @@ void FrmFileName::Command1_Click()
 void FrmFileName::renameAll()
 {
     controls::BusyPointer busy(window);
-    const rename::RenameOutcome outcome = rename::ApplyRenames(m_services.fs,
-                                                               scannedFolder().path(),
-                                                               List1.rows(),
-                                                               List2[0].rows(),
-                                                               List2[1].rows(),
-                                                               [this](int row) { selectRow(row); });
+    const rename::RenameOutcome outcome = rename::ApplyRenames(
+            m_services.fs,
+            scannedFolder().path(),
+            List1.rows(),
+            List2[0].rows(),
+            List2[1].rows(),
+            {&m_services.journals, false, [this](int row) { selectRow(row); }, {}});
     if (showProblems(outcome)) // the folder changed since the questions
         return;
     if (outcome.failure)

@@ -25,6 +25,8 @@ std::string describeRowProblem(rename::RowProblemKind kind)
         return "ほかの行も同じ名前になります";
     case rename::RowProblemKind::TakenByStayingFile:
         return "変更しないファイルかフォルダがこの名前です";
+    case rename::RowProblemKind::FileChanged:
+        return "ファイルがなくなったか、別のファイルがこの名前になっています";
     }
     return {};
 }
@@ -48,8 +50,10 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome)
 {
     const rename::RenameFailure &failure = *outcome.failure;
     std::string text;
-    if (failure.row < 0) {
+    if (failure.stage == rename::RenameFailure::Stage::OpenFolder) {
         text = "フォルダを開けませんでした。\n" + shared::describeFailure(failure.error);
+    } else if (failure.stage == rename::RenameFailure::Stage::WriteJournal) {
+        text = "変更の記録を書けませんでした。\n" + shared::describeFailure(failure.error);
     } else {
         text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
         text += shared::describeFailure(failure.error);

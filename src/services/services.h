@@ -3,6 +3,7 @@
 #include "services/dialogs.h"
 #include "services/drives.h"
 #include "services/file_system.h"
+#include "services/journal_store.h"
 #include "services/process.h"
 #include "services/text_files.h"
 
@@ -17,6 +18,7 @@ struct Services
     Dialogs &dialogs;
     TextFiles &textFiles;
     ProcessServices &process;
+    JournalStore &journals;
 };
 
 } // namespace tavolin::services

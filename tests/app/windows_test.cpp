@@ -205,7 +205,7 @@ protected:
     // Lets the event loop delete the windows that were closed.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    Windows windows{{fs, drives, dialogs, textFiles, process}};
+    Windows windows{doors};
 };
 
 TEST_F(WindowsTest, TheChooserDeliversToTheRenameWindowAndKeepsItsFolderWhenShownAgain)

@@ -80,10 +80,10 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
         }
         services::PosixFileSystem fs;
         std::vector<int> order;
-        const auto outcome
-                = ApplyRenames(fs, dir.path(), listed, planned, Names(listed.size()), [&](int row) {
-                      order.push_back(row);
-                  });
+        const auto outcome = ApplyRenames(
+                fs, dir.path(), listed, planned, Names(listed.size()), {.beforeRow = [&](int row) {
+                    order.push_back(row);
+                }});
         EXPECT_FALSE(outcome.failure);
         EXPECT_EQ(joined(order), c.order);
         Names after;
@@ -109,7 +109,7 @@ TEST(ApplyRenamesTest, AThousandNumberedNamesShiftByOne)
         dir.writeFile(listed.back(), listed.back());
     }
     services::PosixFileSystem fs;
-    const auto outcome = ApplyRenames(fs, dir.path(), listed, planned, Names(1000), nullptr);
+    const auto outcome = ApplyRenames(fs, dir.path(), listed, planned, Names(1000), {});
     EXPECT_EQ(outcome.renamed, 1000);
     for (int number = 1; number <= 1000; number += 111)
         EXPECT_EQ(dir.readFile("file" + std::to_string(number + 1)), listed[number - 1]);
@@ -127,7 +127,7 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
         for (const char *name : {"a.txt", "b.txt", "c"})
             fs.addFile("D:\\f", name);
         const Names listed = words("a.txt b.txt c");
-        auto outcome = ApplyRenames(fs, "D:\\f", listed, words(planned), Names(3), nullptr);
+        auto outcome = ApplyRenames(fs, "D:\\f", listed, words(planned), Names(3), {});
         EXPECT_EQ(outcome.problems.empty() ? joined(fs.files("D:\\f")) : problems(outcome),
                   expected);
     }
@@ -136,8 +136,7 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
 TEST(ApplyRenamesTest, AFolderThatIsGoneIsReported)
 {
     services::PosixFileSystem fs;
-    const auto outcome
-            = ApplyRenames(fs, test::TempDir().pathOf("gone"), {"a"}, {"b"}, {""}, nullptr);
+    const auto outcome = ApplyRenames(fs, test::TempDir().pathOf("gone"), {"a"}, {"b"}, {""}, {});
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->row, -1);
     EXPECT_EQ(outcome.failure->error.kind, services::FsErrorKind::NotFound);

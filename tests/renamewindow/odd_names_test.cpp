@@ -4,6 +4,7 @@
 #include "renamewindow/frm_file_name.h"
 
 #include "services/posix_file_system.h"
+#include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -51,7 +52,8 @@ protected:
     test::FakeDialogs dialogs_;
     test::FakeTextFiles textFiles_; // keeps the bytes a real file would hold
     test::FakeProcess process_;
-    services::Services doors_{fs_, drives_, dialogs_, textFiles_, process_};
+    test::FakeJournalStore journals_;
+    services::Services doors_{fs_, drives_, dialogs_, textFiles_, process_, journals_};
 };
 
 TEST_F(OddNamesTest, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)

@@ -4,6 +4,7 @@
 #include "mainwindow/frm_main.h"
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
+#include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 #include "support/model_script.h"
 
@@ -22,8 +23,9 @@ struct Fakes
     FakeDialogs dialogs;
     FakeTextFiles textFiles;
     FakeProcess process;
+    FakeJournalStore journals;
     Module1 module;
-    services::Services doors{fs, drives, dialogs, textFiles, process};
+    services::Services doors{fs, drives, dialogs, textFiles, process, journals};
 };
 
 // The rename window, opened.

@@ -1,0 +1,193 @@
+#include "services/posix_journal_store.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavolin::services {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kStateNames = {"running", "complete", "undone"};
+
+std::unexpected<FsError> lastError()
+{
+    return std::unexpected(fsErrorFromErrno(errno));
+}
+
+// Makes `path` and the folders above it, as mkdir -p does.
+bool makeFolders(const std::string &path)
+{
+    for (std::size_t cut = path.find('/', 1);; cut = path.find('/', cut + 1)) {
+        const std::string part = path.substr(0, cut);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (cut == std::string::npos)
+            return true;
+    }
+}
+
+FsResult<void> flushFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    const bool flushed = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!flushed)
+        return std::unexpected(fsErrorFromErrno(error));
+    return {};
+}
+
+} // namespace
+
+// The time to the microsecond, then the process and a count, so that ids sort by age.
+std::string PosixJournalStore::newId()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    tm utc{};
+    ::gmtime_r(&now.tv_sec, &utc);
+    std::array<char, 64> id{};
+    const std::size_t length = std::strftime(id.data(), id.size(), "%Y%m%dT%H%M%S", &utc);
+    std::snprintf(id.data() + length,
+                  id.size() - length,
+                  "%06ld-%d-%d",
+                  now.tv_nsec / 1000,
+                  static_cast<int>(::getpid()),
+                  ++m_made);
+    return id.data();
+}
+
+PosixJournalStore::PosixJournalStore(std::string folder)
+    : m_folder(std::move(folder))
+{}
+
+std::string PosixJournalStore::defaultFolder()
+{
+    if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+        return std::string(state) + "/tavolin";
+    const char *home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.local/state/tavolin";
+}
+
+std::string PosixJournalStore::pathOf(const JournalEntry &entry) const
+{
+    return m_folder + '/' + entry.id + '.' + entry.tag + '.'
+           + std::string(kStateNames[static_cast<std::size_t>(entry.state)]);
+}
+
+FsResult<std::string> PosixJournalStore::create(std::string_view tag, std::string_view text)
+{
+    if (!makeFolders(m_folder))
+        return lastError();
+    const JournalEntry entry{newId(), std::string(tag), JournalState::Running};
+    const std::string path = pathOf(entry);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return lastError();
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t step = ::write(fd, text.data() + written, text.size() - written);
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            break;
+        written += static_cast<std::size_t>(step);
+    }
+    const bool whole = written == text.size() && ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!whole) {
+        ::unlink(path.c_str());
+        return std::unexpected(fsErrorFromErrno(error));
+    }
+    if (auto flushed = flushFolder(m_folder); !flushed)
+        return std::unexpected(flushed.error());
+    return entry.id;
+}
+
+std::vector<JournalEntry>::const_iterator
+PosixJournalStore::find(const std::vector<JournalEntry> &entries, const std::string &id) const
+{
+    return std::ranges::find(entries, id, &JournalEntry::id);
+}
+
+FsResult<void> PosixJournalStore::setState(const std::string &id, JournalState state)
+{
+    const auto entries = list();
+    const auto entry = find(entries, id);
+    if (entry == entries.end())
+        return std::unexpected(FsError{FsErrorKind::NotFound, "no such journal"});
+    JournalEntry moved = *entry;
+    moved.state = state;
+    if (::rename(pathOf(*entry).c_str(), pathOf(moved).c_str()) != 0)
+        return lastError();
+    return flushFolder(m_folder);
+}
+
+std::vector<JournalEntry> PosixJournalStore::list()
+{
+    std::vector<JournalEntry> entries;
+    DIR *dir = ::opendir(m_folder.c_str());
+    if (!dir)
+        return entries;
+    while (const dirent *item = ::readdir(dir)) {
+        const std::string_view name = item->d_name;
+        const auto firstDot = name.find('.');
+        const auto lastDot = name.rfind('.');
+        if (firstDot == std::string_view::npos || firstDot == lastDot)
+            continue;
+        const auto state = std::ranges::find(kStateNames, name.substr(lastDot + 1));
+        if (state == kStateNames.end())
+            continue;
+        entries.push_back({std::string(name.substr(0, firstDot)),
+                           std::string(name.substr(firstDot + 1, lastDot - firstDot - 1)),
+                           static_cast<JournalState>(state - kStateNames.begin())});
+    }
+    ::closedir(dir);
+    std::ranges::sort(entries, {}, &JournalEntry::id);
+    return entries;
+}
+
+FsResult<std::string> PosixJournalStore::read(const std::string &id)
+{
+    const auto entries = list();
+    const auto entry = find(entries, id);
+    if (entry == entries.end())
+        return std::unexpected(FsError{FsErrorKind::NotFound, "no such journal"});
+    const int fd = ::open(pathOf(*entry).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    std::string text;
+    std::array<char, 1 << 16> buffer{};
+    for (ssize_t step; (step = ::read(fd, buffer.data(), buffer.size())) != 0;) {
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step < 0) {
+            const int error = errno;
+            ::close(fd);
+            return std::unexpected(fsErrorFromErrno(error));
+        }
+        text.append(buffer.data(), static_cast<std::size_t>(step));
+    }
+    ::close(fd);
+    return text;
+}
+
+void PosixJournalStore::remove(const std::string &id)
+{
+    const auto entries = list();
+    if (const auto entry = find(entries, id); entry != entries.end())
+        ::unlink(pathOf(*entry).c_str());
+}
+
+} // namespace tavolin::services
