@@ -78,4 +78,29 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
     }
 }
 
+std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
+                                         services::JournalStore &journals,
+                                         const std::string &id,
+                                         Toward toward,
+                                         bool allOrNothing,
+                                         std::function<void(int row)> beforeRow)
+{
+    const auto text = journals.read(id);
+    const auto journal = text ? decodeJournal(*text) : std::nullopt;
+    if (!journal)
+        return std::nullopt;
+    const auto settled = toward == Toward::NewNames ? services::JournalState::Complete
+                                                    : services::JournalState::Undone;
+    bool marked = false;
+    const auto mark = [&] {
+        marked = journals.setState(id, settled).has_value();
+    };
+    RenameOutcome outcome = moveJournalFiles(
+            fs, *journal, toward, allOrNothing, {&journals, true, std::move(beforeRow), mark});
+    // Nothing was left to move, so no journal of this taking back was written.
+    if (!marked && outcome.problems.empty() && !outcome.failure && outcome.renamed == 0)
+        mark();
+    return outcome;
+}
+
 } // namespace tavolin::rename

@@ -2,6 +2,10 @@
 
 #include "rename/apply_renames.h"
 #include "rename/batch_journal.h"
+#include "services/journal_store.h"
+
+#include <optional>
+#include <string>
 
 namespace tavolin::rename {
 
@@ -18,5 +22,16 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
                                Toward toward,
                                bool allOrNothing,
                                BatchOptions options);
+
+// Finishes (toward the new names) or takes back (toward the old names) the batch whose journal
+// is `id`, as moveJournalFiles does; the journal is marked complete or undone once the journal of
+// this taking back is safe. None, and the journal kept as it is, when it cannot be read or is
+// not whole.
+std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
+                                         services::JournalStore &journals,
+                                         const std::string &id,
+                                         Toward toward,
+                                         bool allOrNothing,
+                                         std::function<void(int row)> beforeRow = {});
 
 } // namespace tavolin::rename

@@ -1,0 +1,159 @@
+#include "rename/batch_history.h"
+#include "rename/batch_journal.h"
+#include "rename/batch_recovery.h"
+
+#include "services/posix_file_system.h"
+#include "services/posix_journal_store.h"
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tavolin::rename {
+namespace {
+
+using services::JournalState;
+
+// Any bytes but "/" and NUL make a name; every journal reads back as it was written, and no
+// part of one reads as a journal.
+TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
+{
+    std::mt19937 random(12);
+    const auto name = [&](int shortest) {
+        std::string name(static_cast<std::size_t>(shortest + random() % 6), 'x');
+        for (char &c : name)
+            while ((c = static_cast<char>(random() % 256)) == '/' || c == '\0') {
+            }
+        return name;
+    };
+    for (int round = 0; round < 200; ++round) {
+        BatchJournal journal{"/f/" + name(0), round % 2 == 0, {}};
+        for (int file = 0; file < 3; ++file)
+            journal.files.push_back(
+                    {{random(), random()}, name(1), round % 3 ? "" : name(1), name(1)});
+        const std::string text = encodeJournal(journal);
+        const auto back = decodeJournal(text);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(encodeJournal(*back), text);
+        EXPECT_EQ(back->folder + back->files[2].newName, journal.folder + journal.files[2].newName);
+        EXPECT_EQ(decodeJournal(text.substr(0, random() % text.size())), std::nullopt);
+    }
+    EXPECT_NE(folderTag("/a"), folderTag("/b"));
+}
+
+// Journals on a real state folder: made Running, moved on by state, the oldest finished ones
+// dropped per folder.
+TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
+{
+    const test::TempDir state;
+    services::PosixJournalStore journals(state.pathOf("deep/tavolin"));
+    const auto make = [&](std::string_view folder) {
+        const BatchJournal journal{std::string(folder), false, {{{1, 2}, "a", "", "b"}}};
+        return journals.create(journalTag(folder, false), encodeJournal(journal)).value();
+    };
+    const std::string cutOff = make("/a");
+    std::vector<std::string> finished;
+    for (int batch = 0; batch < kKeptPerFolder + 2; ++batch) {
+        finished.push_back(make("/a"));
+        ASSERT_TRUE(journals.setState(finished.back(), JournalState::Complete));
+    }
+    const std::string other = make("/b");
+    ASSERT_TRUE(journals.setState(other, JournalState::Undone));
+    pruneJournals(journals);
+    std::vector<std::string> kept;
+    for (const auto &entry : journals.list())
+        kept.push_back(entry.id + (entry.state == JournalState::Running ? " running" : ""));
+    EXPECT_THAT(kept,
+                testing::ElementsAre(
+                        cutOff + " running", finished[2], finished[3], finished[4], other));
+    EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
+    EXPECT_EQ(lastUndoableBatch(journals, "/b"), std::nullopt); // undone already
+    EXPECT_THAT(decodeJournal(journals.read(cutOff).value())->files[0].newName, "b");
+}
+
+// A batch of 10,000 files, of cycles of three and a shift by one, killed at points drawn from a
+// fixed seed; the journal it left takes every file to exactly its new name or exactly its old
+// one, alternately, with its content. A finished batch is then taken back whole.
+TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
+{
+    constexpr int kFiles = 10000, kInCycles = 6000;
+    std::vector<std::string> listed, planned;
+    const auto name = [](int number) {
+        char text[16];
+        std::snprintf(text, sizeof text, "f%05d", number);
+        return std::string(text);
+    };
+    // Making 10,000 files costs seconds on some disks and nothing in memory: the folder lies in
+    // /dev/shm where there is one (a tmpfs, which renames as any disk does).
+    const char *const base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : nullptr;
+    const std::string previousBase = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    if (base)
+        ::setenv("TMPDIR", base, 1);
+    const test::TempDir dir, state;
+    if (base)
+        previousBase.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", previousBase.c_str(), 1);
+    for (int file = 0; file < kFiles; ++file) {
+        listed.push_back(name(file));
+        planned.push_back(file >= kInCycles ? name(file + 1)
+                          : file % 3 == 2   ? name(file - 2)
+                                            : name(file + 1));
+        dir.writeFile(listed.back(), listed.back());
+    }
+    services::PosixFileSystem fs;
+    services::PosixJournalStore journals(state.path());
+    const auto expectNames = [&](const std::vector<std::string> &names) {
+        std::vector<std::string> sorted(names);
+        std::ranges::sort(sorted);
+        ASSERT_EQ(dir.names(), sorted);
+        for (int file = 0; file < kFiles; file += 7)
+            ASSERT_EQ(dir.readFile(names[file]), listed[file]);
+    };
+    std::mt19937 random(2026);
+    for (int round = 0; round < 8; ++round) {
+        const int killAt = round == 0 ? 0 : static_cast<int>(random() % (kFiles + 2000));
+        SCOPED_TRACE(killAt);
+        if (const pid_t child = ::fork(); child == 0) {
+            int steps = 0;
+            (void)ApplyRenames(fs,
+                               dir.path(),
+                               listed,
+                               planned,
+                               std::vector<std::string>(kFiles),
+                               {&journals, false, [&](int) {
+                                    if (steps++ == killAt)
+                                        ::raise(SIGKILL);
+                                }});
+            ::_exit(0);
+        } else {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status));
+        }
+        std::vector<std::string> cutOff;
+        for (const auto &entry : journals.list())
+            if (entry.state == JournalState::Running)
+                cutOff.push_back(entry.id);
+        ASSERT_EQ(cutOff.size(), 1u);
+        const auto toward = round % 2 ? Toward::OldNames : Toward::NewNames;
+        const auto outcome = settleBatch(fs, journals, cutOff[0], toward, false);
+        ASSERT_TRUE(outcome && outcome->problems.empty() && !outcome->failure);
+        expectNames(toward == Toward::NewNames ? planned : listed);
+        if (toward == Toward::NewNames) {
+            const auto batch = lastUndoableBatch(journals, dir.path());
+            ASSERT_EQ(batch, cutOff[0]);
+            ASSERT_TRUE(settleBatch(fs, journals, *batch, Toward::OldNames, true));
+            expectNames(listed);
+        }
+    }
+    for (const auto &entry : journals.list())
+        EXPECT_NE(entry.state, JournalState::Running);
+}
+
+} // namespace
+} // namespace tavolin::rename
