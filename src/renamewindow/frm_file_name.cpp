@@ -3,6 +3,8 @@
 #include "shared/start_folder.h"
 
 #include "rename/apply_renames.h"
+#include "rename/batch_history.h"
+#include "rename/batch_recovery.h"
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
@@ -28,6 +30,8 @@ constexpr std::string_view kScanFirst = "取得してからにして下さい";
 constexpr std::string_view kScanFirstTitle = "Textから取得";
 const services::FileDialogSettings kReadNamesDialog{
         "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
+constexpr std::string_view kUndoQuestion
+        = "このフォルダで最後に変更したファイル名を元に戻しますか？";
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
           "\nファイル名は変更していません。";
@@ -56,6 +60,7 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     Command4.clicked.connect([this] { Command4_Click(); });
     Command5.clicked.connect([this] { Command5_Click(); });
     Command6.clicked.connect([this] { Command6_Click(); });
+    cmdUndo.clicked.connect([this] { cmdUndo_Click(); });
     // The rows marked with a problem stay marked until the planned names change.
     for (controls::ListBox *planned : {&List2[0], &List2[1]}) {
         planned->reset.connect([this] { markProblems({}); });
@@ -79,6 +84,7 @@ void FrmFileName::cmdStart_Click()
     m_module.flgFileName = 1;
     m_module.strRenamePath = Text1.text();
     m_scannedPattern = Text1.text();
+    cmdUndo.setEnabled(false);
     List1.clear();
     List2[0].clear();
     List2[1].clear();
@@ -106,6 +112,8 @@ void FrmFileName::cmdStart_Click()
     List2[1].assign(std::move(scan->extensions));
     List3[0].assign(scan->distinctExtensions);
     List3[1].assign(std::move(scan->distinctExtensions));
+    cmdUndo.setEnabled(
+            rename::lastUndoableBatch(m_services.journals, scannedFolder().path()).has_value());
 }
 
 void FrmFileName::Command2_Click()
@@ -193,6 +201,26 @@ void FrmFileName::markProblems(const std::map<int, std::string> &marks)
     List1.setMarks(marks);
     List2[0].setMarks(marks);
     List2[1].setMarks(marks);
+}
+
+void FrmFileName::cmdUndo_Click()
+{
+    m_module.flgFileName = 1;
+    const auto batch = rename::lastUndoableBatch(m_services.journals, scannedFolder().path());
+    if (!batch
+        || m_services.dialogs.showMessage(
+                   kUndoQuestion, services::kProgramName, MessageButtons::OkCancel)
+                   != MessageAnswer::Ok)
+        return;
+    controls::BusyPointer busy(window);
+    const auto outcome = rename::settleBatch(m_services.fs,
+                                             m_services.journals,
+                                             *batch,
+                                             rename::Toward::OldNames,
+                                             /*allOrNothing=*/true);
+    if (outcome)
+        m_services.dialogs.showMessage(undoReport(*outcome));
+    cmdStart_Click();
 }
 
 void FrmFileName::selectRow(int row)

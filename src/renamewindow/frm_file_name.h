@@ -51,6 +51,7 @@ public:
     void Command5_Click(); // applies the replacements to the extension column
 
     void Command6_Click(); // planned base names from a text file
+    void cmdUndo_Click();  // takes back the last batch of the folder shown
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;
@@ -81,6 +82,8 @@ public:
     controls::Button cmdStart{"取得"};
     controls::Button Command6{"取得後Textから読込"};
     controls::Button Command1{"ﾌｧｲﾙ名を変更"};
+    // Enabled while the folder of the last scan has a batch to take back.
+    controls::Button cmdUndo{"元に戻す", /*enabled=*/false};
     controls::Button Command3{"拡張子変換>>"};
     controls::Button cmdEnd{"終了"};
     controls::Button Command5{"<<適用"};

@@ -46,6 +46,22 @@ std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems
     return text;
 }
 
+std::string undoReport(const rename::RenameOutcome &outcome)
+{
+    if (outcome.failure)
+        return refusedRenameReport(outcome);
+    if (outcome.problems.empty())
+        return std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
+    std::string text = "元に戻せないファイルがあります。ファイル名は変更していません。\n";
+    const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
+    for (std::size_t index = 0; index < listed; ++index)
+        text += "\n「" + outcome.problems[index].plannedName
+                + "」: " + describeRowProblem(outcome.problems[index].kind);
+    if (outcome.problems.size() > listed)
+        text += "\nほか" + std::to_string(outcome.problems.size() - listed) + "個";
+    return text;
+}
+
 std::string refusedRenameReport(const rename::RenameOutcome &outcome)
 {
     const rename::RenameFailure &failure = *outcome.failure;

@@ -17,4 +17,7 @@ std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems
 // had been renamed by then.
 std::string refusedRenameReport(const rename::RenameOutcome &outcome);
 
+// The message after a batch was taken back, or why it was not.
+std::string undoReport(const rename::RenameOutcome &outcome);
+
 } // namespace tavolin::renamewindow

@@ -58,6 +58,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 176, 152, 30);
     auto *command6 = place<QPushButton>("Command6", this, 414, 212, 152, 30);
     auto *command1 = place<QPushButton>("Command1", this, 414, 248, 152, 30);
+    auto *cmdUndo = place<QPushButton>("cmdUndo", this, 414, 284, 152, 30);
     auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
     auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
     // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
@@ -73,10 +74,10 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     command5->raise();
 
     // The order of the Tab key.
-    const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,  text2,    cmdDialog,
-                                    cmdStart, text1,    list20,   list21, command1, check1,
-                                    option0,  option1,  command3, list30, list31,   text4,
-                                    command4, command5, command6};
+    const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,    text2,    cmdDialog,
+                                    cmdStart, text1,    list20,   list21,   command1, cmdUndo,
+                                    check1,   option0,  option1,  command3, list30,   list31,
+                                    text4,    command4, command5, command6};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -106,6 +107,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.button(cmdStart, model.cmdStart);
     m_bindings.button(command6, model.Command6);
     m_bindings.button(command1, model.Command1);
+    m_bindings.button(cmdUndo, model.cmdUndo);
     m_bindings.button(command3, model.Command3);
     m_bindings.button(cmdEnd, model.cmdEnd);
     m_bindings.button(command5, model.Command5);

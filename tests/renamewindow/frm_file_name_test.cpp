@@ -374,6 +374,36 @@ TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
     EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
 }
 
+TEST_F(FrmFileNameTest, UndoTakesBackTheLastBatchOfTheFolderShownAfterOneQuestion)
+{
+    scan({"a.txt", "b.txt", "c.txt"});
+    EXPECT_FALSE(model.cmdUndo.enabled());
+    model.List2[0].assign({"b", "a", "z"}); // a swap and a rename
+    EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
+    EXPECT_TRUE(model.cmdUndo.enabled());
+    dialogs.messages.clear();
+    dialogs.messageAnswers = {services::MessageAnswer::Cancel};
+    play("press cmdUndo; press cmdUndo");
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre(HasSubstr("元に戻しますか"),
+                            HasSubstr("元に戻しますか"),
+                            "3個のファイルを元の名前に戻しました。"));
+    EXPECT_EQ(rows(model.List1), "a.txt|b.txt|c.txt");
+    EXPECT_FALSE(model.cmdUndo.enabled()); // taken back already
+
+    // A file that is not the one the batch renamed stops it all.
+    model.List2[0].assign({"x", "y", "c"});
+    renameAll();
+    ASSERT_TRUE(fs.openForRenaming("D:\\f").value()->unlink("y.txt"));
+    fs.addFile("D:\\f", "y.txt");
+    dialogs.messages.clear();
+    play("press cmdUndo");
+    EXPECT_EQ(dialogs.messageTexts().at(1),
+              "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
+              "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
+    EXPECT_EQ(rows(model.List1), "x.txt|c.txt|y.txt");
+}
+
 TEST_F(FrmFileNameTest, RenamesHappenOnlyInTheFolderOfTheLastScan)
 {
     fs.addFile("D:\\g", "a.txt");

@@ -53,7 +53,8 @@ struct RenameWorld : Fakes
         c.labels = {{"Label1", &m.Label1}};
         c.buttons = {{"cmdDialog", &m.cmdDialog}, {"Command2", &m.Command2}};
         c.buttons.insert({{"cmdStart", &m.cmdStart}, {"Command6", &m.Command6}});
-        c.buttons.insert({{"Command1", &m.Command1}, {"Command3", &m.Command3}});
+        c.buttons.insert(
+                {{"Command1", &m.Command1}, {"Command3", &m.Command3}, {"cmdUndo", &m.cmdUndo}});
         c.buttons.insert({{"cmdEnd", &m.cmdEnd}, {"Command5", &m.Command5}});
         c.buttons.insert({"Command4", &m.Command4});
         return c;
