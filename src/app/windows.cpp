@@ -1,5 +1,7 @@
 #include "app/windows.h"
 
+#include "renamewindow/cut_off_batches.h"
+
 namespace tavolin {
 
 namespace {
@@ -34,6 +36,7 @@ bool Windows::start()
         return false;
     m_mainView = std::make_unique<mainwindow::MainWindowView>(m_frmMain);
     m_mainView->show();
+    renamewindow::offerToSettleCutOffBatches(m_services);
     return true;
 }
 

@@ -62,6 +62,30 @@ std::string undoReport(const rename::RenameOutcome &outcome)
     return text;
 }
 
+std::string settleReport(const rename::BatchJournal &journal,
+                         const rename::RenameOutcome &outcome,
+                         rename::Toward toward)
+{
+    std::string text
+            = std::to_string(outcome.renamed)
+              + (toward == rename::Toward::NewNames ? "個のファイルを最後まで変更しました。"
+                                                    : "個のファイルを元の名前に戻しました。");
+    if (outcome.failure)
+        text += "\n\n" + refusedRenameReport(outcome);
+    if (outcome.problems.empty())
+        return text;
+    text += "\n\nできなかったファイル:";
+    const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
+    for (std::size_t index = 0; index < listed; ++index) {
+        const rename::RowProblem &problem = outcome.problems[index];
+        text += "\n「" + journal.files[static_cast<std::size_t>(problem.row)].oldName
+                + "」: " + describeRowProblem(problem.kind);
+    }
+    if (outcome.problems.size() > listed)
+        text += "\nほか" + std::to_string(outcome.problems.size() - listed) + "個";
+    return text;
+}
+
 std::string refusedRenameReport(const rename::RenameOutcome &outcome)
 {
     const rename::RenameFailure &failure = *outcome.failure;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rename/apply_renames.h"
+#include "rename/batch_recovery.h"
 
 #include <string>
 
@@ -19,5 +20,11 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome);
 
 // The message after a batch was taken back, or why it was not.
 std::string undoReport(const rename::RenameOutcome &outcome);
+
+// The message after a batch that was cut off was finished or taken back: how many files moved,
+// and each that could not, by its name in the journal.
+std::string settleReport(const rename::BatchJournal &journal,
+                         const rename::RenameOutcome &outcome,
+                         rename::Toward toward);
 
 } // namespace tavolin::renamewindow

@@ -1,0 +1,91 @@
+// What the program offers at start for a batch that was cut off, on fakes.
+#include "renamewindow/cut_off_batches.h"
+
+#include "rename/batch_history.h"
+#include "support/window_worlds.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tavolin::renamewindow {
+namespace {
+
+using services::JournalState;
+using services::MessageAnswer;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+// A batch a.txt -> b.txt, b.txt -> c.txt, d.txt -> e.txt in D:\f cut off after its first step
+// (b.txt already c.txt); then e.txt appeared, which the batch never made.
+struct CutOffBatch : test::Fakes
+{
+    CutOffBatch()
+    {
+        for (const char *name : {"a.txt", "c.txt", "d.txt", "e.txt"})
+            fs.addFile("D:\\f", name);
+        auto folder = fs.openForRenaming("D:\\f").value();
+        const rename::BatchJournal journal{"D:\\f",
+                                           false,
+                                           {{*folder->identify("c.txt"), "b.txt", "", "c.txt"},
+                                            {*folder->identify("a.txt"), "a.txt", "", "b.txt"},
+                                            {*folder->identify("d.txt"), "d.txt", "", "e.txt"}}};
+        id = journals.create(rename::journalTag("D:\\f", false), rename::encodeJournal(journal))
+                     .value();
+    }
+    std::string id;
+};
+
+TEST(CutOffBatches, AreFinishedOrPutBackOrLeftForTheNextStart)
+{
+    const struct
+    {
+        std::vector<MessageAnswer> answers;
+        const char *files;
+        JournalState state;
+        const char *report;
+    } cases[] = {
+            {{MessageAnswer::Ok},
+             "b.txt c.txt d.txt e.txt ",
+             JournalState::Complete,
+             "1個のファイルを最後まで変更しました。\n\nできなかったファイル:\n「d.txt」: "
+             "変更しないファイルかフォルダがこの名前です"},
+            {{MessageAnswer::Cancel, MessageAnswer::Ok},
+             "a.txt b.txt d.txt e.txt ",
+             JournalState::Undone,
+             "1個のファイルを元の名前に戻しました。"},
+            {{MessageAnswer::Cancel, MessageAnswer::Cancel},
+             "a.txt c.txt d.txt e.txt ",
+             JournalState::Running,
+             nullptr},
+    };
+    for (const auto &c : cases) {
+        CutOffBatch world;
+        world.dialogs.messageAnswers = {c.answers.begin(), c.answers.end()};
+        offerToSettleCutOffBatches(world.doors);
+        auto names = world.fs.files("D:\\f");
+        std::ranges::sort(names);
+        std::string files;
+        for (const std::string &name : names)
+            files += name + ' ';
+        EXPECT_EQ(files, c.files);
+        EXPECT_EQ(world.journals.journals.at(world.id).state, c.state);
+        auto texts = world.dialogs.messageTexts();
+        EXPECT_THAT(texts.at(0),
+                    HasSubstr("途中で終わっています。\nフォルダ: D:\\f\nファイル: 3個"));
+        EXPECT_EQ(texts.size(), c.answers.size() + (c.report ? 1 : 0));
+        EXPECT_EQ(c.report ? texts.back() : "", c.report ? c.report : "");
+    }
+}
+
+TEST(CutOffBatches, AJournalThatCannotBeReadIsReportedAndKept)
+{
+    CutOffBatch world;
+    world.journals.journals.at(world.id).text.pop_back(); // torn at its end
+    offerToSettleCutOffBatches(world.doors);
+    EXPECT_THAT(world.dialogs.messageTexts(),
+                ElementsAre(HasSubstr("記録を読めませんでした。\n" + world.id)));
+    EXPECT_EQ(world.journals.journals.at(world.id).state, JournalState::Running);
+}
+
+} // namespace
+} // namespace tavolin::renamewindow
