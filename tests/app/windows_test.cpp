@@ -3,10 +3,12 @@
 // then all windows together.
 #include "app/program_icon.h"
 #include "app/windows.h"
+#include "services/qt/qt_dialogs.h"
 #include "support/view_replay.h"
 #include "support/window_worlds.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -117,6 +119,42 @@ INSTANTIATE_TEST_SUITE_P(
                           "enter Text4; enter Command5; read a|b|; press Command6; enter Command6;"
                           "enter Command1; enter cmdEnd",
                           5}));
+
+// Rows that stop a batch are marked in all three columns, with why in their tooltip; the message
+// that lists them is shown by the real dialogs.
+TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
+{
+    RenameWorld world(12);
+    renamewindow::RenameWindowView view(world.model);
+    view.setAttribute(Qt::WA_DeleteOnClose, false);
+    view.show();
+    world.model.List2[0].replace(1, "same"); // report1.txt and report7.txt
+    world.model.List2[0].replace(7, "same");
+    world.model.List2[0].replace(3, "a\\b");
+    world.model.Command1.click();
+    for (const char *name : {"List1", "List2_0", "List2_1"}) {
+        const QAbstractItemModel *rows = child<QAbstractItemView>(&view, name)->model();
+        for (int row = 0; row < 8; ++row)
+            EXPECT_EQ(rows->index(row, 0).data(Qt::BackgroundRole).isValid(),
+                      row == 1 || row == 3 || row == 7)
+                    << name << row;
+        EXPECT_TRUE(rows->index(3, 0)
+                            .data(Qt::ToolTipRole)
+                            .toString()
+                            .endsWith(QStringLiteral("ファイル名として使えない名前です")));
+    }
+    playOnWidgets(&view, "click List1 0; shot rename-window-problems");
+    services::QtDialogs dialogs;
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        playOnWidgets(box, "shot rename-problems-message");
+        box->close();
+    });
+    dialogs.showMessage(world.dialogs.messageTexts().at(0),
+                        "Tavolin",
+                        services::MessageButtons::Ok,
+                        services::MessageIcon::None);
+}
 
 // The main window over a folder holding, beside others, a name in Shift-JIS from an old disk,
 // which no QString holds as it is.
