@@ -61,8 +61,9 @@ renameNeverReplacing(services::FolderRenamer &folder, std::string_view from, std
             return valid;
     }
     auto moved = move(folder, from, to);
-    const auto file = folder.identify(from);
-    if (moved || moved.error().kind != FsErrorKind::Exists || !file || file != folder.identify(to))
+    if (moved || moved.error().kind != FsErrorKind::Exists)
+        return moved;
+    if (const auto file = folder.identify(from); !file || file != folder.identify(to))
         return moved;
     return changeCaseOnly(folder, from, to);
 }

@@ -93,6 +93,14 @@ RenamePlan planRenames(FolderRenamer &folder,
                              key(planned)});
     }
 
+    // The names in the folder, read at once rather than asked one by one.
+    std::optional<std::unordered_set<std::string>> present;
+    if (auto names = folder.names()) {
+        present.emplace();
+        present->reserve(names->size());
+        for (const std::string &name : *names)
+            present->insert(key(name));
+    }
     std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves
     std::unordered_map<std::string_view, int> arriving; // the first move to each planned name
     for (int m = 0; m < static_cast<int>(moves.size()); ++m)
@@ -107,7 +115,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         if (const auto holder = leaving.find(move.toKey); holder != leaving.end()) {
             if (holder->second != m) // else a change of case on a folder that ignores it
                 move.blocker = holder->second;
-        } else if (folder.identify(move.to)) {
+        } else if (present ? present->contains(move.toKey) : folder.identify(move.to).has_value()) {
             plan.problems.push_back({move.row, RowProblemKind::TakenByStayingFile, move.to});
         }
     }

@@ -54,6 +54,9 @@ public:
     // The file that `name` leads to (also under another case on a file system that ignores
     // case); a symbolic link is a file of its own. None when there is no such name.
     virtual std::optional<FileId> identify(std::string_view name) = 0;
+
+    // Every name in the folder: files, folders and hidden ones alike.
+    virtual FsResult<std::vector<std::string>> names() = 0;
 };
 
 // Everything the program does to files and folders. Abstract so that the windows' models can be

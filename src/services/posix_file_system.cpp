@@ -192,6 +192,30 @@ public:
         return FileId{info.st_dev, info.st_ino};
     }
 
+    FsResult<std::vector<std::string>> names() override
+    {
+        const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
+        if (!dir) {
+            const int error = errno;
+            if (fd >= 0)
+                ::close(fd);
+            return std::unexpected(fsErrorFromErrno(error));
+        }
+        std::vector<std::string> names;
+        errno = 0;
+        while (const dirent *entry = ::readdir(dir)) {
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                names.emplace_back(entry->d_name);
+            errno = 0;
+        }
+        const int error = errno;
+        ::closedir(dir);
+        if (error != 0)
+            return std::unexpected(fsErrorFromErrno(error));
+        return names;
+    }
+
 private:
     int m_fd;
     std::size_t m_maxNameBytes;

@@ -144,6 +144,11 @@ private:
         Result<void> renameNoReplace(Name from, Name to) override { return call(Rename, from, to); }
         Result<void> link(Name from, Name to) override { return call(Primitive::Link, from, to); }
         Result<void> unlink(Name name) override { return call(Primitive::Unlink, name, {}); }
+        Result<Names> names() override
+        {
+            return m_fs.names(
+                    m_path, [](const Entry &) { return true; }, true);
+        }
         // A file is its place in the folder: hard links are not told apart.
         std::optional<services::FileId> identify(Name name) override
         {
