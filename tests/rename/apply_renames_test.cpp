@@ -61,15 +61,5 @@ TEST(ApplyRenamesTest, RenamesChangedRowsInOrderUntilTheFirstRefusal)
     }
 }
 
-TEST(ApplyRenamesTest, AFolderThatIsGoneIsReported)
-{
-    services::PosixFileSystem fs;
-    const auto outcome
-            = ApplyRenames(fs, test::TempDir().pathOf("gone"), {"a"}, {"b"}, {""}, nullptr);
-    ASSERT_TRUE(outcome.failure);
-    EXPECT_EQ(outcome.failure->row, -1);
-    EXPECT_EQ(outcome.failure->error.kind, services::FsErrorKind::NotFound);
-}
-
 } // namespace
 } // namespace tavolin::rename
