@@ -45,7 +45,9 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
         const auto has = [&](char c) {
             return letters.find(c) != std::string::npos;
         };
-        const ListingOptions options{has('n'), has('e'), has('s'), has('f')};
+        const auto options = letters.empty() // every option off, as by default
+                                     ? ListingOptions{}
+                                     : ListingOptions{has('n'), has('e'), has('s'), has('f')};
         const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options);
         EXPECT_EQ(scan->lines, lines);
         EXPECT_EQ(scan->namesFound, found);
