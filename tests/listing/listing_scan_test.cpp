@@ -48,7 +48,7 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
         const auto has = [&](char c) {
             return letters.find(c) != std::string::npos;
         };
-        const auto options = letters.empty()
+        const auto options = letters.empty() // every option off, as by default
                                      ? ListingOptions{}
                                      : ListingOptions{has('n'), has('e'), has('s'), has('f')};
         const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options);

@@ -113,7 +113,7 @@ TEST(ApplyRenamesTest, AThousandNumberedNamesShiftByOne)
     EXPECT_EQ(outcome.renamed, 1000);
     for (int number = 1; number <= 1000; number += 111)
         EXPECT_EQ(dir.readFile("file" + std::to_string(number + 1)), listed[number - 1]);
-    EXPECT_FALSE(dir.exists("file1"));
+    EXPECT_FALSE(std::filesystem::exists(dir.pathOf("file1")));
 }
 
 // A folder that ignores case compares planned names as it will store them.

@@ -3,27 +3,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tavolin::rename {
-namespace {
-
+using namespace tavolin::rename;
 using ::testing::ElementsAre;
 
+// The width is the number of digits of the count: its first and last number.
 TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
 {
-    const struct
-    {
-        long long count;
-        const char *first, *last;
-    } cases[] = {{1, "0", "0"},
-                 {9, "0", "8"},
-                 {10, "00", "09"},
-                 {11, "00", "10"},
-                 {1000, "0000", "0999"},
-                 {32767, "00000", "32766"},
-                 {100000, "000000", "099999"}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(PadNumber(0, c.count), c.first) << c.count;
-        EXPECT_EQ(PadNumber(c.count - 1, c.count), c.last) << c.count;
+    for (const std::string row : {"1 0 0",
+                                  "9 0 8",
+                                  "10 00 09",
+                                  "11 00 10",
+                                  "1000 0000 0999",
+                                  "32767 00000 32766",
+                                  "100000 000000 099999"}) {
+        const long long count = std::stoll(row);
+        EXPECT_EQ(std::to_string(count) + " " + PadNumber(0, count) + " "
+                          + PadNumber(count - 1, count),
+                  row);
     }
 }
 
@@ -35,6 +31,3 @@ TEST(MakeNumberedNames, NumbersAtTheHeadOrAtTheEndAsWideAsTheCount)
     EXPECT_THAT(MakeNumberedNames(2, "img", NumberPosition::Head), ElementsAre("0img", "1img"));
     EXPECT_THAT(MakeNumberedNames(0, "x", NumberPosition::End), ElementsAre());
 }
-
-} // namespace
-} // namespace tavolin::rename

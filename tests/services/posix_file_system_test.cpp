@@ -7,82 +7,61 @@
 #include <optional>
 #include <unistd.h>
 
-namespace tavolin::services {
-namespace {
-
+using namespace tavolin::services;
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
 // Why a call failed; nothing when it did not.
 template<typename T>
-std::optional<FsErrorKind> refusal(const FsResult<T> &result)
+static std::optional<FsErrorKind> refusal(const FsResult<T> &result)
 {
     return result ? std::nullopt : std::optional(result.error().kind);
 }
 
-class PosixFileSystemTest : public ::testing::Test
+TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesOfSixtyFourBits)
 {
-protected:
-    FsResult<std::vector<std::string>> listFiles(const std::string &pattern)
-    {
-        return fs_.listFiles(paths::FilePattern::parse(fs_.pathStyle(), pattern));
-    }
-    std::vector<std::string> list(const std::string &pattern)
-    {
-        return listFiles(dir_.pattern() + pattern).value_or(std::vector<std::string>{"failed"});
-    }
-
-    PosixFileSystem fs_;
-    test::TempDir dir_;
-};
-
-TEST_F(PosixFileSystemTest, ListsOrdinaryFilesThatMatchWhateverTheCaseAndFolders)
-{
+    const tavolin::test::TempDir dir;
+    PosixFileSystem fs;
+    const auto list = [&](const std::string &pattern) {
+        return fs
+                .listFiles(
+                        tavolin::paths::FilePattern::parse(fs.pathStyle(), dir.pattern() + pattern))
+                .value_or(std::vector<std::string>{"failed"});
+    };
     EXPECT_THAT(list(""), ElementsAre());
     for (const char *name : {"plain.txt", "B.TXT", ".hidden", "c.doc"})
-        dir_.writeFile(name);
-    dir_.setMode("c.doc", 0444);
-    dir_.makeFolder("sub.txt");
-    dir_.makeSymlink(dir_.pathOf("plain.txt"), "link-to-file");
-    dir_.makeSymlink(dir_.pathOf("sub.txt"), "link-to-folder");
-    dir_.makeSymlink(dir_.pathOf("missing"), "broken-link");
+        dir.writeFile(name);
+    ASSERT_EQ(::truncate(dir.pathOf("c.doc").c_str(), 3LL << 30), 0); // sparse: takes no room
+    dir.setMode("c.doc", 0444);
+    dir.makeFolder("sub.txt");
+    dir.makeSymlink(dir.pathOf("plain.txt"), "link-to-file");
+    dir.makeSymlink(dir.pathOf("sub.txt"), "link-to-folder");
+    dir.makeSymlink(dir.pathOf("missing"), "broken-link");
     EXPECT_THAT(list(""), UnorderedElementsAre("plain.txt", "B.TXT", "c.doc", "link-to-file"));
     EXPECT_THAT(list("*.txt"), UnorderedElementsAre("plain.txt", "B.TXT"));
-    EXPECT_THAT(fs_.listFolders(dir_.path()).value(),
+    EXPECT_THAT(fs.listFolders(dir.path()).value(),
                 UnorderedElementsAre("sub.txt", "link-to-folder"));
-    EXPECT_EQ(refusal(listFiles(dir_.pathOf("missing") + "/")), FsErrorKind::NotFound);
+    EXPECT_EQ(fs.fileSize(dir.pattern(), "c.doc"), 3LL << 30);
+    EXPECT_EQ(refusal(fs.fileSize(dir.path(), "gone.bin")), FsErrorKind::NotFound);
+    EXPECT_EQ(refusal(fs.listFiles({{fs.pathStyle(), dir.pathOf("missing")}, ""})),
+              FsErrorKind::NotFound);
+    EXPECT_EQ(refusal(fs.openForRenaming(dir.pathOf("missing"))), FsErrorKind::NotFound);
     if (::geteuid() != 0) { // root reads any folder
-        dir_.setMode("sub.txt", 0);
-        EXPECT_EQ(refusal(listFiles(dir_.pathOf("sub.txt") + "/")), FsErrorKind::NoPermission);
+        dir.setMode("sub.txt", 0);
+        EXPECT_EQ(refusal(fs.listFiles({{fs.pathStyle(), dir.pathOf("sub.txt")}, ""})),
+                  FsErrorKind::NoPermission);
     }
 }
 
-TEST_F(PosixFileSystemTest, NamesThatAreNotUtf8KeepTheirBytes)
+// Each call of a folder open for renaming, and the making of a folder, on the disk.
+TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExactlyOne)
 {
-    const std::string shiftJisName = "\x83\x65\x83\x58\x83\x67.txt"; // "テスト.txt" in Shift_JIS
-    dir_.writeFile(shiftJisName, "12345");
-    EXPECT_THAT(list(""), ElementsAre(shiftJisName));
-    EXPECT_EQ(fs_.fileSize(dir_.path(), shiftJisName), 5);
-    ASSERT_TRUE(fs_.openForRenaming(dir_.path()).value()->renameNoReplace(shiftJisName, "x"));
-    EXPECT_THAT(dir_.names(), ElementsAre("x"));
-}
-
-TEST_F(PosixFileSystemTest, FileSizeIsSixtyFourBits)
-{
-    const std::int64_t big = 3LL << 30; // a sparse file takes no room on disk
-    dir_.writeFile("big.bin");
-    ASSERT_EQ(::truncate(dir_.pathOf("big.bin").c_str(), big), 0);
-    EXPECT_EQ(fs_.fileSize(dir_.pattern(), "big.bin"), big);
-    EXPECT_EQ(refusal(fs_.fileSize(dir_.path(), "gone.bin")), FsErrorKind::NotFound);
-}
-
-// Each call of a folder open for renaming, on the disk.
-TEST_F(PosixFileSystemTest, AFolderOpenForRenamingMakesOneCallEach)
-{
-    dir_.writeFile("a", "A");
-    dir_.writeFile("b", "B");
-    dir_.makeSymlink("a", "link-to-a");
-    const auto folder = fs_.openForRenaming(dir_.path()).value();
+    const tavolin::test::TempDir dir;
+    PosixFileSystem fs;
+    dir.writeFile("a", "A");
+    dir.writeFile("b", "B");
+    dir.makeSymlink("a", "link-to-a");
+    const auto folder = fs.openForRenaming(dir.path()).value();
     EXPECT_EQ(folder->maxNameBytes(), 255u);
     const auto a = folder->identify("a");
     ASSERT_TRUE(a.has_value());
@@ -98,19 +77,10 @@ TEST_F(PosixFileSystemTest, AFolderOpenForRenamingMakesOneCallEach)
     ASSERT_TRUE(folder->link("c", "d"));
     EXPECT_EQ(folder->identify("d"), a);
     ASSERT_TRUE(folder->unlink("c"));
-    EXPECT_THAT(dir_.names(), ElementsAre("b", "d", "link-to-a"));
-    EXPECT_EQ(dir_.readFile("b"), "B");
-    EXPECT_EQ(dir_.readFile("d"), "A");
+    ASSERT_TRUE(fs.createFolder(dir.path(), "Photos"));
+    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "Photos")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "new/inner")), FsErrorKind::InvalidName);
+    EXPECT_EQ(refusal(fs.createFolder(dir.pathOf("missing"), "x")), FsErrorKind::NotFound);
+    EXPECT_THAT(dir.names(), ElementsAre("Photos", "b", "d", "link-to-a"));
+    EXPECT_EQ(dir.readFile("b") + dir.readFile("d"), "BA");
 }
-
-TEST_F(PosixFileSystemTest, CreateFolderMakesExactlyOne)
-{
-    ASSERT_TRUE(fs_.createFolder(dir_.path(), "Photos"));
-    EXPECT_EQ(refusal(fs_.createFolder(dir_.path(), "Photos")), FsErrorKind::Exists);
-    EXPECT_EQ(refusal(fs_.createFolder(dir_.path(), "new/inner")), FsErrorKind::InvalidName);
-    EXPECT_EQ(refusal(fs_.createFolder(dir_.pathOf("missing"), "x")), FsErrorKind::NotFound);
-    EXPECT_THAT(dir_.names(), ElementsAre("Photos"));
-}
-
-} // namespace
-} // namespace tavolin::services

@@ -28,11 +28,8 @@ TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeAndLeavesNothingBehindOnFai
               "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n\xEF\xBB\xBF😀x");
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const auto mode = [&](const char *name) {
-        return static_cast<unsigned>(std::filesystem::status(dir.pathOf(name)).permissions());
-    };
-    EXPECT_EQ(mode("list.txt"), 0640u);
-    EXPECT_EQ(mode("new.txt"), 0666u & ~mask);
+    for (const auto &[name, mode] : {std::pair("list.txt", 0640u), {"new.txt", 0666u & ~mask}})
+        EXPECT_EQ(unsigned(std::filesystem::status(dir.pathOf(name)).permissions()), mode);
 }
 
 // The peak memory of this process so far, in KiB.
@@ -86,17 +83,14 @@ TEST(PosixTextFiles, AWriteThatCannotFinishSaysWhyAndKeepsTheOldFile)
     dir.writeFile("locked/list.txt", old);
     if (dir.makeFolderReadOnly("locked"))
         cases.emplace_back("locked", FsErrorKind::NoPermission);
-    if (dir.mountSmallFileSystem("small", 64 * 1024)) {
-        dir.writeFile("small/list.txt", old);
-        cases.emplace_back("small", FsErrorKind::NoSpace);
-    }
+    if (dir.mountSmallFileSystem("small", 64 * 1024))
+        dir.writeFile("small/list.txt", old), cases.emplace_back("small", FsErrorKind::NoSpace);
     if (cases.empty())
         GTEST_SKIP() << "this machine can stage neither a read-only folder nor a full one";
     for (const auto &[folder, kind] : cases) {
         const auto written
                 = files.writeText(dir.pathOf(folder + "/list.txt"), std::string(1 << 20, 'x'));
-        ASSERT_FALSE(written) << folder;
-        EXPECT_EQ(written.error().kind, kind) << folder;
+        EXPECT_EQ(written ? FsErrorKind::Other : written.error().kind, kind) << folder;
         EXPECT_EQ(dir.readFile(folder + "/list.txt"), old) << folder;
         const std::filesystem::directory_iterator left(dir.pathOf(folder));
         EXPECT_EQ(std::distance(begin(left), end(left)), 1) << folder;

@@ -4,6 +4,8 @@
 #include "services/drives.h"
 #include "services/process.h"
 #include "services/text_files.h"
+#include "text/line_reader.h"
+#include "text/text_codec.h"
 
 #include <deque>
 #include <map>
@@ -136,9 +138,30 @@ public:
 class FakeTextFiles : public services::TextFiles
 {
 public:
-    services::FsResult<void> writeText(std::string_view path, std::string_view text) override;
-    services::FsResult<ReadEnd> readLines(std::string_view path,
-                                          const LineHandler &onLine) override;
+    services::FsResult<void> writeText(std::string_view path, std::string_view text) override
+    {
+        if (failWrites)
+            return std::unexpected(*failWrites);
+        files[std::string(path)] = text::textfile::encode(text);
+        return {};
+    }
+    services::FsResult<ReadEnd> readLines(std::string_view path, const LineHandler &onLine) override
+    {
+        const auto file = files.find(path);
+        if (file == files.end())
+            return std::unexpected(services::FsError{services::FsErrorKind::NotFound, {}});
+        ReadEnd end = ReadEnd::Complete;
+        text::LineReader reader([&](std::string_view line) {
+            if (breakOffAfter && lineReads >= *breakOffAfter)
+                end = ReadEnd::BrokeOff;
+            else if (++lineReads, !onLine(line))
+                end = ReadEnd::Stopped;
+            return end == ReadEnd::Complete;
+        });
+        if (reader.feed(file->second))
+            reader.finish();
+        return end;
+    }
 
     std::map<std::string, std::string, std::less<>> files; // path -> bytes
     std::optional<services::FsError> failWrites;

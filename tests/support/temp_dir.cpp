@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <linux/fs.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -28,9 +28,8 @@ static bool setImmutable(const std::string &path, bool immutable)
 }
 
 TempDir::TempDir()
+    : m_path(fs::temp_directory_path() / "tavolin-test-XXXXXX")
 {
-    const char *base = std::getenv("TMPDIR");
-    m_path = std::string(base && *base ? base : "/tmp") + "/tavolin-test-XXXXXX";
     if (!::mkdtemp(m_path.data()))
         throw std::runtime_error("cannot create a temporary folder");
 }
@@ -45,19 +44,17 @@ TempDir::~TempDir()
     std::error_code ec;
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(m_path, ec); !ec && it != fs::end(it);
-         it.increment(ec)) {
+         it.increment(ec))
         if (!it->is_symlink())
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
     fs::remove_all(m_path, ec);
 }
 
 bool TempDir::makeFolderReadOnly(std::string_view name)
 {
-    const std::string path = pathOf(name);
     if (::geteuid() != 0)
-        return ::chmod(path.c_str(), 0555) == 0;
-    return setImmutable(path, true) && (m_immutable.push_back(path), true);
+        return ::chmod(pathOf(name).c_str(), 0555) == 0;
+    return setImmutable(pathOf(name), true) && (m_immutable.push_back(pathOf(name)), true);
 }
 
 bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)
@@ -70,25 +67,21 @@ bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)
 
 void TempDir::writeFile(std::string_view name, std::string_view content) const
 {
-    std::ofstream out(pathOf(name), std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out)
+    if (!(std::ofstream(pathOf(name), std::ios::binary) << content))
         throw std::runtime_error("cannot write " + pathOf(name));
 }
 
 std::string TempDir::readFile(std::string_view name) const
 {
-    std::ostringstream content;
-    content << std::ifstream(pathOf(name), std::ios::binary).rdbuf();
-    return content.str();
+    return (std::ostringstream() << std::ifstream(pathOf(name), std::ios::binary).rdbuf()).str();
 }
 
 std::vector<std::string> TempDir::names() const
 {
     std::vector<std::string> found;
     for (const auto &entry : fs::directory_iterator(m_path))
-        found.push_back(entry.path().filename().string());
-    std::sort(found.begin(), found.end());
+        found.push_back(entry.path().filename());
+    std::ranges::sort(found);
     return found;
 }
 

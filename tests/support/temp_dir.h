@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,8 +7,8 @@
 
 namespace tavolin::test {
 
-// A real folder under the system's temporary folder, removed with everything in it (read-only
-// parts included) when the object goes away.
+// A real folder under the system's temporary folder, removed with everything in
+// it (read-only parts included) when the object goes away.
 class TempDir
 {
 public:
@@ -32,30 +30,26 @@ public:
     {
         std::filesystem::create_symlink(std::string(target), pathOf(name));
     }
-    void setMode(std::string_view n, unsigned mode) const { ::chmod(pathOf(n).c_str(), mode); }
+    void setMode(std::string_view n, unsigned mode) const
+    {
+        std::filesystem::permissions(pathOf(n), std::filesystem::perms(mode));
+    }
 
-    // Makes the folder `name` refuse any change inside it: by its permissions for an ordinary
-    // user, by the immutable attribute for root (whom permissions do not stop). False when
-    // neither is possible here.
+    // Makes the folder `name` refuse any change inside it: by its permissions for
+    // an ordinary user, by the immutable attribute for root (whom permissions do
+    // not stop). False when neither is possible here.
     bool makeFolderReadOnly(std::string_view name);
 
-    // Mounts a tmpfs of `bytes` bytes on the (new) folder `name`, to have a file system that
-    // fills up. False when this process may not mount.
+    // Mounts a tmpfs of `bytes` bytes on the (new) folder `name`, to have a file
+    // system that fills up. False when this process may not mount.
     bool mountSmallFileSystem(std::string_view name, std::size_t bytes);
-    bool exists(std::string_view name) const
-    {
-        struct stat info
-        {};
-        return ::lstat(pathOf(name).c_str(), &info) == 0;
-    }
 
     // The names in the folder (files and folders, hidden ones too), sorted.
     std::vector<std::string> names() const;
 
 private:
     std::string m_path;
-    std::vector<std::string> m_immutable;
-    std::vector<std::string> m_mounts;
+    std::vector<std::string> m_immutable, m_mounts;
 };
 
 } // namespace tavolin::test

@@ -15,6 +15,9 @@ TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark
     // A lead byte without its trail, an unassigned byte.
     EXPECT_EQ(cp932::decode("\xA0z\x81"), "\xEF\xBF\xBDz\xEF\xBF\xBD");
     EXPECT_EQ(textfile::decodeLine("\xff\x81", textfile::Encoding::Utf8), "\xff\x81");
+    // Bytes that decode but are never written: NEC's ≒ and an IBM extension kanji chosen by NEC.
+    EXPECT_FALSE(cp932::isEncoderOutput("\x87\x90") || cp932::isEncoderOutput("\xED\x40"));
+    EXPECT_TRUE(cp932::isEncoderOutput("\x81\xE0\xFA\x5C"));
 }
 
 // Heads of a file (the whole file or only its beginning) and the encoding they tell.
