@@ -44,7 +44,8 @@ RenameOutcome plan(services::FileSystem &fs,
                 = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};
         return outcome;
     }
-    RenamePlan plan = planRenames(**renamer, currentNames, newBases, extensions);
+    RenamePlan plan
+            = planRenames(**renamer, currentNames, newBases, extensions, options != nullptr);
     if (!plan.runnable() || !options) {
         outcome.problems = std::move(plan.problems);
         return outcome;

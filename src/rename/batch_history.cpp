@@ -32,8 +32,7 @@ std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
             continue;
         // The tag is a digest: the journal itself must name the folder.
         const auto text = journals.read(entry.id);
-        const auto journal = text ? decodeJournal(*text) : std::nullopt;
-        if (journal && journal->folder == folder)
+        if (text && journalFolder(*text) == folder)
             return entry.id;
     }
     return std::nullopt;

@@ -128,6 +128,18 @@ std::optional<BatchJournal> decodeJournal(std::string_view text)
     return journal;
 }
 
+std::optional<std::string> journalFolder(std::string_view text)
+{
+    constexpr std::string_view kFolder = "folder ";
+    if (!text.starts_with(kHeader) || !text.ends_with(kEnd))
+        return std::nullopt;
+    text.remove_prefix(kHeader.size());
+    if (!text.starts_with(kFolder))
+        return std::nullopt;
+    text.remove_prefix(kFolder.size());
+    return unescaped(text.substr(0, text.find('\n')));
+}
+
 std::string folderTag(std::string_view folder)
 {
     std::uint64_t hash = 14695981039346656037u; // FNV-1a

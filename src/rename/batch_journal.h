@@ -35,6 +35,9 @@ std::string encodeJournal(const BatchJournal &journal);
 // None for a text that is not a whole journal.
 std::optional<BatchJournal> decodeJournal(std::string_view text);
 
+// The folder of a whole journal, read without the rest.
+std::optional<std::string> journalFolder(std::string_view text);
+
 // The tag the journals of `folder` are filed under.
 std::string folderTag(std::string_view folder);
 

@@ -62,7 +62,8 @@ std::optional<RowProblemKind> nameProblem(FolderRenamer &folder, std::string_vie
 RenamePlan planRenames(FolderRenamer &folder,
                        const std::vector<std::string> &currentNames,
                        const std::vector<std::string> &newBases,
-                       const std::vector<std::string> &extensions)
+                       const std::vector<std::string> &extensions,
+                       bool identifyFiles)
 {
     RenamePlan plan;
     const bool caseBlind = ignoresCase(folder, currentNames);
@@ -85,12 +86,15 @@ RenamePlan planRenames(FolderRenamer &folder,
         if (const auto problem = nameProblem(folder, planned))
             plan.problems.push_back({row, *problem, std::move(planned)});
         else
-            moves.push_back({row,
-                             folder.identify(currentNames[index]).value_or(services::FileId{}),
-                             currentNames[index],
-                             planned,
-                             key(currentNames[index]),
-                             key(planned)});
+            moves.push_back(
+                    {row,
+                     identifyFiles
+                             ? folder.identify(currentNames[index]).value_or(services::FileId{})
+                             : services::FileId{},
+                     currentNames[index],
+                     planned,
+                     key(currentNames[index]),
+                     key(planned)});
     }
 
     // The names in the folder, read at once rather than asked one by one.

@@ -51,10 +51,12 @@ struct RenamePlan
 // followed by extensions[i]. Rows whose planned name equals the current name, or that have no
 // planned base name or extension, stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
-// "tavolin-rename-N.tmp", that no file has and the batch does not use.
+// "tavolin-rename-N.tmp", that no file has and the batch does not use. Each step knows its file
+// (RenameStep::file) only with `identifyFiles`, which costs one question per file.
 RenamePlan planRenames(services::FolderRenamer &folder,
                        const std::vector<std::string> &currentNames,
                        const std::vector<std::string> &newBases,
-                       const std::vector<std::string> &extensions);
+                       const std::vector<std::string> &extensions,
+                       bool identifyFiles = true);
 
 } // namespace tavolin::rename

@@ -41,6 +41,7 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
         const auto back = decodeJournal(text);
         ASSERT_TRUE(back);
         EXPECT_EQ(encodeJournal(*back), text);
+        EXPECT_EQ(journalFolder(text), journal.folder);
         EXPECT_EQ(back->folder + back->files[2].newName, journal.folder + journal.files[2].newName);
         EXPECT_EQ(decodeJournal(text.substr(0, random() % text.size())), std::nullopt);
     }
