@@ -151,13 +151,19 @@ RenamePlan planRenames(FolderRenamer &folder,
     }
     // What is left are cycles: one file steps aside to a temporary name and closes the cycle.
     int temporaryNumber = 0;
+    // Only the names in the folder and in the batch can be taken, so a free one comes within
+    // that many tries; should the folder answer otherwise, the last one tried is used, and the
+    // never-replacing rename refuses it if it is taken after all.
+    const std::size_t tries = moves.size() * 2 + (present ? present->size() : moves.size()) + 1;
     const auto freeTemporaryName = [&] {
-        for (;; ++temporaryNumber) {
-            std::string name = "tavolin-rename-" + std::to_string(temporaryNumber) + ".tmp";
+        std::string name;
+        for (std::size_t attempt = 0; attempt < tries; ++attempt, ++temporaryNumber) {
+            name = "tavolin-rename-" + std::to_string(temporaryNumber) + ".tmp";
             if (!leaving.contains(key(name)) && !arriving.contains(key(name))
                 && !folder.identify(name))
-                return name;
+                break;
         }
+        return name;
     };
     for (int first = 0; first < static_cast<int>(moves.size()); ++first) {
         if (planned[first])
