@@ -2,6 +2,7 @@
 
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <optional>
@@ -77,6 +78,13 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
     ASSERT_TRUE(folder->link("c", "d"));
     EXPECT_EQ(folder->identify("d"), a);
     ASSERT_TRUE(folder->unlink("c"));
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto filesOpen = openFiles();
+    EXPECT_THAT(folder->names().value(), UnorderedElementsAre("b", "d", "link-to-a"));
+    EXPECT_EQ(openFiles(), filesOpen) << "reading the names leaves nothing open";
     ASSERT_TRUE(fs.createFolder(dir.path(), "Photos"));
     EXPECT_EQ(refusal(fs.createFolder(dir.path(), "Photos")), FsErrorKind::Exists);
     EXPECT_EQ(refusal(fs.createFolder(dir.path(), "new/inner")), FsErrorKind::InvalidName);
