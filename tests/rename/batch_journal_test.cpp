@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,7 +76,13 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
                         cutOff + " running", finished[2], finished[3], finished[4], other));
     EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
     EXPECT_EQ(lastUndoableBatch(journals, "/b"), std::nullopt); // undone already
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto filesOpen = openFiles();
     EXPECT_THAT(decodeJournal(journals.read(cutOff).value())->files[0].newName, "b");
+    EXPECT_EQ(openFiles(), filesOpen) << "reading a journal leaves nothing open";
 }
 
 // A batch of 10,000 files, of cycles of three and a shift by one, killed at points drawn from a
