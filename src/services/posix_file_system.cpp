@@ -70,12 +70,14 @@ bool isFolder(int folderFd, const dirent &entry)
     return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The names in `folder` that are not hidden and that `keep` accepts, in directory order.
+// The names in the folder `folder` (relative to the folder `at`) that `keep` accepts, in
+// directory order: never "." and "..", hidden ones only `withHidden`.
 template<typename Keep>
-FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep keep)
+FsResult<std::vector<std::string>>
+walkFolder(int at, const std::string &folder, bool withHidden, Keep keep)
 {
-    const int fd
-            = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::openat(
+            at, folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return lastError();
     DIR *dir = ::fdopendir(fd);
@@ -88,8 +90,10 @@ FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep ke
     std::vector<std::string> names;
     errno = 0;
     while (const dirent *entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.' && keep(fd, *entry))
-            names.emplace_back(entry->d_name);
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != ".." && (withHidden || !name.starts_with('.'))
+            && keep(fd, *entry))
+            names.emplace_back(name);
         errno = 0;
     }
     const int error = errno;
@@ -103,7 +107,7 @@ FsResult<std::vector<std::string>> walkFolder(const std::string &folder, Keep ke
 
 FsResult<std::vector<std::string>> PosixFileSystem::listFiles(const paths::FilePattern &pattern)
 {
-    return walkFolder(pattern.folder.path(), [&](int fd, const dirent &entry) {
+    return walkFolder(AT_FDCWD, pattern.folder.path(), false, [&](int fd, const dirent &entry) {
         return paths::matchesNamePattern(entry.d_name, pattern.namePattern)
                && isOrdinaryFile(fd, entry);
     });
@@ -126,8 +130,9 @@ FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
 
 FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view folder)
 {
-    return walkFolder(std::string(folder),
-                      [](int fd, const dirent &entry) { return isFolder(fd, entry); });
+    return walkFolder(AT_FDCWD, std::string(folder), false, [](int fd, const dirent &entry) {
+        return isFolder(fd, entry);
+    });
 }
 
 FsResult<std::int64_t> PosixFileSystem::fileSize(std::string_view folder, std::string_view name)
@@ -194,26 +199,7 @@ public:
 
     FsResult<std::vector<std::string>> names() override
     {
-        const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
-        if (!dir) {
-            const int error = errno;
-            if (fd >= 0)
-                ::close(fd);
-            return std::unexpected(fsErrorFromErrno(error));
-        }
-        std::vector<std::string> names;
-        errno = 0;
-        while (const dirent *entry = ::readdir(dir)) {
-            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-                names.emplace_back(entry->d_name);
-            errno = 0;
-        }
-        const int error = errno;
-        ::closedir(dir);
-        if (error != 0)
-            return std::unexpected(fsErrorFromErrno(error));
-        return names;
+        return walkFolder(m_fd, ".", true, [](int, const dirent &) { return true; });
     }
 
 private:
