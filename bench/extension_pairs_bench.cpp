@@ -27,8 +27,9 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     test::FakeJournalStore journals;
+    services::NoProgress progress;
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals, progress});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -29,8 +29,9 @@ void BM_MainWindowScan(benchmark::State &state)
     process.programPath = folder.path();
     process.currentPath = folder.path();
     test::FakeJournalStore journals;
+    services::NoProgress progress;
     Module1 module;
-    mainwindow::FrmMain model(module, {fs, drives, dialogs, textFiles, process, journals});
+    mainwindow::FrmMain model(module, {fs, drives, dialogs, textFiles, process, journals, progress});
     model.Form_Load();
     mainwindow::MainWindowView view(model);
     view.show();

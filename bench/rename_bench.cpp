@@ -87,8 +87,9 @@ void BM_RenameWindowBatch(benchmark::State &state)
     process.programPath = f.folder.path();
     const test::TempDir stateFolder;
     services::PosixJournalStore journals(stateFolder.path());
+    services::NoProgress progress;
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals});
+    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals, progress});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

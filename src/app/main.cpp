@@ -8,6 +8,7 @@
 #include "services/qt/qt_dialogs.h"
 #include "services/qt/qt_drives.h"
 #include "services/qt/qt_process.h"
+#include "services/qt/qt_progress.h"
 
 #include <QApplication>
 
@@ -24,8 +25,9 @@ int main(int argc, char *argv[])
     tavolin::services::PosixTextFiles textFiles;
     tavolin::services::QtProcessServices process;
     tavolin::services::PosixJournalStore journals;
+    tavolin::services::QtProgress progress;
 
-    tavolin::Windows windows({fs, drives, dialogs, textFiles, process, journals});
+    tavolin::Windows windows({fs, drives, dialogs, textFiles, process, journals, progress});
     if (!windows.start())
         return 0;
     return QApplication::exec();

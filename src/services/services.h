@@ -5,6 +5,7 @@
 #include "services/file_system.h"
 #include "services/journal_store.h"
 #include "services/process.h"
+#include "services/progress.h"
 #include "services/text_files.h"
 
 namespace tavolin::services {
@@ -19,6 +20,7 @@ struct Services
     TextFiles &textFiles;
     ProcessServices &process;
     JournalStore &journals;
+    Progress &progress;
 };
 
 } // namespace tavolin::services

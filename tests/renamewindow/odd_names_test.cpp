@@ -46,7 +46,8 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     test::FakeProcess process;
     process.programPath = process.currentPath = dir.path();
     test::FakeJournalStore journals;
-    services::Services doors{fs, drives, dialogs, textFiles, process, journals};
+    services::NoProgress progress;
+    services::Services doors{fs, drives, dialogs, textFiles, process, journals, progress};
     Module1 module;
 
     // Listed with every option off and saved: characters code page 932 lacks make it UTF-8.

@@ -5,6 +5,7 @@
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
+#include "support/fake_progress.h"
 #include "support/fake_services.h"
 #include "support/model_script.h"
 
@@ -24,8 +25,9 @@ struct Fakes
     FakeTextFiles textFiles;
     FakeProcess process;
     FakeJournalStore journals;
+    FakeProgress progress;
     Module1 module;
-    services::Services doors{fs, drives, dialogs, textFiles, process, journals};
+    services::Services doors{fs, drives, dialogs, textFiles, process, journals, progress};
 };
 
 // The rename window, opened.

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tavolin::services {
+
+// Long work tells the person waiting how far it has come, and learns whether they asked it to
+// stop. The program's own shows nothing for work that ends within about half a second; after
+// that it shows what is being done, how many of how many, and a button to stop, and keeps the
+// windows painted while the work runs. Abstract so that tests can stop work at a chosen step.
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+
+    // Work described by `what` begins, with `total` steps to do.
+    virtual void start(std::string_view what, std::size_t total) = 0;
+    // `done` of the steps are done. False once the user has asked to stop: the work then stops
+    // at its next point where stopping leaves everything whole.
+    [[nodiscard]] virtual bool advance(std::size_t done) = 0;
+    // The work has ended, finished or stopped.
+    virtual void finish() = 0;
+};
+
+// For work nobody watches: shows nothing and never stops.
+class NoProgress : public Progress
+{
+public:
+    void start(std::string_view, std::size_t) override {}
+    bool advance(std::size_t) override { return true; }
+    void finish() override {}
+};
+
+// One piece of work from its start to its finish, whichever way it ends.
+class ProgressScope
+{
+public:
+    ProgressScope(Progress &progress, std::string_view what, std::size_t total)
+        : m_progress(progress)
+    {
+        m_progress.start(what, total);
+    }
+    ~ProgressScope() { m_progress.finish(); }
+    ProgressScope(const ProgressScope &) = delete;
+    ProgressScope &operator=(const ProgressScope &) = delete;
+
+    [[nodiscard]] bool advance(std::size_t done) { return m_progress.advance(done); }
+
+private:
+    Progress &m_progress;
+};
+
+} // namespace tavolin::services

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "services/progress.h"
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace tavolin::test {
+
+// Records each piece of work and how far it was said to be, and asks to stop once `stopAt`
+// steps are reported done.
+class FakeProgress : public services::Progress
+{
+public:
+    struct Work
+    {
+        std::string what;
+        std::size_t total = 0;
+        std::size_t lastDone = 0;
+        bool finished = false;
+    };
+
+    void start(std::string_view what, std::size_t total) override
+    {
+        works.push_back({std::string(what), total});
+    }
+    bool advance(std::size_t done) override
+    {
+        works.back().lastDone = done;
+        return done < stopAt;
+    }
+    void finish() override { works.back().finished = true; }
+
+    std::size_t stopAt = std::numeric_limits<std::size_t>::max();
+    std::vector<Work> works;
+};
+
+} // namespace tavolin::test
