@@ -63,22 +63,24 @@ private:
     bool m_topMost = false;
 };
 
-// Shows the busy pointer over a window for as long as it lives, so that the normal pointer
-// comes back on every way out of a long operation.
+// Shows the busy pointer over a window for as long as it lives, so that the pointer it had comes
+// back on every way out of a long operation (also out of one nested in another).
 class BusyPointer
 {
 public:
     explicit BusyPointer(WindowState &window)
         : m_window(window)
+        , m_previous(window.pointer())
     {
         m_window.setPointer(MousePointer::Busy);
     }
-    ~BusyPointer() { m_window.setPointer(MousePointer::Default); }
+    ~BusyPointer() { m_window.setPointer(m_previous); }
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
 
 private:
     WindowState &m_window;
+    MousePointer m_previous;
 };
 
 } // namespace tavolin::controls

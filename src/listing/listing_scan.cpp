@@ -12,7 +12,8 @@ namespace tavolin::listing {
 services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
-                                           const ListingOptions &options)
+                                           const ListingOptions &options,
+                                           services::Progress *progress)
 {
     const auto [folder, namePattern] = paths::FilePattern::parse(fs.pathStyle(), pattern);
     std::vector<std::string> names;
@@ -26,6 +27,8 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
 
     for (std::size_t index = 0; index < names.size(); ++index) {
+        if (progress && !progress->advance(index, names.size()))
+            return ListingScan{.stopped = true};
         const std::string &name = names[index];
         NameParts parts = SplitExtension(name);
         if (parts.base.empty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/file_system.h"
+#include "services/progress.h"
 
 #include <cstdint>
 #include <string>
@@ -19,19 +20,22 @@ struct ListingOptions
 
 struct ListingScan
 {
-    std::string lines;           // the new listing lines joined by CR LF; empty when none
+    std::string lines = {};      // the new listing lines joined by CR LF; empty when none
     std::int64_t namesFound = 0; // every name enumerated, also those that get no line
     bool foundAny = false;
+    bool stopped = false; // the user stopped the scan; nothing else here counts then
 };
 
 // Lists the files that `pattern` names as listing lines. File number i (0-based slot of the
 // enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
 // name is empty, such as ".txt") leaves a gap. The folder line, when asked for, comes with the
 // line of slot 0 only. Sizes are read in the folder that was enumerated; a size that cannot be
-// read shows as "?" and does not stop the scan. Fails only when the folder cannot be read.
+// read shows as "?" and does not stop the scan. Tells `progress` of each name done. Fails only
+// when the folder cannot be read.
 services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
-                                           const ListingOptions &options);
+                                           const ListingOptions &options,
+                                           services::Progress *progress = nullptr);
 
 } // namespace tavolin::listing

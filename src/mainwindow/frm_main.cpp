@@ -2,6 +2,7 @@
 
 #include "listing/listing_lines.h"
 #include "shared/fs_error_text.h"
+#include "shared/long_work.h"
 #include "shared/start_folder.h"
 
 #include <string>
@@ -17,6 +18,7 @@ constexpr std::string_view kAlreadyRunning = "すでに立ち上がってます"
 constexpr std::string_view kDriveNotReady = "準備が出来てないドライブだよ";
 constexpr std::string_view kNothingToSave = "保存するデータがないよ";
 constexpr std::string_view kCountCaption = "ファイル数 = ";
+constexpr std::string_view kScanning = "ファイルを読み込んでいます";
 
 const services::FileDialogSettings kSaveDialog{
         "Title.txt", "ファイル名を保存", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
@@ -102,13 +104,25 @@ void FrmMain::txtM_Change()
 void FrmMain::cmdStart_Click()
 {
     controls::BusyPointer busy(window);
-    m_module.strMainPath = Dir1.path();
-
-    // Read the folder before touching the listing, so that a folder that cannot be read
-    // leaves the listing as it was.
+    // Read the folder before touching the listing, so that a folder that cannot be read, or a
+    // scan the user stops, leaves the listing and its history as they were.
     const bool keep = Check1.value() != 0;
-    const auto scan = listing::scanFolder(
-            m_services.fs, Text1.text(), keep ? m_fileCount : 0, listingOptions());
+    services::FsResult<listing::ListingScan> scan;
+    {
+        const shared::LongWork work(
+                m_services.progress,
+                kScanning,
+                window,
+                {&cmdStart, &Command1, &Command2[0], &Command2[1], &Command4, &cmdEnd, &cmdRename});
+        scan = listing::scanFolder(m_services.fs,
+                                   Text1.text(),
+                                   keep ? m_fileCount : 0,
+                                   listingOptions(),
+                                   &m_services.progress);
+    }
+    if (scan && scan->stopped)
+        return;
+    m_module.strMainPath = Dir1.path();
     if (!scan) {
         m_services.dialogs.showMessage(
                 shared::describeUnreadableFolder(Text1.text(), scan.error()));

@@ -77,7 +77,15 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
     }
     if (options.journalKept)
         options.journalKept();
+    const auto files = static_cast<std::size_t>(plan.files);
+    // The temporary names that files of a cycle wait under; stopping waits until none does.
+    std::vector<std::string_view> parked;
     for (const RenameStep &step : plan.steps) {
+        if (options.progress && parked.empty()
+            && !options.progress->advance(static_cast<std::size_t>(outcome.renamed), files)) {
+            outcome.stopped = true;
+            break;
+        }
         if (options.beforeRow)
             options.beforeRow(step.row);
         if (auto renamed = renameNeverReplacing(folder, step.from, step.to); !renamed) {
@@ -85,7 +93,12 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
                     RenameFailure::Stage::Rename, step.row, step.from, step.to, renamed.error()};
             break;
         }
-        outcome.renamed += step.toTemporary ? 0 : 1;
+        if (step.toTemporary) {
+            parked.push_back(step.to);
+        } else {
+            std::erase(parked, step.from);
+            ++outcome.renamed;
+        }
     }
     if (options.journals) {
         (void)options.journals->setState(journalId, services::JournalState::Complete);

@@ -3,6 +3,7 @@
 #include "rename/rename_plan.h"
 #include "services/file_system.h"
 #include "services/journal_store.h"
+#include "services/progress.h"
 
 #include <functional>
 #include <optional>
@@ -28,6 +29,7 @@ struct RenameOutcome
     int renamed = 0;                  // files whose name changed before the batch ended
     std::vector<RowProblem> problems; // when not empty, the batch was not started
     std::optional<RenameFailure> failure;
+    bool stopped = false; // the user stopped the batch between two renames
 };
 
 // How a batch runs beside its renames.
@@ -38,12 +40,15 @@ struct BatchOptions
     bool takesBack = false;                      // see BatchJournal
     std::function<void(int row)> beforeRow = {}; // before each step, with the step's row
     std::function<void()> journalKept = {};      // once the journal is safe, before the first step
+    // Told how many files are renamed so far; when it asks to stop, the batch stops before the
+    // next step where no file is under a temporary name.
+    services::Progress *progress = nullptr;
 };
 
 // Runs `plan` in `folder` (its path `folderPath`): writes the journal, then renames step by step
 // with renameNeverReplacing, and marks the journal complete when the batch ends, also when a
-// step is refused (a name taken since the plan, a folder turned read-only); the steps before
-// it stay done. Nothing is renamed when the journal cannot be written.
+// step is refused (a name taken since the plan, a folder turned read-only) or the user stops
+// it; the steps before stay done. Nothing is renamed when the journal cannot be written.
 RenameOutcome runPlan(services::FolderRenamer &folder,
                       std::string_view folderPath,
                       const RenamePlan &plan,

@@ -83,7 +83,7 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
                                          const std::string &id,
                                          Toward toward,
                                          bool allOrNothing,
-                                         std::function<void(int row)> beforeRow)
+                                         services::Progress *progress)
 {
     const auto text = journals.read(id);
     const auto journal = text ? decodeJournal(*text) : std::nullopt;
@@ -95,8 +95,13 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
     const auto mark = [&] {
         marked = journals.setState(id, settled).has_value();
     };
+    const std::vector<services::JournalEntry> entries = journals.list();
+    const auto entry = std::ranges::find(entries, id, &services::JournalEntry::id);
+    const auto former = entry != entries.end() ? entry->state : services::JournalState::Running;
     RenameOutcome outcome = moveJournalFiles(
-            fs, *journal, toward, allOrNothing, {&journals, true, std::move(beforeRow), mark});
+            fs, *journal, toward, allOrNothing, {&journals, true, {}, mark, progress});
+    if (outcome.stopped && marked)
+        (void)journals.setState(id, former);
     // Nothing was left to move, so no journal of this taking back was written.
     if (!marked && outcome.problems.empty() && !outcome.failure && outcome.renamed == 0)
         mark();

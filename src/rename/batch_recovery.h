@@ -25,13 +25,14 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
 
 // Finishes (toward the new names) or takes back (toward the old names) the batch whose journal
 // is `id`, as moveJournalFiles does; the journal is marked complete or undone once the journal of
-// this taking back is safe. None, and the journal kept as it is, when it cannot be read or is
+// this taking back is safe, and back in its former state when the user stops the moves, so that
+// the rest can be done later. None, and the journal kept as it is, when it cannot be read or is
 // not whole.
 std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
                                          services::JournalStore &journals,
                                          const std::string &id,
                                          Toward toward,
                                          bool allOrNothing,
-                                         std::function<void(int row)> beforeRow = {});
+                                         services::Progress *progress = nullptr);
 
 } // namespace tavolin::rename

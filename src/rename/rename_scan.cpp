@@ -7,7 +7,8 @@
 
 namespace tavolin::rename {
 
-services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::string_view pattern)
+services::FsResult<RenameScan>
+scanForRenaming(services::FileSystem &fs, std::string_view pattern, services::Progress *progress)
 {
     std::vector<std::string> names;
     const auto foundAny
@@ -22,7 +23,10 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::st
     scan.bases.reserve(names.size());
     scan.extensions.reserve(names.size());
     std::unordered_set<std::string> seen;
+    std::size_t done = 0;
     for (std::string &name : names) {
+        if (progress && !progress->advance(done++, names.size()))
+            return RenameScan{.stopped = true};
         listing::NameParts parts = listing::SplitExtension(name);
         if (parts.base.empty())
             continue;

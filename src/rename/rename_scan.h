@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/file_system.h"
+#include "services/progress.h"
 
 #include <cstdint>
 #include <string>
@@ -13,17 +14,20 @@ namespace tavolin::rename {
 // delivered whose base name is not empty (a name such as ".txt" gets no row).
 struct RenameScan
 {
-    std::vector<std::string> names;      // current full names
-    std::vector<std::string> bases;      // their base names
-    std::vector<std::string> extensions; // their extensions, with the dot, or empty
+    std::vector<std::string> names = {};      // current full names
+    std::vector<std::string> bases = {};      // their base names
+    std::vector<std::string> extensions = {}; // their extensions, with the dot, or empty
     // Each non-empty extension once, compared exactly (".txt" and ".TXT" differ), in the order
     // of first appearance.
-    std::vector<std::string> distinctExtensions;
+    std::vector<std::string> distinctExtensions = {};
     std::int64_t namesFound = 0; // every name enumerated, also those that got no row
     bool foundAny = false;
+    bool stopped = false; // the user stopped the scan; nothing else here counts then
 };
 
-// Fails only when the folder cannot be read.
-services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs, std::string_view pattern);
+// Tells `progress` of each name done. Fails only when the folder cannot be read.
+services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
+                                               std::string_view pattern,
+                                               services::Progress *progress = nullptr);
 
 } // namespace tavolin::rename

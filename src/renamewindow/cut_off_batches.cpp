@@ -47,11 +47,19 @@ void offerToSettleCutOffBatches(const services::Services &services)
                 continue;
             toward = rename::Toward::OldNames;
         }
-        const auto outcome = rename::settleBatch(services.fs,
-                                                 services.journals,
-                                                 entry.id,
-                                                 toward,
-                                                 /*allOrNothing=*/false);
+        std::optional<rename::RenameOutcome> outcome;
+        {
+            const services::ProgressScope shown(services.progress,
+                                                toward == rename::Toward::NewNames
+                                                        ? "途中で終わった変更を仕上げています"
+                                                        : "元の名前に戻しています");
+            outcome = rename::settleBatch(services.fs,
+                                          services.journals,
+                                          entry.id,
+                                          toward,
+                                          /*allOrNothing=*/false,
+                                          &services.progress);
+        }
         if (outcome)
             services.dialogs.showMessage(settleReport(*journal, *outcome, toward));
     }

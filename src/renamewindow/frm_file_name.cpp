@@ -32,6 +32,10 @@ const services::FileDialogSettings kReadNamesDialog{
         "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
 constexpr std::string_view kUndoQuestion
         = "このフォルダで最後に変更したファイル名を元に戻しますか？";
+constexpr std::string_view kScanning = "ファイルを読み込んでいます";
+constexpr std::string_view kRenaming = "ファイル名を変更しています";
+constexpr std::string_view kUndoing = "元の名前に戻しています";
+constexpr std::string_view kReadingNames = "Textから読み込んでいます";
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
           "\nファイル名は変更していません。";
@@ -81,6 +85,14 @@ void FrmFileName::Form_Load()
 void FrmFileName::cmdStart_Click()
 {
     controls::BusyPointer busy(window);
+    const auto problem = folderFieldProblem(Text1.text(), m_services.fs);
+    std::optional<services::FsResult<rename::RenameScan>> scan;
+    if (!problem) {
+        const auto work = working(kScanning);
+        scan = rename::scanForRenaming(m_services.fs, Text1.text(), &m_services.progress);
+        if (*scan && (*scan)->stopped) // the lists stay as they were
+            return;
+    }
     m_module.flgFileName = 1;
     m_module.strRenamePath = Text1.text();
     m_scannedPattern = Text1.text();
@@ -93,25 +105,25 @@ void FrmFileName::cmdStart_Click()
     Text3.setText({});
     Text4.setText({});
 
-    if (const auto problem = folderFieldProblem(Text1.text(), m_services.fs)) {
+    if (problem) {
         Text2.setText("False");
         m_services.dialogs.showMessage(*problem);
         return;
     }
-    auto scan = rename::scanForRenaming(m_services.fs, Text1.text());
-    if (!scan) {
+    if (!*scan) {
         Text2.setText("False");
         m_services.dialogs.showMessage(
-                shared::describeUnreadableFolder(Text1.text(), scan.error()));
+                shared::describeUnreadableFolder(Text1.text(), scan->error()));
         return;
     }
-    Text2.setText(scan->foundAny ? "True" : "False");
-    Label1.setCaption(std::string(kCountCaption) + std::to_string(scan->namesFound));
-    List1.assign(std::move(scan->names));
-    List2[0].assign(std::move(scan->bases));
-    List2[1].assign(std::move(scan->extensions));
-    List3[0].assign(scan->distinctExtensions);
-    List3[1].assign(std::move(scan->distinctExtensions));
+    rename::RenameScan &found = **scan;
+    Text2.setText(found.foundAny ? "True" : "False");
+    Label1.setCaption(std::string(kCountCaption) + std::to_string(found.namesFound));
+    List1.assign(std::move(found.names));
+    List2[0].assign(std::move(found.bases));
+    List2[1].assign(std::move(found.extensions));
+    List3[0].assign(found.distinctExtensions);
+    List3[1].assign(std::move(found.distinctExtensions));
     cmdUndo.setEnabled(
             rename::lastUndoableBatch(m_services.journals, scannedFolder().path()).has_value());
 }
@@ -161,17 +173,26 @@ void FrmFileName::Command1_Click()
 void FrmFileName::renameAll()
 {
     controls::BusyPointer busy(window);
-    const rename::RenameOutcome outcome = rename::ApplyRenames(
-            m_services.fs,
-            scannedFolder().path(),
-            List1.rows(),
-            List2[0].rows(),
-            List2[1].rows(),
-            {&m_services.journals, false, [this](int row) { selectRow(row); }, {}});
+    rename::RenameOutcome outcome;
+    {
+        const auto work = working(kRenaming);
+        outcome = rename::ApplyRenames(m_services.fs,
+                                       scannedFolder().path(),
+                                       List1.rows(),
+                                       List2[0].rows(),
+                                       List2[1].rows(),
+                                       {&m_services.journals,
+                                        false,
+                                        [this](int row) { selectRow(row); },
+                                        {},
+                                        &m_services.progress});
+    }
     if (showProblems(outcome)) // the folder changed since the questions
         return;
     if (outcome.failure)
         m_services.dialogs.showMessage(refusedRenameReport(outcome));
+    else if (outcome.stopped)
+        m_services.dialogs.showMessage(stoppedRenameReport(outcome.renamed));
     else if (outcome.renamed > 0)
         m_services.dialogs.showMessage(std::to_string(outcome.renamed)
                                        + std::string(kRenamedReport));
@@ -213,11 +234,16 @@ void FrmFileName::cmdUndo_Click()
                    != MessageAnswer::Ok)
         return;
     controls::BusyPointer busy(window);
-    const auto outcome = rename::settleBatch(m_services.fs,
-                                             m_services.journals,
-                                             *batch,
-                                             rename::Toward::OldNames,
-                                             /*allOrNothing=*/true);
+    std::optional<rename::RenameOutcome> outcome;
+    {
+        const auto work = working(kUndoing);
+        outcome = rename::settleBatch(m_services.fs,
+                                      m_services.journals,
+                                      *batch,
+                                      rename::Toward::OldNames,
+                                      /*allOrNothing=*/true,
+                                      &m_services.progress);
+    }
     if (outcome)
         m_services.dialogs.showMessage(undoReport(*outcome));
     cmdStart_Click();
@@ -349,14 +375,37 @@ void FrmFileName::Command6_Click()
     // are not even read, so a huge file costs nothing.
     const std::size_t wanted = static_cast<std::size_t>(List1.count());
     std::vector<std::string> names;
-    const auto read = m_services.textFiles.readLines(*path, [&](std::string_view line) {
-        names.emplace_back(line);
-        return names.size() < wanted;
-    });
-    // A file that cannot be opened leaves the planned names as they were; one that breaks
-    // off part-way leaves the lines read so far.
-    if (read)
+    bool stopped = false;
+    services::FsResult<services::TextFiles::ReadEnd> read;
+    {
+        const auto work = working(kReadingNames);
+        read = m_services.textFiles.readLines(*path, [&](std::string_view line) {
+            stopped = !m_services.progress.advance(names.size(), wanted);
+            if (!stopped)
+                names.emplace_back(line);
+            return !stopped && names.size() < wanted;
+        });
+    }
+    // A file that cannot be opened, or whose reading the user stopped, leaves the planned
+    // names as they were; one that breaks off part-way leaves the lines read so far.
+    if (read && !stopped)
         List2[0].assign(std::move(names));
+}
+
+shared::LongWork FrmFileName::working(std::string_view what)
+{
+    return shared::LongWork(m_services.progress,
+                            what,
+                            window,
+                            {&cmdStart,
+                             &cmdDialog,
+                             &Command1,
+                             &Command2,
+                             &Command4,
+                             &Command5,
+                             &Command6,
+                             &cmdUndo,
+                             &cmdEnd});
 }
 
 void FrmFileName::makeDefault(controls::Button &button)

@@ -5,6 +5,7 @@
 #include "controls/window_state.h"
 #include "rename/apply_renames.h"
 #include "services/services.h"
+#include "shared/long_work.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -95,6 +96,8 @@ public:
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
     void makeDefault(controls::Button &button);
+    // Long work in this window, described by `what`.
+    shared::LongWork working(std::string_view what);
     void selectRow(int row);
     void renameAll();
     // The folder the lists were read from.

@@ -46,10 +46,18 @@ std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems
     return text;
 }
 
+std::string stoppedRenameReport(int renamed)
+{
+    return "中止しました。\n" + std::to_string(renamed) + "変更されました。";
+}
+
 std::string undoReport(const rename::RenameOutcome &outcome)
 {
     if (outcome.failure)
         return refusedRenameReport(outcome);
+    if (outcome.stopped)
+        return "中止しました。\n" + std::to_string(outcome.renamed)
+               + "個のファイルを元の名前に戻しました。\n残りは「元に戻す」でまた戻せます。";
     if (outcome.problems.empty())
         return std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
     std::string text = "元に戻せないファイルがあります。ファイル名は変更していません。\n";
@@ -72,6 +80,8 @@ std::string settleReport(const rename::BatchJournal &journal,
                                                     : "個のファイルを元の名前に戻しました。");
     if (outcome.failure)
         text += "\n\n" + refusedRenameReport(outcome);
+    if (outcome.stopped)
+        text += "\n中止しました。残りは次に起動したときにまた尋ねます。";
     if (outcome.problems.empty())
         return text;
     text += "\n\nできなかったファイル:";

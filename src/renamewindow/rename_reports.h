@@ -18,6 +18,9 @@ std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems
 // had been renamed by then.
 std::string refusedRenameReport(const rename::RenameOutcome &outcome);
 
+// The message for a batch the user stopped: how many files were renamed before it stopped.
+std::string stoppedRenameReport(int renamed);
+
 // The message after a batch was taken back, or why it was not.
 std::string undoReport(const rename::RenameOutcome &outcome);
 

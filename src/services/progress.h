@@ -14,11 +14,11 @@ class Progress
 public:
     virtual ~Progress() = default;
 
-    // Work described by `what` begins, with `total` steps to do.
-    virtual void start(std::string_view what, std::size_t total) = 0;
-    // `done` of the steps are done. False once the user has asked to stop: the work then stops
-    // at its next point where stopping leaves everything whole.
-    [[nodiscard]] virtual bool advance(std::size_t done) = 0;
+    // Work described by `what` begins.
+    virtual void start(std::string_view what) = 0;
+    // `done` of `total` steps are done. False once the user has asked to stop: the work then
+    // stops at its next point where stopping leaves everything whole.
+    [[nodiscard]] virtual bool advance(std::size_t done, std::size_t total) = 0;
     // The work has ended, finished or stopped.
     virtual void finish() = 0;
 };
@@ -27,25 +27,24 @@ public:
 class NoProgress : public Progress
 {
 public:
-    void start(std::string_view, std::size_t) override {}
-    bool advance(std::size_t) override { return true; }
+    void start(std::string_view) override {}
+    bool advance(std::size_t, std::size_t) override { return true; }
     void finish() override {}
 };
 
-// One piece of work from its start to its finish, whichever way it ends.
+// Shows one piece of work from its start to its finish, whichever way it ends; the work itself
+// reports its steps to the Progress.
 class ProgressScope
 {
 public:
-    ProgressScope(Progress &progress, std::string_view what, std::size_t total)
+    ProgressScope(Progress &progress, std::string_view what)
         : m_progress(progress)
     {
-        m_progress.start(what, total);
+        m_progress.start(what);
     }
     ~ProgressScope() { m_progress.finish(); }
     ProgressScope(const ProgressScope &) = delete;
     ProgressScope &operator=(const ProgressScope &) = delete;
-
-    [[nodiscard]] bool advance(std::size_t done) { return m_progress.advance(done); }
 
 private:
     Progress &m_progress;

@@ -22,13 +22,11 @@ public:
         bool finished = false;
     };
 
-    void start(std::string_view what, std::size_t total) override
-    {
-        works.push_back({std::string(what), total});
-    }
-    bool advance(std::size_t done) override
+    void start(std::string_view what) override { works.push_back({std::string(what)}); }
+    bool advance(std::size_t done, std::size_t total) override
     {
         works.back().lastDone = done;
+        works.back().total = total;
         return done < stopAt;
     }
     void finish() override { works.back().finished = true; }

@@ -25,16 +25,15 @@ QtProgress::~QtProgress()
     delete m_dialog;
 }
 
-void QtProgress::start(std::string_view what, std::size_t total)
+void QtProgress::start(std::string_view what)
 {
     m_what = text::toQString(what);
-    m_total = total;
     m_stopAsked = false;
     m_lastRefresh = 0;
     m_clock.start();
 }
 
-bool QtProgress::advance(std::size_t done)
+bool QtProgress::advance(std::size_t done, std::size_t total)
 {
     const qint64 now = m_clock.elapsed();
     if (m_stopAsked || now - m_lastRefresh < kFrameMilliseconds)
@@ -42,13 +41,13 @@ bool QtProgress::advance(std::size_t done)
     m_lastRefresh = now;
     if (!m_dialog && now < m_showAfter.count())
         return true;
-    show(done);
+    show(done, total);
     // Paints the windows and delivers the press of the stop button, if there was one.
     QApplication::processEvents();
     return !m_stopAsked;
 }
 
-void QtProgress::show(std::size_t done)
+void QtProgress::show(std::size_t done, std::size_t total)
 {
     if (!m_dialog) {
         m_dialog = new QProgressDialog(QApplication::activeWindow());
@@ -63,10 +62,10 @@ void QtProgress::show(std::size_t done)
         QObject::connect(m_dialog, &QProgressDialog::canceled, [this] { m_stopAsked = true; });
     }
     // Beyond what an int holds the bar counts in thousands; the figures stay exact.
-    const int scale = m_total > 2'000'000'000 ? 1000 : 1;
-    m_dialog->setMaximum(static_cast<int>(m_total / scale));
-    m_dialog->setValue(static_cast<int>(std::min(done, m_total) / scale));
-    m_dialog->setLabelText(m_what + QStringLiteral("\n%1 / %2").arg(done).arg(m_total));
+    const int scale = total > 2'000'000'000 ? 1000 : 1;
+    m_dialog->setMaximum(static_cast<int>(total / scale));
+    m_dialog->setValue(static_cast<int>(std::min(done, total) / scale));
+    m_dialog->setLabelText(m_what + QStringLiteral("\n%1 / %2").arg(done).arg(total));
     if (!m_dialog->isVisible())
         m_dialog->show();
 }

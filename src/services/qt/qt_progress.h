@@ -22,18 +22,17 @@ public:
     QtProgress(const QtProgress &) = delete;
     QtProgress &operator=(const QtProgress &) = delete;
 
-    void start(std::string_view what, std::size_t total) override;
-    bool advance(std::size_t done) override;
+    void start(std::string_view what) override;
+    bool advance(std::size_t done, std::size_t total) override;
     void finish() override;
 
 private:
-    void show(std::size_t done);
+    void show(std::size_t done, std::size_t total);
 
     std::chrono::milliseconds m_showAfter;
     QElapsedTimer m_clock;
     qint64 m_lastRefresh = 0;
     QString m_what;
-    std::size_t m_total = 0;
     bool m_stopAsked = false;
     QPointer<QProgressDialog> m_dialog;
 };
