@@ -27,7 +27,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
 
     for (std::size_t index = 0; index < names.size(); ++index) {
-        if (progress && !progress->advance(index, names.size()))
+        if (progress && !progress->advance(index, names.size() - 1))
             return ListingScan{.stopped = true};
         const std::string &name = names[index];
         NameParts parts = SplitExtension(name);

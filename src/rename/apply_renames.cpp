@@ -101,7 +101,11 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
         }
     }
     if (options.journals) {
-        (void)options.journals->setState(journalId, services::JournalState::Complete);
+        // A batch that renamed nothing has nothing to take back.
+        const bool anyDone = outcome.renamed > 0 || !parked.empty();
+        (void)options.journals->setState(journalId,
+                                         anyDone ? services::JournalState::Complete
+                                                 : services::JournalState::Undone);
         pruneJournals(*options.journals);
     }
     return outcome;

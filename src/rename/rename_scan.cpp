@@ -25,7 +25,7 @@ scanForRenaming(services::FileSystem &fs, std::string_view pattern, services::Pr
     std::unordered_set<std::string> seen;
     std::size_t done = 0;
     for (std::string &name : names) {
-        if (progress && !progress->advance(done++, names.size()))
+        if (progress && !progress->advance(done++, names.size() - 1))
             return RenameScan{.stopped = true};
         listing::NameParts parts = listing::SplitExtension(name);
         if (parts.base.empty())

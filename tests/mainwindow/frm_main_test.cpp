@@ -191,6 +191,35 @@ TEST_F(FrmMainTest, PagingTheHistory)
                 ElementsAre("フォルダを開けませんでした。\nD:\\data\\other\\\n見つかりません"));
 }
 
+TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
+{
+    model.Form_Load();
+    scan("D:\\data\\other");
+    model.Check1.setValue(1);
+    progress.stopping = "ファイルを読み込んでいます";
+    std::string during;
+    progress.onAdvance = [&] {
+        for (const controls::Button *work : {&model.cmdStart,
+                                             &model.Command1,
+                                             &model.Command2[0],
+                                             &model.cmdEnd,
+                                             &model.cmdRename})
+            during += work->enabled() ? "E" : "-";
+    };
+    for (std::size_t stopAt : {0, 2}) {
+        progress.stopAt = stopAt;
+        scan("D:\\data\\photos");
+        EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption() + " " + model.Label2.caption()
+                          + " " + std::to_string(model.Command2[0].enabled()),
+                  "x ファイル数 = 1 0 0");
+        EXPECT_EQ(progress.works.back().lastDone, stopAt);
+        EXPECT_EQ(progress.works.back().total, 3u);
+    }
+    EXPECT_EQ(during, "--------------------");
+    EXPECT_TRUE(model.cmdStart.enabled() && model.cmdEnd.enabled() && model.Command1.enabled());
+    EXPECT_EQ(module.strMainPath, "D:\\data\\other");
+}
+
 TEST_F(FrmMainTest, SavingTheListing)
 {
     model.Form_Load();

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 namespace tavolin::renamewindow {
@@ -14,6 +16,7 @@ using test::rows;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 class FrmFileNameTest : public ::testing::Test, protected test::RenameWorld
 {
@@ -402,6 +405,77 @@ TEST_F(FrmFileNameTest, UndoTakesBackTheLastBatchOfTheFolderShownAfterOneQuestio
               "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
               "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
     EXPECT_EQ(rows(model.List1), "x.txt|c.txt|y.txt");
+}
+
+// Stopped at each point a batch asks whether to go on: it stops only where no file waits under
+// a temporary name, says how many files it renamed, scans again, and can be taken back whole.
+TEST_F(FrmFileNameTest, ABatchStopsBetweenTwoRenamesAndCanBeTakenBack)
+{
+    const std::vector<std::string> names{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"};
+    scan(names);
+    const auto folder = fs.openForRenaming("D:\\f").value();
+    std::map<std::string, std::optional<services::FileId>> ids;
+    for (const std::string &name : names)
+        ids[name] = folder->identify(name);
+    std::string during;
+    progress.onAdvance = [&] {
+        for (const controls::Button *work : {&model.cmdStart,
+                                             &model.Command1,
+                                             &model.cmdUndo,
+                                             &model.cmdEnd,
+                                             &model.Command6,
+                                             &model.cmdDialog})
+            during += work->enabled() ? "E" : "-";
+        during += model.window.pointer() == controls::MousePointer::Busy ? "B" : "?";
+    };
+    progress.stopping = "ファイル名を変更しています";
+    for (std::size_t stopAt = 0; stopAt <= 5; ++stopAt) {
+        model.List2[0].assign({"b", "c", "a", "x", "y"}); // a cycle of three and two renames
+        progress.stopAt = stopAt;
+        during.clear();
+        const auto report = renameAll().at(0);
+        EXPECT_THAT(during, Not(HasSubstr("E"))) << stopAt;
+        EXPECT_THAT(during, Not(HasSubstr("?"))) << stopAt;
+        EXPECT_EQ(model.List1.count(), 5) << "scanned again";
+        EXPECT_THAT(rows(model.List1), Not(HasSubstr("tavolin-rename"))) << stopAt;
+        const int renamed = std::stoi(report.substr(report.find('\n') + 1));
+        EXPECT_EQ(report,
+                  (renamed == 5 ? "" : "中止しました。\n") + std::to_string(renamed)
+                          + "変更されました。");
+        EXPECT_GE(renamed, static_cast<int>(stopAt)) << "stops at its first chance";
+        EXPECT_TRUE(model.cmdStart.enabled() && model.Command1.enabled());
+        EXPECT_EQ(model.cmdUndo.enabled(), renamed > 0) << stopAt;
+        if (renamed > 0)
+            play("press cmdUndo");
+        for (const std::string &name : names)
+            EXPECT_EQ(folder->identify(name), ids[name]) << stopAt << name;
+    }
+
+    // A stopped scan, reading of names or taking back leaves everything as it was.
+    progress.stopAt = SIZE_MAX;
+    model.List2[0].assign({"p", "q", "r", "s", "t"});
+    renameAll();
+    fs.addFile("D:\\f", "new.txt");
+    textFiles.files["D:\\names.txt"] = "1\n2\n3\n4\n5\n";
+    dialogs.fileAnswers = {"D:\\names.txt"};
+    dialogs.messages.clear();
+    progress.stopAt = 0;
+    for (const auto &[work, press] : {std::pair{"ファイルを読み込んでいます", "press cmdStart"},
+                                      std::pair{"Textから読み込んでいます", "press Command6"}}) {
+        progress.stopping = work;
+        play(press);
+    }
+    EXPECT_EQ(rows(model.List1) + " " + rows(model.List2[0]) + " " + model.Label1.caption(),
+              "p.txt|q.txt|r.txt|s.txt|t.txt p|q|r|s|t ファイル数 = 5");
+    progress.stopping = "元の名前に戻しています";
+    play("press cmdUndo");
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre(HasSubstr("元に戻しますか"),
+                            "中止しました。\n0個のファイルを元の名前に戻しました。\n"
+                            "残りは「元に戻す」でまた戻せます。"));
+    progress.stopping.clear();
+    play("press cmdUndo");
+    EXPECT_EQ(rows(model.List1), "a.txt|b.txt|c.txt|d.txt|e.txt|new.txt");
 }
 
 TEST_F(FrmFileNameTest, RenamesHappenOnlyInTheFolderOfTheLastScan)

@@ -3,14 +3,15 @@
 #include "services/progress.h"
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
 
 namespace tavolin::test {
 
-// Records each piece of work and how far it was said to be, and asks to stop once `stopAt`
-// steps are reported done.
+// Records each piece of work and how far it was said to be, and asks to stop the work described
+// as `stopping` once `stopAt` steps are reported done. A work's total is the last one reported.
 class FakeProgress : public services::Progress
 {
 public:
@@ -27,11 +28,15 @@ public:
     {
         works.back().lastDone = done;
         works.back().total = total;
-        return done < stopAt;
+        if (onAdvance)
+            onAdvance();
+        return done < stopAt || works.back().what != stopping;
     }
     void finish() override { works.back().finished = true; }
 
+    std::string stopping;
     std::size_t stopAt = std::numeric_limits<std::size_t>::max();
+    std::function<void()> onAdvance; // runs at each step, to look at the windows meanwhile
     std::vector<Work> works;
 };
 

@@ -3,6 +3,7 @@
 
 #include "controls/qt/list_box_model.h"
 #include "controls/qt/list_box_view.h"
+#include "controls/qt/once_per_frame.h"
 
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -32,7 +33,9 @@ void Bindings::listBox(ListBoxView *widget, ListBox &model)
         widget->viewport()->update();
     };
     show(true);
-    keep(model.selectionChanged.connectScoped([show] { show(true); }));
+    // The selection may move through thousands of rows in one go (a batch follows its renames
+    // with it): only where it ends up is shown, scrolled to.
+    keep(model.selectionChanged.connectScoped(oncePerFrame(widget, [show] { show(true); })));
     // After a change of the rows, whatever the view did to its current row meanwhile (it moves
     // it off a removed row, it drops it on a reset) is put back. These run after the item
     // model's own listeners, so the view knows the rows by then.
