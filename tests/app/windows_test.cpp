@@ -3,17 +3,26 @@
 // then all windows together.
 #include "app/program_icon.h"
 #include "app/windows.h"
+#include "services/posix_file_system.h"
 #include "services/qt/qt_dialogs.h"
+#include "services/qt/qt_progress.h"
+#include "support/slow_file_system.h"
+#include "support/temp_dir.h"
 #include "support/view_replay.h"
 #include "support/window_worlds.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 namespace tavolin {
@@ -303,6 +312,130 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(!rename || !rename->isVisible());
     EXPECT_EQ(process.exits, 0);
+}
+
+// Long work seen through the real windows, slowed down so that it lasts: the program's progress
+// appears over the window, which keeps painting with the busy pointer and its work buttons
+// disabled, and the stop button ends the work.
+class LongWorkTest : public ::testing::Test
+{
+protected:
+    // Once the progress shows, inside the work: looks at `window`, saves it with the progress
+    // over it as the screenshot `shot`, and presses the stop button.
+    void stopWhenShown(QWidget *window, const std::string &shot)
+    {
+        auto *look = new QTimer(window);
+        QObject::connect(look, &QTimer::timeout, window, [=, this] {
+            QWidget *progress = QApplication::activeModalWidget();
+            if (!progress || progress->objectName() != QStringLiteral("dlgProgress"))
+                return;
+            look->deleteLater();
+            const QCursor *pointer = QApplication::overrideCursor();
+            seen.busy = pointer && pointer->shape() == Qt::WaitCursor;
+            seen.workEnabled = child(window, "cmdStart")->isEnabled();
+            seen.label = progress->findChild<QLabel *>()->text().toStdString();
+            QPixmap picture = window->grab();
+            const QPixmap over = progress->grab();
+            QPainter(&picture).drawPixmap((picture.width() - over.width()) / 2,
+                                          (picture.height() - over.height()) / 2,
+                                          over);
+            test::saveShot(picture, shot);
+            QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        look->start(5);
+    }
+
+    struct
+    {
+        bool busy = false;
+        bool workEnabled = true;
+        std::string label;
+    } seen;
+    services::QtProgress progress{std::chrono::milliseconds(50)};
+};
+
+TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
+{
+    const test::TempDir dir;
+    for (int i = 0; i < 100; ++i)
+        dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
+    services::PosixFileSystem posix;
+    test::SlowFileSystem fs(posix, std::chrono::milliseconds(5));
+    test::FakeDrives drives{{"/"}};
+    test::FakeDialogs dialogs;
+    test::FakeTextFiles textFiles;
+    test::FakeProcess process;
+    process.programPath = process.currentPath = dir.path();
+    test::FakeJournalStore journals;
+    Module1 module;
+    renamewindow::FrmFileName model(module,
+                                    {fs, drives, dialogs, textFiles, process, journals, progress});
+    model.Form_Load();
+    renamewindow::RenameWindowView view(model);
+    view.setAttribute(Qt::WA_DeleteOnClose, false);
+    view.show();
+    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
+    std::vector<std::string> planned;
+    for (const std::string &base : model.List2[0].rows())
+        planned.push_back("renamed_" + base);
+    model.List2[0].assign(std::move(planned));
+
+    stopWhenShown(&view, "rename-batch-in-progress");
+    QTest::mouseClick(child(&view, "Command1"), Qt::LeftButton);
+    EXPECT_TRUE(seen.busy);
+    EXPECT_FALSE(seen.workEnabled);
+    EXPECT_TRUE(seen.label.starts_with("ファイル名を変更しています\n")) << seen.label;
+    const auto onDisk = [&dir](std::string_view start) {
+        return std::ranges::count_if(std::filesystem::directory_iterator(dir.path()),
+                                     [start](const std::filesystem::directory_entry &file) {
+                                         return file.path().filename().string().starts_with(start);
+                                     });
+    };
+    const auto renamed = onDisk("renamed_");
+    EXPECT_GT(renamed, 0);
+    EXPECT_LT(renamed, 100);
+    EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
+    EXPECT_EQ(dialogs.messageTexts().back(),
+              "中止しました。\n" + std::to_string(renamed) + "変更されました。");
+    EXPECT_EQ(model.List1.count(), 100);
+    ASSERT_TRUE(child(&view, "cmdUndo")->isEnabled());
+    QTest::mouseClick(child(&view, "cmdUndo"), Qt::LeftButton);
+    EXPECT_EQ(onDisk("photo"), 100);
+    EXPECT_TRUE(child(&view, "cmdStart")->isEnabled());
+}
+
+TEST_F(LongWorkTest, AStoppedScanLeavesTheListingAsItWas)
+{
+    test::MainWorld world;
+    for (int i = 0; i < 100; ++i)
+        world.fs.addFile("D:\\data", "file" + std::to_string(i) + ".txt", i);
+    world.fs.addFile("D:\\small", "only.txt", 5);
+    test::SlowFileSystem fs(world.fs, std::chrono::milliseconds(5));
+    mainwindow::FrmMain model(world.module,
+                              {fs,
+                               world.drives,
+                               world.dialogs,
+                               world.textFiles,
+                               world.process,
+                               world.journals,
+                               progress});
+    ASSERT_TRUE(model.Form_Load());
+    model.Check4.setValue(1); // with sizes: one slow call a file
+    mainwindow::MainWindowView view(model);
+    view.show();
+    model.openFolder("D:\\small");
+    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
+    const std::string before = model.txtM.text() + " " + model.Label1.caption();
+
+    model.openFolder("D:\\data");
+    stopWhenShown(&view, "main-scan-in-progress");
+    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
+    EXPECT_TRUE(seen.busy);
+    EXPECT_FALSE(seen.workEnabled);
+    EXPECT_TRUE(seen.label.starts_with("ファイルを読み込んでいます\n")) << seen.label;
+    EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption(), before);
+    EXPECT_EQ(child<QPlainTextEdit>(&view, "txtM")->toPlainText().toStdString(), "only   05Byte");
+    EXPECT_FALSE(model.Command2[0].enabled()) << "the history has one page";
 }
 
 TEST(ProgramIcon, EverySizeThatWasDrawn) // 16, 24, 32, 48, 64, 128 and 256 pixels

@@ -22,8 +22,7 @@ public:
         journals[id] = {std::string(tag), services::JournalState::Running, std::string(text)};
         return id;
     }
-    services::FsResult<void> setState(const std::string &id,
-                                      services::JournalState state) override
+    services::FsResult<void> setState(const std::string &id, services::JournalState state) override
     {
         journals.at(id).state = state;
         return {};

@@ -58,14 +58,18 @@ void playOnWidgets(QWidget *window, std::string_view script)
                 EXPECT_EQ(text::fromQString(window->focusWidget()->objectName()), next) << step;
             }
         } else if (verb == "shot") {
-            const QString folder = QStringLiteral(TAVOLIN_SCREENSHOT_DIR "/");
-            const std::string file = name + (window->devicePixelRatio() > 1 ? "@2x.png" : ".png");
-            EXPECT_TRUE(QDir().mkpath(folder)
-                        && window->grab().save(folder + text::toQString(file)));
+            saveShot(window->grab(), name, window->devicePixelRatio());
         } else {
             ADD_FAILURE() << "no such step: " << step;
         }
     }
+}
+
+void saveShot(const QPixmap &picture, const std::string &name, qreal scale)
+{
+    const QString folder = QStringLiteral(TAVOLIN_SCREENSHOT_DIR "/");
+    const std::string file = name + (scale > 1 ? "@2x.png" : ".png");
+    EXPECT_TRUE(QDir().mkpath(folder) && picture.save(folder + text::toQString(file)));
 }
 
 std::string fakesState(const Fakes &fakes)

@@ -34,6 +34,9 @@ std::array<std::string, 3> split(std::string_view step);
 //   scale)
 void playOnWidgets(QWidget *window, std::string_view script);
 
+// Saves `picture` as the screenshot NAME (see playOnWidgets).
+void saveShot(const QPixmap &picture, const std::string &name, qreal scale = 1);
+
 // What the fakes hold that a user's actions change: the module, the exits, the messages shown and
 // the text files.
 std::string fakesState(const Fakes &fakes);
