@@ -121,7 +121,26 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     new controls::ScrollGroup({list1, list20, list21});
     new controls::ScrollGroup({list30, list31});
 
+    // While the window is too narrow to show the extension panel, Tab passes it by.
+    const auto reachPanel
+            = [this, frame2, panel = focusPolicies({text4, command4, list30, list31})] {
+                  const bool shown = frame2->x() < m_model.window.widthPixels();
+                  for (const auto &[widget, policy] : panel)
+                      widget->setFocusPolicy(shown ? policy : Qt::NoFocus);
+              };
+    reachPanel();
+    m_panelReach = model.window.widthChanged.connectScoped(reachPanel);
+
     text3->setFocus();
+}
+
+std::vector<std::pair<QWidget *, Qt::FocusPolicy>>
+RenameWindowView::focusPolicies(std::initializer_list<QWidget *> widgets)
+{
+    std::vector<std::pair<QWidget *, Qt::FocusPolicy>> policies;
+    for (QWidget *widget : widgets)
+        policies.emplace_back(widget, widget->focusPolicy());
+    return policies;
 }
 
 bool RenameWindowView::eventFilter(QObject *watched, QEvent *event)

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 namespace tavolin::renamewindow {
 
 // The rename window on screen. Its controls stand where the model's two widths expect them:
@@ -23,8 +27,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static std::vector<std::pair<QWidget *, Qt::FocusPolicy>>
+    focusPolicies(std::initializer_list<QWidget *> widgets);
+
     FrmFileName &m_model;
     controls::Bindings m_bindings;
+    controls::Connection m_panelReach;
 };
 
 } // namespace tavolin::renamewindow

@@ -112,13 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
                           "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
                           36},
                 // Text3 has the focus first; Tab goes round every control that can take it.
-                std::pair{"tab cmdEnd; flag0; on Label2_0; on Command2; on Frame1; on Label1;"
-                          "flag0; on Text1; flag0; on Text3; flag0; on; click List2_1 4;"
-                          "press Command3; click List3_1 1; type Text3 x; tick Check1; tab "
-                          "Option1_0 Command3 List3_0 List3_1 Text4 Command4 Command5 Command6 "
-                          "Command2 Text3 cmdEnd List1 cmdDialog cmdStart Text1 List2_0 List2_1 "
-                          "Command1 Check1; backtab Command1 List2_1 List2_0 Text1",
-                          36},
+                std::pair{
+                        "tab cmdEnd; flag0; on Label2_0; on Command2; on Frame1; on Label1;"
+                        "flag0; on Text1; flag0; on Text3; flag0; on; click List2_1 4;"
+                        "tab cmdEnd List1 cmdDialog cmdStart Text1 List2_0 List2_1 Command1 Check1 "
+                        "Command3 Command6 Command2 Text3;"
+                        "press Command3; click List3_1 1; type Text3 x; tick Check1; tab "
+                        "Option1_0 Command3 List3_0 List3_1 Text4 Command4 Command5 Command6 "
+                        "Command2 Text3 cmdEnd List1 cmdDialog cmdStart Text1 List2_0 List2_1 "
+                        "Command1 Check1; backtab Command1 List2_1 List2_0 Text1",
+                        36},
                 // Below the rows, then Enter on each control.
                 std::pair{"below List1; click List1 1; below List1; below List2_0; below List2_1;"
                           "press Command3; click List3_1 1; below List3_0; below List3_1;"
