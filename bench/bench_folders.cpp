@@ -8,13 +8,14 @@
 
 namespace tavolin::bench {
 
-const test::TempDir &folderWithFiles(int count)
+const test::TempDir &folderWithFiles(int count, const std::string &root)
 {
     static std::map<int, std::unique_ptr<test::TempDir>> folders;
     auto &folder = folders[count];
     if (folder)
         return *folder;
-    folder = std::make_unique<test::TempDir>();
+    folder = root.empty() ? std::make_unique<test::TempDir>()
+                          : std::make_unique<test::TempDir>(root);
     char name[32];
     for (int i = 0; i < count; ++i) {
         std::snprintf(name, sizeof name, "file_%06d.dat", i);

@@ -28,7 +28,11 @@ static bool setImmutable(const std::string &path, bool immutable)
 }
 
 TempDir::TempDir()
-    : m_path(fs::temp_directory_path() / "tavolin-test-XXXXXX")
+    : TempDir(fs::temp_directory_path())
+{}
+
+TempDir::TempDir(const fs::path &parent)
+    : m_path(parent / "tavolin-test-XXXXXX")
 {
     if (!::mkdtemp(m_path.data()))
         throw std::runtime_error("cannot create a temporary folder");

@@ -13,6 +13,8 @@ class TempDir
 {
 public:
     TempDir();
+    // A folder under `parent` instead, to choose the file system it lies on.
+    explicit TempDir(const std::filesystem::path &parent);
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;

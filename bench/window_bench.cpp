@@ -1,0 +1,668 @@
+// Tavolin's real windows under load, on an X server the bench starts for itself (Xvfb), with the
+// program's own services (file system, journals in a new state folder beside the files,
+// progress):
+//
+// 1. a batch rename of 10,000 and 100,000 files through the rename window (a click on 取得, the
+//    planned names put into the list, a click on ﾌｧｲﾙ名を変更, every question answered OK),
+//    timed from the second confirmation to the report, beside a bare loop of renameat2 over as
+//    many files in the same folder;
+// 2. a scan of 10,000 and 100,000 files by the main window (numbers, extensions, sizes and
+//    folder names on), timed from the click on 取得 until the listing is laid out and painted,
+//    beside `find -printf` listing the same folder;
+// 3. the peak resident memory of the program once the main window lists 100,000 files, and once
+//    the rename window holds 100,000 rows, each in a process of its own (the bench runs itself
+//    again with --measure) so that the peaks do not mix.
+//
+// Each figure is the median of several runs. The files go to a folder under --root, else
+// $TMPDIR, else /dev/shm: making 100,000 files on a disk takes about a minute, on a tmpfs
+// seconds. Both name sets of the renames, file_NNNNNN and renamed_NNNNNN, take turns, so the
+// same files serve every run. Without Xvfb (Debian package xvfb) the bench exits with status 1.
+// --sizes 10000 leaves out the long runs.
+//
+//   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_SANITIZE=OFF
+//   nice cmake --build build/rel --target window_bench -j2
+//   nice build/rel/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
+#include "app/windows.h"
+#include "bench_folders.h"
+#include "services/posix_file_system.h"
+#include "services/posix_journal_store.h"
+#include "services/posix_text_files.h"
+#include "services/qt/qt_drives.h"
+#include "services/qt/qt_progress.h"
+#include "support/fake_services.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <poll.h>
+#include <stdexcept>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <unordered_set>
+#include <vector>
+
+namespace tavolin::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Millis = std::chrono::duration<double, std::milli>;
+
+constexpr std::string_view kFirstConfirmation = "変更を適用してもいい？";
+constexpr std::string_view kSecondConfirmation = "ほんとにいいの？";
+constexpr std::string_view kRenamedReport = "変更されました。";
+constexpr double kRenameTarget = 3.0; // times the bare loop
+constexpr double kScanTarget = 1.5;   // times find
+constexpr double kMemoryTarget = 150; // MB
+
+// Ctrl+C ends the bench at its next step, so that the folders of files are removed; a second
+// one ends it at once.
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int)
+{
+    interrupted = 1;
+}
+
+void stopIfInterrupted()
+{
+    if (interrupted)
+        throw std::runtime_error("interrupted");
+}
+
+// Xvfb, from before the first window to the end of the bench. It also goes when the bench dies
+// in any other way: the kernel sends it SIGTERM once its parent has gone.
+class XServer
+{
+public:
+    XServer() = default;
+    ~XServer() { stop(); }
+    XServer(const XServer &) = delete;
+    XServer &operator=(const XServer &) = delete;
+
+    // Starts Xvfb on a free display and returns the display's number; nothing, with why on
+    // stderr, when it cannot.
+    std::optional<int> start();
+    void stop();
+
+private:
+    pid_t m_pid = -1;
+};
+
+std::optional<int> XServer::start()
+{
+    const std::string program
+            = QStandardPaths::findExecutable(QStringLiteral("Xvfb")).toStdString();
+    if (program.empty()) {
+        std::fprintf(stderr, "window_bench: Xvfb is missing (Debian package xvfb)\n");
+        return {};
+    }
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        throw std::runtime_error("cannot make a pipe for Xvfb");
+    // Xvfb writes the display it found free to this end, then keeps it open.
+    std::vector<std::string> args{"Xvfb",
+                                  "-displayfd",
+                                  std::to_string(ends[1]),
+                                  "-screen",
+                                  "0",
+                                  "1280x1024x24",
+                                  "-nolisten",
+                                  "tcp"};
+    std::vector<char *> argv;
+    for (std::string &arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t bench = ::getpid();
+    m_pid = ::fork();
+    if (m_pid == 0) { // only calls that are safe between fork and exec
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != bench || ::fcntl(ends[1], F_SETFD, 0) != 0)
+            ::_exit(127);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    std::string answer;
+    char buffer[16];
+    pollfd readable{ends[0], POLLIN, 0};
+    while (m_pid > 0 && !answer.ends_with('\n') && ::poll(&readable, 1, 10000) > 0) {
+        const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        answer.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(ends[0]);
+    int display = -1;
+    if (std::from_chars(answer.data(), answer.data() + answer.size(), display).ec != std::errc()) {
+        std::fprintf(stderr, "window_bench: Xvfb did not start (%s)\n", program.c_str());
+        stop();
+        return {};
+    }
+    return display;
+}
+
+void XServer::stop()
+{
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGTERM);
+    ::waitpid(m_pid, nullptr, 0);
+    m_pid = -1;
+}
+
+// Answers every message with OK, as a user who agrees to everything, and notes when the second
+// confirmation of a batch was answered and when its report came.
+class TimingDialogs final : public services::Dialogs
+{
+public:
+    services::MessageAnswer showMessage(std::string_view text,
+                                        std::string_view,
+                                        services::MessageButtons,
+                                        services::MessageIcon) override
+    {
+        const Clock::time_point now = Clock::now();
+        if (text == kSecondConfirmation) {
+            confirmed = now;
+        } else if (text.ends_with(kRenamedReport)) {
+            reported = now;
+            std::from_chars(text.data(), text.data() + text.size(), reportedCount);
+        } else if (text != kFirstConfirmation) {
+            others.emplace_back(text);
+        }
+        return services::MessageAnswer::Ok;
+    }
+    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &) override
+    {
+        return {};
+    }
+    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &) override
+    {
+        return {};
+    }
+    std::string askText(std::string_view, std::string_view) override { return {}; }
+
+    // Forgets the last batch, before the next.
+    void forget()
+    {
+        confirmed.reset();
+        reported.reset();
+        reportedCount = -1;
+        others.clear();
+    }
+
+    std::optional<Clock::time_point> confirmed, reported;
+    int reportedCount = -1;
+    std::vector<std::string> others; // any other message: something went wrong
+};
+
+// Runs the event loop until it has nothing left to do: posted events, layouts, paints.
+void settle()
+{
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int round = 0; round < 100000 && dispatcher->processEvents(QEventLoop::AllEvents);)
+        ++round;
+}
+
+// Waits until the window is on the screen, so that what follows paints for real.
+void waitUntilShown(QWidget *window)
+{
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        throw std::runtime_error("a window did not appear on the X server");
+}
+
+template<typename Widget = QWidget>
+Widget *child(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<Widget *>(QString::fromLatin1(name));
+    if (!found)
+        throw std::runtime_error(std::string("no widget ") + name);
+    return found;
+}
+
+// The program as its main() builds it, with the program's folder (where both windows start)
+// given, messages answered by TimingDialogs and journals kept in a new folder under `root`.
+struct Program
+{
+    Program(const std::string &startFolder, const std::string &root)
+        : stateFolder(root)
+    {
+        process.programPath = process.currentPath = process.homePath = startFolder;
+        if (!windows.start())
+            throw std::runtime_error("the main window did not open");
+        waitUntilShown(windows.mainView());
+    }
+
+    services::PosixFileSystem fs;
+    services::QtDrives drives;
+    TimingDialogs dialogs;
+    services::PosixTextFiles textFiles;
+    // Not the real one: it would take the single-instance lock, and refuse while Tavolin runs.
+    test::FakeProcess process;
+    test::TempDir stateFolder;
+    services::PosixJournalStore journals{stateFolder.path()};
+    services::QtProgress progress;
+    Windows windows{{fs, drives, dialogs, textFiles, process, journals, progress}};
+};
+
+// The folder holding `folder`: the root the files were made in.
+std::string parentOf(const std::string &folder)
+{
+    return std::filesystem::path(folder).parent_path();
+}
+
+double elapsedSince(Clock::time_point start)
+{
+    return Millis(Clock::now() - start).count();
+}
+
+// The name in the other name set: file_000123 <-> renamed_000123, whatever follows.
+std::string flipped(std::string_view name)
+{
+    for (const auto &[from, to] :
+         {std::pair<std::string_view, std::string_view>{"file_", "renamed_"},
+          {"renamed_", "file_"}}) {
+        if (name.starts_with(from))
+            return std::string(to) + std::string(name.substr(from.size()));
+    }
+    return std::string(name);
+}
+
+// A time, or why the run does not count.
+struct Run
+{
+    double millis = 0;
+    std::string problem;
+};
+
+// One batch through the rename window: a scan, every planned name moved to the other name set,
+// the button. Timed from the second confirmation to the report.
+Run renameThroughWindow(Program &program, const std::string &folder, int count)
+{
+    QWidget *view = program.windows.renameView();
+    renamewindow::FrmFileName &model = *program.windows.frmFileName();
+    child<QPushButton>(view, "cmdStart")->click();
+    settle();
+    if (model.List1.count() != count)
+        return {0, "the scan listed " + std::to_string(model.List1.count()) + " files"};
+    std::vector<std::string> planned;
+    std::unordered_set<std::string> expected;
+    for (int row = 0; row < count; ++row) {
+        const std::string &base = model.List2[0].text(row);
+        planned.push_back(flipped(base));
+        expected.insert(planned.back() + model.List1.text(row).substr(base.size()));
+    }
+    model.List2[0].assign(std::move(planned));
+    settle();
+
+    program.dialogs.forget();
+    child<QPushButton>(view, "Command1")->click();
+    settle();
+    const TimingDialogs &dialogs = program.dialogs;
+    if (!dialogs.others.empty())
+        return {0, "the window said: " + dialogs.others.front()};
+    if (!dialogs.confirmed || !dialogs.reported)
+        return {0, "no report"};
+    int onDisk = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        onDisk += expected.contains(entry.path().filename().string()) ? 1 : 0;
+    if (onDisk != count || dialogs.reportedCount != count)
+        return {0,
+                std::to_string(dialogs.reportedCount) + " reported renamed, "
+                        + std::to_string(onDisk) + " renamed on disk"};
+    return {Millis(*dialogs.reported - *dialogs.confirmed).count(), {}};
+}
+
+// The same renames as bare system calls over the files of `folder`.
+Run renameBare(const std::string &folder, int count)
+{
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        renames.emplace_back(name, flipped(name));
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return {0, "cannot open the folder"};
+    int renamed = 0;
+    const Clock::time_point start = Clock::now();
+    for (const auto &[from, to] : renames)
+        renamed += ::renameat2(fd, from.c_str(), fd, to.c_str(), RENAME_NOREPLACE) == 0 ? 1 : 0;
+    const double millis = elapsedSince(start);
+    ::close(fd);
+    if (renamed != count)
+        return {0, std::to_string(renamed) + " renamed"};
+    return {millis, {}};
+}
+
+// The options the main window lists with: numbers, extensions, sizes, folder names.
+void turnOnListingOptions(QWidget *view)
+{
+    for (const char *option : {"Check2", "Check3", "Check4", "Check5"})
+        child<QCheckBox>(view, option)->click();
+}
+
+// A click on 取得 in the main window, until the listing is laid out and painted.
+Run scanThroughMainWindow(Program &program, int count)
+{
+    QWidget *view = program.windows.mainView();
+    auto *listing = child<QPlainTextEdit>(view, "txtM");
+    const Clock::time_point start = Clock::now();
+    child<QPushButton>(view, "cmdStart")->click();
+    settle();
+    listing->viewport()->repaint();
+    const double millis = elapsedSince(start);
+    if (listing->document()->blockCount() != count + 1)
+        return {0, "the listing holds " + std::to_string(listing->document()->blockCount() - 1)};
+    return {millis, {}};
+}
+
+Run scanWithFind(const std::string &folder)
+{
+    QProcess find;
+    find.setStandardOutputFile(QProcess::nullDevice());
+    const Clock::time_point start = Clock::now();
+    find.start(QStringLiteral("find"),
+               {QString::fromStdString(folder),
+                QStringLiteral("-maxdepth"),
+                QStringLiteral("1"),
+                QStringLiteral("-type"),
+                QStringLiteral("f"),
+                QStringLiteral("-printf"),
+                QStringLiteral("%f %s\n")});
+    if (!find.waitForFinished(-1) || find.exitCode() != 0)
+        return {0, "find failed"};
+    return {elapsedSince(start), {}};
+}
+
+// The median of the runs that count, or nothing when none did; the others are listed.
+std::optional<double> median(const std::vector<Run> &runs, const char *what)
+{
+    std::vector<double> times;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (runs[i].problem.empty())
+            times.push_back(runs[i].millis);
+        else
+            std::printf("  ! %s, run %zu not counted: %s\n", what, i + 1, runs[i].problem.c_str());
+    }
+    if (times.empty())
+        return {};
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::ranges::nth_element(times, middle);
+    return *middle;
+}
+
+void printComparison(int count,
+                     std::optional<double> ours,
+                     std::optional<double> theirs,
+                     double target)
+{
+    if (!ours || !theirs) {
+        std::printf("  %7d files  %s\n", count, "no valid run");
+        return;
+    }
+    const double ratio = *ours / *theirs;
+    std::printf("  %7d files  %10.1f ms  %10.1f ms  %6.2fx  %s (<= %.1fx)\n",
+                count,
+                *ours,
+                *theirs,
+                ratio,
+                ratio <= target ? "ok  " : "SLOW",
+                target);
+    std::fflush(stdout);
+}
+
+void benchRenames(const std::string &folder, int count, int runs)
+{
+    // The program starts away from the folder, as a user would open the rename window and then
+    // pick it with the chooser.
+    Program program(parentOf(folder), parentOf(folder));
+    child<QPushButton>(program.windows.mainView(), "cmdRename")->click();
+    waitUntilShown(program.windows.renameView());
+    program.windows.frmFileName()->Text1.setText(folder + '/');
+    std::vector<Run> window, bare;
+    for (int run = 0; run < runs; ++run) {
+        stopIfInterrupted();
+        window.push_back(renameThroughWindow(program, folder, count));
+        stopIfInterrupted();
+        bare.push_back(renameBare(folder, count));
+    }
+    printComparison(
+            count, median(window, "rename window"), median(bare, "bare loop"), kRenameTarget);
+}
+
+void benchScans(const std::string &folder, int count, int runs)
+{
+    Program program(folder, parentOf(folder));
+    turnOnListingOptions(program.windows.mainView());
+    std::vector<Run> window, find;
+    for (int run = 0; run < runs; ++run) {
+        stopIfInterrupted();
+        window.push_back(scanThroughMainWindow(program, count));
+        find.push_back(scanWithFind(folder));
+    }
+    printComparison(count, median(window, "main window"), median(find, "find"), kScanTarget);
+}
+
+// The peak resident memory of a process of its own, in MB, as it prints it.
+void benchMemory(const char *scenario, const char *what, const std::string &folder, int count)
+{
+    stopIfInterrupted();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("/proc/self/exe"),
+                  {QStringLiteral("--measure"),
+                   QString::fromLatin1(scenario),
+                   QString::fromStdString(folder),
+                   QString::number(count)});
+    double megabytes = 0;
+    const bool done = process.waitForFinished(-1) && process.exitCode() == 0;
+    const QByteArray line = process.readAllStandardOutput().trimmed();
+    if (!done
+        || std::from_chars(line.data(), line.data() + line.size(), megabytes).ec != std::errc()) {
+        std::printf("  %-40s no valid run\n", what);
+        return;
+    }
+    std::printf("  %-40s %7.1f MB  %s (<= %.0f MB)\n",
+                what,
+                megabytes,
+                megabytes <= kMemoryTarget ? "ok  " : "HIGH",
+                kMemoryTarget);
+    std::fflush(stdout);
+}
+
+// The peak resident memory of this process's image. Not getrusage's ru_maxrss: that survives
+// execve, so a process started by the bench would report the bench's own size at the fork.
+double peakResidentMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::atof(line.c_str() + 6) / 1024; // in kB
+    }
+    throw std::runtime_error("no VmHWM in /proc/self/status");
+}
+
+// In the process the bench started for one memory figure: brings the window to the state
+// measured and prints the process's peak resident memory in MB.
+int measure(std::string_view scenario, const std::string &folder, int count)
+{
+    int rows = -1;
+    if (scenario == "main-window") {
+        Program program(folder, parentOf(folder));
+        turnOnListingOptions(program.windows.mainView());
+        if (scanThroughMainWindow(program, count).problem.empty())
+            rows = count;
+    } else if (scenario == "rename-window") {
+        Program program(parentOf(folder), parentOf(folder));
+        child<QPushButton>(program.windows.mainView(), "cmdRename")->click();
+        QWidget *view = program.windows.renameView();
+        waitUntilShown(view);
+        program.windows.frmFileName()->Text1.setText(folder + '/');
+        child<QPushButton>(view, "cmdStart")->click();
+        settle();
+        for (const char *list : {"List1", "List2_0", "List2_1"})
+            child<QAbstractItemView>(view, list)->viewport()->repaint();
+        rows = program.windows.frmFileName()->List1.count();
+    }
+    if (rows != count) {
+        std::fprintf(
+                stderr, "window_bench: %s holds %d rows\n", std::string(scenario).c_str(), rows);
+        return 1;
+    }
+    std::printf("%.1f\n", peakResidentMegabytes());
+    return 0;
+}
+
+// The mount the folder lies on and its file system, as "tmpfs on /dev/shm".
+std::string fileSystemOf(const std::string &folder)
+{
+    QProcess findmnt;
+    findmnt.start(QStringLiteral("findmnt"),
+                  {QStringLiteral("-nf"),
+                   QStringLiteral("-o"),
+                   QStringLiteral("FSTYPE,TARGET"),
+                   QStringLiteral("--target"),
+                   QString::fromStdString(folder)});
+    findmnt.waitForFinished(-1);
+    const QStringList found = QString::fromUtf8(findmnt.readAllStandardOutput())
+                                      .simplified()
+                                      .split(QLatin1Char(' '));
+    if (found.size() != 2)
+        return "an unknown file system";
+    return found[0].toStdString() + " on " + found[1].toStdString();
+}
+
+struct Options
+{
+    std::string root;
+    std::vector<int> sizes{10000, 100000};
+    int runs = 3;
+};
+
+std::optional<Options> parseOptions(int argc, char *argv[])
+{
+    Options options;
+    if (const char *tmp = std::getenv("TMPDIR"); tmp && *tmp)
+        options.root = tmp;
+    else if (std::filesystem::is_directory("/dev/shm"))
+        options.root = "/dev/shm";
+    else
+        options.root = std::filesystem::temp_directory_path();
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--root") {
+            options.root = value;
+        } else if (name == "--runs") {
+            options.runs = std::max(1, std::atoi(value.c_str()));
+        } else if (name == "--sizes") {
+            options.sizes.clear();
+            for (std::size_t from = 0; from < value.size();) {
+                const std::size_t comma = std::min(value.find(',', from), value.size());
+                options.sizes.push_back(std::atoi(value.substr(from, comma - from).c_str()));
+                from = comma + 1;
+            }
+        } else {
+            return {};
+        }
+    }
+    if (argc % 2 == 0 || std::ranges::any_of(options.sizes, [](int size) { return size <= 0; }))
+        return {};
+    return options;
+}
+
+int runBench(const Options &options, int display)
+{
+    std::printf("Tavolin's windows on Xvfb :%d (1280x1024x24); files in %s (%s); median of %d "
+                "runs\n",
+                display,
+                options.root.c_str(),
+                fileSystemOf(options.root).c_str(),
+                options.runs);
+    std::vector<std::string> folders;
+    for (const int count : options.sizes) {
+        stopIfInterrupted();
+        const Clock::time_point start = Clock::now();
+        folders.push_back(folderWithFiles(count, options.root).path());
+        std::printf("  made %d files in %.1f s\n", count, elapsedSince(start) / 1000);
+        std::fflush(stdout);
+    }
+
+    std::printf("\nBatch rename, second confirmation to report: rename window, bare renameat2 "
+                "loop\n");
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        benchRenames(folders[i], options.sizes[i], options.runs);
+
+    std::printf("\nScan, click on 取得 to painted listing: main window, find -printf\n");
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        benchScans(folders[i], options.sizes[i], options.runs);
+
+    const int largest = std::ranges::max(options.sizes);
+    const std::string &folder = folderWithFiles(largest).path();
+    const std::string rows = std::to_string(largest);
+    std::printf("\nPeak resident memory, each in a process of its own\n");
+    benchMemory("main-window", ("main window listing " + rows + " files").c_str(), folder, largest);
+    benchMemory(
+            "rename-window", ("rename window holding " + rows + " rows").c_str(), folder, largest);
+    return 0;
+}
+
+} // namespace
+} // namespace tavolin::bench
+
+int main(int argc, char *argv[])
+{
+    using namespace tavolin::bench;
+    if (argc == 5 && std::string_view(argv[1]) == "--measure") {
+        QApplication app(argc, argv); // on the parent's X server, from the environment
+        return measure(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    const std::optional<Options> options = parseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(
+                stderr, "usage: %s [--root FOLDER] [--sizes 10000,100000] [--runs 3]\n", argv[0]);
+        return 2;
+    }
+
+    XServer xvfb;
+    const std::optional<int> display = xvfb.start();
+    if (!display)
+        return 1;
+    // The memory measures, started later, find the same server in their environment.
+    ::setenv("DISPLAY", (":" + std::to_string(*display)).c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    struct sigaction interrupt
+    {};
+    interrupt.sa_handler = onInterrupt;
+    interrupt.sa_flags = SA_RESETHAND;
+    ::sigaction(SIGINT, &interrupt, nullptr);
+    ::sigaction(SIGTERM, &interrupt, nullptr);
+
+    int status = 1;
+    try {
+        QApplication app(argc, argv);
+        status = runBench(*options, *display);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "window_bench: %s\n", error.what());
+    }
+    return status;
+}
