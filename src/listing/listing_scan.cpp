@@ -9,6 +9,8 @@
 
 namespace tavolin::listing {
 
+static_assert(kUnknownSize == services::kUnknownFileSize, "an unread size shows as unknown");
+
 services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
@@ -21,15 +23,26 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     if (!foundAny)
         return std::unexpected(foundAny.error());
 
+    const std::span<const std::string> files(names.data(), names.size() - 1);
+    std::vector<std::int64_t> sizes;
+    if (options.withSize) {
+        auto read = fs.fileSizes(folder.path(), files, [&](std::size_t done) {
+            return !progress || progress->advance(done, files.size());
+        });
+        if (!read)
+            return ListingScan{.stopped = true};
+        sizes = std::move(*read);
+    }
+
     ListingScan scan;
     scan.foundAny = *foundAny;
-    scan.namesFound = static_cast<std::int64_t>(names.size()) - 1;
+    scan.namesFound = static_cast<std::int64_t>(files.size());
     scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
 
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        if (progress && !progress->advance(index, names.size() - 1))
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        if (progress && !options.withSize && !progress->advance(index, files.size()))
             return ListingScan{.stopped = true};
-        const std::string &name = names[index];
+        const std::string &name = files[index];
         NameParts parts = SplitExtension(name);
         if (parts.base.empty())
             continue;
@@ -38,7 +51,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
 
         std::optional<std::int64_t> size;
         if (options.withSize)
-            size = fs.fileSize(folder.path(), name).value_or(kUnknownSize);
+            size = sizes[index];
         std::optional<std::int64_t> number;
         if (options.numbered)
             number = numberBase + static_cast<std::int64_t>(index) + 1;

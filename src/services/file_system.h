@@ -4,8 +4,10 @@
 #include "services/fs_error.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,8 +86,16 @@ public:
     // The names of the folders inside `folder` (hidden ones left out), in directory order.
     virtual FsResult<std::vector<std::string>> listFolders(std::string_view folder) = 0;
 
-    // The length in bytes of the file `name` in `folder`.
-    virtual FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) = 0;
+    // The lengths in bytes of the files `names` in `folder`, in the order of `names`, with
+    // kUnknownFileSize for each that cannot be read (one that vanished after it was listed, say,
+    // or all when the folder cannot be opened). `keepGoing(done)` is asked now and then, with
+    // how many are read so far, on the calling thread; when it says no, the reading ends and
+    // nothing is returned.
+    virtual std::optional<std::vector<std::int64_t>>
+    fileSizes(std::string_view folder,
+              std::span<const std::string> names,
+              const std::function<bool(std::size_t done)> &keepGoing)
+            = 0;
 
     // Opens `folder` for renaming files in it.
     virtual FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) = 0;
@@ -95,6 +105,8 @@ public:
     // refuses it.
     virtual FsResult<void> createFolder(std::string_view parent, std::string_view name) = 0;
 };
+
+inline constexpr std::int64_t kUnknownFileSize = -1;
 
 // The length limit of a file name on the common Linux file systems, in bytes.
 inline constexpr std::size_t kMaxNameBytes = 255;

@@ -12,7 +12,11 @@ public:
     FsResult<std::vector<std::string>> listFiles(const paths::FilePattern &pattern) override;
     FsResult<void> checkFolder(std::string_view folder) override;
     FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
-    FsResult<std::int64_t> fileSize(std::string_view folder, std::string_view name) override;
+    // Reads several sizes at once.
+    std::optional<std::vector<std::int64_t>>
+    fileSizes(std::string_view folder,
+              std::span<const std::string> names,
+              const std::function<bool(std::size_t done)> &keepGoing) override;
     FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) override;
     FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
 

@@ -10,6 +10,7 @@
 
 using namespace tavolin::services;
 using ::testing::ElementsAre;
+using ::testing::Optional;
 using ::testing::UnorderedElementsAre;
 
 // Why a call failed; nothing when it did not.
@@ -42,8 +43,9 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesO
     EXPECT_THAT(list("*.txt"), UnorderedElementsAre("plain.txt", "B.TXT"));
     EXPECT_THAT(fs.listFolders(dir.path()).value(),
                 UnorderedElementsAre("sub.txt", "link-to-folder"));
-    EXPECT_EQ(fs.fileSize(dir.pattern(), "c.doc"), 3LL << 30);
-    EXPECT_EQ(refusal(fs.fileSize(dir.path(), "gone.bin")), FsErrorKind::NotFound);
+    const std::vector<std::string> sized{"c.doc", "gone.bin", "plain.txt"};
+    EXPECT_THAT(fs.fileSizes(dir.pattern(), sized, [](std::size_t) { return true; }),
+                Optional(ElementsAre(3LL << 30, kUnknownFileSize, 0)));
     EXPECT_EQ(refusal(fs.listFiles({{fs.pathStyle(), dir.pathOf("missing")}, ""})),
               FsErrorKind::NotFound);
     EXPECT_EQ(refusal(fs.openForRenaming(dir.pathOf("missing"))), FsErrorKind::NotFound);
@@ -55,6 +57,31 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesO
 }
 
 // Each call of a folder open for renaming, and the making of a folder, on the disk.
+// Several threads read the sizes; each lands in the place of its name.
+TEST(PosixFileSystem, ManySizesAreReadTogetherEachInItsPlaceUntilTheReadingIsStopped)
+{
+    const tavolin::test::TempDir dir;
+    PosixFileSystem fs;
+    std::vector<std::string> names;
+    std::vector<std::int64_t> sizes;
+    for (int i = 0; i < 500; ++i) {
+        names.push_back("f" + std::to_string(i));
+        sizes.push_back(i % 7 == 0 ? kUnknownFileSize : i % 97);
+        if (i % 7 != 0)
+            dir.writeFile(names.back(), std::string(static_cast<std::size_t>(i % 97), 'x'));
+    }
+    std::size_t lastDone = 0;
+    EXPECT_EQ(fs.fileSizes(dir.path(),
+                           names,
+                           [&](std::size_t done) {
+                               EXPECT_GE(done, lastDone);
+                               lastDone = done;
+                               return true;
+                           }),
+              sizes);
+    EXPECT_EQ(fs.fileSizes(dir.path(), names, [](std::size_t) { return false; }), std::nullopt);
+}
+
 TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExactlyOne)
 {
     const tavolin::test::TempDir dir;

@@ -40,13 +40,19 @@ public:
     }
     Result<void> checkFolder(Name path) override { return check(path); }
     Result<Names> listFolders(Name path) override { return names(path, true, {}); }
-    Result<std::int64_t> fileSize(Name path, Name name) override
+    std::optional<std::vector<std::int64_t>>
+    fileSizes(Name path,
+              std::span<const std::string> names,
+              const std::function<bool(std::size_t)> &keepGoing) override
     {
-        const Entry *entry = find(path, name);
-        const auto checked = entry ? check(path) : error(NotFound);
-        if (!checked || entry->folder || entry->size < 0)
-            return std::unexpected(checked ? services::FsError{NotFound, {}} : checked.error());
-        return entry->size;
+        std::vector<std::int64_t> sizes;
+        for (const std::string &name : names) {
+            if (!keepGoing(sizes.size()))
+                return std::nullopt;
+            const Entry *entry = check(path) ? find(path, name) : nullptr;
+            sizes.push_back(entry && !entry->folder ? entry->size : services::kUnknownFileSize);
+        }
+        return sizes;
     }
     Result<std::unique_ptr<services::FolderRenamer>> openForRenaming(Name path) override
     {
@@ -85,7 +91,7 @@ public:
         addFolder(folder);
         m_folders[key(folder)].failure = std::move(error);
     }
-    // Makes fileSize fail for one file (it vanished after being listed, say).
+    // Makes the size of one file unreadable (it vanished after being listed, say).
     void failSize(Name folder, Name name) { find(folder, name)->size = -1; }
     // Makes the next call of `primitive` (with `name`: the next one whose first
     // name is `name`) fail with `error` and change nothing.

@@ -7,7 +7,8 @@
 
 namespace tavolin::test {
 
-// Another file system, slowed down: each size read and each rename primitive first waits for
+// Another file system, slowed down: each size read (as far as the other tells how far it is) and each rename
+// primitive first waits for
 // `delay`, as on a slow network folder, so that long work can be watched and stopped in tests.
 class SlowFileSystem : public services::FileSystem
 {
@@ -30,11 +31,15 @@ public:
     {
         return m_inner.listFolders(folder);
     }
-    services::FsResult<std::int64_t> fileSize(std::string_view folder,
-                                              std::string_view name) override
+    std::optional<std::vector<std::int64_t>>
+    fileSizes(std::string_view folder,
+              std::span<const std::string> names,
+              const std::function<bool(std::size_t)> &keepGoing) override
     {
-        std::this_thread::sleep_for(m_delay);
-        return m_inner.fileSize(folder, name);
+        return m_inner.fileSizes(folder, names, [&](std::size_t done) {
+            std::this_thread::sleep_for(m_delay);
+            return keepGoing(done);
+        });
     }
     services::FsResult<std::unique_ptr<services::FolderRenamer>>
     openForRenaming(std::string_view folder) override
