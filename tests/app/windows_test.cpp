@@ -253,7 +253,12 @@ protected:
     }
 
     // Lets the event loop delete the windows that were closed.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Windows closed are gone, and what the models changed is on screen.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents();
+    }
 
     Windows windows{doors};
 };

@@ -1,4 +1,5 @@
 #include "controls/qt/control_bindings.h"
+#include "controls/qt/once_per_frame.h"
 
 #include "text/qt/qt_strings.h"
 
@@ -39,7 +40,8 @@ void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
     };
     showText();
     showAppearanceOnly();
-    keep(model.changed.connectScoped(showText));
+    // A batch shows each row's planned name here in turn: only the last reaches the screen.
+    keep(model.changed.connectScoped(oncePerFrame(widget, showText)));
     keep(model.appearanceChanged.connectScoped(showAppearanceOnly));
     keep(model.focusRequested.connectScoped([widget] { widget->setFocus(); }));
     QObject::connect(widget, &QLineEdit::textEdited, widget, [&model](const QString &text) {
