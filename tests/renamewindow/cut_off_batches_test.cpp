@@ -43,24 +43,37 @@ TEST(CutOffBatches, AreFinishedOrPutBackOrLeftForTheNextStart)
         const char *files;
         JournalState state;
         const char *report;
+        const char *stopping; // the work stopped at once
     } cases[] = {
             {{MessageAnswer::Ok},
              "b.txt c.txt d.txt e.txt ",
              JournalState::Complete,
              "1個のファイルを最後まで変更しました。\n\nできなかったファイル:\n「d.txt」: "
-             "変更しないファイルかフォルダがこの名前です"},
+             "変更しないファイルかフォルダがこの名前です",
+             ""},
             {{MessageAnswer::Cancel, MessageAnswer::Ok},
              "a.txt b.txt d.txt e.txt ",
              JournalState::Undone,
-             "1個のファイルを元の名前に戻しました。"},
+             "1個のファイルを元の名前に戻しました。",
+             ""},
             {{MessageAnswer::Cancel, MessageAnswer::Cancel},
              "a.txt c.txt d.txt e.txt ",
              JournalState::Running,
-             nullptr},
+             nullptr,
+             ""},
+            {{MessageAnswer::Ok},
+             "a.txt c.txt d.txt e.txt ",
+             JournalState::Running,
+             "0個のファイルを最後まで変更しました。\n中止しました。残りは次に起動したときにまた尋ね"
+             "ます。"
+             "\n\nできなかったファイル:\n「d.txt」: 変更しないファイルかフォルダがこの名前です",
+             "途中で終わった変更を仕上げています"},
     };
     for (const auto &c : cases) {
         CutOffBatch world;
         world.dialogs.messageAnswers = {c.answers.begin(), c.answers.end()};
+        world.progress.stopping = c.stopping;
+        world.progress.stopAt = 0;
         offerToSettleCutOffBatches(world.doors);
         auto names = world.fs.files("D:\\f");
         std::ranges::sort(names);
