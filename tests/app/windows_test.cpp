@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -166,6 +167,26 @@ TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
                         "Tavolin",
                         services::MessageButtons::Ok,
                         services::MessageIcon::None);
+}
+
+// A batch moves the selection through every row: the lists show where it ends, not each step.
+TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)
+{
+    RenameWorld world(600);
+    renamewindow::RenameWindowView view(world.model);
+    view.setAttribute(Qt::WA_DeleteOnClose, false);
+    view.show();
+    std::vector<std::string> planned;
+    for (const std::string &base : world.model.List2[0].rows())
+        planned.push_back("x" + base);
+    world.model.List2[0].assign(std::move(planned));
+    auto *list1 = child<QAbstractItemView>(&view, "List1");
+    int scrolls = 0;
+    QObject::connect(list1->verticalScrollBar(), &QScrollBar::valueChanged, [&] { ++scrolls; });
+    QTest::mouseClick(child(&view, "Command1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(world.dialogs.messageTexts().back(), "600変更されました。");
+    EXPECT_LE(scrolls, 1) << "at most back to the top, for the lists read again";
 }
 
 // The main window over a folder holding, beside others, a name in Shift-JIS from an old disk,
