@@ -175,25 +175,32 @@ TEST_F(FrmMainTest, PagingTheHistory)
     fs.failFolder("D:\\data\\other", {services::FsErrorKind::NotFound, "gone"});
     // After: the listing, Label2 (the row before the last recorded one until a page moves it),
     // back and forward enabled, the folder list; with Check6 the lists follow the page.
-    expectSteps({" => x 0 10 D:\\data\\other",
-                 "press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\other",
-                 "press Command2_1 => x 1 10 D:\\data\\other",
-                 "tick Check6; press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\photos",
-                 "press Command2_1 => x 1 10 D:\\data\\photos"}, // other is gone
+    expectSteps({" => x 0 10 D:\\data\\other ファイル数 = 1",
+                 "press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\other ファイル数 = 3",
+                 "press Command2_1 => x 1 10 D:\\data\\other ファイル数 = 1",
+                 "tick Check6; press Command2_0 => a\r\nb\r\nreport 0 01 D:\\data\\photos "
+                 "ファイル数 = 3",
+                 "press Command2_1 => x 1 10 D:\\data\\photos ファイル数 = 1"}, // other is gone
                 [this] {
                     return model.txtM.text() + " " + model.Label2.caption() + " "
                            + std::to_string(model.Command2[0].enabled())
-                           + std::to_string(model.Command2[1].enabled()) + " " + model.Dir1.path();
+                           + std::to_string(model.Command2[1].enabled()) + " " + model.Dir1.path()
+                           + " " + model.Label1.caption();
                 });
     EXPECT_EQ(model.Label1.caption() + " " + model.Text1.text(),
               "ファイル数 = 1 D:\\data\\photos\\");
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("フォルダを開けませんでした。\nD:\\data\\other\\\n見つかりません"));
+    play("press Command2_0");
+    ASSERT_TRUE(model.Command2[1].enabled());
+    scan("D:\\data\\photos");
+    EXPECT_FALSE(model.Command2[1].enabled()) << "a scan ends the history";
 }
 
 TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
 {
     model.Form_Load();
+    scan("D:\\data\\other");
     scan("D:\\data\\other");
     model.Check1.setValue(1);
     progress.stopping = "ファイルを読み込んでいます";
@@ -211,7 +218,7 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
         scan("D:\\data\\photos");
         EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption() + " " + model.Label2.caption()
                           + " " + std::to_string(model.Command2[0].enabled()),
-                  "x ファイル数 = 1 0 0");
+                  "x ファイル数 = 1 0 1");
         EXPECT_EQ(progress.works.back().lastDone, stopAt);
         EXPECT_EQ(progress.works.back().total, 3u);
     }

@@ -26,9 +26,9 @@ struct CutOffBatch : test::Fakes
         auto folder = fs.openForRenaming("D:\\f").value();
         const rename::BatchJournal journal{"D:\\f",
                                            false,
-                                           {{*folder->identify("c.txt"), "b.txt", "", "c.txt"},
-                                            {*folder->identify("a.txt"), "a.txt", "", "b.txt"},
-                                            {*folder->identify("d.txt"), "d.txt", "", "e.txt"}}};
+                                           {{*folder->identify("d.txt"), "d.txt", "", "e.txt"},
+                                            {*folder->identify("c.txt"), "b.txt", "", "c.txt"},
+                                            {*folder->identify("a.txt"), "a.txt", "", "b.txt"}}};
         id = journals.create(rename::journalTag("D:\\f", false), rename::encodeJournal(journal))
                      .value();
     }
