@@ -30,6 +30,7 @@
 #include "services/qt/qt_drives.h"
 #include "services/qt/qt_progress.h"
 #include "support/fake_services.h"
+#include "x_server.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
@@ -38,7 +39,6 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -51,11 +51,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <poll.h>
 #include <stdexcept>
 #include <string>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <unordered_set>
 #include <vector>
@@ -86,87 +83,6 @@ void stopIfInterrupted()
 {
     if (interrupted)
         throw std::runtime_error("interrupted");
-}
-
-// Xvfb, from before the first window to the end of the bench. It also goes when the bench dies
-// in any other way: the kernel sends it SIGTERM once its parent has gone.
-class XServer
-{
-public:
-    XServer() = default;
-    ~XServer() { stop(); }
-    XServer(const XServer &) = delete;
-    XServer &operator=(const XServer &) = delete;
-
-    // Starts Xvfb on a free display and returns the display's number; nothing, with why on
-    // stderr, when it cannot.
-    std::optional<int> start();
-    void stop();
-
-private:
-    pid_t m_pid = -1;
-};
-
-std::optional<int> XServer::start()
-{
-    const std::string program
-            = QStandardPaths::findExecutable(QStringLiteral("Xvfb")).toStdString();
-    if (program.empty()) {
-        std::fprintf(stderr, "window_bench: Xvfb is missing (Debian package xvfb)\n");
-        return {};
-    }
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) != 0)
-        throw std::runtime_error("cannot make a pipe for Xvfb");
-    // Xvfb writes the display it found free to this end, then keeps it open.
-    std::vector<std::string> args{"Xvfb",
-                                  "-displayfd",
-                                  std::to_string(ends[1]),
-                                  "-screen",
-                                  "0",
-                                  "1280x1024x24",
-                                  "-nolisten",
-                                  "tcp"};
-    std::vector<char *> argv;
-    for (std::string &arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t bench = ::getpid();
-    m_pid = ::fork();
-    if (m_pid == 0) { // only calls that are safe between fork and exec
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != bench || ::fcntl(ends[1], F_SETFD, 0) != 0)
-            ::_exit(127);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-    ::close(ends[1]);
-    std::string answer;
-    char buffer[16];
-    pollfd readable{ends[0], POLLIN, 0};
-    while (m_pid > 0 && !answer.ends_with('\n') && ::poll(&readable, 1, 10000) > 0) {
-        const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        answer.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(ends[0]);
-    int display = -1;
-    if (std::from_chars(answer.data(), answer.data() + answer.size(), display).ec != std::errc()) {
-        std::fprintf(stderr, "window_bench: Xvfb did not start (%s)\n", program.c_str());
-        stop();
-        return {};
-    }
-    return display;
-}
-
-void XServer::stop()
-{
-    if (m_pid <= 0)
-        return;
-    ::kill(m_pid, SIGTERM);
-    ::waitpid(m_pid, nullptr, 0);
-    m_pid = -1;
 }
 
 // Answers every message with OK, as a user who agrees to everything, and notes when the second
