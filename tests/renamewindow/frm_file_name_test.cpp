@@ -209,8 +209,9 @@ TEST_F(FrmFileNameTest, ASingleEditNeedsASelectedPlannedNameAndAText)
     model.List2[0].replace(2, "");
     expectSteps({"type Text3 x; press Command2 => a|b|", // no selection
                  "click List2_0 0; type Text3 first; press Command2 => first|b|",
-                 "click List2_0 1; type Text3; enter Text3 => first|b|",       // no text
-                 "click List2_0 2; type Text3 y; press Command2 => first|b|"}, // no name
+                 "click List2_0 1; type Text3 two; press Command2 => first|two|",
+                 "click List2_0 1; type Text3; enter Text3 => first|two|",       // no text
+                 "click List2_0 2; type Text3 y; press Command2 => first|two|"}, // no name
                 [this] { return rows(model.List2[0]); });
 }
 

@@ -36,6 +36,16 @@ TEST(LineReader, AnyChunkingGivesTheSameLinesAndAVeryLongLineKeepsOnlyItsStart)
         EXPECT_EQ(read("s\n" + x + x + x + "\na\n" + y + "yy", chunk * 999),
                   Lines({"s", x, "a", y}));
     }
+    // The part that tells the encoding ends inside a character (lines of 41 bytes after "abc": its
+    // last byte is the third of a four-byte one); that is no fault of the text.
+    const std::string tenEmoji = "😀😀😀😀😀😀😀😀😀😀";
+    Lines lines{"abc" + tenEmoji};
+    std::string bytes = lines[0] + "\n";
+    while (bytes.size() < LineReader::kDetectionBytes + 100) {
+        lines.push_back(tenEmoji);
+        bytes += tenEmoji + "\n";
+    }
+    EXPECT_TRUE(read(bytes, LineReader::kDetectionBytes) == lines);
 }
 
 // Listings over the whole code page 932 repertoire, saved as the program saves them: first every

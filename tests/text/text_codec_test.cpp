@@ -65,6 +65,7 @@ TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
             {"\xED\xBF\xBF", false},     // U+DFFF
             {"\xEE\x80\x80", true},      // U+E000
             {"\xC1\xBF", false},         // overlong
+            {"\xC2\xA9", true},          // (c), the first two-byte lead
             {"\xE0\x9F\xBF", false},     // overlong
             {"\xF0\x8F\xBF\xBF", false}, // overlong
             {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
