@@ -12,8 +12,8 @@ namespace tavolin::services {
 
 // Progress in a dialog of its own ("dlgProgress"), modal over the whole program so that nothing
 // else can start while the work runs. It appears once the work has run for `showAfter`; from
-// then on it refreshes its figures and lets the windows paint and the stop button be pressed at
-// most once per frame, so that the work itself is barely slowed.
+// then on it refreshes its figures and lets the windows paint and the stop button be pressed
+// twenty times a second, so that the work itself is barely slowed.
 class QtProgress final : public Progress
 {
 public:
