@@ -1,8 +1,8 @@
 #include "mainwindow/frm_main.h"
 
+#include "controls/long_work.h"
 #include "listing/listing_lines.h"
 #include "shared/fs_error_text.h"
-#include "shared/long_work.h"
 #include "shared/start_folder.h"
 
 #include <string>
@@ -109,7 +109,7 @@ void FrmMain::cmdStart_Click()
     const bool keep = Check1.value() != 0;
     services::FsResult<listing::ListingScan> scan;
     {
-        const shared::LongWork work(
+        const controls::LongWork work(
                 m_services.progress,
                 kScanning,
                 window,

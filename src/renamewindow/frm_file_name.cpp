@@ -392,20 +392,20 @@ void FrmFileName::Command6_Click()
         List2[0].assign(std::move(names));
 }
 
-shared::LongWork FrmFileName::working(std::string_view what)
+controls::LongWork FrmFileName::working(std::string_view what)
 {
-    return shared::LongWork(m_services.progress,
-                            what,
-                            window,
-                            {&cmdStart,
-                             &cmdDialog,
-                             &Command1,
-                             &Command2,
-                             &Command4,
-                             &Command5,
-                             &Command6,
-                             &cmdUndo,
-                             &cmdEnd});
+    return controls::LongWork(m_services.progress,
+                              what,
+                              window,
+                              {&cmdStart,
+                               &cmdDialog,
+                               &Command1,
+                               &Command2,
+                               &Command4,
+                               &Command5,
+                               &Command6,
+                               &cmdUndo,
+                               &cmdEnd});
 }
 
 void FrmFileName::makeDefault(controls::Button &button)

@@ -2,10 +2,10 @@
 
 #include "controls/controls.h"
 #include "controls/list_box.h"
+#include "controls/long_work.h"
 #include "controls/window_state.h"
 #include "rename/apply_renames.h"
 #include "services/services.h"
-#include "shared/long_work.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -97,7 +97,7 @@ private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
     void makeDefault(controls::Button &button);
     // Long work in this window, described by `what`.
-    shared::LongWork working(std::string_view what);
+    controls::LongWork working(std::string_view what);
     void selectRow(int row);
     void renameAll();
     // The folder the lists were read from.

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
-namespace tavolin::shared {
+namespace tavolin::controls {
 
 // Long work in a window from its start to its end, whichever way it ends: the program's progress
 // shows what it is and how far it has come, the busy pointer shows over the window, and the
@@ -16,15 +16,15 @@ class LongWork
 public:
     LongWork(services::Progress &progress,
              std::string_view what,
-             controls::WindowState &window,
-             std::initializer_list<controls::Control *> startingWork)
+             WindowState &window,
+             std::initializer_list<Control *> startingWork)
         : m_controls(window, startingWork)
         , m_progress(progress, what)
     {}
 
 private:
-    controls::WorkInProgress m_controls;
+    WorkInProgress m_controls;
     services::ProgressScope m_progress; // ends before the controls come back
 };
 
-} // namespace tavolin::shared
+} // namespace tavolin::controls
