@@ -14,8 +14,23 @@ namespace tavolin::controls {
 class Control
 {
 public:
-    bool enabled() const { return m_enabled; }
-    void setEnabled(bool enabled) { update(m_enabled, enabled); }
+    // Whether the user can use the control: enabled, and not held disabled.
+    bool enabled() const { return m_enabled && m_holds == 0; }
+    void setEnabled(bool enabled)
+    {
+        changeEnabled([&] { m_enabled = enabled; });
+    }
+    // Keeps the control disabled until as many releases as holds, whatever setEnabled says
+    // meanwhile; the last setEnabled counts again from the release. Long work holds the controls
+    // that would start other work, while the window's own rules go on as usual.
+    void holdDisabled()
+    {
+        changeEnabled([&] { ++m_holds; });
+    }
+    void releaseDisabled()
+    {
+        changeEnabled([&] { --m_holds; });
+    }
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { update(m_visible, visible); }
 
@@ -37,7 +52,17 @@ protected:
     }
 
 private:
+    template<typename Change>
+    void changeEnabled(Change change)
+    {
+        const bool before = enabled();
+        change();
+        if (enabled() != before)
+            appearanceChanged.emit();
+    }
+
     bool m_enabled;
+    int m_holds = 0;
     bool m_visible;
 };
 

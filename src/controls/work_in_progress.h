@@ -4,35 +4,33 @@
 #include "controls/window_state.h"
 
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 namespace tavolin::controls {
 
-// Long work under way in a window: the controls that would start other work are disabled until
-// the work ends, when each gets back the state it had. The window's busy pointer shows too.
+// Long work under way in a window: the controls that would start other work are held disabled
+// until the work ends (see Control::holdDisabled). The window's busy pointer shows too.
 class WorkInProgress
 {
 public:
     WorkInProgress(WindowState &window, std::initializer_list<Control *> startingWork)
         : m_busy(window)
+        , m_held(startingWork)
     {
-        for (Control *control : startingWork) {
-            m_held.emplace_back(control, control->enabled());
-            control->setEnabled(false);
-        }
+        for (Control *control : m_held)
+            control->holdDisabled();
     }
     ~WorkInProgress()
     {
-        for (const auto &[control, enabled] : m_held)
-            control->setEnabled(enabled);
+        for (Control *control : m_held)
+            control->releaseDisabled();
     }
     WorkInProgress(const WorkInProgress &) = delete;
     WorkInProgress &operator=(const WorkInProgress &) = delete;
 
 private:
     BusyPointer m_busy;
-    std::vector<std::pair<Control *, bool>> m_held;
+    std::vector<Control *> m_held;
 };
 
 } // namespace tavolin::controls

@@ -38,6 +38,14 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
             {[&] { window.setWidthTwips(1500), window.setWidthTwips(30), window.setTopMost(true); },
              "WM"},
             {[&] { window.setTopMost(true), BusyPointer(window), window.close(); }, "PP"},
+            // Held disabled, a button keeps the last enabled state set for its release.
+            {[&] {
+                 button.setVisible(true), button.holdDisabled(), button.holdDisabled();
+                 button.setEnabled(false);
+             },
+             "aa"},
+            {[&] { button.setEnabled(true), button.releaseDisabled(), button.click(); }, ""},
+            {[&] { button.releaseDisabled(), button.click(); }, "aB"},
     };
     for (const auto &[step, expected] : steps) {
         log.clear();

@@ -422,6 +422,7 @@ TEST_F(FrmFileNameTest, ABatchStopsBetweenTwoRenamesAndCanBeTakenBack)
     progress.onAdvance = [&] {
         for (const controls::Button *work : {&model.cmdStart,
                                              &model.Command1,
+                                             &model.Command2,
                                              &model.cmdUndo,
                                              &model.cmdEnd,
                                              &model.Command6,
