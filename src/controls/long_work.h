@@ -1,16 +1,18 @@
 #pragma once
 
-#include "controls/work_in_progress.h"
+#include "controls/controls.h"
+#include "controls/window_state.h"
 #include "services/progress.h"
 
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace tavolin::controls {
 
 // Long work in a window from its start to its end, whichever way it ends: the program's progress
 // shows what it is and how far it has come, the busy pointer shows over the window, and the
-// window's controls that would start other work are disabled meanwhile.
+// window's controls that would start other work are held disabled (see Control::holdDisabled).
 class LongWork
 {
 public:
@@ -18,12 +20,24 @@ public:
              std::string_view what,
              WindowState &window,
              std::initializer_list<Control *> startingWork)
-        : m_controls(window, startingWork)
+        : m_busy(window)
+        , m_held(startingWork)
         , m_progress(progress, what)
-    {}
+    {
+        for (Control *control : m_held)
+            control->holdDisabled();
+    }
+    ~LongWork()
+    {
+        for (Control *control : m_held)
+            control->releaseDisabled();
+    }
+    LongWork(const LongWork &) = delete;
+    LongWork &operator=(const LongWork &) = delete;
 
 private:
-    WorkInProgress m_controls;
+    BusyPointer m_busy;
+    std::vector<Control *> m_held;
     services::ProgressScope m_progress; // ends before the controls come back
 };
 

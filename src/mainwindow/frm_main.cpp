@@ -3,6 +3,7 @@
 #include "controls/long_work.h"
 #include "listing/listing_lines.h"
 #include "shared/fs_error_text.h"
+#include "shared/progress_texts.h"
 #include "shared/start_folder.h"
 
 #include <string>
@@ -18,7 +19,6 @@ constexpr std::string_view kAlreadyRunning = "すでに立ち上がってます"
 constexpr std::string_view kDriveNotReady = "準備が出来てないドライブだよ";
 constexpr std::string_view kNothingToSave = "保存するデータがないよ";
 constexpr std::string_view kCountCaption = "ファイル数 = ";
-constexpr std::string_view kScanning = "ファイルを読み込んでいます";
 
 const services::FileDialogSettings kSaveDialog{
         "Title.txt", "ファイル名を保存", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
@@ -111,7 +111,7 @@ void FrmMain::cmdStart_Click()
     {
         const controls::LongWork work(
                 m_services.progress,
-                kScanning,
+                shared::kScanningProgress,
                 window,
                 {&cmdStart, &Command1, &Command2[0], &Command2[1], &Command4, &cmdEnd, &cmdRename});
         scan = listing::scanFolder(m_services.fs,

@@ -3,6 +3,7 @@
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
 #include "renamewindow/rename_reports.h"
+#include "shared/progress_texts.h"
 
 namespace tavolin::renamewindow {
 
@@ -52,7 +53,7 @@ void offerToSettleCutOffBatches(const services::Services &services)
             const services::ProgressScope shown(services.progress,
                                                 toward == rename::Toward::NewNames
                                                         ? "途中で終わった変更を仕上げています"
-                                                        : "元の名前に戻しています");
+                                                        : shared::kPuttingNamesBackProgress);
             outcome = rename::settleBatch(services.fs,
                                           services.journals,
                                           entry.id,

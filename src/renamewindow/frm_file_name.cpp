@@ -11,6 +11,7 @@
 #include "renamewindow/folder_field.h"
 #include "renamewindow/rename_reports.h"
 #include "shared/fs_error_text.h"
+#include "shared/progress_texts.h"
 
 namespace tavolin::renamewindow {
 
@@ -32,9 +33,7 @@ const services::FileDialogSettings kReadNamesDialog{
         "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
 constexpr std::string_view kUndoQuestion
         = "このフォルダで最後に変更したファイル名を元に戻しますか？";
-constexpr std::string_view kScanning = "ファイルを読み込んでいます";
 constexpr std::string_view kRenaming = "ファイル名を変更しています";
-constexpr std::string_view kUndoing = "元の名前に戻しています";
 constexpr std::string_view kReadingNames = "Textから読み込んでいます";
 constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
@@ -88,7 +87,7 @@ void FrmFileName::cmdStart_Click()
     const auto problem = folderFieldProblem(Text1.text(), m_services.fs);
     std::optional<services::FsResult<rename::RenameScan>> scan;
     if (!problem) {
-        const auto work = working(kScanning);
+        const auto work = working(shared::kScanningProgress);
         scan = rename::scanForRenaming(m_services.fs, Text1.text(), &m_services.progress);
         if (*scan && (*scan)->stopped) // the lists stay as they were
             return;
@@ -236,7 +235,7 @@ void FrmFileName::cmdUndo_Click()
     controls::BusyPointer busy(window);
     std::optional<rename::RenameOutcome> outcome;
     {
-        const auto work = working(kUndoing);
+        const auto work = working(shared::kPuttingNamesBackProgress);
         outcome = rename::settleBatch(m_services.fs,
                                       m_services.journals,
                                       *batch,
