@@ -88,9 +88,9 @@ public:
 
     // The lengths in bytes of the files `names` in `folder`, in the order of `names`, with
     // kUnknownFileSize for each that cannot be read (one that vanished after it was listed, say,
-    // or all when the folder cannot be opened). `keepGoing(done)` is asked now and then, with
-    // how many are read so far, on the calling thread; when it says no, the reading ends and
-    // nothing is returned.
+    // or all when the folder cannot be opened). `keepGoing(done)` is asked before the first
+    // name and then now and then, with how many are read so far, on the calling thread; when it
+    // says no, the reading ends and nothing is returned.
     virtual std::optional<std::vector<std::int64_t>>
     fileSizes(std::string_view folder,
               std::span<const std::string> names,

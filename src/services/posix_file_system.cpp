@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
-#include <mutex>
-#include <thread>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tavolin::services {
@@ -153,6 +153,10 @@ PosixFileSystem::fileSizes(std::string_view folder,
     const FolderHandle dir{std::string(folder)};
     if (!dir.isOpen())
         return sizes;
+    // Asked once before any reader starts, so a stop already asked for is never outrun by
+    // readers that finish before the first look at their progress.
+    if (!keepGoing(0))
+        return std::nullopt;
 
     // Each stat waits on the file system far more than on the processor (on a network folder
     // above all), so several threads take turns at chunks of names while this one tells how far

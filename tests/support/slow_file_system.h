@@ -7,9 +7,9 @@
 
 namespace tavolin::test {
 
-// Another file system, slowed down: each size read (as far as the other tells how far it is) and each rename
-// primitive first waits for
-// `delay`, as on a slow network folder, so that long work can be watched and stopped in tests.
+// Another file system, slowed down as on a slow network folder, so that long work can be watched
+// and stopped in tests: each look at how far a size reading is, and each rename primitive, first
+// waits for `delay`.
 class SlowFileSystem : public services::FileSystem
 {
 public:
