@@ -4,19 +4,15 @@
 
 #include <cstdio>
 #include <map>
-#include <optional>
-#include <utility>
 
 namespace tavolin::test {
 
-// Journals in memory; `failCreate` makes the next create fail.
+// Journals in memory.
 class FakeJournalStore final : public services::JournalStore
 {
 public:
     services::FsResult<std::string> create(std::string_view tag, std::string_view text) override
     {
-        if (auto failure = std::exchange(failCreate, std::nullopt))
-            return std::unexpected(*failure);
         char id[16];
         std::snprintf(id, sizeof id, "%06d", ++m_made);
         journals[id] = {std::string(tag), services::JournalState::Running, std::string(text)};
@@ -47,7 +43,6 @@ public:
         std::string text;
     };
     std::map<std::string, Journal> journals;
-    std::optional<services::FsError> failCreate;
 
 private:
     int m_made = 0;

@@ -20,7 +20,6 @@ public:
         std::string what;
         std::size_t total = 0;
         std::size_t lastDone = 0;
-        bool finished = false;
     };
 
     void start(std::string_view what) override { works.push_back({std::string(what)}); }
@@ -32,7 +31,7 @@ public:
             onAdvance();
         return done < stopAt || works.back().what != stopping;
     }
-    void finish() override { works.back().finished = true; }
+    void finish() override {}
 
     std::string stopping;
     std::size_t stopAt = std::numeric_limits<std::size_t>::max();
