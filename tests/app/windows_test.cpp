@@ -1,36 +1,194 @@
-// The program's windows on the offscreen platform, driven with mouse and keyboard: the rename and
-// main windows each beside a bare model given the same user actions (see support/view_replay.h),
-// then all windows together.
+// The program's windows on the offscreen platform, driven with real mouse and key events: the
+// rename and main windows each beside a bare model given the same user actions, then all windows
+// together, and long work seen through them.
 #include "app/program_icon.h"
 #include "app/windows.h"
 #include "services/posix_file_system.h"
 #include "services/qt/qt_dialogs.h"
 #include "services/qt/qt_progress.h"
-#include "support/slow_file_system.h"
 #include "support/temp_dir.h"
-#include "support/view_replay.h"
 #include "support/window_worlds.h"
+#include "text/qt/qt_strings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <filesystem>
+#include <array>
 #include <sstream>
+#include <thread>
 
 namespace tavolin {
 namespace {
 
-using test::child;
-using test::playOnWidgets;
+// The child of `window` named `name`; fails the test when there is none.
+template<typename Widget = QWidget>
+Widget *child(QWidget *window, const std::string &name)
+{
+    auto *widget = window->findChild<Widget *>(QString::fromStdString(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// A step cut into its verb, the name after it and the rest.
+std::array<std::string, 3> split(std::string_view step)
+{
+    std::istringstream in{std::string(step)};
+    std::array<std::string, 3> words;
+    in >> words[0] >> words[1];
+    std::getline(in >> std::ws, words[2], '\0');
+    return words;
+}
+
+// Saves `picture` as the screenshot NAME, <build folder>/screenshots/NAME.png (NAME@2x.png at
+// double scale).
+void saveShot(const QPixmap &picture, const std::string &name, qreal scale = 1)
+{
+    const QString folder = QStringLiteral(TAVOLIN_SCREENSHOT_DIR "/");
+    const std::string file = name + (scale > 1 ? "@2x.png" : ".png");
+    EXPECT_TRUE(QDir().mkpath(folder) && picture.save(folder + text::toQString(file)));
+}
+
+// Does each action of `script` to the widgets of `window`: the words test::act() knows, and
+//   below LIST        a click below the last row    scroll LIST N  the wheel, N notches down
+//   tab A B ...       Tab pressed once for each name, landing on the widget so named
+//   backtab A B ...   the same with Shift+Tab       shot NAME      a screenshot (see saveShot)
+void playOnWidgets(QWidget *window, std::string_view script)
+{
+    for (const std::string &step : test::steps(script)) {
+        const auto [verb, name, value] = split(step);
+        QWidget *target = verb == "shot" ? window : child(window, name);
+        auto *list = qobject_cast<QAbstractItemView *>(target);
+        if (verb == "click" || verb == "below") { // a row scrolled into sight first, as by a user
+            const QModelIndex row = list->model()->index(verb == "click" ? stoi(value) : -1, 0);
+            list->scrollTo(row);
+            const QPoint at = row.isValid() ? list->visualRect(row).center()
+                                            : QPoint(5, list->viewport()->height() - 2); // below
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        } else if (verb == "scroll") { // as far as the wheel goes: three steps a notch
+            QScrollBar *bar = list->verticalScrollBar();
+            bar->setValue(bar->value() + 3 * bar->singleStep() * stoi(value));
+        } else if (verb == "key" || verb == "enter") {
+            target->setFocus(Qt::TabFocusReason); // as Tab takes it there
+            const QString keys = text::toQString(verb == "enter" ? "Return" : value);
+            QTest::keySequence(window->focusWidget(), QKeySequence::fromString(keys));
+        } else if (verb == "type") { // one key per character, carrying the character itself
+            target->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Delete);
+            for (const QChar character : text::toQString(value))
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), {});
+        } else if (verb == "press" || verb == "tick") { // a check box on its box
+            const QPoint box(8, target->height() / 2);
+            QTest::mouseClick(target, Qt::LeftButton, {}, verb == "tick" ? box : QPoint());
+        } else if (verb == "tab" || verb == "backtab") { // landing on each name in turn
+            std::istringstream names(name + ' ' + value);
+            for (std::string next; names >> next;) {
+                QTest::keyClick(window->focusWidget(),
+                                verb == "tab" ? Qt::Key_Tab : Qt::Key_Backtab,
+                                verb == "tab" ? Qt::NoModifier : Qt::ShiftModifier);
+                EXPECT_EQ(text::fromQString(window->focusWidget()->objectName()), next) << step;
+            }
+        } else if (verb == "shot") {
+            saveShot(window->grab(), name, window->devicePixelRatio());
+        } else {
+            ADD_FAILURE() << "no such step: " << step;
+        }
+    }
+}
+
+// What the fakes hold that a user's actions change: the module, the exits, the messages shown and
+// the text files.
+std::string fakesState(const test::Fakes &fakes)
+{
+    std::ostringstream out;
+    const Module1 &m = fakes.module;
+    out << m.strMainPath << '|' << m.strRenamePath << '|' << m.flgFileName << '|' << m.intNameRow
+        << '|' << m.intExtRow << "\nexits " << fakes.process.exits << '\n';
+    for (const std::string &text : fakes.dialogs.messageTexts())
+        out << text << '\n';
+    for (const auto &[path, bytes] : fakes.textFiles.files)
+        out << path << ':' << bytes << '\n';
+    return out.str();
+}
+
+// What the widgets of `window` named as in `names` show, written as test::describe() writes a
+// model.
+std::string describeWidgets(QWidget *window, const test::ModelControls &names)
+{
+    std::ostringstream out;
+    for (const auto &[name, _] : names.lists) {
+        auto *view = child<QAbstractItemView>(window, name);
+        const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+        const int row = selected.size() == 1 ? selected[0].row() : -1 - selected.size();
+        const int current = view->currentIndex().row(); // where the keyboard goes on from
+        out << name << " [" << row << (current != row ? '/' + std::to_string(current) : "") << "] ";
+        for (int i = 0; i < view->model()->rowCount(); ++i)
+            out << (i > 0 ? "|" : "")
+                << text::fromQString(view->model()->index(i, 0).data().toString());
+        out << '\n';
+    }
+    for (const auto &[name, _] : names.texts) { // a line, or lines ending in "\r\n" in the model
+        QWidget *box = child(window, name);
+        QString text = box->property(box->inherits("QLineEdit") ? "text" : "plainText").toString();
+        out << name << ' ' << text::fromQString(text.replace(u'\n', QStringLiteral("\r\n")))
+            << '\n';
+    }
+    for (const auto &[name, _] : names.checks) { // 0, 1, or 2 for grayed
+        const auto *box = child<QCheckBox>(window, name);
+        out << name << ' ' << "021"[box->checkState()] << (box->isEnabled() ? " on" : " off")
+            << '\n';
+    }
+    for (const auto &[name, _] : names.labels)
+        out << name << ' ' << text::fromQString(child(window, name)->property("text").toString())
+            << '\n';
+    for (const auto &[name, _] : names.buttons) {
+        const QWidget *b = child(window, name);
+        out << name << (b->isEnabled() ? " on" : " off")
+            << (b->isVisibleTo(window) ? " shown" : " hidden")
+            << (b->property("default").toBool() ? " default" : "") << '\n';
+    }
+    return out.str();
+}
+
+// Replays `script` on `window`, which shows `viewed`, and on `bare`. A World has Fakes, controls()
+// and state(): what else a user's actions can change; its doesItself() may do a step itself, to
+// the window when it is given, else to the bare model, and say so. After each step both models
+// must hold the same, the widgets must show what their model holds, and `check` checks more.
+// Stops at the first step after which a check failed: later ones would only repeat it.
+template<typename World>
+void replay(std::string_view script, World &viewed, World &bare, QWidget *window, auto check)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (const std::string &step : test::steps(script)) {
+        if (!viewed.doesItself(step, window))
+            playOnWidgets(window, step);
+        if (!bare.doesItself(step, nullptr))
+            act(bare.controls(), step);    // only what the view does on its own is unknown to it
+        QCoreApplication::processEvents(); // scroll bars and layouts settle a moment later
+        EXPECT_EQ(describe(viewed.controls()) + fakesState(viewed) + viewed.state(),
+                  describe(bare.controls()) + fakesState(bare) + bare.state())
+                << "the models after " << step;
+        EXPECT_EQ(describeWidgets(window, viewed.controls()), describe(viewed.controls()))
+                << "the view after " << step;
+        check(step);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
 
 // The rename window over D:\f holding Japanese, ASCII and extension-less names.
 struct RenameWorld : test::RenameWorld
@@ -46,28 +204,30 @@ struct RenameWorld : test::RenameWorld
     }
 
     static std::string state() { return {}; }
-};
 
-// Beyond the common steps: read A|B|... (the next file dialog picks a text file of these names),
-// flag0 (flgFileName set back to 0), and on [NAME] (a click on a control that is no list, or on
-// the background; only the window itself, Label1 and the text boxes tell the model).
-bool renameStep(std::string_view step, RenameWorld &w, QWidget *window)
-{
-    auto [verb, name, _] = test::split(step);
-    if (verb == "read") {
-        for (std::size_t bar; (bar = name.find('|')) != std::string::npos;)
-            name.replace(bar, 1, "\r\n");
-        w.textFiles.files["D:\\names.txt"] = "\xEF\xBB\xBF" + name;
-        w.dialogs.fileAnswers.push_back("D:\\names.txt");
-    } else if (verb == "flag0") {
-        w.module.flgFileName = 0;
-    } else if (verb == "on" && window) { // near the top left corner
-        QTest::mouseClick(name.empty() ? window : child(window, name), Qt::LeftButton, {}, {3, 3});
-    } else if (verb == "on" && (name.empty() || name == "Label1" || name.starts_with("Text"))) {
-        w.model.Form_Click();
+    // Beyond the common steps: read A|B|... (the next file dialog picks a text file of these
+    // names), flag0 (flgFileName set back to 0), and on [NAME] (a click on a control that is no
+    // list, or on the background; only the window itself, Label1 and the text boxes tell the
+    // model).
+    bool doesItself(std::string_view step, QWidget *window)
+    {
+        auto [verb, name, _] = split(step);
+        if (verb == "read") {
+            for (std::size_t bar; (bar = name.find('|')) != std::string::npos;)
+                name.replace(bar, 1, "\r\n");
+            textFiles.files["D:\\names.txt"] = "\xEF\xBB\xBF" + name;
+            dialogs.fileAnswers.push_back("D:\\names.txt");
+        } else if (verb == "flag0") {
+            module.flgFileName = 0;
+        } else if (verb == "on" && window) { // near the top left corner
+            QWidget *on = name.empty() ? window : child(window, name);
+            QTest::mouseClick(on, Qt::LeftButton, {}, {3, 3});
+        } else if (verb == "on" && (name.empty() || name == "Label1" || name.starts_with("Text"))) {
+            model.Form_Click();
+        }
+        return verb == "read" || verb == "flag0" || verb == "on";
     }
-    return verb == "read" || verb == "flag0" || verb == "on";
-}
+};
 
 using RenameWindowViewTest = ::testing::TestWithParam<std::pair<const char *, int>>;
 
@@ -77,8 +237,8 @@ TEST_P(RenameWindowViewTest, TheWindowDoesWhatTheModelDoes)
 {
     RenameWorld viewed(GetParam().second), bare(GetParam().second);
     renamewindow::RenameWindowView view(viewed.model);
-    view.setAttribute(Qt::WA_DeleteOnClose, false);
-    test::replay<RenameWorld>(GetParam().first, viewed, bare, &view, renameStep, [&](auto &after) {
+    view.setAttribute(Qt::WA_DeleteOnClose, false); // cmdEnd closes it, and the test owns it
+    replay(GetParam().first, viewed, bare, &view, [&](auto &after) {
         EXPECT_EQ(view.width(), viewed.model.window.widthPixels()) << after;
         std::istringstream pairs("List1 List2_0 List1 List2_1 List3_0 List3_1");
         for (std::string a, b; pairs >> a >> b;) {
@@ -115,13 +275,12 @@ INSTANTIATE_TEST_SUITE_P(
                 // Text3 has the focus first; Tab goes round every control that can take it.
                 std::pair{
                         "tab cmdEnd; flag0; on Label2_0; on Command2; on Frame1; on Label1;"
-                        "flag0; on Text1; flag0; on Text3; flag0; on; click List2_1 4;"
-                        "tab cmdEnd List1 cmdDialog cmdStart Text1 List2_0 List2_1 Command1 Check1 "
-                        "Command3 Command6 Command2 Text3;"
-                        "press Command3; click List3_1 1; type Text3 x; tick Check1; tab "
-                        "Option1_0 Command3 List3_0 List3_1 Text4 Command4 Command5 Command6 "
-                        "Command2 Text3 cmdEnd List1 cmdDialog cmdStart Text1 List2_0 List2_1 "
-                        "Command1 Check1; backtab Command1 List2_1 List2_0 Text1",
+                        "flag0; on Text1; flag0; on Text3; flag0; on; click List2_1 4; tab cmdEnd"
+                        " List1 cmdDialog cmdStart Text1 List2_0 List2_1 Command1 Check1 Command3"
+                        " Command6 Command2 Text3; press Command3; click List3_1 1; type Text3 x;"
+                        "tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4 Command4"
+                        " Command5 Command6 Command2 Text3 cmdEnd List1 cmdDialog cmdStart Text1"
+                        " List2_0 List2_1 Command1 Check1; backtab Command1 List2_1 List2_0 Text1",
                         36},
                 // Below the rows, then Enter on each control.
                 std::pair{"below List1; click List1 1; below List1; below List2_0; below List2_1;"
@@ -139,11 +298,9 @@ TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
 {
     RenameWorld world(12);
     renamewindow::RenameWindowView view(world.model);
-    view.setAttribute(Qt::WA_DeleteOnClose, false);
     view.show();
-    world.model.List2[0].replace(1, "same"); // report1.txt and report7.txt
-    world.model.List2[0].replace(7, "same");
-    world.model.List2[0].replace(3, "a\\b");
+    for (const int row : {1, 7, 3}) // report1.txt and report7.txt would both be same.txt
+        world.model.List2[0].replace(row, row == 3 ? "a\\b" : "same");
     world.model.Command1.click();
     for (const char *name : {"List1", "List2_0", "List2_1"}) {
         const QAbstractItemModel *rows = child<QAbstractItemView>(&view, name)->model();
@@ -151,22 +308,16 @@ TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
             EXPECT_EQ(rows->index(row, 0).data(Qt::BackgroundRole).isValid(),
                       row == 1 || row == 3 || row == 7)
                     << name << row;
-        EXPECT_TRUE(rows->index(3, 0)
-                            .data(Qt::ToolTipRole)
-                            .toString()
-                            .endsWith(QStringLiteral("ファイル名として使えない名前です")));
+        const QString why = rows->index(3, 0).data(Qt::ToolTipRole).toString();
+        EXPECT_TRUE(why.endsWith(QStringLiteral("ファイル名として使えない名前です"))) << name;
     }
     playOnWidgets(&view, "click List1 0; shot rename-window-problems");
-    services::QtDialogs dialogs;
     QTimer::singleShot(0, [] {
-        QWidget *box = QApplication::activeModalWidget();
-        playOnWidgets(box, "shot rename-problems-message");
-        box->close();
+        playOnWidgets(QApplication::activeModalWidget(), "shot rename-problems-message");
+        QApplication::activeModalWidget()->close();
     });
-    dialogs.showMessage(world.dialogs.messageTexts().at(0),
-                        "Tavolin",
-                        services::MessageButtons::Ok,
-                        services::MessageIcon::None);
+    services::QtDialogs real; // through the interface, whose defaults the program's messages use
+    static_cast<services::Dialogs &>(real).showMessage(world.dialogs.messageTexts().at(0));
 }
 
 // A batch moves the selection through every row: the lists show where it ends, not each step.
@@ -174,16 +325,12 @@ TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)
 {
     RenameWorld world(600);
     renamewindow::RenameWindowView view(world.model);
-    view.setAttribute(Qt::WA_DeleteOnClose, false);
     view.show();
-    std::vector<std::string> planned;
-    for (const std::string &base : world.model.List2[0].rows())
-        planned.push_back("x" + base);
-    world.model.List2[0].assign(std::move(planned));
-    auto *list1 = child<QAbstractItemView>(&view, "List1");
+    playOnWidgets(&view, "type Text3 x; tick Check1; press Command2"); // numbered new names
     int scrolls = 0;
-    QObject::connect(list1->verticalScrollBar(), &QScrollBar::valueChanged, [&] { ++scrolls; });
-    QTest::mouseClick(child(&view, "Command1"), Qt::LeftButton);
+    const QScrollBar *bar = child<QAbstractItemView>(&view, "List1")->verticalScrollBar();
+    QObject::connect(bar, &QScrollBar::valueChanged, [&] { ++scrolls; });
+    playOnWidgets(&view, "press Command1");
     QCoreApplication::processEvents();
     EXPECT_EQ(world.dialogs.messageTexts().back(), "600変更されました。");
     EXPECT_LE(scrolls, 1) << "at most back to the top, for the lists read again";
@@ -205,26 +352,24 @@ struct MainWorld : test::MainWorld
 
     std::string state() const { return "rename requests " + std::to_string(renameRequests); }
 
+    // Beyond the common steps: answer PATH (the next file dialog picks PATH), and append TEXT
+    // (typed at the end of the listing).
+    bool doesItself(std::string_view step, QWidget *window)
+    {
+        const auto [verb, value, _] = split(step);
+        if (verb == "answer") {
+            dialogs.fileAnswers.push_back(value);
+        } else if (verb == "append" && !window) {
+            model.txtM.setText(model.txtM.text() + value);
+        } else if (verb == "append") {
+            playOnWidgets(window, "key txtM Ctrl+End");
+            QTest::keyClicks(window->focusWidget(), QString::fromStdString(value));
+        }
+        return verb == "answer" || verb == "append";
+    }
+
     int renameRequests = 0;
 };
-
-// Beyond the common steps: answer PATH (the next file dialog picks PATH), and append TEXT (typed
-// at the end of the listing).
-bool mainStep(std::string_view step, MainWorld &w, QWidget *window)
-{
-    const auto [verb, value, _] = test::split(step);
-    if (verb == "answer") {
-        w.dialogs.fileAnswers.push_back(value);
-    } else if (verb == "append" && !window) {
-        w.model.txtM.setText(w.model.txtM.text() + value);
-    } else if (verb == "append") {
-        auto *txtM = child<QPlainTextEdit>(window, "txtM");
-        txtM->setFocus();
-        txtM->moveCursor(QTextCursor::End);
-        QTest::keyClicks(txtM, QString::fromStdString(value));
-    }
-    return verb == "answer" || verb == "append";
-}
 
 // Tab changes nothing, Enter presses the focused button and only that one, what is typed reaches
 // the model, and the name that is not UTF-8 survives an edit of the listing. The window shows
@@ -240,11 +385,10 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
                          " Drive1; enter Command2_0; enter Command2_1; answer D:\\saved.txt;"
                          " enter Command1; enter cmdRename; type txtM 新しい; enter Command4;"
                          " backtab cmdRename Command2_0 Check6 cmdStart; enter cmdEnd";
-    test::replay<MainWorld>(script, viewed, bare, &view, mainStep, [&](const auto &after) {
+    replay(script, viewed, bare, &view, [&](const auto &after) {
         EXPECT_FALSE(child<QAbstractItemView>(&view, "File1")->selectionModel()->hasSelection())
                 << after;
     });
-    EXPECT_EQ(viewed.process.exits, 1);
 }
 
 class WindowsTest : public ::testing::Test, protected test::Fakes
@@ -273,7 +417,6 @@ protected:
         return windows.chooserView();
     }
 
-    // Lets the event loop delete the windows that were closed.
     // Windows closed are gone, and what the models changed is on screen.
     static void settle()
     {
@@ -343,44 +486,56 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
     EXPECT_EQ(process.exits, 0);
 }
 
-// Long work seen through the real windows, slowed down so that it lasts: the program's progress
-// appears over the window, which keeps painting with the busy pointer and its work buttons
-// disabled, and the stop button ends the work.
-class LongWorkTest : public ::testing::Test
+// Long work seen through the real windows with the program's progress: it appears over the
+// window, which keeps painting with the busy pointer and its work buttons disabled, and its stop
+// button ends the work. The fixture is the windows' progress: each step first waits a little,
+// as on a slow network folder, so that the work lasts long enough to be stopped.
+class LongWorkTest : public ::testing::Test, public services::Progress, protected test::Fakes
 {
 protected:
-    // Once the progress shows, inside the work: looks at `window`, saves it with the progress
-    // over it as the screenshot `shot`, and presses the stop button.
-    void stopWhenShown(QWidget *window, const std::string &shot)
+    void start(std::string_view what) override { m_real.start(what); }
+    bool advance(std::size_t done, std::size_t total) override
     {
-        auto *look = new QTimer(window);
-        QObject::connect(look, &QTimer::timeout, window, [=, this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        m_done = done;
+        return m_real.advance(done, total);
+    }
+    void finish() override { m_real.finish(); }
+
+    // Does `step` to `window`; once the progress shows over it, inside the work and after its
+    // first step (whenever the machine lets it show), looks at the window, saves it with the
+    // progress over it as the screenshot `shot`, and presses the stop button.
+    void stopWhileWorking(QWidget *window, const char *step, const char *shot, const char *doing)
+    {
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
             QWidget *progress = QApplication::activeModalWidget();
-            if (!progress || progress->objectName() != QStringLiteral("dlgProgress"))
+            if (m_done == 0 || !progress || progress->objectName() != QStringLiteral("dlgProgress"))
                 return;
-            look->deleteLater();
+            look.stop();
             const QCursor *pointer = QApplication::overrideCursor();
-            seen.busy = pointer && pointer->shape() == Qt::WaitCursor;
-            seen.workEnabled = child(window, "cmdStart")->isEnabled();
-            seen.label = progress->findChild<QLabel *>()->text().toStdString();
+            EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
+            EXPECT_FALSE(child(window, "cmdStart")->isEnabled());
+            const QString label = progress->findChild<QLabel *>()->text();
+            EXPECT_TRUE(label.startsWith(QString::fromUtf8(doing))) << label.toStdString();
             QPixmap picture = window->grab();
             const QPixmap over = progress->grab();
-            QPainter(&picture).drawPixmap((picture.width() - over.width()) / 2,
-                                          (picture.height() - over.height()) / 2,
-                                          over);
-            test::saveShot(picture, shot);
+            QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
+            saveShot(picture, shot);
             QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
         });
-        look->start(5);
+        look.start(5);
+        playOnWidgets(window, step);
+        EXPECT_FALSE(look.isActive()) << "the work ended before it could be stopped";
     }
 
-    struct
-    {
-        bool busy = false;
-        bool workEnabled = true;
-        std::string label;
-    } seen;
-    services::QtProgress progress{std::chrono::milliseconds(50)};
+    services::PosixFileSystem posix;
+    test::FakeDrives root{{"/"}};
+    // The doors to a real folder, or to the fakes, with the progress above.
+    services::Services slowPosix{posix, root, dialogs, textFiles, process, journals, *this};
+    services::Services slowFakes{fs, drives, dialogs, textFiles, process, journals, *this};
+    services::QtProgress m_real{std::chrono::milliseconds(50)};
+    std::size_t m_done = 0; // steps done, as the work last said
 };
 
 TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
@@ -388,82 +543,48 @@ TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
     const test::TempDir dir;
     for (int i = 0; i < 100; ++i)
         dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
-    services::PosixFileSystem posix;
-    test::SlowFileSystem fs(posix, std::chrono::milliseconds(5));
-    test::FakeDrives drives{{"/"}};
-    test::FakeDialogs dialogs;
-    test::FakeTextFiles textFiles;
-    test::FakeProcess process;
     process.programPath = process.currentPath = dir.path();
-    test::FakeJournalStore journals;
-    Module1 module;
-    renamewindow::FrmFileName model(module,
-                                    {fs, drives, dialogs, textFiles, process, journals, progress});
+    renamewindow::FrmFileName model(module, slowPosix);
     model.Form_Load();
     renamewindow::RenameWindowView view(model);
-    view.setAttribute(Qt::WA_DeleteOnClose, false);
     view.show();
-    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
-    std::vector<std::string> planned;
-    for (const std::string &base : model.List2[0].rows())
-        planned.push_back("renamed_" + base);
-    model.List2[0].assign(std::move(planned));
-
-    stopWhenShown(&view, "rename-batch-in-progress");
-    QTest::mouseClick(child(&view, "Command1"), Qt::LeftButton);
-    EXPECT_TRUE(seen.busy);
-    EXPECT_FALSE(seen.workEnabled);
-    EXPECT_TRUE(seen.label.starts_with("ファイル名を変更しています\n")) << seen.label;
-    const auto onDisk = [&dir](std::string_view start) {
-        return std::ranges::count_if(std::filesystem::directory_iterator(dir.path()),
-                                     [start](const std::filesystem::directory_entry &file) {
-                                         return file.path().filename().string().starts_with(start);
-                                     });
+    playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
+    stopWhileWorking(
+            &view, "press Command1", "rename-batch-in-progress", "ファイル名を変更しています\n");
+    const auto onDisk = [&dir](std::string_view word) { // numbered as 000renamed.jpg
+        return std::ranges::count_if(dir.names(), [&](auto &name) { return name.contains(word); });
     };
-    const auto renamed = onDisk("renamed_");
-    EXPECT_GT(renamed, 0);
-    EXPECT_LT(renamed, 100);
+    const auto renamed = onDisk("renamed");
+    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
     EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
     EXPECT_EQ(dialogs.messageTexts().back(),
               "中止しました。\n" + std::to_string(renamed) + "変更されました。");
     EXPECT_EQ(model.List1.count(), 100);
-    ASSERT_TRUE(child(&view, "cmdUndo")->isEnabled());
-    QTest::mouseClick(child(&view, "cmdUndo"), Qt::LeftButton);
+    playOnWidgets(&view, "press cmdUndo");
     EXPECT_EQ(onDisk("photo"), 100);
     EXPECT_TRUE(child(&view, "cmdStart")->isEnabled());
 }
 
 TEST_F(LongWorkTest, AStoppedScanLeavesTheListingAsItWas)
 {
-    test::MainWorld world;
     for (int i = 0; i < 100; ++i)
-        world.fs.addFile("D:\\data", "file" + std::to_string(i) + ".txt", i);
-    world.fs.addFile("D:\\small", "only.txt", 5);
-    test::SlowFileSystem fs(world.fs, std::chrono::milliseconds(5));
-    mainwindow::FrmMain model(world.module,
-                              {fs,
-                               world.drives,
-                               world.dialogs,
-                               world.textFiles,
-                               world.process,
-                               world.journals,
-                               progress});
+        fs.addFile("D:\\data", "file" + std::to_string(i) + ".txt", i);
+    fs.addFile("D:\\small", "only.txt", 5);
+    mainwindow::FrmMain model(module, slowFakes);
     ASSERT_TRUE(model.Form_Load());
-    model.Check4.setValue(1); // with sizes: one slow call a file
+    model.Check4.setValue(1); // with sizes, read through the file system's own way of stopping
     mainwindow::MainWindowView view(model);
     view.show();
     model.openFolder("D:\\small");
-    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
+    playOnWidgets(&view, "press cmdStart");
     const std::string before = model.txtM.text() + " " + model.Label1.caption();
 
     model.openFolder("D:\\data");
-    stopWhenShown(&view, "main-scan-in-progress");
-    QTest::mouseClick(child(&view, "cmdStart"), Qt::LeftButton);
-    EXPECT_TRUE(seen.busy);
-    EXPECT_FALSE(seen.workEnabled);
-    EXPECT_TRUE(seen.label.starts_with("ファイルを読み込んでいます\n")) << seen.label;
+    stopWhileWorking(
+            &view, "press cmdStart", "main-scan-in-progress", "ファイルを読み込んでいます\n");
     EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption(), before);
-    EXPECT_EQ(child<QPlainTextEdit>(&view, "txtM")->toPlainText().toStdString(), "only   05Byte");
+    EXPECT_EQ(text::fromQString(child(&view, "txtM")->property("plainText").toString()),
+              "only   05Byte");
     EXPECT_FALSE(model.Command2[0].enabled()) << "the history has one page";
 }
 

@@ -1,6 +1,6 @@
 // Each probe is a separate process that asks the program's single-instance lock. The first one
 // holds it until its standard input closes; while it runs another sees it, after it another does
-// not.
+// not, however it ended.
 #include "support/temp_dir.h"
 
 #include <QProcess>
@@ -12,50 +12,37 @@
 namespace tavolin::services {
 namespace {
 
-class SingleInstanceTest : public ::testing::Test
+// What a probe says; a `holder` goes on running.
+std::string ask(QProcess *holder = nullptr)
 {
-protected:
-    void SetUp() override
-    {
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime_.path()));
-        EXPECT_EQ(ask(&first_), "alone");
-        EXPECT_EQ(ask(), "running");
-    }
-    void TearDown() override
-    {
-        first_.closeWriteChannel(); // ends normally, unless it was killed
-        first_.waitForFinished();
-        EXPECT_EQ(ask(), "alone");
-    }
-
-    // What a probe says; a `holder` goes on running.
-    static std::string ask(QProcess *holder = nullptr)
-    {
-        QProcess once;
-        QProcess &probe = holder ? *holder : once;
-        probe.start(QStringLiteral(TAVOLIN_INSTANCE_PROBE),
-                    holder ? QStringList{QStringLiteral("hold")} : QStringList{});
-        probe.waitForReadyRead(10000); // the answer comes in one piece
-        once.waitForFinished();
-        return probe.readLine().trimmed().toStdString();
-    }
-
-    test::TempDir runtime_;
-    QProcess first_;
-};
-
-TEST_F(SingleInstanceTest, ASecondCopySeesTheFirstUntilItEnds) {}
-
-TEST_F(SingleInstanceTest, ACrashedFirstCopyDoesNotBlockTheNext)
-{
-    first_.kill(); // SIGKILL: no chance to clean up
+    QProcess once;
+    QProcess &probe = holder ? *holder : once;
+    probe.start(QStringLiteral(TAVOLIN_INSTANCE_PROBE),
+                holder ? QStringList{QStringLiteral("hold")} : QStringList{});
+    probe.waitForReadyRead(10000); // the answer comes in one piece
+    once.waitForFinished();
+    return probe.readLine().trimmed().toStdString();
 }
 
-TEST_F(SingleInstanceTest, AHungFirstCopyStillCounts)
+// The first copy is sent nothing and ends normally, hangs a while (and still counts), or is
+// killed with no chance to clean up.
+TEST(SingleInstance, ASecondCopySeesTheFirstUntilItEndsHoweverItEnds)
 {
-    ::kill(static_cast<pid_t>(first_.processId()), SIGSTOP);
-    EXPECT_EQ(ask(), "running");
-    ::kill(static_cast<pid_t>(first_.processId()), SIGCONT);
+    const test::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path()));
+    for (const int signal : {0, SIGSTOP, SIGKILL}) {
+        QProcess first;
+        EXPECT_EQ(ask(&first), "alone") << signal;
+        EXPECT_EQ(ask(), "running") << signal;
+        ::kill(static_cast<pid_t>(first.processId()), signal);
+        if (signal == SIGSTOP) {
+            EXPECT_EQ(ask(), "running");
+            ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
+        }
+        first.closeWriteChannel();
+        first.waitForFinished();
+        EXPECT_EQ(ask(), "alone") << signal;
+    }
 }
 
 } // namespace
