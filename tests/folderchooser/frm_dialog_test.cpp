@@ -1,9 +1,11 @@
 // The folder chooser's rules, on its model over the in-memory drives C:\, D:\ and E:\.
+#include "folderchooser/frm_dialog.h"
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 namespace tavolin::folderchooser {
@@ -15,7 +17,8 @@ using ::testing::IsEmpty;
 
 constexpr const char *kInsertMedium = "フロッピーディスクをセットしてください";
 
-class FrmDialogTest : public ::testing::Test, protected test::ChooserWorld
+// The chooser, made on open() as showing it does; what OK delivers is recorded per window.
+class FrmDialogTest : public ::testing::Test, protected test::Fakes
 {
 protected:
     FrmDialogTest()
@@ -25,7 +28,25 @@ protected:
         process.currentPath = "C:\\Users\\me";
     }
 
+    FrmDialog &open()
+    {
+        const auto deliver = [](std::vector<std::string> &to) {
+            return [&to](const std::string &folder) {
+                to.push_back(folder);
+            };
+        };
+        model = std::make_unique<FrmDialog>(
+                module, doors, FolderTargets{deliver(toRenameWindow), deliver(toMainWindow)});
+        model->window.closeRequested.connect([this] { ++closes; });
+        model->Form_Load();
+        return *model;
+    }
+
     std::string shown() const { return model->Dir1.path() + " " + model->Label1.caption(); }
+
+    std::vector<std::string> toRenameWindow, toMainWindow;
+    int closes = 0;
+    std::unique_ptr<FrmDialog> model;
 };
 
 TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)

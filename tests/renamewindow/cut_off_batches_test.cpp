@@ -40,29 +40,21 @@ TEST(CutOffBatches, AreFinishedOrPutBackOrLeftForTheNextStart)
     const struct
     {
         std::vector<MessageAnswer> answers;
-        const char *files;
-        JournalState state;
+        JournalState state; // finished, put back or left as it was
         const char *report;
         const char *stopping; // the work stopped at once
     } cases[] = {
             {{MessageAnswer::Ok},
-             "b.txt c.txt d.txt e.txt ",
              JournalState::Complete,
              "1個のファイルを最後まで変更しました。\n\nできなかったファイル:\n「d.txt」: "
              "変更しないファイルかフォルダがこの名前です",
              ""},
             {{MessageAnswer::Cancel, MessageAnswer::Ok},
-             "a.txt b.txt d.txt e.txt ",
              JournalState::Undone,
              "1個のファイルを元の名前に戻しました。",
              ""},
-            {{MessageAnswer::Cancel, MessageAnswer::Cancel},
-             "a.txt c.txt d.txt e.txt ",
-             JournalState::Running,
-             nullptr,
-             ""},
+            {{MessageAnswer::Cancel, MessageAnswer::Cancel}, JournalState::Running, nullptr, ""},
             {{MessageAnswer::Ok},
-             "a.txt c.txt d.txt e.txt ",
              JournalState::Running,
              "0個のファイルを最後まで変更しました。\n中止しました。残りは次に起動したときにまた尋ね"
              "ます。"
@@ -75,12 +67,6 @@ TEST(CutOffBatches, AreFinishedOrPutBackOrLeftForTheNextStart)
         world.progress.stopping = c.stopping;
         world.progress.stopAt = 0;
         offerToSettleCutOffBatches(world.doors);
-        auto names = world.fs.files("D:\\f");
-        std::ranges::sort(names);
-        std::string files;
-        for (const std::string &name : names)
-            files += name + ' ';
-        EXPECT_EQ(files, c.files);
         EXPECT_EQ(world.journals.journals.at(world.id).state, c.state);
         auto texts = world.dialogs.messageTexts();
         EXPECT_THAT(texts.at(0),

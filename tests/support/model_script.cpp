@@ -91,6 +91,14 @@ std::string describe(const ModelControls &c)
     return out.str();
 }
 
+std::string enabledButtons(const ModelControls &c)
+{
+    std::string flags;
+    for (const auto &[_, button] : c.buttons)
+        flags += button->enabled() ? 'E' : '-';
+    return flags;
+}
+
 std::string rows(const controls::ListBox &list)
 {
     std::string joined;

@@ -43,6 +43,9 @@ void expectSteps(const ModelControls &controls,
 // What the controls hold, one line each, as the widgets are to show it.
 std::string describe(const ModelControls &controls);
 
+// One letter per button in name order: E for one enabled, - for one disabled.
+std::string enabledButtons(const ModelControls &controls);
+
 // The rows of a list joined by '|'.
 std::string rows(const controls::ListBox &list);
 
