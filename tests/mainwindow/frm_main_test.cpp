@@ -23,13 +23,13 @@ protected:
         fs.addFile("D:\\data\\photos", "b", 0);
         fs.addFile("D:\\data\\photos", "report.txt", 1234);
         fs.addFile("D:\\data\\other", "x.doc", 1);
+        model.Form_Load();
     }
 
     void play(std::string_view script) { test::play(controls(), script); }
-    void expectSteps(std::initializer_list<std::string_view> steps,
-                     std::function<std::string()> look)
+    void expectSteps(test::StepRows rows, const test::Look &look)
     {
-        test::expectSteps(controls(), steps, look);
+        test::expectSteps(controls(), rows, look);
     }
 
     // Opens `folder` and scans it.
@@ -66,7 +66,6 @@ TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
 
 TEST_F(FrmMainTest, TheFolderListDecidesThePathFieldAndTheFolderOption)
 {
-    model.Form_Load();
     play("tick Check5");
     model.openFolder("D:\\");
     EXPECT_EQ(folders() + std::to_string(model.Check5.enabled())
@@ -85,7 +84,6 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
 {
     fs.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     fs.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
-    model.Form_Load();
     drives.roots = {"C:\\", "D:\\"};
     model.Drive1.pick("E:\\"); // removed since the list was read: the list goes back
     EXPECT_EQ(model.Drive1.drive(), "D:\\");
@@ -103,7 +101,6 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
 
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 {
-    model.Form_Load();
     for (int value : {1, 2, 0}) {
         for (auto *check : {&model.Check2, &model.Check3, &model.Check4, &model.Check5})
             check->setValue(value);
@@ -130,7 +127,6 @@ TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 
 TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
 {
-    model.Form_Load();
     scan("D:\\data\\photos");
     fs.failFolder("D:\\data\\photos", {services::FsErrorKind::NotFound, "gone"});
     // After: the listing, the save button, the count.
@@ -155,7 +151,6 @@ TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
 
 TEST_F(FrmMainTest, PagingTheHistory)
 {
-    model.Form_Load();
     scan("D:\\data\\photos");
     scan("D:\\data\\other");
     fs.failFolder("D:\\data\\other", {services::FsErrorKind::NotFound, "gone"});
@@ -185,7 +180,6 @@ TEST_F(FrmMainTest, PagingTheHistory)
 
 TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
 {
-    model.Form_Load();
     scan("D:\\data\\other");
     scan("D:\\data\\other");
     model.Check1.setValue(1);
@@ -207,7 +201,6 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
 
 TEST_F(FrmMainTest, SavingTheListing)
 {
-    model.Form_Load();
     model.Command1_Click(); // the button itself is disabled while the listing is empty
     EXPECT_THAT(dialogs.messageTexts(), ElementsAre("保存するデータがないよ"));
     EXPECT_THAT(dialogs.fileDialogs, IsEmpty());
@@ -230,7 +223,6 @@ TEST_F(FrmMainTest, SavingTheListing)
 
 TEST_F(FrmMainTest, EndEndsAtOnceAndTheRenameButtonAsksForItsWindow)
 {
-    model.Form_Load();
     int requests = 0;
     model.renameWindowRequested.connect([&] { ++requests; });
     play("type txtM unsaved; press cmdRename; press cmdEnd");

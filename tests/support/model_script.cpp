@@ -63,9 +63,7 @@ void play(const ModelControls &controls, std::string_view script)
         EXPECT_TRUE(act(controls, step)) << step;
 }
 
-void expectSteps(const ModelControls &controls,
-                 std::initializer_list<std::string_view> rows,
-                 const std::function<std::string()> &look)
+void expectSteps(const ModelControls &controls, StepRows rows, const Look &look)
 {
     for (const std::string_view row : rows) {
         const std::size_t arrow = row.find(" => ");
