@@ -291,9 +291,11 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     EXPECT_EQ(selected(), "3 -1 3");
 }
 
-TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsAndScansAgain)
+// Undo takes back the last batch of the folder shown, after one question.
+TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
 {
     scan({"a.txt", "b.txt", "c.jpg"});
+    EXPECT_FALSE(model.cmdUndo.enabled());
     model.List2[0].assign({"a_new", "b_new", "c_new"});
     std::string shownInTurn;
     model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
@@ -301,8 +303,19 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsAndScansAgain)
     EXPECT_THAT(fs.files("D:\\f"), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
     EXPECT_EQ(rows(model.List1), "a_new.txt|b_new.txt|c_new.jpg");
     EXPECT_EQ(shownInTurn, "a_new|b_new|c_new||");
+    EXPECT_TRUE(model.cmdUndo.enabled());
+    dialogs.messages.clear();
+    dialogs.messageAnswers = {services::MessageAnswer::Cancel};
+    play("press cmdUndo; press cmdUndo");
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre(HasSubstr("元に戻しますか"),
+                            HasSubstr("元に戻しますか"),
+                            "3個のファイルを元の名前に戻しました。"));
+    EXPECT_EQ(rows(model.List1), "a.txt|b.txt|c.jpg");
+    EXPECT_FALSE(model.cmdUndo.enabled()); // taken back already
 
     // Cancel at either question changes nothing; nothing to change gives no report but a scan.
+    const std::size_t renames = fs.log().size();
     model.List2[0].replace(0, "z");
     for (std::size_t cancelAt : {0u, 1u}) {
         dialogs.messages.clear();
@@ -315,7 +328,19 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsAndScansAgain)
     play("press cmdStart; click List1 1");
     EXPECT_THAT(renameAll(), IsEmpty());
     EXPECT_EQ(model.List1.selectedRow(), -1);
-    EXPECT_EQ(fs.log().size(), 3u);
+    EXPECT_EQ(fs.log().size(), renames);
+
+    // A file that is not the one the batch renamed stops it all.
+    model.List2[0].assign({"x", "y", "c"});
+    renameAll();
+    ASSERT_TRUE(fs.openForRenaming("D:\\f").value()->unlink("y.txt"));
+    fs.addFile("D:\\f", "y.txt");
+    dialogs.messages.clear();
+    play("press cmdUndo");
+    EXPECT_EQ(dialogs.messageTexts().at(1),
+              "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
+              "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
+    EXPECT_EQ(rows(model.List1), "x.txt|c.jpg|y.txt");
 }
 
 TEST_F(FrmFileNameTest, ABatchWithProblemsAsksNothingAndMarksTheRowsUntilThePlannedNamesChange)
@@ -365,36 +390,6 @@ TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
                             "変更したファイルはありません。\nここで止めました。",
                             HasSubstr("フォルダを読めませんでした。")));
     EXPECT_EQ(model.List1.count(), 0);
-}
-
-TEST_F(FrmFileNameTest, UndoTakesBackTheLastBatchOfTheFolderShownAfterOneQuestion)
-{
-    scan({"a.txt", "b.txt", "c.txt"});
-    EXPECT_FALSE(model.cmdUndo.enabled());
-    model.List2[0].assign({"b", "a", "z"}); // a swap and a rename
-    EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
-    EXPECT_TRUE(model.cmdUndo.enabled());
-    dialogs.messages.clear();
-    dialogs.messageAnswers = {services::MessageAnswer::Cancel};
-    play("press cmdUndo; press cmdUndo");
-    EXPECT_THAT(dialogs.messageTexts(),
-                ElementsAre(HasSubstr("元に戻しますか"),
-                            HasSubstr("元に戻しますか"),
-                            "3個のファイルを元の名前に戻しました。"));
-    EXPECT_EQ(rows(model.List1), "a.txt|b.txt|c.txt");
-    EXPECT_FALSE(model.cmdUndo.enabled()); // taken back already
-
-    // A file that is not the one the batch renamed stops it all.
-    model.List2[0].assign({"x", "y", "c"});
-    renameAll();
-    ASSERT_TRUE(fs.openForRenaming("D:\\f").value()->unlink("y.txt"));
-    fs.addFile("D:\\f", "y.txt");
-    dialogs.messages.clear();
-    play("press cmdUndo");
-    EXPECT_EQ(dialogs.messageTexts().at(1),
-              "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
-              "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
-    EXPECT_EQ(rows(model.List1), "x.txt|c.txt|y.txt");
 }
 
 // Stopped at each point a batch asks whether to go on: it stops only where no file waits under

@@ -7,20 +7,13 @@
 #include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "text/utf8.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace tavolin {
 namespace {
-
-// A name as the listing shows it: line breaks as their pictures.
-std::string pictured(std::string name)
-{
-    for (std::size_t at; (at = name.find_first_of("\r\n")) != std::string::npos;)
-        name.replace(at, 1, name[at] == '\n' ? "\u240A" : "\u240D");
-    return name;
-}
 
 TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
 {
@@ -65,13 +58,13 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     ASSERT_EQ(rename.List2[0].count(), rename.List1.count());
     for (int row = 0; row < rename.List1.count(); ++row)
         EXPECT_EQ(rename.List2[0].text(row) + rename.List2[1].text(row),
-                  pictured(rename.List1.text(row)));
+                  text::printableName(rename.List1.text(row)));
 
     // Renaming then changes only the names that held line breaks.
     rename.Command1.click();
     EXPECT_EQ(dialogs.messages.back().text, "2変更されました。");
     for (std::string &name : names)
-        name = pictured(name);
+        name = text::printableName(name);
     EXPECT_THAT(dir.names(), ::testing::UnorderedElementsAreArray(names));
     EXPECT_EQ(dir.readFile(shiftJis), shiftJis);
 }
