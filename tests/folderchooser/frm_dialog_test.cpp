@@ -109,10 +109,6 @@ TEST_F(FrmDialogTest, ANewFolderIsMadeInsideTheCurrentOneAndOpened)
                             HasSubstr("名前として使えません")));
     EXPECT_THAT(fs.log(), ElementsAre(HasSubstr("D:\\Work\\Photos")));
     EXPECT_EQ(shown(), "D:\\Work\\Photos D:\\Work\\Photos\\");
-    chooser.openFolder("D:\\");
-    dialogs.textAnswers.push_back("Photos");
-    chooser.cmdNewF.click();
-    EXPECT_TRUE(fs.hasFolder("D:\\Photos"));
 }
 
 TEST_F(FrmDialogTest, OkDeliversTheLabelToTheWindowTheFlagNamesAtThatMoment)
