@@ -23,13 +23,13 @@ protected:
         fs.addFile("D:\\data\\photos", "b", 0);
         fs.addFile("D:\\data\\photos", "report.txt", 1234);
         fs.addFile("D:\\data\\other", "x.doc", 1);
+        model.Form_Load();
     }
 
     void play(std::string_view script) { test::play(controls(), script); }
-    void expectSteps(std::initializer_list<std::string_view> steps,
-                     std::function<std::string()> look)
+    void expectSteps(test::StepRows rows, const test::Look &look)
     {
-        test::expectSteps(controls(), steps, look);
+        test::expectSteps(controls(), rows, look);
     }
 
     // Opens `folder` and scans it.
@@ -45,15 +45,14 @@ protected:
 
 TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
 {
-    // The program's folder, home when the user may not write there, and a drive root.
-    for (const char *start : {"D:\\Tools\\Lister", "", "E:\\"}) {
-        process.programPath = *start ? start : "D:\\Tools\\Lister";
-        process.readOnly = {std::string(*start ? "" : "D:\\Tools\\Lister")};
+    // Home when the user may not write to the program's folder, and a drive root.
+    process.readOnly = {"D:\\Tools\\Lister"};
+    for (const char *start : {"D:\\Tools\\Lister", "E:\\"}) {
+        process.programPath = start;
         EXPECT_TRUE(model.Form_Load());
         EXPECT_EQ(folders() + " " + model.Drive1.drive() + " " + model.File1.path(),
-                  *start == 'D'   ? "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\ D:\\Tools\\Lister"
-                  : *start == 'E' ? "E:\\ E:\\ E:\\ E:\\"
-                                  : "C:\\Users\\me C:\\Users\\me\\ C:\\ C:\\Users\\me");
+                  *start == 'E' ? "E:\\ E:\\ E:\\ E:\\"
+                                : "C:\\Users\\me C:\\Users\\me\\ C:\\ C:\\Users\\me");
         EXPECT_EQ(model.Check5.enabled(), *start != 'E');
     }
     EXPECT_FALSE(model.Command1.enabled() || model.Command2[0].enabled());
@@ -62,14 +61,11 @@ TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
     EXPECT_FALSE(second.model.Form_Load());
     EXPECT_EQ(second.model.Text1.text(), "");
     ASSERT_THAT(second.dialogs.messageTexts(), ElementsAre("すでに立ち上がってます"));
-    EXPECT_EQ(second.dialogs.messages[0].title, "Tavolin");
-    EXPECT_EQ(second.dialogs.messages[0].icon, services::MessageIcon::Exclamation);
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 
 TEST_F(FrmMainTest, TheFolderListDecidesThePathFieldAndTheFolderOption)
 {
-    model.Form_Load();
     play("tick Check5");
     model.openFolder("D:\\");
     EXPECT_EQ(folders() + std::to_string(model.Check5.enabled())
@@ -88,7 +84,6 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
 {
     fs.failFolder("E:\\", {services::FsErrorKind::NotReady, "no medium"});
     fs.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
-    model.Form_Load();
     drives.roots = {"C:\\", "D:\\"};
     model.Drive1.pick("E:\\"); // removed since the list was read: the list goes back
     EXPECT_EQ(model.Drive1.drive(), "D:\\");
@@ -100,16 +95,12 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
             ElementsAre(kNotReady,
                         kNotReady,
                         "フォルダを開けませんでした。\nD:\\locked\nアクセスする権限がありません"));
-    EXPECT_EQ(dialogs.messages[0].icon, services::MessageIcon::None);
     EXPECT_EQ(folders() + " " + model.File1.path(),
               "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\Tools\\Lister");
 }
 
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 {
-    model.Form_Load();
-    std::vector<controls::MousePointer> pointers;
-    model.window.pointerChanged.connect([&] { pointers.push_back(model.window.pointer()); });
     for (int value : {1, 2, 0}) {
         for (auto *check : {&model.Check2, &model.Check3, &model.Check4, &model.Check5})
             check->setValue(value);
@@ -119,47 +110,38 @@ TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
                         : "a\r\nb\r\nreport");
     }
     EXPECT_EQ(model.Label1.caption() + " " + module.strMainPath, "ファイル数 = 3 D:\\data\\photos");
-    EXPECT_EQ(model.lngFileCount(), 3);
-    EXPECT_TRUE(model.Command1.enabled());
-    EXPECT_EQ(pointers.size(), 6u);
-    EXPECT_EQ(model.window.pointer(), controls::MousePointer::Default);
 
     // Keeping the listing, ticked or grayed, numbers on and counts on.
     model.Check2.setValue(1);
     for (int keep : {1, 2}) {
         model.Check1.setValue(keep);
         play("press cmdStart");
-        EXPECT_EQ(module.lngNumBase, 3 * keep);
     }
     EXPECT_EQ(model.txtM.text(),
               "a\r\nb\r\nreport\r\n4 a\r\n5 b\r\n6 report\r\n7 a\r\n8 b\r\n9 report");
     EXPECT_EQ(model.Label1.caption(), "ファイル数 = 9");
     model.Check1.setValue(0);
     play("press cmdStart");
-    EXPECT_EQ(model.txtM.text() + " " + std::to_string(module.lngNumBase),
-              "1 a\r\n2 b\r\n3 report 0");
+    EXPECT_EQ(model.txtM.text(), "1 a\r\n2 b\r\n3 report");
 }
 
 TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
 {
-    model.Form_Load();
     scan("D:\\data\\photos");
     fs.failFolder("D:\\data\\photos", {services::FsErrorKind::NotFound, "gone"});
-    // After: the listing, the save button, the count, the folder list, the remembered folder.
-    expectSteps({"press cmdStart => a\r\nb\r\nreport on ファイル数 = 3 D:\\data\\photos "
-                 "D:\\data\\photos",
-                 "type txtM x => x on ファイル数 = 0 D:\\data\\photos D:\\data\\photos",
-                 "type txtM =>  off ファイル数 = 0 D:\\data\\photos D:\\data\\photos",
+    // After: the listing, the save button, the count.
+    expectSteps({"press cmdStart => a\r\nb\r\nreport on ファイル数 = 3",
+                 "type txtM x => x on ファイル数 = 0",
+                 "type txtM =>  off ファイル数 = 0",
                  // The chooser writes only the path field: that folder is listed, the lists stay.
-                 "type Text1 D:\\data\\other\\; press cmdStart => x on ファイル数 = 1 "
-                 "D:\\data\\photos D:\\data\\photos",
-                 "press Command4 =>  off ファイル数 =  D:\\data\\photos D:\\data\\photos",
-                 "press Command4 =>  off ファイル数 =  D:\\data\\photos D:\\data\\photos"},
+                 "type Text1 D:\\data\\other\\; press cmdStart => x on ファイル数 = 1",
+                 "press Command4 =>  off ファイル数 = "},
                 [this] {
                     return model.txtM.text() + (model.Command1.enabled() ? " on " : " off ")
-                           + model.Label1.caption() + " " + model.Dir1.path() + " "
-                           + module.strMainPath;
+                           + model.Label1.caption();
                 });
+    EXPECT_EQ(folders() + " " + module.strMainPath,
+              "D:\\data\\photos D:\\data\\other\\ D:\\data\\photos");
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("フォルダを読めませんでした。\nD:\\data\\photos\\\n見つかりません"));
     EXPECT_EQ(model.history().position(), 1);
@@ -169,7 +151,6 @@ TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
 
 TEST_F(FrmMainTest, PagingTheHistory)
 {
-    model.Form_Load();
     scan("D:\\data\\photos");
     scan("D:\\data\\other");
     fs.failFolder("D:\\data\\other", {services::FsErrorKind::NotFound, "gone"});
@@ -199,19 +180,13 @@ TEST_F(FrmMainTest, PagingTheHistory)
 
 TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
 {
-    model.Form_Load();
     scan("D:\\data\\other");
     scan("D:\\data\\other");
     model.Check1.setValue(1);
     progress.stopping = "ファイルを読み込んでいます";
     std::string during;
     progress.onAdvance = [&] {
-        for (const controls::Button *work : {&model.cmdStart,
-                                             &model.Command1,
-                                             &model.Command2[0],
-                                             &model.cmdEnd,
-                                             &model.cmdRename})
-            during += work->enabled() ? "E" : "-";
+        during += test::enabledButtons(controls());
     };
     for (std::size_t stopAt : {0, 2}) {
         progress.stopAt = stopAt;
@@ -219,17 +194,13 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
         EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption() + " " + model.Label2.caption()
                           + " " + std::to_string(model.Command2[0].enabled()),
                   "x ファイル数 = 1 0 1");
-        EXPECT_EQ(progress.works.back().lastDone, stopAt);
-        EXPECT_EQ(progress.works.back().total, 3u);
     }
-    EXPECT_EQ(during, "--------------------");
-    EXPECT_TRUE(model.cmdStart.enabled() && model.cmdEnd.enabled() && model.Command1.enabled());
+    EXPECT_EQ(during, std::string(4 * 7, '-')); // four times each of the seven buttons
     EXPECT_EQ(module.strMainPath, "D:\\data\\other");
 }
 
 TEST_F(FrmMainTest, SavingTheListing)
 {
-    model.Form_Load();
     model.Command1_Click(); // the button itself is disabled while the listing is empty
     EXPECT_THAT(dialogs.messageTexts(), ElementsAre("保存するデータがないよ"));
     EXPECT_THAT(dialogs.fileDialogs, IsEmpty());
@@ -238,10 +209,7 @@ TEST_F(FrmMainTest, SavingTheListing)
     dialogs.fileAnswers.push_back("D:\\out\\Title.txt");
     play("press Command1");
     ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
-    const services::FileDialogSettings &settings = dialogs.fileDialogs[1].settings;
     EXPECT_TRUE(dialogs.fileDialogs[1].save);
-    EXPECT_EQ(settings.fileName + " " + settings.title, "Title.txt ファイル名を保存");
-    EXPECT_EQ(settings.filter, "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*");
     EXPECT_EQ(textFiles.files["D:\\out\\Title.txt"], "\xEF\xBB\xBF写真\r\n😀\r\n");
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
@@ -251,12 +219,10 @@ TEST_F(FrmMainTest, SavingTheListing)
     EXPECT_EQ(dialogs.messages.back().text,
               "リストを保存できませんでした。\nD:\\full\\x.txt\nディスクがいっぱいです");
     EXPECT_EQ(model.txtM.text(), "写真\r\n😀");
-    EXPECT_TRUE(model.Command1.enabled());
 }
 
 TEST_F(FrmMainTest, EndEndsAtOnceAndTheRenameButtonAsksForItsWindow)
 {
-    model.Form_Load();
     int requests = 0;
     model.renameWindowRequested.connect([&] { ++requests; });
     play("type txtM unsaved; press cmdRename; press cmdEnd");

@@ -63,9 +63,7 @@ void play(const ModelControls &controls, std::string_view script)
         EXPECT_TRUE(act(controls, step)) << step;
 }
 
-void expectSteps(const ModelControls &controls,
-                 std::initializer_list<std::string_view> rows,
-                 const std::function<std::string()> &look)
+void expectSteps(const ModelControls &controls, StepRows rows, const Look &look)
 {
     for (const std::string_view row : rows) {
         const std::size_t arrow = row.find(" => ");
@@ -89,6 +87,14 @@ std::string describe(const ModelControls &c)
         out << name << (b->enabled() ? " on" : " off") << (b->visible() ? " shown" : " hidden")
             << (b->isDefault() ? " default" : "") << '\n';
     return out.str();
+}
+
+std::string enabledButtons(const ModelControls &c)
+{
+    std::string flags;
+    for (const auto &[_, button] : c.buttons)
+        flags += button->enabled() ? 'E' : '-';
+    return flags;
 }
 
 std::string rows(const controls::ListBox &list)

@@ -36,12 +36,15 @@ void play(const ModelControls &controls, std::string_view script);
 
 // Plays the actions of each row, written "ACTIONS => EXPECTED", and expects `look` to say
 // EXPECTED after them.
-void expectSteps(const ModelControls &controls,
-                 std::initializer_list<std::string_view> rows,
-                 const std::function<std::string()> &look);
+using StepRows = std::initializer_list<std::string_view>;
+using Look = std::function<std::string()>;
+void expectSteps(const ModelControls &controls, StepRows rows, const Look &look);
 
 // What the controls hold, one line each, as the widgets are to show it.
 std::string describe(const ModelControls &controls);
+
+// One letter per button in name order: E for one enabled, - for one disabled.
+std::string enabledButtons(const ModelControls &controls);
 
 // The rows of a list joined by '|'.
 std::string rows(const controls::ListBox &list);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "folderchooser/frm_dialog.h"
 #include "mainwindow/frm_main.h"
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
@@ -9,7 +8,6 @@
 #include "support/fake_services.h"
 #include "support/model_script.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -84,29 +82,6 @@ struct MainWorld : Fakes
     }
 
     mainwindow::FrmMain model{module, doors};
-};
-
-// The folder chooser, made on open() as showing it does; what OK delivers is recorded per window.
-struct ChooserWorld : Fakes
-{
-    folderchooser::FrmDialog &open()
-    {
-        model = std::make_unique<folderchooser::FrmDialog>(
-                module,
-                doors,
-                folderchooser::FolderTargets{
-                        [this](const std::string &f) { toRenameWindow.push_back(f); },
-                        [this](const std::string &f) {
-                            toMainWindow.push_back(f);
-                        }});
-        model->window.closeRequested.connect([this] { ++closes; });
-        model->Form_Load();
-        return *model;
-    }
-
-    std::vector<std::string> toRenameWindow, toMainWindow;
-    int closes = 0;
-    std::unique_ptr<folderchooser::FrmDialog> model;
 };
 
 } // namespace tavolin::test
