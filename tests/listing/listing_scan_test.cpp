@@ -6,7 +6,6 @@
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace tavolin::listing;
 using tavolin::services::FsErrorKind;
@@ -52,9 +51,8 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
                                      ? ListingOptions{}
                                      : ListingOptions{has('n'), has('e'), has('s'), has('f')};
         const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options);
-        EXPECT_EQ(scan->lines, lines);
-        EXPECT_EQ(scan->namesFound, found);
-        EXPECT_EQ(scan->foundAny, found > 0);
+        EXPECT_EQ(std::tuple(scan->lines, scan->namesFound, scan->foundAny),
+                  std::tuple(lines, found, found > 0));
     }
 }
 

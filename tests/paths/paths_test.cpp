@@ -6,6 +6,7 @@
 #include <sstream>
 
 using namespace tavolin::paths;
+static const PathStyle w = PathStyle::windows(), p = PathStyle::posix();
 
 // Names and patterns: name~pattern matches, name!pattern does not. "?" is one character (not one
 // byte), "*.*" matches names without a dot too, and letters match whatever their case.
@@ -23,7 +24,6 @@ TEST(NamePattern, StarAndQuestionMarkOverCharactersWhateverTheirCase)
 // Each shape of a folder and a pattern, from whatever shape it was written in.
 TEST(FolderPath, TheShapesOfAFolderAndAPattern)
 {
-    const PathStyle w = PathStyle::windows(), p = PathStyle::posix();
     const auto shapes = [](const FolderPath &f) {
         const auto parent = f.parent();
         return f.path() + " " + f.field() + " " + (parent ? parent->path() : "-") + " " + f.name()
@@ -56,7 +56,6 @@ TEST(FolderPath, TheShapesOfAFolderAndAPattern)
 
 TEST(PathStyle, RootsAndInsides)
 {
-    const PathStyle w = PathStyle::windows(), p = PathStyle::posix();
     EXPECT_EQ(w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data") + w.driveRootOf("D:\\"),
               "D:\\D:\\");
     EXPECT_EQ(p.driveRootOf("/tmp") + p.driveRootOf("tmp"), "/");

@@ -7,11 +7,8 @@
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,13 +73,9 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
                         cutOff + " running", finished[2], finished[3], finished[4], other));
     EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
     EXPECT_EQ(lastUndoableBatch(journals, "/b"), std::nullopt); // undone already
-    const auto openFiles = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                             std::filesystem::directory_iterator());
-    };
-    const auto filesOpen = openFiles();
+    const auto filesOpen = test::TempDir::openFiles();
     EXPECT_THAT(decodeJournal(journals.read(cutOff).value())->files[0].newName, "b");
-    EXPECT_EQ(openFiles(), filesOpen) << "reading a journal leaves nothing open";
+    EXPECT_EQ(test::TempDir::openFiles(), filesOpen) << "reading a journal leaves nothing open";
 }
 
 // A batch of 10,000 files, of cycles of three and a shift by one, killed at points drawn from a
@@ -92,20 +85,14 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
 {
     constexpr int kFiles = 10000, kInCycles = 6000;
     std::vector<std::string> listed, planned;
-    const auto name = [](int number) {
-        char text[16];
-        std::snprintf(text, sizeof text, "f%05d", number);
-        return std::string(text);
+    const auto name = [](int number) { // five digits, so that names sort as numbers
+        return "f" + std::to_string(100000 + number).substr(1);
     };
     // Making 10,000 files costs seconds on some disks and nothing in memory: the folder lies in
     // /dev/shm where there is one (a tmpfs, which renames as any disk does).
-    const char *const base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : nullptr;
-    const std::string previousBase = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-    if (base)
-        ::setenv("TMPDIR", base, 1);
-    const test::TempDir dir, state;
-    if (base)
-        previousBase.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", previousBase.c_str(), 1);
+    const test::TempDir dir(
+            ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::filesystem::temp_directory_path()),
+            state;
     for (int file = 0; file < kFiles; ++file) {
         listed.push_back(name(file));
         planned.push_back(file >= kInCycles ? name(file + 1)

@@ -3,7 +3,6 @@
 #include "support/fake_file_system.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <optional>
 

@@ -1,7 +1,8 @@
 #include "rename/numbered_names.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace tavolin::rename;
 using ::testing::ElementsAre;
@@ -9,17 +10,11 @@ using ::testing::ElementsAre;
 // The width is the number of digits of the count: its first and last number.
 TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
 {
-    for (const std::string row : {"1 0 0",
-                                  "9 0 8",
-                                  "10 00 09",
-                                  "11 00 10",
-                                  "1000 0000 0999",
-                                  "32767 00000 32766",
-                                  "100000 000000 099999"}) {
-        const long long count = std::stoll(row);
-        EXPECT_EQ(std::to_string(count) + " " + PadNumber(0, count) + " "
-                          + PadNumber(count - 1, count),
-                  row);
+    std::istringstream rows("1,0,0 9,0,8 10,00,09 11,00,10 1000,0000,0999 32767,00000,32766 "
+                            "100000,000000,099999");
+    for (std::string row; rows >> row;) {
+        const long long n = std::stoll(row); // the count
+        EXPECT_EQ(std::to_string(n) + "," + PadNumber(0, n) + "," + PadNumber(n - 1, n), row);
     }
 }
 

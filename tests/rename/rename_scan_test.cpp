@@ -11,10 +11,8 @@ TEST(RenameScan, ANameWithoutABaseIsFoundButGetsNoRow)
     fs.addFolder("D:\\empty");
     fs.addFile("D:\\dots", ".txt");
     const auto empty = tavolin::rename::scanForRenaming(fs, "D:\\empty\\").value();
-    EXPECT_EQ(empty.namesFound, 0);
-    EXPECT_FALSE(empty.foundAny);
+    EXPECT_TRUE(empty.namesFound == 0 && !empty.foundAny);
     const auto dots = tavolin::rename::scanForRenaming(fs, "D:\\dots\\").value();
     EXPECT_TRUE(dots.names.empty() && dots.bases.empty() && dots.distinctExtensions.empty());
-    EXPECT_EQ(dots.namesFound, 1);
-    EXPECT_TRUE(dots.foundAny);
+    EXPECT_TRUE(dots.namesFound == 1 && dots.foundAny);
 }

@@ -36,10 +36,13 @@ public:
     const paths::PathStyle &pathStyle() const override { return m_style; }
     Result<Names> listFiles(const paths::FilePattern &pattern) override
     {
-        return names(pattern.folder.path(), false, pattern.namePattern);
+        Names names = entries(pattern.folder.path(), false);
+        std::erase_if(names,
+                      [&](Name n) { return !paths::matchesNamePattern(n, pattern.namePattern); });
+        return ifUsable(pattern.folder.path(), std::move(names));
     }
     Result<void> checkFolder(Name path) override { return check(path); }
-    Result<Names> listFolders(Name path) override { return names(path, true, {}); }
+    Result<Names> listFolders(Name path) override { return ifUsable(path, entries(path, true)); }
     std::optional<std::vector<std::int64_t>>
     fileSizes(Name path,
               std::span<const std::string> names,
@@ -56,9 +59,7 @@ public:
     }
     Result<std::unique_ptr<services::FolderRenamer>> openForRenaming(Name path) override
     {
-        if (auto checked = check(path); !checked)
-            return std::unexpected(checked.error());
-        return std::make_unique<Renamer>(*this, key(path));
+        return ifUsable(path, std::make_unique<Renamer>(*this, key(path)));
     }
     Result<void> createFolder(Name parent, Name name) override
     {
@@ -106,15 +107,7 @@ public:
     bool hasFolder(Name path) const { return m_folders.contains(key(path)); }
     // The names of the files in `folder` in directory order, whatever the
     // folder's failure.
-    Names files(Name folder)
-    {
-        Names names;
-        for (const Entry &entry : m_folders.contains(key(folder)) ? m_folders[key(folder)].entries
-                                                                  : std::vector<Entry>{})
-            if (!entry.folder)
-                names.push_back(entry.name);
-        return names;
-    }
+    Names files(Name folder) const { return entries(folder, false); }
     const Names &log() const { return m_log; }
 
 private:
@@ -155,13 +148,7 @@ private:
             const Entry *entry = fs.find(path, name);
             return entry ? std::optional(services::FileId{1, entry->id}) : std::nullopt;
         }
-        Result<Names> names() override
-        {
-            Names names;
-            for (const Entry &entry : fs.m_folders[path].entries)
-                names.push_back(entry.name);
-            return names;
-        }
+        Result<Names> names() override { return fs.entries(path, std::nullopt); }
 
         FakeFileSystem &fs;
         const std::string path;
@@ -204,17 +191,21 @@ private:
         });
         return found == entries.end() ? nullptr : &*found;
     }
-    // The folders (or the files matching `pattern`) in `path`, in directory
-    // order.
-    Result<Names> names(Name path, bool folders, Name pattern)
+    // `value`, taken from the folder `path`, if that may be used.
+    template<typename T>
+    Result<T> ifUsable(Name path, T value) const
     {
-        if (auto checked = check(path); !checked)
-            return std::unexpected(checked.error());
+        const auto checked = check(path);
+        return checked ? Result<T>(std::move(value)) : std::unexpected(checked.error());
+    }
+    // The names of the folders, the files or both (nullopt) in `path`, in directory order.
+    Names entries(Name path, std::optional<bool> folders) const
+    {
         Names names;
-        for (const Entry &entry : m_folders[key(path)].entries)
-            if (entry.folder == folders
-                && (folders || paths::matchesNamePattern(entry.name, pattern)))
-                names.push_back(entry.name);
+        if (const auto folder = m_folders.find(key(path)); folder != m_folders.end())
+            for (const Entry &entry : folder->second.entries)
+                if (!folders || entry.folder == *folders)
+                    names.push_back(entry.name);
         return names;
     }
     Result<void> change(const std::string &path, Primitive primitive, Name from, Name to)

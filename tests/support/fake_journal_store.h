@@ -2,8 +2,8 @@
 
 #include "services/journal_store.h"
 
-#include <cstdio>
 #include <map>
+#include <string>
 
 namespace tavolin::test {
 
@@ -13,8 +13,7 @@ class FakeJournalStore final : public services::JournalStore
 public:
     services::FsResult<std::string> create(std::string_view tag, std::string_view text) override
     {
-        char id[16];
-        std::snprintf(id, sizeof id, "%06d", ++m_made);
+        const std::string id = std::to_string(1000000 + ++m_made); // sorts as made
         journals[id] = {std::string(tag), services::JournalState::Running, std::string(text)};
         return id;
     }

@@ -106,10 +106,9 @@ public:
     std::string driveOf(std::string_view path) override
     {
         std::string best;
-        for (const auto &root : roots) {
+        for (const auto &root : roots)
             if (path.starts_with(root) && root.size() > best.size())
                 best = root;
-        }
         return best.empty() ? std::string(path.substr(0, 2)) + "\\" : best; // "D:" is D:\ too
     }
 

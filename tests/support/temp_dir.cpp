@@ -27,10 +27,6 @@ static bool setImmutable(const std::string &path, bool immutable)
     return done;
 }
 
-TempDir::TempDir()
-    : TempDir(fs::temp_directory_path())
-{}
-
 TempDir::TempDir(const fs::path &parent)
     : m_path(parent / "tavolin-test-XXXXXX")
 {
@@ -46,7 +42,6 @@ TempDir::~TempDir()
         ::umount2(path.c_str(), MNT_DETACH);
     // The owner gets full access everywhere, so that everything can be removed.
     std::error_code ec;
-    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(m_path, ec); !ec && it != fs::end(it);
          it.increment(ec))
         if (!it->is_symlink())

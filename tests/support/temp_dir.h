@@ -12,9 +12,8 @@ namespace tavolin::test {
 class TempDir
 {
 public:
-    TempDir();
-    // A folder under `parent` instead, to choose the file system it lies on.
-    explicit TempDir(const std::filesystem::path &parent);
+    // Under `parent` instead, to choose the file system the folder lies on.
+    explicit TempDir(const std::filesystem::path &parent = std::filesystem::temp_directory_path());
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
@@ -48,6 +47,11 @@ public:
 
     // The names in the folder (files and folders, hidden ones too), sorted.
     std::vector<std::string> names() const;
+    // How many files this process holds open, to see that a reading closes what it opened.
+    static long openFiles()
+    {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    }
 
 private:
     std::string m_path;

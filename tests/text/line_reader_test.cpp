@@ -38,13 +38,10 @@ TEST(LineReader, AnyChunkingGivesTheSameLinesAndAVeryLongLineKeepsOnlyItsStart)
     }
     // The part that tells the encoding ends inside a character (lines of 41 bytes after "abc": its
     // last byte is the third of a four-byte one); that is no fault of the text.
-    const std::string tenEmoji = "😀😀😀😀😀😀😀😀😀😀";
-    Lines lines{"abc" + tenEmoji};
-    std::string bytes = lines[0] + "\n";
-    while (bytes.size() < LineReader::kDetectionBytes + 100) {
-        lines.push_back(tenEmoji);
-        bytes += tenEmoji + "\n";
-    }
+    Lines lines(LineReader::kDetectionBytes / 41 + 3, "😀😀😀😀😀😀😀😀😀😀");
+    std::string bytes = lines[0].insert(0, "abc") + "\n";
+    for (std::size_t line = 1; line < lines.size(); ++line)
+        bytes += lines[line] + "\n";
     EXPECT_TRUE(read(bytes, LineReader::kDetectionBytes) == lines);
 }
 
