@@ -30,3 +30,23 @@ TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
         EXPECT_EQ(shown, expected) << current;
     }
 }
+
+// Another folder is announced, then that its subfolders are to be read; the same folder again,
+// or one that cannot be opened, announces nothing. A file list is read anew each time.
+TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
+{
+    tavolin::test::FakeFileSystem fs;
+    fs.addFolder("D:\\b");
+    FolderList folders(fs, "D:\\");
+    FileList files(fs);
+    std::string log;
+    folders.changed.connect([&] { log += "folder "; });
+    folders.contentsChanged.connect([&] { log += "contents "; });
+    files.changed.connect([&] { log += "files "; });
+    ASSERT_TRUE(folders.setPath("D:\\b\\") && folders.setPath("D:\\b"));
+    EXPECT_FALSE(folders.setPath("D:\\gone"));
+    files.setPath("D:\\b");
+    fs.addFile("D:\\b", "new.txt");
+    files.setPath("D:\\b");
+    EXPECT_EQ(log + files.names().at(0), "folder contents files files new.txt");
+}

@@ -75,6 +75,8 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
     EXPECT_EQ(lastUndoableBatch(journals, "/b"), std::nullopt); // undone already
     const auto filesOpen = test::TempDir::openFiles();
     EXPECT_THAT(decodeJournal(journals.read(cutOff).value())->files[0].newName, "b");
+    state.makeFolder("deep/tavolin/999999.x.running"); // opens, and fails at the first read
+    EXPECT_FALSE(journals.read("999999"));
     EXPECT_EQ(test::TempDir::openFiles(), filesOpen) << "reading a journal leaves nothing open";
 }
 

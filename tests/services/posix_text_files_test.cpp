@@ -39,6 +39,9 @@ TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeOrSaysWhyAndKeepsTheOldFile
         cases.emplace_back("locked", FsErrorKind::NoPermission);
     if (dir.mountSmallFileSystem("small", 64 * 1024))
         dir.writeFile("small/list.txt", old), cases.emplace_back("small", FsErrorKind::NoSpace);
+    if (cases.empty())
+        GTEST_SKIP()
+                << "the rest: this machine can stage neither a read-only folder nor a full one";
     for (const auto &[folder, kind] : cases) {
         const auto written
                 = files.writeText(dir.pathOf(folder + "/list.txt"), std::string(1 << 20, 'x'));
