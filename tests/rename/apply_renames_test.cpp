@@ -88,6 +88,24 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
     }
 }
 
+// Each name is held by the file that moves to the next one: the batch starts at the end.
+TEST(ApplyRenamesTest, AThousandNumberedNamesShiftByOne)
+{
+    const test::TempDir dir;
+    Names listed, planned;
+    for (int number = 1; number <= 1000; ++number) {
+        listed.push_back("file" + std::to_string(number));
+        planned.push_back("file" + std::to_string(number + 1));
+        dir.writeFile(listed.back(), listed.back());
+    }
+    services::PosixFileSystem fs;
+    EXPECT_EQ(ApplyRenames(fs, dir.path(), listed, planned, Names(1000), {}).renamed, 1000);
+    for (int number = 1; number <= 1000; number += 111)
+        EXPECT_EQ(dir.readFile(planned[number - 1]), listed[number - 1]);
+    EXPECT_EQ(dir.names().size(), 1000u);
+    EXPECT_EQ(dir.names().front(), "file10") << "file1 is gone";
+}
+
 // A folder that ignores case compares planned names as it will store them.
 TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
 {
