@@ -293,13 +293,13 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
 {
     scan({"a.txt", "b.txt", "c.jpg"});
     EXPECT_FALSE(model.cmdUndo.enabled());
-    model.List2[0].assign({"a_new", "b_new", "c_new"});
+    model.List2[0].assign({"b", "a", "c_new"}); // a swap and a rename
     std::string shownInTurn;
     model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
     EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
-    EXPECT_THAT(fs.files("D:\\f"), ElementsAre("a_new.txt", "b_new.txt", "c_new.jpg"));
-    EXPECT_EQ(rows(model.List1), "a_new.txt|b_new.txt|c_new.jpg");
-    EXPECT_EQ(shownInTurn, "a_new|b_new|c_new||");
+    EXPECT_THAT(fs.files("D:\\f"), ElementsAre("b.txt", "a.txt", "c_new.jpg"));
+    EXPECT_EQ(rows(model.List1), "b.txt|a.txt|c_new.jpg");
+    EXPECT_EQ(shownInTurn, "c_new|b|a|b||") << "the rows in the order renamed";
     EXPECT_TRUE(model.cmdUndo.enabled());
     dialogs.messages.clear();
     dialogs.messageAnswers = {services::MessageAnswer::Cancel};
