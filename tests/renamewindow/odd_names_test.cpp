@@ -1,12 +1,8 @@
 // File names that stretch what a name may hold, through the whole round trip: listed in the
 // main window, saved, read back in the rename window and renamed, on a real folder.
-#include "mainwindow/frm_main.h"
-#include "renamewindow/frm_file_name.h"
-
 #include "services/posix_file_system.h"
-#include "support/fake_journal_store.h"
-#include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "support/window_worlds.h"
 #include "text/utf8.h"
 
 #include <gmock/gmock.h>
@@ -30,27 +26,24 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     const test::TempDir dir;
     for (const auto &name : names)
         dir.writeFile(name, name);
+    // The real file system; the text files kept in memory as the bytes a real file would hold.
     services::PosixFileSystem fs;
-    test::FakeDrives drives{{"/"}};
-    test::FakeDialogs dialogs;
-    test::FakeTextFiles textFiles; // keeps the bytes a real file would hold
-    test::FakeProcess process;
-    process.programPath = process.currentPath = dir.path();
-    test::FakeJournalStore journals;
-    services::NoProgress progress;
-    services::Services doors{fs, drives, dialogs, textFiles, process, journals, progress};
-    Module1 module;
+    test::Fakes f;
+    f.drives.roots = {"/"};
+    f.process.programPath = f.process.currentPath = dir.path();
+    services::Services doors{
+            fs, f.drives, f.dialogs, f.textFiles, f.process, f.journals, f.progress};
 
     // Listed with every option off and saved; how the text is encoded is the text files' own
     // business, tested with them.
-    mainwindow::FrmMain main(module, doors);
+    mainwindow::FrmMain main(f.module, doors);
     ASSERT_TRUE(main.Form_Load());
     main.cmdStart.click();
-    dialogs.fileAnswers = {"/saved/listing.txt", "/saved/listing.txt"};
+    f.dialogs.fileAnswers = {"/saved/listing.txt", "/saved/listing.txt"};
     main.Command1.click();
 
     // Read back: one line per file, in the same order, each the file's own name as listed.
-    renamewindow::FrmFileName rename(module, doors);
+    renamewindow::FrmFileName rename(f.module, doors);
     rename.Form_Load();
     rename.cmdStart.click();
     rename.Command6.click();
@@ -62,7 +55,7 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
 
     // Renaming then changes only the names that held line breaks.
     rename.Command1.click();
-    EXPECT_EQ(dialogs.messages.back().text, "2変更されました。");
+    EXPECT_EQ(f.dialogs.messages.back().text, "2変更されました。");
     for (std::string &name : names)
         name = text::printableName(name);
     EXPECT_THAT(dir.names(), ::testing::UnorderedElementsAreArray(names));

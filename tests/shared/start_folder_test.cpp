@@ -16,7 +16,6 @@ TEST(StartFolder, TheProgramsFolderOnlyWhenItIsAFolderOfTheUsers)
             {"/opt/tavolin/bin", true, false},
             {"/usr", true, false},
             {"/usrdata/tools", true, true},
-            {"/home/me/tools", false, false},
     };
     for (const auto &[programFolder, writable, startsThere] : cases) {
         tavolin::test::FakeProcess process;
