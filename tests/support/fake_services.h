@@ -34,13 +34,6 @@ struct ShownMessage
     std::string text;
     std::string title;
     services::MessageButtons buttons;
-    services::MessageIcon icon;
-};
-
-struct ShownFileDialog
-{
-    bool save;
-    services::FileDialogSettings settings;
 };
 
 class FakeDialogs : public services::Dialogs
@@ -49,24 +42,23 @@ public:
     services::MessageAnswer showMessage(std::string_view text,
                                         std::string_view title,
                                         services::MessageButtons buttons,
-                                        services::MessageIcon icon) override
+                                        services::MessageIcon) override
     {
-        messages.push_back({std::string(text), std::string(title), buttons, icon});
+        messages.push_back({std::string(text), std::string(title), buttons});
         return next(messageAnswers, services::MessageAnswer::Ok);
     }
-    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &s) override
+    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &) override
     {
-        fileDialogs.push_back({true, s});
+        fileDialogs += 's';
         return next(fileAnswers, std::optional<std::string>());
     }
-    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &s) override
+    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &) override
     {
-        fileDialogs.push_back({false, s});
+        fileDialogs += 'o';
         return next(fileAnswers, std::optional<std::string>());
     }
-    std::string askText(std::string_view prompt, std::string_view title) override
+    std::string askText(std::string_view, std::string_view) override
     {
-        textPrompts.emplace_back(std::string(prompt) + std::string(title));
         return next(textAnswers, std::string());
     }
 
@@ -81,9 +73,8 @@ public:
 
     std::vector<ShownMessage> messages;
     std::deque<services::MessageAnswer> messageAnswers; // then Ok
-    std::vector<ShownFileDialog> fileDialogs;
+    std::string fileDialogs; // 's' for each save dialog asked, 'o' for each open one
     std::deque<std::optional<std::string>> fileAnswers; // then cancel
-    std::vector<std::string> textPrompts;               // each prompt followed by its title
     std::deque<std::string> textAnswers;                // then "" (cancel)
 };
 
