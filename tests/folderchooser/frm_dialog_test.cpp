@@ -15,7 +15,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-// The chooser, made on open() as showing it does; what OK delivers is recorded per window.
+// The chooser, made on open() as showing it does; what OK delivers is recorded in turn.
 class FrmDialogTest : public ::testing::Test, protected test::Fakes
 {
 protected:
@@ -28,13 +28,13 @@ protected:
 
     FrmDialog &open()
     {
-        const auto deliver = [](std::vector<std::string> &to) {
-            return [&to](const std::string &folder) {
-                to.push_back(folder);
+        const auto deliver = [this](std::string to) {
+            return [this, to](const std::string &folder) {
+                delivered.push_back(to + folder);
             };
         };
         model = std::make_unique<FrmDialog>(
-                module, doors, FolderTargets{deliver(toRenameWindow), deliver(toMainWindow)});
+                module, doors, FolderTargets{deliver("rename "), deliver("main ")});
         model->window.closeRequested.connect([this] { ++closes; });
         model->Form_Load();
         return *model;
@@ -42,7 +42,7 @@ protected:
 
     std::string shown() const { return model->Dir1.path() + " " + model->Label1.caption(); }
 
-    std::vector<std::string> toRenameWindow, toMainWindow;
+    std::vector<std::string> delivered; // each folder after the name of the window it went to
     int closes = 0;
     std::unique_ptr<FrmDialog> model;
 };
@@ -113,8 +113,7 @@ TEST_F(FrmDialogTest, OkDeliversTheLabelToTheWindowTheFlagNamesAtThatMoment)
     module.flgFileName = 0; // the rename window ended while the chooser stayed open
     chooser.openFolder("D:\\Work\\Old");
     chooser.cmdOK.click();
-    EXPECT_THAT(toRenameWindow, ElementsAre("D:\\Work\\"));
-    EXPECT_THAT(toMainWindow, ElementsAre("D:\\Work\\Old\\"));
+    EXPECT_THAT(delivered, ElementsAre("rename D:\\Work\\", "main D:\\Work\\Old\\"));
     EXPECT_EQ(module.strRenamePath + " " + module.strMainPath, "D:\\Work\\ D:\\Work\\Old\\");
     EXPECT_EQ(closes, 3);
 }
