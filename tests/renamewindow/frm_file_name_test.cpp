@@ -161,9 +161,6 @@ TEST_F(FrmFileNameTest, WhatMakesTheChooserServeThisWindowAndWhatEndsThat)
     }
     play("press cmdEnd"); // the chooser serves the main window again
     EXPECT_EQ(module.flgFileName + requestsAndCloses, 2);
-    model.List2[0].replace(0, ""); // an empty planned name too
-    play("click List2_0 0");
-    EXPECT_EQ(module.flgFileName, 1);
 }
 
 TEST_F(FrmFileNameTest, NumberingTakesTheTextAndThePositionAndChangesOnlyThePlannedNames)

@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <set>
 #include <string>
 #include <vector>
@@ -65,10 +66,8 @@ public:
     // The texts of the messages shown so far.
     std::vector<std::string> messageTexts() const
     {
-        std::vector<std::string> texts;
-        for (const auto &m : messages)
-            texts.push_back(m.text);
-        return texts;
+        const auto texts = messages | std::views::transform(&ShownMessage::text);
+        return {texts.begin(), texts.end()};
     }
 
     std::vector<ShownMessage> messages;
