@@ -233,9 +233,11 @@ TEST_F(FrmFileNameTest, TheExtensionPanel)
     play("press Command3");
     EXPECT_EQ(panel(), "拡張子変換>>8600");
     EXPECT_EQ(text4Focus, 12);
+    // An empty extension: Enter scans, and Command4 has no pair to change, whatever List3(1) holds.
     model.List3[0].assign({""});
-    play("click List3_0 0"); // an empty extension: Enter scans
+    play("click List3_0 0; type Text4 x; press Command4");
     EXPECT_TRUE(model.cmdStart.isDefault());
+    EXPECT_EQ(rows(model.List3[1]), ".TXT|LOG");
 }
 
 TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
