@@ -246,10 +246,10 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     EXPECT_EQ(dialogs.messages.at(0).text + dialogs.messages[0].title,
               "取得してからにして下さいTextから取得");
     scan({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
-    // The file's bytes => the planned names; the last file breaks off after two lines.
-    for (const std::string row : {"one\r\ntwo\r\nthree\r\n => one|two|three",
-                                  "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e",
-                                  "a\nb\nc\nd\n => a|b"}) {
+    // The file's bytes => the planned names; the first file breaks off after two lines.
+    for (const std::string row : {"a\nb\nc\nd\n => a|b",
+                                  "one\r\ntwo\r\nthree\r\n => one|two|three",
+                                  "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e"}) {
         textFiles.files["D:\\names.txt"] = row.substr(0, row.find(" => "));
         textFiles.breakOffAfter = row.ends_with("a|b") ? std::optional(2) : std::nullopt;
         textFiles.lineReads = 0;
@@ -264,7 +264,6 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     // The other columns keep their selection, Text3 its text and intNameRow its row; a
     // cancelled dialog or a file that cannot be opened changes nothing.
     textFiles.files["D:\\names.txt"] = "x\ny\n";
-    textFiles.breakOffAfter.reset();
     model.List2[0].assign({"1", "2", "3", "4", "5"});
     play("click List1 2; type Text3 edited");
     dialogs.fileAnswers = {"D:\\names.txt", std::nullopt, "D:\\missing.txt"};
