@@ -177,7 +177,7 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
     progress.onAdvance = [&] {
         during += test::enabledButtons(controls());
     };
-    progress.stopAt = 2; // part-way; where a scan may stop is the listing's own rule
+    progress.stopAt = 2; // midway; where a scan may stop is the listing's own rule
     scan("D:\\data\\photos");
     EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption() + " " + model.Label2.caption() + " "
                       + std::to_string(model.Command2[0].enabled()),
