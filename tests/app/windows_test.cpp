@@ -190,7 +190,8 @@ void replay(std::string_view script, World &viewed, World &bare, QWidget *window
     }
 }
 
-// The rename window over D:\f holding Japanese, ASCII and extension-less names.
+// The rename window over D:\f holding Japanese, ASCII and extension-less names. The file dialog
+// picks, once, a text file of planned names of which two are blank.
 struct RenameWorld : test::RenameWorld
 {
     explicit RenameWorld(int files)
@@ -201,31 +202,27 @@ struct RenameWorld : test::RenameWorld
         for (int i = 0; i < files; ++i)
             names.push_back(kinds[i % 6] + std::to_string(i) + extensions[i % 6]);
         scan(names);
+        textFiles.files["D:\\names.txt"] = "\xEF\xBB\xBF\r\nb\r\nc\r\n";
+        dialogs.fileAnswers.push_back("D:\\names.txt");
     }
 
     static std::string state() { return {}; }
 
-    // Beyond the common steps: read A|B|... (the next file dialog picks a text file of these
-    // names), flag0 (flgFileName set back to 0), and on [NAME] (a click on a control that is no
-    // list, or on the background; only the window itself, Label1 and the text boxes tell the
-    // model).
+    // Beyond the common steps: on [NAME], a click on a control that is no list, or on the
+    // background. Only the window itself, Label1 and the text boxes tell the model, which sets
+    // flgFileName: set back to 0 first, it shows whether the click did.
     bool doesItself(std::string_view step, QWidget *window)
     {
-        auto [verb, name, _] = split(step);
-        if (verb == "read") {
-            for (std::size_t bar; (bar = name.find('|')) != std::string::npos;)
-                name.replace(bar, 1, "\r\n");
-            textFiles.files["D:\\names.txt"] = "\xEF\xBB\xBF" + name;
-            dialogs.fileAnswers.push_back("D:\\names.txt");
-        } else if (verb == "flag0") {
-            module.flgFileName = 0;
-        } else if (verb == "on" && window) { // near the top left corner
-            QWidget *on = name.empty() ? window : child(window, name);
-            QTest::mouseClick(on, Qt::LeftButton, {}, {3, 3});
-        } else if (verb == "on" && (name.empty() || name == "Label1" || name.starts_with("Text"))) {
+        const auto [verb, name, _] = split(step);
+        if (verb != "on")
+            return false;
+        module.flgFileName = 0;
+        if (window) // near the top left corner
+            QTest::mouseClick(
+                    name.empty() ? window : child(window, name), Qt::LeftButton, {}, {3, 3});
+        else if (name.empty() || name == "Label1" || name.starts_with("Text"))
             model.Form_Click();
-        }
-        return verb == "read" || verb == "flag0" || verb == "on";
+        return true;
     }
 };
 
@@ -257,38 +254,33 @@ INSTANTIATE_TEST_SUITE_P(
         UserActions,
         RenameWindowViewTest,
         ::testing::Values(
-                // Pairs: the first, the last, the one already selected; the keys in both lists.
-                std::pair{"shot rename-window; press Command3; click List3_1 0; type Text4 .jpeg;"
-                          "enter Command4; click List3_0 3; type Text4 .テキスト; press Command4;"
-                          "click List3_1 3; click List3_0 3; key List3_0 Up; key List3_1 Home;"
-                          "key List3_0 End; key List3_1 Down; press Command5; click List2_0 3;"
-                          "scroll List1 1; shot rename-window-wide; press Command3",
-                          36},
-                // The columns, then blank planned names read from a file.
-                std::pair{"click List1 3; click List2_0 5; click List2_1 7; click List2_1 7;"
-                          "key List1 Down; key List2_1 Up; key List2_0 Home; key List2_0 Up;"
-                          "key List2_1 End; key List2_1 Down; scroll List2_1 -3; scroll List1 2;"
-                          "click List2_0 20; type Text3 新しい; press Command2; tick Check1;"
-                          "press cmdStart; read |b|c|; press Command6; enter Text3; click List1 5;"
-                          "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
-                          36},
-                // Text3 has the focus first; Tab goes round every control that can take it.
+                // Pairs: the last, the one already selected, the keys in both lists; then the
+                // columns, and blank planned names read from a file.
                 std::pair{
-                        "tab cmdEnd; flag0; on Label2_0; on Command2; on Frame1; on Label1;"
-                        "flag0; on Text1; flag0; on Text3; flag0; on; click List2_1 4; tab cmdEnd"
-                        " List1 cmdDialog cmdStart Text1 List2_0 List2_1 Command1 Check1 Command3"
-                        " Command6 Command2 Text3; press Command3; click List3_1 1; type Text3 x;"
-                        "tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4 Command4"
-                        " Command5 Command6 Command2 Text3 cmdEnd List1 cmdDialog cmdStart Text1"
-                        " List2_0 List2_1 Command1 Check1; backtab Command1 List2_1 List2_0 Text1",
+                        "shot rename-window; press Command3; click List3_0 3;"
+                        "type Text4 .テキスト; press Command4; click List3_1 3; click List3_0 3;"
+                        "key List3_0 Up; key List3_1 Home; key List3_0 End; key List3_1 Down;"
+                        "press Command5; click List2_0 3; scroll List1 1; shot rename-window-wide;"
+                        "press Command3; click List1 3; click List2_0 5; click List2_1 7;"
+                        "click List2_1 7; key List1 Down; key List2_1 Up; key List2_0 Home;"
+                        "key List2_0 Up; key List2_1 End; key List2_1 Down; scroll List2_1 -3;"
+                        "scroll List1 2; click List2_0 20; type Text3 新しい; press Command2;"
+                        "tick Check1; press cmdStart; press Command6; enter Text3; click List1 5;"
+                        "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
                         36},
-                // Below the rows, then Enter on each control.
-                std::pair{"below List1; click List1 1; below List1; below List2_0; below List2_1;"
-                          "press Command3; click List3_1 1; below List3_0; below List3_1;"
-                          "click List2_0 1; type Text3 x; enter Command2; enter Text3; enter List1;"
+                // Text3 has the focus first; Tab goes round every control that can take it. Then
+                // clicks below the rows, and Enter on each control.
+                std::pair{"tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
+                          "on Text3; on; click List2_1 4; tab cmdEnd List1 cmdDialog cmdStart"
+                          " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 Command2 Text3;"
+                          "below List1; press Command3; click List3_1 1; below List3_1;"
+                          "type Text3 x; tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4"
+                          " Command4 Command5 Command6 Command2 Text3 cmdEnd List1 cmdDialog"
+                          " cmdStart Text1 List2_0 List2_1 Command1 Check1; backtab Command1"
+                          " List2_1 List2_0 Text1; enter Command2; enter Text3; enter List1;"
                           "enter Check1; enter Text1; enter cmdDialog; enter cmdStart;"
                           "enter Command3; click List3_0 0; type Text4 .J; enter Command4;"
-                          "enter Text4; enter Command5; read a|b|; press Command6; enter Command6;"
+                          "enter Text4; enter Command5; press Command6; enter Command6;"
                           "enter Command1; enter cmdEnd",
                           5}));
 
