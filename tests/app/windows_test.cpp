@@ -329,7 +329,7 @@ TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)
 }
 
 // The main window over a folder holding, beside others, a name in Shift-JIS from an old disk,
-// which no QString holds as it is.
+// which no QString holds as it is. The save dialog picks D:\saved.txt.
 struct MainWorld : test::MainWorld
 {
     MainWorld()
@@ -338,26 +338,24 @@ struct MainWorld : test::MainWorld
              {"写真.jpg", "readme", "report.txt", "\x83\x65\x83\x58\x83\x67.txt"})
             fs.addFile("D:\\Tools\\Lister", name, 1234);
         fs.addFolder("D:\\Tools\\Lister\\下書き");
+        dialogs.fileAnswers.push_back("D:\\saved.txt");
         model.renameWindowRequested.connect([this] { ++renameRequests; });
         EXPECT_TRUE(model.Form_Load());
     }
 
     std::string state() const { return "rename requests " + std::to_string(renameRequests); }
 
-    // Beyond the common steps: answer PATH (the next file dialog picks PATH), and append TEXT
-    // (typed at the end of the listing).
+    // Beyond the common steps: append TEXT, typed at the end of the listing.
     bool doesItself(std::string_view step, QWidget *window)
     {
-        const auto [verb, value, _] = split(step);
-        if (verb == "answer") {
-            dialogs.fileAnswers.push_back(value);
-        } else if (verb == "append" && !window) {
-            model.txtM.setText(model.txtM.text() + value);
-        } else if (verb == "append") {
+        const auto [verb, text, _] = split(step); // text in one word
+        if (verb == "append" && window) {
             playOnWidgets(window, "key txtM Ctrl+End");
-            QTest::keyClicks(window->focusWidget(), QString::fromStdString(value));
+            QTest::keyClicks(window->focusWidget(), QString::fromStdString(text));
+        } else if (verb == "append") {
+            model.txtM.setText(model.txtM.text() + text);
         }
-        return verb == "answer" || verb == "append";
+        return verb == "append";
     }
 
     int renameRequests = 0;
@@ -374,9 +372,9 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
                          " enter cmdStart; click File1 1; tick Check3; tick Check4; enter cmdStart;"
                          " shot main-window-scanned; append !; tab Check1 Check2 Check3 Check4"
                          " Check5 cmdStart Check6 Command2_0 cmdRename Command4 Command1 cmdEnd"
-                         " Drive1; enter Command2_0; enter Command2_1; answer D:\\saved.txt;"
-                         " enter Command1; enter cmdRename; type txtM 新しい; enter Command4;"
-                         " backtab cmdRename Command2_0 Check6 cmdStart; enter cmdEnd";
+                         " Drive1; enter Command2_0; enter Command2_1; enter Command1;"
+                         " enter cmdRename; type txtM 新しい; enter Command4; backtab cmdRename"
+                         " Command2_0 Check6 cmdStart; enter cmdEnd";
     replay(script, viewed, bare, &view, [&](const auto &after) {
         EXPECT_FALSE(child<QAbstractItemView>(&view, "File1")->selectionModel()->hasSelection())
                 << after;
