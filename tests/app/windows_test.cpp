@@ -47,8 +47,7 @@ std::array<std::string, 3> split(std::string_view step)
 {
     std::istringstream in{std::string(step)};
     std::array<std::string, 3> words;
-    in >> words[0] >> words[1];
-    std::getline(in >> std::ws, words[2], '\0');
+    std::getline(in >> words[0] >> words[1] >> std::ws, words[2]);
     return words;
 }
 
@@ -91,8 +90,7 @@ void playOnWidgets(QWidget *window, std::string_view script)
             for (const QChar character : text::toQString(value))
                 QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), {});
         } else if (verb == "press" || verb == "tick") { // a check box on its box
-            const QPoint box(8, target->height() / 2);
-            QTest::mouseClick(target, Qt::LeftButton, {}, verb == "tick" ? box : QPoint());
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
         } else if (verb == "tab" || verb == "backtab") { // landing on each name in turn
             std::istringstream names(name + ' ' + value);
             for (std::string next; names >> next;) {
@@ -113,14 +111,12 @@ void playOnWidgets(QWidget *window, std::string_view script)
 // the text files.
 std::string fakesState(const test::Fakes &fakes)
 {
-    std::ostringstream out;
     const Module1 &m = fakes.module;
+    std::ostringstream out;
     out << m.strMainPath << '|' << m.strRenamePath << '|' << m.flgFileName << '|' << m.intNameRow
-        << '|' << m.intExtRow << "\nexits " << fakes.process.exits << '\n';
-    for (const std::string &text : fakes.dialogs.messageTexts())
-        out << text << '\n';
-    for (const auto &[path, bytes] : fakes.textFiles.files)
-        out << path << ':' << bytes << '\n';
+        << '|' << m.intExtRow << "\nexits " << fakes.process.exits << '\n'
+        << ::testing::PrintToString(fakes.dialogs.messageTexts()) << '\n'
+        << ::testing::PrintToString(fakes.textFiles.files);
     return out.str();
 }
 
