@@ -252,18 +252,16 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
                 // Pairs: the last, the one already selected, the keys in both lists; then the
                 // columns, and blank planned names read from a file.
-                std::pair{
-                        "shot rename-window; press Command3; click List3_0 3;"
-                        "type Text4 .テキスト; press Command4; click List3_1 3; click List3_0 3;"
-                        "key List3_0 Up; key List3_1 Home; key List3_0 End; key List3_1 Down;"
-                        "press Command5; click List2_0 3; scroll List1 1; shot rename-window-wide;"
-                        "press Command3; click List1 3; click List2_0 5; click List2_1 7;"
-                        "click List2_1 7; key List1 Down; key List2_1 Up; key List2_0 Home;"
-                        "key List2_0 Up; key List2_1 End; key List2_1 Down; scroll List2_1 -3;"
-                        "scroll List1 2; click List2_0 20; type Text3 新しい; press Command2;"
-                        "tick Check1; press cmdStart; press Command6; enter Text3; click List1 5;"
-                        "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
-                        36},
+                std::pair{"shot rename-window; press Command3; click List3_0 3; click List3_1 3;"
+                          "key List3_0 Up; key List3_1 Home; key List3_0 End; key List3_1 Down;"
+                          "click List2_0 3; scroll List1 1; shot rename-window-wide;"
+                          "press Command3; click List1 3; click List2_0 5; click List2_1 7;"
+                          "click List2_1 7; key List1 Down; key List2_0 Home; key List2_0 Up;"
+                          "key List2_1 End; key List2_1 Down; scroll List2_1 -3; scroll List1 2;"
+                          "click List2_0 20; type Text3 新しい; press Command2; tick Check1;"
+                          "press cmdStart; press Command6; enter Text3; click List1 5;"
+                          "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
+                          36},
                 // Text3 has the focus first; Tab goes round every control that can take it. Then
                 // clicks below the rows, and Enter on each control.
                 std::pair{"tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
