@@ -279,10 +279,11 @@ INSTANTIATE_TEST_SUITE_P(
                           5}));
 
 // Rows that stop a batch are marked in all three columns, with why in their tooltip; the message
-// that lists them is shown by the real dialogs.
-TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
+// that lists them is shown by the real dialogs. Once the names are fixed, the batch moves the
+// selection through every row: the lists show where it ends, not each step.
+TEST(RenameWindowView, ABatchMarksWhatStopsItAndReachesTheScreenOnlyWhereItEnds)
 {
-    RenameWorld world(12);
+    RenameWorld world(600);
     renamewindow::RenameWindowView view(world.model);
     view.show();
     for (const int row : {1, 7, 3}) // report1.txt and report7.txt would both be same.txt
@@ -304,14 +305,7 @@ TEST(RenameWindowProblems, AreMarkedInEveryColumnAndListedInOneMessage)
     });
     services::QtDialogs real; // through the interface, whose defaults the program's messages use
     static_cast<services::Dialogs &>(real).showMessage(world.dialogs.messageTexts().at(0));
-}
 
-// A batch moves the selection through every row: the lists show where it ends, not each step.
-TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)
-{
-    RenameWorld world(600);
-    renamewindow::RenameWindowView view(world.model);
-    view.show();
     playOnWidgets(&view, "type Text3 x; tick Check1; press Command2"); // numbered new names
     int scrolls = 0;
     const QScrollBar *bar = child<QAbstractItemView>(&view, "List1")->verticalScrollBar();
