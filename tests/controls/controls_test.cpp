@@ -78,9 +78,6 @@ TEST(Signal, ListenersChangedWhileItNotifiesAndNestedNotifications)
     added.clear();
     moved.emit(3);
     EXPECT_EQ(calls, "self1 inner end kept1 kept2 new2 kept3 ");
-    {
-        Signal<> gone;
-        connection = gone.connectScoped([] {});
-    }
-    connection.disconnect(); // outlives its signal: does nothing
+    connection = Signal<>().connectScoped([] {}); // a signal gone at once
+    connection.disconnect();                      // outlives its signal: does nothing
 }

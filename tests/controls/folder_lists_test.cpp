@@ -11,13 +11,12 @@ using tavolin::paths::PathStyle;
 // folder is left to the windows' tests, which go through these lists.
 TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
 {
+    const auto w = PathStyle::windows(), p = PathStyle::posix();
     const std::tuple<PathStyle, const char *, const char *> cases[] = {
-            {PathStyle::windows(),
-             "D:\\d\\s",
-             "+0 D:\\ D:\\|+1 d D:\\d|+2 s D:\\d\\s|3 a D:\\d\\s\\a|3 b D:\\d\\s\\b|"},
-            {PathStyle::windows(), "D:\\", "+0 D:\\ D:\\|1 a D:\\a|1 b D:\\b|"},
-            {PathStyle::posix(), "/d/s", "+0 / /|+1 d /d|+2 s /d/s|3 a /d/s/a|3 b /d/s/b|"},
-            {PathStyle::posix(), "/", "+0 / /|1 a /a|1 b /b|"},
+            {w, "D:\\d", "+0 D:\\ D:\\|+1 d D:\\d|2 a D:\\d\\a|2 b D:\\d\\b|"},
+            {w, "D:\\", "+0 D:\\ D:\\|1 a D:\\a|1 b D:\\b|"},
+            {p, "/d/s", "+0 / /|+1 d /d|+2 s /d/s|3 a /d/s/a|3 b /d/s/b|"},
+            {p, "/", "+0 / /|1 a /a|1 b /b|"},
     };
     for (const auto &[style, current, expected] : cases) {
         tavolin::test::FakeFileSystem fs(style);
@@ -45,8 +44,6 @@ TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
     files.changed.connect([&] { log += "files "; });
     ASSERT_TRUE(folders.setPath("D:\\b\\") && folders.setPath("D:\\b"));
     EXPECT_FALSE(folders.setPath("D:\\gone"));
-    files.setPath("D:\\b");
-    fs.addFile("D:\\b", "new.txt");
-    files.setPath("D:\\b");
+    files.setPath("D:\\b"), fs.addFile("D:\\b", "new.txt"), files.setPath("D:\\b");
     EXPECT_EQ(log + files.names().at(0), "folder contents files files new.txt");
 }

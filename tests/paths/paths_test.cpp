@@ -31,8 +31,7 @@ TEST(FolderPath, TheShapesOfAFolderAndAPattern)
     };
     // Written => path, field, parent, name, the file "a" inside.
     const std::pair<FolderPath, const char *> folders[] = {
-            {{w, "D:\\data\\photos\\\\"},
-             "D:\\data\\photos D:\\data\\photos\\ D:\\data photos D:\\data\\photos\\a"},
+            {{w, "D:\\d\\pix\\\\"}, "D:\\d\\pix D:\\d\\pix\\ D:\\d pix D:\\d\\pix\\a"},
             {{w, "D:\\data"}, "D:\\data D:\\data\\ D:\\ data D:\\data\\a"},
             {{w, "D:\\"}, "D:\\ D:\\ -  D:\\a"},
             {{w, "data"}, "data data\\ - data data\\a"},

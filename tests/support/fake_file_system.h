@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <optional>
+#include <tuple>
 
 namespace tavolin::test {
 
@@ -25,6 +25,7 @@ class FakeFileSystem : public services::FileSystem
     using Result = services::FsResult<T>;
     using Name = std::string_view;
     using Names = std::vector<std::string>;
+    using Error = services::FsError;
     using enum services::FsErrorKind;
     using enum Primitive;
 
@@ -66,45 +67,39 @@ public:
         const std::string path = paths::FolderPath(m_style, parent).child(name);
         auto result = check(parent) ? services::checkFileName(name, m_style) : check(parent);
         if (result && find(parent, name))
-            result = error(Exists);
+            result = std::unexpected(Error{Exists, {}});
         if (result)
             addFolder(path), m_log.push_back("mkdir " + path);
         return result;
     }
 
-    // Setting up. Folders are created with their parents.
+    // Setting up. Folders are created with their parents; a file of size
+    // kUnknownFileSize has a size that cannot be read (it vanished after being
+    // listed, say).
     void addFolder(Name path)
     {
-        const std::string folder = key(path);
-        const auto cut = folder.rfind(m_style.separator());
-        if (m_folders.try_emplace(folder).second && !m_style.isDriveRoot(folder)
-            && cut != folder.npos)
-            add(folder.substr(0, cut + 1), {folder.substr(cut + 1), 0, true});
+        const paths::FolderPath folder(m_style, path);
+        if (m_folders.try_emplace(folder.path()).second && folder.parent())
+            add(folder.parent()->path(), folder.name(), 0, true);
     }
-    void addFile(Name folder, Name name, std::int64_t size = 0)
-    {
-        add(folder, {std::string(name), size, false});
-    }
+    void addFile(Name folder, Name name, std::int64_t size = 0) { add(folder, name, size, false); }
     // Makes every operation on `folder` fail with `error` (a drive that is not
     // ready, say).
-    void failFolder(Name folder, services::FsError error)
+    void failFolder(Name folder, Error error)
     {
         addFolder(folder);
-        m_folders[key(folder)].failure = std::move(error);
+        m_folders[key(folder)] = std::move(error);
     }
-    // Makes the size of one file unreadable (it vanished after being listed, say).
-    void failSize(Name folder, Name name) { find(folder, name)->size = -1; }
     // Makes the next call of `primitive` (with `name`: the next one whose first
     // name is `name`) fail with `error` and change nothing.
-    void failNext(Primitive primitive, services::FsError error, std::string name = {})
+    void failNext(Primitive primitive, Error error, std::string name = {})
     {
-        m_failures.push_back({primitive, std::move(error), std::move(name)});
+        m_failures.emplace_back(primitive, std::move(error), std::move(name));
     }
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
 
-    bool hasFolder(Name path) const { return m_folders.contains(key(path)); }
     // The names of the files in `folder` in directory order, whatever the
     // folder's failure.
     Names files(Name folder) const { return entries(folder, false); }
@@ -114,20 +109,10 @@ private:
     struct Entry
     {
         std::string name;
-        std::int64_t size = 0; // negative: fileSize fails
-        bool folder = false;
-        std::uint64_t id = 0; // set when added
-    };
-    struct Folder
-    {
-        std::vector<Entry> entries; // in directory order
-        std::optional<services::FsError> failure;
-    };
-    struct Failure
-    {
-        Primitive primitive;
-        services::FsError error;
-        std::string name;
+        std::int64_t size;
+        bool folder;
+        std::uint64_t id;
+        std::string parent; // the folder's path
     };
 
     struct Renamer final : services::FolderRenamer
@@ -154,42 +139,20 @@ private:
         const std::string path;
     };
 
-    static std::unexpected<services::FsError> error(services::FsErrorKind kind)
-    {
-        return std::unexpected(services::FsError{kind, {}});
-    }
     std::string key(Name path) const { return paths::FolderPath(m_style, path).path(); }
-    void add(Name path, Entry entry)
+    void add(Name path, Name name, std::int64_t size, bool folder)
     {
         addFolder(path);
-        entry.id = ++m_lastId;
-        m_folders[key(path)].entries.push_back(std::move(entry));
+        m_entries.push_back({std::string(name), size, folder, ++m_lastId, key(path)});
     }
     // Whether the folder `path` may be used: it exists and was not made to fail.
     Result<void> check(Name path) const
     {
         const auto folder = m_folders.find(key(path));
-        if (folder == m_folders.end())
-            return error(NotFound);
-        if (folder->second.failure)
-            return std::unexpected(*folder->second.failure);
+        if (folder == m_folders.end() || folder->second)
+            return std::unexpected(folder == m_folders.end() ? Error{NotFound, {}}
+                                                             : *folder->second);
         return {};
-    }
-    // The entry `name` in the folder `path`, also under another case where case
-    // is ignored.
-    Entry *find(Name path, Name name)
-    {
-        const auto folder = m_folders.find(key(path));
-        const auto fold = [this](unsigned char c) {
-            return m_ignoresCase ? std::tolower(c) : c;
-        };
-        if (folder == m_folders.end())
-            return nullptr;
-        auto &entries = folder->second.entries;
-        const auto found = std::ranges::find_if(entries, [&](const Entry &entry) {
-            return std::ranges::equal(entry.name, name, {}, fold, fold);
-        });
-        return found == entries.end() ? nullptr : &*found;
     }
     // `value`, taken from the folder `path`, if that may be used.
     template<typename T>
@@ -198,39 +161,51 @@ private:
         const auto checked = check(path);
         return checked ? Result<T>(std::move(value)) : std::unexpected(checked.error());
     }
+    // The entry `name` in the folder `path`, also under another case where case
+    // is ignored.
+    Entry *find(Name path, Name name)
+    {
+        const auto fold = [this](unsigned char c) {
+            return m_ignoresCase ? std::tolower(c) : c;
+        };
+        const auto found = std::ranges::find_if(m_entries, [&, parent = key(path)](Entry &entry) {
+            return entry.parent == parent && std::ranges::equal(entry.name, name, {}, fold, fold);
+        });
+        return found == m_entries.end() ? nullptr : &*found;
+    }
     // The names of the folders, the files or both (nullopt) in `path`, in directory order.
     Names entries(Name path, std::optional<bool> folders) const
     {
         Names names;
-        if (const auto folder = m_folders.find(key(path)); folder != m_folders.end())
-            for (const Entry &entry : folder->second.entries)
-                if (!folders || entry.folder == *folders)
-                    names.push_back(entry.name);
+        const std::string parent = key(path);
+        for (const Entry &entry : m_entries)
+            if (entry.parent == parent && (!folders || entry.folder == *folders))
+                names.push_back(entry.name);
         return names;
     }
     Result<void> change(const std::string &path, Primitive primitive, Name from, Name to)
     {
         auto result = check(path);
-        const auto planned = std::ranges::find_if(m_failures, [&](const Failure &failure) {
-            return failure.primitive == primitive && (failure.name.empty() || failure.name == from);
+        const auto planned = std::ranges::find_if(m_failures, [&](const auto &failure) {
+            const auto &[call, _, name] = failure;
+            return call == primitive && (name.empty() || name == from);
         });
         if (result && planned != m_failures.end())
-            result = std::unexpected(planned->error), m_failures.erase(planned);
+            result = std::unexpected(std::get<1>(*planned)), m_failures.erase(planned);
         Entry *source = find(path, from);
         if (result && !source)
-            result = error(NotFound);
+            result = std::unexpected(Error{NotFound, {}});
         if (result && primitive != Unlink && find(path, to))
-            result = error(Exists);
+            result = std::unexpected(Error{Exists, {}});
         if (!result)
             return result;
         const char *const verbs[] = {"rename ", "link ", "unlink "};
         m_log.push_back(verbs[static_cast<int>(primitive)] + source->name
                         + (primitive == Unlink ? "" : " " + std::string(to)));
-        auto &entries = m_folders[path].entries;
         if (primitive == Link)
-            entries.push_back({std::string(to), source->size, false, ++m_lastId});
+            m_entries.push_back({std::string(to), source->size, false, ++m_lastId, path});
         else if (primitive == Unlink)
-            entries.erase(entries.begin() + (source - entries.data()));
+            m_entries.erase(m_entries.begin() + (source - m_entries.data()));
         else
             source->name = to;
         return result;
@@ -238,8 +213,10 @@ private:
 
     paths::PathStyle m_style;
     bool m_ignoresCase = false;
-    std::map<std::string, Folder, std::less<>> m_folders;
-    std::vector<Failure> m_failures;
+    // Each folder, with the failure every operation on it meets.
+    std::map<std::string, std::optional<Error>, std::less<>> m_folders;
+    std::vector<Entry> m_entries; // of every folder, in the order they were added
+    std::vector<std::tuple<Primitive, Error, std::string>> m_failures;
     std::uint64_t m_lastId = 0;
     Names m_log;
 };

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
-#include <linux/fs.h>
 #include <sstream>
 #include <stdexcept>
-#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,17 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace tavolin::test {
-
-static bool setImmutable(const std::string &path, bool immutable)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
-    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return done;
-}
 
 TempDir::TempDir(const fs::path &parent)
     : m_path(parent / "tavolin-test-XXXXXX")
@@ -36,8 +22,6 @@ TempDir::TempDir(const fs::path &parent)
 
 TempDir::~TempDir()
 {
-    for (const std::string &path : m_immutable)
-        setImmutable(path, false);
     for (const std::string &path : m_mounts)
         ::umount2(path.c_str(), MNT_DETACH);
     // The owner gets full access everywhere, so that everything can be removed.
@@ -51,9 +35,13 @@ TempDir::~TempDir()
 
 bool TempDir::makeFolderReadOnly(std::string_view name)
 {
+    const std::string path = pathOf(name);
     if (::geteuid() != 0)
-        return ::chmod(pathOf(name).c_str(), 0555) == 0;
-    return setImmutable(pathOf(name), true) && (m_immutable.push_back(pathOf(name)), true);
+        return ::chmod(path.c_str(), 0555) == 0;
+    if (::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        return false;
+    m_mounts.push_back(path);
+    return ::mount(nullptr, path.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
 }
 
 bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)

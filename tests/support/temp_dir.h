@@ -12,6 +12,8 @@ namespace tavolin::test {
 class TempDir
 {
 public:
+    using Name = std::string_view;
+
     // Under `parent` instead, to choose the file system the folder lies on.
     explicit TempDir(const std::filesystem::path &parent = std::filesystem::temp_directory_path());
     ~TempDir();
@@ -27,18 +29,16 @@ public:
     void writeFile(std::string_view name, std::string_view content = {}) const;
     std::string readFile(std::string_view name) const;
     void makeFolder(std::string_view n) const { std::filesystem::create_directory(pathOf(n)); }
-    void makeSymlink(std::string_view target, std::string_view name) const
-    {
-        std::filesystem::create_symlink(std::string(target), pathOf(name));
-    }
+    // A symbolic link `n` that leads to `to`.
+    void makeSymlink(Name to, Name n) const { std::filesystem::create_symlink(to, pathOf(n)); }
     void setMode(std::string_view n, unsigned mode) const
     {
         std::filesystem::permissions(pathOf(n), std::filesystem::perms(mode));
     }
 
     // Makes the folder `name` refuse any change inside it: by its permissions for
-    // an ordinary user, by the immutable attribute for root (whom permissions do
-    // not stop). False when neither is possible here.
+    // an ordinary user, for root (whom permissions do not stop) by mounting it on
+    // itself read-only. False when neither is possible here.
     bool makeFolderReadOnly(std::string_view name);
 
     // Mounts a tmpfs of `bytes` bytes on the (new) folder `name`, to have a file
@@ -55,7 +55,7 @@ public:
 
 private:
     std::string m_path;
-    std::vector<std::string> m_immutable, m_mounts;
+    std::vector<std::string> m_mounts;
 };
 
 } // namespace tavolin::test

@@ -1,0 +1,172 @@
+#include "services/posix_file_system.h"
+#include "services/posix_text_files.h"
+
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <utility>
+
+using namespace tavolin::services;
+using tavolin::test::TempDir;
+using ::testing::ElementsAre, ::testing::Le, ::testing::SizeIs, ::testing::UnorderedElementsAre;
+
+// Why a call failed; nothing when it did not.
+template<typename T>
+static std::optional<FsErrorKind> refusal(const FsResult<T> &result)
+{
+    return result ? std::nullopt : std::optional(result.error().kind);
+}
+
+TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesReadTogether)
+{
+    const TempDir dir;
+    PosixFileSystem fs;
+    const auto list = [&](std::string_view folder, const std::string &pattern = "") {
+        return fs.listFiles({{fs.pathStyle(), dir.pathOf(folder)}, pattern});
+    };
+    for (const char *name : {"a.txt", "B.TXT", ".hidden", "c.doc"})
+        dir.writeFile(name);
+    ASSERT_EQ(::truncate(dir.pathOf("c.doc").c_str(), 3LL << 30), 0); // sparse: takes no room
+    dir.setMode("c.doc", 0444);
+    dir.makeFolder("sub.txt");
+    dir.makeSymlink(dir.pathOf("a.txt"), "link-to-file");
+    dir.makeSymlink(dir.pathOf("sub.txt"), "link-to-folder");
+    dir.makeSymlink(dir.pathOf("missing"), "broken-link");
+    EXPECT_THAT(list("").value(), UnorderedElementsAre("a.txt", "B.TXT", "c.doc", "link-to-file"));
+    EXPECT_THAT(list("", "*.txt").value(), UnorderedElementsAre("a.txt", "B.TXT"));
+    EXPECT_THAT(fs.listFolders(dir.path()).value(),
+                UnorderedElementsAre("sub.txt", "link-to-folder"));
+    // Several threads read the sizes; each lands in the place of its name.
+    std::vector<std::string> names{"c.doc"};
+    std::vector<std::int64_t> sizes{3LL << 30};
+    for (int i = 0; i < 500; ++i) {
+        names.push_back("f" + std::to_string(i));
+        sizes.push_back(i % 7 == 0 ? kUnknownFileSize : i % 97);
+        if (i % 7 != 0)
+            dir.writeFile(names.back(), std::string(static_cast<std::size_t>(i % 97), 'x'));
+    }
+    std::size_t lastDone = 0; // the work done never goes back, or the reading stops
+    EXPECT_EQ(fs.fileSizes(dir.pattern(),
+                           names,
+                           [&](std::size_t done) { return std::exchange(lastDone, done) <= done; }),
+              sizes);
+    EXPECT_EQ(fs.fileSizes(dir.path(), names, [](std::size_t) { return false; }), std::nullopt);
+    EXPECT_EQ(refusal(list("missing")), FsErrorKind::NotFound);
+    if (::geteuid() != 0) { // root reads any folder
+        dir.setMode("sub.txt", 0);
+        EXPECT_EQ(refusal(list("sub.txt")), FsErrorKind::NoPermission);
+    }
+}
+
+// Each call of a folder open for renaming, and the making of a folder, on the disk.
+TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExactlyOne)
+{
+    const TempDir dir;
+    PosixFileSystem fs;
+    dir.writeFile("a", "A"), dir.writeFile("b", "B");
+    dir.makeSymlink("a", "link-to-a");
+    const auto folder = fs.openForRenaming(dir.path()).value();
+    EXPECT_EQ(folder->maxNameBytes(), 255u);
+    const auto a = folder->identify("a");
+    ASSERT_TRUE(a.has_value());
+    EXPECT_NE(a, folder->identify("b"));
+    EXPECT_NE(a, folder->identify("link-to-a")); // the link is a file of its own
+    EXPECT_EQ(folder->identify("missing"), std::nullopt);
+    EXPECT_EQ(refusal(folder->renameNoReplace("a", "b")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(folder->link("a", "b")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(folder->unlink("missing")), FsErrorKind::NotFound);
+    ASSERT_TRUE(folder->renameNoReplace("a", "c"));
+    ASSERT_TRUE(folder->link("c", "d"));
+    EXPECT_EQ(folder->identify("d"), a);
+    ASSERT_TRUE(folder->unlink("c"));
+    const auto filesOpen = TempDir::openFiles();
+    EXPECT_THAT(folder->names().value(), UnorderedElementsAre("b", "d", "link-to-a"));
+    EXPECT_EQ(TempDir::openFiles(), filesOpen) << "reading the names leaves nothing open";
+    ASSERT_TRUE(fs.createFolder(dir.path(), "Photos"));
+    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "Photos")), FsErrorKind::Exists);
+    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "new/inner")), FsErrorKind::InvalidName);
+    EXPECT_EQ(refusal(fs.createFolder(dir.pathOf("missing"), "x")), FsErrorKind::NotFound);
+    EXPECT_THAT(dir.names(), ElementsAre("Photos", "b", "d", "link-to-a"));
+    EXPECT_EQ(dir.readFile("b") + dir.readFile("d"), "BA");
+}
+
+TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeOrSaysWhyAndKeepsTheOldFile)
+{
+    TempDir dir;
+    PosixTextFiles files;
+    dir.writeFile("list.txt", "old content that is longer than the new one");
+    dir.setMode("list.txt", 0640);
+    dir.makeSymlink("list.txt", "link.txt");
+    dir.makeFolder("folder");
+    EXPECT_TRUE(files.writeText(dir.pathOf("link.txt"), "写真\r\n～\r\n"));
+    EXPECT_TRUE(files.writeText(dir.pathOf("new.txt"), "😀"));
+    EXPECT_TRUE(files.writeText(dir.pathOf("one.txt"), "x")); // one byte, written in one call
+    EXPECT_FALSE(files.writeText(dir.pathOf("folder"), "x"));
+    EXPECT_FALSE(files.writeText(dir.pathOf("missing/list.txt"), "x"));
+    EXPECT_THAT(dir.names(), ElementsAre("folder", "link.txt", "list.txt", "new.txt", "one.txt"));
+    EXPECT_EQ(dir.readFile("link.txt") + dir.readFile("new.txt") + dir.readFile("one.txt"),
+              "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n\xEF\xBB\xBF😀x");
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    for (const auto &[name, mode] : {std::pair("list.txt", 0640u), {"new.txt", 0666u & ~mask}})
+        EXPECT_EQ(unsigned(std::filesystem::status(dir.pathOf(name)).permissions()), mode);
+    // A folder that refuses changes and a full file system, where the machine can stage them: the
+    // kind of failure is said, the old file stays whole and no temporary file is left.
+    const std::string old = "old listing\r\n";
+    std::vector<std::pair<std::string, FsErrorKind>> cases;
+    dir.makeFolder("locked");
+    dir.writeFile("locked/list.txt", old);
+    if (dir.makeFolderReadOnly("locked"))
+        cases.emplace_back("locked", FsErrorKind::NoPermission);
+    if (dir.mountSmallFileSystem("small", 64 * 1024))
+        dir.writeFile("small/list.txt", old), cases.emplace_back("small", FsErrorKind::NoSpace);
+    if (cases.empty())
+        GTEST_SKIP()
+                << "the rest: this machine can stage neither a read-only folder nor a full one";
+    for (const auto &[folder, kind] : cases) {
+        const auto written
+                = files.writeText(dir.pathOf(folder + "/list.txt"), std::string(1 << 20, 'x'));
+        EXPECT_EQ(written ? FsErrorKind::Other : written.error().kind, kind) << folder;
+        EXPECT_EQ(dir.readFile(folder + "/list.txt"), old) << folder;
+        const std::filesystem::directory_iterator left(dir.pathOf(folder));
+        EXPECT_EQ(std::distance(begin(left), end(left)), 1) << folder;
+    }
+}
+
+TEST(PosixTextFiles, ReadsLinesAcrossItsBlocksAndAGibibyteOnlyAsFarAsNeeded)
+{
+    TempDir dir;
+    PosixTextFiles files;
+    std::vector<std::string> lines, read;
+    const auto keep = [&](std::string_view line) {
+        return read.emplace_back(line) != "5";
+    };
+    EXPECT_EQ(files.readLines(dir.pathOf("missing.txt"), keep).error().kind, FsErrorKind::NotFound);
+    // 1.5 MB of long lines: the file is read in blocks of 1 MiB, so one line spans two. Then five
+    // lines and a gibibyte of nothing (a sparse file takes no room), and a gibibyte without a
+    // line end at all.
+    std::string bytes;
+    for (int i = 0; i < 30; ++i)
+        bytes += lines.emplace_back(50000, static_cast<char>('a' + i)) + (i % 2 ? "\n" : "\r\n");
+    dir.writeFile("long.txt", bytes);
+    dir.writeFile("huge.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    dir.writeFile("blob.bin");
+    for (const char *name : {"huge.txt", "blob.bin"})
+        ASSERT_EQ(::truncate(dir.pathOf(name).c_str(), 1LL << 30), 0);
+    rusage usage{}; // the peak memory of this process so far, in KiB
+    ::getrusage(RUSAGE_SELF, &usage);
+    const long before = usage.ru_maxrss;
+    EXPECT_EQ(files.readLines(dir.pathOf("huge.txt"), keep), TextFiles::ReadEnd::Stopped);
+    EXPECT_EQ(files.readLines(dir.pathOf("blob.bin"), keep), TextFiles::ReadEnd::Complete);
+    // Five lines, and one of a NUL byte each (which may decode to more bytes) cut short.
+    EXPECT_THAT(read, ElementsAre("1", "2", "3", "4", "5", SizeIs(Le(4 * 65536u))));
+    ::getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss - before, 512 * 1024); // also with the sanitizers' own bookkeeping
+    read.clear();
+    EXPECT_EQ(files.readLines(dir.pathOf("long.txt"), keep), TextFiles::ReadEnd::Complete);
+    EXPECT_EQ(read, lines);
+}
