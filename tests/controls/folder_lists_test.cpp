@@ -44,6 +44,8 @@ TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
     files.changed.connect([&] { log += "files "; });
     ASSERT_TRUE(folders.setPath("D:\\b\\") && folders.setPath("D:\\b"));
     EXPECT_FALSE(folders.setPath("D:\\gone"));
-    files.setPath("D:\\b"), fs.addFile("D:\\b", "new.txt"), files.setPath("D:\\b");
+    files.setPath("D:\\b");
+    fs.addFile("D:\\b", "new.txt");
+    files.setPath("D:\\b");
     EXPECT_EQ(log + files.names().at(0), "folder contents files files new.txt");
 }

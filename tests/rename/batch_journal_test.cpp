@@ -26,8 +26,9 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
     std::mt19937 random(12);
     const auto name = [&](int shortest) {
         std::string name(static_cast<std::size_t>(shortest + random() % 6), 'x');
-        for (char &c : name) // 1 to 255, but '0' for '/'
-            c = static_cast<char>(1 + random() % 255), c += c == '/';
+        for (char &c : name) // any byte but NUL and '/'
+            while ((c = static_cast<char>(random() % 256)) == '/' || c == '\0') {
+            }
         return name;
     };
     for (int round = 0; round < 200; ++round) {

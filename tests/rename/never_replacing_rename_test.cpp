@@ -68,7 +68,8 @@ TEST(NeverReplacingRenameTest, EachStepThatFailsLeavesTheFileUnderOneName)
         SCOPED_TRACE(c.from + " -> " + c.to);
         test::FakeFileSystem fs{paths::PathStyle::posix()};
         fs.setIgnoresCase(c.folder != Plain);
-        fs.addFile("/d", "a"), fs.addFile("/d", "b");
+        fs.addFile("/d", "a");
+        fs.addFile("/d", "b");
         if (c.folder == CaseBlindTmpTaken)
             fs.addFile("/d", kTmp);
         for (const auto &[primitive, kind, name] : c.failures)

@@ -67,7 +67,8 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
 {
     const TempDir dir;
     PosixFileSystem fs;
-    dir.writeFile("a", "A"), dir.writeFile("b", "B");
+    dir.writeFile("a", "A");
+    dir.writeFile("b", "B");
     dir.makeSymlink("a", "link-to-a");
     const auto folder = fs.openForRenaming(dir.path()).value();
     EXPECT_EQ(folder->maxNameBytes(), 255u);
@@ -122,8 +123,10 @@ TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeOrSaysWhyAndKeepsTheOldFile
     dir.writeFile("locked/list.txt", old);
     if (dir.makeFolderReadOnly("locked"))
         cases.emplace_back("locked", FsErrorKind::NoPermission);
-    if (dir.mountSmallFileSystem("small", 64 * 1024))
-        dir.writeFile("small/list.txt", old), cases.emplace_back("small", FsErrorKind::NoSpace);
+    if (dir.mountSmallFileSystem("small", 64 * 1024)) {
+        dir.writeFile("small/list.txt", old);
+        cases.emplace_back("small", FsErrorKind::NoSpace);
+    }
     if (cases.empty())
         GTEST_SKIP()
                 << "the rest: this machine can stage neither a read-only folder nor a full one";
