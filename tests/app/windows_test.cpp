@@ -1,7 +1,6 @@
 // The program's windows on the offscreen platform, driven with real mouse and key events: the
 // rename and main windows each beside a bare model given the same user actions, then all windows
 // together, and long work seen through them.
-#include "app/program_icon.h"
 #include "app/windows.h"
 #include "services/posix_file_system.h"
 #include "services/qt/qt_dialogs.h"
@@ -471,38 +470,10 @@ protected:
     }
     void finish() override { m_real.finish(); }
 
-    // Does `step` to `window`; once the progress shows over it, inside the work and after its
-    // first step (whenever the machine lets it show), looks at the window, saves it with the
-    // progress over it as the screenshot `shot`, and presses the stop button.
-    void stopWhileWorking(QWidget *window, const char *step, const char *shot, const char *doing)
-    {
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-            if (!progress || progress->value() == 0)
-                return;
-            look.stop();
-            const QCursor *pointer = QApplication::overrideCursor();
-            EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
-            EXPECT_FALSE(child(window, "cmdStart")->isEnabled());
-            const QString label = progress->labelText();
-            EXPECT_TRUE(label.startsWith(QString::fromUtf8(doing))) << label.toStdString();
-            QPixmap picture = window->grab();
-            const QPixmap over = progress->grab();
-            QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
-            saveShot(picture, shot);
-            QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
-        });
-        look.start(5);
-        playOnWidgets(window, step);
-        EXPECT_FALSE(look.isActive()) << "the work ended before it could be stopped";
-    }
-
     services::PosixFileSystem posix;
     test::FakeDrives root{{"/"}};
-    // The doors to a real folder, or to the fakes, with the progress above.
+    // The doors to a real folder, with the progress above.
     services::Services slowPosix{posix, root, dialogs, textFiles, process, journals, *this};
-    services::Services slowFakes{fs, drives, dialogs, textFiles, process, journals, *this};
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 
@@ -517,8 +488,30 @@ TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
     renamewindow::RenameWindowView view(model);
     view.show();
     playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    stopWhileWorking(
-            &view, "press Command1", "rename-batch-in-progress", "ファイル名を変更しています\n");
+    // Once the progress shows over the window, inside the batch and after its first step
+    // (whenever the machine lets it show): the window is looked at, saved with the progress over
+    // it, and the stop button pressed.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress || progress->value() == 0)
+            return;
+        look.stop();
+        const QCursor *pointer = QApplication::overrideCursor();
+        EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
+        EXPECT_FALSE(child(&view, "cmdStart")->isEnabled());
+        EXPECT_TRUE(
+                progress->labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
+                << progress->labelText().toStdString();
+        QPixmap picture = view.grab();
+        const QPixmap over = progress->grab();
+        QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
+        saveShot(picture, "rename-batch-in-progress");
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    look.start(5);
+    playOnWidgets(&view, "press Command1");
+    EXPECT_FALSE(look.isActive()) << "the batch ended before it could be stopped";
     const auto onDisk = [&dir](std::string_view word) { // numbered as 000renamed.jpg
         return std::ranges::count_if(dir.names(), [&](auto &name) { return name.contains(word); });
     };
@@ -527,30 +520,6 @@ TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
     EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
     playOnWidgets(&view, "press cmdUndo");
     EXPECT_EQ(onDisk("photo"), 100);
-}
-
-TEST_F(LongWorkTest, AStoppedScanLeavesTheListingAsItWas)
-{
-    for (int i = 0; i < 100; ++i)
-        fs.addFile("D:\\data", "file" + std::to_string(i) + ".txt", i);
-    fs.addFile("D:\\small", "only.txt", 5);
-    mainwindow::FrmMain model(module, slowFakes);
-    ASSERT_TRUE(model.Form_Load());
-    model.Check4.setValue(1); // with sizes, read through the file system's own way of stopping
-    mainwindow::MainWindowView view(model);
-    view.show();
-    model.openFolder("D:\\small");
-    playOnWidgets(&view, "press cmdStart");
-    model.openFolder("D:\\data");
-    stopWhileWorking(
-            &view, "press cmdStart", "main-scan-in-progress", "ファイルを読み込んでいます\n");
-    EXPECT_EQ(text::fromQString(child(&view, "txtM")->property("plainText").toString()),
-              "only   05Byte");
-}
-
-TEST(ProgramIcon, EverySizeThatWasDrawn) // 16, 24, 32, 48, 64, 128 and 256 pixels
-{
-    EXPECT_EQ(programIcon().availableSizes().size(), 7);
 }
 
 } // namespace
