@@ -52,16 +52,3 @@ TEST(FolderPath, TheShapesOfAFolderAndAPattern)
         EXPECT_EQ(folder.path() + " " + namePattern, expected);
     }
 }
-
-TEST(PathStyle, RootsAndInsides)
-{
-    EXPECT_EQ(w.driveRootOf("D:\\data\\x") + w.driveRootOf("D:data") + w.driveRootOf("D:\\"),
-              "D:\\D:\\");
-    EXPECT_EQ(p.driveRootOf("/tmp") + p.driveRootOf("tmp"), "/");
-    EXPECT_TRUE(w.isDriveRoot("D:\\") && p.isDriveRoot("/"));
-    EXPECT_FALSE(w.isDriveRoot("D:") || w.isDriveRoot("D:\\a") || w.isDriveRoot("D:/")
-                 || p.isDriveRoot(""));
-    EXPECT_TRUE(p.isInside("/run/media/usb", "/run/media") && p.isInside("/run", "/run")
-                && p.isInside("/media", "/") && w.isInside("D:\\data", "D:\\"));
-    EXPECT_FALSE(p.isInside("/running", "/run") || w.isInside("D:\\database", "D:\\data"));
-}
