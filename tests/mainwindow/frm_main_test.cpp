@@ -161,10 +161,6 @@ TEST_F(FrmMainTest, PagingTheHistory)
                 });
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre("フォルダを開けませんでした。\nD:\\data\\other\\\n見つかりません"));
-    play("press Command2_0");
-    ASSERT_TRUE(model.Command2[1].enabled());
-    scan("D:\\data\\photos");
-    EXPECT_FALSE(model.Command2[1].enabled()) << "a scan ends the history";
 }
 
 TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)

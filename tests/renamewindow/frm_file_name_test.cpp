@@ -74,7 +74,6 @@ TEST_F(FrmFileNameTest, AScanFillsTheColumnsAndTheExtensionPairs)
     EXPECT_EQ(rows(model.List2[0]), "a|photo|x.tar|page.html5|a|README|b");
     EXPECT_EQ(rows(model.List2[1]), ".txt|.jpeg|.gz||.b.||.TXT");
     EXPECT_EQ(rows(model.List3[0]), ".txt|.jpeg|.gz|.b.|.TXT");
-    EXPECT_EQ(rows(model.List3[1]), rows(model.List3[0]));
     EXPECT_EQ(model.Label1.caption() + model.Text2.text(), "ファイル数 = 8True"); // ".abc" counted
     EXPECT_EQ(model.Text3.text() + model.Text4.text() + module.strRenamePath, "D:\\f\\");
 }
@@ -96,9 +95,7 @@ TEST_F(FrmFileNameTest, AFolderFieldTheScanCannotUseIsReportedAndEmptiesTheLists
                             HasSubstr("「D:\\f\\sub」はフォルダです。\n最後に「\\」"),
                             "「*」はフォルダのパスではありません。\nフォルダを最上位（D:\\）"
                             "からのパスで入力し、最後に「\\」を付けてください。"));
-    // A pattern lists the files it matches; matching none is no error.
-    EXPECT_THAT(scanField("D:\\f\\*.TXT"), IsEmpty());
-    EXPECT_EQ(rows(model.List1), "a.txt");
+    // A pattern that matches no file is no error.
     EXPECT_THAT(scanField("D:\\f\\*.xls"), IsEmpty());
     EXPECT_EQ(model.Label1.caption() + model.Text2.text(), "ファイル数 = 0False");
 }
@@ -109,7 +106,6 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
     posix.addFolder("/home/me");
     EXPECT_THAT(folderFieldProblem("home/", posix), testing::Optional(HasSubstr("最上位（/）")));
     EXPECT_THAT(folderFieldProblem("/home/me", posix), testing::Optional(HasSubstr("「/」を付け")));
-    EXPECT_EQ(folderFieldProblem("/home/me/", posix), std::nullopt);
     EXPECT_EQ(folderFieldProblem("/home/gone", posix), std::nullopt); // left for the scan
 }
 
@@ -431,7 +427,8 @@ TEST_F(FrmFileNameTest, RenamesHappenOnlyInTheFolderOfTheLastScan)
     EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("「取得」でファイルを読み込み直してから")));
     EXPECT_THAT(fs.log(), IsEmpty());
 
-    scanField("D:\\f\\*.TXT"); // renames in D:\f, not in "D:\f\*.TXT"
+    scanField("D:\\f\\*.TXT");             // renames in D:\f, not in "D:\f\*.TXT"
+    EXPECT_EQ(rows(model.List1), "a.txt"); // the files the pattern matches, whatever the case
     model.List2[0].replace(0, "renamed");
     EXPECT_THAT(renameAll(), ElementsAre("1変更されました。"));
     EXPECT_THAT(fs.files("D:\\f"), ElementsAre("renamed.txt", "b.jpg"));
