@@ -1,6 +1,6 @@
 # A Debian 12 package of the program: `cpack -G DEB` in a build configured with
-# CMAKE_INSTALL_PREFIX=/usr. It depends on the Qt 6 runtime (found by dpkg-shlibdeps), the
-# platform plugins Qt needs to open a window, and a font with Japanese characters.
+# CMAKE_INSTALL_PREFIX=/usr. It depends on the Qt 6 and ICU runtimes (found by dpkg-shlibdeps),
+# the platform plugins Qt needs to open a window, and a font with Japanese characters.
 set(CPACK_PACKAGE_NAME "tavolin")
 set(CPACK_PACKAGE_VENDOR "The Tavolin developers")
 # The same contact as in data/debian/changelog and data/debian/copyright.

@@ -9,14 +9,15 @@ declare -A may_use=(
     [text]=""
     [paths]="text"
     [services]="paths text"
-    [controls]="services paths text"
-    [shared]="services paths text"
-    [listing]="services paths text"
-    [rename]="listing services paths text"
-    [mainwindow]="listing controls shared services paths text"
-    [folderchooser]="controls shared services paths text"
-    [renamewindow]="rename listing controls shared services paths text"
-    [app]="mainwindow folderchooser renamewindow rename listing controls shared services paths text"
+    [order]="services paths text"
+    [controls]="order services paths text"
+    [shared]="controls order services paths text"
+    [listing]="order services paths text"
+    [rename]="listing order services paths text"
+    [mainwindow]="listing controls shared order services paths text"
+    [folderchooser]="controls shared order services paths text"
+    [renamewindow]="rename listing controls shared order services paths text"
+    [app]="mainwindow folderchooser renamewindow rename listing controls shared order services paths text"
 )
 
 status=0

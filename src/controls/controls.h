@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 // Models of the simple controls of a window. Each holds the state the user sees and announces
 // changes: `changed` (or `clicked`) runs the window's handler and then lets the view redraw, and
@@ -180,6 +181,38 @@ public:
 
 private:
     std::string m_caption;
+};
+
+// A drop-down list of fixed items, always one of them selected (the first at the start).
+class ComboBox : public Control
+{
+public:
+    ComboBox(std::vector<std::string> items, std::string toolTip)
+        : m_items(std::move(items))
+        , m_toolTip(std::move(toolTip))
+    {}
+
+    const std::vector<std::string> &items() const { return m_items; }
+    const std::string &toolTip() const { return m_toolTip; }
+    int selectedIndex() const { return m_selected; }
+
+    // Runs `clicked` when another item becomes selected, whether the user or the program chose
+    // it; an index that is no item's changes nothing.
+    void setSelectedIndex(int index)
+    {
+        if (index == m_selected || index < 0 || index >= static_cast<int>(m_items.size()))
+            return;
+        m_selected = index;
+        clicked.emit();
+        appearanceChanged.emit();
+    }
+
+    Signal<> clicked;
+
+private:
+    std::vector<std::string> m_items;
+    std::string m_toolTip;
+    int m_selected = 0;
 };
 
 // A text box or text area.

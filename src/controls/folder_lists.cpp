@@ -72,7 +72,7 @@ std::vector<FolderRow> FolderList::rows() const
     for (FolderRow &row : rows)
         row.depth = depth++;
     std::vector<std::string> names = m_fs.listFolders(path()).value_or(std::vector<std::string>{});
-    std::sort(names.begin(), names.end());
+    order::sortByName(names);
     for (std::string &name : names)
         rows.push_back({m_folder.child(name), std::move(name), depth, false});
     return rows;
@@ -112,7 +112,16 @@ void FileList::setPath(std::string_view folder)
 {
     m_folder = paths::FolderPath(m_fs.pathStyle(), folder);
     m_names = m_fs.listFiles({m_folder, {}}).value_or(std::vector<std::string>{});
+    order::sortFiles(m_fs, m_folder.path(), m_names, m_order);
     changed.emit();
+}
+
+void FileList::setOrder(order::FileOrder order)
+{
+    if (order == m_order)
+        return;
+    m_order = order;
+    setPath(m_folder.path());
 }
 
 } // namespace tavolin::controls

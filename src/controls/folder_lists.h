@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/controls.h"
+#include "order/file_order.h"
 #include "services/drives.h"
 #include "services/file_system.h"
 
@@ -82,7 +83,7 @@ public:
     services::FsResult<void> setPath(std::string_view path);
 
     // What the list shows: the root and each folder down to the current one (the last open
-    // row), then the folders inside the current one, sorted by name, one step further in.
+    // row), then the folders inside the current one, in name order, one step further in.
     std::vector<FolderRow> rows() const;
 
     // Tells the view that the folders inside the current one have changed.
@@ -119,7 +120,7 @@ private:
     bool m_backOnFailure;
 };
 
-// The file list: the ordinary files of a folder, for display only.
+// The file list: the ordinary files of a folder in an order, for display only.
 class FileList : public Control
 {
 public:
@@ -133,6 +134,9 @@ public:
     // Shows the files of `folder` (a trailing separator is dropped); the list is read anew.
     void setPath(std::string_view folder);
 
+    // Shows the files in `order`; the list is read anew when that is another order.
+    void setOrder(order::FileOrder order);
+
     const std::vector<std::string> &names() const { return m_names; }
 
     Signal<> changed;
@@ -140,6 +144,7 @@ public:
 private:
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
+    order::FileOrder m_order = order::FileOrder::Name;
     std::vector<std::string> m_names;
 };
 

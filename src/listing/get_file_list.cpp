@@ -2,17 +2,21 @@
 
 namespace tavolin::listing {
 
-services::FsResult<bool> GetFileList(services::FileSystem &fs,
-                                     const paths::FilePattern &pattern,
-                                     std::vector<std::string> &names)
+services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
+                                           const paths::FilePattern &pattern,
+                                           std::vector<std::string> &names,
+                                           order::FileOrder order,
+                                           services::Progress *progress)
 {
     names.assign(1, std::string());
     auto found = fs.listFiles(pattern);
     if (!found)
         return std::unexpected(std::move(found.error()));
+    if (!order::sortFiles(fs, pattern.folder.path(), *found, order, progress))
+        return Enumerated{.stopped = true};
     names = std::move(*found);
     names.emplace_back();
-    return names.size() > 1;
+    return Enumerated{.foundAny = names.size() > 1};
 }
 
 } // namespace tavolin::listing

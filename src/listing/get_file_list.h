@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/file_order.h"
 #include "services/file_system.h"
 
 #include <string>
@@ -8,12 +9,23 @@
 
 namespace tavolin::listing {
 
-// Fills `names` with the ordinary files that `pattern` names, in directory order, followed by one
-// empty slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever
-// `names` held before is replaced. Returns whether any name was found, or the error that kept
-// the folder from being read (then `names` holds only the empty slot).
-services::FsResult<bool> GetFileList(services::FileSystem &fs,
-                                     const paths::FilePattern &pattern,
-                                     std::vector<std::string> &names);
+// How an enumeration ended.
+struct Enumerated
+{
+    bool foundAny = false; // at least one name
+    bool stopped = false;  // the user stopped it while it read what `order` needs; no names then
+};
+
+// Fills `names` with the ordinary files that `pattern` names, in `order`, followed by one empty
+// slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever `names` held
+// before is replaced. The orders by date and size tell `progress` how far they have read the
+// files' facts.
+// Fails with the error that kept the folder from being read; then, and when stopped, `names`
+// holds only the empty slot.
+services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
+                                           const paths::FilePattern &pattern,
+                                           std::vector<std::string> &names,
+                                           order::FileOrder order,
+                                           services::Progress *progress = nullptr);
 
 } // namespace tavolin::listing

@@ -15,27 +15,32 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
                                            const ListingOptions &options,
+                                           order::FileOrder order,
                                            services::Progress *progress)
 {
     const auto [folder, namePattern] = paths::FilePattern::parse(fs.pathStyle(), pattern);
     std::vector<std::string> names;
-    const auto foundAny = GetFileList(fs, {folder, namePattern}, names);
-    if (!foundAny)
-        return std::unexpected(foundAny.error());
+    const auto enumerated = GetFileList(fs, {folder, namePattern}, names, order, progress);
+    if (!enumerated)
+        return std::unexpected(enumerated.error());
+    if (enumerated->stopped)
+        return ListingScan{.stopped = true};
 
     const std::span<const std::string> files(names.data(), names.size() - 1);
     std::vector<std::int64_t> sizes;
     if (options.withSize) {
-        auto read = fs.fileSizes(folder.path(), files, [&](std::size_t done) {
+        auto read = fs.fileFacts(folder.path(), files, [&](std::size_t done) {
             return !progress || progress->advance(done, files.size());
         });
         if (!read)
             return ListingScan{.stopped = true};
-        sizes = std::move(*read);
+        sizes.reserve(read->size());
+        for (const services::FileFacts &facts : *read)
+            sizes.push_back(facts.size);
     }
 
     ListingScan scan;
-    scan.foundAny = *foundAny;
+    scan.foundAny = enumerated->foundAny;
     scan.namesFound = static_cast<std::int64_t>(files.size());
     scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/file_order.h"
 #include "services/file_system.h"
 #include "services/progress.h"
 
@@ -26,8 +27,8 @@ struct ListingScan
     bool stopped = false; // the user stopped the scan; nothing else here counts then
 };
 
-// Lists the files that `pattern` names as listing lines. File number i (0-based slot of the
-// enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
+// Lists the files that `pattern` names as listing lines, in `order`. File number i (0-based slot of
+// the enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
 // name is empty, such as ".txt") leaves a gap. The folder line, when asked for, comes with the
 // line of slot 0 only. Sizes are read in the folder that was enumerated; a size that cannot be
 // read shows as "?" and does not stop the scan. Tells `progress` of each name done. Fails only
@@ -36,6 +37,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,
                                            const ListingOptions &options,
+                                           order::FileOrder order,
                                            services::Progress *progress = nullptr);
 
 } // namespace tavolin::listing

@@ -47,6 +47,9 @@ FrmMain::FrmMain(Module1 &module, const services::Services &services)
     Command4.clicked.connect([this] { Command4_Click(); });
     cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
     cmdRename.clicked.connect([this] { cmdRename_Click(); });
+    cboOrder.clicked.connect([this] { cboOrder_Click(); });
+    m_orderFollowed = module.fileOrder.changed.connectScoped([this] { fileOrderChanged(); });
+    fileOrderChanged();
 }
 
 bool FrmMain::Form_Load()
@@ -109,15 +112,22 @@ void FrmMain::cmdStart_Click()
     const bool keep = Check1.value() != 0;
     services::FsResult<listing::ListingScan> scan;
     {
-        const controls::LongWork work(
-                m_services.progress,
-                shared::kScanningProgress,
-                window,
-                {&cmdStart, &Command1, &Command2[0], &Command2[1], &Command4, &cmdEnd, &cmdRename});
+        const controls::LongWork work(m_services.progress,
+                                      shared::kScanningProgress,
+                                      window,
+                                      {&cmdStart,
+                                       &Command1,
+                                       &Command2[0],
+                                       &Command2[1],
+                                       &Command4,
+                                       &cmdEnd,
+                                       &cmdRename,
+                                       &cboOrder});
         scan = listing::scanFolder(m_services.fs,
                                    Text1.text(),
                                    keep ? m_fileCount : 0,
                                    listingOptions(),
+                                   m_module.fileOrder.value(),
                                    &m_services.progress);
     }
     if (scan && scan->stopped)
@@ -208,6 +218,17 @@ void FrmMain::cmdEnd_Click()
 void FrmMain::cmdRename_Click()
 {
     renameWindowRequested.emit();
+}
+
+void FrmMain::cboOrder_Click()
+{
+    m_module.fileOrder.set(shared::orderOfItem(cboOrder.selectedIndex()));
+}
+
+void FrmMain::fileOrderChanged()
+{
+    cboOrder.setSelectedIndex(shared::itemOfOrder(m_module.fileOrder.value()));
+    File1.setOrder(m_module.fileOrder.value());
 }
 
 void FrmMain::openFolder(std::string_view path)

@@ -6,6 +6,7 @@
 #include "listing/listing_history.h"
 #include "listing/listing_scan.h"
 #include "services/services.h"
+#include "shared/file_order_choice.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -36,6 +37,7 @@ public:
     void Command4_Click();
     void cmdEnd_Click();
     void cmdRename_Click(); // opens the rename window, or brings it to the front
+    void cboOrder_Click();  // another order of files for the whole run
 
     // Asks for the rename window to be shown.
     controls::Signal<> renameWindowRequested;
@@ -76,6 +78,8 @@ public:
     controls::Button Command1{"Textに保存"};
     controls::Button cmdEnd{"終了"};
     controls::Button cmdRename{"ﾌｧｲﾙ名変更"};
+    // The order of files; the file list follows it at once, the listing at the next scan.
+    controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTipWithFileList);
 
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
@@ -83,8 +87,11 @@ private:
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);
+    // The run's order changed, here or in another window.
+    void fileOrderChanged();
 
     controls::DriveFolderLink m_folderLink;
+    controls::Connection m_orderFollowed;
 };
 
 } // namespace tavolin::mainwindow

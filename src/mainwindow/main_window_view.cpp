@@ -61,6 +61,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     auto *check3 = makeControl<QCheckBox>("Check3", this);
     auto *check4 = makeControl<QCheckBox>("Check4", this);
     auto *check5 = makeControl<QCheckBox>("Check5", this);
+    auto *cboOrder = makeControl<QComboBox>("cboOrder", this);
     auto *cmdStart = makeControl<QPushButton>("cmdStart", this);
     auto *check6 = makeControl<QCheckBox>("Check6", this);
     auto *back = makeControl<QPushButton>("Command2_0", this);
@@ -84,6 +85,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     for (QCheckBox *option : {check1, check2, check3, check4, check5})
         right->addWidget(option);
     right->addSpacing(6);
+    right->addWidget(cboOrder);
     right->addWidget(cmdStart);
     right->addSpacing(12);
     right->addWidget(check6);
@@ -127,6 +129,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     m_bindings.checkBox(check4, model.Check4);
     m_bindings.checkBox(check5, model.Check5);
     m_bindings.checkBox(check6, model.Check6);
+    m_bindings.comboBox(cboOrder, model.cboOrder);
     m_bindings.button(cmdStart, model.cmdStart);
     m_bindings.button(back, model.Command2[0]);
     m_bindings.button(forward, model.Command2[1]);

@@ -7,17 +7,21 @@
 
 namespace tavolin::rename {
 
-services::FsResult<RenameScan>
-scanForRenaming(services::FileSystem &fs, std::string_view pattern, services::Progress *progress)
+services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
+                                               std::string_view pattern,
+                                               order::FileOrder order,
+                                               services::Progress *progress)
 {
     std::vector<std::string> names;
-    const auto foundAny
-            = listing::GetFileList(fs, paths::FilePattern::parse(fs.pathStyle(), pattern), names);
-    if (!foundAny)
-        return std::unexpected(foundAny.error());
+    const auto enumerated = listing::GetFileList(
+            fs, paths::FilePattern::parse(fs.pathStyle(), pattern), names, order, progress);
+    if (!enumerated)
+        return std::unexpected(enumerated.error());
+    if (enumerated->stopped)
+        return RenameScan{.stopped = true};
 
     RenameScan scan;
-    scan.foundAny = *foundAny;
+    scan.foundAny = enumerated->foundAny;
     scan.namesFound = static_cast<std::int64_t>(names.size()) - 1;
     scan.names.reserve(names.size());
     scan.bases.reserve(names.size());

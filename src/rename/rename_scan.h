@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/file_order.h"
 #include "services/file_system.h"
 #include "services/progress.h"
 
@@ -10,8 +11,8 @@
 
 namespace tavolin::rename {
 
-// The files of a folder as the rename lists show them: row i is the i-th file the enumeration
-// delivered whose base name is not empty (a name such as ".txt" gets no row).
+// The files of a folder as the rename lists show them: row i is the i-th file, in the order the
+// scan was asked for, whose base name is not empty (a name such as ".txt" gets no row).
 struct RenameScan
 {
     std::vector<std::string> names = {};      // current full names
@@ -28,6 +29,7 @@ struct RenameScan
 // Tells `progress` of each name done. Fails only when the folder cannot be read.
 services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
                                                std::string_view pattern,
+                                               order::FileOrder order,
                                                services::Progress *progress = nullptr);
 
 } // namespace tavolin::rename

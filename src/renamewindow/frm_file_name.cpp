@@ -69,6 +69,12 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
         planned->reset.connect([this] { markProblems({}); });
         planned->rowChanged.connect([this](int) { markProblems({}); });
     }
+    cboOrder.clicked.connect([this] { cboOrder_Click(); });
+    const auto showOrder = [this] {
+        cboOrder.setSelectedIndex(shared::itemOfOrder(m_module.fileOrder.value()));
+    };
+    m_orderFollowed = module.fileOrder.changed.connectScoped(showOrder);
+    showOrder();
 }
 
 void FrmFileName::Form_Load()
@@ -88,7 +94,8 @@ void FrmFileName::cmdStart_Click()
     std::optional<services::FsResult<rename::RenameScan>> scan;
     if (!problem) {
         const auto work = working(shared::kScanningProgress);
-        scan = rename::scanForRenaming(m_services.fs, Text1.text(), &m_services.progress);
+        scan = rename::scanForRenaming(
+                m_services.fs, Text1.text(), m_module.fileOrder.value(), &m_services.progress);
         if (*scan && (*scan)->stopped) // the lists stay as they were
             return;
     }
@@ -255,6 +262,11 @@ void FrmFileName::selectRow(int row)
     List2[1].setSelectedRow(row);
 }
 
+void FrmFileName::cboOrder_Click()
+{
+    m_module.fileOrder.set(shared::orderOfItem(cboOrder.selectedIndex()));
+}
+
 void FrmFileName::Check1_Click()
 {
     const bool numbering = Check1.value() != 0;
@@ -404,7 +416,8 @@ controls::LongWork FrmFileName::working(std::string_view what)
                                &Command5,
                                &Command6,
                                &cmdUndo,
-                               &cmdEnd});
+                               &cmdEnd,
+                               &cboOrder});
 }
 
 void FrmFileName::makeDefault(controls::Button &button)

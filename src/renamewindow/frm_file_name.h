@@ -6,6 +6,7 @@
 #include "controls/window_state.h"
 #include "rename/apply_renames.h"
 #include "services/services.h"
+#include "shared/file_order_choice.h"
 #include "shared/module1.h"
 
 #include <array>
@@ -53,6 +54,7 @@ public:
 
     void Command6_Click(); // planned base names from a text file
     void cmdUndo_Click();  // takes back the last batch of the folder shown
+    void cboOrder_Click(); // another order of files for the whole run
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;
@@ -92,6 +94,9 @@ public:
     controls::TextBox Text4; // the replacement extension being edited
     controls::Button Command4{"変更"};
     std::array<controls::ListBox, 2> List3; // extensions found, their replacements
+    // The order of files, kept in step with the main window's; the lists follow it at the
+    // next scan, so planned names never move under the user's hands.
+    controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTip);
 
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
@@ -105,6 +110,8 @@ private:
     // Marks the rows of `outcome`'s problems and lists them; false when there are none.
     bool showProblems(const rename::RenameOutcome &outcome);
     void markProblems(const std::map<int, std::string> &marks);
+
+    controls::Connection m_orderFollowed;
 };
 
 } // namespace tavolin::renamewindow

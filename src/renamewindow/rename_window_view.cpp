@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -55,10 +56,11 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *list20 = place<controls::ListBoxView>("List2_0", this, 188, 150, 150, 316);
     auto *list21 = place<controls::ListBoxView>("List2_1", this, 342, 150, 64, 316);
     auto *label1 = place<QLabel>("Label1", this, 414, 150, 152, 22);
-    auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 176, 152, 30);
-    auto *command6 = place<QPushButton>("Command6", this, 414, 212, 152, 30);
-    auto *command1 = place<QPushButton>("Command1", this, 414, 248, 152, 30);
-    auto *cmdUndo = place<QPushButton>("cmdUndo", this, 414, 284, 152, 30);
+    auto *cboOrder = place<QComboBox>("cboOrder", this, 414, 174, 152, 28);
+    auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 206, 152, 30);
+    auto *command6 = place<QPushButton>("Command6", this, 414, 242, 152, 30);
+    auto *command1 = place<QPushButton>("Command1", this, 414, 278, 152, 30);
+    auto *cmdUndo = place<QPushButton>("cmdUndo", this, 414, 314, 152, 30);
     auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
     auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
     // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
@@ -77,7 +79,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,    text2,    cmdDialog,
                                     cmdStart, text1,    list20,   list21,   command1, cmdUndo,
                                     check1,   option0,  option1,  command3, list30,   list31,
-                                    text4,    command4, command5, command6};
+                                    text4,    command4, command5, command6, cboOrder};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -104,6 +106,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.listBox(list20, model.List2[0]);
     m_bindings.listBox(list21, model.List2[1]);
     m_bindings.label(label1, model.Label1);
+    m_bindings.comboBox(cboOrder, model.cboOrder);
     m_bindings.button(cmdStart, model.cmdStart);
     m_bindings.button(command6, model.Command6);
     m_bindings.button(command1, model.Command1);

@@ -3,6 +3,7 @@
 #include "paths/folder_path.h"
 #include "services/fs_error.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,6 +62,21 @@ public:
     virtual FsResult<std::vector<std::string>> names() = 0;
 };
 
+inline constexpr std::int64_t kUnknownFileSize = -1;
+
+// When a file's contents last changed, to the nanosecond.
+using FileTime = std::chrono::sys_time<std::chrono::nanoseconds>;
+
+// What the folder says of one file.
+struct FileFacts
+{
+    std::int64_t size = kUnknownFileSize; // in bytes; kUnknownFileSize when it cannot be read
+    FileTime modified = {};               // only when the size is known
+
+    bool known() const { return size != kUnknownFileSize; }
+    bool operator==(const FileFacts &) const = default;
+};
+
 // Everything the program does to files and folders. Abstract so that the windows' models can be
 // run against an in-memory file system in tests.
 //
@@ -86,13 +102,13 @@ public:
     // The names of the folders inside `folder` (hidden ones left out), in directory order.
     virtual FsResult<std::vector<std::string>> listFolders(std::string_view folder) = 0;
 
-    // The lengths in bytes of the files `names` in `folder`, in the order of `names`, with
-    // kUnknownFileSize for each that cannot be read (one that vanished after it was listed, say,
-    // or all when the folder cannot be opened). `keepGoing(done)` is asked before the first
-    // name and then now and then, with how many are read so far, on the calling thread; when it
-    // says no, the reading ends and nothing is returned.
-    virtual std::optional<std::vector<std::int64_t>>
-    fileSizes(std::string_view folder,
+    // What can be read of the files `names` in `folder` without opening them, in the order of
+    // `names`; a file whose facts cannot be read (one that vanished after it was listed, say, or
+    // all when the folder cannot be opened) has kUnknownFileSize as its size. `keepGoing(done)`
+    // is asked before the first name and then now and then, with how many are read so far, on
+    // the calling thread; when it says no, the reading ends and nothing is returned.
+    virtual std::optional<std::vector<FileFacts>>
+    fileFacts(std::string_view folder,
               std::span<const std::string> names,
               const std::function<bool(std::size_t done)> &keepGoing)
             = 0;
@@ -105,8 +121,6 @@ public:
     // refuses it.
     virtual FsResult<void> createFolder(std::string_view parent, std::string_view name) = 0;
 };
-
-inline constexpr std::int64_t kUnknownFileSize = -1;
 
 // The length limit of a file name on the common Linux file systems, in bytes.
 inline constexpr std::size_t kMaxNameBytes = 255;

@@ -20,8 +20,8 @@ namespace tavolin::services {
 
 namespace {
 
-// How many threads read file sizes at once.
-constexpr std::size_t kSizeReaders = 4;
+// How many threads read files' facts at once.
+constexpr std::size_t kFactReaders = 4;
 
 std::unexpected<FsError> lastError()
 {
@@ -144,15 +144,15 @@ FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view
     });
 }
 
-std::optional<std::vector<std::int64_t>>
-PosixFileSystem::fileSizes(std::string_view folder,
+std::optional<std::vector<FileFacts>>
+PosixFileSystem::fileFacts(std::string_view folder,
                            std::span<const std::string> names,
                            const std::function<bool(std::size_t done)> &keepGoing)
 {
-    std::vector<std::int64_t> sizes(names.size(), kUnknownFileSize);
+    std::vector<FileFacts> facts(names.size());
     const FolderHandle dir{std::string(folder)};
     if (!dir.isOpen())
-        return sizes;
+        return facts;
     // Asked once before any reader starts, so a stop already asked for is never outrun by
     // readers that finish before the first look at their progress.
     if (!keepGoing(0))
@@ -160,7 +160,7 @@ PosixFileSystem::fileSizes(std::string_view folder,
 
     // Each stat waits on the file system far more than on the processor (on a network folder
     // above all), so several threads take turns at chunks of names while this one tells how far
-    // they are. Each size has its own place: nothing else is shared but the counters.
+    // they are. Each file's facts have their own place: nothing else is shared but the counters.
     constexpr std::size_t kChunk = 64;
     std::atomic<std::size_t> nextChunk{0};
     std::atomic<std::size_t> done{0};
@@ -174,7 +174,9 @@ PosixFileSystem::fileSizes(std::string_view folder,
                 struct stat info
                 {};
                 if (::fstatat(dir.fd(), names[index].c_str(), &info, 0) == 0)
-                    sizes[index] = static_cast<std::int64_t>(info.st_size);
+                    facts[index] = {static_cast<std::int64_t>(info.st_size),
+                                    FileTime(std::chrono::seconds(info.st_mtim.tv_sec)
+                                             + std::chrono::nanoseconds(info.st_mtim.tv_nsec))};
             }
             if (done.fetch_add(end - first) + (end - first) == names.size()) {
                 const std::lock_guard lock(mutex);
@@ -185,8 +187,8 @@ PosixFileSystem::fileSizes(std::string_view folder,
     {
         std::vector<std::jthread> readers;
         const std::size_t chunks = (names.size() + kChunk - 1) / kChunk;
-        readers.reserve(std::min<std::size_t>(chunks, kSizeReaders));
-        while (readers.size() < std::min<std::size_t>(chunks, kSizeReaders))
+        readers.reserve(std::min<std::size_t>(chunks, kFactReaders));
+        while (readers.size() < std::min<std::size_t>(chunks, kFactReaders))
             readers.emplace_back(readChunks);
         std::unique_lock lock(mutex);
         while (done < names.size()) {
@@ -200,7 +202,7 @@ PosixFileSystem::fileSizes(std::string_view folder,
     } // the readers end here
     if (stop)
         return std::nullopt;
-    return sizes;
+    return facts;
 }
 
 namespace {

@@ -12,9 +12,9 @@ public:
     FsResult<std::vector<std::string>> listFiles(const paths::FilePattern &pattern) override;
     FsResult<void> checkFolder(std::string_view folder) override;
     FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
-    // Reads several sizes at once.
-    std::optional<std::vector<std::int64_t>>
-    fileSizes(std::string_view folder,
+    // Reads several files' facts at once.
+    std::optional<std::vector<FileFacts>>
+    fileFacts(std::string_view folder,
               std::span<const std::string> names,
               const std::function<bool(std::size_t done)> &keepGoing) override;
     FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) override;

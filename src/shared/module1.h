@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/file_order_choice.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,6 +18,9 @@ struct Module1
     std::int64_t lngNumBase = 0; // numbering base of the running listing scan
     int intNameRow = 0;          // row last selected in the planned base names
     int intExtRow = 0;           // row last selected in the extension pairs
+    // The order every enumeration lists files in, so a listing saved from the main window and
+    // read back into the rename window maps line i to file i.
+    shared::RunFileOrder fileOrder;
 };
 
 } // namespace tavolin

@@ -53,6 +53,7 @@ void saveShot(const QPixmap &picture, const std::string &name, qreal scale = 1)
 //   below LIST        a click below the last row    scroll LIST N  the wheel, N notches down
 //   tab A B ...       Tab pressed once for each name, landing on the widget so named
 //   backtab A B ...   the same with Shift+Tab       shot NAME      a screenshot (see saveShot)
+//   pick COMBO N      item N chosen with the keys: Home, then Down N times
 void playOnWidgets(QWidget *window, std::string_view script)
 {
     for (const std::string &step : test::steps(script)) {
@@ -90,6 +91,11 @@ void playOnWidgets(QWidget *window, std::string_view script)
                                 verb == "tab" ? Qt::NoModifier : Qt::ShiftModifier);
                 EXPECT_EQ(text::fromQString(window->focusWidget()->objectName()), next) << step;
             }
+        } else if (verb == "pick") {
+            target->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(target, Qt::Key_Home);
+            for (int down = 0; down < stoi(value); ++down)
+                QTest::keyClick(target, Qt::Key_Down);
         } else if (verb == "shot") {
             saveShot(window->grab(), name, window->devicePixelRatio());
         } else {
@@ -141,6 +147,11 @@ std::string describeWidgets(QWidget *window, const test::ModelControls &names)
     for (const auto &[name, _] : names.labels)
         out << name << ' ' << text::fromQString(child(window, name)->property("text").toString())
             << '\n';
+    for (const auto &[name, _] : names.combos) {
+        const auto *combo = child<QComboBox>(window, name);
+        out << name << ' ' << text::fromQString(combo->currentText())
+            << (combo->isEnabled() ? " on" : " off") << '\n';
+    }
     for (const auto &[name, _] : names.buttons) {
         const QWidget *b = child(window, name);
         out << name << (b->isEnabled() ? " on" : " off")
@@ -255,19 +266,21 @@ INSTANTIATE_TEST_SUITE_P(
                           36},
                 // Text3 has the focus first; Tab goes round every control that can take it. Then
                 // clicks below the rows, and Enter on each control.
-                std::pair{"tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
-                          "on Text3; on; click List2_1 4; tab cmdEnd List1 cmdDialog cmdStart"
-                          " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 Command2 Text3;"
-                          "below List1; press Command3; click List3_1 1; below List3_1;"
-                          "type Text3 x; tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4"
-                          " Command4 Command5 Command6 Command2 Text3 cmdEnd List1 cmdDialog"
-                          " cmdStart Text1 List2_0 List2_1 Command1 Check1; backtab Command1"
-                          " List2_1 List2_0 Text1; enter Command2; enter Text3; enter List1;"
-                          "enter Check1; enter Text1; enter cmdDialog; enter cmdStart;"
-                          "enter Command3; click List3_0 0; type Text4 .J; enter Command4;"
-                          "enter Text4; enter Command5; press Command6; enter Command6;"
-                          "enter Command1; enter cmdEnd",
-                          5}));
+                std::pair{
+                        "tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
+                        "on Text3; on; click List2_1 4; tab cmdEnd List1 cmdDialog cmdStart"
+                        " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 cboOrder Command2"
+                        " Text3;"
+                        "below List1; press Command3; click List3_1 1; below List3_1;"
+                        "type Text3 x; tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4"
+                        " Command4 Command5 Command6 cboOrder Command2 Text3 cmdEnd List1 cmdDialog"
+                        " cmdStart Text1 List2_0 List2_1 Command1 Check1; backtab Command1"
+                        " List2_1 List2_0 Text1; enter Command2; enter Text3; enter List1;"
+                        "enter Check1; enter Text1; enter cmdDialog; enter cmdStart;"
+                        "enter Command3; click List3_0 0; type Text4 .J; enter Command4;"
+                        "enter Text4; enter Command5; press Command6; enter Command6;"
+                        "enter Command1; enter cmdEnd",
+                        5}));
 
 // Rows that stop a batch are marked in all three columns, with why in their tooltip; the message
 // that lists them is shown by the real dialogs. Once the names are fixed, the batch moves the
@@ -351,8 +364,9 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
     mainwindow::MainWindowView view(viewed.model);
     const char *script = "shot main-window; tab Dir1 File1 Text1 txtM; enter Text1; enter Check2;"
                          " enter cmdStart; click File1 1; tick Check3; tick Check4; enter cmdStart;"
-                         " shot main-window-scanned; append !; tab Check1 Check2 Check3 Check4"
-                         " Check5 cmdStart Check6 Command2_0 cmdRename Command4 Command1 cmdEnd"
+                         " shot main-window-scanned; pick cboOrder 3; enter cmdStart; append !;"
+                         " tab Check1 Check2 Check3 Check4 Check5 cboOrder cmdStart Check6"
+                         " Command2_0 cmdRename Command4 Command1 cmdEnd"
                          " Drive1; enter Command2_0; enter Command2_1; enter Command1;"
                          " enter cmdRename; type txtM 新しい; enter Command4; backtab cmdRename"
                          " Command2_0 Check6 cmdStart; enter cmdEnd";

@@ -11,6 +11,7 @@
 
 using namespace tavolin::listing;
 using tavolin::services::FsErrorKind;
+using enum tavolin::order::FileOrder;
 
 // Names split as base|extension: the extension is the shortest ending of a dot and one to four
 // characters (characters, not bytes; a stray byte counts as one).
@@ -50,12 +51,12 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
         fs.addFile("D:\\odd", name);
     fs.addFolder("D:\\empty");
     fs.failFolder("E:\\", {FsErrorKind::NotReady, "no medium"});
-    EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}).error().kind, FsErrorKind::NotReady);
+    EXPECT_EQ(scanFolder(fs, "E:\\", 0, {}, Folder).error().kind, FsErrorKind::NotReady);
     const std::tuple<std::string, int, std::string, const char *, int> cases[] = {
             {"", 0, "p", "a\r\nb\r\nc", 3},
             {"ne", 5, "p", "6 a.jpg\r\n7 b\r\n8 c.txt", 3},
             {"nsf", 0, "p", "  p\r\n1 a   10Byte\r\n2 b   ?Byte\r\n3 c   1,234Byte", 3},
-            {"nef", 0, "odd", "2 a.txt\r\n4 b.txt", 4},
+            {"nef", 0, "odd", "3 a.txt\r\n4 b.txt", 4}, // .md and .txt come first
             {"f", 0, "empty", "", 0},
     };
     for (const auto &[letters, base, folder, lines, found] : cases) {
@@ -65,7 +66,7 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
         const auto options = letters.empty() // every option off, as by default
                                      ? ListingOptions{}
                                      : ListingOptions{has('n'), has('e'), has('s'), has('f')};
-        const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options);
+        const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options, Name);
         EXPECT_EQ(std::tuple(scan->lines, scan->namesFound, scan->foundAny),
                   std::tuple(lines, found, found > 0));
     }

@@ -70,10 +70,10 @@ TEST_F(FrmFileNameTest, AScanFillsTheColumnsAndTheExtensionPairs)
 {
     play("type Text3 typed; type Text4 .typed");
     scan({"a.txt", "photo.jpeg", "x.tar.gz", "page.html5", "a.b.", "README", ".abc", "b.TXT"});
-    EXPECT_EQ(rows(model.List1), "a.txt|photo.jpeg|x.tar.gz|page.html5|a.b.|README|b.TXT");
-    EXPECT_EQ(rows(model.List2[0]), "a|photo|x.tar|page.html5|a|README|b");
-    EXPECT_EQ(rows(model.List2[1]), ".txt|.jpeg|.gz||.b.||.TXT");
-    EXPECT_EQ(rows(model.List3[0]), ".txt|.jpeg|.gz|.b.|.TXT");
+    EXPECT_EQ(rows(model.List1), "a.b.|a.txt|b.TXT|page.html5|photo.jpeg|README|x.tar.gz");
+    EXPECT_EQ(rows(model.List2[0]), "a|a|b|page.html5|photo|README|x.tar");
+    EXPECT_EQ(rows(model.List2[1]), ".b.|.txt|.TXT||.jpeg||.gz");
+    EXPECT_EQ(rows(model.List3[0]), ".b.|.txt|.TXT|.jpeg|.gz");
     EXPECT_EQ(model.Label1.caption() + model.Text2.text(), "ファイル数 = 8True"); // ".abc" counted
     EXPECT_EQ(model.Text3.text() + model.Text4.text() + module.strRenamePath, "D:\\f\\");
 }
@@ -113,21 +113,21 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
 // enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
 TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
 {
-    scan({"a.txt", "b.txt", "c.txt", "report.txt", "README"});
+    scan({"a.txt", "b.txt", "c.txt", "report.txt", "TODO"});
     model.List2[0].replace(1, ""); // a planned name emptied
     // After: the selected rows, Text3, Command2, the default button, intNameRow.
     expectSteps({"type Text3 x => -1 -1 -1 'x' on - 0",
                  "type Text3 => -1 -1 -1 '' off - 0", // equal to the empty selection
                  "click List1 3 => 3 3 3 'report' on Command2 3",
-                 "click List2_1 4 => 4 4 4 'README' off Command2 4",
+                 "click List2_1 4 => 4 4 4 'TODO' off Command2 4",
                  "click List2_0 0 => 0 0 0 'a' on Command2 0",
                  // Compared with a.txt, the row selected before the click.
-                 "click List2_0 4 => 4 4 4 'README' on Command2 4",
-                 "click List1 0; type Text3 README => 0 0 0 'README' on Command2 0",
-                 // Text3 already holds README's planned name: nothing recomputes Command2.
-                 "click List1 4 => 4 4 4 'README' on Command2 4",
+                 "click List2_0 4 => 4 4 4 'TODO' on Command2 4",
+                 "click List1 0; type Text3 TODO => 0 0 0 'TODO' on Command2 0",
+                 // Text3 already holds TODO's planned name: nothing recomputes Command2.
+                 "click List1 4 => 4 4 4 'TODO' on Command2 4",
                  // An empty planned name: Enter scans, and nothing else follows.
-                 "click List2_0 1 => 4 1 4 'README' on cmdStart 4",
+                 "click List2_0 1 => 4 1 4 'TODO' on cmdStart 4",
                  "click List1 2 => 2 2 2 'c' on Command2 2"},
                 [this] {
                     std::string defaults = "-";
@@ -278,7 +278,7 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     std::string shownInTurn;
     model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
     EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
-    EXPECT_EQ(rows(model.List1), "b.txt|a.txt|c_new.jpg");
+    EXPECT_THAT(fs.files("D:\\f"), ElementsAre("b.txt", "a.txt", "c_new.jpg"));
     EXPECT_EQ(shownInTurn, "c_new|b|a|b||") << "the rows in the order renamed";
     EXPECT_TRUE(model.cmdUndo.enabled());
     dialogs.messages.clear();
@@ -313,7 +313,7 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     EXPECT_EQ(dialogs.messageTexts().at(1),
               "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
               "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
-    EXPECT_EQ(rows(model.List1), "x.txt|c.jpg|y.txt");
+    EXPECT_EQ(rows(model.List1), "c.jpg|x.txt|y.txt");
 }
 
 TEST_F(FrmFileNameTest, ABatchWithProblemsAsksNothingAndMarksTheRowsUntilThePlannedNamesChange)
@@ -353,7 +353,7 @@ TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
                 ElementsAre("「b.txt」を「r1.txt」に変更できませんでした。\n"
                             "アクセスする権限がありません\n\n"
                             "それまでに1個のファイルを変更しました。\nここで止めました。"));
-    EXPECT_EQ(rows(model.List1), "r0.txt|b.txt|c.txt");
+    EXPECT_EQ(rows(model.List1), "b.txt|c.txt|r0.txt");
 
     fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, "denied"});
     model.List2[0].replace(0, "x");

@@ -5,8 +5,10 @@
 
 #include <gmock/gmock.h>
 
+#include <fcntl.h>
 #include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -40,7 +42,7 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesR
     EXPECT_THAT(list("", "*.txt").value(), UnorderedElementsAre("a.txt", "B.TXT"));
     EXPECT_THAT(fs.listFolders(dir.path()).value(),
                 UnorderedElementsAre("sub.txt", "link-to-folder"));
-    // Several threads read the sizes; each lands in the place of its name.
+    // Several threads read the facts; each lands in the place of its name.
     std::vector<std::string> names{"c.doc"};
     std::vector<std::int64_t> sizes{3LL << 30};
     for (int i = 0; i < 500; ++i) {
@@ -49,12 +51,20 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesR
         if (i % 7 != 0)
             dir.writeFile(names.back(), std::string(static_cast<std::size_t>(i % 97), 'x'));
     }
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'700'000'000, 123'456'789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.pathOf("f1").c_str(), times, 0), 0);
     std::size_t lastDone = 0; // the work done never goes back, or the reading stops
-    EXPECT_EQ(fs.fileSizes(dir.pattern(),
-                           names,
-                           [&](std::size_t done) { return std::exchange(lastDone, done) <= done; }),
-              sizes);
-    EXPECT_EQ(fs.fileSizes(dir.path(), names, [](std::size_t) { return false; }), std::nullopt);
+    const auto facts = fs.fileFacts(dir.pattern(), names, [&](std::size_t done) {
+        return std::exchange(lastDone, done) <= done;
+    });
+    ASSERT_TRUE(facts);
+    std::vector<std::int64_t> read;
+    for (const FileFacts &file : *facts)
+        read.push_back(file.size);
+    EXPECT_EQ(read, sizes);
+    EXPECT_EQ((*facts)[2].modified.time_since_epoch(),
+              std::chrono::nanoseconds(1'700'000'000'123'456'789));
+    EXPECT_EQ(fs.fileFacts(dir.path(), names, [](std::size_t) { return false; }), std::nullopt);
     EXPECT_EQ(refusal(list("missing")), FsErrorKind::NotFound);
     if (::geteuid() != 0) { // root reads any folder
         dir.setMode("sub.txt", 0);

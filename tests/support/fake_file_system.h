@@ -14,11 +14,12 @@ namespace tavolin::test {
 enum class Primitive { RenameNoReplace, Link, Unlink };
 
 // An in-memory file system with Windows-style paths by default, so that tests
-// can be written with paths such as D:\data. Folders deliver their entries in
-// the order they were added (a rename keeps the place, a new link comes last).
-// Every change is written to log(). A folder opened for renaming holds no rule
-// of the program's (which names are valid, how a case is changed): it records
-// each call, and fails one when told to.
+// can be written with paths such as D:\data. A folder holds its entries in the
+// order they were added (a rename keeps the place, a new link comes last) and
+// lists them the other way round, as tmpfs does, so that whatever forgets to put
+// them in order shows it. Every change is written to log(). A folder opened for renaming holds no
+// rule of the program's (which names are valid, how a case is changed): it records each call, and
+// fails one when told to.
 class FakeFileSystem : public services::FileSystem
 {
     template<typename T>
@@ -37,26 +38,28 @@ public:
     const paths::PathStyle &pathStyle() const override { return m_style; }
     Result<Names> listFiles(const paths::FilePattern &pattern) override
     {
-        Names names = entries(pattern.folder.path(), false);
+        Names names = listed(pattern.folder.path(), false);
         std::erase_if(names,
                       [&](Name n) { return !paths::matchesNamePattern(n, pattern.namePattern); });
         return ifUsable(pattern.folder.path(), std::move(names));
     }
     Result<void> checkFolder(Name path) override { return check(path); }
-    Result<Names> listFolders(Name path) override { return ifUsable(path, entries(path, true)); }
-    std::optional<std::vector<std::int64_t>>
-    fileSizes(Name path,
+    Result<Names> listFolders(Name path) override { return ifUsable(path, listed(path, true)); }
+    std::optional<std::vector<services::FileFacts>>
+    fileFacts(Name path,
               std::span<const std::string> names,
               const std::function<bool(std::size_t)> &keepGoing) override
     {
-        std::vector<std::int64_t> sizes;
+        std::vector<services::FileFacts> facts;
         for (const std::string &name : names) {
-            if (!keepGoing(sizes.size()))
+            if (!keepGoing(facts.size()))
                 return std::nullopt;
             const Entry *entry = check(path) ? find(path, name) : nullptr;
-            sizes.push_back(entry && !entry->folder ? entry->size : services::kUnknownFileSize);
+            facts.push_back(entry && !entry->folder
+                                    ? services::FileFacts{entry->size, entry->modified}
+                                    : services::FileFacts{});
         }
-        return sizes;
+        return facts;
     }
     Result<std::unique_ptr<services::FolderRenamer>> openForRenaming(Name path) override
     {
@@ -74,15 +77,19 @@ public:
     }
 
     // Setting up. Folders are created with their parents; a file of size
-    // kUnknownFileSize has a size that cannot be read (it vanished after being
-    // listed, say).
+    // kUnknownFileSize has facts that cannot be read (it vanished after being
+    // listed, say). A file's time is `modified` seconds after 1970.
     void addFolder(Name path)
     {
         const paths::FolderPath folder(m_style, path);
         if (m_folders.try_emplace(folder.path()).second && folder.parent())
             add(folder.parent()->path(), folder.name(), 0, true);
     }
-    void addFile(Name folder, Name name, std::int64_t size = 0) { add(folder, name, size, false); }
+    void addFile(Name folder, Name name, std::int64_t size = 0, int modified = 0)
+    {
+        add(folder, name, size, false);
+        m_entries.back().modified = services::FileTime(std::chrono::seconds(modified));
+    }
     // Makes every operation on `folder` fail with `error` (a drive that is not
     // ready, say).
     void failFolder(Name folder, Error error)
@@ -100,8 +107,8 @@ public:
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
 
-    // The names of the files in `folder` in directory order, whatever the
-    // folder's failure.
+    // The names of the files in `folder` in the order they were added, whatever
+    // the folder's failure.
     Names files(Name folder) const { return entries(folder, false); }
     const Names &log() const { return m_log; }
 
@@ -110,6 +117,7 @@ private:
     {
         std::string name;
         std::int64_t size;
+        services::FileTime modified;
         bool folder;
         std::uint64_t id;
         std::string parent; // the folder's path
@@ -143,7 +151,7 @@ private:
     void add(Name path, Name name, std::int64_t size, bool folder)
     {
         addFolder(path);
-        m_entries.push_back({std::string(name), size, folder, ++m_lastId, key(path)});
+        m_entries.push_back({std::string(name), size, {}, folder, ++m_lastId, key(path)});
     }
     // Whether the folder `path` may be used: it exists and was not made to fail.
     Result<void> check(Name path) const
@@ -173,7 +181,8 @@ private:
         });
         return found == m_entries.end() ? nullptr : &*found;
     }
-    // The names of the folders, the files or both (nullopt) in `path`, in directory order.
+    // The names of the folders, the files or both (nullopt) in `path`, in the order they were
+    // added.
     Names entries(Name path, std::optional<bool> folders) const
     {
         Names names;
@@ -181,6 +190,13 @@ private:
         for (const Entry &entry : m_entries)
             if (entry.parent == parent && (!folders || entry.folder == *folders))
                 names.push_back(entry.name);
+        return names;
+    }
+    // The folders or files in `path` as the folder lists them.
+    Names listed(Name path, bool folders) const
+    {
+        Names names = entries(path, folders);
+        std::ranges::reverse(names);
         return names;
     }
     Result<void> change(const std::string &path, Primitive primitive, Name from, Name to)
@@ -203,7 +219,8 @@ private:
         m_log.push_back(verbs[static_cast<int>(primitive)] + source->name
                         + (primitive == Unlink ? "" : " " + std::string(to)));
         if (primitive == Link)
-            m_entries.push_back({std::string(to), source->size, false, ++m_lastId, path});
+            m_entries.push_back(
+                    {std::string(to), source->size, source->modified, false, ++m_lastId, path});
         else if (primitive == Unlink)
             m_entries.erase(m_entries.begin() + (source - m_entries.data()));
         else

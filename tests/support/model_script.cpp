@@ -31,6 +31,8 @@ bool act(const ModelControls &c, std::string_view words)
         c.texts.at(name)->setText(value);
     } else if (verb == "press") {
         c.buttons.at(name)->click();
+    } else if (verb == "pick") {
+        c.combos.at(name)->setSelectedIndex(std::stoi(value));
     } else if (verb == "tick") {
         c.checks.at(name)->setValue(1 - c.checks.at(name)->value());
     } else if (verb == "enter") {
@@ -83,6 +85,9 @@ std::string describe(const ModelControls &c)
         out << name << ' ' << check->value() << (check->enabled() ? " on" : " off") << '\n';
     for (const auto &[name, label] : c.labels)
         out << name << ' ' << label->caption() << '\n';
+    for (const auto &[name, combo] : c.combos)
+        out << name << ' ' << combo->items().at(static_cast<std::size_t>(combo->selectedIndex()))
+            << (combo->enabled() ? " on" : " off") << '\n';
     for (const auto &[name, b] : c.buttons)
         out << name << (b->enabled() ? " on" : " off") << (b->visible() ? " shown" : " hidden")
             << (b->isDefault() ? " default" : "") << '\n';

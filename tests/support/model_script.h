@@ -21,13 +21,14 @@ struct ModelControls
     std::map<std::string, controls::TextBox *> texts;
     std::map<std::string, controls::CheckBox *> checks;
     std::map<std::string, controls::Label *> labels;
+    std::map<std::string, controls::ComboBox *> combos;
 };
 
 // Does one action; false for words it does not know:
 //   click LIST ROW   the user clicks a row      key LIST KEY   Up, Down, Home or End in a list
 //   type BOX [TEXT]  typed over the whole text  press BUTTON   a click on a button
 //   tick CHECK       a click on a check box     enter [NAME]   Enter on a button presses it;
-//                                                              elsewhere the default button
+//   pick COMBO N     item N chosen                             elsewhere the default button
 bool act(const ModelControls &controls, std::string_view words);
 // The actions of a script, separated by ';'.
 std::vector<std::string> steps(std::string_view script);

@@ -24,11 +24,13 @@ TempDir::~TempDir()
 {
     for (const std::string &path : m_mounts)
         ::umount2(path.c_str(), MNT_DETACH);
-    // The owner gets full access everywhere, so that everything can be removed.
+    // The owner gets full access to every folder, so that everything in it can be removed (a
+    // file's own permissions do not matter for that).
     std::error_code ec;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(m_path, ec); !ec && it != fs::end(it);
          it.increment(ec))
-        if (!it->is_symlink())
+        if (!it->is_symlink() && it->is_directory())
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
 }

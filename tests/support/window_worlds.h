@@ -57,6 +57,7 @@ struct RenameWorld : Fakes
                 {{"Command1", &m.Command1}, {"Command3", &m.Command3}, {"cmdUndo", &m.cmdUndo}});
         c.buttons.insert({{"cmdEnd", &m.cmdEnd}, {"Command5", &m.Command5}});
         c.buttons.insert({"Command4", &m.Command4});
+        c.combos = {{"cboOrder", &m.cboOrder}};
         return c;
     }
 
@@ -78,6 +79,7 @@ struct MainWorld : Fakes
         c.buttons.insert({{"Command2_1", &m.Command2[1]}, {"cmdRename", &m.cmdRename}});
         c.buttons.insert({{"Command4", &m.Command4}, {"Command1", &m.Command1}});
         c.buttons.insert({"cmdEnd", &m.cmdEnd});
+        c.combos = {{"cboOrder", &m.cboOrder}};
         return c;
     }
 

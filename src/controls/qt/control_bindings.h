@@ -39,6 +39,8 @@ public:
     // the focus is elsewhere.
     void button(QAbstractButton *widget, Button &model);
     void checkBox(QCheckBox *widget, CheckBox &model);
+    // The items are the model's from the start; the user's pick goes to setSelectedIndex.
+    void comboBox(QComboBox *widget, ComboBox &model);
     void label(QLabel *widget, Label &model);
     void optionButton(QRadioButton *widget, OptionButton &model);
     void frame(QGroupBox *widget, Frame &model);

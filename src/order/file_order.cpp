@@ -1,0 +1,114 @@
+#include "order/file_order.h"
+
+#include "order/name_keys.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace tavolin::order {
+
+namespace {
+
+// What one name is ordered by: first `rank` (a date or a size, when the order has one), then its
+// key (names without one after those with one), then its bytes, which no two names of a folder
+// share, so every two names have an order. Small, so that sorting moves little.
+struct Place
+{
+    bool rankUnknown = false;
+    std::int64_t rank = 0;
+    bool keyless = false;
+    // The key's first sixteen bytes, which mostly decide at once.
+    std::array<std::uint64_t, 2> keyHead = {};
+    std::uint32_t keyStart = 0;
+    std::uint32_t keyLength = 0;
+    std::uint32_t index = 0; // of the name
+};
+
+// Orders the names by `places` (one per name, ranks set) and the keys `appendKey(name, keys)`
+// makes of them.
+template<typename AppendKey>
+void sortByKeys(std::vector<std::string> &names, std::vector<Place> &places, AppendKey appendKey)
+{
+    std::string keys; // all in one, for few allocations and near neighbours
+    keys.reserve(names.size() * 16);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        Place &place = places[i];
+        place.index = static_cast<std::uint32_t>(i);
+        place.keyStart = static_cast<std::uint32_t>(keys.size());
+        place.keyless = !appendKey(names[i], keys);
+        place.keyLength = static_cast<std::uint32_t>(keys.size()) - place.keyStart;
+        for (std::size_t byte = 0; byte < 16; ++byte) {
+            std::uint64_t &head = place.keyHead[byte / 8];
+            head = head << 8
+                   | (byte < place.keyLength
+                              ? static_cast<unsigned char>(keys[place.keyStart + byte])
+                              : 0U);
+        }
+    }
+    const auto keyOfPlace = [&keys](const Place &place) {
+        return std::string_view(keys).substr(place.keyStart, place.keyLength);
+    };
+    std::sort(places.begin(), places.end(), [&](const Place &a, const Place &b) {
+        if (a.rankUnknown != b.rankUnknown)
+            return b.rankUnknown;
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
+        if (a.keyless != b.keyless)
+            return b.keyless;
+        for (std::size_t part = 0; part < a.keyHead.size(); ++part)
+            if (a.keyHead[part] != b.keyHead[part])
+                return a.keyHead[part] < b.keyHead[part];
+        if (const int order = keyOfPlace(a).compare(keyOfPlace(b)); order != 0)
+            return order < 0;
+        return names[a.index] < names[b.index];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (const Place &place : places)
+        sorted.push_back(std::move(names[place.index]));
+    names = std::move(sorted);
+}
+
+} // namespace
+
+void sortByName(std::vector<std::string> &names)
+{
+    std::vector<Place> places(names.size());
+    sortByKeys(names, places, appendNameKey);
+}
+
+bool sortFiles(services::FileSystem &fs,
+               std::string_view folder,
+               std::vector<std::string> &names,
+               FileOrder order,
+               services::Progress *progress)
+{
+    if (order == FileOrder::Folder)
+        return true;
+    std::vector<Place> places(names.size());
+    if (order == FileOrder::Modified || order == FileOrder::Size) {
+        const auto facts = fs.fileFacts(folder, names, [&](std::size_t done) {
+            return !progress || progress->advance(done, names.size());
+        });
+        if (!facts)
+            return false;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const services::FileFacts &file = (*facts)[i];
+            places[i].rankUnknown = !file.known();
+            places[i].rank = order == FileOrder::Size ? file.size
+                                                      : file.modified.time_since_epoch().count();
+        }
+    }
+    if (order == FileOrder::NaturalName) {
+        NaturalKeys natural;
+        sortByKeys(names, places, [&](std::string_view name, std::string &keys) {
+            return natural.append(name, keys);
+        });
+    } else {
+        sortByKeys(names, places, appendNameKey);
+    }
+    return true;
+}
+
+} // namespace tavolin::order

@@ -1,0 +1,236 @@
+#include "order/file_order.h"
+#include "order/name_keys.h"
+
+#include "listing/get_file_list.h"
+#include "services/posix_file_system.h"
+#include "support/fake_file_system.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <random>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+
+namespace tavolin::order {
+namespace {
+
+using enum FileOrder;
+
+// Files with sizes and times that tie in pairs, names that differ only in case or only in their
+// width, Japanese names, a name in Shift_JIS that is not UTF-8, and one whose facts are gone.
+struct File
+{
+    std::string name;
+    std::int64_t size;
+    int modified;
+};
+const std::vector<File> kFiles{
+        {"b.txt", 30, 100},
+        {"A.txt", 10, 300},
+        {"a.txt", 10, 300},
+        {"file10.txt", 5, 200},
+        {"file2.txt", 20, 100},
+        {"写真.jpg", 40, 50},
+        {"é.txt", 60, 400},
+        {"É.txt", 70, 500},
+        {"z.txt", 80, 600},
+        {"あ.txt", 90, 700},
+        {"ア.txt", 15, 250},
+        {"ｶ.txt", 25, 150},
+        {"\x83\x65.txt", 1, 10},
+        {"gone.txt", services::kUnknownFileSize, 0},
+};
+
+// Each order of kFiles, the names joined by a space.
+const std::pair<FileOrder, const char *> kOrders[] = {
+        {Name,
+         "A.txt a.txt b.txt file10.txt file2.txt gone.txt z.txt É.txt é.txt あ.txt ア.txt "
+         "写真.jpg ｶ.txt \x83\x65.txt"},
+        {NaturalName,
+         "a.txt A.txt b.txt é.txt É.txt file2.txt file10.txt gone.txt z.txt あ.txt "
+         "ア.txt ｶ.txt 写真.jpg \x83\x65.txt"},
+        {Modified,
+         "\x83\x65.txt 写真.jpg b.txt file2.txt ｶ.txt file10.txt ア.txt A.txt a.txt "
+         "é.txt É.txt z.txt あ.txt gone.txt"},
+        {Size,
+         "\x83\x65.txt file10.txt A.txt a.txt ア.txt file2.txt ｶ.txt b.txt 写真.jpg é.txt "
+         "É.txt z.txt あ.txt gone.txt"},
+};
+
+std::string joined(const std::vector<std::string> &names)
+{
+    std::string text;
+    for (const std::string &name : names)
+        text += (text.empty() ? "" : " ") + name;
+    return text;
+}
+
+// The names the enumeration delivers, without the empty last slot.
+std::vector<std::string> enumerate(services::FileSystem &fs, std::string_view folder, FileOrder by)
+{
+    std::vector<std::string> names;
+    const auto found = listing::GetFileList(
+            fs, paths::FilePattern::parse(fs.pathStyle(), folder), names, by);
+    EXPECT_TRUE(found && !found->stopped);
+    names.pop_back();
+    return names;
+}
+
+TEST(FileOrder, EachOrderWithItsTiesAndTheFolderOrderAsTheFolderGivesIt)
+{
+    test::FakeFileSystem fs;
+    for (const File &file : kFiles)
+        fs.addFile("D:\\o", file.name, file.size, file.modified);
+    for (const auto &[order, expected] : kOrders)
+        EXPECT_EQ(joined(enumerate(fs, "D:\\o\\", order)), expected) << static_cast<int>(order);
+    std::vector<std::string> delivered = fs.listFiles({{fs.pathStyle(), "D:\\o"}, {}}).value();
+    EXPECT_EQ(enumerate(fs, "D:\\o\\", Folder), delivered);
+    // Folders are listed in name order too.
+    std::vector<std::string> folders{"b", "Apple", "apple", "写真", "Zoo"};
+    sortByName(folders);
+    EXPECT_EQ(joined(folders), "Apple apple b Zoo 写真");
+}
+
+// The order stopped while it reads the files' facts leaves no names.
+TEST(FileOrder, AStopWhileTheFactsAreReadDeliversNothing)
+{
+    struct Stop : services::Progress
+    {
+        void start(std::string_view) override {}
+        bool advance(std::size_t, std::size_t) override { return false; }
+        void finish() override {}
+    } stop;
+    test::FakeFileSystem fs;
+    fs.addFile("D:\\o", "a");
+    std::vector<std::string> names{"left over"};
+    const auto found = listing::GetFileList(
+            fs, paths::FilePattern::parse(fs.pathStyle(), "D:\\o\\"), names, Size, &stop);
+    EXPECT_TRUE(found->stopped);
+    EXPECT_EQ(names, std::vector<std::string>(1));
+}
+
+// Random names from a fixed seed: the order does not depend on the order the names come in,
+// ASCII names compare as their upper case and then their bytes, and numbers in names compare
+// as numbers in the natural order.
+TEST(FileOrder, AnyMixOfNamesHasOneOrder)
+{
+    std::mt19937 random(22);
+    const std::vector<std::string> pieces{
+            "a", "A", "b", "_", "0", "9", "é", "あ", "ア", "ｱ", "\xff"};
+    std::vector<std::string> names, ascii;
+    for (int i = 0; i < 3000; ++i) {
+        std::string name;
+        for (int length = 1 + static_cast<int>(random() % 6); length > 0; --length)
+            name += pieces[random() % pieces.size()];
+        names.push_back(name);
+        if (std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            ascii.push_back(name);
+    }
+    std::ranges::sort(names);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    std::vector<std::string> sorted = names;
+    sortByName(sorted);
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::string> shuffled = names;
+        std::ranges::shuffle(shuffled, random);
+        sortByName(shuffled);
+        EXPECT_EQ(shuffled, sorted);
+    }
+
+    const auto upper = [](std::string name) {
+        std::ranges::transform(name, name.begin(), [](char c) { return std::toupper(c); });
+        return name;
+    };
+    std::ranges::sort(ascii);
+    ascii.erase(std::unique(ascii.begin(), ascii.end()), ascii.end());
+    std::vector<std::string> byName = ascii;
+    sortByName(byName);
+    std::ranges::sort(ascii, [&](const std::string &a, const std::string &b) {
+        return std::pair(upper(a), a) < std::pair(upper(b), b);
+    });
+    EXPECT_EQ(byName, ascii);
+
+    test::FakeFileSystem fs;
+    std::vector<int> numbers(500);
+    std::ranges::generate(numbers, [&] { return static_cast<int>(random() % 100000); });
+    std::ranges::sort(numbers);
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::vector<std::string> expected;
+    for (const int number : numbers)
+        expected.push_back("img" + std::to_string(number) + ".jpg");
+    std::vector<std::string> natural = expected;
+    std::ranges::shuffle(natural, random);
+    ASSERT_TRUE(sortFiles(fs, "D:\\", natural, NaturalName));
+    EXPECT_EQ(natural, expected);
+}
+
+// A folder on the file system of type `magic` (from statfs) among the places tests may write,
+// or nothing.
+std::optional<std::filesystem::path> folderOn(long magic)
+{
+    for (const std::filesystem::path &place : {std::filesystem::temp_directory_path(),
+                                               std::filesystem::path("/dev/shm"),
+                                               std::filesystem::path("/var/tmp"),
+                                               std::filesystem::current_path()}) {
+        struct statfs info
+        {};
+        if (::statfs(place.c_str(), &info) == 0 && info.f_type == magic
+            && ::access(place.c_str(), W_OK) == 0)
+            return place;
+    }
+    return std::nullopt;
+}
+
+class FileOrderOnDisk : public ::testing::TestWithParam<std::pair<const char *, long>>
+{};
+
+// ext4 delivers names in the order of their hashes, tmpfs in the reverse order of their making:
+// whatever the disk, the orders hold. Then, on tmpfs, 100,000 files made in a shuffled order.
+TEST_P(FileOrderOnDisk, EachOrderHoldsForFilesMadeInAShuffledOrder)
+{
+    const auto [kind, magic] = GetParam();
+    const auto place = folderOn(magic);
+    if (!place)
+        GTEST_SKIP() << "no folder on " << kind << " here to write to";
+    std::mt19937 random(26);
+    std::vector<File> files = kFiles;
+    files.pop_back(); // the file whose facts are gone exists only on the fake
+    std::ranges::shuffle(files, random);
+    const test::TempDir dir(*place);
+    for (const File &file : files) {
+        dir.writeFile(file.name, std::string(static_cast<std::size_t>(file.size), 'x'));
+        const timespec times[2] = {{0, UTIME_OMIT}, {1'700'000'000 + file.modified, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.pathOf(file.name).c_str(), times, 0), 0);
+    }
+    services::PosixFileSystem fs;
+    for (auto [order, expected] : kOrders) {
+        std::string text = expected;
+        text.erase(text.find(" gone.txt"), 9);
+        EXPECT_EQ(joined(enumerate(fs, dir.pattern(), order)), text) << static_cast<int>(order);
+    }
+    if (magic != TMPFS_MAGIC)
+        return;
+
+    const test::TempDir many(*place);
+    std::vector<std::string> names;
+    for (int i = 0; i < 100'000; ++i)
+        names.push_back((i % 2 ? "IMG_" : "img_") + std::to_string(100'000 + i) + ".jpg");
+    std::vector<std::string> made = names;
+    std::ranges::shuffle(made, random);
+    for (const std::string &name : made)
+        ::close(::open(many.pathOf(name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
+    EXPECT_EQ(enumerate(fs, many.pattern(), Name), names); // the digits tell them apart
+}
+
+INSTANTIATE_TEST_SUITE_P(Disks,
+                         FileOrderOnDisk,
+                         ::testing::Values(std::pair{"ext4", long{EXT4_SUPER_MAGIC}},
+                                           std::pair{"tmpfs", long{TMPFS_MAGIC}}),
+                         [](const auto &disk) { return std::string(disk.param.first); });
+
+} // namespace
+} // namespace tavolin::order

@@ -1,0 +1,98 @@
+// The order of files through both windows: one choice for the run, the main window's listing
+// and the rename window's lists in that order, line i of a saved listing for file i.
+#include "support/window_worlds.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tavolin {
+namespace {
+
+// Both windows over the same fakes, in a folder whose files each order puts otherwise.
+struct BothWindows : test::Fakes
+{
+    BothWindows()
+    {
+        const std::tuple<const char *, int, int> files[] = {{"img10.jpg", 40, 3},
+                                                            {"IMG2.jpg", 10, 5},
+                                                            {"写真.png", 30, 1},
+                                                            {"b.txt", 20, 4},
+                                                            {"a.txt", 50, 2}};
+        for (const auto &[name, size, modified] : files)
+            fs.addFile("D:\\f", name, size, modified);
+        EXPECT_TRUE(main.Form_Load());
+        rename.Form_Load();
+        main.openFolder("D:\\f");
+        rename.Text1.setText("D:\\f\\");
+    }
+
+    mainwindow::FrmMain main{module, doors};
+    renamewindow::FrmFileName rename{module, doors};
+};
+
+TEST(FileOrderThroughTheWindows, ASavedListingAndTheNumberingLineUpFileForFileInEveryOrder)
+{
+    std::set<std::vector<std::string>> orders;
+    for (int item = 0; item < 5; ++item) {
+        BothWindows w;
+        w.main.cboOrder.setSelectedIndex(item);
+        ASSERT_EQ(w.rename.cboOrder.selectedIndex(), item);
+        w.main.cmdStart.click(); // every option off: the base names
+        w.dialogs.fileAnswers = {"D:\\listing.txt", "D:\\listing.txt"};
+        w.main.Command1.click();
+        w.rename.cmdStart.click();
+        const std::vector<std::string> files = w.rename.List1.rows();
+        EXPECT_EQ(w.main.File1.names(), files) << item;
+        orders.insert(files);
+
+        const std::vector<std::string> bases = w.rename.List2[0].rows();
+        w.rename.Command6.click();
+        EXPECT_EQ(w.rename.List2[0].rows(), bases) << item;
+
+        // Numbered: the file in row i gets number i.
+        w.rename.Check1.setValue(1);
+        w.rename.Text3.setText("n");
+        w.rename.Command2.click();
+        w.rename.Command1.click();
+        const std::vector<std::string> added = w.fs.files("D:\\f"); // each file where it was
+        std::vector<std::string> expected = {"img10.jpg", "IMG2.jpg", "写真.png", "b.txt", "a.txt"};
+        for (std::string &name : expected) {
+            const auto row = std::ranges::find(files, name) - files.begin();
+            name = std::to_string(row) + "n" + name.substr(name.find('.'));
+        }
+        EXPECT_EQ(added, expected) << item;
+    }
+    EXPECT_EQ(orders.size(), 5u) << "each order lists these files otherwise";
+}
+
+// Changing the order moves the main window's file list at once; the listing and the rename
+// lists, with the names planned in them, stay until the next scan.
+TEST(FileOrderThroughTheWindows, OneChoiceForTheRunThatMovesNoPlannedNameUnderTheUsersHands)
+{
+    BothWindows w;
+    EXPECT_EQ(w.main.cboOrder.items().at(0), "名前順"); // the start of every run
+    w.main.cmdStart.click();
+    w.rename.cmdStart.click();
+    w.rename.List2[0].replace(0, "planned");
+    const std::string listing = w.main.txtM.text();
+    const std::vector<std::string> planned = w.rename.List2[0].rows();
+
+    w.rename.cboOrder.setSelectedIndex(3); // by size
+    EXPECT_EQ(w.main.cboOrder.selectedIndex(), 3);
+    EXPECT_THAT(w.main.File1.names(),
+                ::testing::ElementsAre("IMG2.jpg", "b.txt", "写真.png", "img10.jpg", "a.txt"));
+    EXPECT_EQ(w.main.txtM.text(), listing);
+    EXPECT_EQ(w.rename.List2[0].rows(), planned);
+
+    w.main.cboOrder.setSelectedIndex(2); // by date, the window opened anew shows it
+    renamewindow::FrmFileName again(w.module, w.doors);
+    EXPECT_EQ(again.cboOrder.selectedIndex(), 2);
+    w.rename.cmdStart.click();
+    EXPECT_THAT(w.rename.List1.rows(),
+                ::testing::ElementsAre("写真.png", "a.txt", "img10.jpg", "b.txt", "IMG2.jpg"));
+}
+
+} // namespace
+} // namespace tavolin
