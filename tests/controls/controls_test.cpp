@@ -16,6 +16,7 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
     OptionButton option("o");
     TextBox text;
     Label label;
+    ComboBox combo({"first", "second"}, "tip");
     WindowState window(1500);
     std::string log;
     const auto on = [&log](auto &signal, char c) {
@@ -23,7 +24,9 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
     };
     on(button.clicked, 'B'), on(check.clicked, 'C'), on(option.clicked, 'O'), on(text.changed, 'T');
     on(window.pointerChanged, 'P'), on(window.widthChanged, 'W'), on(window.topMostChanged, 'M');
-    for (Control *control : std::initializer_list<Control *>{&button, &check, &option, &label})
+    on(combo.clicked, 'K');
+    for (Control *control :
+         std::initializer_list<Control *>{&button, &check, &option, &label, &combo})
         on(control->appearanceChanged, 'a');
     const std::pair<std::function<void()>, const char *> steps[] = {
             {[&] { button.click(), button.setEnabled(false), button.click(); }, "Ba"},
@@ -33,6 +36,9 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
             {[&] { option.setValue(true), option.setValue(true), option.setValue(false); }, "Oaa"},
             {[&] { text.setText("x"), text.setText("x"); }, "T"},
             {[&] { label.setCaption("l"), label.setCaption("l"); }, "a"},
+            // An index that is no item's changes nothing.
+            {[&] { combo.setSelectedIndex(1), combo.setSelectedIndex(1); }, "Ka"},
+            {[&] { combo.setSelectedIndex(2), combo.setSelectedIndex(-1); }, ""},
             {[&] { window.setWidthTwips(1500), window.setWidthTwips(30), window.setTopMost(true); },
              "WM"},
             {[&] { window.setTopMost(true), BusyPointer(window), window.close(); }, "PP"},
