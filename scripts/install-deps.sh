@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace
+    exfat-fuse exfatprogs dosfstools fusefat ntfs-3g
 )
 
 missing=()

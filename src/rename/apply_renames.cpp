@@ -78,8 +78,9 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
     if (options.journalKept)
         options.journalKept();
     const auto files = static_cast<std::size_t>(plan.files);
-    // The temporary names that files of a cycle wait under; stopping waits until none does.
-    std::vector<std::string_view> parked;
+    // The files waiting under temporary names (in a cycle, or changing case), by the steps that
+    // put them there; stopping waits until none does.
+    std::vector<const RenameStep *> parked;
     for (const RenameStep &step : plan.steps) {
         if (options.progress && parked.empty()
             && !options.progress->advance(static_cast<std::size_t>(outcome.renamed), files)) {
@@ -91,12 +92,17 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
         if (auto renamed = renameNeverReplacing(folder, step.from, step.to); !renamed) {
             outcome.failure = RenameFailure{
                     RenameFailure::Stage::Rename, step.row, step.from, step.to, renamed.error()};
+            // A waiting file goes back to its old name where that is free (a change of case
+            // whose second step was refused); in a cycle another file has it by now.
+            std::erase_if(parked, [&](const RenameStep *away) {
+                return renameNeverReplacing(folder, away->to, away->from).has_value();
+            });
             break;
         }
         if (step.toTemporary) {
-            parked.push_back(step.to);
+            parked.push_back(&step);
         } else {
-            std::erase(parked, step.from);
+            std::erase_if(parked, [&](const RenameStep *away) { return away->to == step.from; });
             ++outcome.renamed;
         }
     }

@@ -76,7 +76,9 @@ std::string encodeJournal(const BatchJournal &journal)
     text += journal.takesBack ? "\ntakes-back\n" : "\nbatch\n";
     text.reserve(text.size() + journal.files.size() * 64);
     for (const JournalFile &file : journal.files) {
-        text += "file " + std::to_string(file.id.device) + ' ' + std::to_string(file.id.inode);
+        // A file known by its facts (see FileId) has a line of its own kind.
+        text += file.id.basis == services::FileId::Basis::Inode ? "file " : "facts ";
+        text += std::to_string(file.id.device) + ' ' + std::to_string(file.id.inode);
         for (const std::string *name : {&file.oldName, &file.temporaryName, &file.newName}) {
             text += ' ';
             appendEscaped(text, *name);
@@ -111,7 +113,9 @@ std::optional<BatchJournal> decodeJournal(std::string_view text)
             journal.takesBack = kind == "takes-back";
         } else {
             JournalFile file;
-            if (kind != "file" || !readNumber(nextWord(line), file.id.device)
+            file.id.basis = kind == "facts" ? services::FileId::Basis::Facts
+                                            : services::FileId::Basis::Inode;
+            if ((kind != "file" && kind != "facts") || !readNumber(nextWord(line), file.id.device)
                 || !readNumber(nextWord(line), file.id.inode))
                 return std::nullopt;
             for (std::string *name : {&file.oldName, &file.temporaryName, &file.newName}) {

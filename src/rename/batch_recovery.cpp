@@ -1,16 +1,22 @@
 #include "rename/batch_recovery.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace tavolin::rename {
 
 namespace {
 
-// The name under which `file` is itself now, if any.
-const std::string *whereIs(services::FolderRenamer &folder, const JournalFile &file)
+// The name under which `file` is itself now, if any. Only a name the folder holds as it is
+// counts: on a disk that ignores case the new name of a change of case leads to the file under
+// its old name too.
+const std::string *whereIs(services::FolderRenamer &folder,
+                           const std::optional<std::unordered_set<std::string>> &names,
+                           const JournalFile &file)
 {
     for (const std::string *name : {&file.newName, &file.temporaryName, &file.oldName}) {
-        if (!name->empty() && folder.identify(*name) == file.id)
+        if (!name->empty() && (!names || names->contains(*name))
+            && folder.identify(*name) == file.id)
             return name;
     }
     return nullptr;
@@ -32,13 +38,17 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
         return outcome;
     }
     services::FolderRenamer &folder = **opened;
+    std::optional<std::unordered_set<std::string>> names;
+    if (auto listed = folder.names())
+        names.emplace(std::make_move_iterator(listed->begin()),
+                      std::make_move_iterator(listed->end()));
     // The files still there, where each is now and where it goes; rows are journal places.
     std::vector<int> rows;
     std::vector<std::string> current, planned;
     for (std::size_t index = 0; index < journal.files.size(); ++index) {
         const JournalFile &file = journal.files[index];
         const std::string &target = toward == Toward::NewNames ? file.newName : file.oldName;
-        if (const std::string *here = whereIs(folder, file)) {
+        if (const std::string *here = whereIs(folder, names, file)) {
             rows.push_back(static_cast<int>(index));
             current.push_back(*here);
             planned.push_back(target);

@@ -11,15 +11,21 @@ using services::FsResult;
 
 constexpr int kTemporaryNameTries = 100;
 
-// One step that never replaces: the rename that refuses to, or where the file system does not
-// know that refusal, a hard link (which cannot replace either) and then the removal of the old
-// name.
+// One step that never replaces, by the first way the folder's disk knows:
+// - the rename that refuses to replace (ext4, tmpfs, btrfs, xfs, kernel vfat and exfat);
+// - a hard link, which cannot replace either, and the removal of the old name (file systems
+//   without the refusing rename: NTFS through ntfs-3g, older FUSE drivers, network folders);
+// - a look that the name is free and a plain rename, where the disk has neither (the FUSE
+//   drivers of exFAT and FAT); see FolderRenamer::renameIfFree for why that is safe enough.
 FsResult<void> move(services::FolderRenamer &folder, std::string_view from, std::string_view to)
 {
     auto renamed = folder.renameNoReplace(from, to);
     if (renamed || renamed.error().kind != FsErrorKind::NotSupported)
         return renamed;
-    if (auto linked = folder.link(from, to); !linked)
+    auto linked = folder.link(from, to);
+    if (!linked && linked.error().kind == FsErrorKind::NotSupported)
+        return folder.renameIfFree(from, to);
+    if (!linked)
         return linked;
     auto removed = folder.unlink(from);
     if (!removed) {

@@ -1,5 +1,7 @@
 #include "rename/rename_plan.h"
 
+#include "order/name_keys.h"
+
 #include <algorithm>
 #include <cctype>
 #include <unordered_map>
@@ -21,6 +23,9 @@ struct Move
     std::string toKey;
     int blocker = -1; // the move that leaves this one's planned name first
     int waiter = -1;  // the move whose planned name this one leaves
+    // A change of case only, on a folder that ignores case: the file goes through a temporary
+    // name, which the journal then knows of.
+    bool caseOnly = false;
 };
 
 std::string swapAsciiCase(std::string name)
@@ -45,16 +50,32 @@ bool ignoresCase(FolderRenamer &folder, const std::vector<std::string> &names)
     return false;
 }
 
-std::optional<RowProblemKind> nameProblem(FolderRenamer &folder, std::string_view name)
+std::optional<RowProblemKind>
+nameProblem(FolderRenamer &folder, std::string_view name, bool fatNames)
 {
     const auto valid = services::checkFileName(name, folder.pathStyle(), folder.maxNameBytes());
-    if (valid)
-        return std::nullopt;
-    if (valid.error().kind == services::FsErrorKind::HiddenName)
+    if (!valid && valid.error().kind == services::FsErrorKind::HiddenName)
         return RowProblemKind::HiddenName;
-    if (name.size() > folder.maxNameBytes())
+    if (!valid && name.size() > folder.maxNameBytes())
         return RowProblemKind::TooLong;
-    return RowProblemKind::InvalidName;
+    if (!valid)
+        return RowProblemKind::InvalidName;
+    if (fatNames && services::refusedOnFat(name))
+        return RowProblemKind::NotOnThisDisk;
+    return std::nullopt;
+}
+
+// How a folder that ignores case compares names: each character upper-cased, as FAT-family
+// disks do (also beyond ASCII, as exFAT does); a name that is not UTF-8 by its ASCII letters.
+std::string caseBlindKey(const std::string &name)
+{
+    std::string key;
+    if (order::appendNameKey(name, key))
+        return key;
+    key = name;
+    std::ranges::transform(
+            key, key.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return key;
 }
 
 } // namespace
@@ -67,13 +88,11 @@ RenamePlan planRenames(FolderRenamer &folder,
 {
     RenamePlan plan;
     const bool caseBlind = ignoresCase(folder, currentNames);
+    // A folder that ignores case is taken for a FAT-family disk: the FUSE driver of exFAT
+    // does not say what its disk is.
+    const bool fatNames = folder.fatNames() || caseBlind;
     const auto key = [caseBlind](const std::string &name) {
-        std::string key = name;
-        if (caseBlind)
-            std::ranges::transform(key, key.begin(), [](unsigned char c) {
-                return static_cast<char>(std::tolower(c));
-            });
-        return key;
+        return caseBlind ? caseBlindKey(name) : name;
     };
 
     std::vector<Move> moves;
@@ -83,7 +102,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::string planned = newBases[index] + extensions[index];
         if (planned == currentNames[index])
             continue;
-        if (const auto problem = nameProblem(folder, planned))
+        if (const auto problem = nameProblem(folder, planned, fatNames))
             plan.problems.push_back({row, *problem, std::move(planned)});
         else
             moves.push_back(
@@ -117,8 +136,10 @@ RenamePlan planRenames(FolderRenamer &folder,
             continue;
         }
         if (const auto holder = leaving.find(move.toKey); holder != leaving.end()) {
-            if (holder->second != m) // else a change of case on a folder that ignores it
+            if (holder->second != m)
                 move.blocker = holder->second;
+            else
+                move.caseOnly = true;
         } else if (present ? present->contains(move.toKey) : folder.identify(move.to).has_value()) {
             plan.problems.push_back({move.row, RowProblemKind::TakenByStayingFile, move.to});
         }
@@ -137,19 +158,6 @@ RenamePlan planRenames(FolderRenamer &folder,
             moves[moves[m].blocker].waiter = m;
     }
     std::vector<bool> planned(moves.size());
-    const auto step = [&](int m, std::string from, std::string to, bool toTemporary) {
-        planned[m] = true;
-        plan.steps.push_back(
-                {moves[m].row, moves[m].file, std::move(from), std::move(to), toTemporary});
-    };
-    // Each chain from the move whose planned name is free: every move frees the next one's.
-    for (int start = 0; start < static_cast<int>(moves.size()); ++start) {
-        if (moves[start].blocker >= 0)
-            continue;
-        for (int m = start; m >= 0 && !planned[m]; m = moves[m].waiter)
-            step(m, moves[m].from, moves[m].to, false);
-    }
-    // What is left are cycles: one file steps aside to a temporary name and closes the cycle.
     int temporaryNumber = 0;
     // Only the names in the folder and in the batch can be taken, so a free one comes within
     // that many tries; should the folder answer otherwise, the last one tried is used, and the
@@ -163,18 +171,38 @@ RenamePlan planRenames(FolderRenamer &folder,
                 && !folder.identify(name))
                 break;
         }
+        ++temporaryNumber;
         return name;
     };
+    const auto push = [&](int m, std::string from, std::string to, bool toTemporary) {
+        plan.steps.push_back(
+                {moves[m].row, moves[m].file, std::move(from), std::move(to), toTemporary});
+    };
+    const auto step = [&](int m) {
+        planned[m] = true;
+        if (!moves[m].caseOnly)
+            return push(m, moves[m].from, moves[m].to, false);
+        const std::string temporary = freeTemporaryName();
+        push(m, moves[m].from, temporary, true);
+        push(m, temporary, moves[m].to, false);
+    };
+    // Each chain from the move whose planned name is free: every move frees the next one's.
+    for (int start = 0; start < static_cast<int>(moves.size()); ++start) {
+        if (moves[start].blocker >= 0)
+            continue;
+        for (int m = start; m >= 0 && !planned[m]; m = moves[m].waiter)
+            step(m);
+    }
+    // What is left are cycles: one file steps aside to a temporary name and closes the cycle.
     for (int first = 0; first < static_cast<int>(moves.size()); ++first) {
         if (planned[first])
             continue;
         const std::string temporary = freeTemporaryName();
-        ++temporaryNumber;
-        step(first, moves[first].from, temporary, true);
+        planned[first] = true;
+        push(first, moves[first].from, temporary, true);
         for (int m = moves[first].waiter; m != first; m = moves[m].waiter)
-            step(m, moves[m].from, moves[m].to, false);
-        plan.steps.push_back(
-                {moves[first].row, moves[first].file, temporary, moves[first].to, false});
+            step(m);
+        push(first, temporary, moves[first].to, false);
     }
     plan.files = static_cast<int>(moves.size());
     return plan;

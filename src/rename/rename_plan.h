@@ -14,7 +14,8 @@ enum class RowProblemKind {
     TooLong,            // the planned name is longer than the folder's file system takes
     SameAsAnotherRow,   // another row is planned to the same name, as the folder compares names
     TakenByStayingFile, // a file that stays where it is (not in the batch, or not renamed) has it
-    FileChanged         // taking back: the file is gone or another one has its name
+    FileChanged,        // taking back: the file is gone or another one has its name
+    NotOnThisDisk       // a FAT-family disk cannot hold the name (a "?", a last dot...)
 };
 
 struct RowProblem
@@ -51,7 +52,10 @@ struct RenamePlan
 // followed by extensions[i]. Rows whose planned name equals the current name, or that have no
 // planned base name or extension, stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
-// "tavolin-rename-N.tmp", that no file has and the batch does not use. Each step knows its file
+// "tavolin-rename-N.tmp", that no file has and the batch does not use; so is a change of case
+// only on a folder that ignores case. On a folder that ignores case, or on a FAT-family disk
+// (FolderRenamer::fatNames), names are compared as the disk does and the names it cannot hold
+// are refused. Each step knows its file
 // (RenameStep::file) only with `identifyFiles`, which costs one question per file.
 RenamePlan planRenames(services::FolderRenamer &folder,
                        const std::vector<std::string> &currentNames,

@@ -21,6 +21,9 @@ std::string describeRowProblem(rename::RowProblemKind kind)
         return "「.」で始まる名前は隠しファイルになります";
     case rename::RowProblemKind::TooLong:
         return "名前が長すぎます";
+    case rename::RowProblemKind::NotOnThisDisk:
+        return "このディスクでは使えない名前です（\\ / : * ? \" < > | "
+               "と制御文字、最後の「.」や空白）";
     case rename::RowProblemKind::SameAsAnotherRow:
         return "ほかの行も同じ名前になります";
     case rename::RowProblemKind::TakenByStayingFile:

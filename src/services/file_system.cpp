@@ -1,5 +1,8 @@
 #include "services/file_system.h"
 
+#include <algorithm>
+#include <cerrno>
+
 namespace tavolin::services {
 
 FsResult<void>
@@ -21,6 +24,22 @@ checkFileName(std::string_view name, const paths::PathStyle &style, std::size_t 
     if (style.hidesDotNames() && name.starts_with('.'))
         return std::unexpected(FsError{FsErrorKind::HiddenName, "the name would be hidden"});
     return {};
+}
+
+bool refusedOnFat(std::string_view name)
+{
+    const bool badCharacter = std::ranges::any_of(name, [](unsigned char c) {
+        return c < 0x20 || std::string_view(R"(\:*?"<>|)").contains(static_cast<char>(c));
+    });
+    return badCharacter || name.ends_with('.') || name.ends_with(' ');
+}
+
+FsError creationError(int errnoValue, std::string_view name)
+{
+    FsError error = fsErrorFromErrno(errnoValue);
+    if (errnoValue == ENOENT || (errnoValue == EPERM && refusedOnFat(name)))
+        error.kind = FsErrorKind::NotOnThisDisk;
+    return error;
 }
 
 } // namespace tavolin::services

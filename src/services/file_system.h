@@ -15,17 +15,25 @@
 
 namespace tavolin::services {
 
-// What tells one file from every other while it is renamed: its device and inode.
+// What tells one file from every other while it is renamed, and afterwards for undoing it.
+// Where the disk keeps file numbers (ext4, tmpfs, NTFS through ntfs-3g...) that is its device and
+// inode. The FUSE drivers of FAT-family disks make inode numbers up as names are looked up: two
+// spellings of one name on a disk that ignores case get two numbers, and a new mount new ones. A
+// file there is known by its size and modification time, which a rename keeps and a remount
+// does not change; two files alike in both can be taken for each other.
 struct FileId
 {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
+    enum class Basis : std::uint8_t { Inode, Facts };
+    Basis basis = Basis::Inode;
+    std::uint64_t device = 0; // Facts: the size in bytes
+    std::uint64_t inode = 0;  // Facts: the modification time in nanoseconds since 1970
     bool operator==(const FileId &) const = default;
 };
 
 // One folder held open for renaming files in it: a batch of renames stays in that folder even if
 // the folder is moved meanwhile. Its calls are the primitives the never-replacing rename is built
-// from (see rename/never_replacing_rename.h); each is one system call. None of them checks a
+// from (see rename/never_replacing_rename.h); each is one system call but renameIfFree, which is
+// two. None of them checks a
 // name: pass only names that checkFileName accepts with pathStyle() and maxNameBytes(), or a
 // name with a separator reaches into another folder.
 //
@@ -40,6 +48,12 @@ public:
     // The longest name this folder's file system takes, in bytes.
     virtual std::size_t maxNameBytes() const = 0;
 
+    // Whether the folder's mount says it is a FAT-family disk (vfat, msdos, exfat, or a FUSE
+    // driver of one that names its type), whose names cannot hold \ / : * ? " < > |, control
+    // characters or a last dot or space. The FUSE driver of exFAT mounts as plain "fuseblk";
+    // the rename plan also takes a folder that ignores case for such a disk.
+    virtual bool fatNames() const = 0;
+
     // Gives the file `from` the name `to` unless `to` is taken; never replaces a file. Fails with
     // Exists when `to` is taken (also by `from` itself under another case on a file system that
     // ignores case), NotFound when `from` is missing, and NotSupported when the file system
@@ -47,15 +61,27 @@ public:
     virtual FsResult<void> renameNoReplace(std::string_view from, std::string_view to) = 0;
 
     // Gives the file `from` the second name `to`; never replaces a file. Fails with Exists when
-    // `to` is taken, NotFound when `from` is missing. On failure nothing has changed.
+    // `to` is taken, NotFound when `from` is missing, and NotSupported when the file system has
+    // no second names (FAT-family disks). On failure nothing has changed.
     virtual FsResult<void> link(std::string_view from, std::string_view to) = 0;
+
+    // Gives the file `from` the name `to` after making sure that no file has that name (which
+    // on a disk that ignores case also finds it under another case): for disks that know
+    // neither the no-replace rename nor second names, the FUSE drivers of exFAT and FAT among
+    // them. Between the look and the rename another program could create `to`, which the rename
+    // would then replace; the two calls follow each other at once, and the folder is one the
+    // single user of the program is renaming in, so nothing else is expected to create names
+    // there meanwhile. Fails with Exists when `to` is taken, NotFound when `from` is missing,
+    // NotOnThisDisk when the disk refuses the name `to`. On failure nothing has changed.
+    virtual FsResult<void> renameIfFree(std::string_view from, std::string_view to) = 0;
 
     // Removes the name `name`; the file goes with its last name. Fails with NotFound when there
     // is no such name. On failure nothing has changed.
     virtual FsResult<void> unlink(std::string_view name) = 0;
 
     // The file that `name` leads to (also under another case on a file system that ignores
-    // case); a symbolic link is a file of its own. None when there is no such name.
+    // case); a symbolic link is a file of its own. None when there is no such name. On a FUSE
+    // disk the file is known by its facts (see FileId).
     virtual std::optional<FileId> identify(std::string_view name) = 0;
 
     // Every name in the folder: files, folders and hidden ones alike.
@@ -131,5 +157,14 @@ inline constexpr std::size_t kMaxNameBytes = 255;
 FsResult<void> checkFileName(std::string_view name,
                              const paths::PathStyle &style,
                              std::size_t maxBytes = kMaxNameBytes);
+
+// Whether a FAT-family disk (vfat, exFAT) refuses `name`, which Linux itself takes: it holds
+// one of \ : * ? " < > | or a control character, or ends in a dot or a space.
+bool refusedOnFat(std::string_view name);
+
+// The error of a call that creates the name `name` in a folder that exists. The FUSE drivers of
+// FAT-family disks answer a name they cannot hold with ENOENT (exFAT) or EPERM (FAT), the
+// kernel's with EINVAL; each is then NotOnThisDisk rather than a missing file or a permission.
+FsError creationError(int errnoValue, std::string_view name);
 
 } // namespace tavolin::services

@@ -20,8 +20,13 @@ FsError fsErrorFromErrno(int errnoValue)
         break;
     case EACCES:
     case EPERM:
-    case EROFS:
         kind = FsErrorKind::NoPermission;
+        break;
+    case EROFS:
+        kind = FsErrorKind::ReadOnly;
+        break;
+    case EINVAL: // what FAT-family disks answer for a name with a character they do not take
+        kind = FsErrorKind::NotOnThisDisk;
         break;
     case ENAMETOOLONG:
     case EILSEQ:

@@ -8,14 +8,16 @@ namespace tavolin::services {
 // Why a file-system operation failed. The windows choose their message by kind; `detail` is the
 // system's own wording, for the curious.
 enum class FsErrorKind {
-    NotReady,     // the drive or medium does not answer (I/O error, medium gone)
-    NotFound,     // the file or folder does not exist
-    Exists,       // the target name is taken
-    InvalidName,  // not one valid file name: empty, ".", "..", a separator, NUL, too long
-    HiddenName,   // a name the system hides (one starting with "."): the program could not see it
-    NoPermission, // the system refused access
-    NoSpace,      // the file system is full
-    NotSupported, // the file system cannot do this (a flag or a call it does not know)
+    NotReady,      // the drive or medium does not answer (I/O error, medium gone)
+    NotFound,      // the file or folder does not exist
+    Exists,        // the target name is taken
+    InvalidName,   // not one valid file name: empty, ".", "..", a separator, NUL, too long
+    HiddenName,    // a name the system hides (one starting with "."): the program could not see it
+    NoPermission,  // the system refused access
+    ReadOnly,      // the disk is mounted read-only (a locked card, a disk mounted to be read)
+    NotOnThisDisk, // a name this disk cannot hold, though Linux could (a "?" on a FAT card)
+    NoSpace,       // the file system is full
+    NotSupported,  // the file system cannot do this (a flag or a call it does not know)
     Other,
 };
 

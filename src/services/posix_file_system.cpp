@@ -11,8 +11,13 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
+#include <linux/magic.h>
 #include <mutex>
+#include <sstream>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
@@ -33,6 +38,40 @@ std::size_t maxNameBytes(int folderFd)
 {
     const long limit = ::fpathconf(folderFd, _PC_NAME_MAX);
     return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
+}
+
+// The type of the mount that holds the device `device`, as /proc/self/mountinfo says it ("ext4",
+// "vfat", "fuse.fusefat", "fuseblk"...); empty when it cannot be told.
+std::string mountType(dev_t device)
+{
+    std::ifstream mounts("/proc/self/mountinfo");
+    const std::string wanted = std::to_string(major(device)) + ':' + std::to_string(minor(device));
+    for (std::string line; std::getline(mounts, line);) {
+        std::istringstream fields(line);
+        std::string mountId, parentId, numbers;
+        fields >> mountId >> parentId >> numbers;
+        if (numbers != wanted)
+            continue;
+        // Optional fields end with a lone "-"; the type follows it.
+        for (std::string field; fields >> field;) {
+            if (field == "-") {
+                std::string type;
+                fields >> type;
+                return type;
+            }
+        }
+    }
+    return {};
+}
+
+bool isFatFamily(std::string_view mountType)
+{
+    for (const std::string_view fat : {"vfat", "msdos", "exfat"}) {
+        if (mountType == fat || mountType == "fuse." + std::string(fat)
+            || mountType == "fuseblk." + std::string(fat))
+            return true;
+    }
+    return mountType == "fuse.fusefat";
 }
 
 // An open folder, closed when it goes out of scope.
@@ -210,9 +249,11 @@ namespace {
 class PosixFolderRenamer final : public FolderRenamer
 {
 public:
-    PosixFolderRenamer(int fd, std::size_t nameLimit)
+    PosixFolderRenamer(int fd, std::size_t nameLimit, bool fatNames, bool lastingInodes)
         : m_fd(fd)
         , m_maxNameBytes(nameLimit)
+        , m_fatNames(fatNames)
+        , m_lastingInodes(lastingInodes)
     {}
     ~PosixFolderRenamer() override { ::close(m_fd); }
     PosixFolderRenamer(const PosixFolderRenamer &) = delete;
@@ -220,6 +261,7 @@ public:
 
     const paths::PathStyle &pathStyle() const override { return m_style; }
     std::size_t maxNameBytes() const override { return m_maxNameBytes; }
+    bool fatNames() const override { return m_fatNames; }
 
     FsResult<void> renameNoReplace(std::string_view from, std::string_view to) override
     {
@@ -237,9 +279,35 @@ public:
 
     FsResult<void> link(std::string_view from, std::string_view to) override
     {
-        if (::linkat(m_fd, std::string(from).c_str(), m_fd, std::string(to).c_str(), 0) != 0)
+        if (::linkat(m_fd, std::string(from).c_str(), m_fd, std::string(to).c_str(), 0) == 0)
+            return {};
+        // How disks without second names answer: FAT-family ones EPERM (also through FUSE),
+        // others EOPNOTSUPP, EMLINK or EXDEV.
+        if (errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK || errno == EXDEV)
+            return std::unexpected(FsError{FsErrorKind::NotSupported, std::strerror(errno)});
+        return lastError();
+    }
+
+    FsResult<void> renameIfFree(std::string_view from, std::string_view to) override
+    {
+        const std::string source(from);
+        const std::string target(to);
+        struct stat info
+        {};
+        if (::fstatat(m_fd, target.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+            return std::unexpected(FsError{FsErrorKind::Exists, {}});
+        if (errno != ENOENT)
             return lastError();
-        return {};
+        if (::renameat(m_fd, source.c_str(), m_fd, target.c_str()) == 0)
+            return {};
+        const int error = errno;
+        // The FUSE driver of exFAT answers a name it cannot hold with ENOENT, the kernel's
+        // drivers with EINVAL; the file is still there under its old name.
+        if (error == EINVAL
+            || (error == ENOENT
+                && ::fstatat(m_fd, source.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0))
+            return std::unexpected(FsError{FsErrorKind::NotOnThisDisk, std::strerror(error)});
+        return std::unexpected(fsErrorFromErrno(error));
     }
 
     FsResult<void> unlink(std::string_view name) override
@@ -255,7 +323,12 @@ public:
         {};
         if (::fstatat(m_fd, std::string(name).c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return std::nullopt;
-        return FileId{info.st_dev, info.st_ino};
+        if (m_lastingInodes)
+            return FileId{FileId::Basis::Inode, info.st_dev, info.st_ino};
+        return FileId{FileId::Basis::Facts,
+                      static_cast<std::uint64_t>(info.st_size),
+                      static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u
+                              + static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
     }
 
     FsResult<std::vector<std::string>> names() override
@@ -266,6 +339,8 @@ public:
 private:
     int m_fd;
     std::size_t m_maxNameBytes;
+    bool m_fatNames;
+    bool m_lastingInodes;
     paths::PathStyle m_style = paths::PathStyle::posix();
 };
 
@@ -276,7 +351,14 @@ FsResult<std::unique_ptr<FolderRenamer>> PosixFileSystem::openForRenaming(std::s
     const int fd = ::open(std::string(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return lastError();
-    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd));
+    struct stat info
+    {};
+    struct statfs disk
+    {};
+    const bool fat = ::fstat(fd, &info) == 0 && isFatFamily(mountType(info.st_dev));
+    // FUSE drivers number inodes as they meet names unless told otherwise (see FileId).
+    const bool lastingInodes = ::fstatfs(fd, &disk) != 0 || disk.f_type != FUSE_SUPER_MAGIC;
+    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd), fat, lastingInodes);
 }
 
 FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)
@@ -287,7 +369,7 @@ FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::strin
     if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)
         return valid;
     if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
-        return lastError();
+        return std::unexpected(creationError(errno, name));
     return {};
 }
 

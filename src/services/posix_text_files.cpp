@@ -1,5 +1,6 @@
 #include "services/posix_text_files.h"
 
+#include "services/file_system.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
 
@@ -91,8 +92,10 @@ FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view
     // file's name in one step.
     std::string temporary = target + ".tavolin-XXXXXX";
     Descriptor file(::mkstemp(temporary.data()));
+    if (file.get() < 0 && errno == ENOENT && ::access(folderOf(target).c_str(), F_OK) != 0)
+        return lastError(); // the folder is missing, not the name refused
     if (file.get() < 0)
-        return lastError();
+        return std::unexpected(creationError(errno, target.substr(target.rfind('/') + 1)));
     const auto fail = [&]() -> FsResult<void> {
         const int error = errno;
         ::unlink(temporary.c_str());
@@ -107,9 +110,12 @@ FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view
         ::umask(mask);
         mode &= ~mask;
     }
-    if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), text::textfile::encode(text))
-        || ::fsync(file.get()) != 0 || !file.close()
-        || ::rename(temporary.c_str(), target.c_str()) != 0)
+    // A disk that keeps no permissions may refuse to be told them (FAT through FUSE: ENOSYS);
+    // the file is written all the same.
+    if (::fchmod(file.get(), mode) != 0 && errno != ENOSYS && errno != EPERM && errno != EOPNOTSUPP)
+        return fail();
+    if (!writeAll(file.get(), text::textfile::encode(text)) || ::fsync(file.get()) != 0
+        || !file.close() || ::rename(temporary.c_str(), target.c_str()) != 0)
         return fail();
     // The new name is on disk once the folder is.
     Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

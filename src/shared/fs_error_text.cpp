@@ -17,6 +17,10 @@ std::string describeFailure(const services::FsError &error)
         return "「.」で始まる名前は隠しファイルになり、一覧に出なくなるので使えません";
     case services::FsErrorKind::NoPermission:
         return "アクセスする権限がありません";
+    case services::FsErrorKind::ReadOnly:
+        return "読み取り専用のディスクです";
+    case services::FsErrorKind::NotOnThisDisk:
+        return "このディスクでは使えない名前です";
     case services::FsErrorKind::NoSpace:
         return "ディスクがいっぱいです";
     case services::FsErrorKind::NotSupported:

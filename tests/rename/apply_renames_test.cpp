@@ -86,9 +86,12 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
 // A folder that ignores case compares planned names as it will store them.
 TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
 {
+    // Such a folder is taken for a FAT-family disk: a "?" is refused there (kind 6).
     for (const auto &[planned, expected] : {std::pair{"A.txt b.txt c", "A.txt b.txt c "},
                                             std::pair{"X x c", "0:3 1:3 "},
-                                            std::pair{"a.txt B.TXT A.TXT", "2:4 "}}) {
+                                            std::pair{"a.txt B.TXT A.TXT", "2:4 "},
+                                            std::pair{"é É c", "0:3 1:3 "},
+                                            std::pair{"a? b.txt c", "0:6 "}}) {
         test::FakeFileSystem fs;
         fs.setIgnoresCase(true);
         for (const char *name : {"a.txt", "b.txt", "c"})
@@ -97,6 +100,54 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
         auto outcome = ApplyRenames(fs, "D:\\f", listed, words(planned), Names(3), {});
         EXPECT_EQ(outcome.problems.empty() ? fs.files("D:\\f") : words(problems(outcome)),
                   words(expected));
+    }
+}
+
+// On a folder that ignores case a change of case goes through a temporary name that the plan
+// (and so the journal) knows; when the second step is refused the file takes its old name back.
+TEST(ApplyRenamesTest, AChangeOfCaseOnAFolderThatIgnoresCaseIsTwoStepsOrNone)
+{
+    const std::string tmp = "tavolin-rename-0.tmp";
+    for (const bool refused : {false, true}) {
+        test::FakeFileSystem fs{paths::PathStyle::posix()};
+        fs.setIgnoresCase(true);
+        fs.addFile("/f", "a.txt");
+        if (refused)
+            fs.failNext(test::Primitive::RenameNoReplace, {services::FsErrorKind::Other, {}}, tmp);
+        const auto outcome = ApplyRenames(fs, "/f", {"a.txt"}, {"A.txt"}, {""}, {});
+        EXPECT_EQ(outcome.renamed, refused ? 0 : 1);
+        EXPECT_EQ(
+                fs.log(),
+                (Names{"rename a.txt " + tmp, "rename " + tmp + (refused ? " a.txt" : " A.txt")}));
+    }
+}
+
+// A FAT-family disk refuses some names that Linux takes; the plan refuses them first, since a
+// FUSE driver of FAT loses the file it is asked to rename to one of them.
+TEST(ApplyRenamesTest, AFatDiskRefusesTheNamesItCannotHoldBeforeAnyRename)
+{
+    const std::string refused[] = {
+            "a\\b", "a:b", "a*", "a?", "a\"b", "a<", "a>", "a|", "a\x01", "a\x1f", "end.", "end "};
+    const std::string taken[] = {"a.b", "x y", "名前", "é", "a\x7f", ".end.x"};
+    for (const bool fat : {true, false}) {
+        for (const std::string &name : refused) {
+            SCOPED_TRACE(name);
+            test::FakeFileSystem fs{paths::PathStyle::posix()};
+            fs.setFatNames(fat);
+            fs.addFile("/f", "x");
+            fs.addFile("/f", "y");
+            const auto outcome = ApplyRenames(fs, "/f", {"x", "y"}, {"z", name}, {"", ""}, {});
+            EXPECT_EQ(problems(outcome), fat ? "1:6 " : "");
+            EXPECT_EQ(fs.files("/f"), (fat ? Names{"x", "y"} : Names{"z", name}));
+        }
+    }
+    for (const std::string &name : taken) {
+        test::FakeFileSystem fs{paths::PathStyle::posix()};
+        fs.setFatNames(true);
+        fs.addFile("/f", "x");
+        EXPECT_EQ(problems(ApplyRenames(fs, "/f", {"x"}, {name}, {""}, {})),
+                  name.starts_with('.') ? "0:1 " : "")
+                << name;
     }
 }
 

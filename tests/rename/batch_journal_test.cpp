@@ -35,13 +35,19 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
         BatchJournal journal{"/f/" + name(0), round % 2 == 0, {}};
         for (int file = 0; file < 3; ++file)
             journal.files.push_back(
-                    {{random(), random()}, name(1), round % 3 ? "" : name(1), name(1)});
+                    {{round % 4 ? services::FileId::Basis::Inode : services::FileId::Basis::Facts,
+                      random(),
+                      random()},
+                     name(1),
+                     round % 3 ? "" : name(1),
+                     name(1)});
         const std::string text = encodeJournal(journal);
         const auto back = decodeJournal(text);
         ASSERT_TRUE(back);
         EXPECT_EQ(encodeJournal(*back), text);
         EXPECT_EQ(journalFolder(text), journal.folder);
         EXPECT_EQ(back->folder + back->files[2].newName, journal.folder + journal.files[2].newName);
+        EXPECT_EQ(back->files[1].id, journal.files[1].id);
         EXPECT_EQ(decodeJournal(text.substr(0, random() % text.size())), std::nullopt);
     }
     // "-" is a name, not the empty one.
@@ -55,7 +61,7 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
     const test::TempDir state;
     services::PosixJournalStore journals(state.pathOf("deep/tavolin"));
     const auto make = [&](std::string_view folder) {
-        const BatchJournal journal{std::string(folder), false, {{{1, 2}, "a", "", "b"}}};
+        const BatchJournal journal{std::string(folder), false, {{{{}, 1, 2}, "a", "", "b"}}};
         return journals.create(journalTag(folder, false), encodeJournal(journal)).value();
     };
     const std::string cutOff = make("/a");

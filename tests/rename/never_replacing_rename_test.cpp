@@ -24,6 +24,7 @@ struct Failure
 enum Folder { Plain, CaseBlind, CaseBlindTmpTaken };
 
 const Failure kNoFlag{RenameNoReplace, NotSupported};
+const Failure kNoLinks{Link, NotSupported};
 const std::string kLong(255, 'n'), kTmp = "tavolin-rename-0.tmp", kTmp1 = "tavolin-rename-1.tmp";
 const std::string kAway = "rename a " + kTmp;
 const Failure kSecondStepFails{RenameNoReplace, Other, kTmp};
@@ -53,6 +54,11 @@ const struct Case
         {"a", "c", Plain, {kNoFlag}, {}, {"link a c", "unlink a"}},
         {"a", "c", Plain, {kNoFlag, {Link, Other}}, Other},
         {"a", "c", Plain, {kNoFlag, {Unlink, Other}}, Other, {"link a c", "unlink c"}},
+        // Without the flag and without links (exFAT and FAT through FUSE): a look, then the
+        // rename, which still refuses another file's name and reports a name the disk refuses.
+        {"a", "c", Plain, {kNoFlag, kNoLinks}, {}, {"rename-if-free a c"}},
+        {"a", "b", Plain, {kNoFlag, kNoLinks}, Exists},
+        {"a", "c?", Plain, {kNoFlag, kNoLinks, {RenameIfFree, NotOnThisDisk}}, NotOnThisDisk},
         // Where case is ignored, a change of case only goes through the first free temporary
         // name, and back when the second step fails; another file's name stays refused.
         {"a", "A", CaseBlind, {}, {}, {kAway, "rename " + kTmp + " A"}},
@@ -60,6 +66,12 @@ const struct Case
         {"a", "A", CaseBlind, {kSecondStepFails}, Other, {kAway, "rename " + kTmp + " a"}},
         {"a", "A", CaseBlind, {{RenameNoReplace, Exists}, {RenameNoReplace, Other}}, Other},
         {"a", "B", CaseBlind, {}, Exists},
+        {"a",
+         "A",
+         CaseBlind,
+         {{RenameNoReplace, Exists}, kNoFlag, kNoLinks, kNoFlag, kNoLinks},
+         {},
+         {"rename-if-free a " + kTmp, "rename-if-free " + kTmp + " A"}},
 };
 
 TEST(NeverReplacingRenameTest, EachStepThatFailsLeavesTheFileUnderOneName)

@@ -11,7 +11,7 @@
 namespace tavolin::test {
 
 // The calls of a folder open for renaming, each of which a test can make fail.
-enum class Primitive { RenameNoReplace, Link, Unlink };
+enum class Primitive { RenameNoReplace, Link, Unlink, RenameIfFree };
 
 // An in-memory file system with Windows-style paths by default, so that tests
 // can be written with paths such as D:\data. A folder holds its entries in the
@@ -106,6 +106,8 @@ public:
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
+    // Makes the folders say they are on a FAT-family disk.
+    void setFatNames(bool fat) { m_fatNames = fat; }
 
     // The names of the files in `folder` in the order they were added, whatever
     // the folder's failure.
@@ -131,15 +133,19 @@ private:
         {}
         const paths::PathStyle &pathStyle() const override { return fs.m_style; }
         std::size_t maxNameBytes() const override { return services::kMaxNameBytes; }
+        bool fatNames() const override { return fs.m_fatNames; }
         Result<void> renameNoReplace(Name a, Name b) override { return go(RenameNoReplace, a, b); }
         Result<void> link(Name a, Name b) override { return go(Link, a, b); }
+        Result<void> renameIfFree(Name a, Name b) override { return go(RenameIfFree, a, b); }
         Result<void> unlink(Name name) override { return go(Unlink, name, {}); }
         Result<void> go(Primitive call, Name a, Name b) { return fs.change(path, call, a, b); }
         // Each entry is a file of its own: hard links are not told apart.
         std::optional<services::FileId> identify(Name name) override
         {
             const Entry *entry = fs.find(path, name);
-            return entry ? std::optional(services::FileId{1, entry->id}) : std::nullopt;
+            return entry ? std::optional(
+                           services::FileId{services::FileId::Basis::Inode, 1, entry->id})
+                         : std::nullopt;
         }
         Result<Names> names() override { return fs.entries(path, std::nullopt); }
 
@@ -215,7 +221,7 @@ private:
             result = std::unexpected(Error{Exists, {}});
         if (!result)
             return result;
-        const char *const verbs[] = {"rename ", "link ", "unlink "};
+        const char *const verbs[] = {"rename ", "link ", "unlink ", "rename-if-free "};
         m_log.push_back(verbs[static_cast<int>(primitive)] + source->name
                         + (primitive == Unlink ? "" : " " + std::string(to)));
         if (primitive == Link)
@@ -230,6 +236,7 @@ private:
 
     paths::PathStyle m_style;
     bool m_ignoresCase = false;
+    bool m_fatNames = false;
     // Each folder, with the failure every operation on it meets.
     std::map<std::string, std::optional<Error>, std::less<>> m_folders;
     std::vector<Entry> m_entries; // of every folder, in the order they were added

@@ -1,0 +1,180 @@
+#include "support/carried_disk.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace tavolin::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs `command` through the shell, its output thrown away; true when it succeeds.
+bool run(const std::string &command)
+{
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// The first line `command` prints, or empty when it fails.
+std::string firstLine(const std::string &command)
+{
+    FILE *pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return {};
+    char line[256] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    if (::pclose(pipe) != 0 || !read)
+        return {};
+    std::string text(line);
+    if (text.ends_with('\n'))
+        text.pop_back();
+    return text;
+}
+
+bool haveTool(std::string_view tool)
+{
+    return run("command -v " + std::string(tool));
+}
+
+struct Tools
+{
+    const char *format;
+    const char *mounter;
+};
+
+Tools toolsOf(DiskKind kind)
+{
+    switch (kind) {
+    case DiskKind::ExFat:
+        return {"mkfs.exfat", "mount.exfat-fuse"};
+    case DiskKind::Fat:
+        return {"mkfs.vfat", "fusefat"};
+    case DiskKind::Ntfs:
+        return {"mkntfs", "ntfs-3g"};
+    }
+    return {};
+}
+
+} // namespace
+
+std::string_view nameOf(DiskKind kind)
+{
+    switch (kind) {
+    case DiskKind::ExFat:
+        return "exFAT";
+    case DiskKind::Fat:
+        return "FAT";
+    case DiskKind::Ntfs:
+        return "NTFS";
+    }
+    return {};
+}
+
+CarriedDisk::CarriedDisk(DiskKind kind)
+    : m_kind(kind)
+    , m_image(m_dir.pathOf("disk.img"))
+    , m_mountPoint(m_dir.pathOf("disk"))
+{}
+
+std::unique_ptr<CarriedDisk> CarriedDisk::mount(DiskKind kind, std::string &whyNot)
+{
+    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    if (fuse < 0) {
+        whyNot = "/dev/fuse cannot be opened here";
+        return nullptr;
+    }
+    ::close(fuse);
+    const Tools tools = toolsOf(kind);
+    for (const char *tool : {tools.format, tools.mounter}) {
+        if (!haveTool(tool)) {
+            whyNot = std::string(tool) + " is not installed";
+            return nullptr;
+        }
+    }
+    std::unique_ptr<CarriedDisk> disk(new CarriedDisk(kind));
+    std::ofstream(disk->m_image).close();
+    fs::resize_file(disk->m_image, 16u << 20);
+    fs::create_directory(disk->m_mountPoint);
+    const std::string format
+            = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
+    if (!run(format + " " + disk->m_image)) {
+        whyNot = format + " failed";
+        return nullptr;
+    }
+    whyNot = disk->attach(false);
+    return whyNot.empty() ? std::move(disk) : nullptr;
+}
+
+std::string CarriedDisk::attach(bool readOnly)
+{
+    const Tools tools = toolsOf(m_kind);
+    std::string source = m_image;
+    if (m_kind == DiskKind::ExFat) {
+        // exfat-fuse reads block devices only.
+        m_loopDevice = firstLine("losetup -f --show " + m_image);
+        if (m_loopDevice.empty())
+            return "no loop device is free or may be set up here";
+        source = m_loopDevice;
+    }
+    std::string options;
+    if (m_kind == DiskKind::Fat)
+        options = readOnly ? "-o ro " : "-o rw+ "; // fusefat asks which, to be safe
+    else if (readOnly)
+        options = "-o ro ";
+    if (!run(std::string(tools.mounter) + " " + options + source + " " + m_mountPoint))
+        return std::string(tools.mounter) + " could not mount the image here";
+    m_mounted = true;
+    return {};
+}
+
+bool CarriedDisk::remountReadOnly()
+{
+    return unmount() && attach(true).empty();
+}
+
+bool CarriedDisk::unmount()
+{
+    if (m_mounted && !run("umount " + m_mountPoint) && !run("fusermount -u " + m_mountPoint)
+        && !run("fusermount3 -u " + m_mountPoint))
+        return false;
+    m_mounted = false;
+    if (!m_loopDevice.empty())
+        run("losetup -d " + m_loopDevice);
+    m_loopDevice.clear();
+    return true;
+}
+
+CarriedDisk::~CarriedDisk()
+{
+    if (!unmount())
+        run("umount -l " + m_mountPoint);
+}
+
+void CarriedDisk::writeFile(std::string_view name, std::string_view content) const
+{
+    std::ofstream(pathOf(name), std::ios::binary) << content;
+}
+
+std::string CarriedDisk::readFile(std::string_view name) const
+{
+    std::ostringstream content;
+    content << std::ifstream(pathOf(name), std::ios::binary).rdbuf();
+    return content.str();
+}
+
+std::vector<std::string> CarriedDisk::names() const
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(m_mountPoint))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}
+
+} // namespace tavolin::test

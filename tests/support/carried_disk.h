@@ -1,0 +1,59 @@
+#pragma once
+
+#include "support/temp_dir.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tavolin::test {
+
+// The disks people carry, each mounted as a desktop mounts it without the kernel's own driver:
+// exFAT through exfat-fuse on a loop device, FAT through fusefat, NTFS through ntfs-3g.
+enum class DiskKind { ExFat, Fat, Ntfs };
+
+std::string_view nameOf(DiskKind kind);
+
+// A fresh small disk image of one kind, formatted and mounted on a folder of its own, and
+// unmounted (its loop device freed) when the object goes away.
+class CarriedDisk
+{
+public:
+    // The mounted disk, or none with why not in `whyNot` (no /dev/fuse, no loop device, a tool
+    // missing, not allowed to mount).
+    static std::unique_ptr<CarriedDisk> mount(DiskKind kind, std::string &whyNot);
+    ~CarriedDisk();
+    CarriedDisk(const CarriedDisk &) = delete;
+    CarriedDisk &operator=(const CarriedDisk &) = delete;
+
+    DiskKind kind() const { return m_kind; }
+    // The mounted disk's top folder.
+    const std::string &path() const { return m_mountPoint; }
+    std::string pathOf(std::string_view name) const
+    {
+        return m_mountPoint + '/' + std::string(name);
+    }
+    void writeFile(std::string_view name, std::string_view content) const;
+    std::string readFile(std::string_view name) const;
+    // The names on the disk as it gives them, sorted.
+    std::vector<std::string> names() const;
+    // Whether the disk ignores case in names.
+    bool ignoresCase() const { return m_kind != DiskKind::Ntfs; }
+    // Mounts the disk again, read-only, as a locked card is.
+    bool remountReadOnly();
+
+private:
+    explicit CarriedDisk(DiskKind kind);
+    // Mounts the image; why not when it cannot.
+    std::string attach(bool readOnly);
+    bool unmount();
+
+    DiskKind m_kind;
+    TempDir m_dir;
+    std::string m_image;
+    std::string m_mountPoint;
+    std::string m_loopDevice;
+    bool m_mounted = false;
+};
+
+} // namespace tavolin::test
