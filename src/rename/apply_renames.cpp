@@ -10,9 +10,10 @@ namespace tavolin::rename {
 
 namespace {
 
-BatchJournal journalOf(std::string_view folderPath, const RenamePlan &plan, bool takesBack)
+BatchJournal
+journalOf(std::string_view folderPath, const RenamePlan &plan, const BatchOptions &options)
 {
-    BatchJournal journal{std::string(folderPath), takesBack, {}};
+    BatchJournal journal{std::string(folderPath), options.takesBack, {}, options.undoes};
     journal.files.reserve(static_cast<std::size_t>(plan.files));
     std::unordered_map<int, std::size_t> fileOfRow;
     for (const RenameStep &step : plan.steps) {
@@ -65,12 +66,15 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
         return outcome;
     std::string journalId;
     if (options.journals) {
-        auto kept = options.journals->create(
-                journalTag(folderPath, options.takesBack),
-                encodeJournal(journalOf(folderPath, plan, options.takesBack)));
+        auto kept = options.journals->create(journalTag(folderPath, options.takesBack),
+                                             encodeJournal(journalOf(folderPath, plan, options)));
         if (!kept) {
-            outcome.failure = RenameFailure{
-                    RenameFailure::Stage::WriteJournal, -1, {}, {}, std::move(kept.error())};
+            outcome.failure = RenameFailure{RenameFailure::Stage::WriteJournal,
+                                            -1,
+                                            {},
+                                            {},
+                                            std::move(kept.error()),
+                                            options.journals->location()};
             return outcome;
         }
         journalId = std::move(*kept);
@@ -109,9 +113,11 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
     if (options.journals) {
         // A batch that renamed nothing has nothing to take back.
         const bool anyDone = outcome.renamed > 0 || !parked.empty();
-        (void)options.journals->setState(journalId,
-                                         anyDone ? services::JournalState::Complete
-                                                 : services::JournalState::Undone);
+        if (auto marked = options.journals->setState(journalId,
+                                                     anyDone ? services::JournalState::Complete
+                                                             : services::JournalState::Undone);
+            !marked)
+            outcome.journalNotClosed.emplace(options.journals->pathOf(journalId), marked.error());
         pruneJournals(*options.journals);
     }
     return outcome;

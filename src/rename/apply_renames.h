@@ -22,6 +22,7 @@ struct RenameFailure
     std::string from;
     std::string to;
     services::FsError error;
+    std::string journalPath = {}; // WriteJournal: where the journal was to go
 };
 
 struct RenameOutcome
@@ -30,6 +31,8 @@ struct RenameOutcome
     std::vector<RowProblem> problems; // when not empty, the batch was not started
     std::optional<RenameFailure> failure;
     bool stopped = false; // the user stopped the batch between two renames
+    // The batch ran, but its journal could not be marked as ended: where it is and why not.
+    std::optional<std::pair<std::string, services::FsError>> journalNotClosed;
 };
 
 // How a batch runs beside its renames.
@@ -43,12 +46,14 @@ struct BatchOptions
     // Told how many files are renamed so far; when it asks to stop, the batch stops before the
     // next step where no file is under a temporary name.
     services::Progress *progress = nullptr;
+    std::string undoes = {}; // see BatchJournal
 };
 
 // Runs `plan` in `folder` (its path `folderPath`): writes the journal, then renames step by step
 // with renameNeverReplacing, and marks the journal complete when the batch ends, also when a
 // step is refused (a name taken since the plan, a folder turned read-only) or the user stops
-// it; the steps before stay done. Nothing is renamed when the journal cannot be written.
+// it; the steps before stay done. Nothing is renamed when the journal cannot be written; a
+// journal that cannot be marked is in RenameOutcome::journalNotClosed.
 RenameOutcome runPlan(services::FolderRenamer &folder,
                       std::string_view folderPath,
                       const RenamePlan &plan,

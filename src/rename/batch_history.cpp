@@ -44,7 +44,9 @@ void pruneJournals(services::JournalStore &journals)
     int keptInAll = 0;
     const auto entries = journals.list();
     for (const auto &entry : std::views::reverse(entries)) {
-        if (entry.state == services::JournalState::Running)
+        // A cut-off batch waits to be settled; a set-aside journal is kept for whoever looks.
+        if (entry.state == services::JournalState::Running
+            || entry.state == services::JournalState::SetAside)
             continue;
         if (++keptPerFolder[folderPart(entry.tag)] > kKeptPerFolder || ++keptInAll > kKeptInAll)
             journals.remove(entry.id);

@@ -19,7 +19,8 @@ std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
                                              std::string_view folder);
 
 // Drops the oldest finished journals: each folder keeps its last kKeptPerFolder, and all
-// folders together at most kKeptInAll. A journal of a batch that was cut off is never dropped.
+// folders together at most kKeptInAll. A journal of a batch that was cut off, or one set aside,
+// is never dropped.
 inline constexpr int kKeptPerFolder = 3;
 inline constexpr int kKeptInAll = 30;
 void pruneJournals(services::JournalStore &journals);

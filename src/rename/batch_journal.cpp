@@ -73,7 +73,13 @@ std::string encodeJournal(const BatchJournal &journal)
     std::string text(kHeader);
     text += "folder ";
     appendEscaped(text, journal.folder);
-    text += journal.takesBack ? "\ntakes-back\n" : "\nbatch\n";
+    if (!journal.undoes.empty()) {
+        text += "\nundo ";
+        appendEscaped(text, journal.undoes);
+        text += '\n';
+    } else {
+        text += journal.takesBack ? "\ntakes-back\n" : "\nbatch\n";
+    }
     text.reserve(text.size() + journal.files.size() * 64);
     for (const JournalFile &file : journal.files) {
         // A file known by its facts (see FileId) has a line of its own kind.
@@ -108,9 +114,12 @@ std::optional<BatchJournal> decodeJournal(std::string_view text)
                 return std::nullopt;
             journal.folder = std::move(*folder);
         } else if (lineNumber == 1) {
-            if (kind != "batch" && kind != "takes-back")
+            auto undoes = unescaped(line);
+            if ((kind != "batch" && kind != "takes-back" && kind != "undo") || !undoes
+                || (kind == "undo") == undoes->empty())
                 return std::nullopt;
-            journal.takesBack = kind == "takes-back";
+            journal.takesBack = kind != "batch";
+            journal.undoes = std::move(*undoes);
         } else {
             JournalFile file;
             file.id.basis = kind == "facts" ? services::FileId::Basis::Facts

@@ -26,9 +26,12 @@ struct BatchJournal
     // A batch that takes another back or finishes it: it is not offered to be undone itself.
     bool takesBack = false;
     std::vector<JournalFile> files;
+    // For the batch 元に戻す made (takesBack too): the journal of the batch it takes back.
+    std::string undoes = {};
 };
 
-// The journal as text: a header, one line per file with every name escaped (bytes below 0x21,
+// The journal as text: a header, a line for the folder, one for the kind ("batch", "takes-back"
+// or "undo ID"), one line per file with every name escaped (bytes below 0x21,
 // "%", "-" and 0x7F as %XX, an empty name as "-"), and a last line that shows it was written
 // whole.
 std::string encodeJournal(const BatchJournal &journal);

@@ -1,18 +1,30 @@
 #include "rename/batch_recovery.h"
 
 #include <algorithm>
+#include <deque>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace tavolin::rename {
 
 namespace {
 
+using Names = std::optional<std::unordered_set<std::string>>;
+
+Names namesIn(services::FolderRenamer &folder)
+{
+    Names names;
+    if (auto listed = folder.names())
+        names.emplace(std::make_move_iterator(listed->begin()),
+                      std::make_move_iterator(listed->end()));
+    return names;
+}
+
 // The name under which `file` is itself now, if any. Only a name the folder holds as it is
 // counts: on a disk that ignores case the new name of a change of case leads to the file under
 // its old name too.
-const std::string *whereIs(services::FolderRenamer &folder,
-                           const std::optional<std::unordered_set<std::string>> &names,
-                           const JournalFile &file)
+const std::string *
+whereIs(services::FolderRenamer &folder, const Names &names, const JournalFile &file)
 {
     for (const std::string *name : {&file.newName, &file.temporaryName, &file.oldName}) {
         if (!name->empty() && (!names || names->contains(*name))
@@ -20,6 +32,64 @@ const std::string *whereIs(services::FolderRenamer &folder,
             return name;
     }
     return nullptr;
+}
+
+// The rows still to be moved: where each file is now and where it goes; rows are journal places.
+struct Moves
+{
+    std::vector<int> rows;
+    std::vector<std::string> current, planned;
+
+    // Leaves out the rows `blocked` says, keeping the order of the others.
+    void keepOnly(const std::vector<bool> &blocked)
+    {
+        std::size_t kept = 0;
+        for (std::size_t at = 0; at < rows.size(); ++at) {
+            if (blocked[at])
+                continue;
+            rows[kept] = rows[at];
+            current[kept] = std::move(current[at]);
+            planned[kept] = std::move(planned[at]);
+            ++kept;
+        }
+        rows.resize(kept);
+        current.resize(kept);
+        planned.resize(kept);
+    }
+};
+
+// The rows that cannot move (the plan's problems) and, in one pass, every row that waits for the
+// name of one that cannot: its file stays where it is, so that name stays taken.
+std::vector<bool> blockedRows(const Moves &moves, const RenamePlan &plan, RenameOutcome &outcome)
+{
+    std::vector<bool> blocked(moves.rows.size());
+    std::deque<std::size_t> waiting;
+    for (const RowProblem &problem : plan.problems) {
+        const auto at = static_cast<std::size_t>(problem.row);
+        outcome.problems.push_back(
+                {moves.rows[at], problem.kind, problem.plannedName, moves.current[at]});
+        blocked[at] = true;
+        waiting.push_back(at);
+    }
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byPlannedName;
+    for (std::size_t at = 0; at < moves.rows.size(); ++at)
+        byPlannedName[moves.planned[at]].push_back(at);
+    for (; !waiting.empty(); waiting.pop_front()) {
+        const auto waiters = byPlannedName.find(moves.current[waiting.front()]);
+        if (waiters == byPlannedName.end())
+            continue;
+        for (const std::size_t at : waiters->second) {
+            if (blocked[at])
+                continue;
+            blocked[at] = true;
+            waiting.push_back(at);
+            outcome.problems.push_back({moves.rows[at],
+                                        RowProblemKind::TakenByStayingFile,
+                                        moves.planned[at],
+                                        moves.current[at]});
+        }
+    }
+    return blocked;
 }
 
 } // namespace
@@ -38,53 +108,51 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
         return outcome;
     }
     services::FolderRenamer &folder = **opened;
-    std::optional<std::unordered_set<std::string>> names;
-    if (auto listed = folder.names())
-        names.emplace(std::make_move_iterator(listed->begin()),
-                      std::make_move_iterator(listed->end()));
-    // The files still there, where each is now and where it goes; rows are journal places.
-    std::vector<int> rows;
-    std::vector<std::string> current, planned;
+    const Names names = namesIn(folder);
+    Moves moves;
     for (std::size_t index = 0; index < journal.files.size(); ++index) {
         const JournalFile &file = journal.files[index];
-        const std::string &target = toward == Toward::NewNames ? file.newName : file.oldName;
+        const bool forward = toward == Toward::NewNames;
+        const std::string &target = forward ? file.newName : file.oldName;
         if (const std::string *here = whereIs(folder, names, file)) {
-            rows.push_back(static_cast<int>(index));
-            current.push_back(*here);
-            planned.push_back(target);
+            moves.rows.push_back(static_cast<int>(index));
+            moves.current.push_back(*here);
+            moves.planned.push_back(target);
         } else {
-            outcome.problems.push_back(
-                    {static_cast<int>(index), RowProblemKind::FileChanged, target});
+            outcome.problems.push_back({static_cast<int>(index),
+                                        RowProblemKind::FileChanged,
+                                        target,
+                                        forward ? file.oldName : file.newName});
         }
     }
     if (allOrNothing && !outcome.problems.empty())
         return outcome;
-    // Each round leaves out the files that cannot move; that may keep another's name taken.
+    // Leaving out the rows that cannot move and those that wait for them leaves a runnable plan;
+    // on a disk that ignores case a name may still meet another in another case, hence rounds.
     for (;;) {
-        RenamePlan plan
-                = planRenames(folder, current, planned, std::vector<std::string>(current.size()));
+        RenamePlan plan = planRenames(folder,
+                                      moves.current,
+                                      moves.planned,
+                                      std::vector<std::string>(moves.current.size()));
         if (plan.runnable() || allOrNothing) {
-            for (RowProblem &problem : plan.problems)
-                outcome.problems.push_back({rows[static_cast<std::size_t>(problem.row)],
+            for (RowProblem &problem : plan.problems) {
+                const auto at = static_cast<std::size_t>(problem.row);
+                outcome.problems.push_back({moves.rows[at],
                                             problem.kind,
-                                            std::move(problem.plannedName)});
+                                            std::move(problem.plannedName),
+                                            moves.current[at]});
+            }
             if (!plan.runnable())
                 return outcome;
             for (RenameStep &step : plan.steps)
-                step.row = rows[static_cast<std::size_t>(step.row)];
+                step.row = moves.rows[static_cast<std::size_t>(step.row)];
             options.takesBack = true;
             RenameOutcome done = runPlan(folder, journal.folder, plan, options);
             done.problems = std::move(outcome.problems);
             std::ranges::sort(done.problems, {}, &RowProblem::row);
             return done;
         }
-        for (auto problem = plan.problems.rbegin(); problem != plan.problems.rend(); ++problem) {
-            const auto at = static_cast<std::size_t>(problem->row);
-            outcome.problems.push_back({rows[at], problem->kind, std::move(problem->plannedName)});
-            rows.erase(rows.begin() + problem->row);
-            current.erase(current.begin() + problem->row);
-            planned.erase(planned.begin() + problem->row);
-        }
+        moves.keepOnly(blockedRows(moves, plan, outcome));
     }
 }
 
@@ -108,14 +176,46 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
     const std::vector<services::JournalEntry> entries = journals.list();
     const auto entry = std::ranges::find(entries, id, &services::JournalEntry::id);
     const auto former = entry != entries.end() ? entry->state : services::JournalState::Running;
-    RenameOutcome outcome = moveJournalFiles(
-            fs, *journal, toward, allOrNothing, {&journals, true, {}, mark, progress});
-    if (outcome.stopped && marked)
-        (void)journals.setState(id, former);
+    const std::string tag = entry != entries.end() ? entry->tag : std::string();
+    // Taking back a finished batch of the user's is 元に戻す, and its journal says so.
+    const bool undoing = !journal->takesBack && former == services::JournalState::Complete
+                         && toward == Toward::OldNames;
+    BatchOptions options{&journals, true, {}, mark, progress};
+    if (undoing)
+        options.undoes = id;
+    RenameOutcome outcome = moveJournalFiles(fs, *journal, toward, allOrNothing, options);
     // Nothing was left to move, so no journal of this taking back was written.
-    if (!marked && outcome.problems.empty() && !outcome.failure && outcome.renamed == 0)
+    if (!marked && !outcome.failure && !outcome.stopped && outcome.renamed == 0
+        && (outcome.problems.empty() || !allOrNothing))
         mark();
+    if (!marked)
+        return outcome;
+    if (outcome.stopped || outcome.failure) {
+        // The rest is asked about again, from the journal as it was.
+        (void)journals.setState(id, former);
+    } else if (!outcome.problems.empty() && !allOrNothing) {
+        // Only the files that could not be settled stay to be asked about.
+        BatchJournal rest{journal->folder, journal->takesBack, {}, journal->undoes};
+        for (const RowProblem &problem : outcome.problems)
+            rest.files.push_back(journal->files[static_cast<std::size_t>(problem.row)]);
+        if (!journals.create(tag, encodeJournal(rest)))
+            (void)journals.setState(id, former);
+    } else if (!journal->undoes.empty() && toward == Toward::OldNames) {
+        // A cut-off 元に戻す put back to the batch's names: that batch can be undone again.
+        (void)journals.setState(journal->undoes, services::JournalState::Complete);
+    }
     return outcome;
+}
+
+bool batchIsFinished(services::FileSystem &fs, const BatchJournal &journal)
+{
+    auto opened = fs.openForRenaming(journal.folder);
+    if (!opened)
+        return false;
+    const Names names = namesIn(**opened);
+    return std::ranges::all_of(journal.files, [&](const JournalFile &file) {
+        return whereIs(**opened, names, file) == &file.newName;
+    });
 }
 
 } // namespace tavolin::rename

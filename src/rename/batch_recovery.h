@@ -25,14 +25,21 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
 
 // Finishes (toward the new names) or takes back (toward the old names) the batch whose journal
 // is `id`, as moveJournalFiles does; the journal is marked complete or undone once the journal of
-// this taking back is safe, and back in its former state when the user stops the moves, so that
-// the rest can be done later. None, and the journal kept as it is, when it cannot be read or is
-// not whole.
+// this taking back is safe, and back in its former state when the user stops the moves or a
+// rename is refused, so that the rest can be done later. Without `allOrNothing`, the files that
+// could not be moved stay where they are and a new journal holds only them, to be asked about
+// again. Taking back a complete batch is 元に戻す: its journal names the batch it undoes, and
+// putting such a cut-off journal back toward its old names (the batch's names) makes that batch
+// complete again. None, and the journal kept as it is, when it cannot be read or is not whole.
 std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
                                          services::JournalStore &journals,
                                          const std::string &id,
                                          Toward toward,
                                          bool allOrNothing,
                                          services::Progress *progress = nullptr);
+
+// Whether every file of `journal` is itself under its new name: a batch that ran to its end
+// although its journal could not be marked so.
+bool batchIsFinished(services::FileSystem &fs, const BatchJournal &journal);
 
 } // namespace tavolin::rename

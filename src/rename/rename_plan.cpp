@@ -103,7 +103,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         if (planned == currentNames[index])
             continue;
         if (const auto problem = nameProblem(folder, planned, fatNames))
-            plan.problems.push_back({row, *problem, std::move(planned)});
+            plan.problems.push_back({row, *problem, std::move(planned), currentNames[index]});
         else
             moves.push_back(
                     {row,
@@ -141,12 +141,14 @@ RenamePlan planRenames(FolderRenamer &folder,
             else
                 move.caseOnly = true;
         } else if (present ? present->contains(move.toKey) : folder.identify(move.to).has_value()) {
-            plan.problems.push_back({move.row, RowProblemKind::TakenByStayingFile, move.to});
+            plan.problems.push_back(
+                    {move.row, RowProblemKind::TakenByStayingFile, move.to, move.from});
         }
     }
     for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
         if (refused[m])
-            plan.problems.push_back({moves[m].row, RowProblemKind::SameAsAnotherRow, moves[m].to});
+            plan.problems.push_back(
+                    {moves[m].row, RowProblemKind::SameAsAnotherRow, moves[m].to, moves[m].from});
     }
     if (!plan.problems.empty()) {
         std::ranges::sort(plan.problems, {}, &RowProblem::row);

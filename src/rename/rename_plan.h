@@ -23,6 +23,7 @@ struct RowProblem
     int row = 0;
     RowProblemKind kind = RowProblemKind::InvalidName;
     std::string plannedName;
+    std::string currentName = {}; // the name the file has now (or should have, when it is gone)
 };
 
 // One rename of a batch. A file in a cycle of planned names moves twice: first to a temporary

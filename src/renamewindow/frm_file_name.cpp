@@ -202,6 +202,8 @@ void FrmFileName::renameAll()
     else if (outcome.renamed > 0)
         m_services.dialogs.showMessage(std::to_string(outcome.renamed)
                                        + std::string(kRenamedReport));
+    if (outcome.journalNotClosed)
+        m_services.dialogs.showMessage(unclosedJournalReport(outcome));
     // Also after a refused rename: the lists then show the folder as it now is.
     cmdStart_Click();
 }
@@ -252,6 +254,8 @@ void FrmFileName::cmdUndo_Click()
     }
     if (outcome)
         m_services.dialogs.showMessage(undoReport(*outcome));
+    if (outcome && outcome->journalNotClosed)
+        m_services.dialogs.showMessage(unclosedJournalReport(*outcome));
     cmdStart_Click();
 }
 

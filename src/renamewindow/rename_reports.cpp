@@ -65,33 +65,50 @@ std::string undoReport(const rename::RenameOutcome &outcome)
         return std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
     std::string text = "元に戻せないファイルがあります。ファイル名は変更していません。\n";
     const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
-    for (std::size_t index = 0; index < listed; ++index)
-        text += "\n「" + outcome.problems[index].plannedName
-                + "」: " + describeRowProblem(outcome.problems[index].kind);
+    for (std::size_t index = 0; index < listed; ++index) {
+        const rename::RowProblem &problem = outcome.problems[index];
+        text += "\n「" + problem.currentName + "」→「" + problem.plannedName
+                + "」: " + describeRowProblem(problem.kind);
+    }
     if (outcome.problems.size() > listed)
         text += "\nほか" + std::to_string(outcome.problems.size() - listed) + "個";
     return text;
 }
 
+std::string unclosedJournalReport(const rename::RenameOutcome &outcome)
+{
+    const auto &[path, error] = *outcome.journalNotClosed;
+    return "ファイル名は変更しましたが、変更の記録を閉じられませんでした。\n" + path + "\n"
+           + shared::describeFailure(error);
+}
+
 std::string settleReport(const rename::BatchJournal &journal,
                          const rename::RenameOutcome &outcome,
-                         rename::Toward toward)
+                         rename::Toward toward,
+                         bool undo)
 {
-    std::string text
-            = std::to_string(outcome.renamed)
-              + (toward == rename::Toward::NewNames ? "個のファイルを最後まで変更しました。"
-                                                    : "個のファイルを元の名前に戻しました。");
+    constexpr std::size_t kUnsettledListed = 10;
+    const bool forward = toward == rename::Toward::NewNames;
+    std::string text = std::to_string(outcome.renamed);
+    if (undo)
+        text += forward ? "個のファイルを元の名前に戻しました。"
+                        : "個のファイルを元に戻す前の名前にしました。";
+    else
+        text += forward ? "個のファイルを最後まで変更しました。"
+                        : "個のファイルを元の名前に戻しました。";
     if (outcome.failure)
         text += "\n\n" + refusedRenameReport(outcome);
     if (outcome.stopped)
         text += "\n中止しました。残りは次に起動したときにまた尋ねます。";
     if (outcome.problems.empty())
         return text;
-    text += "\n\nできなかったファイル:";
-    const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
+    text += "\n\nできなかったファイルが" + std::to_string(outcome.problems.size())
+            + "個あります。今の名前のまま残し、次に起動したときにまた尋ねます。\nフォルダ: "
+            + journal.folder;
+    const std::size_t listed = std::min(outcome.problems.size(), kUnsettledListed);
     for (std::size_t index = 0; index < listed; ++index) {
         const rename::RowProblem &problem = outcome.problems[index];
-        text += "\n「" + journal.files[static_cast<std::size_t>(problem.row)].oldName
+        text += "\n「" + problem.currentName + "」→「" + problem.plannedName
                 + "」: " + describeRowProblem(problem.kind);
     }
     if (outcome.problems.size() > listed)
@@ -106,7 +123,8 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome)
     if (failure.stage == rename::RenameFailure::Stage::OpenFolder) {
         text = "フォルダを開けませんでした。\n" + shared::describeFailure(failure.error);
     } else if (failure.stage == rename::RenameFailure::Stage::WriteJournal) {
-        text = "変更の記録を書けませんでした。\n" + shared::describeFailure(failure.error);
+        text = "変更の記録を書けませんでした。\n" + failure.journalPath + "\n"
+               + shared::describeFailure(failure.error);
     } else {
         text = "「" + failure.from + "」を「" + failure.to + "」に変更できませんでした。\n";
         text += shared::describeFailure(failure.error);

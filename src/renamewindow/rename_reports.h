@@ -21,13 +21,19 @@ std::string refusedRenameReport(const rename::RenameOutcome &outcome);
 // The message for a batch the user stopped: how many files were renamed before it stopped.
 std::string stoppedRenameReport(int renamed);
 
-// The message after a batch was taken back, or why it was not.
+// The message for a batch that ran, but whose journal could not be marked as ended.
+std::string unclosedJournalReport(const rename::RenameOutcome &outcome);
+
+// The message after a batch was taken back, or why it was not: each file that keeps it from
+// being taken back by its name now and the name it was to get back.
 std::string undoReport(const rename::RenameOutcome &outcome);
 
-// The message after a batch that was cut off was finished or taken back: how many files moved,
-// and each that could not, by its name in the journal.
+// The message after a batch that was cut off was finished or taken back (`undo`: the batch was
+// 元に戻す's): how many files moved, and for the first ten that could not, the name each has now
+// and the one it should have, with how many in all and the folder.
 std::string settleReport(const rename::BatchJournal &journal,
                          const rename::RenameOutcome &outcome,
-                         rename::Toward toward);
+                         rename::Toward toward,
+                         bool undo = false);
 
 } // namespace tavolin::renamewindow

@@ -10,8 +10,10 @@ FsError fsErrorFromErrno(int errnoValue)
     FsErrorKind kind = FsErrorKind::Other;
     switch (errnoValue) {
     case ENOENT:
-    case ENOTDIR:
         kind = FsErrorKind::NotFound;
+        break;
+    case ENOTDIR:
+        kind = FsErrorKind::NotAFolder;
         break;
     case EEXIST:
     case ENOTEMPTY:

@@ -8,8 +8,9 @@
 
 namespace tavolin::services {
 
-// Where a batch of renames is in its life, as its journal's name says it.
-enum class JournalState { Running, Complete, Undone };
+// Where a batch of renames is in its life, as its journal's name says it. A journal that could
+// not be read is set aside: kept for whoever wants to look at it, and never acted on again.
+enum class JournalState { Running, Complete, Undone, SetAside };
 
 struct JournalEntry
 {
@@ -35,6 +36,10 @@ public:
     virtual std::vector<JournalEntry> list() = 0;
     virtual FsResult<std::string> read(const std::string &id) = 0;
     virtual void remove(const std::string &id) = 0;
+
+    // Where the journals are kept, and where one of them is, as a person would look for them.
+    virtual std::string location() const = 0;
+    virtual std::string pathOf(const std::string &id) = 0;
 };
 
 } // namespace tavolin::services

@@ -15,7 +15,8 @@ namespace tavolin::services {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kStateNames = {"running", "complete", "undone"};
+constexpr std::array<std::string_view, 4> kStateNames
+        = {"running", "complete", "undone", "unreadable"};
 
 std::unexpected<FsError> lastError()
 {
@@ -83,6 +84,13 @@ std::string PosixJournalStore::pathOf(const JournalEntry &entry) const
 {
     return m_folder + '/' + entry.id + '.' + entry.tag + '.'
            + std::string(kStateNames[static_cast<std::size_t>(entry.state)]);
+}
+
+std::string PosixJournalStore::pathOf(const std::string &id)
+{
+    const auto entries = list();
+    const auto entry = find(entries, id);
+    return entry == entries.end() ? m_folder + '/' + id : pathOf(*entry);
 }
 
 FsResult<std::string> PosixJournalStore::create(std::string_view tag, std::string_view text)

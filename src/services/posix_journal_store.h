@@ -19,6 +19,8 @@ public:
     std::vector<JournalEntry> list() override;
     FsResult<std::string> read(const std::string &id) override;
     void remove(const std::string &id) override;
+    std::string location() const override { return m_folder; }
+    std::string pathOf(const std::string &id) override;
 
 private:
     std::string newId();

@@ -21,6 +21,8 @@ public:
     [[nodiscard]] virtual bool advance(std::size_t done, std::size_t total) = 0;
     // The work has ended, finished or stopped.
     virtual void finish() = 0;
+    // Asks the work running now to stop, as the stop button does (a window closed meanwhile).
+    virtual void askToStop() = 0;
 };
 
 // For work nobody watches: shows nothing and never stops.
@@ -30,6 +32,7 @@ public:
     void start(std::string_view) override {}
     bool advance(std::size_t, std::size_t) override { return true; }
     void finish() override {}
+    void askToStop() override {}
 };
 
 // Shows one piece of work from its start to its finish, whichever way it ends; the work itself

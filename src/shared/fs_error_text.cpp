@@ -21,6 +21,8 @@ std::string describeFailure(const services::FsError &error)
         return "読み取り専用のディスクです";
     case services::FsErrorKind::NotOnThisDisk:
         return "このディスクでは使えない名前です";
+    case services::FsErrorKind::NotAFolder:
+        return "パスの途中にフォルダではなくファイルがあります";
     case services::FsErrorKind::NoSpace:
         return "ディスクがいっぱいです";
     case services::FsErrorKind::NotSupported:

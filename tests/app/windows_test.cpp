@@ -483,6 +483,7 @@ protected:
         return m_real.advance(done, total);
     }
     void finish() override { m_real.finish(); }
+    void askToStop() override { m_real.askToStop(); }
 
     services::PosixFileSystem posix;
     test::FakeDrives root{{"/"}};

@@ -4,6 +4,7 @@
 #include "listing/get_file_list.h"
 #include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
+#include "support/fake_progress.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -98,12 +99,8 @@ TEST(FileOrder, EachOrderWithItsTiesAndTheFolderOrderAsTheFolderGivesIt)
 // The order stopped while it reads the files' facts leaves no names.
 TEST(FileOrder, AStopWhileTheFactsAreReadDeliversNothing)
 {
-    struct Stop : services::Progress
-    {
-        void start(std::string_view) override {}
-        bool advance(std::size_t, std::size_t) override { return false; }
-        void finish() override {}
-    } stop;
+    test::FakeProgress stop;
+    stop.askToStop();
     test::FakeFileSystem fs;
     fs.addFile("D:\\o", "a");
     std::vector<std::string> names{"left over"};

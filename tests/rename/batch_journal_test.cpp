@@ -33,6 +33,8 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
     };
     for (int round = 0; round < 200; ++round) {
         BatchJournal journal{"/f/" + name(0), round % 2 == 0, {}};
+        if (round % 5 == 0) // a journal of 元に戻す, which names the batch it takes back
+            journal = {journal.folder, true, {}, name(1)};
         for (int file = 0; file < 3; ++file)
             journal.files.push_back(
                     {{round % 4 ? services::FileId::Basis::Inode : services::FileId::Basis::Facts,
@@ -48,6 +50,7 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
         EXPECT_EQ(journalFolder(text), journal.folder);
         EXPECT_EQ(back->folder + back->files[2].newName, journal.folder + journal.files[2].newName);
         EXPECT_EQ(back->files[1].id, journal.files[1].id);
+        EXPECT_EQ(back->undoes, journal.undoes);
         EXPECT_EQ(decodeJournal(text.substr(0, random() % text.size())), std::nullopt);
     }
     // "-" is a name, not the empty one.

@@ -312,7 +312,7 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     play("press cmdUndo");
     EXPECT_EQ(dialogs.messageTexts().at(1),
               "元に戻せないファイルがあります。ファイル名は変更していません。\n\n"
-              "「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
+              "「y.txt」→「b.txt」: ファイルがなくなったか、別のファイルがこの名前になっています");
     EXPECT_EQ(rows(model.List1), "c.jpg|x.txt|y.txt");
 }
 

@@ -2,23 +2,32 @@
 
 #include "services/journal_store.h"
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tavolin::test {
 
-// Journals in memory.
+// Journals in memory, each call of which a test can make fail.
 class FakeJournalStore final : public services::JournalStore
 {
 public:
+    enum class Call { Create, SetState, Read };
+
     services::FsResult<std::string> create(std::string_view tag, std::string_view text) override
     {
+        if (auto failed = failure(Call::Create))
+            return std::unexpected(*failed);
         const std::string id = std::to_string(1000000 + ++m_made); // sorts as made
         journals[id] = {std::string(tag), services::JournalState::Running, std::string(text)};
         return id;
     }
     services::FsResult<void> setState(const std::string &id, services::JournalState state) override
     {
+        if (auto failed = failure(Call::SetState))
+            return std::unexpected(*failed);
         journals.at(id).state = state;
         return {};
     }
@@ -31,9 +40,16 @@ public:
     }
     services::FsResult<std::string> read(const std::string &id) override
     {
+        if (auto failed = failure(Call::Read))
+            return std::unexpected(*failed);
         return journals.at(id).text;
     }
     void remove(const std::string &id) override { journals.erase(id); }
+    std::string location() const override { return "/state/tavolin"; }
+    std::string pathOf(const std::string &id) override { return location() + "/" + id; }
+
+    // Makes the next call of `call` fail with `error`.
+    void failNext(Call call, services::FsError error) { m_failures.emplace_back(call, error); }
 
     struct Journal
     {
@@ -44,7 +60,19 @@ public:
     std::map<std::string, Journal> journals;
 
 private:
+    std::optional<services::FsError> failure(Call call)
+    {
+        const auto planned
+                = std::ranges::find(m_failures, call, &std::pair<Call, services::FsError>::first);
+        if (planned == m_failures.end())
+            return std::nullopt;
+        auto error = planned->second;
+        m_failures.erase(planned);
+        return error;
+    }
+
     int m_made = 0;
+    std::vector<std::pair<Call, services::FsError>> m_failures;
 };
 
 } // namespace tavolin::test

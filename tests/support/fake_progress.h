@@ -14,14 +14,19 @@ namespace tavolin::test {
 class FakeProgress : public services::Progress
 {
 public:
-    void start(std::string_view what) override { m_work = what; }
+    void start(std::string_view what) override
+    {
+        m_work = what;
+        m_stopAsked = false;
+    }
     bool advance(std::size_t done, std::size_t) override
     {
         if (onAdvance)
             onAdvance();
-        return done < stopAt || m_work != stopping;
+        return !m_stopAsked && (done < stopAt || m_work != stopping);
     }
     void finish() override {}
+    void askToStop() override { m_stopAsked = true; }
 
     std::string stopping;
     std::size_t stopAt = std::numeric_limits<std::size_t>::max();
@@ -29,6 +34,7 @@ public:
 
 private:
     std::string m_work;
+    bool m_stopAsked = false;
 };
 
 } // namespace tavolin::test

@@ -25,6 +25,7 @@ public:
     void start(std::string_view what) override;
     bool advance(std::size_t done, std::size_t total) override;
     void finish() override;
+    void askToStop() override { m_stopAsked = true; }
 
 private:
     void show(std::size_t done, std::size_t total);
