@@ -112,6 +112,9 @@ TEST(ApplyRenamesTest, AChangeOfCaseOnAFolderThatIgnoresCaseIsTwoStepsOrNone)
         test::FakeFileSystem fs{paths::PathStyle::posix()};
         fs.setIgnoresCase(true);
         fs.addFile("/f", "a.txt");
+        EXPECT_EQ(planRenames(*fs.openForRenaming("/f").value(), {"a.txt"}, {"A.txt"}, {""}).files,
+                  1)
+                << "one file, in two steps";
         if (refused)
             fs.failNext(test::Primitive::RenameNoReplace, {services::FsErrorKind::Other, {}}, tmp);
         const auto outcome = ApplyRenames(fs, "/f", {"a.txt"}, {"A.txt"}, {""}, {});
