@@ -47,9 +47,12 @@ struct Moves
         for (std::size_t at = 0; at < rows.size(); ++at) {
             if (blocked[at])
                 continue;
-            rows[kept] = rows[at];
-            current[kept] = std::move(current[at]);
-            planned[kept] = std::move(planned[at]);
+            // Never onto itself: a string moved onto itself is left empty.
+            if (kept != at) {
+                rows[kept] = rows[at];
+                current[kept] = std::move(current[at]);
+                planned[kept] = std::move(planned[at]);
+            }
             ++kept;
         }
         rows.resize(kept);
@@ -60,14 +63,14 @@ struct Moves
 
 // The rows that cannot move (the plan's problems) and, in one pass, every row that waits for the
 // name of one that cannot: its file stays where it is, so that name stays taken.
-std::vector<bool> blockedRows(const Moves &moves, const RenamePlan &plan, RenameOutcome &outcome)
+std::vector<bool>
+blockedRows(const Moves &moves, const RenamePlan &plan, std::vector<RowProblem> &problems)
 {
     std::vector<bool> blocked(moves.rows.size());
     std::deque<std::size_t> waiting;
     for (const RowProblem &problem : plan.problems) {
         const auto at = static_cast<std::size_t>(problem.row);
-        outcome.problems.push_back(
-                {moves.rows[at], problem.kind, problem.plannedName, moves.current[at]});
+        problems.push_back({moves.rows[at], problem.kind, problem.plannedName, moves.current[at]});
         blocked[at] = true;
         waiting.push_back(at);
     }
@@ -83,31 +86,42 @@ std::vector<bool> blockedRows(const Moves &moves, const RenamePlan &plan, Rename
                 continue;
             blocked[at] = true;
             waiting.push_back(at);
-            outcome.problems.push_back({moves.rows[at],
-                                        RowProblemKind::TakenByStayingFile,
-                                        moves.planned[at],
-                                        moves.current[at]});
+            problems.push_back({moves.rows[at],
+                                RowProblemKind::TakenByStayingFile,
+                                moves.planned[at],
+                                moves.current[at]});
         }
     }
     return blocked;
 }
 
-} // namespace
-
-RenameOutcome moveJournalFiles(services::FileSystem &fs,
-                               const BatchJournal &journal,
-                               Toward toward,
-                               bool allOrNothing,
-                               BatchOptions options)
+// What settling a journal comes to: the plan of the moves that can be made (in the journal's
+// rows), and the rows that cannot, or the failure that stops it all.
+struct JournalMoves
 {
-    RenameOutcome outcome;
+    std::unique_ptr<services::FolderRenamer> folder;
+    RenamePlan plan;
+    std::vector<RowProblem> problems; // in the journal's rows
+    std::optional<RenameFailure> failure;
+};
+
+// Where each file of `journal` is and where it goes toward `toward`. With `allOrNothing` any file
+// that changed makes a plan with nothing in it; otherwise the rows that cannot move, and those
+// that wait for them, are left out of the plan and are the problems.
+JournalMoves planJournalMoves(services::FileSystem &fs,
+                              const BatchJournal &journal,
+                              Toward toward,
+                              bool allOrNothing)
+{
+    JournalMoves result;
     auto opened = fs.openForRenaming(journal.folder);
     if (!opened) {
-        outcome.failure
+        result.failure
                 = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, opened.error()};
-        return outcome;
+        return result;
     }
-    services::FolderRenamer &folder = **opened;
+    result.folder = std::move(*opened);
+    services::FolderRenamer &folder = *result.folder;
     const Names names = namesIn(folder);
     Moves moves;
     for (std::size_t index = 0; index < journal.files.size(); ++index) {
@@ -119,14 +133,14 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
             moves.current.push_back(*here);
             moves.planned.push_back(target);
         } else {
-            outcome.problems.push_back({static_cast<int>(index),
-                                        RowProblemKind::FileChanged,
-                                        target,
-                                        forward ? file.oldName : file.newName});
+            result.problems.push_back({static_cast<int>(index),
+                                       RowProblemKind::FileChanged,
+                                       target,
+                                       forward ? file.oldName : file.newName});
         }
     }
-    if (allOrNothing && !outcome.problems.empty())
-        return outcome;
+    if (allOrNothing && !result.problems.empty())
+        return result;
     // Leaving out the rows that cannot move and those that wait for them leaves a runnable plan;
     // on a disk that ignores case a name may still meet another in another case, hence rounds.
     for (;;) {
@@ -137,24 +151,23 @@ RenameOutcome moveJournalFiles(services::FileSystem &fs,
         if (plan.runnable() || allOrNothing) {
             for (RowProblem &problem : plan.problems) {
                 const auto at = static_cast<std::size_t>(problem.row);
-                outcome.problems.push_back({moves.rows[at],
-                                            problem.kind,
-                                            std::move(problem.plannedName),
-                                            moves.current[at]});
+                result.problems.push_back({moves.rows[at],
+                                           problem.kind,
+                                           std::move(problem.plannedName),
+                                           moves.current[at]});
             }
-            if (!plan.runnable())
-                return outcome;
             for (RenameStep &step : plan.steps)
                 step.row = moves.rows[static_cast<std::size_t>(step.row)];
-            options.takesBack = true;
-            RenameOutcome done = runPlan(folder, journal.folder, plan, options);
-            done.problems = std::move(outcome.problems);
-            std::ranges::sort(done.problems, {}, &RowProblem::row);
-            return done;
+            if (plan.runnable())
+                result.plan = std::move(plan);
+            std::ranges::sort(result.problems, {}, &RowProblem::row);
+            return result;
         }
-        moves.keepOnly(blockedRows(moves, plan, outcome));
+        moves.keepOnly(blockedRows(moves, plan, result.problems));
     }
 }
+
+} // namespace
 
 std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
                                          services::JournalStore &journals,
@@ -167,39 +180,58 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
     const auto journal = text ? decodeJournal(*text) : std::nullopt;
     if (!journal)
         return std::nullopt;
-    const auto settled = toward == Toward::NewNames ? services::JournalState::Complete
-                                                    : services::JournalState::Undone;
-    bool marked = false;
-    const auto mark = [&] {
-        marked = journals.setState(id, settled).has_value();
-    };
     const std::vector<services::JournalEntry> entries = journals.list();
     const auto entry = std::ranges::find(entries, id, &services::JournalEntry::id);
     const auto former = entry != entries.end() ? entry->state : services::JournalState::Running;
     const std::string tag = entry != entries.end() ? entry->tag : std::string();
+
+    JournalMoves moves = planJournalMoves(fs, *journal, toward, allOrNothing);
+    const std::vector<RowProblem> &problems = moves.problems;
+    if (moves.failure || (allOrNothing && !problems.empty())) {
+        RenameOutcome outcome;
+        outcome.problems = std::move(moves.problems);
+        outcome.failure = std::move(moves.failure);
+        return outcome;
+    }
+
+    // Once the journal of these moves is safe, and before the first: the files that cannot be
+    // settled go to a journal of their own, to be asked about again, and only then is this one
+    // marked settled, so that a kill anywhere leaves every file in some running journal.
+    std::optional<std::string> rest;
+    bool marked = false;
+    const auto keepRestAndMark = [&] {
+        if (!problems.empty()) {
+            BatchJournal left{journal->folder, journal->takesBack, {}, journal->undoes};
+            for (const RowProblem &problem : problems)
+                left.files.push_back(journal->files[static_cast<std::size_t>(problem.row)]);
+            auto made = journals.create(tag, encodeJournal(left));
+            if (!made)
+                return;
+            rest = std::move(*made);
+        }
+        marked = journals.setState(id,
+                                   toward == Toward::NewNames ? services::JournalState::Complete
+                                                              : services::JournalState::Undone)
+                         .has_value();
+    };
     // Taking back a finished batch of the user's is 元に戻す, and its journal says so.
     const bool undoing = !journal->takesBack && former == services::JournalState::Complete
                          && toward == Toward::OldNames;
-    BatchOptions options{&journals, true, {}, mark, progress};
+    BatchOptions options{&journals, true, {}, keepRestAndMark, progress};
     if (undoing)
         options.undoes = id;
-    RenameOutcome outcome = moveJournalFiles(fs, *journal, toward, allOrNothing, options);
-    // Nothing was left to move, so no journal of this taking back was written.
-    if (!marked && !outcome.failure && !outcome.stopped && outcome.renamed == 0
-        && (outcome.problems.empty() || !allOrNothing))
-        mark();
+    RenameOutcome outcome = runPlan(*moves.folder, journal->folder, moves.plan, options);
+    outcome.problems = problems;
+    // Nothing was left to move, so no journal of these moves was written.
+    if (moves.plan.steps.empty())
+        keepRestAndMark();
     if (!marked)
         return outcome;
     if (outcome.stopped || outcome.failure) {
-        // The rest is asked about again, from the journal as it was.
+        // The rest is asked about again, from this journal as it was.
         (void)journals.setState(id, former);
-    } else if (!outcome.problems.empty() && !allOrNothing) {
-        // Only the files that could not be settled stay to be asked about.
-        BatchJournal rest{journal->folder, journal->takesBack, {}, journal->undoes};
-        for (const RowProblem &problem : outcome.problems)
-            rest.files.push_back(journal->files[static_cast<std::size_t>(problem.row)]);
-        if (!journals.create(tag, encodeJournal(rest)))
-            (void)journals.setState(id, former);
+        if (rest)
+            journals.remove(*rest);
     } else if (!journal->undoes.empty() && toward == Toward::OldNames) {
         // A cut-off 元に戻す put back to the batch's names: that batch can be undone again.
         (void)journals.setState(journal->undoes, services::JournalState::Complete);

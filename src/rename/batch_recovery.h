@@ -11,26 +11,18 @@ namespace tavolin::rename {
 
 enum class Toward { NewNames, OldNames };
 
-// Moves the files of `journal` to their new or their old names, as a batch of its own that
-// takes the first back (options.takesBack is set). A file counts only while it is the same file
-// (device and inode) under its old, temporary or new name. With `allOrNothing` any file that
-// changed stops everything before a rename, as planRenames' problems do; otherwise the other
-// files are moved and each that could not be is among the problems. Rows are places in the
-// journal.
-RenameOutcome moveJournalFiles(services::FileSystem &fs,
-                               const BatchJournal &journal,
-                               Toward toward,
-                               bool allOrNothing,
-                               BatchOptions options);
-
 // Finishes (toward the new names) or takes back (toward the old names) the batch whose journal
-// is `id`, as moveJournalFiles does; the journal is marked complete or undone once the journal of
-// this taking back is safe, and back in its former state when the user stops the moves or a
-// rename is refused, so that the rest can be done later. Without `allOrNothing`, the files that
-// could not be moved stay where they are and a new journal holds only them, to be asked about
-// again. Taking back a complete batch is 元に戻す: its journal names the batch it undoes, and
-// putting such a cut-off journal back toward its old names (the batch's names) makes that batch
-// complete again. None, and the journal kept as it is, when it cannot be read or is not whole.
+// is `id`, as a batch of its own that takes the first back (its journal says takes-back). A file
+// counts only while it is the same file (device and inode) under its old, temporary or new name.
+// With `allOrNothing` any file that changed stops everything before a rename, as planRenames'
+// problems do; otherwise the other files are moved, and each that could not be, or waits for
+// one that could not, stays where it is, is among the problems (rows are places in the journal)
+// and goes to a new journal of its own, to be asked about again. The journal is marked complete
+// or undone once the journal of this taking back (and that of the rest) is safe, and back in its
+// former state when the user stops the moves or a rename is refused. Taking back a complete
+// batch is 元に戻す: its journal names the batch it undoes, and putting such a cut-off journal
+// back toward its old names (the batch's names) makes that batch complete again. None, and the
+// journal kept as it is, when it cannot be read or is not whole.
 std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
                                          services::JournalStore &journals,
                                          const std::string &id,

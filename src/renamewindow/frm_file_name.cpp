@@ -75,6 +75,14 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     };
     m_orderFollowed = module.fileOrder.changed.connectScoped(showOrder);
     showOrder();
+    // Every handler that works long shows the busy pointer from its start to its end, reports
+    // included, so the pointer coming back is the first moment the window may close.
+    m_idleClose = window.pointerChanged.connectScoped([this] {
+        if (m_closeWhenIdle && window.pointer() == controls::MousePointer::Default) {
+            m_closeWhenIdle = false;
+            window.close();
+        }
+    });
 }
 
 void FrmFileName::Form_Load()
@@ -204,8 +212,10 @@ void FrmFileName::renameAll()
                                        + std::string(kRenamedReport));
     if (outcome.journalNotClosed)
         m_services.dialogs.showMessage(unclosedJournalReport(outcome));
-    // Also after a refused rename: the lists then show the folder as it now is.
-    cmdStart_Click();
+    // Also after a refused rename: the lists then show the folder as it now is (unless the
+    // window is about to close).
+    if (!m_closeWhenIdle)
+        cmdStart_Click();
 }
 
 paths::FolderPath FrmFileName::scannedFolder() const
@@ -256,7 +266,8 @@ void FrmFileName::cmdUndo_Click()
         m_services.dialogs.showMessage(undoReport(*outcome));
     if (outcome && outcome->journalNotClosed)
         m_services.dialogs.showMessage(unclosedJournalReport(*outcome));
-    cmdStart_Click();
+    if (!m_closeWhenIdle)
+        cmdStart_Click();
 }
 
 void FrmFileName::selectRow(int row)
@@ -325,6 +336,15 @@ void FrmFileName::cmdEnd_Click()
     window.close();
 }
 
+bool FrmFileName::Form_QueryUnload()
+{
+    if (window.pointer() == controls::MousePointer::Default)
+        return true;
+    m_closeWhenIdle = true;
+    m_services.progress.askToStop();
+    return false;
+}
+
 void FrmFileName::Form_Click()
 {
     m_module.flgFileName = 1;
@@ -385,6 +405,7 @@ void FrmFileName::Command6_Click()
     const auto path = m_services.dialogs.askOpenFileName(kReadNamesDialog);
     if (!path)
         return;
+    controls::BusyPointer busy(window);
 
     // One planned base name per line, in the order of the files; lines beyond the last file
     // are not even read, so a huge file costs nothing.

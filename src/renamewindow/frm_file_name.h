@@ -42,6 +42,11 @@ public:
     void Text3_Change();
     void cmdDialog_Click(); // the folder chooser
     void cmdEnd_Click();
+    // A request to close the window that does not come from 終了: the close box, the window
+    // manager, the session ending. True when the window may close now. While long work runs in
+    // it, the work is asked to stop, as 中止 does, and the window closes once the handler that
+    // ran the work has ended, its report shown: nothing destroys the window under running work.
+    bool Form_QueryUnload();
     // A click on the window's background, Label1, Text1 or Text3: the chooser serves this
     // window again.
     void Form_Click();
@@ -112,6 +117,8 @@ private:
     void markProblems(const std::map<int, std::string> &marks);
 
     controls::Connection m_orderFollowed;
+    bool m_closeWhenIdle = false; // a close request came while work ran
+    controls::Connection m_idleClose;
 };
 
 } // namespace tavolin::renamewindow

@@ -155,8 +155,11 @@ bool RenameWindowView::eventFilter(QObject *watched, QEvent *event)
 
 void RenameWindowView::closeEvent(QCloseEvent *event)
 {
-    // A plain close: QDialog's own would turn it into a rejection.
-    event->accept();
+    // A plain close (QDialog's own would turn it into a rejection), or none yet while work runs.
+    if (m_model.Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void RenameWindowView::mousePressEvent(QMouseEvent *event)

@@ -537,5 +537,40 @@ TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
     EXPECT_EQ(onDisk("photo"), 100);
 }
 
+TEST_F(LongWorkTest, AClosingRequestDuringABatchStopsItAndThenClosesTheWindow)
+{
+    const test::TempDir dir;
+    for (int i = 0; i < 100; ++i)
+        dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
+    process.programPath = process.currentPath = dir.path();
+    Windows windows(slowPosix);
+    windows.openRenameWindow();
+    const QPointer<QWidget> view = windows.renameView();
+    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
+    // As the session or the window manager asks it to close, once the batch has begun.
+    bool refused = false;
+    QTimer ask;
+    QObject::connect(&ask, &QTimer::timeout, [&] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress || progress->value() == 0)
+            return;
+        ask.stop();
+        refused = !view->close();
+    });
+    ask.start(5);
+    playOnWidgets(view, "press Command1");
+    EXPECT_TRUE(refused) << "the window closed under the running batch";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view.isNull()) << "the window stayed open after the batch stopped";
+    EXPECT_EQ(windows.frmFileName(), nullptr);
+    EXPECT_EQ(dialogs.messages.size(), 3U) << "two questions and the report of the stopped batch";
+    const auto names = dir.names();
+    const auto renamed
+            = std::ranges::count_if(names, [](auto &n) { return n.contains("renamed"); });
+    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
+    EXPECT_EQ(names.size(), 100U);
+    EXPECT_EQ(std::ranges::count_if(names, [](auto &n) { return n.contains(".tmp"); }), 0);
+}
+
 } // namespace
 } // namespace tavolin

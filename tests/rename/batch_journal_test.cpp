@@ -4,13 +4,12 @@
 
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
+#include "support/killed_batch.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
 
-#include <csignal>
 #include <random>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tavolin::rename {
@@ -18,6 +17,19 @@ namespace {
 
 using services::JournalState;
 using Names = std::vector<std::string>;
+
+// Making 10,000 files costs seconds on some disks and nothing in memory: a folder for that lies
+// in /dev/shm where there is one (a tmpfs, which renames as any disk does).
+std::filesystem::path fastDisk()
+{
+    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::filesystem::temp_directory_path();
+}
+
+// Five digits, so that names sort as numbers.
+std::string numbered(int number)
+{
+    return "f" + std::to_string(100000 + number).substr(1);
+}
 
 // Any bytes but "/" and NUL make a name; every journal reads back as it was written, and no
 // part of one reads as a journal.
@@ -58,7 +70,7 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
 }
 
 // Journals on a real state folder: made Running, moved on by state, the oldest finished ones
-// dropped per folder.
+// dropped per folder; none where a file stands in the state folder's path.
 TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
 {
     const test::TempDir state;
@@ -81,6 +93,12 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
         kept.push_back(entry.id + (entry.state == JournalState::Running ? " running" : ""));
     EXPECT_EQ(kept, Names({cutOff + " running", finished[2], finished[3], finished[4], other}));
     EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
+    // A state folder that cannot be made because a plain file is in its path says so.
+    state.writeFile("plain");
+    services::PosixJournalStore underAFile(state.pathOf("plain/tavolin"));
+    const auto refused = underAFile.create(journalTag("/a", false), "x");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, services::FsErrorKind::NotAFolder);
     EXPECT_EQ(lastUndoableBatch(journals, "/b"), std::nullopt); // undone already
     const auto filesOpen = test::TempDir::openFiles();
     EXPECT_THAT(decodeJournal(journals.read(cutOff).value())->files[0].newName, "b");
@@ -96,17 +114,10 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
 {
     constexpr int kFiles = 10000, kInCycles = 6000;
     Names listed, planned;
-    const auto name = [](int number) { // five digits, so that names sort as numbers
-        return "f" + std::to_string(100000 + number).substr(1);
-    };
-    // Making 10,000 files costs seconds on some disks and nothing in memory: the folder lies in
-    // /dev/shm where there is one (a tmpfs, which renames as any disk does).
-    const test::TempDir dir(
-            ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::filesystem::temp_directory_path()),
-            state;
+    const test::TempDir dir(fastDisk()), state;
     for (int file = 0; file < kFiles; ++file) {
-        listed.push_back(name(file));
-        planned.push_back(name(file >= kInCycles || file % 3 != 2 ? file + 1 : file - 2));
+        listed.push_back(numbered(file));
+        planned.push_back(numbered(file >= kInCycles || file % 3 != 2 ? file + 1 : file - 2));
         dir.writeFile(listed.back(), listed.back());
     }
     services::PosixFileSystem fs;
@@ -122,18 +133,9 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
     for (int round = 0; round < 8; ++round) {
         const int killAt = round == 0 ? 0 : static_cast<int>(random() % (kFiles + 2000));
         SCOPED_TRACE(killAt);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            int steps = 0;
-            const BatchOptions options{&journals, false, [&](int) {
-                                           if (steps++ == killAt)
-                                               ::raise(SIGKILL);
-                                       }};
+        ASSERT_TRUE(test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
             (void)ApplyRenames(fs, dir.path(), listed, planned, Names(kFiles), options);
-            ::_exit(0);
-        }
-        int status = 0;
-        ASSERT_TRUE(::waitpid(child, &status, 0) == child && WIFSIGNALED(status));
+        }));
         // The child's journal is the newest (the older ones are settled: see the end).
         const std::string cutOff = journals.list().back().id;
         ASSERT_EQ(journals.list().back().state, JournalState::Running);
@@ -149,6 +151,59 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
     }
     for (const auto &entry : journals.list())
         EXPECT_NE(entry.state, JournalState::Running);
+}
+
+// A batch of 10,000 files that each take the next one's name (one cycle), killed half-way while
+// a file waits under a temporary name; then a new file takes the free name the batch needs. The
+// files that can be settled are, the others stay where they are (the waiting one too) and are
+// the problems, and the journal keeps only them: settled once the new file has gone.
+TEST(BatchJournal, ACutOffCycleWithAFileInTheWaySettlesAllElseAndKeepsOnlyTheRest)
+{
+    constexpr int kFiles = 10000;
+    const test::TempDir dir(fastDisk()), state;
+    Names listed, planned;
+    for (int file = 0; file < kFiles; ++file) {
+        listed.push_back(numbered(file));
+        planned.push_back(numbered((file + 1) % kFiles));
+        dir.writeFile(listed.back(), listed.back());
+    }
+    services::PosixFileSystem fs;
+    services::PosixJournalStore journals(state.path());
+    ASSERT_TRUE(test::killedBeforeStep(kFiles / 2, journals, [&](const BatchOptions &options) {
+        (void)ApplyRenames(fs, dir.path(), listed, planned, Names(kFiles), options);
+    }));
+    Names free;
+    std::ranges::set_difference(listed, dir.names(), std::back_inserter(free));
+    ASSERT_EQ(free.size(), 1U) << "one file waits under a temporary name";
+    dir.writeFile(free[0], "new");
+    const std::string batch = journals.list().back().id;
+
+    const auto settled = settleBatch(fs, journals, batch, Toward::NewNames, false);
+    ASSERT_TRUE(settled && !settled->failure && !settled->problems.empty());
+    // Each file is under its planned name, or is a problem that says where it is.
+    std::map<std::string, std::string> where; // by first name, of the files left
+    for (const RowProblem &problem : settled->problems)
+        where[dir.readFile(problem.currentName)] = problem.currentName;
+    for (int file = 0; file < kFiles; ++file) {
+        const auto left = where.find(listed[file]);
+        ASSERT_EQ(dir.readFile(left == where.end() ? planned[file] : left->second), listed[file]);
+    }
+    EXPECT_EQ(where.size(), settled->problems.size());
+    EXPECT_TRUE(std::ranges::any_of(settled->problems, [](const RowProblem &problem) {
+        return problem.currentName.ends_with(".tmp");
+    }));
+    const auto entries = journals.list();
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(entries[0].state, JournalState::Complete);
+    EXPECT_EQ(entries[1].state, JournalState::Running);
+    EXPECT_EQ(decodeJournal(*journals.read(entries[1].id))->files.size(), settled->problems.size());
+
+    std::filesystem::remove(dir.pathOf(free[0]));
+    const auto rest = settleBatch(fs, journals, entries[1].id, Toward::NewNames, false);
+    ASSERT_TRUE(rest && !rest->failure && rest->problems.empty());
+    EXPECT_EQ(dir.names(), listed);
+    for (int file = 0; file < kFiles; file += 7)
+        ASSERT_EQ(dir.readFile(planned[file]), listed[file]);
 }
 
 } // namespace

@@ -6,12 +6,9 @@
 #include "services/posix_journal_store.h"
 #include "services/posix_text_files.h"
 #include "support/carried_disk.h"
+#include "support/killed_batch.h"
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // Renames on real disk images of the kinds people carry, mounted through FUSE as a desktop
 // without the kernel's drivers mounts them. Each test mounts a fresh image and checks the disk.
@@ -125,19 +122,9 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            int steps = 0;
-            const BatchOptions options{&journals, false, [&](int) {
-                                           if (steps++ == killAt)
-                                               ::raise(SIGKILL);
-                                       }};
-            (void)ApplyRenames(fs, disk->path(), listed, planned, Names(4), options);
-            ::_exit(0);
-        }
-        int status = 0;
-        ASSERT_TRUE(::waitpid(child, &status, 0) == child);
-        if (!WIFSIGNALED(status)) { // a disk that heeds case has fewer steps
+        if (!test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
+                (void)ApplyRenames(fs, disk->path(), listed, planned, Names(4), options);
+            })) { // a disk that heeds case has fewer steps
             ASSERT_FALSE(disk->ignoresCase());
             break;
         }

@@ -103,6 +103,11 @@ public:
     {
         m_failures.emplace_back(primitive, std::move(error), std::move(name));
     }
+    // What a kill or a power cut leaves: thrown by a folder's change instead of making it.
+    struct Cut
+    {};
+    // Makes the change `count` changes from now (0: the next) throw Cut; none: no change does.
+    void cutBefore(std::optional<std::size_t> count) { m_cutIn = count; }
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
@@ -207,6 +212,10 @@ private:
     }
     Result<void> change(const std::string &path, Primitive primitive, Name from, Name to)
     {
+        if (m_cutIn && (*m_cutIn)-- == 0) {
+            m_cutIn.reset();
+            throw Cut{};
+        }
         auto result = check(path);
         const auto planned = std::ranges::find_if(m_failures, [&](const auto &failure) {
             const auto &[call, _, name] = failure;
@@ -242,6 +251,7 @@ private:
     std::vector<Entry> m_entries; // of every folder, in the order they were added
     std::vector<std::tuple<Primitive, Error, std::string>> m_failures;
     std::uint64_t m_lastId = 0;
+    std::optional<std::size_t> m_cutIn;
     Names m_log;
 };
 

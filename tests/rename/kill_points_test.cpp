@@ -1,0 +1,162 @@
+// Batches, their settling and 元に戻す cut off at every kind of point, on fakes.
+#include "rename/apply_renames.h"
+#include "rename/batch_history.h"
+#include "rename/batch_recovery.h"
+
+#include "support/fake_file_system.h"
+#include "support/fake_journal_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <random>
+
+namespace tavolin::rename {
+namespace {
+
+using services::JournalState;
+using Names = std::vector<std::string>;
+using Cut = test::FakeFileSystem::Cut;
+
+constexpr std::string_view kFolder = "D:\\f";
+
+// Runs `work` with the disk cut off before its change `cutAt`; whether it was cut off.
+template<typename Work>
+bool cutOff(test::FakeFileSystem &fs, std::size_t cutAt, Work work)
+{
+    fs.cutBefore(cutAt);
+    bool cut = false;
+    try {
+        work();
+    } catch (const Cut &) {
+        cut = true;
+    }
+    fs.cutBefore(std::nullopt);
+    return cut;
+}
+
+std::string upper(std::string name)
+{
+    for (char &c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// Batches of up to a dozen files (cycles, chains, new names and, where the folder ignores case,
+// changes of case) cut off anywhere, a new file now and then in the way of one; then settled
+// toward either side, or a finished one undone, and that cut off anywhere again. Settling what
+// is still running at the next start (and the next, once the new file has gone) leaves every
+// file under the name it was being moved to, nothing under a temporary name and no journal
+// running; a finished batch undone is undone, one put back by the cut-off undo undoable again.
+TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace)
+{
+    std::mt19937 random(27);
+    for (int round = 0; round < 400; ++round) {
+        SCOPED_TRACE(round);
+        test::FakeFileSystem fs;
+        test::FakeJournalStore journals;
+        const bool ignoresCase = round % 3 == 0;
+        fs.setIgnoresCase(ignoresCase);
+        const std::size_t files = 1 + random() % 12;
+        Names listed, pool;
+        for (std::size_t file = 0; file < files; ++file) {
+            listed.push_back("f" + std::to_string(file));
+            fs.addFile(kFolder, listed.back());
+            pool.push_back(listed.back());
+            pool.push_back("g" + std::to_string(file));
+        }
+        // Some files keep their names (or change only their case); the others take names of
+        // the pool that nobody keeps.
+        Names planned(files);
+        std::vector<bool> keeps(files);
+        for (std::size_t file = 0; file < files; ++file)
+            keeps[file] = random() % 4 == 0;
+        std::erase_if(pool, [&](const std::string &name) {
+            const auto file = std::ranges::find(listed, name) - listed.begin();
+            return file < static_cast<long>(files) && keeps[static_cast<std::size_t>(file)];
+        });
+        std::ranges::shuffle(pool, random);
+        for (std::size_t file = 0, taken = 0; file < files; ++file)
+            planned[file] = keeps[file] ? (ignoresCase ? upper(listed[file]) : listed[file])
+                                        : pool[taken++];
+        auto folder = fs.openForRenaming(kFolder).value();
+        std::vector<services::FileId> ids;
+        for (const std::string &name : listed)
+            ids.push_back(*folder->identify(name));
+
+        const BatchOptions options{&journals};
+        const bool batchCut = cutOff(fs, random() % (2 * files + 2), [&] {
+            (void)ApplyRenames(fs, kFolder, listed, planned, Names(files), options);
+        });
+        if (journals.journals.empty()) // the batch had nothing to do
+            continue;
+        const std::string batch = journals.journals.begin()->first;
+        const auto settleOrUndo = batchCut ? (random() % 2 ? Toward::OldNames : Toward::NewNames)
+                                           : Toward::OldNames;
+        const Names &targets = settleOrUndo == Toward::NewNames ? planned : listed;
+        // Now and then a new file takes a free name that a file of the cut-off batch needs.
+        std::optional<std::string> inTheWay;
+        for (const std::string &name : targets) {
+            if (batchCut && !inTheWay && random() % 3 == 0 && !folder->identify(name)) {
+                inTheWay = name;
+                fs.addFile(kFolder, name);
+            }
+        }
+        (void)cutOff(fs, random() % (2 * files + 2), [&] {
+            (void)settleBatch(fs, journals, batch, settleOrUndo, /*allOrNothing=*/!batchCut);
+        });
+        // The next start settles each journal still running the way the user was going: one of
+        // a settling or an undo is finished; one that keeps the batch's rows left by the new
+        // file goes the way the user chose. Then the next start, once the new file has gone.
+        for (const bool last : {false, true}) {
+            for (const auto &entry : journals.list()) {
+                if (entry.state != JournalState::Running)
+                    continue;
+                const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
+                ASSERT_TRUE(settleBatch(
+                        fs, journals, entry.id, settling ? Toward::NewNames : settleOrUndo, false));
+            }
+            if (inTheWay && !last) {
+                ASSERT_TRUE(folder->unlink(*inTheWay));
+            }
+        }
+
+        for (std::size_t file = 0; file < files; ++file)
+            ASSERT_EQ(folder->identify(targets[file]), ids[file]) << targets[file];
+        ASSERT_EQ(folder->names()->size(), files) << "a file under a temporary name";
+        for (const auto &entry : journals.list())
+            ASSERT_NE(entry.state, JournalState::Running) << entry.id;
+        if (journals.journals.contains(batch)) { // not yet dropped as an old one
+            ASSERT_EQ(journals.journals.at(batch).state,
+                      settleOrUndo == Toward::NewNames ? JournalState::Complete
+                                                       : JournalState::Undone);
+        }
+    }
+}
+
+// A cut-off 元に戻す put back to the batch's names leaves the batch to be undone again.
+TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
+{
+    for (std::size_t cutAt = 0; cutAt < 4; ++cutAt) {
+        SCOPED_TRACE(cutAt);
+        test::FakeFileSystem fs;
+        test::FakeJournalStore journals;
+        for (const char *name : {"a", "b", "c"})
+            fs.addFile(kFolder, name);
+        // A cycle: four renames there and four back.
+        const Names listed{"a", "b", "c"}, planned{"b", "c", "a"};
+        const BatchOptions options{&journals};
+        ASSERT_FALSE(ApplyRenames(fs, kFolder, listed, planned, Names(3), options).failure);
+        const std::string batch = journals.journals.begin()->first;
+        ASSERT_TRUE(cutOff(fs, cutAt, [&] {
+            (void)settleBatch(fs, journals, batch, Toward::OldNames, true);
+        }));
+        const std::string undo = journals.journals.rbegin()->first;
+        ASSERT_TRUE(settleBatch(fs, journals, undo, Toward::OldNames, false));
+        EXPECT_EQ(fs.files(kFolder), planned);
+        EXPECT_EQ(lastUndoableBatch(journals, kFolder), batch);
+    }
+}
+
+} // namespace
+} // namespace tavolin::rename
