@@ -355,8 +355,17 @@ TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
                             "それまでに1個のファイルを変更しました。\nここで止めました。"));
     EXPECT_EQ(rows(model.List1), "b.txt|c.txt|r0.txt");
 
-    fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, "denied"});
+    // The state folder's path runs through a plain file: the journal is not written.
     model.List2[0].replace(0, "x");
+    journals.failNext(test::FakeJournalStore::Call::Create,
+                      {services::FsErrorKind::NotAFolder, "ENOTDIR"});
+    EXPECT_THAT(renameAll(),
+                ElementsAre("変更の記録を書けませんでした。\n/state/tavolin\n"
+                            "パスの途中にフォルダではなくファイルがあります\n\n"
+                            "変更したファイルはありません。\nここで止めました。"));
+
+    model.List2[0].replace(0, "x");
+    fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, "denied"});
     EXPECT_THAT(renameAll(),
                 ElementsAre("フォルダを開けませんでした。\nアクセスする権限がありません\n\n"
                             "変更したファイルはありません。\nここで止めました。",
