@@ -9,6 +9,7 @@
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
 #include "renamewindow/folder_field.h"
+#include "renamewindow/names_file_reports.h"
 #include "renamewindow/rename_reports.h"
 #include "shared/fs_error_text.h"
 #include "shared/progress_texts.h"
@@ -118,6 +119,7 @@ void FrmFileName::cmdStart_Click()
     List3[1].clear();
     Text3.setText({});
     Text4.setText({});
+    lblStatus.setCaption({});
 
     if (problem) {
         Text2.setText("False");
@@ -412,7 +414,7 @@ void FrmFileName::Command6_Click()
     const std::size_t wanted = static_cast<std::size_t>(List1.count());
     std::vector<std::string> names;
     bool stopped = false;
-    services::FsResult<services::TextFiles::ReadEnd> read;
+    services::FsResult<services::TextFiles::LinesRead> read;
     {
         const auto work = working(kReadingNames);
         read = m_services.textFiles.readLines(*path, [&](std::string_view line) {
@@ -424,8 +426,17 @@ void FrmFileName::Command6_Click()
     }
     // A file that cannot be opened, or whose reading the user stopped, leaves the planned
     // names as they were; one that breaks off part-way leaves the lines read so far.
-    if (read && !stopped)
-        List2[0].assign(std::move(names));
+    if (!read) {
+        m_services.dialogs.showMessage(describeUnreadableNames(*path, read.error()));
+        return;
+    }
+    if (stopped)
+        return;
+    const std::size_t got = names.size();
+    List2[0].assign(std::move(names));
+    lblStatus.setCaption(readAsCaption(read->encoding));
+    if (read->end == services::TextFiles::ReadEnd::BrokeOff)
+        m_services.dialogs.showMessage(brokenOffNamesReport(*path, read->error, got));
 }
 
 controls::LongWork FrmFileName::working(std::string_view what)

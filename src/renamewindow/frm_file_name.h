@@ -87,6 +87,8 @@ public:
     controls::ListBox List1;                // current names
     std::array<controls::ListBox, 2> List2; // planned base names, planned extensions
     controls::Label Label1{"ファイル数 = "};
+    // How the last names file was read (its encoding); empty after a scan.
+    controls::Label lblStatus;
     controls::Button cmdStart{"取得"};
     controls::Button Command6{"取得後Textから読込"};
     controls::Button Command1{"ﾌｧｲﾙ名を変更"};

@@ -61,6 +61,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *command6 = place<QPushButton>("Command6", this, 414, 242, 152, 30);
     auto *command1 = place<QPushButton>("Command1", this, 414, 278, 152, 30);
     auto *cmdUndo = place<QPushButton>("cmdUndo", this, 414, 314, 152, 30);
+    auto *lblStatus = place<QLabel>("lblStatus", this, 414, 350, 152, 44);
     auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
     auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
     // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
@@ -73,6 +74,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *list30 = place<controls::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
     auto *list31 = place<controls::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
     frame1->setFlat(true);
+    lblStatus->setWordWrap(true);
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     command5->raise();
 
     // The order of the Tab key.
@@ -106,6 +109,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.listBox(list20, model.List2[0]);
     m_bindings.listBox(list21, model.List2[1]);
     m_bindings.label(label1, model.Label1);
+    m_bindings.label(lblStatus, model.lblStatus);
     m_bindings.comboBox(cboOrder, model.cboOrder);
     m_bindings.button(cmdStart, model.cmdStart);
     m_bindings.button(command6, model.Command6);

@@ -17,8 +17,10 @@ FsError fsErrorFromErrno(int errnoValue)
         break;
     case EEXIST:
     case ENOTEMPTY:
-    case EISDIR:
         kind = FsErrorKind::Exists;
+        break;
+    case EISDIR:
+        kind = FsErrorKind::IsAFolder;
         break;
     case EACCES:
     case EPERM:

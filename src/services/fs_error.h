@@ -17,6 +17,7 @@ enum class FsErrorKind {
     ReadOnly,      // the disk is mounted read-only (a locked card, a disk mounted to be read)
     NotOnThisDisk, // a name this disk cannot hold, though Linux could (a "?" on a FAT card)
     NotAFolder,    // a part of the path that should be a folder is a file
+    IsAFolder,     // a file was expected and the path names a folder
     NoSpace,       // the file system is full
     NotSupported,  // the file system cannot do this (a flag or a call it does not know)
     Other,

@@ -124,28 +124,39 @@ FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view
     return {};
 }
 
-FsResult<TextFiles::ReadEnd> PosixTextFiles::readLines(std::string_view path,
-                                                       const LineHandler &onLine)
+FsResult<TextFiles::LinesRead> PosixTextFiles::readLines(std::string_view path,
+                                                         const LineHandler &onLine)
 {
     Descriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         return lastError();
+    // A folder opens, and fails only at its first read.
+    struct stat facts
+    {};
+    if (::fstat(file.get(), &facts) == 0 && S_ISDIR(facts.st_mode))
+        return std::unexpected(fsErrorFromErrno(EISDIR));
 
     std::string chunk(std::size_t{1} << 20, '\0');
     text::LineReader reader(onLine);
+    const auto ended = [&](ReadEnd end, FsError error = {}) {
+        return LinesRead{end, reader.encoding(), std::move(error)};
+    };
     for (;;) {
         const ssize_t got = ::read(file.get(), chunk.data(), chunk.size());
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
-            return ReadEnd::BrokeOff;
+        if (got < 0) {
+            const FsError error = fsErrorFromErrno(errno);
+            reader.breakOff();
+            return ended(ReadEnd::BrokeOff, error);
+        }
         if (got == 0)
             break;
         if (!reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got))))
-            return ReadEnd::Stopped;
+            return ended(ReadEnd::Stopped);
     }
     reader.finish();
-    return ReadEnd::Complete;
+    return ended(ReadEnd::Complete);
 }
 
 } // namespace tavolin::services

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/fs_error.h"
+#include "text/text_codec.h"
 
 #include <functional>
 #include <string_view>
@@ -27,8 +28,15 @@ public:
         Stopped,  // `onLine` asked to stop
         BrokeOff, // the file could not be read to its end; the lines passed before stand
     };
+    struct LinesRead
+    {
+        ReadEnd end = ReadEnd::Complete;
+        text::textfile::Encoding encoding = text::textfile::Encoding::Cp932; // as it was read
+        FsError error = {};                                                  // why it broke off
+    };
     using LineHandler = std::function<bool(std::string_view line)>;
-    virtual FsResult<ReadEnd> readLines(std::string_view path, const LineHandler &onLine) = 0;
+    // A folder cannot be opened as a file (IsAFolder).
+    virtual FsResult<LinesRead> readLines(std::string_view path, const LineHandler &onLine) = 0;
 };
 
 } // namespace tavolin::services

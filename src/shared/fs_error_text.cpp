@@ -23,6 +23,8 @@ std::string describeFailure(const services::FsError &error)
         return "このディスクでは使えない名前です";
     case services::FsErrorKind::NotAFolder:
         return "パスの途中にフォルダではなくファイルがあります";
+    case services::FsErrorKind::IsAFolder:
+        return "ファイルではなくフォルダです";
     case services::FsErrorKind::NoSpace:
         return "ディスクがいっぱいです";
     case services::FsErrorKind::NotSupported:

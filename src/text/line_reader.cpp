@@ -34,6 +34,16 @@ void LineReader::finish()
     m_pending.clear();
 }
 
+void LineReader::breakOff()
+{
+    if (m_stopped)
+        return;
+    if (!m_started)
+        start(/*wholeFile=*/false);
+    if (deliverCompleteLines())
+        m_pending.clear();
+}
+
 void LineReader::start(bool wholeFile)
 {
     std::size_t skip = 0;

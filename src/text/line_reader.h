@@ -31,6 +31,12 @@ public:
 
     // The end of the file: hands out a last line that had no line end.
     void finish();
+    // The file could not be read on: hands out the whole lines fed so far, and not the start of
+    // the line the fault cut off.
+    void breakOff();
+
+    // The encoding the file is read in, once the reader has seen enough to tell it.
+    textfile::Encoding encoding() const { return m_encoding; }
 
 private:
     bool deliver(std::string_view line);

@@ -1,6 +1,9 @@
 #include "text/text_codec.h"
 
+#include "text/charset_guess.h"
 #include "text/utf8.h"
+
+#include <algorithm>
 
 #include <cerrno>
 #include <iconv.h>
@@ -153,15 +156,26 @@ Encoding detect(std::string_view head, bool wholeFile, std::size_t &bomLength)
     const auto withoutCut = [&](std::size_t cut) {
         return head.substr(0, head.size() - cut);
     };
-    if (cp932::isEncoderOutput(head)
-        || (maxCut > 0 && head.size() > 1 && isCp932LeadByte(head.back())
-            && cp932::isEncoderOutput(withoutCut(1))))
-        return Encoding::Cp932;
-    for (std::size_t cut = 0; cut <= maxCut && cut < head.size(); ++cut) {
+    const bool cp932Written = cp932::isEncoderOutput(head)
+                              || (maxCut > 0 && head.size() > 1 && isCp932LeadByte(head.back())
+                                  && cp932::isEncoderOutput(withoutCut(1)));
+    std::optional<std::string_view> utf8Text;
+    for (std::size_t cut = 0; cut <= maxCut && cut < head.size() && !utf8Text; ++cut) {
         if (utf8::isValid(withoutCut(cut)))
-            return Encoding::Utf8;
+            utf8Text = withoutCut(cut);
     }
-    return Encoding::Cp932;
+    if (!utf8Text || !cp932Written)
+        return utf8Text ? Encoding::Utf8 : Encoding::Cp932;
+    // Both readings hold (ASCII alone reads the same either way). Text the program saved in code
+    // page 932 passes for UTF-8 in practice only as pairs of half-width katakana, which read as
+    // characters of two UTF-8 bytes: without a longer character the listing's own encoding is
+    // kept. Otherwise ICU's detector weighs the two.
+    const bool longerCharacter = std::ranges::any_of(
+            *utf8Text, [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    if (!longerCharacter)
+        return Encoding::Cp932;
+    const CharsetConfidence confidence = guessCharset(*utf8Text);
+    return confidence.utf8 > confidence.shiftJis ? Encoding::Utf8 : Encoding::Cp932;
 }
 
 std::string decodeLine(std::string_view bytes, Encoding encoding)

@@ -39,9 +39,12 @@ std::string encode(std::string_view utf8);
 // The encoding of a file that begins with `head` (the whole file when `wholeFile`);
 // `bomLength` receives the bytes to skip. The rule, in this order:
 // - a UTF-8 byte-order mark: UTF-8;
-// - bytes that encode() could have written in code page 932 (ASCII among them): code page 932,
-//   so that every file the program saves reads back as it was written;
-// - otherwise valid UTF-8, as editors save it without a mark: UTF-8;
+// - bytes that are valid UTF-8 only (as editors save it without a mark): UTF-8; bytes that
+//   encode() could have written in code page 932 only: code page 932;
+// - bytes that read both ways: code page 932 when they hold no UTF-8 character of three or
+//   more bytes (ASCII, or half-width katakana that pass for two-byte characters), so that every
+//   file the program saves reads back as it was written; otherwise whichever ICU's charset
+//   detector holds likelier, code page 932 when it holds them equal;
 // - anything else: code page 932, with U+FFFD for what it cannot read.
 // When `head` is only the beginning of the file, a character cut off at its end is allowed.
 Encoding detect(std::string_view head, bool wholeFile, std::size_t &bomLength);

@@ -261,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
                           "click List2_1 7; key List1 Down; key List2_0 Home; key List2_0 Up;"
                           "key List2_1 End; key List2_1 Down; scroll List2_1 -3; scroll List1 2;"
                           "click List2_0 20; type Text3 新しい; press Command2; tick Check1;"
-                          "press cmdStart; press Command6; enter Text3; click List1 5;"
+                          "press cmdStart; press Command6; shot rename-window-names-read;"
+                          "enter Text3; click List1 5;"
                           "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
                           36},
                 // Text3 has the focus first; Tab goes round every control that can take it. Then

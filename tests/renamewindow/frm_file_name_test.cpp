@@ -254,8 +254,25 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
         EXPECT_EQ(" => " + rows(model.List2[0]), row.substr(row.find(" => ")));
         EXPECT_LE(textFiles.lineReads, 5); // lines beyond the last file are not read
     }
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre(HasSubstr("取得してから"),
+                            "ファイルを最後まで読めませんでした。\nD:\\names.txt\n"
+                            "ドライブの準備ができていません\n読めた2行を変更後の名前にしました。"));
     EXPECT_EQ(dialogs.fileDialogs, "ooo"); // none before the scan
+    // The status says how the file was read (names in UTF-8 without a byte-order mark, as
+    // editors save them), until the next scan.
+    textFiles.files["D:\\names.txt"] = "東京\n名前\n報告書\n";
+    dialogs.fileAnswers.push_back("D:\\names.txt");
+    play("press Command6");
+    EXPECT_EQ(rows(model.List2[0]), "東京|名前|報告書");
+    EXPECT_EQ(model.lblStatus.caption(), "UTF-8として読みました");
+    textFiles.files["D:\\names.txt"] = "\x93\x8C\x8B\x9E\n"; // 東京 in code page 932
+    dialogs.fileAnswers.push_back("D:\\names.txt");
+    play("press Command6");
+    EXPECT_EQ(model.lblStatus.caption(), "Shift_JISとして読みました");
+    play("press cmdStart");
+    EXPECT_EQ(model.lblStatus.caption(), "");
+    dialogs.messages.clear();
 
     // The other columns keep their selection, Text3 its text and intNameRow its row; a
     // cancelled dialog or a file that cannot be opened changes nothing.
@@ -267,6 +284,9 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     EXPECT_EQ(rows(model.List2[0]) + " " + selected() + " " + model.Text3.text() + " "
                       + std::to_string(module.intNameRow),
               "x|y 2 -1 2 edited 2");
+    EXPECT_THAT(dialogs.messageTexts(),
+                ElementsAre("ファイルを読めませんでした。\nD:\\missing.txt\n見つかりません\n"
+                            "変更後の名前はそのままです。"));
 }
 
 // Undo takes back the last batch of the folder shown, after one question.

@@ -6,9 +6,11 @@
 #include <gmock/gmock.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 
@@ -174,13 +176,49 @@ TEST(PosixTextFiles, ReadsLinesAcrossItsBlocksAndAGibibyteOnlyAsFarAsNeeded)
     rusage usage{}; // the peak memory of this process so far, in KiB
     ::getrusage(RUSAGE_SELF, &usage);
     const long before = usage.ru_maxrss;
-    EXPECT_EQ(files.readLines(dir.pathOf("huge.txt"), keep), TextFiles::ReadEnd::Stopped);
-    EXPECT_EQ(files.readLines(dir.pathOf("blob.bin"), keep), TextFiles::ReadEnd::Complete);
+    EXPECT_EQ(files.readLines(dir.pathOf("huge.txt"), keep)->end, TextFiles::ReadEnd::Stopped);
+    EXPECT_EQ(files.readLines(dir.pathOf("blob.bin"), keep)->end, TextFiles::ReadEnd::Complete);
     // Five lines, and one of a NUL byte each (which may decode to more bytes) cut short.
     EXPECT_THAT(read, ElementsAre("1", "2", "3", "4", "5", SizeIs(Le(4 * 65536u))));
     ::getrusage(RUSAGE_SELF, &usage);
     EXPECT_LT(usage.ru_maxrss - before, 512 * 1024); // also with the sanitizers' own bookkeeping
     read.clear();
-    EXPECT_EQ(files.readLines(dir.pathOf("long.txt"), keep), TextFiles::ReadEnd::Complete);
+    EXPECT_EQ(files.readLines(dir.pathOf("long.txt"), keep)->end, TextFiles::ReadEnd::Complete);
     EXPECT_EQ(read, lines);
+}
+
+// A names file that is a folder, or that the user may not read, is refused as such; one saved
+// in UTF-8 without a byte-order mark says it was read so.
+TEST(PosixTextFiles, SaysWhyAFileCannotBeReadAndHowOneWasRead)
+{
+    TempDir dir;
+    PosixTextFiles files;
+    const auto ignore = [](std::string_view) {
+        return true;
+    };
+    dir.makeFolder("names");
+    EXPECT_EQ(files.readLines(dir.pathOf("names"), ignore).error().kind, FsErrorKind::IsAFolder);
+    dir.writeFile("utf8.txt", "東京\n名前\n報告書\n");
+    std::vector<std::string> read;
+    const auto result = files.readLines(dir.pathOf("utf8.txt"), [&](std::string_view line) {
+        return read.emplace_back(line), true;
+    });
+    EXPECT_EQ(result->encoding, tavolin::text::textfile::Encoding::Utf8);
+    EXPECT_THAT(read, ElementsAre("東京", "名前", "報告書"));
+
+    // Permissions do not stop root: then the reading is tried as the user nobody.
+    dir.writeFile("secret.txt", "a\n");
+    dir.setMode("secret.txt", 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0
+                || ::setresuid(65534, 65534, 65534) != 0))
+            ::_exit(2);
+        const auto refused = files.readLines(dir.pathOf("secret.txt"), ignore);
+        ::_exit(!refused && refused.error().kind == FsErrorKind::NoPermission ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit " << WEXITSTATUS(status);
 }

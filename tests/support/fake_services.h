@@ -134,22 +134,26 @@ public:
         files[std::string(path)] = text::textfile::encode(text);
         return {};
     }
-    services::FsResult<ReadEnd> readLines(std::string_view path, const LineHandler &onLine) override
+    services::FsResult<LinesRead> readLines(std::string_view path,
+                                            const LineHandler &onLine) override
     {
         const auto file = files.find(path);
         if (file == files.end())
             return std::unexpected(services::FsError{services::FsErrorKind::NotFound, {}});
-        ReadEnd end = ReadEnd::Complete;
+        LinesRead read;
         text::LineReader reader([&](std::string_view line) {
             if (breakOffAfter && lineReads >= *breakOffAfter)
-                end = ReadEnd::BrokeOff;
+                read.end = ReadEnd::BrokeOff;
             else if (++lineReads, !onLine(line))
-                end = ReadEnd::Stopped;
-            return end == ReadEnd::Complete;
+                read.end = ReadEnd::Stopped;
+            return read.end == ReadEnd::Complete;
         });
         if (reader.feed(file->second))
             reader.finish();
-        return end;
+        read.encoding = reader.encoding();
+        if (read.end == ReadEnd::BrokeOff)
+            read.error = {services::FsErrorKind::NotReady, "EIO"};
+        return read;
     }
 
     std::map<std::string, std::string, std::less<>> files; // path -> bytes

@@ -44,6 +44,12 @@ TEST(LineReader, AnyChunkingGivesTheSameLinesAndAVeryLongLineKeepsOnlyItsStart)
     for (std::size_t line = 1; line < lines.size(); ++line)
         bytes += lines[line] + "\n";
     EXPECT_TRUE(read(bytes, LineReader::kDetectionBytes) == lines);
+    // A file that breaks off gives its whole lines, not the start of the one it cut.
+    Lines whole;
+    LineReader broken([&](std::string_view line) { return whole.emplace_back(line), true; });
+    broken.feed("a\r\nb\nc");
+    broken.breakOff();
+    EXPECT_EQ(whole, Lines({"a", "b"}));
 }
 
 // Listings over the whole code page 932 repertoire, saved as the program saves them: each
@@ -72,6 +78,31 @@ TEST(LineReader, EveryCp932ListingReadsBackLineForLine)
     ASSERT_EQ(read(textfile::encode(text)), all);
 }
 
+// Files of random Japanese names (kanji, kana of both widths, full-width and ASCII letters and
+// digits), each saved in UTF-8 without a byte-order mark as editors save it, and in code page 932
+// as the program saves listings: both read back name for name.
+TEST(LineReader, JapaneseNamesReadBackInEitherEncoding)
+{
+    const Lines pool{"東", "京", "名", "前", "報", "告", "書", "写", "真", "資", "料", "会", "議",
+                     "録", "旅", "行", "家", "族", "あ", "が", "し", "ょ", "ん", "ア", "ガ", "ッ",
+                     "ー", "ヴ", "ｱ", "ｶ", "ﾞ", "ﾟ", "ﾃ", "ｽ", "ﾄ", "ｰ", "ｧ", "１", "Ａ", "（",
+                     "）", "・", "a", "Z", "0", "_", "-", " ", ".jpg"};
+    std::mt19937 random(2028);
+    for (int file = 0; file < 400; ++file) {
+        Lines names(1 + random() % 30);
+        std::string text;
+        for (std::string &name : names) {
+            for (std::size_t n = 1 + random() % 12; n > 0; --n)
+                name += pool[random() % pool.size()];
+            text += name + "\n";
+        }
+        ASSERT_EQ(read(text), names) << text;
+        const std::string saved = textfile::encode(text);
+        ASSERT_FALSE(saved.starts_with(textfile::kUtf8Bom)) << text;
+        ASSERT_EQ(read(saved), names) << text;
+    }
+}
+
 TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark)
 {
     // Full-width tilde (not the wave dash) and minus, NEC special, half-width katakana, kanji.
@@ -96,7 +127,7 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
             {"\x8E\xCA\x90\x5E", true, Cp932},           // 写真
             {"\xC3\xBD", true, Cp932},                   // ﾃｽ, valid UTF-8 as well
             {"a\xC3", true, Cp932},                      // ﾃ alone at the end of the file
-            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Cp932}, // also three kanji in code page 932
+            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Utf8}, // 写真, though three kanji in cp932 too
             {"\xE5\x86\x99\n", true, Utf8},              // 写 in UTF-8, not code page 932
             {"\xE5\x86\x99\n\xE7", false, Utf8},         // a UTF-8 character cut by the head
             {"\xE5\x86\x99\n\xE7", true, Cp932},         // ... but not at the end of the file
