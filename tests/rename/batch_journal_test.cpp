@@ -189,6 +189,7 @@ TEST(BatchJournal, ACutOffCycleWithAFileInTheWaySettlesAllElseAndKeepsOnlyTheRes
         ASSERT_EQ(dir.readFile(left == where.end() ? planned[file] : left->second), listed[file]);
     }
     EXPECT_EQ(where.size(), settled->problems.size());
+    EXPECT_TRUE(std::ranges::is_sorted(settled->problems, {}, &RowProblem::row)) << "as listed";
     EXPECT_TRUE(std::ranges::any_of(settled->problems, [](const RowProblem &problem) {
         return problem.currentName.ends_with(".tmp");
     }));
