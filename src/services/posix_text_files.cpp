@@ -1,6 +1,8 @@
 #include "services/posix_text_files.h"
 
 #include "services/file_system.h"
+#include "services/in_place_rewrite.h"
+#include "services/posix_descriptor.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
 
@@ -14,48 +16,11 @@ namespace tavolin::services {
 
 namespace {
 
+using posix::Descriptor;
+
 std::unexpected<FsError> lastError()
 {
     return std::unexpected(fsErrorFromErrno(errno));
-}
-
-// Closes a file descriptor when it goes out of scope.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // Where a link points, so that saving onto a link replaces the file it leads to, not the link.
@@ -69,42 +34,38 @@ std::string resolveLink(const std::string &path)
     return target;
 }
 
-std::string folderOf(const std::string &path)
+// Whether a new file renamed over `existing` would look the same to everyone else: it is the
+// file's only name, and a file made now in `folder` would have its owner and group (the folder's
+// group when the folder passes it on). Only the file's owner can then give it the old mode.
+bool renamingKeepsTheFile(const struct stat &existing, const std::string &folder)
 {
-    const auto cut = path.rfind('/');
-    if (cut == std::string::npos)
-        return ".";
-    return cut == 0 ? "/" : path.substr(0, cut);
+    struct stat parent
+    {};
+    if (::stat(folder.c_str(), &parent) != 0)
+        return false;
+    const gid_t newGroup = (parent.st_mode & S_ISGID) ? parent.st_gid : ::getegid();
+    return existing.st_nlink == 1 && existing.st_uid == ::geteuid() && existing.st_gid == newGroup;
 }
 
-} // namespace
-
-FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view text)
+// Writes a new file under a short name in `folder`, never longer than a valid name, and renames
+// it over `target`: until then the old file is untouched.
+FsResult<void> replaceByRenaming(const std::string &target,
+                                 const std::string &folder,
+                                 const struct stat *existing,
+                                 std::string_view bytes)
 {
-    const std::string target = resolveLink(std::string(path));
-    struct stat existing
-    {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && S_ISDIR(existing.st_mode))
-        return std::unexpected(fsErrorFromErrno(EISDIR));
-
-    // The new content goes into a temporary file in the same folder, which then takes the
-    // file's name in one step.
-    std::string temporary = target + ".tavolin-XXXXXX";
-    Descriptor file(::mkstemp(temporary.data()));
-    if (file.get() < 0 && errno == ENOENT && ::access(folderOf(target).c_str(), F_OK) != 0)
-        return lastError(); // the folder is missing, not the name refused
+    std::string temporary = posix::inFolder(folder, ".tavolin-XXXXXX");
+    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0)
-        return std::unexpected(creationError(errno, target.substr(target.rfind('/') + 1)));
-    const auto fail = [&]() -> FsResult<void> {
-        const int error = errno;
+        return lastError();
+    const auto fail = [&](int error) -> FsResult<void> {
         ::unlink(temporary.c_str());
         return std::unexpected(fsErrorFromErrno(error));
     };
     // A replaced file keeps its permissions; a new one gets the usual ones.
     mode_t mode = 0666;
-    if (replacing) {
-        mode = existing.st_mode & 07777;
+    if (existing) {
+        mode = existing->st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -113,15 +74,43 @@ FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view
     // A disk that keeps no permissions may refuse to be told them (FAT through FUSE: ENOSYS);
     // the file is written all the same.
     if (::fchmod(file.get(), mode) != 0 && errno != ENOSYS && errno != EPERM && errno != EOPNOTSUPP)
-        return fail();
-    if (!writeAll(file.get(), text::textfile::encode(text)) || ::fsync(file.get()) != 0
-        || !file.close() || ::rename(temporary.c_str(), target.c_str()) != 0)
-        return fail();
-    // The new name is on disk once the folder is.
-    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        ::fsync(folder.get());
+        return fail(errno);
+    if (!posix::writeAllAt(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.close())
+        return fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        // Only now is the file's own name made, which a FAT-family disk may not hold.
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        if (existing)
+            return std::unexpected(fsErrorFromErrno(error));
+        return std::unexpected(creationError(error, target.substr(target.rfind('/') + 1)));
+    }
+    posix::syncFolder(folder);
     return {};
+}
+
+} // namespace
+
+FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view text)
+{
+    const std::string target = resolveLink(std::string(path));
+    const std::string folder = posix::folderOf(target);
+    struct stat existing
+    {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode))
+        return std::unexpected(fsErrorFromErrno(EISDIR));
+    if (!replacing && errno == ENOENT && ::access(folder.c_str(), F_OK) != 0)
+        return lastError(); // the folder is missing, not the name refused
+    const std::string bytes = text::textfile::encode(text);
+    if (!replacing || !S_ISREG(existing.st_mode))
+        return replaceByRenaming(target, folder, replacing ? &existing : nullptr, bytes);
+
+    // A read-only disk answers EROFS here, and the rewrite in place then says so.
+    const bool folderWritable = ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+    if (folderWritable && renamingKeepsTheFile(existing, folder))
+        return replaceByRenaming(target, folder, &existing, bytes);
+    return rewriteInPlace(target, bytes, folderWritable);
 }
 
 FsResult<TextFiles::LinesRead> PosixTextFiles::readLines(std::string_view path,

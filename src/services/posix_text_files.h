@@ -4,8 +4,8 @@
 
 namespace tavolin::services {
 
-// Text files on the machine's disk. A file is replaced by writing a new one beside it and
-// renaming it over the old one, so that the old file stays whole until the new one is complete.
+// Text files on the machine's disk, saved as TextFiles::writeText says: by renaming a new file
+// over the old one where that keeps the file as it was to others, else in place behind a copy.
 class PosixTextFiles final : public TextFiles
 {
 public:

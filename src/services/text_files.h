@@ -15,8 +15,20 @@ class TextFiles
 public:
     virtual ~TextFiles() = default;
 
-    // Replaces the file at `path` with `text`, encoded. Either the whole new content is on disk
-    // afterwards or the file is as it was: a failed write never leaves a half-written file.
+    // Saves `text`, encoded, as the file at `path` (through a symbolic link: the file it leads
+    // to). An existing file stays the same file to everyone else: it keeps its owner, group,
+    // mode and other hard links, and a file the user may write is saved even in a folder the
+    // user may not change. Either the whole new content is on disk afterwards, or the save fails
+    // and the file holds its old content.
+    //
+    // It is done one of two ways. Where a new file would be no different (no file yet, or the
+    // user's own file with one link and the group a new file gets, in a folder the user may
+    // write), the new content is written to a new file beside it that then takes the name: the
+    // old file stays whole until then, even through a crash. Otherwise the file is rewritten in
+    // place, after a synced copy of its old content is kept beside it or, when the folder may
+    // not be written, in the user's cache folder; a rewrite that fails puts the old content back
+    // from it. Only when that fails too, or after a crash mid-rewrite, does the file hold part
+    // of the new content: the copy then stays, and the error's detail says where.
     virtual FsResult<void> writeText(std::string_view path, std::string_view text) = 0;
 
     // Calls `onLine` with each line of the file at `path`, decoded to UTF-8, without its line

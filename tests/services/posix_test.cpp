@@ -133,6 +133,7 @@ TEST(PosixTextFiles, ReplacesAFileWholeKeepingItsModeOrSaysWhyAndKeepsTheOldFile
     std::vector<std::pair<std::string, FsErrorKind>> cases;
     dir.makeFolder("locked");
     dir.writeFile("locked/list.txt", old);
+    dir.setMode("locked/list.txt", 0444); // else it is rewritten in place, folder or not
     if (dir.makeFolderReadOnly("locked")) // for root by a read-only mount
         cases.emplace_back("locked",
                            ::geteuid() == 0 ? FsErrorKind::ReadOnly : FsErrorKind::NoPermission);
