@@ -27,6 +27,8 @@ struct FsError
 {
     FsErrorKind kind = FsErrorKind::Other;
     std::string detail;
+    // A file rewritten in place whose old content could not be put back: where a copy of it is.
+    std::string keptCopy = {};
 };
 
 template<typename T>

@@ -117,8 +117,10 @@ FsResult<void> rewriteInPlace(const std::string &target, std::string_view bytes,
         ::unlink(copyPath.c_str());
         return failure(error);
     }
-    return failure(error,
-                   "the file could not be put back as it was; its old content is in " + copyPath);
+    auto kept = failure(
+            error, "the file could not be put back as it was; its old content is in " + copyPath);
+    kept.error().keptCopy = copyPath;
+    return kept;
 }
 
 } // namespace tavolin::services

@@ -68,7 +68,11 @@ showUnopenableFolder(services::Dialogs &dialogs, std::string_view notReady)
 
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error)
 {
-    return describe("リストを保存できませんでした。", path, error);
+    std::string text = describe("リストを保存できませんでした。", path, error);
+    if (!error.keptCopy.empty())
+        text += "\nファイルを元に戻せませんでした。元の内容はここに残してあります:\n"
+                + error.keptCopy;
+    return text;
 }
 
 } // namespace tavolin::shared

@@ -8,6 +8,7 @@ namespace tavolin::mainwindow {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::IsEmpty;
 
 constexpr const char *kNotReady = "準備が出来てないドライブだよ";
@@ -199,6 +200,13 @@ TEST_F(FrmMainTest, SavingTheListing)
     play("press Command1");
     EXPECT_EQ(dialogs.messages.back().text,
               "リストを保存できませんでした。\nD:\\full\\x.txt\nディスクがいっぱいです");
+    // Rewritten in place, the file could not even be put back: the user learns where its old
+    // content is.
+    textFiles.failWrites->keptCopy = "C:\\cache\\.tavolin-1";
+    dialogs.fileAnswers.push_back("D:\\full\\x.txt");
+    play("press Command1");
+    EXPECT_THAT(dialogs.messages.back().text,
+                EndsWith("元の内容はここに残してあります:\nC:\\cache\\.tavolin-1"));
     EXPECT_EQ(model.txtM.text(), "写真\r\n😀");
 }
 
