@@ -47,7 +47,23 @@ void DriveList::rememberFolder(std::string_view folder)
 FolderList::FolderList(services::FileSystem &fs, std::string_view initialPath)
     : m_fs(fs)
     , m_folder(fs.pathStyle(), initialPath)
-{}
+{
+    readSubfolders();
+}
+
+void FolderList::refresh()
+{
+    readSubfolders();
+    contentsChanged.emit();
+}
+
+void FolderList::readSubfolders()
+{
+    auto listed = m_fs.listFolders(path());
+    m_error = listed ? std::nullopt : std::optional(listed.error());
+    m_subfolders = listed ? std::move(*listed) : std::vector<std::string>{};
+    order::sortByName(m_subfolders);
+}
 
 services::FsResult<void> FolderList::setPath(std::string_view path)
 {
@@ -57,6 +73,7 @@ services::FsResult<void> FolderList::setPath(std::string_view path)
     if (folder == m_folder)
         return {};
     m_folder = std::move(folder);
+    readSubfolders();
     changed.emit();
     contentsChanged.emit();
     return {};
@@ -71,10 +88,8 @@ std::vector<FolderRow> FolderList::rows() const
     int depth = 0;
     for (FolderRow &row : rows)
         row.depth = depth++;
-    std::vector<std::string> names = m_fs.listFolders(path()).value_or(std::vector<std::string>{});
-    order::sortByName(names);
-    for (std::string &name : names)
-        rows.push_back({m_folder.child(name), std::move(name), depth, false});
+    for (const std::string &name : m_subfolders)
+        rows.push_back({m_folder.child(name), name, depth, false});
     return rows;
 }
 
@@ -111,7 +126,9 @@ void DriveFolderLink::driveChanged()
 void FileList::setPath(std::string_view folder)
 {
     m_folder = paths::FolderPath(m_fs.pathStyle(), folder);
-    m_names = m_fs.listFiles({m_folder, {}}).value_or(std::vector<std::string>{});
+    auto listed = m_fs.listFiles({m_folder, {}});
+    m_error = listed ? std::nullopt : std::optional(listed.error());
+    m_names = listed ? std::move(*listed) : std::vector<std::string>{};
     order::sortFiles(m_fs, m_folder.path(), m_names, m_order);
     changed.emit();
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,18 +84,28 @@ public:
     services::FsResult<void> setPath(std::string_view path);
 
     // What the list shows: the root and each folder down to the current one (the last open
-    // row), then the folders inside the current one, in name order, one step further in.
+    // row), then the folders inside the current one, in name order, one step further in. The
+    // folders inside are those read when the folder was opened or last refreshed.
     std::vector<FolderRow> rows() const;
 
-    // Tells the view that the folders inside the current one have changed.
-    void refresh() { contentsChanged.emit(); }
+    // Why the folders inside the current one could not be read, the last time they were (a
+    // folder that may be entered but not listed, a disk gone meanwhile); none when they were.
+    const std::optional<services::FsError> &error() const { return m_error; }
+
+    // Reads the folders inside the current one again (they may have changed) and tells the
+    // view.
+    void refresh();
 
     Signal<> changed;
-    Signal<> contentsChanged;
+    Signal<> contentsChanged; // the folders inside, or the error, were read anew
 
 private:
+    void readSubfolders();
+
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
+    std::vector<std::string> m_subfolders; // in name order
+    std::optional<services::FsError> m_error;
 };
 
 // A window's drive list and folder list working as one. The drive list notes each folder the
@@ -138,14 +149,17 @@ public:
     void setOrder(order::FileOrder order);
 
     const std::vector<std::string> &names() const { return m_names; }
+    // Why the files could not be read, the last time they were; none when they were.
+    const std::optional<services::FsError> &error() const { return m_error; }
 
-    Signal<> changed;
+    Signal<> changed; // the names, or the error, were read anew
 
 private:
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
     order::FileOrder m_order = order::FileOrder::Name;
     std::vector<std::string> m_names;
+    std::optional<services::FsError> m_error;
 };
 
 } // namespace tavolin::controls

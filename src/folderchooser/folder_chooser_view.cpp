@@ -2,6 +2,7 @@
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/widget_factory.h"
+#include "shared/fs_error_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -52,7 +53,10 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     m_bindings.label(label1, model.Label1);
     m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
-            dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
+            dir1,
+            model.Dir1,
+            [&model](const std::string &folder) { model.openFolder(folder); },
+            shared::describeUnlistedFolder);
     m_bindings.button(cmdNewF, model.cmdNewF);
     m_bindings.button(cmdOK, model.cmdOK);
     m_bindings.button(cmdCansel, model.cmdCansel);

@@ -2,6 +2,7 @@
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/widget_factory.h"
+#include "shared/fs_error_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,8 +117,11 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     m_bindings.window(this, model.window);
     m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
-            dir1, model.Dir1, [&model](const std::string &folder) { model.openFolder(folder); });
-    m_bindings.fileList(file1, model.File1);
+            dir1,
+            model.Dir1,
+            [&model](const std::string &folder) { model.openFolder(folder); },
+            shared::describeUnlistedFolder);
+    m_bindings.fileList(file1, model.File1, shared::describeUnlistedFolder);
     m_bindings.lineEdit(text1, model.Text1);
     m_bindings.textEdit(txtM, model.txtM);
     m_bindings.lineEdit(text2, model.Text2);

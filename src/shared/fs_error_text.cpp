@@ -66,6 +66,11 @@ showUnopenableFolder(services::Dialogs &dialogs, std::string_view notReady)
     };
 }
 
+std::string describeUnlistedFolder(const services::FsError &error)
+{
+    return "（中を読めません: " + describeFailure(error) + "）";
+}
+
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error)
 {
     std::string text = describe("リストを保存できませんでした。", path, error);

@@ -21,6 +21,9 @@ std::string describeUnreadableFolder(std::string_view folder, const services::Fs
 std::function<void(std::string_view folder, const services::FsError &error)>
 showUnopenableFolder(services::Dialogs &dialogs, std::string_view notReady);
 
+// The row a folder or file list shows for a folder whose contents could not be read.
+std::string describeUnlistedFolder(const services::FsError &error);
+
 // The message for a listing that could not be written to `path`.
 std::string describeUnsavedListing(std::string_view path, const services::FsError &error);
 

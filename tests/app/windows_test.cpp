@@ -377,6 +377,27 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
     });
 }
 
+// A folder whose contents cannot be read shows why in both lists, in the window's words; the
+// row cannot be opened.
+TEST(MainWindowView, AFolderThatCannotBeListedSaysWhyInItsLists)
+{
+    MainWorld world;
+    mainwindow::MainWindowView view(world.model);
+    world.fs.failFolder("D:\\locked", {services::FsErrorKind::NoPermission, "denied"});
+    world.model.Dir1.refresh(); // as after a change of the folder's permissions
+    world.model.File1.setPath("D:\\locked");
+    const QString why = QStringLiteral("（中を読めません: アクセスする権限がありません）");
+    const QAbstractItemModel *files = child<QAbstractItemView>(&view, "File1")->model();
+    ASSERT_EQ(files->rowCount(), 1);
+    EXPECT_EQ(files->index(0, 0).data().toString(), why);
+    world.fs.failFolder(world.model.Dir1.path(), {services::FsErrorKind::NoPermission, "denied"});
+    world.model.Dir1.refresh();
+    const QAbstractItemModel *folders = child<QAbstractItemView>(&view, "Dir1")->model();
+    const QModelIndex last = folders->index(folders->rowCount() - 1, 0);
+    EXPECT_EQ(last.data().toString().trimmed(), why);
+    EXPECT_FALSE(last.flags() & Qt::ItemIsSelectable);
+}
+
 class WindowsTest : public ::testing::Test, protected test::Fakes
 {
 protected:

@@ -49,3 +49,27 @@ TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
     files.setPath("D:\\b");
     EXPECT_EQ(log + files.names().at(0), "folder contents files files new.txt");
 }
+
+// The lists read the disk when their folder changes or on refresh, never as they are drawn, and
+// keep why a reading failed until the next one.
+TEST(FolderList, ReadsOncePerChangeAndKeepsTheLastError)
+{
+    tavolin::test::FakeFileSystem fs;
+    fs.addFolder("D:\\d");
+    fs.failFolder("D:\\locked", {tavolin::services::FsErrorKind::NoPermission, "denied"});
+    FolderList folders(fs, "D:\\locked");
+    FileList files(fs);
+    files.setPath("D:\\locked");
+    ASSERT_TRUE(folders.error() && files.error());
+    EXPECT_EQ(folders.error()->kind, tavolin::services::FsErrorKind::NoPermission);
+    EXPECT_EQ(folders.rows().size(), 2u) << "the root and the folder itself";
+    EXPECT_TRUE(files.names().empty());
+
+    ASSERT_TRUE(folders.setPath("D:\\"));
+    files.setPath("D:\\d");
+    EXPECT_FALSE(folders.error() || files.error());
+    fs.addFolder("D:\\new");
+    EXPECT_EQ(folders.rows().size(), 3u) << "not read again to be drawn";
+    folders.refresh();
+    EXPECT_EQ(folders.rows().size(), 4u);
+}

@@ -53,9 +53,16 @@ public:
     void textEdit(QPlainTextEdit *widget, TextBox &model);
     // The user's pick goes to DriveList::pick; the drives are read again as the list opens.
     void driveList(DriveComboBox *widget, DriveList &model);
+    // Why a list could not be read, in the words of the window that shows it.
+    using DescribeError = std::function<std::string(const services::FsError &error)>;
     // Shows the folder's ancestors and subfolders; `open` runs with the folder the user opened.
-    void folderList(QListWidget *widget, FolderList &model, std::function<void(std::string)> open);
-    void fileList(QListView *widget, FileList &model);
+    // Where the subfolders could not be read, a row that cannot be opened says why.
+    void folderList(QListWidget *widget,
+                    FolderList &model,
+                    std::function<void(std::string)> open,
+                    DescribeError describe);
+    // Where the files could not be read, the only row says why.
+    void fileList(QListView *widget, FileList &model, DescribeError describe);
     // The busy pointer, the width (in twips, 15 to a pixel, as the client area's width), staying
     // on top, and closing.
     void window(QWidget *widget, WindowState &model);

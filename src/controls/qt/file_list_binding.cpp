@@ -8,7 +8,7 @@
 
 namespace tavolin::controls {
 
-void Bindings::fileList(QListView *widget, FileList &model)
+void Bindings::fileList(QListView *widget, FileList &model, DescribeError describe)
 {
     auto *names = new QStringListModel(widget);
     widget->setModel(names);
@@ -17,7 +17,11 @@ void Bindings::fileList(QListView *widget, FileList &model)
     // no model knows of.
     widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const auto show = [names, &model] {
+    const auto show = [names, &model, describe] {
+        if (model.error()) {
+            names->setStringList({text::toQString(describe(*model.error()))});
+            return;
+        }
         QStringList shown;
         shown.reserve(static_cast<qsizetype>(model.names().size()));
         for (const std::string &name : model.names())

@@ -17,10 +17,11 @@ constexpr int kPathRole = Qt::UserRole;
 
 void Bindings::folderList(QListWidget *widget,
                           FolderList &model,
-                          std::function<void(std::string)> open)
+                          std::function<void(std::string)> open,
+                          DescribeError describe)
 {
     giveUniformRows(widget);
-    const auto show = [widget, &model] {
+    const auto show = [widget, &model, describe] {
         const QSignalBlocker blocker(widget);
         widget->clear();
         const QIcon openIcon = widget->style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -35,13 +36,21 @@ void Bindings::folderList(QListWidget *widget,
             if (row.open)
                 ++current;
         }
+        if (model.error()) {
+            auto *why = new QListWidgetItem(QString((current + 1) * 2, QLatin1Char(' '))
+                                                    + text::toQString(describe(*model.error())),
+                                            widget);
+            why->setFlags(Qt::ItemIsEnabled);
+            why->setForeground(widget->palette().brush(QPalette::Disabled, QPalette::Text));
+        }
         widget->setCurrentRow(current);
         showAppearance(widget, model);
     };
     show();
     keep(model.contentsChanged.connectScoped(show));
     QObject::connect(widget, &QListWidget::itemActivated, widget, [open](QListWidgetItem *item) {
-        open(item->data(kPathRole).toByteArray().toStdString());
+        if (const QVariant path = item->data(kPathRole); path.isValid())
+            open(path.toByteArray().toStdString());
     });
 }
 
