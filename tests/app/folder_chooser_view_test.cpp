@@ -48,5 +48,54 @@ TEST(FolderChooserView, AFolderTypedFromTheCurrentFolderComesBackFromTheRoot)
     EXPECT_EQ(windows.frmFileName()->List1.count(), 1);
 }
 
+// A long path gives way in its middle: the root and the folder's own name stay in sight, and the
+// tooltip holds it whole. The model keeps the whole path, which OK delivers.
+TEST(FolderChooserView, ALongPathKeepsItsRootAndItsFoldersOwnNameInSight)
+{
+    test::Fakes fakes;
+    const std::string parent = "D:\\写真の整理と保管\\二〇二六年の家族旅行で撮った写真\\"
+                               "北海道の雪まつりと温泉めぐりの記録";
+    const std::string folder = parent + "\\最終日に寄った小樽の運河";
+    fakes.fs.addFolder(folder);
+    fakes.module.strMainPath = folder + "\\";
+    std::string delivered;
+    folderchooser::FrmDialog model(fakes.module, fakes.doors, {{}, [&](const std::string &path) {
+                                                                   delivered = path;
+                                                               }});
+    model.Form_Load();
+    folderchooser::FolderChooserView view(model);
+    view.setAttribute(Qt::WA_DeleteOnClose, false);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    auto *label = child<QLabel>(&view, "Label1");
+    const int fullWidth = label->width(); // as the window lays it out
+    playOnWidgets(&view, "shot folder-chooser-long-path");
+
+    // The shown text, as it fits the label; each case is checked at the label's width and at
+    // three quarters of it, as the label is resized.
+    const auto expectShown = [&](const std::string &path, const QString &name) {
+        const QString whole = QString::fromStdString(path);
+        for (const int width : {fullWidth, fullWidth * 3 / 4}) {
+            label->resize(width, label->height());
+            const QString shown = label->text();
+            EXPECT_TRUE(shown.endsWith(name + u'\\')) << shown.toStdString();
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("D:\\"))) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString(); // …
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+            EXPECT_EQ(label->toolTip(), whole);
+        }
+        EXPECT_EQ(model.Label1.caption(), path);
+    };
+    expectShown(folder + "\\", QStringLiteral("最終日に寄った小樽の運河"));
+    model.openFolder(parent);
+    expectShown(parent + "\\", QStringLiteral("北海道の雪まつりと温泉めぐりの記録"));
+
+    model.openFolder("D:\\");
+    EXPECT_EQ(label->text(), QStringLiteral("D:\\")) << "a path that fits is shown whole";
+    model.openFolder(folder);
+    model.cmdOK.click();
+    EXPECT_EQ(delivered, folder + "\\");
+}
+
 } // namespace
 } // namespace tavolin
