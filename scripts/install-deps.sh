@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config git findutils
     qt6-base-dev qt6-qpa-plugins libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk qt6-translations-l10n
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace
     exfat-fuse exfatprogs dosfstools fusefat ntfs-3g
 )

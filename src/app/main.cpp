@@ -1,6 +1,7 @@
 // Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
 // of the program lives here.
 #include "app/program_icon.h"
+#include "app/qt_translations.h"
 #include "app/windows.h"
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setDesktopFileName(QStringLiteral("app.tavolin.Tavolin"));
     QApplication::setWindowIcon(tavolin::programIcon());
+    // Without Qt's translations its buttons stay in English; the program works all the same.
+    (void)tavolin::installQtTranslations();
 
     tavolin::services::PosixFileSystem fs;
     tavolin::services::QtDrives drives;

@@ -32,6 +32,8 @@ public:
     {
         changeEnabled([&] { --m_holds; });
     }
+    // Whether long work holds the control disabled just now.
+    bool held() const { return m_holds > 0; }
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { update(m_visible, visible); }
 

@@ -1,6 +1,7 @@
 #include "folderchooser/folder_chooser_view.h"
 
 #include "controls/qt/drive_combo_box.h"
+#include "controls/qt/elided_label.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
 
@@ -26,7 +27,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     setWindowTitle(QStringLiteral("保存先フォルダの指定"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *label1 = makeControl<QLabel>("Label1", this);
+    auto *label1 = makeControl<controls::ElidedLabel>("Label1", this);
     label1->setFrameShape(QFrame::StyledPanel);
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", this);
@@ -50,7 +51,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     setFixedSize(440, 340);
 
     m_bindings.window(this, model.window);
-    m_bindings.label(label1, model.Label1);
+    m_bindings.elidedLabel(label1, model.Label1);
     m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
             dir1,

@@ -35,9 +35,13 @@ FrmDialog::FrmDialog(Module1 &module, const services::Services &services, Folder
 
 void FrmDialog::Form_Load()
 {
-    const std::string remembered
+    const std::string &written
             = m_module.flgFileName != 0 ? m_module.strRenamePath : m_module.strMainPath;
-    if (!remembered.empty()) {
+    if (!written.empty()) {
+        // A folder typed from the current folder ("データ/") is shown, and so delivered, from
+        // the root: the rename window's scan takes no other.
+        const std::string remembered
+                = paths::absolutePath(style(), m_services.process.currentFolder(), written);
         Label1.setCaption(remembered);
         Drive1.setDrive(remembered);
         // A remembered folder that is gone opens at its nearest parent that still opens (or

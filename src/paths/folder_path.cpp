@@ -40,6 +40,25 @@ std::string FolderPath::name() const
     return m_path.substr(m_path.rfind(m_style.separator()) + 1);
 }
 
+std::string absolutePath(const PathStyle &style, std::string_view base, std::string_view written)
+{
+    if (!style.driveRootOf(written).empty())
+        return std::string(written);
+    const char separator = style.separator();
+    FolderPath folder(style, base);
+    if (written.starts_with(separator)) // from the root of the base's drive (Windows only)
+        return style.driveRootOf(base) + std::string(written.substr(1));
+    for (;;) {
+        const auto step = written.substr(0, written.find(separator));
+        if (step != "." && step != "..")
+            break;
+        if (step == "..")
+            folder = folder.parent().value_or(folder);
+        written.remove_prefix(std::min(written.size(), step.size() + 1));
+    }
+    return written.empty() ? folder.field() : folder.child(written);
+}
+
 FilePattern FilePattern::parse(const PathStyle &style, std::string_view written)
 {
     const auto cut = written.rfind(style.separator());

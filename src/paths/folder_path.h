@@ -36,6 +36,11 @@ private:
     std::string m_path;
 };
 
+// `written` as a path from the root: as it stands when it starts at one, else taken from inside
+// `base` (a folder from the root, such as the process's current folder), its leading "." and
+// ".." steps walked. Whatever follows them, a trailing separator among it, stays as written.
+std::string absolutePath(const PathStyle &style, std::string_view base, std::string_view written);
+
 // What a scan reads: a folder and the pattern its files' names must match, written as one text
 // split at its last separator ("D:\data\*.txt"; "D:\data\" for every file).
 struct FilePattern

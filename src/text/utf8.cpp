@@ -74,9 +74,9 @@ std::string printableName(std::string_view name)
     shown.reserve(name.size() + 8);
     for (const char c : name) {
         if (c == '\r')
-            shown += "\u240D";
+            shown += kCarriageReturnMark;
         else if (c == '\n')
-            shown += "\u240A";
+            shown += kLineFeedMark;
         else
             shown += c;
     }

@@ -20,9 +20,14 @@ bool isValid(std::string_view text);
 
 namespace tavolin::text {
 
-// A file name on one line: a CR or LF in it (legal in a Linux file name) becomes the picture
-// ␍ or ␊, so that a listing line or a list row stands for exactly one file. Every other byte
-// stays as it is.
+// The marks that stand for a CR and an LF in a file name: arrows, which the fonts the program
+// comes with (Noto CJK) draw and code page 932 holds, so that a saved listing keeps them. The
+// control pictures made for this (U+240D, U+240A) are in neither, and showed as one empty box.
+inline constexpr std::string_view kCarriageReturnMark = "\u2190"; // ←: back to the left
+inline constexpr std::string_view kLineFeedMark = "\u2193";       // ↓: down a line
+
+// A file name on one line: a CR or LF in it (legal in a Linux file name) becomes its mark, so
+// that a listing line or a list row stands for exactly one file. Every other byte stays as it is.
 std::string printableName(std::string_view name);
 
 } // namespace tavolin::text

@@ -71,6 +71,29 @@ TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 
+// A folder typed from the current folder, as the rename window's field takes it, is shown and
+// delivered from the root, so that the rename window's scan takes what OK hands it.
+TEST_F(FrmDialogTest, AFolderTypedFromTheCurrentFolderIsShownAndDeliveredFromTheRoot)
+{
+    fs.addFolder("C:\\Users\\me\\データ");
+    // The rename window's field => the folder list, Label1.
+    for (const std::string row :
+         {"データ\\ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
+          ".\\データ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
+          "..\\ => C:\\Users C:\\Users\\",
+          "データ\\Gone\\ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\"}) {
+        module.flgFileName = 1;
+        module.strRenamePath = row.substr(0, row.find(" => "));
+        open();
+        EXPECT_EQ(" => " + shown(), row.substr(row.find(" => ")));
+        EXPECT_EQ(model->Drive1.drive(), "C:\\");
+    }
+    model->cmdOK.click();
+    EXPECT_THAT(delivered, ElementsAre("rename C:\\Users\\me\\データ\\"));
+    EXPECT_EQ(module.strRenamePath, "C:\\Users\\me\\データ\\");
+    EXPECT_THAT(dialogs.messages, IsEmpty());
+}
+
 // A drive gone since the list was read and a folder that cannot be opened are the main window's
 // tests: both windows' lists take them the same way.
 TEST_F(FrmDialogTest, ADriveThatDoesNotAnswerSaysSoAndTheListsGoBack)

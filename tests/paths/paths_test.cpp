@@ -52,3 +52,22 @@ TEST(FolderPath, TheShapesOfAFolderAndAPattern)
         EXPECT_EQ(folder.path() + " " + namePattern, expected);
     }
 }
+
+// A path written from the current folder, or from the root, as a path from the root.
+TEST(FolderPath, APathWrittenFromAFolderTakenFromTheRoot)
+{
+    // Style, the base folder, written => from the root.
+    for (const auto &[style, base, written, expected] :
+         {std::tuple{p, "/home/me", "データ/", "/home/me/データ/"},
+          std::tuple{p, "/home/me", "データ/*.txt", "/home/me/データ/*.txt"},
+          std::tuple{p, "/home/me", "./データ", "/home/me/データ"},
+          std::tuple{p, "/home/me", "../you/", "/home/you/"},
+          std::tuple{p, "/home/me", "..", "/home/"},
+          std::tuple{p, "/", "../tmp/", "/tmp/"},
+          std::tuple{p, "/", "tmp/", "/tmp/"},
+          std::tuple{p, "/home/me", "/srv/a/", "/srv/a/"},
+          std::tuple{w, "C:\\Users\\me", "データ\\", "C:\\Users\\me\\データ\\"},
+          std::tuple{w, "C:\\Users\\me", "\\data\\", "C:\\data\\"},
+          std::tuple{w, "C:\\Users\\me", "D:\\data\\", "D:\\data\\"}})
+        EXPECT_EQ(absolutePath(style, base, written), expected) << written;
+}

@@ -1,5 +1,7 @@
 #include "controls/qt/control_bindings.h"
 
+#include "controls/qt/held_focus.h"
+
 #include <QByteArray>
 #include <QWidget>
 
@@ -7,7 +9,7 @@ namespace tavolin::controls {
 
 void Bindings::showAppearance(QWidget *widget, const Control &model)
 {
-    widget->setEnabled(model.enabled());
+    showEnabledKeepingFocus(widget, model.enabled(), model.held());
     widget->setVisible(model.visible());
 }
 

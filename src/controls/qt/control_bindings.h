@@ -26,6 +26,7 @@ class QWidget;
 
 namespace tavolin::controls {
 
+class ElidedLabel;
 class ListBoxView;
 
 // Keeps widgets and control models in step: a widget shows its model's state and forwards
@@ -42,6 +43,9 @@ public:
     // The items are the model's from the start; the user's pick goes to setSelectedIndex.
     void comboBox(QComboBox *widget, ComboBox &model);
     void label(QLabel *widget, Label &model);
+    // The same for a path: the widget elides the caption's middle as it must, and shows the
+    // whole caption as its tooltip.
+    void elidedLabel(ElidedLabel *widget, Label &model);
     void optionButton(QRadioButton *widget, OptionButton &model);
     void frame(QGroupBox *widget, Frame &model);
     // The widget shows the model's rows and selected row, and nothing else: only the user's
