@@ -2,43 +2,27 @@
 
 #include "shared/start_folder.h"
 
-#include "rename/apply_renames.h"
 #include "rename/batch_history.h"
-#include "rename/batch_recovery.h"
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/extension_pairs.h"
 #include "renamewindow/folder_field.h"
 #include "renamewindow/names_file_reports.h"
-#include "renamewindow/rename_reports.h"
 #include "shared/fs_error_text.h"
 #include "shared/progress_texts.h"
 
 namespace tavolin::renamewindow {
 
-using services::MessageAnswer;
-using services::MessageButtons;
-using services::MessageIcon;
-
 namespace {
 
 constexpr std::string_view kCountCaption = "ファイル数 = ";
-constexpr std::string_view kFirstConfirmation = "変更を適用してもいい？";
-constexpr std::string_view kSecondConfirmation = "ほんとにいいの？";
-constexpr std::string_view kRenamedReport = "変更されました。";
 constexpr std::string_view kPanelClosed = "拡張子変換>>";
 constexpr std::string_view kPanelOpen = "拡張子変換<<";
 constexpr std::string_view kScanFirst = "取得してからにして下さい";
 constexpr std::string_view kScanFirstTitle = "Textから取得";
 const services::FileDialogSettings kReadNamesDialog{
         "", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
-constexpr std::string_view kUndoQuestion
-        = "このフォルダで最後に変更したファイル名を元に戻しますか？";
-constexpr std::string_view kRenaming = "ファイル名を変更しています";
 constexpr std::string_view kReadingNames = "Textから読み込んでいます";
-constexpr std::string_view kFolderChanged
-        = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
-          "\nファイル名は変更していません。";
 
 } // namespace
 
@@ -155,128 +139,6 @@ void FrmFileName::Command2_Click()
         List2[0].replace(m_module.intNameRow, Text3.text());
     }
     m_module.flgFileName = 1;
-}
-
-void FrmFileName::Command1_Click()
-{
-    auto &dialogs = m_services.dialogs;
-    // The whole batch is worked out first: a row that cannot be renamed stops it before any
-    // question is asked.
-    if (List1.count() > 0 && m_module.strRenamePath == m_scannedPattern
-        && showProblems(rename::findRenameProblems(m_services.fs,
-                                                   scannedFolder().path(),
-                                                   List1.rows(),
-                                                   List2[0].rows(),
-                                                   List2[1].rows())))
-        return;
-    if (dialogs.showMessage(kFirstConfirmation, services::kProgramName, MessageButtons::OkCancel)
-        != MessageAnswer::Ok)
-        return;
-    if (dialogs.showMessage(kSecondConfirmation, services::kProgramName, MessageButtons::OkCancel)
-        != MessageAnswer::Ok)
-        return;
-    if (List1.count() > 0) {
-        // The names were read from the folder of the last scan; the chooser may have named
-        // another folder since, and renaming there could touch files nobody listed.
-        if (m_module.strRenamePath != m_scannedPattern)
-            dialogs.showMessage(kFolderChanged);
-        else
-            renameAll();
-    }
-    m_module.flgFileName = 1;
-}
-
-void FrmFileName::renameAll()
-{
-    controls::BusyPointer busy(window);
-    rename::RenameOutcome outcome;
-    {
-        const auto work = working(kRenaming);
-        outcome = rename::ApplyRenames(m_services.fs,
-                                       scannedFolder().path(),
-                                       List1.rows(),
-                                       List2[0].rows(),
-                                       List2[1].rows(),
-                                       {&m_services.journals,
-                                        false,
-                                        [this](int row) { selectRow(row); },
-                                        {},
-                                        &m_services.progress});
-    }
-    if (showProblems(outcome)) // the folder changed since the questions
-        return;
-    if (outcome.failure)
-        m_services.dialogs.showMessage(refusedRenameReport(outcome));
-    else if (outcome.stopped)
-        m_services.dialogs.showMessage(stoppedRenameReport(outcome.renamed));
-    else if (outcome.renamed > 0)
-        m_services.dialogs.showMessage(std::to_string(outcome.renamed)
-                                       + std::string(kRenamedReport));
-    if (outcome.journalNotClosed)
-        m_services.dialogs.showMessage(unclosedJournalReport(outcome));
-    // Also after a refused rename: the lists then show the folder as it now is (unless the
-    // window is about to close).
-    if (!m_closeWhenIdle)
-        cmdStart_Click();
-}
-
-paths::FolderPath FrmFileName::scannedFolder() const
-{
-    return paths::FilePattern::parse(style(), m_scannedPattern).folder;
-}
-
-bool FrmFileName::showProblems(const rename::RenameOutcome &outcome)
-{
-    std::map<int, std::string> marks;
-    for (const rename::RowProblem &problem : outcome.problems)
-        marks.emplace(problem.row, describeRowProblem(problem.kind));
-    markProblems(std::move(marks));
-    if (outcome.problems.empty())
-        return false;
-    m_services.dialogs.showMessage(renameProblemsReport(outcome.problems));
-    return true;
-}
-
-void FrmFileName::markProblems(const std::map<int, std::string> &marks)
-{
-    List1.setMarks(marks);
-    List2[0].setMarks(marks);
-    List2[1].setMarks(marks);
-}
-
-void FrmFileName::cmdUndo_Click()
-{
-    m_module.flgFileName = 1;
-    const auto batch = rename::lastUndoableBatch(m_services.journals, scannedFolder().path());
-    if (!batch
-        || m_services.dialogs.showMessage(
-                   kUndoQuestion, services::kProgramName, MessageButtons::OkCancel)
-                   != MessageAnswer::Ok)
-        return;
-    controls::BusyPointer busy(window);
-    std::optional<rename::RenameOutcome> outcome;
-    {
-        const auto work = working(shared::kPuttingNamesBackProgress);
-        outcome = rename::settleBatch(m_services.fs,
-                                      m_services.journals,
-                                      *batch,
-                                      rename::Toward::OldNames,
-                                      /*allOrNothing=*/true,
-                                      &m_services.progress);
-    }
-    if (outcome)
-        m_services.dialogs.showMessage(undoReport(*outcome));
-    if (outcome && outcome->journalNotClosed)
-        m_services.dialogs.showMessage(unclosedJournalReport(*outcome));
-    if (!m_closeWhenIdle)
-        cmdStart_Click();
-}
-
-void FrmFileName::selectRow(int row)
-{
-    List1.setSelectedRow(row);
-    List2[0].setSelectedRow(row);
-    List2[1].setSelectedRow(row);
 }
 
 void FrmFileName::cboOrder_Click()
