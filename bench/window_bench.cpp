@@ -9,7 +9,9 @@
 // 2. a scan of 10,000 and 100,000 files by the main window (numbers, extensions, sizes and
 //    folder names on), timed from the click on 取得 until the listing is laid out and painted,
 //    beside `find -printf` listing the same folder;
-// 3. the peak resident memory of the program once the main window lists 100,000 files, and once
+// 3. five scans of 100,000 files appended to the listing, then 戻る: the longest time the
+//    window goes without answering in each step;
+// 4. the peak resident memory of the program once the main window lists 100,000 files, and once
 //    the rename window holds 100,000 rows, each in a process of its own (the bench runs itself
 //    again with --measure) so that the peaks do not mix.
 //
@@ -22,8 +24,10 @@
 //   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_SANITIZE=OFF
 //   nice cmake --build build/rel --target window_bench -j2
 //   nice build/rel/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
+//                                     [--part renames|scans|appended|memory]
 #include "app/windows.h"
 #include "bench_folders.h"
+#include "pause_watch.h"
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
 #include "services/posix_text_files.h"
@@ -69,6 +73,7 @@ constexpr std::string_view kRenamedReport = "変更されました。";
 constexpr double kRenameTarget = 3.0; // times the bare loop
 constexpr double kScanTarget = 1.5;   // times find
 constexpr double kMemoryTarget = 150; // MB
+constexpr double kPauseTarget = 500;  // ms without an answer
 
 // Ctrl+C ends the bench at its next step, so that the folders of files are removed; a second
 // one ends it at once.
@@ -378,6 +383,37 @@ void benchScans(const std::string &folder, int count, int runs)
     printComparison(count, median(window, "main window"), median(find, "find"), kScanTarget);
 }
 
+// Five scans of the folder appended to the listing (今のﾘｽﾄを残す with numbers, extensions,
+// sizes and folder names), then 戻る four times: how long at most the window went without
+// answering in each step, from the click until the listing is painted.
+void benchAppendedScans(const std::string &folder, int count)
+{
+    Program program(folder, parentOf(folder));
+    QWidget *view = program.windows.mainView();
+    turnOnListingOptions(view);
+    child<QCheckBox>(view, "Check1")->click();
+    auto *listing = child<QPlainTextEdit>(view, "txtM");
+    const auto step = [&](const char *button, const std::string &what) {
+        stopIfInterrupted();
+        PauseWatch watch;
+        child<QPushButton>(view, button)->click();
+        settle();
+        listing->viewport()->repaint();
+        const double longest = watch.longestMillis();
+        std::printf("  %-34s %8d lines  longest pause %7.1f ms  %s (<= %.0f ms)\n",
+                    what.c_str(),
+                    listing->document()->blockCount() - 1,
+                    longest,
+                    longest <= kPauseTarget ? "ok  " : "SLOW",
+                    kPauseTarget);
+        std::fflush(stdout);
+    };
+    for (int scan = 1; scan <= 5; ++scan)
+        step("cmdStart", "scan " + std::to_string(scan) + " of " + std::to_string(count));
+    for (int back = 1; back <= 4; ++back)
+        step("Command2_0", "戻る " + std::to_string(back));
+}
+
 // The peak resident memory of a process of its own, in MB, as it prints it.
 void benchMemory(const char *scenario, const char *what, const std::string &folder, int count)
 {
@@ -472,6 +508,7 @@ struct Options
     std::string root;
     std::vector<int> sizes{10000, 100000};
     int runs = 3;
+    std::string part; // renames, scans, appended or memory; empty: all
 };
 
 std::optional<Options> parseOptions(int argc, char *argv[])
@@ -488,6 +525,8 @@ std::optional<Options> parseOptions(int argc, char *argv[])
         const std::string value = argv[i + 1];
         if (name == "--root") {
             options.root = value;
+        } else if (name == "--part") {
+            options.part = value;
         } else if (name == "--runs") {
             options.runs = std::max(1, std::atoi(value.c_str()));
         } else if (name == "--sizes") {
@@ -523,18 +562,30 @@ int runBench(const Options &options, int display)
         std::fflush(stdout);
     }
 
-    std::printf("\nBatch rename, second confirmation to report: rename window, bare renameat2 "
-                "loop\n");
-    for (std::size_t i = 0; i < folders.size(); ++i)
-        benchRenames(folders[i], options.sizes[i], options.runs);
-
-    std::printf("\nScan, click on 取得 to painted listing: main window, find -printf\n");
-    for (std::size_t i = 0; i < folders.size(); ++i)
-        benchScans(folders[i], options.sizes[i], options.runs);
+    const auto wanted = [&](std::string_view part) {
+        return options.part.empty() || options.part == part;
+    };
+    if (wanted("renames")) {
+        std::printf("\nBatch rename, second confirmation to report: rename window, bare "
+                    "renameat2 loop\n");
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            benchRenames(folders[i], options.sizes[i], options.runs);
+    }
+    if (wanted("scans")) {
+        std::printf("\nScan, click on 取得 to painted listing: main window, find -printf\n");
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            benchScans(folders[i], options.sizes[i], options.runs);
+    }
 
     const int largest = std::ranges::max(options.sizes);
     const std::string &folder = folderWithFiles(largest).path();
     const std::string rows = std::to_string(largest);
+    if (wanted("appended")) {
+        std::printf("\nAppended scans and paging back in the main window\n");
+        benchAppendedScans(folder, largest);
+    }
+    if (!wanted("memory"))
+        return 0;
     std::printf("\nPeak resident memory, each in a process of its own\n");
     benchMemory("main-window", ("main window listing " + rows + " files").c_str(), folder, largest);
     benchMemory(
@@ -554,8 +605,9 @@ int main(int argc, char *argv[])
     }
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options) {
-        std::fprintf(
-                stderr, "usage: %s [--root FOLDER] [--sizes 10000,100000] [--runs 3]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--root FOLDER] [--sizes 10000,100000] [--runs 3] [--part NAME]\n",
+                     argv[0]);
         return 2;
     }
 
