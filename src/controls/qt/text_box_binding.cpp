@@ -6,6 +6,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace tavolin::controls {
 
@@ -59,11 +64,34 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
     // change the listing of a user who only meant to move on.
     widget->setTabChangesFocus(true);
     const auto showText = [widget, &model, shownText] {
-        if (*shownText == model.text())
+        const std::string &text = model.text();
+        if (*shownText == text)
             return;
-        *shownText = model.text();
         const QSignalBlocker blocker(widget);
-        widget->setPlainText(fromModelLines(model.text()));
+        QTextDocument *document = widget->document();
+        // A scan appended to the listing, or a page back to the listing before it, changes only
+        // its end: only that is laid out anew, so a listing of many scans stays quick. As with a
+        // new text, the change cannot be undone in the widget. (Never between a CR and its LF.)
+        document->setUndoRedoEnabled(false);
+        const std::string_view shown = *shownText;
+        if (!shown.empty() && !shown.ends_with('\r') && text.starts_with(shown)) {
+            QTextCursor end(document);
+            end.movePosition(QTextCursor::End);
+            end.insertText(fromModelLines(text.substr(shown.size())));
+        } else if (!text.empty() && !text.ends_with('\r') && shown.starts_with(text)) {
+            // Where the kept text ends: its last line's place in the block of that line.
+            const std::size_t lastLine = text.rfind('\n') + 1; // 0 when there is one line
+            const auto line = static_cast<int>(std::ranges::count(text, '\n'));
+            QTextCursor cut(document);
+            cut.setPosition(document->findBlockByNumber(line).position()
+                            + static_cast<int>(text::toQString(text.substr(lastLine)).size()));
+            cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cut.removeSelectedText();
+        } else {
+            widget->setPlainText(fromModelLines(text));
+        }
+        document->setUndoRedoEnabled(true);
+        *shownText = text;
     };
     keep(model.changed.connectScoped(showText));
     keep(model.appearanceChanged.connectScoped(
