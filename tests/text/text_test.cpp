@@ -1,3 +1,4 @@
+#include "text/charset_guess.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
 #include "text/utf8.h"
@@ -83,10 +84,10 @@ TEST(LineReader, EveryCp932ListingReadsBackLineForLine)
 // as the program saves listings: both read back name for name.
 TEST(LineReader, JapaneseNamesReadBackInEitherEncoding)
 {
-    const Lines pool{"東", "京", "名", "前", "報", "告", "書", "写", "真", "資", "料", "会", "議",
-                     "録", "旅", "行", "家", "族", "あ", "が", "し", "ょ", "ん", "ア", "ガ", "ッ",
-                     "ー", "ヴ", "ｱ", "ｶ", "ﾞ", "ﾟ", "ﾃ", "ｽ", "ﾄ", "ｰ", "ｧ", "１", "Ａ", "（",
-                     "）", "・", "a", "Z", "0", "_", "-", " ", ".jpg"};
+    const Lines pool{"東", "京", "名", "前", "報", "告", "書", "写", "真", "資",  "料", "会", "議",
+                     "録", "旅", "行", "家", "族", "あ", "が", "し", "ょ", "ん",  "ア", "ガ", "ッ",
+                     "ー", "ヴ", "ｱ",  "ｶ",  "ﾞ",  "ﾟ",  "ﾃ",  "ｽ",  "ﾄ",  "ｰ",   "ｧ",  "１", "Ａ",
+                     "（", "）", "・", "a",  "Z",  "0",  "_",  "-",  " ",  ".jpg"};
     std::mt19937 random(2028);
     for (int file = 0; file < 400; ++file) {
         Lines names(1 + random() % 30);
@@ -101,6 +102,20 @@ TEST(LineReader, JapaneseNamesReadBackInEitherEncoding)
         ASSERT_FALSE(saved.starts_with(textfile::kUtf8Bom)) << text;
         ASSERT_EQ(read(saved), names) << text;
     }
+}
+
+// ICU's detector takes a Japanese text for what it is: code page 932 for Shift_JIS only, UTF-8
+// for UTF-8 far above Shift_JIS.
+TEST(TextCodec, TheCharsetGuessTellsShiftJisFromUtf8)
+{
+    const std::string text = "写真の整理と保管\n東京の会議の議事録\n家族旅行の報告書\n"
+                             "資料の名前を変更しました\n日本語のファイル名です\n";
+    const CharsetConfidence asShiftJis = guessCharset(*cp932::encode(text));
+    EXPECT_GT(asShiftJis.shiftJis, 50);
+    EXPECT_EQ(asShiftJis.utf8, 0);
+    const CharsetConfidence asUtf8 = guessCharset(text);
+    EXPECT_GE(asUtf8.utf8, 80);
+    EXPECT_LT(asUtf8.shiftJis, asUtf8.utf8);
 }
 
 TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark)
@@ -127,7 +142,7 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
             {"\x8E\xCA\x90\x5E", true, Cp932},           // 写真
             {"\xC3\xBD", true, Cp932},                   // ﾃｽ, valid UTF-8 as well
             {"a\xC3", true, Cp932},                      // ﾃ alone at the end of the file
-            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Utf8}, // 写真, though three kanji in cp932 too
+            {"\xE5\x86\x99\xE7\x9C\x9F\n", true, Utf8},  // 写真, though three kanji in cp932 too
             {"\xE5\x86\x99\n", true, Utf8},              // 写 in UTF-8, not code page 932
             {"\xE5\x86\x99\n\xE7", false, Utf8},         // a UTF-8 character cut by the head
             {"\xE5\x86\x99\n\xE7", true, Cp932},         // ... but not at the end of the file
