@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -435,6 +436,39 @@ protected:
     void finish() override { m_real.finish(); }
     void askToStop() override { m_real.askToStop(); }
 
+    // A real folder of 100 photos, where both windows start.
+    LongWorkTest()
+    {
+        for (int i = 0; i < 100; ++i)
+            dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
+        process.programPath = process.currentPath = dir.path();
+    }
+
+    // Presses ﾌｧｲﾙ名を変更 in `view` and, once the progress shows over it, inside the batch and
+    // after its first step (whenever the machine lets it show), does `act`; false when the batch
+    // ended before that.
+    bool pressWhileTheBatchRuns(QWidget *view, const std::function<void(QProgressDialog &)> &act)
+    {
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!progress || progress->value() == 0)
+                return;
+            look.stop();
+            act(*progress);
+        });
+        look.start(5);
+        playOnWidgets(view, "press Command1");
+        return !look.isActive();
+    }
+
+    // How many files of the folder have `word` in their names.
+    long onDisk(std::string_view word) const
+    {
+        return std::ranges::count_if(dir.names(), [&](auto &name) { return name.contains(word); });
+    }
+
+    const test::TempDir dir;
     services::PosixFileSystem posix;
     test::FakeDrives root{{"/"}};
     // The doors to a real folder, with the progress above.
@@ -444,43 +478,26 @@ protected:
 
 TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
 {
-    const test::TempDir dir;
-    for (int i = 0; i < 100; ++i)
-        dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
-    process.programPath = process.currentPath = dir.path();
     renamewindow::FrmFileName model(module, slowPosix);
     model.Form_Load();
     renamewindow::RenameWindowView view(model);
     view.show();
     playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    // Once the progress shows over the window, inside the batch and after its first step
-    // (whenever the machine lets it show): the window is looked at, saved with the progress over
-    // it, and the stop button pressed.
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        if (!progress || progress->value() == 0)
-            return;
-        look.stop();
+    // The window is looked at, saved with the progress over it, and the stop button pressed.
+    const bool stopped = pressWhileTheBatchRuns(&view, [&](QProgressDialog &progress) {
         const QCursor *pointer = QApplication::overrideCursor();
         EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
         EXPECT_FALSE(child(&view, "cmdStart")->isEnabled());
-        EXPECT_TRUE(
-                progress->labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
-                << progress->labelText().toStdString();
+        EXPECT_TRUE(progress.labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
+                << progress.labelText().toStdString();
         QPixmap picture = view.grab();
-        const QPixmap over = progress->grab();
+        const QPixmap over = progress.grab();
         QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
         saveShot(picture, "rename-batch-in-progress");
-        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        QTest::mouseClick(progress.findChild<QPushButton *>(), Qt::LeftButton);
     });
-    look.start(5);
-    playOnWidgets(&view, "press Command1");
-    EXPECT_FALSE(look.isActive()) << "the batch ended before it could be stopped";
-    const auto onDisk = [&dir](std::string_view word) { // numbered as 000renamed.jpg
-        return std::ranges::count_if(dir.names(), [&](auto &name) { return name.contains(word); });
-    };
-    const auto renamed = onDisk("renamed");
+    EXPECT_TRUE(stopped) << "the batch ended before it could be stopped";
+    const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
     EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
     EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
     playOnWidgets(&view, "press cmdUndo");
@@ -489,37 +506,22 @@ TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
 
 TEST_F(LongWorkTest, AClosingRequestDuringABatchStopsItAndThenClosesTheWindow)
 {
-    const test::TempDir dir;
-    for (int i = 0; i < 100; ++i)
-        dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
-    process.programPath = process.currentPath = dir.path();
     Windows windows(slowPosix);
     windows.openRenameWindow();
     const QPointer<QWidget> view = windows.renameView();
     playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
     // As the session or the window manager asks it to close, once the batch has begun.
     bool refused = false;
-    QTimer ask;
-    QObject::connect(&ask, &QTimer::timeout, [&] {
-        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        if (!progress || progress->value() == 0)
-            return;
-        ask.stop();
-        refused = !view->close();
-    });
-    ask.start(5);
-    playOnWidgets(view, "press Command1");
+    pressWhileTheBatchRuns(view, [&](QProgressDialog &) { refused = !view->close(); });
     EXPECT_TRUE(refused) << "the window closed under the running batch";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(view.isNull()) << "the window stayed open after the batch stopped";
     EXPECT_EQ(windows.frmFileName(), nullptr);
     EXPECT_EQ(dialogs.messages.size(), 3U) << "two questions and the report of the stopped batch";
-    const auto names = dir.names();
-    const auto renamed
-            = std::ranges::count_if(names, [](auto &n) { return n.contains("renamed"); });
+    const auto renamed = onDisk("renamed");
     EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
-    EXPECT_EQ(names.size(), 100U);
-    EXPECT_EQ(std::ranges::count_if(names, [](auto &n) { return n.contains(".tmp"); }), 0);
+    EXPECT_EQ(dir.names().size(), 100U);
+    EXPECT_EQ(onDisk(".tmp"), 0);
 }
 
 } // namespace
