@@ -2,6 +2,7 @@
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/elided_label.h"
+#include "controls/qt/screen_fit.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
 
@@ -26,31 +27,33 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     setObjectName(QStringLiteral("frmDialog"));
     setWindowTitle(QStringLiteral("保存先フォルダの指定"));
     setAttribute(Qt::WA_DeleteOnClose);
+    auto *fit = new controls::ScreenFit(this);
+    QWidget *body = fit->body();
 
-    auto *label1 = makeControl<controls::ElidedLabel>("Label1", this);
+    auto *label1 = makeControl<controls::ElidedLabel>("Label1", body);
     label1->setFrameShape(QFrame::StyledPanel);
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", this);
-    auto *dir1 = makeControl<QListWidget>("Dir1", this);
-    auto *cmdNewF = makeControl<QPushButton>("cmdNewF", this);
-    auto *cmdOK = makeControl<QPushButton>("cmdOK", this);
-    auto *cmdCansel = makeControl<QPushButton>("cmdCansel", this);
-    auto *text2 = makeControl<QLineEdit>("Text2", this);
+    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", body);
+    auto *dir1 = makeControl<QListWidget>("Dir1", body);
+    auto *cmdNewF = makeControl<QPushButton>("cmdNewF", body);
+    auto *cmdOK = makeControl<QPushButton>("cmdOK", body);
+    auto *cmdCansel = makeControl<QPushButton>("cmdCansel", body);
+    auto *text2 = makeControl<QLineEdit>("Text2", body);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdNewF);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCansel);
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(body);
     grid->addWidget(label1, 0, 0, 1, 2);
     grid->addWidget(drive1, 1, 0);
     grid->addWidget(dir1, 2, 0);
     grid->addLayout(buttons, 1, 1, 2, 1);
     grid->setColumnStretch(0, 1);
-    setFixedSize(440, 340);
+    fit->setBodySize({440, 340});
 
-    m_bindings.window(this, model.window);
+    m_bindings.window(this, model.window, *fit);
     m_bindings.elidedLabel(label1, model.Label1);
     m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(

@@ -1,6 +1,7 @@
 #include "mainwindow/main_window_view.h"
 
 #include "controls/qt/drive_combo_box.h"
+#include "controls/qt/screen_fit.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
 
@@ -33,47 +34,49 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavolin"));
+    auto *fit = new controls::ScreenFit(this);
+    QWidget *body = fit->body();
 
     // Left column: drive, folder and file lists.
-    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", this);
-    auto *dir1 = makeControl<QListWidget>("Dir1", this);
-    auto *file1 = makeControl<QListView>("File1", this);
+    auto *drive1 = makeControl<controls::DriveComboBox>("Drive1", body);
+    auto *dir1 = makeControl<QListWidget>("Dir1", body);
+    auto *file1 = makeControl<QListView>("File1", body);
     auto *left = new QVBoxLayout;
     left->addWidget(drive1);
     left->addWidget(dir1, 1);
     left->addWidget(file1, 1);
 
     // Middle: the path field above the listing.
-    auto *text1 = makeControl<QLineEdit>("Text1", this);
+    auto *text1 = makeControl<QLineEdit>("Text1", body);
     text1->setReadOnly(true);
-    auto *txtM = makeControl<QPlainTextEdit>("txtM", this);
+    auto *txtM = makeControl<QPlainTextEdit>("txtM", body);
     txtM->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtM->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto *text2 = makeControl<QLineEdit>("Text2", this);
+    auto *text2 = makeControl<QLineEdit>("Text2", body);
     auto *middle = new QVBoxLayout;
     middle->addWidget(text1);
     middle->addWidget(txtM, 1);
 
     // Right column: count, options, scan, history, clear, save, end.
-    auto *label1 = makeControl<QLabel>("Label1", this);
-    auto *check1 = makeControl<QCheckBox>("Check1", this);
-    auto *check2 = makeControl<QCheckBox>("Check2", this);
-    auto *check3 = makeControl<QCheckBox>("Check3", this);
-    auto *check4 = makeControl<QCheckBox>("Check4", this);
-    auto *check5 = makeControl<QCheckBox>("Check5", this);
-    auto *cboOrder = makeControl<QComboBox>("cboOrder", this);
-    auto *cmdStart = makeControl<QPushButton>("cmdStart", this);
-    auto *check6 = makeControl<QCheckBox>("Check6", this);
-    auto *back = makeControl<QPushButton>("Command2_0", this);
-    auto *label2 = makeControl<QLabel>("Label2", this);
+    auto *label1 = makeControl<QLabel>("Label1", body);
+    auto *check1 = makeControl<QCheckBox>("Check1", body);
+    auto *check2 = makeControl<QCheckBox>("Check2", body);
+    auto *check3 = makeControl<QCheckBox>("Check3", body);
+    auto *check4 = makeControl<QCheckBox>("Check4", body);
+    auto *check5 = makeControl<QCheckBox>("Check5", body);
+    auto *cboOrder = makeControl<QComboBox>("cboOrder", body);
+    auto *cmdStart = makeControl<QPushButton>("cmdStart", body);
+    auto *check6 = makeControl<QCheckBox>("Check6", body);
+    auto *back = makeControl<QPushButton>("Command2_0", body);
+    auto *label2 = makeControl<QLabel>("Label2", body);
     label2->setAlignment(Qt::AlignCenter);
     label2->setMinimumWidth(24);
-    auto *forward = makeControl<QPushButton>("Command2_1", this);
-    auto *cmdRename = makeControl<QPushButton>("cmdRename", this);
-    auto *command4 = makeControl<QPushButton>("Command4", this);
-    auto *command1 = makeControl<QPushButton>("Command1", this);
-    auto *cmdEnd = makeControl<QPushButton>("cmdEnd", this);
+    auto *forward = makeControl<QPushButton>("Command2_1", body);
+    auto *cmdRename = makeControl<QPushButton>("cmdRename", body);
+    auto *command4 = makeControl<QPushButton>("Command4", body);
+    auto *command1 = makeControl<QPushButton>("Command1", body);
+    auto *cmdEnd = makeControl<QPushButton>("cmdEnd", body);
 
     auto *history = new QHBoxLayout;
     history->addWidget(back);
@@ -99,22 +102,22 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     right->addSpacing(12);
     right->addWidget(cmdEnd);
 
-    auto *leftBox = new QWidget(this);
+    auto *leftBox = new QWidget(body);
     leftBox->setLayout(left);
     leftBox->setFixedWidth(kLeftColumnWidth);
     left->setContentsMargins(0, 0, 0, 0);
-    auto *rightBox = new QWidget(this);
+    auto *rightBox = new QWidget(body);
     rightBox->setLayout(right);
     rightBox->setFixedWidth(kRightColumnWidth);
     right->setContentsMargins(0, 0, 0, 0);
 
-    auto *columns = new QHBoxLayout(this);
+    auto *columns = new QHBoxLayout(body);
     columns->addWidget(leftBox);
     columns->addLayout(middle, 1);
     columns->addWidget(rightBox);
-    setFixedSize(kWidth, kHeight);
+    fit->setBodySize({kWidth, kHeight});
 
-    m_bindings.window(this, model.window);
+    m_bindings.window(this, model.window, *fit);
     m_bindings.driveList(drive1, model.Drive1);
     m_bindings.folderList(
             dir1,

@@ -1,6 +1,7 @@
 #include "renamewindow/rename_window_view.h"
 
 #include "controls/qt/list_box_view.h"
+#include "controls/qt/screen_fit.h"
 #include "controls/qt/scroll_group.h"
 #include "controls/qt/widget_factory.h"
 
@@ -38,37 +39,41 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     setObjectName(QStringLiteral("frmFileName"));
     setWindowTitle(QStringLiteral("ﾌｧｲﾙ名　変更"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedHeight(kHeight);
+    auto *fit = new controls::ScreenFit(this);
+    QWidget *body = fit->body();
+    m_body = body;
+    // The width is the model's, narrow or wide.
+    fit->setBodySize({model.window.widthPixels(), kHeight});
 
-    auto *text1 = place<QLineEdit>("Text1", this, 8, 8, 380, 26);
-    auto *cmdDialog = place<QPushButton>("cmdDialog", this, 392, 8, 64, 26);
-    auto *text2 = place<QLineEdit>("Text2", this, 460, 8, 40, 26);
-    auto *text3 = place<QLineEdit>("Text3", this, 8, 42, 300, 26);
-    auto *command2 = place<QPushButton>("Command2", this, 312, 42, 60, 26);
-    auto *check1 = place<QCheckBox>("Check1", this, 384, 42, 150, 26);
-    auto *frame1 = place<QGroupBox>("Frame1", this, 380, 70, 150, 56);
+    auto *text1 = place<QLineEdit>("Text1", body, 8, 8, 380, 26);
+    auto *cmdDialog = place<QPushButton>("cmdDialog", body, 392, 8, 64, 26);
+    auto *text2 = place<QLineEdit>("Text2", body, 460, 8, 40, 26);
+    auto *text3 = place<QLineEdit>("Text3", body, 8, 42, 300, 26);
+    auto *command2 = place<QPushButton>("Command2", body, 312, 42, 60, 26);
+    auto *check1 = place<QCheckBox>("Check1", body, 384, 42, 150, 26);
+    auto *frame1 = place<QGroupBox>("Frame1", body, 380, 70, 150, 56);
     auto *option0 = place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
     auto *option1 = place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
-    auto *heading0 = place<QLabel>("Label2_0", this, 8, 128, 176, 20);
-    auto *heading1 = place<QLabel>("Label2_1", this, 188, 128, 150, 20);
-    auto *heading2 = place<QLabel>("Label2_2", this, 342, 128, 64, 20);
-    auto *list1 = place<controls::ListBoxView>("List1", this, 8, 150, 176, 316);
-    auto *list20 = place<controls::ListBoxView>("List2_0", this, 188, 150, 150, 316);
-    auto *list21 = place<controls::ListBoxView>("List2_1", this, 342, 150, 64, 316);
-    auto *label1 = place<QLabel>("Label1", this, 414, 150, 152, 22);
-    auto *cboOrder = place<QComboBox>("cboOrder", this, 414, 174, 152, 28);
-    auto *cmdStart = place<QPushButton>("cmdStart", this, 414, 206, 152, 30);
-    auto *command6 = place<QPushButton>("Command6", this, 414, 242, 152, 30);
-    auto *command1 = place<QPushButton>("Command1", this, 414, 278, 152, 30);
-    auto *cmdUndo = place<QPushButton>("cmdUndo", this, 414, 314, 152, 30);
-    auto *lblStatus = place<QLabel>("lblStatus", this, 414, 350, 152, 44);
-    auto *command3 = place<QPushButton>("Command3", this, 414, 398, 116, 30);
-    auto *cmdEnd = place<QPushButton>("cmdEnd", this, 414, 436, 116, 30);
+    auto *heading0 = place<QLabel>("Label2_0", body, 8, 128, 176, 20);
+    auto *heading1 = place<QLabel>("Label2_1", body, 188, 128, 150, 20);
+    auto *heading2 = place<QLabel>("Label2_2", body, 342, 128, 64, 20);
+    auto *list1 = place<controls::ListBoxView>("List1", body, 8, 150, 176, 316);
+    auto *list20 = place<controls::ListBoxView>("List2_0", body, 188, 150, 150, 316);
+    auto *list21 = place<controls::ListBoxView>("List2_1", body, 342, 150, 64, 316);
+    auto *label1 = place<QLabel>("Label1", body, 414, 150, 152, 22);
+    auto *cboOrder = place<QComboBox>("cboOrder", body, 414, 174, 152, 28);
+    auto *cmdStart = place<QPushButton>("cmdStart", body, 414, 206, 152, 30);
+    auto *command6 = place<QPushButton>("Command6", body, 414, 242, 152, 30);
+    auto *command1 = place<QPushButton>("Command1", body, 414, 278, 152, 30);
+    auto *cmdUndo = place<QPushButton>("cmdUndo", body, 414, 314, 152, 30);
+    auto *lblStatus = place<QLabel>("lblStatus", body, 414, 350, 152, 44);
+    auto *command3 = place<QPushButton>("Command3", body, 414, 398, 116, 30);
+    auto *cmdEnd = place<QPushButton>("cmdEnd", body, 414, 436, 116, 30);
     // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
     // so it is raised above the panel.
-    auto *command5 = place<QPushButton>("Command5", this, 536, 398, 49, 68);
+    auto *command5 = place<QPushButton>("Command5", body, 536, 398, 49, 68);
     command5->setStyleSheet(QStringLiteral("padding: 0px"));
-    auto *frame2 = place<QGroupBox>("Frame2", this, 576, 4, 145, 462);
+    auto *frame2 = place<QGroupBox>("Frame2", body, 576, 4, 145, 462);
     auto *text4 = place<QLineEdit>("Text4", frame2, 6, 24, 80, 26);
     auto *command4 = place<QPushButton>("Command4", frame2, 90, 24, 49, 26);
     auto *list30 = place<controls::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
@@ -87,12 +92,13 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Clicks on these, as on the window itself, make the chooser serve this window.
-    for (QWidget *widget : {static_cast<QWidget *>(label1),
+    for (QWidget *widget : {body,
+                            static_cast<QWidget *>(label1),
                             static_cast<QWidget *>(text1),
                             static_cast<QWidget *>(text3)})
         widget->installEventFilter(this);
 
-    m_bindings.window(this, model.window);
+    m_bindings.window(this, model.window, *fit);
     m_bindings.lineEdit(text1, model.Text1);
     m_bindings.button(cmdDialog, model.cmdDialog);
     m_bindings.lineEdit(text2, model.Text2);
@@ -152,9 +158,17 @@ RenameWindowView::focusPolicies(std::initializer_list<QWidget *> widgets)
 
 bool RenameWindowView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress)
+    if (event->type() == QEvent::MouseButtonPress && (watched != m_body || onBareBody(event)))
         m_model.Form_Click();
     return QDialog::eventFilter(watched, event);
+}
+
+bool RenameWindowView::onBareBody(QEvent *event) const
+{
+    // A press that a child left unhandled (a heading, a frame, a disabled button) reaches the
+    // body too; only one on the body itself is a click on the window's background.
+    const auto *press = static_cast<QMouseEvent *>(event);
+    return !m_body->childAt(press->position().toPoint());
 }
 
 void RenameWindowView::closeEvent(QCloseEvent *event)
@@ -164,15 +178,6 @@ void RenameWindowView::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-}
-
-void RenameWindowView::mousePressEvent(QMouseEvent *event)
-{
-    // A press that a child left unhandled (a heading, a frame, a disabled button) comes here
-    // too; only one on the bare window is a click on its background.
-    if (!childAt(event->position().toPoint()))
-        m_model.Form_Click();
-    QDialog::mousePressEvent(event);
 }
 
 } // namespace tavolin::renamewindow

@@ -21,16 +21,17 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     // Escape must not close the window and lose the planned names.
     void reject() override {}
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    bool onBareBody(QEvent *event) const;
     static std::vector<std::pair<QWidget *, Qt::FocusPolicy>>
     focusPolicies(std::initializer_list<QWidget *> widgets);
 
     FrmFileName &m_model;
+    QWidget *m_body = nullptr;
     controls::Bindings m_bindings;
     controls::Connection m_panelReach;
 };

@@ -28,6 +28,7 @@ namespace tavolin::controls {
 
 class ElidedLabel;
 class ListBoxView;
+class ScreenFit;
 
 // Keeps widgets and control models in step: a widget shows its model's state and forwards
 // what the user does to it. Each control's binding has a file of its own. Everything bound is let
@@ -67,9 +68,9 @@ public:
                     DescribeError describe);
     // Where the files could not be read, the only row says why.
     void fileList(QListView *widget, FileList &model, DescribeError describe);
-    // The busy pointer, the width (in twips, 15 to a pixel, as the client area's width), staying
-    // on top, and closing.
-    void window(QWidget *widget, WindowState &model);
+    // The busy pointer, the width (in twips, 15 to a pixel, as the width of the window's body),
+    // staying on top, and closing.
+    void window(QWidget *widget, WindowState &model, ScreenFit &fit);
 
 private:
     static void showAppearance(QWidget *widget, const Control &model);

@@ -7,7 +7,7 @@
 namespace tavolin::controls {
 
 // The title-bar buttons of the program's windows: a close box and a minimise button, never a
-// maximise button (the windows have a fixed size).
+// maximise button (each window has the size it is designed for, or less on a small screen).
 inline constexpr Qt::WindowFlags kFixedSizeWindowFlags
         = Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;

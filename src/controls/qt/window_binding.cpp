@@ -1,15 +1,17 @@
 #include "controls/qt/control_bindings.h"
 
+#include "controls/qt/screen_fit.h"
+
 #include <QApplication>
 #include <QWidget>
 
 namespace tavolin::controls {
 
-void Bindings::window(QWidget *widget, WindowState &model)
+void Bindings::window(QWidget *widget, WindowState &model, ScreenFit &fit)
 {
-    const auto showWidth = [widget, &model] {
+    const auto showWidth = [&fit, &model] {
         if (model.widthTwips() > 0)
-            widget->setFixedWidth(model.widthPixels());
+            fit.setBodyWidth(model.widthPixels());
     };
     const auto showTopMost = [widget, &model] {
         if (widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == model.topMost())
