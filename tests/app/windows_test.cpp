@@ -144,9 +144,13 @@ struct RenameWorld : test::RenameWorld
             return false;
         module.flgFileName = 0;
         const std::string name(step.substr(std::min<std::size_t>(3, step.size())));
-        if (window) // near the top left corner
-            QTest::mouseClick(
-                    name.empty() ? window : child(window, name), Qt::LeftButton, {}, {3, 3});
+        // Near the top left corner; the background is what the controls stand on.
+        if (window)
+            QTest::mouseClick(name.empty() ? child(window, "Text1")->parentWidget()
+                                           : child(window, name),
+                              Qt::LeftButton,
+                              {},
+                              {3, 3});
         else if (name.empty() || name == "Label1" || name.starts_with("Text"))
             model.Form_Click();
         return true;
@@ -155,15 +159,17 @@ struct RenameWorld : test::RenameWorld
 
 using RenameWindowViewTest = ::testing::TestWithParam<std::pair<const char *, int>>;
 
-// The window is as wide as its model says, and row k of the lists of a group stands at the same
-// height, whatever its text.
+// What the controls stand on is as wide as the model says (the window too, where the screen
+// holds it), and row k of the lists of a group stands at the same height, whatever its text.
 TEST_P(RenameWindowViewTest, TheWindowDoesWhatTheModelDoes)
 {
     RenameWorld viewed(GetParam().second), bare(GetParam().second);
     renamewindow::RenameWindowView view(viewed.model);
     view.setAttribute(Qt::WA_DeleteOnClose, false); // cmdEnd closes it, and the test owns it
     replay(GetParam().first, viewed, bare, &view, [&](auto &after) {
-        EXPECT_EQ(view.width(), viewed.model.window.widthPixels()) << after;
+        EXPECT_EQ(child(&view, "Text1")->parentWidget()->width(),
+                  viewed.model.window.widthPixels())
+                << after;
         std::istringstream pairs("List1 List2_0 List1 List2_1 List3_0 List3_1");
         for (std::string a, b; pairs >> a >> b;) {
             const auto *x = child<QAbstractItemView>(&view, a);
