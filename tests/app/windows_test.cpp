@@ -167,8 +167,7 @@ TEST_P(RenameWindowViewTest, TheWindowDoesWhatTheModelDoes)
     renamewindow::RenameWindowView view(viewed.model);
     view.setAttribute(Qt::WA_DeleteOnClose, false); // cmdEnd closes it, and the test owns it
     replay(GetParam().first, viewed, bare, &view, [&](auto &after) {
-        EXPECT_EQ(child(&view, "Text1")->parentWidget()->width(),
-                  viewed.model.window.widthPixels())
+        EXPECT_EQ(child(&view, "Text1")->parentWidget()->width(), viewed.model.window.widthPixels())
                 << after;
         std::istringstream pairs("List1 List2_0 List1 List2_1 List3_0 List3_1");
         for (std::string a, b; pairs >> a >> b;) {
