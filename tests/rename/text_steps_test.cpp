@@ -1,0 +1,59 @@
+#include "rename/text_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace tavolin::rename {
+namespace {
+
+struct WidthCase
+{
+    WidthChange change;
+    std::string name;
+    std::string changed;
+};
+
+TEST(TextSteps, EachWidthAndKanaSwitchChangesOnlyItsOwnLetters)
+{
+    const WidthCase cases[] = {
+            {WidthChange::AlphanumericsToHalfWidth, "ＡＢＣ１２３", "ABC123"},
+            {WidthChange::AlphanumericsToHalfWidth,
+             "写真（ＮＯ．１）デジカメ　",
+             "写真(NO.1)デジカメ　"},
+            {WidthChange::AlphanumericsToFullWidth, "abc_12!", "ａｂｃ＿１２！"},
+            {WidthChange::AlphanumericsToFullWidth, "ﾃﾞｼﾞｶﾒ a", "ﾃﾞｼﾞｶﾒ ａ"},
+            {WidthChange::KatakanaToFullWidth, "ﾃﾞｼﾞｶﾒ", "デジカメ"},
+            {WidthChange::KatakanaToFullWidth, "ﾊﾟｰﾃｨｰ_ABC", "パーティー_ABC"},
+            {WidthChange::KatakanaToHalfWidth, "デジカメ_ＡＢＣ", "ﾃﾞｼﾞｶﾒ_ＡＢＣ"},
+            {WidthChange::KatakanaToHalfWidth, "ひらがな", "ひらがな"},
+            {WidthChange::IdeographicSpaceToHalfWidth, "旅行　写真　ＡＢ", "旅行 写真 ＡＢ"},
+            {WidthChange::HiraganaToKatakana, "ひらがなカナabc", "ヒラガナカナabc"},
+            {WidthChange::KatakanaToHiragana, "カタカナ写真", "かたかな写真"},
+    };
+    for (const auto &[change, name, changed] : cases)
+        EXPECT_EQ(changeWidth(name, change), changed) << name;
+}
+
+TEST(TextSteps, NormalizationJoinsAndSplitsVoicedKanaAndAccents)
+{
+    const std::string decomposed
+            = "\u304B\u3099\u30D5\u309A e\u0301";       // か゛フ゜ é, as macOS writes
+    const std::string composed = "\u304C\u30D7 \u00E9"; // がプ é
+    EXPECT_EQ(normalize(decomposed, Normalization::Nfc), composed);
+    EXPECT_EQ(normalize(composed, Normalization::Nfd), decomposed);
+    EXPECT_EQ(normalize(composed, Normalization::Nfc), composed);
+}
+
+// A name of code page 932 bytes is no text to change: it passes through, and the caller says so.
+TEST(TextSteps, ANameThatIsNotUtf8IsLeftAsItIs)
+{
+    const std::string shiftJis = "\x83\x66\x83\x57\x83\x4A\x83\x81"; // デジカメ in code page 932
+    EXPECT_EQ(changeWidth(shiftJis, WidthChange::KatakanaToHalfWidth), std::nullopt);
+    EXPECT_EQ(normalize(shiftJis, Normalization::Nfc), std::nullopt);
+    EXPECT_EQ(changeWidth("", WidthChange::HiraganaToKatakana), "");
+}
+
+} // namespace
+} // namespace tavolin::rename
