@@ -1,10 +1,13 @@
 #include "rename/text_steps.h"
 
+#include <unicode/brkiter.h>
+#include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -63,6 +66,20 @@ std::string toUtf8(const icu::UnicodeString &text)
     return bytes;
 }
 
+// The position of `at` characters counted from either end, as a UTF-16 offset within `text`.
+std::int32_t offsetOf(const icu::UnicodeString &text, int at, CountFrom from)
+{
+    const std::int32_t characters = text.countChar32();
+    const std::int32_t fromStart = std::clamp<std::int32_t>(
+            from == CountFrom::Start ? at : characters - at, 0, characters);
+    return text.moveIndex32(0, fromStart);
+}
+
+bool isSpace(UChar32 c)
+{
+    return c == U' ' || c == U'\u3000';
+}
+
 } // namespace
 
 std::optional<std::string> changeWidth(std::string_view name, WidthChange change)
@@ -87,6 +104,65 @@ std::optional<std::string> normalize(std::string_view name, Normalization form)
     if (U_FAILURE(status))
         return std::nullopt;
     return toUtf8(text);
+}
+
+std::optional<std::string> changeCase(std::string_view name, LetterCase letterCase)
+{
+    if (!isValidUtf8(name))
+        return std::nullopt;
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
+    const icu::Locale &root = icu::Locale::getRoot();
+    switch (letterCase) {
+    case LetterCase::Lower:
+        text.toLower(root);
+        break;
+    case LetterCase::Upper:
+        text.toUpper(root);
+        break;
+    case LetterCase::Title:
+        text.toTitle(nullptr, root); // ICU's word breaks
+        break;
+    case LetterCase::FirstLetter:
+        text.toTitle(nullptr, root, U_TITLECASE_SENTENCES);
+        break;
+    }
+    return toUtf8(text);
+}
+
+std::optional<std::string>
+insertText(std::string_view name, std::string_view text, int at, CountFrom from)
+{
+    if (!isValidUtf8(name))
+        return std::nullopt;
+    icu::UnicodeString changed = icu::UnicodeString::fromUTF8(name);
+    changed.insert(offsetOf(changed, at, from), icu::UnicodeString::fromUTF8(text));
+    return toUtf8(changed);
+}
+
+std::optional<std::string> removeText(std::string_view name, int at, int count, CountFrom from)
+{
+    if (!isValidUtf8(name))
+        return std::nullopt;
+    icu::UnicodeString changed = icu::UnicodeString::fromUTF8(name);
+    const int first = from == CountFrom::Start ? at : at + std::max(count, 0);
+    const std::int32_t begin = offsetOf(changed, first, from);
+    const std::int32_t end = changed.moveIndex32(begin, std::max(count, 0));
+    changed.remove(begin, end - begin);
+    return toUtf8(changed);
+}
+
+std::optional<std::string> trimSpaces(std::string_view name)
+{
+    if (!isValidUtf8(name))
+        return std::nullopt;
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
+    std::int32_t begin = 0;
+    std::int32_t end = text.length();
+    while (begin < end && isSpace(text.char32At(begin)))
+        begin = text.moveIndex32(begin, 1);
+    while (end > begin && isSpace(text.char32At(text.moveIndex32(end, -1))))
+        end = text.moveIndex32(end, -1);
+    return toUtf8(text.tempSubStringBetween(begin, end));
 }
 
 } // namespace tavolin::rename

@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace tavolin::rename {
 namespace {
@@ -46,12 +48,59 @@ TEST(TextSteps, NormalizationJoinsAndSplitsVoicedKanaAndAccents)
     EXPECT_EQ(normalize(composed, Normalization::Nfc), composed);
 }
 
+TEST(TextSteps, CaseChangesWholeWordsAndLeavesJapaneseAlone)
+{
+    const std::pair<LetterCase, std::string> cases[] = {
+            {LetterCase::Lower, "summer trip_ｄｓｃ 写真"},
+            {LetterCase::Upper, "SUMMER TRIP_ＤＳＣ 写真"},
+            {LetterCase::Title, "Summer Trip_ｄｓｃ 写真"},
+            {LetterCase::FirstLetter, "Summer trip_ｄｓｃ 写真"},
+    };
+    for (const auto &[letterCase, changed] : cases)
+        EXPECT_EQ(changeCase("sUMMER tRIP_ＤＳＣ 写真", letterCase), changed);
+}
+
+struct EditCase
+{
+    std::optional<std::string> (*edit)(std::string_view);
+    std::string name;
+    std::string changed;
+};
+
+TEST(TextSteps, InsertRemoveAndTrimCountCharactersFromEitherEnd)
+{
+    using F = CountFrom;
+    const EditCase cases[] = {
+            {[](auto n) { return insertText(n, "_旅", 2, F::Start); }, "写真001", "写真_旅001"},
+            {[](auto n) { return insertText(n, "_旅", 3, F::End); }, "写真001", "写真_旅001"},
+            {[](auto n) { return insertText(n, "新", 0, F::Start); }, "写真", "新写真"},
+            {[](auto n) { return insertText(n, "新", 0, F::End); }, "写真", "写真新"},
+            {[](auto n) { return insertText(n, "新", 9, F::Start); }, "写真", "写真新"},
+            {[](auto n) { return insertText(n, "新", 9, F::End); }, "写真", "新写真"},
+            {[](auto n) { return removeText(n, 0, 2, F::Start); }, "写真001", "001"},
+            {[](auto n) { return removeText(n, 2, 1, F::Start); }, "写真001", "写真01"},
+            {[](auto n) { return removeText(n, 0, 2, F::End); }, "写真001", "写真0"},
+            {[](auto n) { return removeText(n, 1, 2, F::End); }, "写真001", "写真1"},
+            {[](auto n) { return removeText(n, 3, 9, F::Start); }, "写真001", "写真0"},
+            {[](auto n) { return removeText(n, 0, 9, F::End); }, "写真001", ""},
+            {[](auto n) { return removeText(n, 1, 0, F::Start); }, "写真", "写真"},
+            {trimSpaces, " 　写真 001　 ", "写真 001"},
+            {trimSpaces, "　 ", ""},
+    };
+    for (const auto &[edit, name, changed] : cases)
+        EXPECT_EQ(edit(name), changed) << name << " to " << changed;
+}
+
 // A name of code page 932 bytes is no text to change: it passes through, and the caller says so.
 TEST(TextSteps, ANameThatIsNotUtf8IsLeftAsItIs)
 {
     const std::string shiftJis = "\x83\x66\x83\x57\x83\x4A\x83\x81"; // デジカメ in code page 932
     EXPECT_EQ(changeWidth(shiftJis, WidthChange::KatakanaToHalfWidth), std::nullopt);
     EXPECT_EQ(normalize(shiftJis, Normalization::Nfc), std::nullopt);
+    EXPECT_EQ(changeCase(shiftJis, LetterCase::Upper), std::nullopt);
+    EXPECT_EQ(insertText(shiftJis, "a", 1, CountFrom::Start), std::nullopt);
+    EXPECT_EQ(removeText(shiftJis, 0, 1, CountFrom::Start), std::nullopt);
+    EXPECT_EQ(trimSpaces(shiftJis), std::nullopt);
     EXPECT_EQ(changeWidth("", WidthChange::HiraganaToKatakana), "");
 }
 
