@@ -1,0 +1,59 @@
+#include "rename/number_and_date_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace tavolin::rename {
+namespace {
+
+struct NumberCase
+{
+    NumberingRule rule;
+    long long row;
+    long long rows;
+    std::string changed;
+};
+
+TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
+{
+    const NumberCase cases[] = {
+            {{1, 1, 0, Place::End, "_"}, 0, 9, "旅_1"},
+            {{1, 1, 0, Place::End, "_"}, 8, 10, "旅_09"},
+            {{0, 10, 0, Place::Head, "-"}, 3, 11, "030-旅"},
+            {{1, 1, 3, Place::End, ""}, 4, 2, "旅005"},
+            {{5, -1, 0, Place::Head, " "}, 7, 8, "-2 旅"},
+            {{100, 1, 2, Place::Replace, "_"}, 0, 1, "100"},
+    };
+    for (const auto &[rule, row, rows, changed] : cases)
+        EXPECT_EQ(numberName("旅", rule, row, rows), changed);
+}
+
+TEST(DateStep, FillsThePatternAndPlacesTheDate)
+{
+    const LocalTime time{2026, 1, 8, 9, 5, 3};
+    EXPECT_EQ(formatDate("yyyyMMdd_HHmmss", time), "20260108_090503");
+    EXPECT_EQ(formatDate("yy年MM月dd日", time), "26年01月08日");
+    EXPECT_EQ(formatDate("", time), "");
+    EXPECT_EQ(placeDate("写真", "20260108", Place::Head, "_"), "20260108_写真");
+    EXPECT_EQ(placeDate("写真", "20260108", Place::End, "-"), "写真-20260108");
+    EXPECT_EQ(placeDate("写真", "20260108", Place::Replace, "_"), "20260108");
+}
+
+TEST(DateStep, ReadsAnExifDateOrNothing)
+{
+    const auto read = parseExifDate("2026:12:08 14:30:05");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(formatDate("yyyy-MM-dd HH:mm:ss", *read), "2026-12-08 14:30:05");
+    for (const char *wrong : {"",
+                              "0000:00:00 00:00:00",
+                              "2026-12-08 14:30:05",
+                              "2026:13:08 14:30:05",
+                              "2026:12:08 24:00:00",
+                              "    :  :     :  :  "})
+        EXPECT_EQ(parseExifDate(wrong), std::nullopt) << wrong;
+}
+
+} // namespace
+} // namespace tavolin::rename
