@@ -1,5 +1,7 @@
 #include "rename/text_steps.h"
 
+#include "text/text_codec.h"
+
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
@@ -163,6 +165,15 @@ std::optional<std::string> trimSpaces(std::string_view name)
     while (end > begin && isSpace(text.char32At(text.moveIndex32(end, -1))))
         end = text.moveIndex32(end, -1);
     return toUtf8(text.tempSubStringBetween(begin, end));
+}
+
+std::optional<std::string> shiftJisNameToUtf8(std::string_view name)
+{
+    if (isValidUtf8(name))
+        return std::string(name);
+    if (!text::cp932::isEncoderOutput(name))
+        return std::nullopt;
+    return text::cp932::decode(name);
 }
 
 } // namespace tavolin::rename

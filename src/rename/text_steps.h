@@ -44,5 +44,8 @@ insertText(std::string_view name, std::string_view text, int at, CountFrom from)
 std::optional<std::string> removeText(std::string_view name, int at, int count, CountFrom from);
 // Spaces, half-width and full-width, at both ends.
 std::optional<std::string> trimSpaces(std::string_view name);
+// A name written in code page 932 by another system (shown with stand-ins, as it is no UTF-8)
+// in UTF-8; a name that is UTF-8 already stays as it is. Nothing where the bytes are neither.
+std::optional<std::string> shiftJisNameToUtf8(std::string_view name);
 
 } // namespace tavolin::rename

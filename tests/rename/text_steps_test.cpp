@@ -104,5 +104,13 @@ TEST(TextSteps, ANameThatIsNotUtf8IsLeftAsItIs)
     EXPECT_EQ(changeWidth("", WidthChange::HiraganaToKatakana), "");
 }
 
+TEST(TextSteps, AShiftJisNameBecomesUtf8AndOthersStay)
+{
+    EXPECT_EQ(shiftJisNameToUtf8("\x83\x66\x83\x57\x83\x4A\x83\x81.jpg"), "デジカメ.jpg");
+    EXPECT_EQ(shiftJisNameToUtf8("\xB6\xD2"), "ｶﾒ"); // half-width katakana, one byte each
+    EXPECT_EQ(shiftJisNameToUtf8("デジカメ"), "デジカメ");
+    EXPECT_EQ(shiftJisNameToUtf8("\x83"), std::nullopt) << "a lead byte with nothing after it";
+}
+
 } // namespace
 } // namespace tavolin::rename
