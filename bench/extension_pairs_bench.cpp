@@ -28,8 +28,10 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     test::FakeProcess process;
     test::FakeJournalStore journals;
     services::NoProgress progress;
+    test::FakePhotoDates photoDates;
     Module1 module;
-    renamewindow::FrmFileName window(module, {fs, drives, dialogs, textFiles, process, journals, progress});
+    renamewindow::FrmFileName window(
+            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -30,8 +30,10 @@ void BM_MainWindowScan(benchmark::State &state)
     process.currentPath = folder.path();
     test::FakeJournalStore journals;
     services::NoProgress progress;
+    test::FakePhotoDates photoDates;
     Module1 module;
-    mainwindow::FrmMain model(module, {fs, drives, dialogs, textFiles, process, journals, progress});
+    mainwindow::FrmMain model(
+            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
     model.Form_Load();
     mainwindow::MainWindowView view(model);
     view.show();

@@ -133,9 +133,10 @@ void BM_RenameWindowBatch(benchmark::State &state)
     const test::TempDir stateFolder;
     services::PosixJournalStore journals(stateFolder.path());
     services::NoProgress progress;
+    test::FakePhotoDates photoDates;
     Module1 module;
-    renamewindow::FrmFileName window(module,
-                                     {fs, drives, dialogs, textFiles, process, journals, progress});
+    renamewindow::FrmFileName window(
+            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

@@ -181,7 +181,8 @@ struct Program
     test::TempDir stateFolder;
     services::PosixJournalStore journals{stateFolder.path()};
     services::QtProgress progress;
-    Windows windows{{fs, drives, dialogs, textFiles, process, journals, progress}};
+    test::FakePhotoDates photoDates;
+    Windows windows{{fs, drives, dialogs, textFiles, process, journals, progress, photoDates}};
 };
 
 // The folder holding `folder`: the root the files were made in.

@@ -3,6 +3,7 @@
 #include "app/program_icon.h"
 #include "app/qt_translations.h"
 #include "app/windows.h"
+#include "services/exiv2_photo_dates.h"
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
 #include "services/posix_text_files.h"
@@ -29,8 +30,10 @@ int main(int argc, char *argv[])
     tavolin::services::QtProcessServices process;
     tavolin::services::PosixJournalStore journals;
     tavolin::services::QtProgress progress;
+    tavolin::services::Exiv2PhotoDates photoDates;
 
-    tavolin::Windows windows({fs, drives, dialogs, textFiles, process, journals, progress});
+    tavolin::Windows windows(
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
     if (!windows.start())
         return 0;
     return QApplication::exec();

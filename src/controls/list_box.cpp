@@ -22,6 +22,8 @@ void ListBox::insert(int index, std::string text)
         index = count();
     aboutToInsert.emit(index);
     m_rows.insert(m_rows.begin() + index, std::move(text));
+    if (m_checkable)
+        m_checks.insert(m_checks.begin() + index, true);
     rowInserted.emit(index);
     // The selected row keeps its selection and moves down with it.
     if (m_selected >= index)
@@ -42,6 +44,8 @@ void ListBox::remove(int index)
         return;
     aboutToRemove.emit(index);
     m_rows.erase(m_rows.begin() + index);
+    if (m_checkable)
+        m_checks.erase(m_checks.begin() + index);
     rowRemoved.emit(index);
     if (m_selected == index)
         moveSelection(-1);
@@ -59,6 +63,8 @@ void ListBox::assign(std::vector<std::string> rows)
     if (rows != m_rows) {
         aboutToReset.emit();
         m_rows = std::move(rows);
+        if (m_checkable)
+            m_checks.assign(m_rows.size(), true);
         reset.emit();
     }
     moveSelection(-1);
@@ -111,6 +117,33 @@ void ListBox::setMarks(std::map<int, std::string> marks)
         return;
     m_marks = std::move(marks);
     marksChanged.emit();
+}
+
+void ListBox::setChangedRows(std::vector<bool> rows)
+{
+    if (rows == m_changed)
+        return;
+    m_changed = std::move(rows);
+    marksChanged.emit();
+}
+
+bool ListBox::changedRow(int row) const
+{
+    return row >= 0 && static_cast<std::size_t>(row) < m_changed.size()
+           && m_changed[static_cast<std::size_t>(row)];
+}
+
+bool ListBox::checked(int row) const
+{
+    return m_checkable && holds(row) && m_checks[static_cast<std::size_t>(row)];
+}
+
+void ListBox::setChecked(int row, bool checked)
+{
+    if (!m_checkable || !holds(row) || m_checks[static_cast<std::size_t>(row)] == checked)
+        return;
+    m_checks[static_cast<std::size_t>(row)] = checked;
+    checkChanged.emit(row);
 }
 
 } // namespace tavolin::controls

@@ -28,12 +28,19 @@ namespace tavolin::controls {
 // 2. then `selectionChanged()` if the selected row's number changed (a row inserted or removed
 //    above it moves it, losing it sets -1);
 // 3. then `clicked()` when the selection moved to another row by setSelectedRow, or on every
-//    clickRow.
+//    clickRow;
+// `checkChanged(row)` runs alone, after a check box really changed.
 // A listener of 2 or 3 may change this or other lists; those notifications then run nested, to
 // completion, before the outer one continues.
 class ListBox : public Control
 {
 public:
+    // A list whose rows each carry a check box, ticked when the row is added.
+    enum class Checks { None, PerRow };
+    explicit ListBox(Checks checks = Checks::None)
+        : m_checkable(checks == Checks::PerRow)
+    {}
+
     int count() const { return static_cast<int>(m_rows.size()); }
     const std::vector<std::string> &rows() const { return m_rows; }
 
@@ -65,6 +72,15 @@ public:
     // when the marks change. Changing the rows does not touch them.
     void setMarks(std::map<int, std::string> marks);
     const std::map<int, std::string> &marks() const { return m_marks; }
+    // Rows marked as changed by what the user is trying out, shown apart from the others;
+    // `marksChanged` runs when they change. Rows beyond the vector are not changed.
+    void setChangedRows(std::vector<bool> rows);
+    bool changedRow(int row) const;
+
+    bool checkable() const { return m_checkable; }
+    // The check box of `row`; false for a row the list lacks or a list without check boxes.
+    bool checked(int row) const;
+    void setChecked(int row, bool checked);
 
     Signal<> clicked;
     Signal<int> aboutToInsert;
@@ -76,6 +92,7 @@ public:
     Signal<int> rowChanged;
     Signal<> selectionChanged;
     Signal<> marksChanged;
+    Signal<int> checkChanged;
 
 private:
     bool holds(int index) const { return index >= 0 && index < count(); }
@@ -84,6 +101,9 @@ private:
     std::vector<std::string> m_rows;
     int m_selected = -1;
     std::map<int, std::string> m_marks;
+    std::vector<bool> m_changed;
+    bool m_checkable = false;
+    std::vector<bool> m_checks; // one per row in a list with check boxes
 };
 
 } // namespace tavolin::controls

@@ -49,6 +49,8 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     Command5.clicked.connect([this] { Command5_Click(); });
     Command6.clicked.connect([this] { Command6_Click(); });
     cmdUndo.clicked.connect([this] { cmdUndo_Click(); });
+    cmdRules.clicked.connect([this] { cmdRules_Click(); });
+    rules.closed.connect([this] { releaseForRules(); });
     // The rows marked with a problem stay marked until the planned names change.
     for (controls::ListBox *planned : {&List2[0], &List2[1]}) {
         planned->reset.connect([this] { markProblems({}); });
@@ -202,8 +204,10 @@ void FrmFileName::cmdEnd_Click()
 
 bool FrmFileName::Form_QueryUnload()
 {
-    if (window.pointer() == controls::MousePointer::Default)
+    if (window.pointer() == controls::MousePointer::Default) {
+        rules.Form_QueryUnload(); // the names tried out there go with the window
         return true;
+    }
     m_closeWhenIdle = true;
     m_services.progress.askToStop();
     return false;
@@ -315,7 +319,8 @@ controls::LongWork FrmFileName::working(std::string_view what)
                                &Command6,
                                &cmdUndo,
                                &cmdEnd,
-                               &cboOrder});
+                               &cboOrder,
+                               &cmdRules});
 }
 
 void FrmFileName::makeDefault(controls::Button &button)

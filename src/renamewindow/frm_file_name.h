@@ -5,6 +5,7 @@
 #include "controls/long_work.h"
 #include "controls/window_state.h"
 #include "rename/apply_renames.h"
+#include "renamewindow/frm_rules.h"
 #include "services/services.h"
 #include "shared/file_order_choice.h"
 #include "shared/module1.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tavolin::renamewindow {
 
@@ -60,9 +62,14 @@ public:
     void Command6_Click(); // planned base names from a text file
     void cmdUndo_Click();  // takes back the last batch of the folder shown
     void cboOrder_Click(); // another order of files for the whole run
+    // Opens the rules window on the planned names (brings it to the front when open). While it
+    // is open, the controls that would change the lists or rename are held disabled.
+    void cmdRules_Click();
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;
+    // Asks for the rules window to be shown: created when it is not on screen, else raised.
+    controls::Signal<> rulesWindowRequested;
 
 private:
     Module1 &m_module;
@@ -104,6 +111,9 @@ public:
     // The order of files, kept in step with the main window's; the lists follow it at the
     // next scan, so planned names never move under the user's hands.
     controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTip);
+    controls::Button cmdRules{"置換・変換..."};
+    // The rules window, planning into List2.
+    FrmRules rules{{List1, List2[0], List2[1]}, m_services};
 
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
@@ -117,10 +127,13 @@ private:
     // Marks the rows of `outcome`'s problems and lists them; false when there are none.
     bool showProblems(const rename::RenameOutcome &outcome);
     void markProblems(const std::map<int, std::string> &marks);
+    void releaseForRules();
 
     controls::Connection m_orderFollowed;
     bool m_closeWhenIdle = false; // a close request came while work ran
     controls::Connection m_idleClose;
+    // The controls held disabled while the rules window is open.
+    std::vector<controls::Control *> m_heldForRules;
 };
 
 } // namespace tavolin::renamewindow

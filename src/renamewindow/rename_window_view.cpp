@@ -4,6 +4,7 @@
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/scroll_group.h"
 #include "controls/qt/widget_factory.h"
+#include "renamewindow/rules_window_view.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -51,6 +52,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *text3 = place<QLineEdit>("Text3", body, 8, 42, 300, 26);
     auto *command2 = place<QPushButton>("Command2", body, 312, 42, 60, 26);
     auto *check1 = place<QCheckBox>("Check1", body, 384, 42, 150, 26);
+    auto *cmdRules = place<QPushButton>("cmdRules", body, 8, 84, 150, 30);
     auto *frame1 = place<QGroupBox>("Frame1", body, 380, 70, 150, 56);
     auto *option0 = place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
     auto *option1 = place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
@@ -87,7 +89,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,    text2,    cmdDialog,
                                     cmdStart, text1,    list20,   list21,   command1, cmdUndo,
                                     check1,   option0,  option1,  command3, list30,   list31,
-                                    text4,    command4, command5, command6, cboOrder};
+                                    text4,    command4, command5, command6, cboOrder, cmdRules};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -129,6 +131,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.button(command4, model.Command4);
     m_bindings.listBox(list30, model.List3[0]);
     m_bindings.listBox(list31, model.List3[1]);
+    m_bindings.button(cmdRules, model.cmdRules);
+    m_rulesShown = model.rulesWindowRequested.connectScoped([this] { showRules(); });
     // Row k of each column describes the same file (of each pair list, the same pair): they
     // scroll as one.
     new controls::ScrollGroup({list1, list20, list21});
@@ -154,6 +158,18 @@ RenameWindowView::focusPolicies(std::initializer_list<QWidget *> widgets)
     for (QWidget *widget : widgets)
         policies.emplace_back(widget, widget->focusPolicy());
     return policies;
+}
+
+void RenameWindowView::showRules()
+{
+    if (!m_rulesView) {
+        m_rulesView = new RulesWindowView(m_model.rules, this);
+        // Beside this window, where it hides no column.
+        m_rulesView->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_rulesView->show();
+    m_rulesView->raise();
+    m_rulesView->activateWindow();
 }
 
 bool RenameWindowView::eventFilter(QObject *watched, QEvent *event)

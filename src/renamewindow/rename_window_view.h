@@ -4,6 +4,7 @@
 #include "renamewindow/frm_file_name.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <initializer_list>
 #include <utility>
@@ -27,6 +28,7 @@ protected:
 
 private:
     bool onBareBody(QEvent *event) const;
+    void showRules();
     static std::vector<std::pair<QWidget *, Qt::FocusPolicy>>
     focusPolicies(std::initializer_list<QWidget *> widgets);
 
@@ -34,6 +36,8 @@ private:
     QWidget *m_body = nullptr;
     controls::Bindings m_bindings;
     controls::Connection m_panelReach;
+    controls::Connection m_rulesShown;
+    QPointer<QDialog> m_rulesView;
 };
 
 } // namespace tavolin::renamewindow

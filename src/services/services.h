@@ -4,6 +4,7 @@
 #include "services/drives.h"
 #include "services/file_system.h"
 #include "services/journal_store.h"
+#include "services/photo_dates.h"
 #include "services/process.h"
 #include "services/progress.h"
 #include "services/text_files.h"
@@ -21,6 +22,7 @@ struct Services
     ProcessServices &process;
     JournalStore &journals;
     Progress &progress;
+    PhotoDates &photoDates;
 };
 
 } // namespace tavolin::services

@@ -32,7 +32,7 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     f.drives.roots = {"/"};
     f.process.programPath = f.process.currentPath = dir.path();
     services::Services doors{
-            fs, f.drives, f.dialogs, f.textFiles, f.process, f.journals, f.progress};
+            fs, f.drives, f.dialogs, f.textFiles, f.process, f.journals, f.progress, f.photoDates};
 
     // Listed with every option off and saved; how the text is encoded is the text files' own
     // business, tested with them.

@@ -2,6 +2,7 @@
 
 #include "services/dialogs.h"
 #include "services/drives.h"
+#include "services/photo_dates.h"
 #include "services/process.h"
 #include "services/text_files.h"
 #include "text/line_reader.h"
@@ -121,6 +122,21 @@ public:
     std::string homePath = "C:\\Users\\me";
     std::set<std::string, std::less<>> readOnly; // folders the user may not write to
     int exits = 0;
+};
+
+// Photo dates by path, as a test set them; asked paths are counted.
+class FakePhotoDates : public services::PhotoDates
+{
+public:
+    std::optional<std::string> dateTaken(const std::string &path) override
+    {
+        ++asked;
+        const auto date = dates.find(path);
+        return date == dates.end() ? std::nullopt : std::optional(date->second);
+    }
+
+    std::map<std::string, std::string> dates;
+    int asked = 0;
 };
 
 // Text files in memory, stored as the bytes that would be on disk.

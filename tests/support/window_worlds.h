@@ -24,8 +24,10 @@ struct Fakes
     FakeProcess process;
     FakeJournalStore journals;
     FakeProgress progress;
+    FakePhotoDates photoDates;
     Module1 module;
-    services::Services doors{fs, drives, dialogs, textFiles, process, journals, progress};
+    services::Services doors{
+            fs, drives, dialogs, textFiles, process, journals, progress, photoDates};
 };
 
 // The rename window, opened.
@@ -56,7 +58,7 @@ struct RenameWorld : Fakes
         c.buttons.insert(
                 {{"Command1", &m.Command1}, {"Command3", &m.Command3}, {"cmdUndo", &m.cmdUndo}});
         c.buttons.insert({{"cmdEnd", &m.cmdEnd}, {"Command5", &m.Command5}});
-        c.buttons.insert({"Command4", &m.Command4});
+        c.buttons.insert({{"Command4", &m.Command4}, {"cmdRules", &m.cmdRules}});
         c.combos = {{"cboOrder", &m.cboOrder}};
         return c;
     }

@@ -39,6 +39,8 @@ ListBoxModel::ListBoxModel(ListBox &list, QObject *parent)
     }));
     keep(m_list.rowChanged.connectScoped(
             [this](int row) { Q_EMIT dataChanged(index(row), index(row)); }));
+    keep(m_list.checkChanged.connectScoped(
+            [this](int row) { Q_EMIT dataChanged(index(row), index(row), {Qt::CheckStateRole}); }));
     keep(m_list.marksChanged.connectScoped([this] {
         if (rowCount() > 0)
             Q_EMIT dataChanged(index(0), index(rowCount() - 1));
@@ -62,13 +64,33 @@ QVariant ListBoxModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole: // the name whole where the list is too narrow for it, and any problem
         return text::toDisplayName(m_list.text(index.row()))
                + (marked ? QLatin1Char('\n') + text::toQString(mark->second) : QString());
-    case Qt::BackgroundRole:
-        return marked ? QVariant(QColor(255, 200, 200)) : QVariant();
+    case Qt::BackgroundRole: // a problem above a change
+        if (marked)
+            return QColor(255, 200, 200);
+        return m_list.changedRow(index.row()) ? QVariant(QColor(214, 234, 255)) : QVariant();
     case Qt::ForegroundRole:
-        return marked ? QVariant(QColor(Qt::black)) : QVariant();
+        return marked || m_list.changedRow(index.row()) ? QVariant(QColor(Qt::black)) : QVariant();
+    case Qt::CheckStateRole:
+        if (!m_list.checkable())
+            return {};
+        return m_list.checked(index.row()) ? Qt::Checked : Qt::Unchecked;
     default:
         return {};
     }
+}
+
+Qt::ItemFlags ListBoxModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    return m_list.checkable() ? flags | Qt::ItemIsUserCheckable : flags;
+}
+
+bool ListBoxModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::CheckStateRole || !m_list.checkable())
+        return false;
+    m_list.setChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+    return true;
 }
 
 } // namespace tavolin::controls

@@ -1,0 +1,196 @@
+// The rules window's preview in the rename window's columns, on the in-memory drive D:\.
+#include "support/window_worlds.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tavolin::renamewindow {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Pair;
+using ::testing::UnorderedElementsAre;
+
+// The kinds of step by their place in the kind list.
+enum Kind { Replace = 0, Case = 1, Width = 2, Insert = 4, Numbering = 7, Date = 8 };
+
+class FrmRulesTest : public ::testing::Test, protected test::RenameWorld
+{
+protected:
+    FrmRules &rules = model.rules;
+
+    void open(const std::vector<std::string> &names)
+    {
+        scan(names);
+        model.cmdRules.click();
+    }
+    void add(Kind kind)
+    {
+        rules.cboStepKind.setSelectedIndex(kind);
+        rules.cmdAddStep.click();
+    }
+    void replace(const std::string &find, const std::string &by, bool regex = false)
+    {
+        add(Replace);
+        rules.chkRegex.setValue(regex ? 1 : 0);
+        rules.txtFind.setText(find);
+        rules.txtReplace.setText(by);
+    }
+    // Each row's planned name, base name and extension together.
+    std::vector<std::string> planned() const
+    {
+        std::vector<std::string> names;
+        for (int row = 0; row < model.List2[0].count(); ++row)
+            names.push_back(model.List2[0].text(row) + model.List2[1].text(row));
+        return names;
+    }
+    std::vector<int> changedRows() const
+    {
+        std::vector<int> changed;
+        for (int row = 0; row < model.List2[0].count(); ++row)
+            if (model.List2[0].changedRow(row))
+                changed.push_back(row);
+        return changed;
+    }
+};
+
+TEST_F(FrmRulesTest, EachChangeOfAStepPlansTheNamesAnewFromThoseAtTheOpening)
+{
+    open({"IMG_1.jpg", "IMG_2.jpg", "notes.txt"});
+    replace("IMG", "photo");
+    EXPECT_THAT(planned(), ElementsAre("photo_1.jpg", "photo_2.jpg", "notes.txt"));
+    EXPECT_THAT(changedRows(), ElementsAre(0, 1));
+    EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 2件");
+    rules.txtReplace.setText("P");
+    EXPECT_THAT(planned(), ElementsAre("P_1.jpg", "P_2.jpg", "notes.txt"));
+    EXPECT_THAT(model.List1.rows(), ElementsAre("IMG_1.jpg", "IMG_2.jpg", "notes.txt"));
+    EXPECT_THAT(fs.log(), IsEmpty()) << "nothing on disk changes";
+}
+
+TEST_F(FrmRulesTest, StepsRunInTheirOrderAndASwitchedOffStepChangesNothing)
+{
+    open({"abc.txt"});
+    replace("abc", "x");
+    add(Insert);
+    rules.txtText.setText("abc");
+    EXPECT_THAT(planned(), ElementsAre("abcx.txt"));
+    rules.cmdStepUp.click(); // the insert first, then the replace finds both
+    EXPECT_THAT(planned(), ElementsAre("xx.txt"));
+    EXPECT_THAT(rules.lstSteps.rows(), ElementsAre("文字の挿入：「abc」", "置換：「abc」→「x」"));
+    rules.lstSteps.setChecked(0, false);
+    EXPECT_THAT(planned(), ElementsAre("x.txt"));
+    rules.lstSteps.clickRow(1);
+    rules.cmdRemoveStep.click();
+    EXPECT_THAT(planned(), ElementsAre("abc.txt"));
+}
+
+TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
+{
+    scan({"a.txt", "b.txt"});
+    model.cmdRules.click();
+    add(Case);
+    rules.cboCase.setSelectedIndex(1); // UPPER
+    rules.cmdRulesCancel.click();
+    for (const auto &[close, kept] : {std::pair{"OK", true}, {"cancel", false}, {"box", false}}) {
+        SCOPED_TRACE(close);
+        model.List2[0].replaceAll({"a", "planned"});
+        model.cmdRules.click(); // the step is still there
+        EXPECT_THAT(planned(), ElementsAre("A.txt", "PLANNED.txt"));
+        if (close == std::string_view("OK"))
+            rules.cmdRulesOK.click();
+        else if (close == std::string_view("cancel"))
+            rules.cmdRulesCancel.click();
+        else
+            EXPECT_TRUE(rules.Form_QueryUnload());
+        EXPECT_FALSE(rules.isOpen());
+        EXPECT_THAT(planned(),
+                    kept ? ElementsAre("A.txt", "PLANNED.txt")
+                         : ElementsAre("a.txt", "planned.txt"));
+        EXPECT_THAT(changedRows(), IsEmpty());
+    }
+}
+
+TEST_F(FrmRulesTest, WhileOpenTheRenameWindowNeitherScansNorPlansNorRenames)
+{
+    open({"a.txt"});
+    for (const controls::Control *held : std::initializer_list<const controls::Control *>{
+                 &model.cmdStart, &model.Command1, &model.Command6, &model.Text3, &model.cmdUndo})
+        EXPECT_FALSE(held->enabled());
+    rules.cmdRulesOK.click();
+    EXPECT_TRUE(model.cmdStart.enabled());
+    EXPECT_TRUE(model.Command1.enabled());
+}
+
+TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
+{
+    fs.addFolder("D:\\f\\sub.txt"); // stays where it is: the scan lists files only
+    open({"a1.txt", "a2.txt", "b.txt", "c.txt"});
+    replace("^(a.|b)$", "x", true);
+    const std::string same = "ほかの行も同じ名前になります";
+    EXPECT_THAT(model.List2[0].marks(),
+                UnorderedElementsAre(Pair(0, same), Pair(1, same), Pair(2, same)));
+    EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 3件、変更できない名前 3件");
+    for (const auto &[name, why] : {std::pair{"sub", "変更しないファイルかフォルダがこの名前です"},
+                                    {"a\\b", "ファイル名として使えない名前です"}}) {
+        rules.txtFind.setText("^c$");
+        rules.txtReplace.setText(name);
+        EXPECT_THAT(model.List1.marks(), ElementsAre(Pair(3, why))) << name;
+        EXPECT_EQ(model.List2[1].marks(), model.List1.marks());
+    }
+}
+
+TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
+{
+    open({"abc.txt"});
+    replace("(b", "x", true);
+    EXPECT_THAT(planned(), ElementsAre("abc.txt"));
+    EXPECT_THAT(rules.lblFault.caption(), ::testing::HasSubstr("文字目"));
+    rules.txtFind.setText("(b)");
+    rules.txtReplace.setText("[$1]");
+    EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
+    EXPECT_EQ(rules.lblFault.caption(), "");
+
+    add(Numbering);
+    rules.txtStart.setText("x1");
+    EXPECT_EQ(rules.lblFault.caption(), "半角の数字で入力してください");
+    EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
+    rules.txtStart.setText("7");
+    EXPECT_THAT(planned(), ElementsAre("a[b]c_7.txt"));
+    rules.lstSteps.clickRow(0); // the replace step's settings come back into the fields
+    EXPECT_EQ(rules.txtFind.text(), "(b)");
+    EXPECT_TRUE(rules.txtFind.visible());
+    EXPECT_FALSE(rules.txtStart.visible());
+}
+
+TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
+{
+    fs.addFile("D:\\f", "a.jpg", 1, 86400 * 365); // 1971-01-01 in UTC
+    photoDates.dates["D:\\f\\b.jpg"] = "2026:12:08 14:30:05";
+    photoDates.dates["D:\\f\\c.jpg"] = "0000:00:00 00:00:00";
+    fs.addFile("D:\\f", "c.jpg", 1, 86400 * 365);
+    setenv("TZ", "UTC", 1);
+    tzset();
+    open({"b.jpg"});
+    add(Date);
+    rules.txtPattern.setText("yyyyMMdd");
+    rules.cboPlace.setSelectedIndex(2); // replacing the name
+    EXPECT_THAT(planned(), ElementsAre("19710101.jpg", "20261208.jpg", "19710101.jpg"));
+    const int asked = photoDates.asked;
+    rules.txtPattern.setText("yyMMdd");
+    EXPECT_EQ(photoDates.asked, asked) << "each photo is read once while the window is open";
+}
+
+TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
+{
+    open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt"});
+    add(Width);
+    rules.chkWidth[2].setValue(1); // half-width katakana to full-width
+    // Names that are not UTF-8 come last in name order.
+    EXPECT_THAT(planned(), ElementsAre("ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
+    EXPECT_THAT(model.List1.marks(),
+                ElementsAre(Pair(1, "UTF-8の名前ではないので変換していません")));
+}
+
+} // namespace
+} // namespace tavolin::renamewindow
