@@ -409,7 +409,7 @@ TEST_F(FrmFileNameTest, ABatchStopsBetweenTwoRenamesAndCanBeTakenBack)
         during.clear();
         const auto report = renameAll().at(0);
         // Only the panel's button stays enabled, the pointer busy.
-        EXPECT_THAT(during, MatchesRegex("(--E-------B )+")) << stopAt;
+        EXPECT_THAT(during, MatchesRegex("(--E--------B )+")) << stopAt;
         const int renamed = std::stoi(report.substr(report.find('\n') + 1));
         EXPECT_EQ(report,
                   (renamed == 5 ? "" : "中止しました。\n") + std::to_string(renamed)
