@@ -55,6 +55,8 @@ void Bindings::listBox(ListBoxView *widget, ListBox &model)
     showAppearance(widget, model);
 
     widget->setPickHandler([&model](int row) { model.clickRow(row); });
+    if (model.checkable())
+        widget->setToggleHandler([&model](int row) { model.setChecked(row, !model.checked(row)); });
 }
 
 } // namespace tavolin::controls

@@ -79,18 +79,4 @@ QVariant ListBoxModel::data(const QModelIndex &index, int role) const
     }
 }
 
-Qt::ItemFlags ListBoxModel::flags(const QModelIndex &index) const
-{
-    const Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    return m_list.checkable() ? flags | Qt::ItemIsUserCheckable : flags;
-}
-
-bool ListBoxModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (!index.isValid() || role != Qt::CheckStateRole || !m_list.checkable())
-        return false;
-    m_list.setChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
-    return true;
-}
-
 } // namespace tavolin::controls

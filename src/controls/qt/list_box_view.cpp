@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include <optional>
 
@@ -30,6 +32,19 @@ void ListBoxView::mousePressEvent(QMouseEvent *event)
     const QModelIndex row = indexAt(event->position().toPoint());
     if (row.isValid() && m_onPick)
         m_onPick(row.row());
+    if (row.isValid() && m_onToggle && event->type() == QEvent::MouseButtonPress
+        && checkBoxOf(row).contains(event->position().toPoint()))
+        m_onToggle(row.row());
+}
+
+QRect ListBoxView::checkBoxOf(const QModelIndex &row) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(row);
+    option.index = row;
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
 }
 
 void ListBoxView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -74,6 +89,12 @@ std::optional<QAbstractItemView::CursorAction> ListBoxView::cursorActionOf(const
 
 void ListBoxView::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && m_onToggle
+        && currentIndex().isValid()) {
+        event->accept();
+        m_onToggle(currentIndex().row());
+        return;
+    }
     const auto action = cursorActionOf(event);
     if (!action) {
         event->ignore();

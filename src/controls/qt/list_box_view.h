@@ -20,6 +20,12 @@ public:
 
     // Runs with the row the user picked.
     void setPickHandler(std::function<void(int row)> onPick) { m_onPick = std::move(onPick); }
+    // Runs with the row whose check box the user toggled: a press on the box, or Space on the
+    // selected row. Without it, the rows have no check boxes to toggle.
+    void setToggleHandler(std::function<void(int row)> onToggle)
+    {
+        m_onToggle = std::move(onToggle);
+    }
 
     // The greatest vertical scroll offset the view's own layout asks for; its scroll bar may
     // have been given more, to follow a longer list beside it.
@@ -45,7 +51,11 @@ private:
     // The move a key stands for, if it is one.
     static std::optional<CursorAction> cursorActionOf(const QKeyEvent *event);
 
+    // Where the check box of `row` is drawn.
+    QRect checkBoxOf(const QModelIndex &row) const;
+
     std::function<void(int)> m_onPick;
+    std::function<void(int)> m_onToggle;
     std::function<void()> m_onLayout;
     int m_naturalScrollMaximum = 0;
     int m_layoutDepth = 0;

@@ -1,0 +1,110 @@
+// The rules window on screen over the rename window: what the user types and ticks in it
+// reaches the preview in the rename window's columns, as the same steps do on a bare model.
+#include "app/widget_steps.h"
+#include "renamewindow/rename_window_view.h"
+#include "support/window_worlds.h"
+#include "text/qt/qt_strings.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+struct PhotosWorld : test::RenameWorld
+{
+    PhotosWorld()
+    {
+        std::vector<std::string> names;
+        for (int i = 1; i <= 12; ++i)
+            names.push_back("IMG_" + std::to_string(1000 + i) + (i % 4 ? ".JPG" : ".jpeg"));
+        names.push_back("ｶﾞｲﾄﾞ ﾌﾞｯｸ.pdf");
+        names.push_back("photo_1003.JPG"); // a name the first replace also gives
+        scan(names);
+    }
+};
+
+// Each row of a list as the widget shows it: text, then "*" where it is marked as changed and
+// "!" where as refused.
+std::vector<std::string> shownRows(QWidget *window, const std::string &list)
+{
+    const QAbstractItemModel *rows = child<QAbstractItemView>(window, list)->model();
+    std::vector<std::string> shown;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        const QModelIndex index = rows->index(row, 0);
+        const QString tip = index.data(Qt::ToolTipRole).toString();
+        shown.push_back(text::fromQString(index.data().toString())
+                        + (index.data(Qt::BackgroundRole).isValid() ? "*" : "")
+                        + (tip.contains(QLatin1Char('\n')) ? "!" : ""));
+    }
+    return shown;
+}
+
+std::vector<std::string> modelRows(const controls::ListBox &list)
+{
+    std::vector<std::string> rows;
+    for (int row = 0; row < list.count(); ++row)
+        rows.push_back(list.text(row)
+                       + (list.changedRow(row) || list.marks().contains(row) ? "*" : "")
+                       + (list.marks().contains(row) ? "!" : ""));
+    return rows;
+}
+
+TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
+{
+    PhotosWorld viewed, bare;
+    renamewindow::RenameWindowView view(viewed.model);
+    view.show();
+    playOnWidgets(&view, "press cmdRules");
+    auto *rules = view.findChild<QWidget *>(QStringLiteral("frmRules"));
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->isVisible());
+    EXPECT_FALSE(child(&view, "cmdStart")->isEnabled()) << "held while the rules are open";
+
+    // A replace, typed; then a width step, switched on by a tick.
+    playOnWidgets(rules, "press cmdAddStep; type txtFind IMG; type txtReplace photo");
+    playOnWidgets(rules, "pick cboStepKind 2; press cmdAddStep; tick chkWidth_2");
+    bare.model.cmdRules.click();
+    auto &r = bare.model.rules;
+    r.cmdAddStep.click();
+    r.txtFind.setText("IMG");
+    r.txtReplace.setText("photo");
+    r.cboStepKind.setSelectedIndex(2);
+    r.cmdAddStep.click();
+    r.chkWidth[2].setValue(1);
+    for (const auto &[name, list] : {std::pair{"List2_0", &bare.model.List2[0]},
+                                     {"List2_1", &bare.model.List2[1]},
+                                     {"List1", &bare.model.List1}})
+        EXPECT_EQ(shownRows(&view, name), modelRows(*list)) << name;
+    const auto shows = [&](const std::string &row) {
+        return std::ranges::count(shownRows(&view, "List2_0"), row) == 1;
+    };
+    EXPECT_TRUE(shows("ガイド ブック*"));
+    EXPECT_TRUE(shows("photo_1003*!")) << "photo_1003.JPG stays as it is";
+    EXPECT_EQ(text::fromQString(child<QLabel>(rules, "lblSummary")->text()),
+              r.lblSummary.caption());
+    playOnWidgets(rules, "shot rules-window");
+    playOnWidgets(&view, "shot rename-window-with-rules");
+
+    // The first step switched off with the keyboard in the steps list.
+    playOnWidgets(rules, "click lstSteps 0; key lstSteps Space");
+    r.lstSteps.setChecked(0, false);
+    EXPECT_EQ(shownRows(&view, "List2_0"), modelRows(bare.model.List2[0]));
+    EXPECT_TRUE(shows("IMG_1001"));
+
+    // Escape is キャンセル: the names from before, and the rename window free again.
+    playOnWidgets(rules, "key lstSteps Escape");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(viewed.model.rules.isOpen());
+    EXPECT_TRUE(shows("ｶﾞｲﾄﾞ ﾌﾞｯｸ"));
+    EXPECT_TRUE(child(&view, "cmdStart")->isEnabled());
+}
+
+} // namespace
+} // namespace tavolin
