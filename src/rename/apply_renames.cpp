@@ -10,6 +10,8 @@ namespace tavolin::rename {
 
 namespace {
 
+constexpr std::size_t kRowsBetweenAnswers = 1000;
+
 BatchJournal
 journalOf(std::string_view folderPath, const RenamePlan &plan, const BatchOptions &options)
 {
@@ -45,8 +47,14 @@ RenameOutcome plan(services::FileSystem &fs,
                 = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};
         return outcome;
     }
+    // Knowing each file takes one question each: the windows keep answering meanwhile, and a
+    // request to stop is met at the first step, before any rename.
+    const auto asked = [&](std::size_t row) {
+        if (row % kRowsBetweenAnswers == 0 && options && options->progress)
+            (void)options->progress->advance(0, currentNames.size());
+    };
     RenamePlan plan
-            = planRenames(**renamer, currentNames, newBases, extensions, options != nullptr);
+            = planRenames(**renamer, currentNames, newBases, extensions, options != nullptr, asked);
     if (!plan.runnable() || !options) {
         outcome.problems = std::move(plan.problems);
         return outcome;

@@ -84,7 +84,8 @@ RenamePlan planRenames(FolderRenamer &folder,
                        const std::vector<std::string> &currentNames,
                        const std::vector<std::string> &newBases,
                        const std::vector<std::string> &extensions,
-                       bool identifyFiles)
+                       bool wholeBatch,
+                       const std::function<void(std::size_t row)> &asked)
 {
     RenamePlan plan;
     const bool caseBlind = ignoresCase(folder, currentNames);
@@ -107,13 +108,14 @@ RenamePlan planRenames(FolderRenamer &folder,
         else
             moves.push_back(
                     {row,
-                     identifyFiles
-                             ? folder.identify(currentNames[index]).value_or(services::FileId{})
-                             : services::FileId{},
+                     wholeBatch ? folder.identify(currentNames[index]).value_or(services::FileId{})
+                                : services::FileId{},
                      currentNames[index],
                      planned,
                      key(currentNames[index]),
                      key(planned)});
+        if (wholeBatch && asked)
+            asked(index);
     }
 
     // The names in the folder, read at once rather than asked one by one.
@@ -126,6 +128,8 @@ RenamePlan planRenames(FolderRenamer &folder,
     }
     std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves
     std::unordered_map<std::string_view, int> arriving; // the first move to each planned name
+    leaving.reserve(moves.size());
+    arriving.reserve(moves.size());
     for (int m = 0; m < static_cast<int>(moves.size()); ++m)
         leaving.emplace(moves[m].fromKey, m);
     std::vector<bool> refused(moves.size());
@@ -154,6 +158,8 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::ranges::sort(plan.problems, {}, &RowProblem::row);
         return plan;
     }
+    if (!wholeBatch)
+        return plan;
 
     for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
         if (moves[m].blocker >= 0)

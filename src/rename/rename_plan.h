@@ -2,6 +2,8 @@
 
 #include "services/file_system.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,12 +58,14 @@ struct RenamePlan
 // "tavolin-rename-N.tmp", that no file has and the batch does not use; so is a change of case
 // only on a folder that ignores case. On a folder that ignores case, or on a FAT-family disk
 // (FolderRenamer::fatNames), names are compared as the disk does and the names it cannot hold
-// are refused. Each step knows its file
-// (RenameStep::file) only with `identifyFiles`, which costs one question per file.
+// are refused. Each step knows its file (RenameStep::file), which costs one question per file;
+// without `wholeBatch` only the problems are worked out, for a batch that is not to run yet.
+// `asked(row)` runs after each of those questions, so that the windows can answer meanwhile.
 RenamePlan planRenames(services::FolderRenamer &folder,
                        const std::vector<std::string> &currentNames,
                        const std::vector<std::string> &newBases,
                        const std::vector<std::string> &extensions,
-                       bool identifyFiles = true);
+                       bool wholeBatch = true,
+                       const std::function<void(std::size_t row)> &asked = {});
 
 } // namespace tavolin::rename
