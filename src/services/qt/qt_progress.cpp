@@ -40,8 +40,11 @@ bool QtProgress::advance(std::size_t done, std::size_t total)
     if (m_stopAsked || now - m_lastRefresh < kRefreshMilliseconds)
         return !m_stopAsked;
     m_lastRefresh = now;
-    if (!m_dialog && now < m_showAfter.count())
+    if (!m_dialog && now < m_showAfter.count()) {
+        // The windows stay painted, and the desktop does not take them for hung.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
+    }
     show(done, total);
     // Paints the windows and delivers the press of the stop button, if there was one.
     QApplication::processEvents();

@@ -13,7 +13,9 @@ namespace tavolin::services {
 // Progress in a dialog of its own ("dlgProgress"), modal over the whole program so that nothing
 // else can start while the work runs. It appears once the work has run for `showAfter`; from
 // then on it refreshes its figures and lets the windows paint and the stop button be pressed
-// twenty times a second, so that the work itself is barely slowed.
+// twenty times a second, so that the work itself is barely slowed. Before it appears the windows
+// are painted as often, but what the user does waits for the dialog (or the work's end): no
+// window has been shut off from input yet.
 class QtProgress final : public Progress
 {
 public:
