@@ -25,18 +25,11 @@
 //   nice cmake --build build/rel --target window_bench -j2
 //   nice build/rel/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
 //                                     [--part renames|scans|appended|memory]
-#include "app/windows.h"
 #include "bench_folders.h"
 #include "pause_watch.h"
-#include "services/posix_file_system.h"
-#include "services/posix_journal_store.h"
-#include "services/posix_text_files.h"
-#include "services/qt/qt_drives.h"
-#include "services/qt/qt_progress.h"
-#include "support/fake_services.h"
+#include "real_program.h"
 #include "x_server.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -64,12 +57,6 @@
 namespace tavolin::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Millis = std::chrono::duration<double, std::milli>;
-
-constexpr std::string_view kFirstConfirmation = "変更を適用してもいい？";
-constexpr std::string_view kSecondConfirmation = "ほんとにいいの？";
-constexpr std::string_view kRenamedReport = "変更されました。";
 constexpr double kRenameTarget = 3.0; // times the bare loop
 constexpr double kScanTarget = 1.5;   // times find
 constexpr double kMemoryTarget = 150; // MB
@@ -89,101 +76,6 @@ void stopIfInterrupted()
     if (interrupted)
         throw std::runtime_error("interrupted");
 }
-
-// Answers every message with OK, as a user who agrees to everything, and notes when the second
-// confirmation of a batch was answered and when its report came.
-class TimingDialogs final : public services::Dialogs
-{
-public:
-    services::MessageAnswer showMessage(std::string_view text,
-                                        std::string_view,
-                                        services::MessageButtons,
-                                        services::MessageIcon) override
-    {
-        const Clock::time_point now = Clock::now();
-        if (text == kSecondConfirmation) {
-            confirmed = now;
-        } else if (text.ends_with(kRenamedReport)) {
-            reported = now;
-            std::from_chars(text.data(), text.data() + text.size(), reportedCount);
-        } else if (text != kFirstConfirmation) {
-            others.emplace_back(text);
-        }
-        return services::MessageAnswer::Ok;
-    }
-    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &) override
-    {
-        return {};
-    }
-    std::optional<std::string> askOpenFileName(const services::FileDialogSettings &) override
-    {
-        return {};
-    }
-    std::string askText(std::string_view, std::string_view) override { return {}; }
-
-    // Forgets the last batch, before the next.
-    void forget()
-    {
-        confirmed.reset();
-        reported.reset();
-        reportedCount = -1;
-        others.clear();
-    }
-
-    std::optional<Clock::time_point> confirmed, reported;
-    int reportedCount = -1;
-    std::vector<std::string> others; // any other message: something went wrong
-};
-
-// Runs the event loop until it has nothing left to do: posted events, layouts, paints.
-void settle()
-{
-    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    for (int round = 0; round < 100000 && dispatcher->processEvents(QEventLoop::AllEvents);)
-        ++round;
-}
-
-// Waits until the window is on the screen, so that what follows paints for real.
-void waitUntilShown(QWidget *window)
-{
-    if (!window || !QTest::qWaitForWindowExposed(window))
-        throw std::runtime_error("a window did not appear on the X server");
-}
-
-template<typename Widget = QWidget>
-Widget *child(QWidget *window, const char *name)
-{
-    auto *found = window->findChild<Widget *>(QString::fromLatin1(name));
-    if (!found)
-        throw std::runtime_error(std::string("no widget ") + name);
-    return found;
-}
-
-// The program as its main() builds it, with the program's folder (where both windows start)
-// given, messages answered by TimingDialogs and journals kept in a new folder under `root`.
-struct Program
-{
-    Program(const std::string &startFolder, const std::string &root)
-        : stateFolder(root)
-    {
-        process.programPath = process.currentPath = process.homePath = startFolder;
-        if (!windows.start())
-            throw std::runtime_error("the main window did not open");
-        waitUntilShown(windows.mainView());
-    }
-
-    services::PosixFileSystem fs;
-    services::QtDrives drives;
-    TimingDialogs dialogs;
-    services::PosixTextFiles textFiles;
-    // Not the real one: it would take the single-instance lock, and refuse while Tavolin runs.
-    test::FakeProcess process;
-    test::TempDir stateFolder;
-    services::PosixJournalStore journals{stateFolder.path()};
-    services::QtProgress progress;
-    test::FakePhotoDates photoDates;
-    Windows windows{{fs, drives, dialogs, textFiles, process, journals, progress, photoDates}};
-};
 
 // The folder holding `folder`: the root the files were made in.
 std::string parentOf(const std::string &folder)
@@ -213,6 +105,7 @@ struct Run
 {
     double millis = 0;
     std::string problem;
+    double longestPause = 0; // the longest time the window went without answering
 };
 
 // One batch through the rename window: a scan, every planned name moved to the other name set,
@@ -236,8 +129,10 @@ Run renameThroughWindow(Program &program, const std::string &folder, int count)
     settle();
 
     program.dialogs.forget();
+    PauseWatch watch;
     child<QPushButton>(view, "Command1")->click();
     settle();
+    const double longestPause = watch.longestMillis();
     const TimingDialogs &dialogs = program.dialogs;
     if (!dialogs.others.empty())
         return {0, "the window said: " + dialogs.others.front()};
@@ -250,7 +145,7 @@ Run renameThroughWindow(Program &program, const std::string &folder, int count)
         return {0,
                 std::to_string(dialogs.reportedCount) + " reported renamed, "
                         + std::to_string(onDisk) + " renamed on disk"};
-    return {Millis(*dialogs.reported - *dialogs.confirmed).count(), {}};
+    return {Millis(*dialogs.reported - *dialogs.confirmed).count(), {}, longestPause};
 }
 
 // The same renames as bare system calls over the files of `folder`.
@@ -369,6 +264,12 @@ void benchRenames(const std::string &folder, int count, int runs)
     }
     printComparison(
             count, median(window, "rename window"), median(bare, "bare loop"), kRenameTarget);
+    const double longest = std::ranges::max(window, {}, &Run::longestPause).longestPause;
+    std::printf("  %-8d rename window's longest pause %7.1f ms  %s (<= %.0f ms)\n",
+                count,
+                longest,
+                longest <= kPauseTarget ? "ok  " : "SLOW",
+                kPauseTarget);
 }
 
 void benchScans(const std::string &folder, int count, int runs)
