@@ -120,6 +120,7 @@ private:
     {
         std::vector<std::string> baseNames;
         std::vector<std::string> extensions;
+        std::vector<rename::PlannedName> names; // the two together, as the steps take them
         std::map<int, std::string> marks;
     };
 

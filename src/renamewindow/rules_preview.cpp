@@ -45,8 +45,10 @@ void FrmRules::Form_Load(const paths::FolderPath &folder)
 {
     if (isOpen())
         return;
-    m_before = Before{
-            m_columns.baseNames.rows(), m_columns.extensions.rows(), m_columns.current.marks()};
+    m_before = Before{m_columns.baseNames.rows(),
+                      m_columns.extensions.rows(),
+                      plannedNames(m_columns.baseNames.rows(), m_columns.extensions.rows()),
+                      m_columns.current.marks()};
     m_folder = folder;
     m_modified.clear();
     m_taken.clear();
@@ -99,8 +101,7 @@ void FrmRules::preview()
         showFault();
         return;
     }
-    const std::vector<rename::PlannedName> before
-            = plannedNames(m_before->baseNames, m_before->extensions);
+    const std::vector<rename::PlannedName> &before = m_before->names;
     std::vector<rename::NameStep> steps = m_steps;
     for (std::size_t i = 0; i < steps.size(); ++i)
         steps[i].enabled = steps[i].enabled && m_settingFaults[i].empty();
