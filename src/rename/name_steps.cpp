@@ -119,7 +119,7 @@ StepsResult applySteps(const std::vector<PlannedName> &names,
         if (const auto *date = std::get_if<DateStep>(&step.kind)) {
             for (std::size_t row = 0; row < names.size(); ++row) {
                 std::string &base = result.names[row].baseName;
-                base = placeDate(base,
+                base = placeText(base,
                                  formatDate(date->pattern, rowDate(row, date->source)),
                                  date->place,
                                  date->separator);

@@ -23,20 +23,6 @@ int digitsOf(long long number)
     return static_cast<int>(std::to_string(std::llabs(number)).size());
 }
 
-std::string
-placed(std::string_view name, std::string_view text, Place place, std::string_view separator)
-{
-    switch (place) {
-    case Place::Head:
-        return std::string(text) + std::string(separator) + std::string(name);
-    case Place::End:
-        return std::string(name) + std::string(separator) + std::string(text);
-    case Place::Replace:
-        break;
-    }
-    return std::string(text);
-}
-
 std::optional<int> fieldAt(std::string_view text, std::size_t at, std::size_t length)
 {
     int value = 0;
@@ -56,7 +42,7 @@ numberName(std::string_view name, const NumberingRule &rule, long long row, long
     const long long last = rule.start + std::max(rows - 1, 0LL) * rule.step;
     const int width = rule.width > 0 ? rule.width : std::max(digitsOf(rule.start), digitsOf(last));
     const std::string digits = padded(std::llabs(number), width);
-    return placed(name, number < 0 ? "-" + digits : digits, rule.place, rule.separator);
+    return placeText(name, number < 0 ? "-" + digits : digits, rule.place, rule.separator);
 }
 
 std::string formatDate(std::string_view pattern, const LocalTime &time)
@@ -104,9 +90,17 @@ std::optional<LocalTime> parseExifDate(std::string_view text)
 }
 
 std::string
-placeDate(std::string_view name, std::string_view date, Place place, std::string_view separator)
+placeText(std::string_view name, std::string_view text, Place place, std::string_view separator)
 {
-    return placed(name, date, place, separator);
+    switch (place) {
+    case Place::Head:
+        return std::string(text) + std::string(separator) + std::string(name);
+    case Place::End:
+        return std::string(name) + std::string(separator) + std::string(text);
+    case Place::Replace:
+        break;
+    }
+    return std::string(text);
 }
 
 } // namespace tavolin::rename

@@ -37,8 +37,8 @@ struct LocalTime
 std::string formatDate(std::string_view pattern, const LocalTime &time);
 // An EXIF date ("2026:12:08 14:30:05"), or nothing where it is not one (blank, "0000:00:00").
 std::optional<LocalTime> parseExifDate(std::string_view text);
-// The date in `name` as `place` says, with the separator between.
+// `text` (a number or a date) in `name` as `place` says, with the separator between.
 std::string
-placeDate(std::string_view name, std::string_view date, Place place, std::string_view separator);
+placeText(std::string_view name, std::string_view text, Place place, std::string_view separator);
 
 } // namespace tavolin::rename

@@ -33,6 +33,11 @@ struct Replacer::Code
 
 namespace {
 
+// A group the expression does not have, or one that took no part in the match, is empty.
+constexpr std::uint32_t kSubstituteOptions = PCRE2_SUBSTITUTE_OVERFLOW_LENGTH
+                                             | PCRE2_SUBSTITUTE_UNKNOWN_UNSET
+                                             | PCRE2_SUBSTITUTE_UNSET_EMPTY;
+
 PCRE2_SPTR bytesOf(std::string_view text)
 {
     return reinterpret_cast<PCRE2_SPTR>(text.data());
@@ -99,10 +104,7 @@ std::optional<std::string> Replacer::apply(std::string_view name) const
 {
     if (!m_code)
         return std::string(name);
-    // A group the expression does not have, or one that took no part in the match, is empty.
-    const std::uint32_t options = PCRE2_SUBSTITUTE_OVERFLOW_LENGTH | PCRE2_SUBSTITUTE_UNKNOWN_UNSET
-                                  | PCRE2_SUBSTITUTE_UNSET_EMPTY
-                                  | (m_all ? PCRE2_SUBSTITUTE_GLOBAL : 0u);
+    const std::uint32_t options = kSubstituteOptions | (m_all ? PCRE2_SUBSTITUTE_GLOBAL : 0u);
     std::string out(name.size() + m_replacement.size() + 16, '\0');
     for (;;) {
         PCRE2_SIZE length = out.size();
@@ -136,19 +138,17 @@ std::optional<std::string> Replacer::replacementFault() const
     const Code empty(pcre2_compile(bytesOf(""), 0, PCRE2_UTF, &error, &errorAt, nullptr));
     std::array<PCRE2_UCHAR, 8> out{};
     PCRE2_SIZE length = out.size();
-    const int done
-            = pcre2_substitute(empty.code,
-                               bytesOf(""),
-                               0,
-                               0,
-                               PCRE2_SUBSTITUTE_OVERFLOW_LENGTH | PCRE2_SUBSTITUTE_UNKNOWN_UNSET
-                                       | PCRE2_SUBSTITUTE_UNSET_EMPTY,
-                               nullptr,
-                               nullptr,
-                               bytesOf(m_replacement),
-                               m_replacement.size(),
-                               out.data(),
-                               &length);
+    const int done = pcre2_substitute(empty.code,
+                                      bytesOf(""),
+                                      0,
+                                      0,
+                                      kSubstituteOptions,
+                                      nullptr,
+                                      nullptr,
+                                      bytesOf(m_replacement),
+                                      m_replacement.size(),
+                                      out.data(),
+                                      &length);
     if (done >= 0 || done == PCRE2_ERROR_NOMEMORY)
         return std::nullopt;
     std::array<PCRE2_UCHAR, 256> message{};

@@ -1,6 +1,7 @@
 #include "rename/text_steps.h"
 
 #include "text/text_codec.h"
+#include "text/utf8.h"
 
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
@@ -8,7 +9,6 @@
 #include <unicode/translit.h>
 #include <unicode/uniset.h>
 #include <unicode/unistr.h>
-#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <array>
@@ -45,19 +45,6 @@ struct MadeChange
     icu::UnicodeSet letters;
     std::unique_ptr<icu::Transliterator> transliterator;
 };
-
-bool isValidUtf8(std::string_view text)
-{
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    for (std::int32_t at = 0; at < length;) {
-        UChar32 c;
-        U8_NEXT(bytes, at, length, c);
-        if (c < 0)
-            return false;
-    }
-    return true;
-}
 
 // Made once per change and kept: building a transliterator from its rules is the slow part.
 const MadeChange &made(WidthChange change)
@@ -127,7 +114,7 @@ bool isSpace(UChar32 c)
 
 std::optional<std::string> changeWidth(std::string_view name, WidthChange change)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     const MadeChange &rule = made(change);
     const auto size = static_cast<std::int32_t>(name.size());
@@ -142,7 +129,7 @@ std::optional<std::string> changeWidth(std::string_view name, WidthChange change
 
 std::optional<std::string> normalize(std::string_view name, Normalization form)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *normalizer = form == Normalization::Nfc
@@ -157,7 +144,7 @@ std::optional<std::string> normalize(std::string_view name, Normalization form)
 
 std::optional<std::string> changeCase(std::string_view name, LetterCase letterCase)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
     const icu::Locale &root = icu::Locale::getRoot();
@@ -181,7 +168,7 @@ std::optional<std::string> changeCase(std::string_view name, LetterCase letterCa
 std::optional<std::string>
 insertText(std::string_view name, std::string_view text, int at, CountFrom from)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     icu::UnicodeString changed = icu::UnicodeString::fromUTF8(name);
     changed.insert(offsetOf(changed, at, from), icu::UnicodeString::fromUTF8(text));
@@ -190,7 +177,7 @@ insertText(std::string_view name, std::string_view text, int at, CountFrom from)
 
 std::optional<std::string> removeText(std::string_view name, int at, int count, CountFrom from)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     icu::UnicodeString changed = icu::UnicodeString::fromUTF8(name);
     const int first = from == CountFrom::Start ? at : at + std::max(count, 0);
@@ -202,7 +189,7 @@ std::optional<std::string> removeText(std::string_view name, int at, int count, 
 
 std::optional<std::string> trimSpaces(std::string_view name)
 {
-    if (!isValidUtf8(name))
+    if (!text::utf8::isValid(name))
         return std::nullopt;
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
     std::int32_t begin = 0;
@@ -216,7 +203,7 @@ std::optional<std::string> trimSpaces(std::string_view name)
 
 std::optional<std::string> shiftJisNameToUtf8(std::string_view name)
 {
-    if (isValidUtf8(name))
+    if (text::utf8::isValid(name))
         return std::string(name);
     if (!text::cp932::isEncoderOutput(name))
         return std::nullopt;

@@ -7,7 +7,9 @@
 #include <expected>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 // What the rules window offers in its drop-down lists, in the order of the values they stand
 // for, and how a step is described in its list.
@@ -64,6 +66,14 @@ std::array<controls::CheckBox, N> switches(const std::array<std::string_view, N>
     }
     (std::make_index_sequence<N>());
 }
+
+// The index of `Kind` among rename::StepKind's alternatives, which is its place in kStepKinds.
+template<typename Kind>
+inline constexpr std::size_t kindIndex = []<std::size_t... I>(std::index_sequence<I...>)
+{
+    return ((std::is_same_v<Kind, std::variant_alternative_t<I, rename::StepKind>> ? I : 0) + ...);
+}
+(std::make_index_sequence<std::variant_size_v<rename::StepKind>>());
 
 // A new step of kind `kind` (an index of kStepKinds) with its usual settings.
 rename::StepKind newStep(int kind);

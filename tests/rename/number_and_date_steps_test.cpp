@@ -36,9 +36,9 @@ TEST(DateStep, FillsThePatternAndPlacesTheDate)
     EXPECT_EQ(formatDate("yyyyMMdd_HHmmss", time), "20260108_090503");
     EXPECT_EQ(formatDate("yy年MM月dd日", time), "26年01月08日");
     EXPECT_EQ(formatDate("", time), "");
-    EXPECT_EQ(placeDate("写真", "20260108", Place::Head, "_"), "20260108_写真");
-    EXPECT_EQ(placeDate("写真", "20260108", Place::End, "-"), "写真-20260108");
-    EXPECT_EQ(placeDate("写真", "20260108", Place::Replace, "_"), "20260108");
+    EXPECT_EQ(placeText("写真", "20260108", Place::Head, "_"), "20260108_写真");
+    EXPECT_EQ(placeText("写真", "20260108", Place::End, "-"), "写真-20260108");
+    EXPECT_EQ(placeText("写真", "20260108", Place::Replace, "_"), "20260108");
 }
 
 TEST(DateStep, ReadsAnExifDateOrNothing)

@@ -13,7 +13,12 @@ using ::testing::Pair;
 using ::testing::UnorderedElementsAre;
 
 // The kinds of step by their place in the kind list.
-enum Kind { Replace = 0, Case = 1, Width = 2, Insert = 4, Numbering = 7, Date = 8 };
+constexpr auto Replace = rules::kindIndex<rename::ReplaceRule>;
+constexpr auto Case = rules::kindIndex<rename::LetterCase>;
+constexpr auto Width = rules::kindIndex<rename::WidthStep>;
+constexpr auto Insert = rules::kindIndex<rename::InsertStep>;
+constexpr auto Numbering = rules::kindIndex<rename::NumberingRule>;
+constexpr auto Date = rules::kindIndex<rename::DateStep>;
 
 class FrmRulesTest : public ::testing::Test, protected test::RenameWorld
 {
@@ -25,9 +30,9 @@ protected:
         scan(names);
         model.cmdRules.click();
     }
-    void add(Kind kind)
+    void add(std::size_t kind)
     {
-        rules.cboStepKind.setSelectedIndex(kind);
+        rules.cboStepKind.setSelectedIndex(static_cast<int>(kind));
         rules.cmdAddStep.click();
     }
     void replace(const std::string &find, const std::string &by, bool regex = false)
