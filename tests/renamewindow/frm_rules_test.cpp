@@ -82,6 +82,9 @@ TEST_F(FrmRulesTest, StepsRunInTheirOrderAndASwitchedOffStepChangesNothing)
     EXPECT_THAT(planned(), ElementsAre("abcx.txt"));
     rules.cmdStepUp.click(); // the insert first, then the replace finds both
     EXPECT_THAT(planned(), ElementsAre("xx.txt"));
+    rules.cmdStepDown.click(); // and back
+    EXPECT_THAT(planned(), ElementsAre("abcx.txt"));
+    rules.cmdStepUp.click();
     EXPECT_THAT(rules.lstSteps.rows(), ElementsAre("文字の挿入：「abc」", "置換：「abc」→「x」"));
     rules.lstSteps.setChecked(0, false);
     EXPECT_THAT(planned(), ElementsAre("x.txt"));
@@ -162,6 +165,8 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
     EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
     rules.txtStart.setText("7");
     EXPECT_THAT(planned(), ElementsAre("a[b]c_7.txt"));
+    rules.txtDigits.setText("3");
+    EXPECT_THAT(planned(), ElementsAre("a[b]c_007.txt"));
     rules.lstSteps.clickRow(0); // the replace step's settings come back into the fields
     EXPECT_EQ(rules.txtFind.text(), "(b)");
     EXPECT_TRUE(rules.txtFind.visible());
