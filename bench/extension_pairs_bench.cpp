@@ -29,9 +29,11 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     test::FakeJournalStore journals;
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
+    test::FakeClipboard clipboard;
     Module1 module;
     renamewindow::FrmFileName window(
-            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
+            module,
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -31,9 +31,11 @@ void BM_MainWindowScan(benchmark::State &state)
     test::FakeJournalStore journals;
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
+    test::FakeClipboard clipboard;
     Module1 module;
     mainwindow::FrmMain model(
-            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
+            module,
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
     model.Form_Load();
     mainwindow::MainWindowView view(model);
     view.show();

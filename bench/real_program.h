@@ -100,7 +100,9 @@ struct Program
     services::PosixJournalStore journals{stateFolder.path()};
     services::QtProgress progress;
     test::FakePhotoDates photoDates;
-    Windows windows{{fs, drives, dialogs, textFiles, process, journals, progress, photoDates}};
+    test::FakeClipboard clipboard;
+    Windows windows{
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard}};
 };
 
 } // namespace tavolin::bench

@@ -134,9 +134,11 @@ void BM_RenameWindowBatch(benchmark::State &state)
     services::PosixJournalStore journals(stateFolder.path());
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
+    test::FakeClipboard clipboard;
     Module1 module;
     renamewindow::FrmFileName window(
-            module, {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
+            module,
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

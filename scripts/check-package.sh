@@ -37,7 +37,14 @@ grep -q -- '-dev\b' <<<"$depends" && fail "the package depends on a -dev package
 
 desktop="$root/usr/share/applications/app.tavolin.Tavolin.desktop"
 desktop-file-validate "$desktop"
-grep -qx 'Exec=tavolin' "$desktop" || fail "the Exec line must start the program without arguments"
+grep -qx 'Exec=tavolin %f' "$desktop" || fail "the Exec line must take one folder (%f)"
+grep -qx 'MimeType=inode/directory;' "$desktop" || fail "the entry must offer itself for folders"
+grep -qx 'Actions=rename;' "$desktop" || fail "no desktop action to rename in a folder"
+grep -qx 'Exec=tavolin --rename %f' "$desktop" || fail "the rename action must pass --rename"
+grep -qx 'Name\[ja\]=ファイル名を変更' "$desktop" || fail "the rename action has no Japanese name"
+# Offered for folders, never made their default handler behind the user's back.
+[ -z "$(find "$root" -name 'mimeapps.list' -o -name 'defaults.list')" ] \
+    || fail "the package must not make itself the default for folders"
 grep -q '^Name\[ja\]=' "$desktop" || fail "no Japanese name in the desktop entry"
 grep -q '^Comment\[ja\]=' "$desktop" || fail "no Japanese comment in the desktop entry"
 grep -qx 'Categories=Utility;FileTools;' "$desktop" || fail "wrong categories"

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libicu-dev libpcre2-dev libexiv2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk qt6-translations-l10n
-    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace
+    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace python3
     exfat-fuse exfatprogs dosfstools fusefat ntfs-3g
 )
 

@@ -1,5 +1,6 @@
 // Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
 // of the program lives here.
+#include "app/instance_channel.h"
 #include "app/program_icon.h"
 #include "app/qt_translations.h"
 #include "app/windows.h"
@@ -7,12 +8,17 @@
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
 #include "services/posix_text_files.h"
+#include "services/qt/qt_clipboard.h"
 #include "services/qt/qt_dialogs.h"
 #include "services/qt/qt_drives.h"
 #include "services/qt/qt_process.h"
 #include "services/qt/qt_progress.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
@@ -22,6 +28,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(tavolin::programIcon());
     // Without Qt's translations its buttons stay in English; the program works all the same.
     (void)tavolin::installQtTranslations();
+    // The arguments Qt left, as the exact bytes of a folder's path.
+    const auto request
+            = tavolin::shared::parseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request) {
+        std::fprintf(stderr, "%s\n", request.error().c_str());
+        return 2;
+    }
 
     tavolin::services::PosixFileSystem fs;
     tavolin::services::QtDrives drives;
@@ -31,10 +44,23 @@ int main(int argc, char *argv[])
     tavolin::services::PosixJournalStore journals;
     tavolin::services::QtProgress progress;
     tavolin::services::Exiv2PhotoDates photoDates;
+    tavolin::services::QtClipboard clipboard;
+
+    if (request->folder && process.anotherInstanceRunning()) {
+        // The running copy opens it; a folder written from here is taken from here.
+        tavolin::shared::StartRequest handed = *request;
+        handed.folder = tavolin::paths::absolutePath(
+                fs.pathStyle(), process.currentFolder(), *request->folder);
+        if (tavolin::handOverToRunningCopy(handed))
+            return 0;
+    }
 
     tavolin::Windows windows(
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates});
-    if (!windows.start())
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
+    tavolin::InstanceServer handedOver(
+            [&windows](const tavolin::shared::StartRequest &handed) { windows.open(handed); });
+    if (!windows.start(*request))
         return 0;
+    (void)handedOver.listen(); // without it, later starts say that a copy runs, as before
     return QApplication::exec();
 }

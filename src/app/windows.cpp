@@ -2,6 +2,10 @@
 
 #include "renamewindow/cut_off_batches.h"
 
+#include <QApplication>
+
+#include <utility>
+
 namespace tavolin {
 
 namespace {
@@ -20,6 +24,12 @@ Windows::Windows(const services::Services &services)
     , m_frmMain(m_module, services)
 {
     m_frmMain.renameWindowRequested.connect([this] { openRenameWindow(); });
+    m_waitForIdle.setInterval(200);
+    m_waitForIdle.setSingleShot(true);
+    QObject::connect(&m_waitForIdle, &QTimer::timeout, [this] {
+        if (m_waiting)
+            open(*std::exchange(m_waiting, std::nullopt));
+    });
 }
 
 Windows::~Windows()
@@ -30,14 +40,53 @@ Windows::~Windows()
     m_mainView.reset();
 }
 
-bool Windows::start()
+bool Windows::start(const shared::StartRequest &request)
 {
     if (!m_frmMain.Form_Load())
         return false;
     m_mainView = std::make_unique<mainwindow::MainWindowView>(m_frmMain);
     m_mainView->show();
     renamewindow::offerToSettleCutOffBatches(m_services);
+    if (request.folder)
+        open(request);
     return true;
+}
+
+void Windows::open(const shared::StartRequest &request)
+{
+    if (!request.folder)
+        return;
+    // A start handed over while a window works or asks something (both run the event loop)
+    // waits for the end: the work and the question are about the folder as it was.
+    if (busy()) {
+        m_waiting = request;
+        m_waitForIdle.start();
+        return;
+    }
+    const auto folder = shared::resolveFolder(
+            m_services.fs, m_services.process.currentFolder(), *request.folder);
+    if (!folder) {
+        m_services.dialogs.showMessage(folder.error());
+        return;
+    }
+    m_frmMain.openFolder(*folder);
+    if (!request.rename) {
+        bringToFront(m_mainView.get());
+        return;
+    }
+    openRenameWindow();
+    // As a folder dropped on it: not while its folder field is held by the rules window.
+    m_frmFileName->folderDropped(*folder);
+}
+
+bool Windows::busy() const
+{
+    const auto working = [](const controls::WindowState &window) {
+        return window.pointer() == controls::MousePointer::Busy;
+    };
+    return QApplication::activeModalWidget() || working(m_frmMain.window)
+           || (m_frmFileName && working(m_frmFileName->window))
+           || (m_frmDialog && working(m_frmDialog->window));
 }
 
 void Windows::openRenameWindow()

@@ -7,10 +7,13 @@
 #include "renamewindow/frm_file_name.h"
 #include "renamewindow/rename_window_view.h"
 #include "shared/module1.h"
+#include "shared/start_request.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace tavolin {
 
@@ -25,9 +28,14 @@ public:
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
 
-    // Loads and shows the main window; false when another copy of the program runs (the user
-    // has been told, and no window was shown).
-    bool start();
+    // Loads and shows the main window, then opens what `request` asks for; false when another
+    // copy of the program runs (the user has been told, and no window was shown).
+    bool start(const shared::StartRequest &request = {});
+
+    // Opens the request's folder in the main window, or in the rename window and scans it, and
+    // brings that window to the front: a start's own, or one handed over by a second start. A
+    // folder that cannot be opened is reported, and the windows stay as they were.
+    void open(const shared::StartRequest &request);
 
     // Shows the rename window, opening it first if it is not open.
     void openRenameWindow();
@@ -43,6 +51,9 @@ public:
     folderchooser::FolderChooserView *chooserView() { return m_chooserView; }
 
 private:
+    // Whether a window works (busy pointer) or waits for an answer (a modal dialog).
+    bool busy() const;
+
     services::Services m_services;
     Module1 m_module;
     mainwindow::FrmMain m_frmMain;
@@ -51,6 +62,9 @@ private:
     QPointer<renamewindow::RenameWindowView> m_renameView;
     std::unique_ptr<folderchooser::FrmDialog> m_frmDialog;
     QPointer<folderchooser::FolderChooserView> m_chooserView;
+    // The last request handed over while busy, tried again when the timer runs out.
+    std::optional<shared::StartRequest> m_waiting;
+    QTimer m_waitForIdle;
 };
 
 } // namespace tavolin

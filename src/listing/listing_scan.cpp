@@ -66,6 +66,9 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                 MakeFileLine(
                         options.withExtension ? std::string_view(name) : parts.base, number, size));
     }
+    names.pop_back(); // the end mark
+    scan.folder = folder.path();
+    scan.names = std::move(names);
     return scan;
 }
 

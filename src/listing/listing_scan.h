@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolin::listing {
 
@@ -24,7 +25,9 @@ struct ListingScan
     std::string lines = {};      // the new listing lines joined by CR LF; empty when none
     std::int64_t namesFound = 0; // every name enumerated, also those that get no line
     bool foundAny = false;
-    bool stopped = false; // the user stopped the scan; nothing else here counts then
+    bool stopped = false;                // the user stopped the scan; nothing else here counts then
+    std::string folder = {};             // the folder that was read
+    std::vector<std::string> names = {}; // every name enumerated, in the listing's order
 };
 
 // Lists the files that `pattern` names as listing lines, in `order`. File number i (0-based slot of

@@ -47,6 +47,8 @@ FrmMain::FrmMain(Module1 &module, const services::Services &services)
     Command4.clicked.connect([this] { Command4_Click(); });
     cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
     cmdRename.clicked.connect([this] { cmdRename_Click(); });
+    cmdExport.clicked.connect([this] { cmdExport_Click(); });
+    cmdCopy.clicked.connect([this] { cmdCopy_Click(); });
     cboOrder.clicked.connect([this] { cboOrder_Click(); });
     m_orderFollowed = module.fileOrder.changed.connectScoped([this] { fileOrderChanged(); });
     fileOrderChanged();
@@ -122,6 +124,8 @@ void FrmMain::cmdStart_Click()
                                        &Command4,
                                        &cmdEnd,
                                        &cmdRename,
+                                       &cmdExport,
+                                       &cmdCopy,
                                        &cboOrder});
         scan = listing::scanFolder(m_services.fs,
                                    Text1.text(),
@@ -144,6 +148,9 @@ void FrmMain::cmdStart_Click()
         m_fileCount = 0;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
+    m_scannedFolder = std::move(scan->folder);
+    m_scannedNames = std::move(scan->names);
+    cmdExport.setEnabled(!m_scannedNames.empty());
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.

@@ -38,6 +38,10 @@ public:
     void cmdEnd_Click();
     void cmdRename_Click(); // opens the rename window, or brings it to the front
     void cboOrder_Click();  // another order of files for the whole run
+    // The files of the last scan, with sizes and times, as CSV for spreadsheets.
+    void cmdExport_Click();
+    // The listing on the clipboard.
+    void cmdCopy_Click();
 
     // Asks for the rename window to be shown.
     controls::Signal<> renameWindowRequested;
@@ -45,6 +49,9 @@ public:
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
     // (as a drive that is not ready when its medium does not answer), and nothing changes.
     void openFolder(std::string_view path);
+    // A folder, or a file for its folder, dropped on the window: opened in the folder list, or
+    // why it cannot be.
+    void folderDropped(std::string_view path);
 
     std::int64_t lngFileCount() const { return m_fileCount; }
     const listing::ListingHistory &history() const { return m_history; }
@@ -54,6 +61,9 @@ private:
     services::Services m_services;
     listing::ListingHistory m_history;
     std::int64_t m_fileCount = 0;
+    // The folder and the names of the last scan, for the CSV export.
+    std::string m_scannedFolder;
+    std::vector<std::string> m_scannedNames;
 
 public:
     controls::WindowState window;
@@ -78,6 +88,8 @@ public:
     controls::Button Command1{"Textに保存"};
     controls::Button cmdEnd{"終了"};
     controls::Button cmdRename{"ﾌｧｲﾙ名変更"};
+    controls::Button cmdExport{"CSVで保存", /*enabled=*/false}; // once a scan found files
+    controls::Button cmdCopy{"ｺﾋﾟｰ"};
     // The order of files; the file list follows it at once, the listing at the next scan.
     controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTipWithFileList);
 

@@ -1,6 +1,7 @@
 #include "mainwindow/main_window_view.h"
 
 #include "controls/qt/drive_combo_box.h"
+#include "controls/qt/folder_drops.h"
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
@@ -76,6 +77,8 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     auto *cmdRename = makeControl<QPushButton>("cmdRename", body);
     auto *command4 = makeControl<QPushButton>("Command4", body);
     auto *command1 = makeControl<QPushButton>("Command1", body);
+    auto *cmdExport = makeControl<QPushButton>("cmdExport", body);
+    auto *cmdCopy = makeControl<QPushButton>("cmdCopy", body);
     auto *cmdEnd = makeControl<QPushButton>("cmdEnd", body);
 
     auto *history = new QHBoxLayout;
@@ -99,6 +102,10 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     right->addStretch(1);
     right->addWidget(command4);
     right->addWidget(command1);
+    auto *exports = new QHBoxLayout;
+    exports->addWidget(cmdExport, 2);
+    exports->addWidget(cmdCopy, 1);
+    right->addLayout(exports);
     right->addSpacing(12);
     right->addWidget(cmdEnd);
 
@@ -144,6 +151,10 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     m_bindings.button(command1, model.Command1);
     m_bindings.button(cmdEnd, model.cmdEnd);
     m_bindings.button(cmdRename, model.cmdRename);
+    m_bindings.button(cmdExport, model.cmdExport);
+    m_bindings.button(cmdCopy, model.cmdCopy);
+    new controls::FolderDrops(this,
+                              [&model](const std::string &path) { model.folderDropped(path); });
 }
 
 } // namespace tavolin::mainwindow

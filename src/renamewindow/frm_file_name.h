@@ -65,6 +65,9 @@ public:
     // Opens the rules window on the planned names (brings it to the front when open). While it
     // is open, the controls that would change the lists or rename are held disabled.
     void cmdRules_Click();
+    // A folder, or a file for its folder, dropped on the window: it goes into Text1 and is
+    // scanned, unless the folder field is held (long work, the rules window).
+    void folderDropped(std::string_view path);
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;

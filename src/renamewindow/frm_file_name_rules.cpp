@@ -1,5 +1,7 @@
-// The rename window's side of the rules window.
+// The rename window's side of the rules window, and folders dropped on it.
 #include "renamewindow/frm_file_name.h"
+
+#include "shared/start_request.h"
 
 namespace tavolin::renamewindow {
 
@@ -25,6 +27,20 @@ void FrmFileName::cmdRules_Click()
         rules.Form_Load(scannedFolder());
     }
     rulesWindowRequested.emit();
+}
+
+void FrmFileName::folderDropped(std::string_view path)
+{
+    if (!Text1.enabled())
+        return;
+    const auto folder
+            = shared::resolveFolder(m_services.fs, m_services.process.currentFolder(), path);
+    if (!folder) {
+        m_services.dialogs.showMessage(folder.error());
+        return;
+    }
+    Text1.setText(paths::FolderPath(style(), *folder).field());
+    cmdStart_Click();
 }
 
 void FrmFileName::releaseForRules()

@@ -1,5 +1,6 @@
 #include "renamewindow/rename_window_view.h"
 
+#include "controls/qt/folder_drops.h"
 #include "controls/qt/list_box_view.h"
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/scroll_group.h"
@@ -133,6 +134,8 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     m_bindings.listBox(list31, model.List3[1]);
     m_bindings.button(cmdRules, model.cmdRules);
     m_rulesShown = model.rulesWindowRequested.connectScoped([this] { showRules(); });
+    new controls::FolderDrops(this,
+                              [&model](const std::string &path) { model.folderDropped(path); });
     // Row k of each column describes the same file (of each pair list, the same pair): they
     // scroll as one.
     new controls::ScrollGroup({list1, list20, list21});

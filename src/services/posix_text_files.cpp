@@ -93,6 +93,11 @@ FsResult<void> replaceByRenaming(const std::string &target,
 
 FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view text)
 {
+    return writeBytes(path, text::textfile::encode(text));
+}
+
+FsResult<void> PosixTextFiles::writeBytes(std::string_view path, std::string_view newContent)
+{
     const std::string target = resolveLink(std::string(path));
     const std::string folder = posix::folderOf(target);
     struct stat existing
@@ -102,7 +107,7 @@ FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view
         return std::unexpected(fsErrorFromErrno(EISDIR));
     if (!replacing && errno == ENOENT && ::access(folder.c_str(), F_OK) != 0)
         return lastError(); // the folder is missing, not the name refused
-    const std::string bytes = text::textfile::encode(text);
+    const std::string bytes(newContent);
     if (!replacing || !S_ISREG(existing.st_mode))
         return replaceByRenaming(target, folder, replacing ? &existing : nullptr, bytes);
 

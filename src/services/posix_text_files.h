@@ -10,6 +10,7 @@ class PosixTextFiles final : public TextFiles
 {
 public:
     FsResult<void> writeText(std::string_view path, std::string_view text) override;
+    FsResult<void> writeBytes(std::string_view path, std::string_view bytes) override;
     FsResult<LinesRead> readLines(std::string_view path, const LineHandler &onLine) override;
 };
 

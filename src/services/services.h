@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/clipboard.h"
 #include "services/dialogs.h"
 #include "services/drives.h"
 #include "services/file_system.h"
@@ -23,6 +24,7 @@ struct Services
     JournalStore &journals;
     Progress &progress;
     PhotoDates &photoDates;
+    Clipboard &clipboard;
 };
 
 } // namespace tavolin::services

@@ -30,6 +30,9 @@ public:
     // from it. Only when that fails too, or after a crash mid-rewrite, does the file hold part
     // of the new content: the copy then stays, and the error's detail says where.
     virtual FsResult<void> writeText(std::string_view path, std::string_view text) = 0;
+    // Saves `bytes` exactly as they are, in the same way: for files whose encoding is their own
+    // (a CSV export in UTF-8).
+    virtual FsResult<void> writeBytes(std::string_view path, std::string_view bytes) = 0;
 
     // Calls `onLine` with each line of the file at `path`, decoded to UTF-8, without its line
     // end (CR LF or LF). A last line without a line end counts; an empty file has no lines.

@@ -302,8 +302,9 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
                          " enter cmdStart; click File1 1; tick Check3; tick Check4; enter cmdStart;"
                          " shot main-window-scanned; pick cboOrder 3; enter cmdStart; append !;"
                          " tab Check1 Check2 Check3 Check4 Check5 cboOrder cmdStart Check6"
-                         " Command2_0 cmdRename Command4 Command1 cmdEnd"
+                         " Command2_0 cmdRename Command4 Command1 cmdExport cmdCopy cmdEnd"
                          " Drive1; enter Command2_0; enter Command2_1; enter Command1;"
+                         " enter cmdCopy; enter cmdExport;"
                          " enter cmdRename; type txtM 新しい; enter Command4; backtab cmdRename"
                          " Command2_0 Check6 cmdStart; enter cmdEnd";
     replay(script, viewed, bare, &view, [&](const auto &after) {
@@ -479,7 +480,7 @@ protected:
     test::FakeDrives root{{"/"}};
     // The doors to a real folder, with the progress above.
     services::Services slowPosix{
-            posix, root, dialogs, textFiles, process, journals, *this, photoDates};
+            posix, root, dialogs, textFiles, process, journals, *this, photoDates, clipboard};
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 

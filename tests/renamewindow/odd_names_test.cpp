@@ -31,8 +31,15 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     test::Fakes f;
     f.drives.roots = {"/"};
     f.process.programPath = f.process.currentPath = dir.path();
-    services::Services doors{
-            fs, f.drives, f.dialogs, f.textFiles, f.process, f.journals, f.progress, f.photoDates};
+    services::Services doors{fs,
+                             f.drives,
+                             f.dialogs,
+                             f.textFiles,
+                             f.process,
+                             f.journals,
+                             f.progress,
+                             f.photoDates,
+                             f.clipboard};
 
     // Listed with every option off and saved; how the text is encoded is the text files' own
     // business, tested with them.

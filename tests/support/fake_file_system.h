@@ -168,10 +168,20 @@ private:
     Result<void> check(Name path) const
     {
         const auto folder = m_folders.find(key(path));
-        if (folder == m_folders.end() || folder->second)
-            return std::unexpected(folder == m_folders.end() ? Error{NotFound, {}}
-                                                             : *folder->second);
+        if (folder == m_folders.end())
+            return std::unexpected(Error{isFile(path) ? NotAFolder : NotFound, {}});
+        if (folder->second)
+            return std::unexpected(*folder->second);
         return {};
+    }
+    bool isFile(Name path) const
+    {
+        const paths::FolderPath written(m_style, path);
+        const auto parent = written.parent();
+        return parent && std::ranges::any_of(m_entries, [&](const Entry &entry) {
+                   return !entry.folder && entry.parent == parent->path()
+                          && entry.name == written.name();
+               });
     }
     // `value`, taken from the folder `path`, if that may be used.
     template<typename T>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/clipboard.h"
 #include "services/dialogs.h"
 #include "services/drives.h"
 #include "services/photo_dates.h"
@@ -124,6 +125,15 @@ public:
     int exits = 0;
 };
 
+// The clipboard as a test can read it: each text put there.
+class FakeClipboard : public services::Clipboard
+{
+public:
+    void setText(std::string_view text) override { texts.emplace_back(text); }
+
+    std::vector<std::string> texts;
+};
+
 // Photo dates by path, as a test set them; asked paths are counted.
 class FakePhotoDates : public services::PhotoDates
 {
@@ -147,7 +157,13 @@ public:
     {
         if (failWrites)
             return std::unexpected(*failWrites);
-        files[std::string(path)] = text::textfile::encode(text);
+        return writeBytes(path, text::textfile::encode(text));
+    }
+    services::FsResult<void> writeBytes(std::string_view path, std::string_view bytes) override
+    {
+        if (failWrites)
+            return std::unexpected(*failWrites);
+        files[std::string(path)] = bytes;
         return {};
     }
     services::FsResult<LinesRead> readLines(std::string_view path,

@@ -25,9 +25,10 @@ struct Fakes
     FakeJournalStore journals;
     FakeProgress progress;
     FakePhotoDates photoDates;
+    FakeClipboard clipboard;
     Module1 module;
     services::Services doors{
-            fs, drives, dialogs, textFiles, process, journals, progress, photoDates};
+            fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard};
 };
 
 // The rename window, opened.
@@ -80,7 +81,8 @@ struct MainWorld : Fakes
         c.buttons = {{"cmdStart", &m.cmdStart}, {"Command2_0", &m.Command2[0]}};
         c.buttons.insert({{"Command2_1", &m.Command2[1]}, {"cmdRename", &m.cmdRename}});
         c.buttons.insert({{"Command4", &m.Command4}, {"Command1", &m.Command1}});
-        c.buttons.insert({"cmdEnd", &m.cmdEnd});
+        c.buttons.insert({{"cmdEnd", &m.cmdEnd}, {"cmdExport", &m.cmdExport}});
+        c.buttons.insert({"cmdCopy", &m.cmdCopy});
         c.combos = {{"cboOrder", &m.cboOrder}};
         return c;
     }

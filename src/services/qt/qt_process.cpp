@@ -26,6 +26,12 @@ std::string folderOf(const std::string &file)
 
 } // namespace
 
+QString runtimeFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
 QtProcessServices::~QtProcessServices()
 {
     if (m_lockFd >= 0)
@@ -36,10 +42,7 @@ bool QtProcessServices::anotherInstanceRunning()
 {
     if (m_another)
         return *m_another;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    const std::string lockPath = text::fromQString(folder) + "/tavolin.lock";
+    const std::string lockPath = text::fromQString(runtimeFolder()) + "/tavolin.lock";
     m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // Without a lock file there is no way to tell; better to start than to refuse.
     m_another = m_lockFd >= 0 && ::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;

@@ -2,9 +2,15 @@
 
 #include "services/process.h"
 
+#include <QString>
+
 #include <optional>
 
 namespace tavolin::services {
+
+// The user's runtime folder, where the single-instance lock and the socket that later starts
+// hand their folder over through lie (the temporary folder where the system names none).
+QString runtimeFolder();
 
 // The program's own process. The single-instance lock is an flock on a file in the user's
 // runtime folder: the system drops it when the process ends in any way, so a crash never

@@ -1,0 +1,73 @@
+// The main window with other programs: CSV for spreadsheets, text on the clipboard, folders
+// dropped from the file manager.
+#include "mainwindow/frm_main.h"
+
+#include "controls/long_work.h"
+#include "listing/csv_listing.h"
+#include "shared/fs_error_text.h"
+#include "shared/start_request.h"
+
+#include <string>
+
+namespace tavolin::mainwindow {
+
+namespace {
+
+const services::FileDialogSettings kExportDialog{
+        "Title.csv", "CSVで保存", "CSVﾌｧｲﾙ (.csv)|*.csv|すべてのﾌｧｲﾙ (*.*)|*.*"};
+constexpr std::string_view kExporting = "CSVを書き出しています";
+
+} // namespace
+
+void FrmMain::cmdExport_Click()
+{
+    const auto path = m_services.dialogs.askSaveFileName(kExportDialog);
+    if (!path)
+        return;
+    std::string csv;
+    {
+        const controls::LongWork work(m_services.progress,
+                                      kExporting,
+                                      window,
+                                      {&cmdStart,
+                                       &Command1,
+                                       &Command2[0],
+                                       &Command2[1],
+                                       &Command4,
+                                       &cmdEnd,
+                                       &cmdRename,
+                                       &cmdExport,
+                                       &cmdCopy,
+                                       &cboOrder});
+        // Sizes and times as they are now: the file may have changed since the scan.
+        const auto facts = m_services.fs.fileFacts(
+                m_scannedFolder, m_scannedNames, [this](std::size_t done) {
+                    return m_services.progress.advance(done, m_scannedNames.size());
+                });
+        if (!facts) // stopped
+            return;
+        csv = listing::csvListing(m_scannedNames, *facts);
+    }
+    if (auto written = m_services.textFiles.writeBytes(*path, csv); !written)
+        m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
+}
+
+void FrmMain::folderDropped(std::string_view path)
+{
+    const auto folder
+            = shared::resolveFolder(m_services.fs, m_services.process.currentFolder(), path);
+    if (folder)
+        openFolder(*folder);
+    else
+        m_services.dialogs.showMessage(folder.error());
+}
+
+void FrmMain::cmdCopy_Click()
+{
+    std::string text = txtM.text();
+    // Lines end in LF on the desktop's clipboard.
+    std::erase(text, '\r');
+    m_services.clipboard.setText(text);
+}
+
+} // namespace tavolin::mainwindow

@@ -1,0 +1,15 @@
+#include "services/qt/qt_clipboard.h"
+
+#include "text/qt/qt_strings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tavolin::services {
+
+void QtClipboard::setText(std::string_view text)
+{
+    QGuiApplication::clipboard()->setText(text::toDisplayName(text));
+}
+
+} // namespace tavolin::services

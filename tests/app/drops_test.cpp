@@ -1,0 +1,89 @@
+// Folders dragged from the file manager onto the real windows, over a real temporary folder.
+#include "app/widget_steps.h"
+#include "mainwindow/main_window_view.h"
+#include "renamewindow/rename_window_view.h"
+#include "services/posix_file_system.h"
+#include "support/temp_dir.h"
+#include "support/window_worlds.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace tavolin {
+namespace {
+
+// The fakes, but the disk real.
+struct RealFolder : test::Fakes
+{
+    RealFolder()
+    {
+        dir.makeFolder("写真");
+        dir.writeFile("写真/a.jpg");
+        dir.writeFile("写真/b.jpg");
+        process.programPath = process.homePath = process.currentPath = dir.path();
+    }
+
+    const test::TempDir dir;
+    services::PosixFileSystem posix;
+    test::FakeDrives root{{"/"}};
+    services::Services real{
+            posix, root, dialogs, textFiles, process, journals, progress, photoDates, clipboard};
+};
+
+// Drags `path` over `target` and drops it there, as the file manager does; whether the target
+// took the drag.
+bool drop(QWidget *target, const std::string &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
+}
+
+TEST(FolderDrops, OntoTheMainWindowTheFolderListOpensIt)
+{
+    RealFolder world;
+    mainwindow::FrmMain model(world.module, world.real);
+    ASSERT_TRUE(model.Form_Load());
+    mainwindow::MainWindowView view(model);
+    auto *listing = child<QPlainTextEdit>(&view, "txtM");
+    const std::string photos = world.dir.pathOf("写真");
+    for (const std::string &path : {photos, photos + "/b.jpg"}) {
+        model.openFolder(world.dir.path());
+        EXPECT_TRUE(drop(listing->viewport(), path)) << path;
+        EXPECT_EQ(model.Dir1.path(), photos) << path;
+    }
+    EXPECT_EQ(model.txtM.text(), "") << "no path typed into the listing";
+    EXPECT_TRUE(drop(child(&view, "cmdStart"), world.dir.pathOf("gone")));
+    EXPECT_EQ(model.Dir1.path(), photos);
+    ASSERT_EQ(world.dialogs.messageTexts().size(), 1U);
+}
+
+TEST(FolderDrops, OntoTheRenameWindowItIsScanned)
+{
+    RealFolder world;
+    renamewindow::FrmFileName model(world.module, world.real);
+    model.Form_Load();
+    renamewindow::RenameWindowView view(model);
+    EXPECT_TRUE(drop(child(&view, "List1"), world.dir.pathOf("写真")));
+    EXPECT_EQ(model.Text1.text(), world.dir.pathOf("写真") + "/");
+    EXPECT_EQ(model.List1.rows(), (std::vector<std::string>{"a.jpg", "b.jpg"}));
+
+    // Not while the rules window holds the folder field.
+    model.cmdRules.click();
+    EXPECT_TRUE(drop(child(&view, "List1"), world.dir.path()));
+    EXPECT_EQ(model.Text1.text(), world.dir.pathOf("写真") + "/");
+}
+
+} // namespace
+} // namespace tavolin
