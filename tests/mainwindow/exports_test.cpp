@@ -29,7 +29,14 @@ TEST_F(ExportsTest, TheFilesOfTheLastScanGoToTheCsvWithTheirSizesAsTheyAreNow)
     ASSERT_TRUE(model.cmdExport.enabled());
     fs.addFile("D:\\photos", "later.jpg"); // after the scan: not in it
     dialogs.fileAnswers.push_back("D:\\out.csv");
+    std::string during;
+    progress.onAdvance = [&] {
+        during += test::enabledButtons(controls());
+    };
     model.cmdExport.click();
+    EXPECT_THAT(during, ::testing::Each('-')) << "every button held while the sizes are read";
+    EXPECT_THAT(during, ::testing::Not(IsEmpty()));
+    progress.onAdvance = {};
     const std::string &csv = textFiles.files.at("D:\\out.csv");
     EXPECT_THAT(csv, HasSubstr("\r\n\"a,1.jpg\",\"a,1\",.jpg,1000000,"));
     EXPECT_THAT(csv, HasSubstr("\r\nb.jpg,b,.jpg,5,"));
