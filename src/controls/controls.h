@@ -113,6 +113,10 @@ private:
 };
 
 // A check box: 0 clear, 1 ticked, 2 grayed.
+// A check box's value. Grayed is a tick shown dimmed: neither the user (a click ticks or clears)
+// nor the program sets it, but a handler says how it reads one.
+enum class CheckValue { Clear, Ticked, Grayed };
+
 class CheckBox : public Control
 {
 public:
@@ -121,10 +125,13 @@ public:
     {}
 
     const std::string &caption() const { return m_caption; }
-    int value() const { return m_value; }
+    CheckValue value() const { return m_value; }
+    // Ticked or grayed.
+    bool marked() const { return m_value != CheckValue::Clear; }
 
     // Runs `clicked` when the value changes, whether the user or the program changed it.
-    void setValue(int value)
+    void setTicked(bool ticked) { setValue(ticked ? CheckValue::Ticked : CheckValue::Clear); }
+    void setValue(CheckValue value)
     {
         if (m_value == value)
             return;
@@ -137,7 +144,7 @@ public:
 
 private:
     std::string m_caption;
-    int m_value = 0;
+    CheckValue m_value = CheckValue::Clear;
 };
 
 // One option button of a group; the window keeps exactly one of the group selected.

@@ -35,8 +35,9 @@ FrmDialog::FrmDialog(Module1 &module, const services::Services &services, Folder
 
 void FrmDialog::Form_Load()
 {
-    const std::string &written
-            = m_module.flgFileName != 0 ? m_module.strRenamePath : m_module.strMainPath;
+    const std::string &written = m_module.flgFileName == ChooserServes::RenameWindow
+                                         ? m_module.strRenamePath
+                                         : m_module.strMainPath;
     if (!written.empty()) {
         // A folder typed from the current folder ("データ/") is shown, and so delivered, from
         // the root: the rename window's scan takes no other.
@@ -96,7 +97,7 @@ void FrmDialog::cmdNewF_Click()
 void FrmDialog::cmdOK_Click()
 {
     const std::string chosen = Label1.caption();
-    if (m_module.flgFileName != 0) {
+    if (m_module.flgFileName == ChooserServes::RenameWindow) {
         if (m_targets.renameWindow)
             m_targets.renameWindow(chosen);
         m_module.strRenamePath = chosen;

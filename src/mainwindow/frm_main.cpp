@@ -88,7 +88,7 @@ void FrmMain::Text1_Change()
     // The folder list decides, not the path field: the chooser may write another folder there.
     if (style().isDriveRoot(Dir1.path())) {
         Check5.setEnabled(false);
-        Check5.setValue(0);
+        Check5.setTicked(false);
     } else {
         Check5.setEnabled(true);
     }
@@ -111,7 +111,7 @@ void FrmMain::cmdStart_Click()
     controls::BusyPointer busy(window);
     // Read the folder before touching the listing, so that a folder that cannot be read, or a
     // scan the user stops, leaves the listing and its history as they were.
-    const bool keep = Check1.value() != 0;
+    const bool keep = Check1.marked();
     services::FsResult<listing::ListingScan> scan;
     {
         const controls::LongWork work(m_services.progress,
@@ -180,7 +180,8 @@ void FrmMain::showHistoryRow()
     const listing::HistoryRow row = m_history.current();
     txtM.setText(row.listing);
     m_fileCount = row.fileCount;
-    if (Check6.value() == 1)
+    // Only a tick follows the folder: a grayed box does not.
+    if (Check6.value() == controls::CheckValue::Ticked)
         followHistoryFolder(row.pathField);
     showFileCount();
 }
@@ -245,7 +246,8 @@ void FrmMain::openFolder(std::string_view path)
 
 listing::ListingOptions FrmMain::listingOptions() const
 {
-    return {Check2.value() != 0, Check3.value() != 0, Check4.value() != 0, Check5.value() != 0};
+    // A grayed option lists as a ticked one.
+    return {Check2.marked(), Check3.marked(), Check4.marked(), Check5.marked()};
 }
 
 void FrmMain::showFileCount()

@@ -5,7 +5,6 @@
 #include "rename/batch_history.h"
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
-#include "renamewindow/extension_pairs.h"
 #include "renamewindow/folder_field.h"
 #include "renamewindow/names_file_reports.h"
 #include "shared/fs_error_text.h"
@@ -94,7 +93,7 @@ void FrmFileName::cmdStart_Click()
         if (*scan && (*scan)->stopped) // the lists stay as they were
             return;
     }
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
     m_module.strRenamePath = Text1.text();
     m_scannedPattern = Text1.text();
     cmdUndo.setEnabled(false);
@@ -132,7 +131,9 @@ void FrmFileName::cmdStart_Click()
 
 void FrmFileName::Command2_Click()
 {
-    if (Check1.value() == 1) {
+    // Only a tick numbers; a grayed box shows the numbering's options (Check1_Click) but edits
+    // the one name selected.
+    if (Check1.value() == controls::CheckValue::Ticked) {
         const auto position
                 = Option1[0].value() ? rename::NumberPosition::Head : rename::NumberPosition::End;
         List2[0].assign(rename::MakeNumberedNames(List1.count(), Text3.text(), position));
@@ -140,7 +141,7 @@ void FrmFileName::Command2_Click()
                && !Text3.text().empty()) {
         List2[0].replace(m_module.intNameRow, Text3.text());
     }
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
 }
 
 void FrmFileName::cboOrder_Click()
@@ -150,7 +151,7 @@ void FrmFileName::cboOrder_Click()
 
 void FrmFileName::Check1_Click()
 {
-    const bool numbering = Check1.value() != 0;
+    const bool numbering = Check1.marked();
     Frame1.setEnabled(numbering);
     Option1[0].setEnabled(numbering);
     Option1[1].setEnabled(numbering);
@@ -160,7 +161,7 @@ void FrmFileName::List1_Click()
 {
     List2[0].setSelectedRow(List1.selectedRow());
     List2[1].setSelectedRow(List1.selectedRow());
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
 }
 
 void FrmFileName::List2_Click(int index)
@@ -182,7 +183,7 @@ void FrmFileName::List2_Click(int index)
         List1.setSelectedRow(row);
         List2[0].setSelectedRow(row);
     }
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
 }
 
 void FrmFileName::Text3_Change()
@@ -192,13 +193,13 @@ void FrmFileName::Text3_Change()
 
 void FrmFileName::cmdDialog_Click()
 {
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
     folderChooserRequested.emit();
 }
 
 void FrmFileName::cmdEnd_Click()
 {
-    m_module.flgFileName = 0;
+    m_module.flgFileName = ChooserServes::MainWindow;
     window.close();
 }
 
@@ -215,7 +216,7 @@ bool FrmFileName::Form_QueryUnload()
 
 void FrmFileName::Form_Click()
 {
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
 }
 
 void FrmFileName::Command3_Click()
@@ -224,44 +225,6 @@ void FrmFileName::Command3_Click()
     Command3.setCaption(std::string(open ? kPanelOpen : kPanelClosed));
     window.setWidthTwips(open ? kWideWidth : kNarrowWidth);
     Command5.setVisible(open);
-}
-
-void FrmFileName::List3_Click(int index)
-{
-    if (index == 0) {
-        if (List3[0].selectedText().empty()) {
-            makeDefault(cmdStart);
-            return;
-        }
-        const int row = List3[0].selectedRow();
-        Text4.setText(List3[0].selectedText());
-        Text4.setFocus();
-        m_module.intExtRow = row;
-        List3[1].setSelectedRow(row);
-    } else {
-        const int row = List3[1].selectedRow();
-        Text4.setText(List3[1].selectedText());
-        Text4.setFocus();
-        m_module.intExtRow = row;
-        List3[0].setSelectedRow(row);
-    }
-}
-
-void FrmFileName::Command4_Click()
-{
-    if (List3[0].selectedText().empty() || Text4.text().empty())
-        return;
-    List3[1].remove(List3[1].selectedRow());
-    List3[1].insert(m_module.intExtRow, Text4.text());
-    List3[1].setSelectedRow(m_module.intExtRow);
-}
-
-void FrmFileName::Command5_Click()
-{
-    controls::BusyPointer busy(window);
-    std::vector<std::string> extensions = List2[1].rows();
-    if (applyExtensionPairs(extensions, List3[0].rows(), List3[1].rows()))
-        List2[1].replaceAll(std::move(extensions));
 }
 
 void FrmFileName::Command6_Click()

@@ -52,7 +52,7 @@ void FrmFileName::Command1_Click()
         else
             renameAll();
     }
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
 }
 
 void FrmFileName::renameAll()
@@ -115,7 +115,7 @@ void FrmFileName::markProblems(const std::map<int, std::string> &marks)
 
 void FrmFileName::cmdUndo_Click()
 {
-    m_module.flgFileName = 1;
+    m_module.flgFileName = ChooserServes::RenameWindow;
     const auto batch = rename::lastUndoableBatch(m_services.journals, scannedFolder().path());
     if (!batch
         || m_services.dialogs.showMessage(

@@ -13,16 +13,6 @@ constexpr int kLongestPosition = 9999;
 constexpr long long kLargestNumber = 999'999'999'999LL;
 constexpr int kWidestNumber = 18;
 
-bool ticked(const controls::CheckBox &box)
-{
-    return box.value() != 0;
-}
-
-int ticks(bool on)
-{
-    return on ? 1 : 0;
-}
-
 template<typename Enum>
 Enum chosen(const controls::ComboBox &box)
 {
@@ -123,16 +113,16 @@ void FrmRules::showSelectedStep()
                 if constexpr (std::is_same_v<Kind, rename::ReplaceRule>) {
                     txtFind.setText(kind.find);
                     txtReplace.setText(kind.replacement);
-                    chkRegex.setValue(ticks(kind.regularExpression));
-                    chkMatchCase.setValue(ticks(kind.matchCase));
-                    chkAll.setValue(ticks(kind.all));
+                    chkRegex.setTicked(kind.regularExpression);
+                    chkMatchCase.setTicked(kind.matchCase);
+                    chkAll.setTicked(kind.all);
                 } else if constexpr (std::is_same_v<Kind, rename::LetterCase>) {
                     choose(cboCase, kind);
                 } else if constexpr (std::is_same_v<Kind, rename::WidthStep>) {
                     for (std::size_t i = 0; i < chkWidth.size(); ++i)
-                        chkWidth[i].setValue(ticks(
+                        chkWidth[i].setTicked(
                                 std::ranges::find(kind.changes, static_cast<rename::WidthChange>(i))
-                                != kind.changes.end()));
+                                != kind.changes.end());
                 } else if constexpr (std::is_same_v<Kind, rename::Normalization>) {
                     choose(cboForm, kind);
                 } else if constexpr (std::is_same_v<Kind, rename::InsertStep>) {
@@ -175,15 +165,15 @@ void FrmRules::settingsChanged()
                 if constexpr (std::is_same_v<Kind, rename::ReplaceRule>) {
                     kind = {txtFind.text(),
                             txtReplace.text(),
-                            ticked(chkRegex),
-                            ticked(chkMatchCase),
-                            ticked(chkAll)};
+                            chkRegex.marked(),
+                            chkMatchCase.marked(),
+                            chkAll.marked()};
                 } else if constexpr (std::is_same_v<Kind, rename::LetterCase>) {
                     kind = chosen<rename::LetterCase>(cboCase);
                 } else if constexpr (std::is_same_v<Kind, rename::WidthStep>) {
                     kind.changes.clear();
                     for (std::size_t i = 0; i < chkWidth.size(); ++i)
-                        if (ticked(chkWidth[i]))
+                        if (chkWidth[i].marked())
                             kind.changes.push_back(static_cast<rename::WidthChange>(i));
                 } else if constexpr (std::is_same_v<Kind, rename::Normalization>) {
                     kind = chosen<rename::Normalization>(cboForm);

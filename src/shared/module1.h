@@ -7,14 +7,19 @@
 
 namespace tavolin {
 
+// Which window the folder chooser delivers to: the rename window while the user last worked in
+// it, else the main window.
+enum class ChooserServes { MainWindow, RenameWindow };
+
 // State that the windows share for the whole run. The program owns the one instance and hands
 // it to each window's model.
+
 struct Module1
 {
     std::string strMainPath; // folder of the main window: set by each listing scan and the chooser
     std::string
             strRenamePath; // folder of the rename window: set by each rename scan and the chooser
-    int flgFileName = 0;   // 1 while the folder chooser serves the rename window, 0 for the main
+    ChooserServes flgFileName = ChooserServes::MainWindow;
     std::int64_t lngNumBase = 0; // numbering base of the running listing scan
     int intNameRow = 0;          // row last selected in the planned base names
     int intExtRow = 0;           // row last selected in the extension pairs

@@ -77,7 +77,7 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     r.txtReplace.setText("photo");
     r.cboStepKind.setSelectedIndex(2);
     r.cmdAddStep.click();
-    r.chkWidth[2].setValue(1);
+    r.chkWidth[2].setTicked(true);
     for (const auto &[name, list] : {std::pair{"List2_0", &bare.model.List2[0]},
                                      {"List2_1", &bare.model.List2[1]},
                                      {"List1", &bare.model.List1}})

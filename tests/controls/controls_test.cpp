@@ -32,7 +32,7 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
             {[&] { button.click(), button.setEnabled(false), button.click(); }, "Ba"},
             {[&] { button.setEnabled(true), button.setVisible(false), button.click(); }, "aa"},
             {[&] { button.setDefault(true), button.setDefault(true); }, "a"},
-            {[&] { check.setValue(1), check.setValue(1), check.setValue(0); }, "CaCa"},
+            {[&] { check.setTicked(true), check.setTicked(true), check.setTicked(false); }, "CaCa"},
             {[&] { option.setValue(true), option.setValue(true), option.setValue(false); }, "Oaa"},
             {[&] { text.setText("x"), text.setText("x"); }, "T"},
             {[&] { label.setCaption("l"), label.setCaption("l"); }, "a"},

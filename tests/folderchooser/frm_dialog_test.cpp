@@ -59,8 +59,11 @@ TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
           "0 - D:\\Work\\Old\\Gone\\Deeper\\ D:\\Work\\Old => D:\\Work\\Old D:\\Work\\Old\\",
           "0 - D:\\Gone\\ C:\\ => D:\\ D:\\"}) {
         std::istringstream in(row);
-        in >> module.flgFileName >> module.strRenamePath >> module.strMainPath
+        int servesRenameWindow = 0;
+        in >> servesRenameWindow >> module.strRenamePath >> module.strMainPath
                 >> process.currentPath;
+        module.flgFileName
+                = servesRenameWindow ? ChooserServes::RenameWindow : ChooserServes::MainWindow;
         for (std::string *path : {&module.strRenamePath, &module.strMainPath})
             *path = *path == "-" ? "" : *path;
         open();
@@ -82,7 +85,7 @@ TEST_F(FrmDialogTest, AFolderTypedFromTheCurrentFolderIsShownAndDeliveredFromThe
           ".\\データ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
           "..\\ => C:\\Users C:\\Users\\",
           "データ\\Gone\\ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\"}) {
-        module.flgFileName = 1;
+        module.flgFileName = ChooserServes::RenameWindow;
         module.strRenamePath = row.substr(0, row.find(" => "));
         open();
         EXPECT_EQ(" => " + shown(), row.substr(row.find(" => ")));
@@ -128,9 +131,10 @@ TEST_F(FrmDialogTest, OkDeliversTheLabelToTheWindowTheFlagNamesAtThatMoment)
     FrmDialog &chooser = open();
     chooser.openFolder("D:\\Work");
     chooser.cmdCansel.click(); // closes and delivers nothing
-    module.flgFileName = 1;
+    module.flgFileName = ChooserServes::RenameWindow;
     chooser.cmdOK.click();
-    module.flgFileName = 0; // the rename window ended while the chooser stayed open
+    module.flgFileName
+            = ChooserServes::MainWindow; // the rename window ended while the chooser stayed open
     chooser.openFolder("D:\\Work\\Old");
     chooser.cmdOK.click();
     EXPECT_THAT(delivered, ElementsAre("rename D:\\Work\\", "main D:\\Work\\Old\\"));

@@ -58,7 +58,7 @@ TEST_F(ExportsTest, TheFilesOfTheLastScanGoToTheCsvWithTheirSizesAsTheyAreNow)
 
 TEST_F(ExportsTest, TheListingGoesToTheClipboardWithLineFeeds)
 {
-    model.Check2.setValue(1);
+    model.Check2.setTicked(true);
     model.cmdStart.click();
     model.cmdCopy.click();
     EXPECT_THAT(clipboard.texts, ::testing::ElementsAre("1 a,1\n2 b"));

@@ -64,7 +64,7 @@ TEST_F(FrmMainTest, TheFolderListDecidesThePathFieldAndTheFolderOption)
     play("tick Check5");
     model.openFolder("D:\\");
     EXPECT_EQ(folders() + std::to_string(model.Check5.enabled())
-                      + std::to_string(model.Check5.value()),
+                      + std::to_string(static_cast<int>(model.Check5.value())),
               "D:\\ D:\\00");
     model.openFolder("D:\\data");
     EXPECT_EQ(folders(), "D:\\data D:\\data\\");
@@ -96,19 +96,22 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
 
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 {
-    for (int value : {1, 2, 0}) {
+    using enum controls::CheckValue;
+    for (const controls::CheckValue value : {Ticked, Grayed, Clear}) {
         for (auto *check : {&model.Check2, &model.Check3, &model.Check4, &model.Check5})
             check->setValue(value);
         scan("D:\\data\\photos");
-        EXPECT_EQ(model.txtM.text(),
-                  value ? "  photos\r\n1 a.jpg   10Byte\r\n2 b   00Byte\r\n3 report.txt   1,234Byte"
+        EXPECT_EQ(
+                model.txtM.text(),
+                value != Clear
+                        ? "  photos\r\n1 a.jpg   10Byte\r\n2 b   00Byte\r\n3 report.txt   1,234Byte"
                         : "a\r\nb\r\nreport");
     }
     EXPECT_EQ(model.Label1.caption() + " " + module.strMainPath, "ファイル数 = 3 D:\\data\\photos");
 
     // Keeping the listing, ticked or grayed, numbers on and counts on.
-    model.Check2.setValue(1);
-    for (int keep : {1, 2}) {
+    model.Check2.setTicked(true);
+    for (const controls::CheckValue keep : {Ticked, Grayed}) {
         model.Check1.setValue(keep);
         play("press cmdStart");
     }
@@ -168,7 +171,7 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
 {
     scan("D:\\data\\other");
     scan("D:\\data\\other");
-    model.Check1.setValue(1);
+    model.Check1.setTicked(true);
     progress.stopping = "ファイルを読み込んでいます";
     std::string during;
     progress.onAdvance = [&] {

@@ -52,7 +52,7 @@ TEST(FileOrderThroughTheWindows, ASavedListingAndTheNumberingLineUpFileForFileIn
         EXPECT_EQ(w.rename.List2[0].rows(), bases) << item;
 
         // Numbered: the file in row i gets number i.
-        w.rename.Check1.setValue(1);
+        w.rename.Check1.setTicked(true);
         w.rename.Text3.setText("n");
         w.rename.Command2.click();
         w.rename.Command1.click();

@@ -38,7 +38,7 @@ protected:
     void replace(const std::string &find, const std::string &by, bool regex = false)
     {
         add(Replace);
-        rules.chkRegex.setValue(regex ? 1 : 0);
+        rules.chkRegex.setTicked(regex);
         rules.txtFind.setText(find);
         rules.txtReplace.setText(by);
     }
@@ -195,7 +195,7 @@ TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
 {
     open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt"});
     add(Width);
-    rules.chkWidth[2].setValue(1); // half-width katakana to full-width
+    rules.chkWidth[2].setTicked(true); // half-width katakana to full-width
     // Names that are not UTF-8 come last in name order.
     EXPECT_THAT(planned(), ElementsAre("ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
     EXPECT_THAT(model.List1.marks(),

@@ -34,7 +34,7 @@ bool act(const ModelControls &c, std::string_view words)
     } else if (verb == "pick") {
         c.combos.at(name)->setSelectedIndex(std::stoi(value));
     } else if (verb == "tick") {
-        c.checks.at(name)->setValue(1 - c.checks.at(name)->value());
+        c.checks.at(name)->setTicked(!c.checks.at(name)->marked());
     } else if (verb == "enter") {
         if (const auto button = c.buttons.find(name); button != c.buttons.end())
             return button->second->click(), true;
@@ -82,7 +82,8 @@ std::string describe(const ModelControls &c)
     for (const auto &[name, text] : c.texts)
         out << name << ' ' << text->text() << '\n';
     for (const auto &[name, check] : c.checks)
-        out << name << ' ' << check->value() << (check->enabled() ? " on" : " off") << '\n';
+        out << name << ' ' << static_cast<int>(check->value())
+            << (check->enabled() ? " on" : " off") << '\n';
     for (const auto &[name, label] : c.labels)
         out << name << ' ' << label->caption() << '\n';
     for (const auto &[name, combo] : c.combos)

@@ -12,15 +12,15 @@ void Bindings::checkBox(QCheckBox *widget, CheckBox &model)
     const auto show = [widget, &model] {
         const QSignalBlocker blocker(widget);
         widget->setText(text::toQString(model.caption()));
-        widget->setCheckState(model.value() == 0   ? Qt::Unchecked
-                              : model.value() == 1 ? Qt::Checked
-                                                   : Qt::PartiallyChecked);
+        widget->setCheckState(model.value() == CheckValue::Clear    ? Qt::Unchecked
+                              : model.value() == CheckValue::Ticked ? Qt::Checked
+                                                                    : Qt::PartiallyChecked);
         showAppearance(widget, model);
     };
     show();
     keep(model.appearanceChanged.connectScoped(show));
     QObject::connect(widget, &QCheckBox::clicked, widget, [widget, &model] {
-        model.setValue(widget->checkState() == Qt::Checked ? 1 : 0);
+        model.setTicked(widget->checkState() == Qt::Checked);
     });
 }
 

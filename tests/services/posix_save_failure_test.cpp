@@ -1,0 +1,102 @@
+// Saves that fail half-way, on real folders: the old text stays whole, or is kept as a copy the
+// error names.
+#include "posix_save_support.h"
+
+using namespace tavolin::services;
+using tavolin::test::TempDir;
+using ::testing::ElementsAre, ::testing::HasSubstr, ::testing::IsEmpty;
+using namespace tavolin::test::save;
+
+// A write that fails part-way, the new file's or the file's own: the old text is whole again and
+// nothing is left behind.
+TEST(PosixSave, AFailureHalfWayLeavesTheOldTextWholeAndNothingBehind)
+{
+    TempDir dir;
+    // A limit on the size of files makes a write fail (EFBIG) wherever the file lies.
+    const auto limited = [] {
+        const rlimit limit{64 << 10, 64 << 10};
+        return ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    };
+    const bool small = dir.mountSmallFileSystem("small", 64 << 10);
+    struct Row
+    {
+        const char *what;
+        std::string folder;
+        bool secondLink;
+        std::function<bool()> prepare;
+        std::optional<FsErrorKind> kind; // when the kind matters
+    };
+    std::vector<Row> rows{{"a file of one link, size limited", "own", false, limited, {}},
+                          {"a file with a second link, size limited", "linked", true, limited, {}}};
+    if (small)
+        rows.push_back({"a file with a second link, disk full",
+                        "small",
+                        true,
+                        [] { return true; },
+                        FsErrorKind::NoSpace});
+    for (const Row &row : rows) {
+        if (row.folder != "small")
+            dir.makeFolder(row.folder);
+        const std::string file = row.folder + "/list.txt", other = row.folder + "/other";
+        dir.writeFile(file, kOld);
+        if (row.secondLink) {
+            ASSERT_EQ(::link(dir.pathOf(file).c_str(), dir.pathOf(other).c_str()), 0);
+        }
+        const ino_t inode = statOf(dir.pathOf(file)).st_ino;
+        const auto saved = saveInChild(dir.pathOf(file), std::string(1 << 20, 'x'), row.prepare);
+        EXPECT_NE(refusal(saved), std::nullopt) << row.what;
+        if (row.kind) {
+            EXPECT_EQ(refusal(saved), row.kind) << row.what;
+        }
+        EXPECT_EQ(dir.readFile(file), kOld) << row.what;
+        EXPECT_EQ(statOf(dir.pathOf(file)).st_ino, inode) << row.what;
+        if (row.secondLink) {
+            EXPECT_EQ(dir.readFile(other), kOld) << row.what;
+        }
+        EXPECT_EQ(namesUnder(dir.pathOf(row.folder)).size(), row.secondLink ? 2u : 1u) << row.what;
+    }
+    if (!small)
+        GTEST_SKIP() << "the full disk: this process may not mount a small file system";
+}
+
+// On a full disk the copy of the old content can be made outside it, but the old content may
+// not fit back (it had holes): the copy is kept and named. Where the copy itself finds no room
+// beside the file, nothing changes.
+TEST(PosixSave, AnOldTextThatCannotBePutBackIsKeptAsACopyThatTheErrorNames)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a small file system is mounted, and saved on by nobody, only as root";
+    TempDir dir;
+    own(dir.path(), 0, 0, 0755);
+    dir.makeFolder("cache");
+    own(dir.pathOf("cache"), kNobody, kNogroup, 0700);
+    if (!dir.mountSmallFileSystem("closed", 64 << 10)
+        || !dir.mountSmallFileSystem("open", 64 << 10))
+        GTEST_SKIP() << "this process may not mount a small file system";
+    own(dir.pathOf("closed"), 0, 0, 0755);
+    own(dir.pathOf("open"), 0, 0, 0777);
+    std::string old;
+    for (const char *folder : {"closed", "open"}) {
+        old = writeSparse(dir.pathOf(std::string(folder) + "/list.txt"), 200 << 10);
+        own(dir.pathOf(std::string(folder) + "/list.txt"), kNobody, kUsers, 0664);
+    }
+    const auto refused = saveInChild(
+            dir.pathOf("open/list.txt"), std::string(1 << 20, 'x'), asNobody(dir.pathOf("cache")));
+    EXPECT_EQ(refusal(refused), FsErrorKind::NoSpace);
+    EXPECT_EQ(dir.readFile("open/list.txt"), old);
+    EXPECT_THAT(namesUnder(dir.pathOf("open")), ElementsAre("list.txt"));
+
+    const auto broken = saveInChild(dir.pathOf("closed/list.txt"),
+                                    std::string(1 << 20, 'x'),
+                                    asNobody(dir.pathOf("cache")));
+    ASSERT_EQ(refusal(broken), FsErrorKind::NoSpace);
+    const std::string copies = dir.pathOf("cache/tavolin");
+    EXPECT_THAT(broken.error().detail, HasSubstr(copies + '/'));
+    const auto kept = namesUnder(copies);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_THAT(broken.error().detail, HasSubstr(copies + '/' + kept[0]));
+    EXPECT_EQ(dir.readFile("cache/tavolin/" + kept[0]), old);
+    const struct stat copy = statOf(copies + '/' + kept[0]);
+    EXPECT_EQ(copy.st_uid, kNobody);
+    EXPECT_EQ(copy.st_mode & 0777, 0600u) << "only the saver may read it";
+}

@@ -1,0 +1,126 @@
+#pragma once
+// Saving over files on real folders: the files' facts, and saves in a child process whose user,
+// limits or environment the test changes.
+#include "services/posix_text_files.h"
+
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <grp.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tavolin::test::save {
+
+using namespace tavolin::services;
+
+inline constexpr uid_t kNobody = 65534; // with the group nogroup, as on Debian
+inline constexpr gid_t kNogroup = 65534;
+inline constexpr uid_t kSomeoneElse = 1000;
+inline constexpr gid_t kUsers = 100;
+
+inline const std::string kOld = "old listing, longer than the new one\r\n";
+inline const std::string kNew = "new\r\n";
+
+inline std::optional<FsErrorKind> refusal(const FsResult<void> &result)
+{
+    return result ? std::nullopt : std::optional(result.error().kind);
+}
+
+inline struct stat statOf(const std::string &path)
+{
+    struct stat facts
+    {};
+    EXPECT_EQ(::stat(path.c_str(), &facts), 0) << path;
+    return facts;
+}
+
+// Every name under `folder`, folders too, relative to it and sorted.
+inline std::vector<std::string> namesUnder(const std::string &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder))
+        names.push_back(std::filesystem::relative(entry.path(), folder));
+    std::ranges::sort(names);
+    return names;
+}
+
+// Saves `text` at `path` in a child process once `prepare` there succeeds, so that what the
+// child changes of itself (its user, its limits, its environment) stays in it. The result comes
+// back through a pipe as the kind's number and the detail.
+inline FsResult<void>
+saveInChild(const std::string &path, std::string_view text, const std::function<bool()> &prepare)
+{
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return std::unexpected(FsError{FsErrorKind::Other, "no pipe to the child"});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        if (!prepare())
+            ::_exit(2);
+        const auto saved = PosixTextFiles().writeText(path, text);
+        const std::string report
+                = saved ? "ok"
+                        : std::to_string(int(saved.error().kind)) + ':' + saved.error().detail;
+        ::_exit(::write(ends[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 3);
+    }
+    ::close(ends[1]);
+    std::string report;
+    char block[4096];
+    for (ssize_t got; (got = ::read(ends[0], block, sizeof block)) > 0;)
+        report.append(block, static_cast<std::size_t>(got));
+    ::close(ends[0]);
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    const auto colon = report.find(':');
+    if (report == "ok")
+        return {};
+    if (colon == std::string::npos)
+        return std::unexpected(FsError{FsErrorKind::Other, "no report from the child"});
+    return std::unexpected(
+            FsError{FsErrorKind(std::stoi(report.substr(0, colon))), report.substr(colon + 1)});
+}
+
+// The child becomes nobody, in nogroup and no other group, whom permissions stop as they stop
+// any ordinary user; its cache folder is `cacheHome`.
+inline std::function<bool()> asNobody(const std::string &cacheHome)
+{
+    return [cacheHome] {
+        return ::setenv("XDG_CACHE_HOME", cacheHome.c_str(), 1) == 0 && ::setgroups(0, nullptr) == 0
+               && ::setresgid(kNogroup, kNogroup, kNogroup) == 0
+               && ::setresuid(kNobody, kNobody, kNobody) == 0;
+    };
+}
+
+// Gives `path` the owner, group and mode, in that order, since a change of owner may clear the
+// set-group-ID bit.
+inline void own(const std::string &path, uid_t owner, gid_t group, mode_t mode)
+{
+    ASSERT_EQ(::chown(path.c_str(), owner, group), 0) << path;
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
+}
+
+// A file of `head`, a hole of `hole` bytes and `tail`: it takes far less room than it holds.
+inline std::string writeSparse(const std::string &path, std::size_t hole)
+{
+    const std::string head = "head\r\n", tail = "tail\r\n";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    EXPECT_GE(fd, 0) << path;
+    EXPECT_EQ(::pwrite(fd, head.data(), head.size(), 0), ssize_t(head.size()));
+    EXPECT_EQ(::pwrite(fd, tail.data(), tail.size(), off_t(head.size() + hole)),
+              ssize_t(tail.size()));
+    ::close(fd);
+    return head + std::string(hole, '\0') + tail;
+}
+
+} // namespace tavolin::test::save
