@@ -40,15 +40,18 @@ struct RenameFolder
             for (int set = 0; set < 2; ++set)
                 names[set].push_back(bases[set].back() + ".dat");
         }
-        extensions.assign(static_cast<std::size_t>(files), ".dat");
+        for (int set = 0; set < 2; ++set) {
+            for (int i = 0; i < files; ++i)
+                renames[set].push_back({names[set][i], bases[1 - set][i], ".dat"});
+        }
     }
 
     const test::TempDir &folder;
     int count;
     std::vector<std::string> bases[2];
     std::vector<std::string> names[2];
-    std::vector<std::string> extensions;
-    int current = 0; // the set of names the files have now
+    std::vector<rename::PlannedRow> renames[2]; // from each set of names to the other
+    int current = 0;                            // the set of names the files have now
 };
 
 RenameFolder &renameFolder(const benchmark::State &state)
@@ -69,8 +72,8 @@ void BM_ApplyRenames(benchmark::State &state)
     services::PosixJournalStore journals(stateFolder.path());
     for (auto _ : state) {
         const int next = 1 - f.current;
-        const auto outcome = rename::ApplyRenames(
-                fs, f.folder.path(), f.names[f.current], f.bases[next], f.extensions, {&journals});
+        const auto outcome
+                = rename::ApplyRenames(fs, f.folder.path(), f.renames[f.current], {&journals});
         if (outcome.renamed != f.count)
             state.SkipWithError("the batch did not rename every file");
         f.current = next;
@@ -93,14 +96,10 @@ void BM_SettleCutOffBatch(benchmark::State &state)
         state.PauseTiming();
         const int next = 1 - f.current;
         try {
-            (void)rename::ApplyRenames(fs,
-                                       f.folder.path(),
-                                       f.names[f.current],
-                                       f.bases[next],
-                                       f.extensions,
-                                       {&journals, false, [](int) {
-                                            throw CutOff{};
-                                        }});
+            (void)rename::ApplyRenames(
+                    fs, f.folder.path(), f.renames[f.current], {&journals, false, [](int) {
+                                                                    throw CutOff{};
+                                                                }});
         } catch (const CutOff &) {
         }
         const std::string inTheWay = f.folder.pathOf(f.names[next][blocked]);

@@ -33,13 +33,11 @@ journalOf(std::string_view folderPath, const RenamePlan &plan, const BatchOption
 
 RenameOutcome plan(services::FileSystem &fs,
                    std::string_view folder,
-                   const std::vector<std::string> &currentNames,
-                   const std::vector<std::string> &newBases,
-                   const std::vector<std::string> &extensions,
+                   std::span<const PlannedRow> rows,
                    const BatchOptions *options)
 {
     RenameOutcome outcome;
-    if (currentNames.empty())
+    if (rows.empty())
         return outcome;
     auto renamer = fs.openForRenaming(folder);
     if (!renamer) {
@@ -51,10 +49,9 @@ RenameOutcome plan(services::FileSystem &fs,
     // request to stop is met at the first step, before any rename.
     const auto asked = [&](std::size_t row) {
         if (row % kRowsBetweenAnswers == 0 && options && options->progress)
-            (void)options->progress->advance(0, currentNames.size());
+            (void)options->progress->advance(0, rows.size());
     };
-    RenamePlan plan
-            = planRenames(**renamer, currentNames, newBases, extensions, options != nullptr, asked);
+    RenamePlan plan = planRenames(**renamer, rows, options != nullptr, asked);
     if (!plan.runnable() || !options) {
         outcome.problems = std::move(plan.problems);
         return outcome;
@@ -133,21 +130,17 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
 
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
-                           const std::vector<std::string> &currentNames,
-                           const std::vector<std::string> &newBases,
-                           const std::vector<std::string> &extensions,
+                           std::span<const PlannedRow> rows,
                            const BatchOptions &options)
 {
-    return plan(fs, folder, currentNames, newBases, extensions, &options);
+    return plan(fs, folder, rows, &options);
 }
 
 RenameOutcome findRenameProblems(services::FileSystem &fs,
                                  std::string_view folder,
-                                 const std::vector<std::string> &currentNames,
-                                 const std::vector<std::string> &newBases,
-                                 const std::vector<std::string> &extensions)
+                                 std::span<const PlannedRow> rows)
 {
-    return plan(fs, folder, currentNames, newBases, extensions, nullptr);
+    return plan(fs, folder, rows, nullptr);
 }
 
 } // namespace tavolin::rename

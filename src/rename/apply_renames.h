@@ -63,16 +63,12 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
 // renamed; otherwise renames nothing and gives the rows' problems.
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
-                           const std::vector<std::string> &currentNames,
-                           const std::vector<std::string> &newBases,
-                           const std::vector<std::string> &extensions,
+                           std::span<const PlannedRow> rows,
                            const BatchOptions &options);
 
 // The problems ApplyRenames would find now, without renaming anything.
 RenameOutcome findRenameProblems(services::FileSystem &fs,
                                  std::string_view folder,
-                                 const std::vector<std::string> &currentNames,
-                                 const std::vector<std::string> &newBases,
-                                 const std::vector<std::string> &extensions);
+                                 std::span<const PlannedRow> rows);
 
 } // namespace tavolin::rename

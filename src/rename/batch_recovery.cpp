@@ -38,7 +38,8 @@ whereIs(services::FolderRenamer &folder, const Names &names, const JournalFile &
 struct Moves
 {
     std::vector<int> rows;
-    std::vector<std::string> current, planned;
+    // Each row's names: where the file is now, and the whole name it is to have as the base.
+    std::vector<PlannedRow> names;
 
     // Leaves out the rows `blocked` says, keeping the order of the others.
     void keepOnly(const std::vector<bool> &blocked)
@@ -50,14 +51,12 @@ struct Moves
             // Never onto itself: a string moved onto itself is left empty.
             if (kept != at) {
                 rows[kept] = rows[at];
-                current[kept] = std::move(current[at]);
-                planned[kept] = std::move(planned[at]);
+                names[kept] = std::move(names[at]);
             }
             ++kept;
         }
         rows.resize(kept);
-        current.resize(kept);
-        planned.resize(kept);
+        names.resize(kept);
     }
 };
 
@@ -70,15 +69,16 @@ blockedRows(const Moves &moves, const RenamePlan &plan, std::vector<RowProblem> 
     std::deque<std::size_t> waiting;
     for (const RowProblem &problem : plan.problems) {
         const auto at = static_cast<std::size_t>(problem.row);
-        problems.push_back({moves.rows[at], problem.kind, problem.plannedName, moves.current[at]});
+        problems.push_back(
+                {moves.rows[at], problem.kind, problem.plannedName, moves.names[at].current});
         blocked[at] = true;
         waiting.push_back(at);
     }
     std::unordered_map<std::string_view, std::vector<std::size_t>> byPlannedName;
     for (std::size_t at = 0; at < moves.rows.size(); ++at)
-        byPlannedName[moves.planned[at]].push_back(at);
+        byPlannedName[moves.names[at].base].push_back(at);
     for (; !waiting.empty(); waiting.pop_front()) {
-        const auto waiters = byPlannedName.find(moves.current[waiting.front()]);
+        const auto waiters = byPlannedName.find(moves.names[waiting.front()].current);
         if (waiters == byPlannedName.end())
             continue;
         for (const std::size_t at : waiters->second) {
@@ -88,8 +88,8 @@ blockedRows(const Moves &moves, const RenamePlan &plan, std::vector<RowProblem> 
             waiting.push_back(at);
             problems.push_back({moves.rows[at],
                                 RowProblemKind::TakenByStayingFile,
-                                moves.planned[at],
-                                moves.current[at]});
+                                moves.names[at].base,
+                                moves.names[at].current});
         }
     }
     return blocked;
@@ -130,8 +130,7 @@ JournalMoves planJournalMoves(services::FileSystem &fs,
         const std::string &target = forward ? file.newName : file.oldName;
         if (const std::string *here = whereIs(folder, names, file)) {
             moves.rows.push_back(static_cast<int>(index));
-            moves.current.push_back(*here);
-            moves.planned.push_back(target);
+            moves.names.push_back({*here, target, {}});
         } else {
             result.problems.push_back({static_cast<int>(index),
                                        RowProblemKind::FileChanged,
@@ -144,17 +143,14 @@ JournalMoves planJournalMoves(services::FileSystem &fs,
     // Leaving out the rows that cannot move and those that wait for them leaves a runnable plan;
     // on a disk that ignores case a name may still meet another in another case, hence rounds.
     for (;;) {
-        RenamePlan plan = planRenames(folder,
-                                      moves.current,
-                                      moves.planned,
-                                      std::vector<std::string>(moves.current.size()));
+        RenamePlan plan = planRenames(folder, moves.names);
         if (plan.runnable() || allOrNothing) {
             for (RowProblem &problem : plan.problems) {
                 const auto at = static_cast<std::size_t>(problem.row);
                 result.problems.push_back({moves.rows[at],
                                            problem.kind,
                                            std::move(problem.plannedName),
-                                           moves.current[at]});
+                                           moves.names[at].current});
             }
             for (RenameStep &step : plan.steps)
                 step.row = moves.rows[static_cast<std::size_t>(step.row)];

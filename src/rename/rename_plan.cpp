@@ -38,9 +38,10 @@ std::string swapAsciiCase(std::string name)
 }
 
 // Whether the folder sees a.txt and A.txt as one name: asked of the first name that has letters.
-bool ignoresCase(FolderRenamer &folder, const std::vector<std::string> &names)
+bool ignoresCase(FolderRenamer &folder, std::span<const PlannedRow> rows)
 {
-    for (const std::string &name : names) {
+    for (const PlannedRow &row : rows) {
+        const std::string &name = row.current;
         const std::string swapped = swapAsciiCase(name);
         if (swapped != name) {
             const auto file = folder.identify(name);
@@ -81,14 +82,12 @@ std::string caseBlindKey(const std::string &name)
 } // namespace
 
 RenamePlan planRenames(FolderRenamer &folder,
-                       const std::vector<std::string> &currentNames,
-                       const std::vector<std::string> &newBases,
-                       const std::vector<std::string> &extensions,
+                       std::span<const PlannedRow> rows,
                        bool wholeBatch,
                        const std::function<void(std::size_t row)> &asked)
 {
     RenamePlan plan;
-    const bool caseBlind = ignoresCase(folder, currentNames);
+    const bool caseBlind = ignoresCase(folder, rows);
     // A folder that ignores case is taken for a FAT-family disk: the FUSE driver of exFAT
     // does not say what its disk is.
     const bool fatNames = folder.fatNames() || caseBlind;
@@ -97,23 +96,22 @@ RenamePlan planRenames(FolderRenamer &folder,
     };
 
     std::vector<Move> moves;
-    const std::size_t rows = std::min({currentNames.size(), newBases.size(), extensions.size()});
-    for (std::size_t index = 0; index < rows; ++index) {
+    for (std::size_t index = 0; index < rows.size(); ++index) {
         const int row = static_cast<int>(index);
-        std::string planned = newBases[index] + extensions[index];
-        if (planned == currentNames[index])
+        const std::string &current = rows[index].current;
+        std::string planned = rows[index].planned();
+        if (planned == current)
             continue;
         if (const auto problem = nameProblem(folder, planned, fatNames))
-            plan.problems.push_back({row, *problem, std::move(planned), currentNames[index]});
+            plan.problems.push_back({row, *problem, std::move(planned), current});
         else
-            moves.push_back(
-                    {row,
-                     wholeBatch ? folder.identify(currentNames[index]).value_or(services::FileId{})
-                                : services::FileId{},
-                     currentNames[index],
-                     planned,
-                     key(currentNames[index]),
-                     key(planned)});
+            moves.push_back({row,
+                             wholeBatch ? folder.identify(current).value_or(services::FileId{})
+                                        : services::FileId{},
+                             current,
+                             planned,
+                             key(current),
+                             key(planned)});
         if (wholeBatch && asked)
             asked(index);
     }

@@ -4,10 +4,22 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace tavolin::rename {
+
+// One row of a batch: the file's name now, and the name planned for it as a base name and an
+// extension (".txt", or empty).
+struct PlannedRow
+{
+    std::string current;
+    std::string base;
+    std::string extension;
+
+    std::string planned() const { return base + extension; }
+};
 
 // Why a row of a batch cannot be renamed.
 enum class RowProblemKind {
@@ -51,9 +63,8 @@ struct RenamePlan
     bool runnable() const { return problems.empty(); }
 };
 
-// Plans the renames of `folder`: row i's file, `currentNames[i]`, is to be called newBases[i]
-// followed by extensions[i]. Rows whose planned name equals the current name, or that have no
-// planned base name or extension, stay as they are. A planned name that a file of the batch
+// Plans the renames of `folder`: each row's file is to be called by its planned name. Rows whose
+// planned name equals the current name stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
 // "tavolin-rename-N.tmp", that no file has and the batch does not use; so is a change of case
 // only on a folder that ignores case. On a folder that ignores case, or on a FAT-family disk
@@ -62,9 +73,7 @@ struct RenamePlan
 // without `wholeBatch` only the problems are worked out, for a batch that is not to run yet.
 // `asked(row)` runs after each of those questions, so that the windows can answer meanwhile.
 RenamePlan planRenames(services::FolderRenamer &folder,
-                       const std::vector<std::string> &currentNames,
-                       const std::vector<std::string> &newBases,
-                       const std::vector<std::string> &extensions,
+                       std::span<const PlannedRow> rows,
                        bool wholeBatch = true,
                        const std::function<void(std::size_t row)> &asked = {});
 

@@ -4,6 +4,7 @@
 #include "rename/apply_renames.h"
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
+#include "renamewindow/planned_rows.h"
 #include "renamewindow/rename_reports.h"
 #include "shared/progress_texts.h"
 
@@ -32,11 +33,10 @@ void FrmFileName::Command1_Click()
     // The whole batch is worked out first: a row that cannot be renamed stops it before any
     // question is asked.
     if (List1.count() > 0 && m_module.strRenamePath == m_scannedPattern
-        && showProblems(rename::findRenameProblems(m_services.fs,
-                                                   scannedFolder().path(),
-                                                   List1.rows(),
-                                                   List2[0].rows(),
-                                                   List2[1].rows())))
+        && showProblems(rename::findRenameProblems(
+                m_services.fs,
+                scannedFolder().path(),
+                plannedRows(List1.rows(), List2[0].rows(), List2[1].rows()))))
         return;
     if (dialogs.showMessage(kFirstConfirmation, services::kProgramName, MessageButtons::OkCancel)
         != MessageAnswer::Ok)
@@ -63,9 +63,7 @@ void FrmFileName::renameAll()
         const auto work = working(kRenaming);
         outcome = rename::ApplyRenames(m_services.fs,
                                        scannedFolder().path(),
-                                       List1.rows(),
-                                       List2[0].rows(),
-                                       List2[1].rows(),
+                                       plannedRows(List1.rows(), List2[0].rows(), List2[1].rows()),
                                        {&m_services.journals,
                                         false,
                                         [this](int row) { selectRow(row); },

@@ -2,6 +2,7 @@
 #include "renamewindow/frm_rules.h"
 
 #include "rename/rename_plan.h"
+#include "renamewindow/planned_rows.h"
 #include "renamewindow/rename_reports.h"
 
 #include <chrono>
@@ -144,8 +145,10 @@ std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string>
     std::map<int, std::string> marks;
     m_refused = 0;
     if (m_plannedFolder) {
-        const rename::RenamePlan plan = rename::planRenames(
-                *m_plannedFolder, m_columns.current.rows(), baseNames, extensions, false);
+        const rename::RenamePlan plan
+                = rename::planRenames(*m_plannedFolder,
+                                      plannedRows(m_columns.current.rows(), baseNames, extensions),
+                                      false);
         m_refused = static_cast<int>(plan.problems.size());
         for (const rename::RowProblem &problem : plan.problems)
             marks.emplace(problem.row, describeRowProblem(problem.kind));

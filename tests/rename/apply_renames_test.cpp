@@ -1,4 +1,5 @@
 #include "rename/apply_renames.h"
+#include "support/planned_rows.h"
 
 #include "services/posix_file_system.h"
 #include "support/fake_file_system.h"
@@ -20,12 +21,19 @@ Names words(std::string_view text)
     return {std::istream_iterator<std::string>(in), {}};
 }
 
-// The problems of an outcome as "row:kind" words, kinds numbered as declared.
+// The problems of an outcome as "row:Kind" words.
 std::string problems(const RenameOutcome &outcome)
 {
+    static constexpr const char *kKinds[] = {"InvalidName",
+                                             "HiddenName",
+                                             "TooLong",
+                                             "SameAsAnotherRow",
+                                             "TakenByStayingFile",
+                                             "FileChanged",
+                                             "NotOnThisDisk"};
     std::string text;
     for (const RowProblem &problem : outcome.problems)
-        text += std::to_string(problem.row) + ":" + std::to_string(int(problem.kind)) + " ";
+        text += std::to_string(problem.row) + ":" + kKinds[static_cast<int>(problem.kind)] + " ";
     return text;
 }
 
@@ -46,10 +54,15 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
             {"a.txt", "a.txt", "A.txt", "0 ", "A.txt:a.txt "},       // a change of case only
             {"a b " + tmp, "a b", "b a", "0 1 0 ", "a:b b:a " + tmp + ":" + tmp + " "},
             // Nothing is renamed when any row cannot be; every such row is listed.
-            {"a b c", "a b c", "x x =", "", "0:3 1:3 "}, // a planned duplicate
-            {"a b keep", "a b", "keep a", "", "0:4 "},   // a file outside the batch
-            {"a b c", "a b c", "c d =", "", "0:4 "},     // a listed file that stays
-            {"a b c d", "a b c d", "e/f .g " + tooLong + " =", "", "0:0 1:1 2:2 "},
+            {"a b c", "a b c", "x x =", "", "0:SameAsAnotherRow 1:SameAsAnotherRow "}, // a planned
+                                                                                       // duplicate
+            {"a b keep", "a b", "keep a", "", "0:TakenByStayingFile "}, // a file outside the batch
+            {"a b c", "a b c", "c d =", "", "0:TakenByStayingFile "},   // a listed file that stays
+            {"a b c d",
+             "a b c d",
+             "e/f .g " + tooLong + " =",
+             "",
+             "0:InvalidName 1:HiddenName 2:TooLong "},
     };
     services::PosixFileSystem fs;
     for (const auto &c : cases) {
@@ -66,7 +79,7 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
         }
         std::string order, after;
         const auto outcome = ApplyRenames(
-                fs, dir.path(), listed, planned, Names(listed.size()), {.beforeRow = [&](int row) {
+                fs, dir.path(), test::renamesTo(listed, planned), {.beforeRow = [&](int row) {
                     order += std::to_string(row) + " ";
                 }});
         EXPECT_FALSE(outcome.failure);
@@ -78,7 +91,8 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
         EXPECT_TRUE(outcome.problems.empty() || dir.names() == words(c.files)) << "nothing renamed";
     }
     // A folder that is gone renames nothing and says why.
-    const auto gone = ApplyRenames(fs, test::TempDir().pathOf("gone"), {"a"}, {"b"}, {""}, {});
+    const auto gone
+            = ApplyRenames(fs, test::TempDir().pathOf("gone"), test::renamesTo({"a"}, {"b"}), {});
     EXPECT_TRUE(gone.failure && gone.failure->row == -1
                 && gone.failure->error.kind == services::FsErrorKind::NotFound);
 }
@@ -86,18 +100,19 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
 // A folder that ignores case compares planned names as it will store them.
 TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
 {
-    // Such a folder is taken for a FAT-family disk: a "?" is refused there (kind 6).
-    for (const auto &[planned, expected] : {std::pair{"A.txt b.txt c", "A.txt b.txt c "},
-                                            std::pair{"X x c", "0:3 1:3 "},
-                                            std::pair{"a.txt B.TXT A.TXT", "2:4 "},
-                                            std::pair{"é É c", "0:3 1:3 "},
-                                            std::pair{"a? b.txt c", "0:6 "}}) {
+    // Such a folder is taken for a FAT-family disk: a "?" is refused there.
+    for (const auto &[planned, expected] :
+         {std::pair{"A.txt b.txt c", "A.txt b.txt c "},
+          std::pair{"X x c", "0:SameAsAnotherRow 1:SameAsAnotherRow "},
+          std::pair{"a.txt B.TXT A.TXT", "2:TakenByStayingFile "},
+          std::pair{"é É c", "0:SameAsAnotherRow 1:SameAsAnotherRow "},
+          std::pair{"a? b.txt c", "0:NotOnThisDisk "}}) {
         test::FakeFileSystem fs;
         fs.setIgnoresCase(true);
         for (const char *name : {"a.txt", "b.txt", "c"})
             fs.addFile("D:\\f", name);
         const Names listed = words("a.txt b.txt c");
-        auto outcome = ApplyRenames(fs, "D:\\f", listed, words(planned), Names(3), {});
+        auto outcome = ApplyRenames(fs, "D:\\f", test::renamesTo(listed, words(planned)), {});
         EXPECT_EQ(outcome.problems.empty() ? fs.files("D:\\f") : words(problems(outcome)),
                   words(expected));
     }
@@ -112,12 +127,14 @@ TEST(ApplyRenamesTest, AChangeOfCaseOnAFolderThatIgnoresCaseIsTwoStepsOrNone)
         test::FakeFileSystem fs{paths::PathStyle::posix()};
         fs.setIgnoresCase(true);
         fs.addFile("/f", "a.txt");
-        EXPECT_EQ(planRenames(*fs.openForRenaming("/f").value(), {"a.txt"}, {"A.txt"}, {""}).files,
+        EXPECT_EQ(planRenames(*fs.openForRenaming("/f").value(),
+                              test::renamesTo({"a.txt"}, {"A.txt"}))
+                          .files,
                   1)
                 << "one file, in two steps";
         if (refused)
             fs.failNext(test::Primitive::RenameNoReplace, {services::FsErrorKind::Other, {}}, tmp);
-        const auto outcome = ApplyRenames(fs, "/f", {"a.txt"}, {"A.txt"}, {""}, {});
+        const auto outcome = ApplyRenames(fs, "/f", test::renamesTo({"a.txt"}, {"A.txt"}), {});
         EXPECT_EQ(outcome.renamed, refused ? 0 : 1);
         EXPECT_EQ(
                 fs.log(),
@@ -139,8 +156,9 @@ TEST(ApplyRenamesTest, AFatDiskRefusesTheNamesItCannotHoldBeforeAnyRename)
             fs.setFatNames(fat);
             fs.addFile("/f", "x");
             fs.addFile("/f", "y");
-            const auto outcome = ApplyRenames(fs, "/f", {"x", "y"}, {"z", name}, {"", ""}, {});
-            EXPECT_EQ(problems(outcome), fat ? "1:6 " : "");
+            const auto outcome
+                    = ApplyRenames(fs, "/f", test::renamesTo({"x", "y"}, {"z", name}), {});
+            EXPECT_EQ(problems(outcome), fat ? "1:NotOnThisDisk " : "");
             EXPECT_EQ(fs.files("/f"), (fat ? Names{"x", "y"} : Names{"z", name}));
         }
     }
@@ -148,8 +166,8 @@ TEST(ApplyRenamesTest, AFatDiskRefusesTheNamesItCannotHoldBeforeAnyRename)
         test::FakeFileSystem fs{paths::PathStyle::posix()};
         fs.setFatNames(true);
         fs.addFile("/f", "x");
-        EXPECT_EQ(problems(ApplyRenames(fs, "/f", {"x"}, {name}, {""}, {})),
-                  name.starts_with('.') ? "0:1 " : "")
+        EXPECT_EQ(problems(ApplyRenames(fs, "/f", test::renamesTo({"x"}, {name}), {})),
+                  name.starts_with('.') ? "0:HiddenName " : "")
                 << name;
     }
 }

@@ -1,6 +1,7 @@
 #include "rename/batch_history.h"
 #include "rename/batch_journal.h"
 #include "rename/batch_recovery.h"
+#include "support/planned_rows.h"
 
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
@@ -136,7 +137,7 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
         const int killAt = round == 0 ? 0 : static_cast<int>(random() % (kFiles + 2000));
         SCOPED_TRACE(killAt);
         ASSERT_TRUE(test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
-            (void)ApplyRenames(fs, dir.path(), listed, planned, Names(kFiles), options);
+            (void)ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), options);
         }));
         // The child's journal is the newest (the older ones are settled: see the end).
         const std::string cutOff = journals.list().back().id;
@@ -172,7 +173,7 @@ TEST(BatchJournal, ACutOffCycleWithAFileInTheWaySettlesAllElseAndKeepsOnlyTheRes
     services::PosixFileSystem fs;
     services::PosixJournalStore journals(state.path());
     ASSERT_TRUE(test::killedBeforeStep(kFiles / 2, journals, [&](const BatchOptions &options) {
-        (void)ApplyRenames(fs, dir.path(), listed, planned, Names(kFiles), options);
+        (void)ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), options);
     }));
     Names free;
     std::ranges::set_difference(listed, dir.names(), std::back_inserter(free));

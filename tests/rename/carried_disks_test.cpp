@@ -1,6 +1,7 @@
 #include "rename/apply_renames.h"
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
+#include "support/planned_rows.h"
 
 #include "services/posix_file_system.h"
 #include "services/posix_journal_store.h"
@@ -49,7 +50,7 @@ protected:
     }
     RenameOutcome rename(const Names &listed, const Names &planned)
     {
-        return ApplyRenames(fs, disk->path(), listed, planned, Names(listed.size()), {&journals});
+        return ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), {&journals});
     }
 
     std::unique_ptr<test::CarriedDisk> disk;
@@ -123,7 +124,7 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
         if (!test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
-                (void)ApplyRenames(fs, disk->path(), listed, planned, Names(4), options);
+                (void)ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), options);
             })) { // a disk that heeds case has fewer steps
             ASSERT_FALSE(disk->ignoresCase());
             break;

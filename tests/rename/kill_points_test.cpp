@@ -2,6 +2,7 @@
 #include "rename/apply_renames.h"
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
+#include "support/planned_rows.h"
 
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
@@ -86,7 +87,7 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
 
         const BatchOptions options{&journals};
         const bool batchCut = cutOff(fs, random() % (2 * files + 2), [&] {
-            (void)ApplyRenames(fs, kFolder, listed, planned, Names(files), options);
+            (void)ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), options);
         });
         if (journals.journals.empty()) // the batch had nothing to do
             continue;
@@ -146,7 +147,7 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
         // A cycle: four renames there and four back.
         const Names listed{"a", "b", "c"}, planned{"b", "c", "a"};
         const BatchOptions options{&journals};
-        ASSERT_FALSE(ApplyRenames(fs, kFolder, listed, planned, Names(3), options).failure);
+        ASSERT_FALSE(ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), options).failure);
         const std::string batch = journals.journals.begin()->first;
         ASSERT_TRUE(cutOff(fs, cutAt, [&] {
             (void)settleBatch(fs, journals, batch, Toward::OldNames, true);

@@ -1,5 +1,6 @@
 // What the program offers at start for a batch that was cut off, on fakes.
 #include "renamewindow/cut_off_batches.h"
+#include "support/planned_rows.h"
 
 #include "rename/batch_history.h"
 #include "renamewindow/rename_reports.h"
@@ -153,8 +154,8 @@ TEST(CutOffBatches, ABatchWhoseJournalWasNotClosedIsKnownFinishedByItsFiles)
     world.fs.addFile("D:\\f", "a");
     world.journals.failNext(test::FakeJournalStore::Call::SetState,
                             {services::FsErrorKind::NoSpace, "ENOSPC"});
-    const auto outcome
-            = rename::ApplyRenames(world.fs, "D:\\f", {"a"}, {"b"}, {""}, {&world.journals});
+    const auto outcome = rename::ApplyRenames(
+            world.fs, "D:\\f", test::renamesTo({"a"}, {"b"}), {&world.journals});
     ASSERT_TRUE(outcome.journalNotClosed);
     EXPECT_EQ(unclosedJournalReport(outcome),
               "ファイル名は変更しましたが、変更の記録を閉じられませんでした。\n/state/tavolin/"
