@@ -1,6 +1,5 @@
 #include "mainwindow/frm_main.h"
 
-#include "controls/long_work.h"
 #include "listing/listing_lines.h"
 #include "shared/fs_error_text.h"
 #include "shared/progress_texts.h"
@@ -114,19 +113,7 @@ void FrmMain::cmdStart_Click()
     const bool keep = Check1.marked();
     services::FsResult<listing::ListingScan> scan;
     {
-        const controls::LongWork work(m_services.progress,
-                                      shared::kScanningProgress,
-                                      window,
-                                      {&cmdStart,
-                                       &Command1,
-                                       &Command2[0],
-                                       &Command2[1],
-                                       &Command4,
-                                       &cmdEnd,
-                                       &cmdRename,
-                                       &cmdExport,
-                                       &cmdCopy,
-                                       &cboOrder});
+        const auto work = working(shared::kScanningProgress);
         scan = listing::scanFolder(m_services.fs,
                                    Text1.text(),
                                    keep ? m_fileCount : 0,
@@ -253,6 +240,23 @@ listing::ListingOptions FrmMain::listingOptions() const
 void FrmMain::showFileCount()
 {
     Label1.setCaption(std::string(kCountCaption) + std::to_string(m_fileCount));
+}
+
+controls::LongWork FrmMain::working(std::string_view what)
+{
+    return controls::LongWork(m_services.progress,
+                              what,
+                              window,
+                              {&cmdStart,
+                               &Command1,
+                               &Command2[0],
+                               &Command2[1],
+                               &Command4,
+                               &cmdEnd,
+                               &cmdRename,
+                               &cmdExport,
+                               &cmdCopy,
+                               &cboOrder});
 }
 
 } // namespace tavolin::mainwindow

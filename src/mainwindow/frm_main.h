@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
+#include "controls/long_work.h"
 #include "controls/window_state.h"
 #include "listing/listing_history.h"
 #include "listing/listing_scan.h"
@@ -96,6 +97,8 @@ public:
 private:
     const paths::PathStyle &style() const { return m_services.fs.pathStyle(); }
     listing::ListingOptions listingOptions() const;
+    // Long work in this window, described by `what`: every button and the order are held.
+    controls::LongWork working(std::string_view what);
     void showFileCount();
     void showHistoryRow();
     void followHistoryFolder(const std::string &pathField);

@@ -2,7 +2,6 @@
 // dropped from the file manager.
 #include "mainwindow/frm_main.h"
 
-#include "controls/long_work.h"
 #include "listing/csv_listing.h"
 #include "shared/fs_error_text.h"
 #include "shared/start_request.h"
@@ -26,19 +25,7 @@ void FrmMain::cmdExport_Click()
         return;
     std::string csv;
     {
-        const controls::LongWork work(m_services.progress,
-                                      kExporting,
-                                      window,
-                                      {&cmdStart,
-                                       &Command1,
-                                       &Command2[0],
-                                       &Command2[1],
-                                       &Command4,
-                                       &cmdEnd,
-                                       &cmdRename,
-                                       &cmdExport,
-                                       &cmdCopy,
-                                       &cboOrder});
+        const auto work = working(kExporting);
         // Sizes and times as they are now: the file may have changed since the scan.
         const auto facts = m_services.fs.fileFacts(
                 m_scannedFolder, m_scannedNames, [this](std::size_t done) {
