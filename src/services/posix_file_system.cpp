@@ -19,8 +19,8 @@
 
 namespace tavolin::services {
 
-using posix::isFolder;
-using posix::isOrdinaryFile;
+using posix::EntryKind;
+using posix::isEntryOf;
 using posix::lastError;
 using posix::maxNameBytes;
 using posix::walkFolder;
@@ -58,7 +58,7 @@ FsResult<std::vector<std::string>> PosixFileSystem::listFiles(const paths::FileP
 {
     return walkFolder(AT_FDCWD, pattern.folder.path(), false, [&](int fd, const dirent &entry) {
         return paths::matchesNamePattern(entry.d_name, pattern.namePattern)
-               && isOrdinaryFile(fd, entry);
+               && isEntryOf(EntryKind::OrdinaryFile, fd, entry);
     });
 }
 
@@ -80,7 +80,7 @@ FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
 FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view folder)
 {
     return walkFolder(AT_FDCWD, std::string(folder), false, [](int fd, const dirent &entry) {
-        return isFolder(fd, entry);
+        return isEntryOf(EntryKind::Folder, fd, entry);
     });
 }
 

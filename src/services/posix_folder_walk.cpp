@@ -21,26 +21,18 @@ std::size_t maxNameBytes(int folderFd)
     return limit > 0 ? static_cast<std::size_t>(limit) : kMaxNameBytes;
 }
 
-bool isOrdinaryFile(int folderFd, const dirent &entry)
+bool isEntryOf(EntryKind kind, int folderFd, const dirent &entry)
 {
-    if (entry.d_type == DT_REG)
+    const bool folder = kind == EntryKind::Folder;
+    if (entry.d_type == (folder ? DT_DIR : DT_REG))
         return true;
+    // Only a link, or an entry whose type the file system does not tell, needs a look.
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return false;
     struct stat info
     {};
-    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
-}
-
-bool isFolder(int folderFd, const dirent &entry)
-{
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat info
-    {};
-    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+    return ::fstatat(folderFd, entry.d_name, &info, 0) == 0
+           && (folder ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode));
 }
 
 FsResult<std::vector<std::string>>

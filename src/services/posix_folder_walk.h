@@ -17,10 +17,10 @@ std::unexpected<FsError> lastError();
 // The longest name the file system of an open folder takes, in bytes.
 std::size_t maxNameBytes(int folderFd);
 
-// Whether an entry of the open folder `folderFd` is an ordinary file (or a link to one), or a
-// folder (or a link to one).
-bool isOrdinaryFile(int folderFd, const dirent &entry);
-bool isFolder(int folderFd, const dirent &entry);
+// The two kinds of entry a walk keeps.
+enum class EntryKind { OrdinaryFile, Folder };
+// Whether an entry of the open folder `folderFd` is of `kind`, or a link to one.
+bool isEntryOf(EntryKind kind, int folderFd, const dirent &entry);
 
 // Which entries a walk keeps, given the open folder they are in.
 using KeepEntry = std::function<bool(int folderFd, const dirent &entry)>;
