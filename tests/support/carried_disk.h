@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ namespace tavolin::test {
 enum class DiskKind { ExFat, Fat, Ntfs };
 
 std::string_view nameOf(DiskKind kind);
+// How a test names the kind, for GoogleTest.
+inline void PrintTo(DiskKind kind, std::ostream *out)
+{
+    *out << nameOf(kind);
+}
 
 // A fresh small disk image of one kind, formatted and mounted on a folder of its own, and
 // unmounted (its loop device freed) when the object goes away.
