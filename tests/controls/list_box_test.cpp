@@ -19,18 +19,23 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
             {[](ListBox &l) { l.insert(-1, "x"); }, "i3: 3/1 I3:x 4/1 "},
             {[](ListBox &l) { l.remove(1); }, "r1:b 3/1 R1:c 2/1 s 2/-1 "},
             {[](ListBox &l) { l.remove(0); }, "r0:a 3/1 R0:b 2/1 s 2/0 "},
-            {[](ListBox &l) { l.remove(2), l.remove(2), l.remove(-1); }, "r2:c 3/1 R2: 2/1 "},
+            {[](ListBox &l) { l.remove(2); }, "r2:c 3/1 R2: 2/1 "},
+            {[](ListBox &l) { l.remove(3); }, ""},
+            {[](ListBox &l) { l.remove(-1); }, ""},
             {[](ListBox &l) { l.assign({"d"}); }, "z 3/1 Z 1/1 s 1/-1 "},
             {[&](ListBox &l) { l.assign(abc); }, "s 3/-1 "},
             {[](ListBox &l) { l.clear(); }, "z 3/1 Z 0/1 s 0/-1 "},
             {[&](ListBox &l) { l.replaceAll(def); }, "z 3/1 Z 3/1 "},
             {[&](ListBox &l) { l.replaceAll(abc); }, ""},
             {[](ListBox &l) { l.replaceAll({"a"}); }, "z 3/1 Z 1/1 s 1/-1 "},
-            {[](ListBox &l) { l.replace(2, "z"), l.replace(1, "b"), l.replace(3, "y"); },
-             "c2:z 3/1 "},
-            {[](ListBox &l) { l.setSelectedRow(2), l.setSelectedRow(2); }, "s 3/2 k 3/2 "},
+            {[](ListBox &l) { l.replace(2, "z"); }, "c2:z 3/1 "},
+            {[](ListBox &l) { l.replace(1, "b"); }, ""},
+            {[](ListBox &l) { l.replace(3, "y"); }, ""},
+            {[](ListBox &l) { l.setSelectedRow(2); }, "s 3/2 k 3/2 "},
+            {[](ListBox &l) { l.setSelectedRow(1); }, ""},
             {[](ListBox &l) { l.setSelectedRow(3); }, "s 3/-1 "},
-            {[](ListBox &l) { l.clickRow(1), l.clickRow(3); }, "k 3/1 "},
+            {[](ListBox &l) { l.clickRow(1); }, "k 3/1 "},
+            {[](ListBox &l) { l.clickRow(3); }, ""},
             {[](ListBox &l) { l.clickRow(0); }, "s 3/0 k 3/0 "},
     };
     for (const auto &[change, expected] : cases) {
@@ -46,9 +51,15 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
                        + " ";
             });
         };
-        on(list.aboutToInsert, 'i'), on(list.rowInserted, 'I'), on(list.aboutToRemove, 'r');
-        on(list.rowRemoved, 'R'), on(list.aboutToReset, 'z'), on(list.reset, 'Z');
-        on(list.rowChanged, 'c'), on(list.selectionChanged, 's'), on(list.clicked, 'k');
+        on(list.aboutToInsert, 'i');
+        on(list.rowInserted, 'I');
+        on(list.aboutToRemove, 'r');
+        on(list.rowRemoved, 'R');
+        on(list.aboutToReset, 'z');
+        on(list.reset, 'Z');
+        on(list.rowChanged, 'c');
+        on(list.selectionChanged, 's');
+        on(list.clicked, 'k');
         change(list);
         EXPECT_EQ(log, expected) << list.selectedText();
     }
