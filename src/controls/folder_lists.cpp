@@ -54,15 +54,32 @@ FolderList::FolderList(services::FileSystem &fs, std::string_view initialPath)
 void FolderList::refresh()
 {
     readSubfolders();
-    contentsChanged.emit();
+    announceContents();
 }
 
 void FolderList::readSubfolders()
 {
     auto listed = m_fs.listFolders(path());
     m_error = listed ? std::nullopt : std::optional(listed.error());
-    m_subfolders = listed ? std::move(*listed) : std::vector<std::string>{};
-    order::sortByName(m_subfolders);
+    std::vector<std::string> subfolders = listed ? std::move(*listed) : std::vector<std::string>{};
+    order::sortByName(subfolders);
+
+    m_rows.clear();
+    for (auto folder = std::optional(m_folder); folder; folder = folder->parent())
+        m_rows.push_back({folder->path(), folder->isRoot() ? folder->path() : folder->name()});
+    std::reverse(m_rows.begin(), m_rows.end());
+    int depth = 0;
+    for (FolderRow &row : m_rows)
+        row.depth = depth++;
+    for (const std::string &name : subfolders)
+        m_rows.push_back({m_folder.child(name), name, depth, false});
+}
+
+void FolderList::announceContents()
+{
+    contentsChanged.emit();
+    if (m_error)
+        readFailed.emit(*m_error);
 }
 
 services::FsResult<void> FolderList::setPath(std::string_view path)
@@ -75,22 +92,8 @@ services::FsResult<void> FolderList::setPath(std::string_view path)
     m_folder = std::move(folder);
     readSubfolders();
     changed.emit();
-    contentsChanged.emit();
+    announceContents();
     return {};
-}
-
-std::vector<FolderRow> FolderList::rows() const
-{
-    std::vector<FolderRow> rows;
-    for (auto folder = std::optional(m_folder); folder; folder = folder->parent())
-        rows.push_back({folder->path(), folder->isRoot() ? folder->path() : folder->name()});
-    std::reverse(rows.begin(), rows.end());
-    int depth = 0;
-    for (FolderRow &row : rows)
-        row.depth = depth++;
-    for (const std::string &name : m_subfolders)
-        rows.push_back({m_folder.child(name), name, depth, false});
-    return rows;
 }
 
 DriveFolderLink::DriveFolderLink(DriveList &drives,
@@ -131,6 +134,8 @@ void FileList::setPath(std::string_view folder)
     m_names = listed ? std::move(*listed) : std::vector<std::string>{};
     order::sortFiles(m_fs, m_folder.path(), m_names, m_order);
     changed.emit();
+    if (m_error)
+        readFailed.emit(*m_error);
 }
 
 void FileList::setOrder(order::FileOrder order)

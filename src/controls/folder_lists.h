@@ -86,7 +86,7 @@ public:
     // What the list shows: the root and each folder down to the current one (the last open
     // row), then the folders inside the current one, in name order, one step further in. The
     // folders inside are those read when the folder was opened or last refreshed.
-    std::vector<FolderRow> rows() const;
+    const std::vector<FolderRow> &rows() const { return m_rows; }
 
     // Why the folders inside the current one could not be read, the last time they were (a
     // folder that may be entered but not listed, a disk gone meanwhile); none when they were.
@@ -98,13 +98,18 @@ public:
 
     Signal<> changed;
     Signal<> contentsChanged; // the folders inside, or the error, were read anew
+    // After contentsChanged, when the folders inside could not be read: why.
+    Signal<const services::FsError &> readFailed;
 
 private:
+    // Reads the folders inside the current one and the rows that show them.
     void readSubfolders();
+    // Tells the view that the rows were read anew, and why not all could be.
+    void announceContents();
 
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
-    std::vector<std::string> m_subfolders; // in name order
+    std::vector<FolderRow> m_rows;
     std::optional<services::FsError> m_error;
 };
 
@@ -153,6 +158,8 @@ public:
     const std::optional<services::FsError> &error() const { return m_error; }
 
     Signal<> changed; // the names, or the error, were read anew
+    // After changed, when the files could not be read: why.
+    Signal<const services::FsError &> readFailed;
 
 private:
     services::FileSystem &m_fs;

@@ -23,15 +23,17 @@ TEST(FolderList, RowsRunFromTheRootToTheCurrentFolderThenItsSubfolders)
         for (const char *sub : {"b", "a"})
             fs.addFolder(tavolin::paths::FolderPath(style, current).child(sub));
         std::string shown;
-        for (const FolderRow &row : FolderList(fs, current).rows())
+        const FolderList folders(fs, current);
+        for (const FolderRow &row : folders.rows())
             shown += (row.open ? "+" : "") + std::to_string(row.depth) + " " + row.name + " "
                      + row.path + "|";
         EXPECT_EQ(shown, expected) << current;
     }
 }
 
-// Another folder is announced, then that its subfolders are to be read; the same folder again,
-// or one that cannot be opened, announces nothing. A file list is read anew each time.
+// Another folder is announced, then that its subfolders were read, then why they could not be;
+// the same folder again, or one that cannot be opened, announces nothing. A file list is read
+// anew each time, and says why it could not be.
 TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
 {
     tavolin::test::FakeFileSystem fs;
@@ -39,15 +41,24 @@ TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
     FolderList folders(fs, "D:\\");
     FileList files(fs);
     std::string log;
+    const auto failed = [&log](const tavolin::services::FsError &error) {
+        log += "failed:" + error.detail + " ";
+    };
     folders.changed.connect([&] { log += "folder "; });
     folders.contentsChanged.connect([&] { log += "contents "; });
+    folders.readFailed.connect(failed);
     files.changed.connect([&] { log += "files "; });
+    files.readFailed.connect(failed);
     ASSERT_TRUE(folders.setPath("D:\\b\\") && folders.setPath("D:\\b"));
     EXPECT_FALSE(folders.setPath("D:\\gone"));
     files.setPath("D:\\b");
     fs.addFile("D:\\b", "new.txt");
     files.setPath("D:\\b");
-    EXPECT_EQ(log + files.names().at(0), "folder contents files files new.txt");
+    EXPECT_EQ(files.names(), std::vector<std::string>{"new.txt"});
+    fs.failFolder("D:\\b", {tavolin::services::FsErrorKind::NoPermission, "denied"});
+    folders.refresh();
+    files.setPath("D:\\b");
+    EXPECT_EQ(log, "folder contents files files contents failed:denied files failed:denied ");
 }
 
 // The lists read the disk when their folder changes or on refresh, never as they are drawn, and

@@ -17,19 +17,22 @@ void Bindings::fileList(QListView *widget, FileList &model, DescribeError descri
     // no model knows of.
     widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const auto show = [names, &model, describe] {
-        if (model.error()) {
-            names->setStringList({text::toQString(describe(*model.error()))});
-            return;
-        }
+    const auto show = [names, &model] {
         QStringList shown;
         shown.reserve(static_cast<qsizetype>(model.names().size()));
         for (const std::string &name : model.names())
             shown << text::toDisplayName(name);
         names->setStringList(shown);
     };
+    // In the list's place, why it could not be read.
+    const auto showWhy = [names, describe](const services::FsError &error) {
+        names->setStringList({text::toQString(describe(error))});
+    };
     show();
+    if (model.error())
+        showWhy(*model.error());
     keep(model.changed.connectScoped(show));
+    keep(model.readFailed.connectScoped(showWhy));
 }
 
 } // namespace tavolin::controls

@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace tavolin::controls {
 
 namespace {
@@ -36,18 +38,23 @@ void Bindings::folderList(QListWidget *widget,
             if (row.open)
                 ++current;
         }
-        if (model.error()) {
-            auto *why = new QListWidgetItem(QString((current + 1) * 2, QLatin1Char(' '))
-                                                    + text::toQString(describe(*model.error())),
-                                            widget);
-            why->setFlags(Qt::ItemIsEnabled);
-            why->setForeground(widget->palette().brush(QPalette::Disabled, QPalette::Text));
-        }
         widget->setCurrentRow(current);
         showAppearance(widget, model);
     };
+    // Below the open folders, where their contents would be, why those could not be read.
+    const auto showWhy = [widget, &model, describe](const services::FsError &error) {
+        const QSignalBlocker blocker(widget);
+        const auto open = std::ranges::count_if(model.rows(), &FolderRow::open);
+        auto *why = new QListWidgetItem(
+                QString(open * 2, QLatin1Char(' ')) + text::toQString(describe(error)), widget);
+        why->setFlags(Qt::ItemIsEnabled);
+        why->setForeground(widget->palette().brush(QPalette::Disabled, QPalette::Text));
+    };
     show();
+    if (model.error())
+        showWhy(*model.error());
     keep(model.contentsChanged.connectScoped(show));
+    keep(model.readFailed.connectScoped(showWhy));
     QObject::connect(widget, &QListWidget::itemActivated, widget, [open](QListWidgetItem *item) {
         if (const QVariant path = item->data(kPathRole); path.isValid())
             open(path.toByteArray().toStdString());
