@@ -2,7 +2,7 @@
 // the folder's own, against find(1) printing the same names and sizes.
 #include "bench_folders.h"
 #include "listing/listing_scan.h"
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 
 #include <benchmark/benchmark.h>
 

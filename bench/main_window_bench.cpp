@@ -2,9 +2,9 @@
 // click on 取得 until the listing has been laid out and painted.
 #include "bench_folders.h"
 #include "mainwindow/main_window_view.h"
-#include "services/posix_file_system.h"
-#include "services/posix_text_files.h"
-#include "services/qt/qt_drives.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_text_files.h"
+#include "platform/qt/qt_drives.h"
 #include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 

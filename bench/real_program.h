@@ -3,11 +3,11 @@
 // The program as its main() builds it, on the X server a bench started, for benches that drive
 // its real windows.
 #include "app/windows.h"
-#include "services/posix_file_system.h"
-#include "services/posix_journal_store.h"
-#include "services/posix_text_files.h"
-#include "services/qt/qt_drives.h"
-#include "services/qt/qt_progress.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_journal_store.h"
+#include "platform/posix_text_files.h"
+#include "platform/qt/qt_drives.h"
+#include "platform/qt/qt_progress.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 

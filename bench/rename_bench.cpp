@@ -4,11 +4,11 @@
 // calls over the same names; and settling such a batch cut off before its first rename, with
 // one file in the way of one row.
 #include "bench_folders.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_journal_store.h"
 #include "rename/apply_renames.h"
 #include "rename/batch_recovery.h"
 #include "renamewindow/frm_file_name.h"
-#include "services/posix_file_system.h"
-#include "services/posix_journal_store.h"
 #include "support/fake_journal_store.h"
 #include "support/fake_services.h"
 

@@ -4,21 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Folder: the folders it may include from (itself always). From the bottom up.
-declare -A may_use=(
-    [text]=""
-    [paths]="text"
-    [services]="paths text"
-    [order]="services paths text"
-    [controls]="order services paths text"
-    [shared]="controls order services paths text"
-    [listing]="order services paths text"
-    [rename]="listing order services paths text"
-    [mainwindow]="listing controls shared order services paths text"
-    [folderchooser]="controls shared order services paths text"
-    [renamewindow]="rename listing controls shared order services paths text"
-    [app]="mainwindow folderchooser renamewindow rename listing controls shared order services paths text"
-)
+# Folder: the folders it may include from (itself always), from the table in src/CMakeLists.txt,
+# which also checks what each target links.
+declare -A may_use=()
+while read -r folder uses; do
+    may_use[$folder]=$uses
+done < <(sed -n '/^set(TAVOLIN_LAYERS/,/^)/p' src/CMakeLists.txt | tr '\n' ' ' |
+    grep -oE '"[a-z]+:[^"]*"' | tr -d '"' | tr -s ' ' | sed 's/:/ /')
+[ "${#may_use[@]}" -gt 0 ] || { echo "check-layers: no layers in src/CMakeLists.txt" >&2; exit 1; }
 
 status=0
 for dir in src/*/; do

@@ -1,6 +1,6 @@
 #include "app/instance_channel.h"
 
-#include "services/qt/qt_process.h"
+#include "platform/qt/qt_process.h"
 
 #include <QLocalSocket>
 

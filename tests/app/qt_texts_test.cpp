@@ -1,8 +1,8 @@
 // Texts that Qt draws rather than the program: the marks that stand for line breaks in a file
 // name, and Qt's own dialogs in Japanese.
 #include "app/qt_translations.h"
+#include "platform/qt/qt_dialogs.h"
 #include "renamewindow/rename_window_view.h"
-#include "services/qt/qt_dialogs.h"
 #include "support/window_worlds.h"
 #include "text/utf8.h"
 #include "widget_steps.h"

@@ -3,9 +3,9 @@
 #include "view_replay.h"
 
 #include "app/windows.h"
-#include "services/posix_file_system.h"
-#include "services/qt/qt_dialogs.h"
-#include "services/qt/qt_progress.h"
+#include "platform/posix_file_system.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"

@@ -2,7 +2,7 @@
 // the copy that runs (two real processes).
 #include "app/instance_channel.h"
 #include "app/windows.h"
-#include "services/qt/qt_process.h"
+#include "platform/qt/qt_process.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 

@@ -2,9 +2,9 @@
 // Replaying a user's actions on a window and on a bare model side by side, and comparing what
 // the two models hold with what the widgets show.
 #include "app/windows.h"
-#include "services/posix_file_system.h"
-#include "services/qt/qt_dialogs.h"
-#include "services/qt/qt_progress.h"
+#include "platform/posix_file_system.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"

@@ -1,8 +1,8 @@
 // The program's windows together on the offscreen platform, and long work seen through them.
 #include "app/windows.h"
-#include "services/posix_file_system.h"
-#include "services/qt/qt_dialogs.h"
-#include "services/qt/qt_progress.h"
+#include "platform/posix_file_system.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"

@@ -2,7 +2,7 @@
 #include "order/name_keys.h"
 
 #include "listing/get_file_list.h"
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_progress.h"
 #include "support/temp_dir.h"

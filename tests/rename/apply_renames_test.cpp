@@ -1,7 +1,7 @@
 #include "rename/apply_renames.h"
 #include "support/planned_rows.h"
 
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 

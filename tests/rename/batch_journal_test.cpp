@@ -3,8 +3,8 @@
 #include "rename/batch_recovery.h"
 #include "support/planned_rows.h"
 
-#include "services/posix_file_system.h"
-#include "services/posix_journal_store.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_journal_store.h"
 #include "support/killed_batch.h"
 #include "support/temp_dir.h"
 

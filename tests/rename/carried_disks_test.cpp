@@ -3,9 +3,9 @@
 #include "rename/batch_recovery.h"
 #include "support/planned_rows.h"
 
-#include "services/posix_file_system.h"
-#include "services/posix_journal_store.h"
-#include "services/posix_text_files.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_journal_store.h"
+#include "platform/posix_text_files.h"
 #include "support/carried_disk.h"
 #include "support/killed_batch.h"
 

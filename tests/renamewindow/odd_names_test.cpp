@@ -1,6 +1,6 @@
 // File names that stretch what a name may hold, through the whole round trip: listed in the
 // main window, saved, read back in the rename window and renamed, on a real folder.
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/utf8.h"

@@ -1,6 +1,6 @@
 // Photo dates read from real files: a JPEG whose EXIF holds DateTimeOriginal (written here with
 // libexiv2 itself), and files that have none.
-#include "services/exiv2_photo_dates.h"
+#include "platform/exiv2_photo_dates.h"
 #include "support/temp_dir.h"
 
 #include <exiv2/exiv2.hpp>

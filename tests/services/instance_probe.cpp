@@ -1,7 +1,7 @@
 // A stand-in for another copy of the program: asks the single-instance lock whether a copy runs,
 // prints "running" or "alone", and with an argument ("hold") keeps the lock until its standard
 // input closes.
-#include "services/qt/qt_process.h"
+#include "platform/qt/qt_process.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Saving over files on real folders: the files' facts, and saves in a child process whose user,
 // limits or environment the test changes.
-#include "services/posix_text_files.h"
+#include "platform/posix_text_files.h"
 
 #include "support/temp_dir.h"
 

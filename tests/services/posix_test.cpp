@@ -1,5 +1,5 @@
-#include "services/posix_file_system.h"
-#include "services/posix_text_files.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_text_files.h"
 
 #include "support/temp_dir.h"
 

@@ -1,5 +1,5 @@
 // What a start's arguments ask for, and the folder they name, on real temporary folders.
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 #include "shared/start_request.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "services/qt/qt_drives.h"
+#include "platform/qt/qt_drives.h"
 
 #include "paths/path_style.h"
 #include "text/qt/qt_strings.h"

@@ -1,4 +1,4 @@
-#include "services/qt/qt_process.h"
+#include "platform/qt/qt_process.h"
 
 #include "text/qt/qt_strings.h"
 

@@ -1,6 +1,6 @@
-#include "services/in_place_rewrite.h"
+#include "platform/in_place_rewrite.h"
 
-#include "services/posix_descriptor.h"
+#include "platform/posix_descriptor.h"
 
 #include <cstdlib>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "services/exiv2_photo_dates.h"
+#include "platform/exiv2_photo_dates.h"
 
 #include <exiv2/exiv2.hpp>
 

@@ -1,8 +1,8 @@
-#include "services/posix_text_files.h"
+#include "platform/posix_text_files.h"
 
+#include "platform/in_place_rewrite.h"
+#include "platform/posix_descriptor.h"
 #include "services/file_system.h"
-#include "services/in_place_rewrite.h"
-#include "services/posix_descriptor.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
 

@@ -1,4 +1,4 @@
-#include "services/qt/qt_dialogs.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include "text/qt/qt_strings.h"
 

@@ -1,4 +1,4 @@
-#include "services/posix_folder_walk.h"
+#include "platform/posix_folder_walk.h"
 
 #include "services/file_system.h"
 

@@ -1,4 +1,4 @@
-#include "services/qt/qt_clipboard.h"
+#include "platform/qt/qt_clipboard.h"
 
 #include "text/qt/qt_strings.h"
 

@@ -1,8 +1,8 @@
-#include "services/posix_file_system.h"
+#include "platform/posix_file_system.h"
 
 #include "paths/name_pattern.h"
-#include "services/posix_folder_renamer.h"
-#include "services/posix_folder_walk.h"
+#include "platform/posix_folder_renamer.h"
+#include "platform/posix_folder_walk.h"
 
 #include <algorithm>
 #include <atomic>

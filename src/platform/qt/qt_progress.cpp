@@ -1,4 +1,4 @@
-#include "services/qt/qt_progress.h"
+#include "platform/qt/qt_progress.h"
 
 #include "services/dialogs.h"
 #include "text/qt/qt_strings.h"

@@ -1,6 +1,6 @@
-#include "services/posix_folder_renamer.h"
+#include "platform/posix_folder_renamer.h"
 
-#include "services/posix_folder_walk.h"
+#include "platform/posix_folder_walk.h"
 
 #include <cerrno>
 #include <cstdio>

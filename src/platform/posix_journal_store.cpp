@@ -1,4 +1,4 @@
-#include "services/posix_journal_store.h"
+#include "platform/posix_journal_store.h"
 
 #include <algorithm>
 #include <array>
