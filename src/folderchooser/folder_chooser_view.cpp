@@ -38,7 +38,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     auto *cmdNewF = makeControl<QPushButton>("cmdNewF", body);
     auto *cmdOK = makeControl<QPushButton>("cmdOK", body);
     auto *cmdCansel = makeControl<QPushButton>("cmdCansel", body);
-    auto *text2 = makeControl<QLineEdit>("Text2", body);
+    makeControl<QLineEdit>("Text2", body); // kept hidden by its model
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdNewF);
@@ -54,17 +54,10 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     fit->setBodySize({440, 340});
 
     m_bindings.window(this, model.window, *fit);
-    m_bindings.elidedLabel(label1, model.Label1);
-    m_bindings.driveList(drive1, model.Drive1);
-    m_bindings.folderList(
-            dir1,
-            model.Dir1,
-            [&model](const std::string &folder) { model.openFolder(folder); },
-            shared::describeUnlistedFolder);
-    m_bindings.button(cmdNewF, model.cmdNewF);
-    m_bindings.button(cmdOK, model.cmdOK);
-    m_bindings.button(cmdCansel, model.cmdCansel);
-    m_bindings.lineEdit(text2, model.Text2);
+    m_bindings.bindAll(body,
+                       model.controlTable(),
+                       {[&model](const std::string &folder) { model.openFolder(folder); },
+                        shared::describeUnlistedFolder});
 }
 
 void FolderChooserView::closeEvent(QCloseEvent *event)

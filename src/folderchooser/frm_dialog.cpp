@@ -114,4 +114,15 @@ void FrmDialog::cmdCansel_Click()
     window.close();
 }
 
+controls::ControlTable FrmDialog::controlTable()
+{
+    return {{"Label1", &Label1},
+            {"Drive1", &Drive1},
+            {"Dir1", &Dir1},
+            {"cmdNewF", &cmdNewF},
+            {"cmdOK", &cmdOK},
+            {"cmdCansel", &cmdCansel},
+            {"Text2", &Text2}};
+}
+
 } // namespace tavolin::folderchooser

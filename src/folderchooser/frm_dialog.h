@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
 #include "controls/window_state.h"
@@ -45,6 +46,9 @@ private:
     FolderTargets m_targets;
 
 public:
+    // Every control of the window by the name of its widget.
+    controls::ControlTable controlTable();
+
     controls::WindowState window;
     controls::Label Label1; // the chosen folder
     controls::DriveList Drive1;

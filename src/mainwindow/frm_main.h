@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
 #include "controls/long_work.h"
@@ -56,6 +57,8 @@ public:
 
     std::int64_t lngFileCount() const { return m_fileCount; }
     const listing::ListingHistory &history() const { return m_history; }
+    // Every control of the window by the name of its widget.
+    controls::ControlTable controlTable();
 
 private:
     Module1 &m_module;

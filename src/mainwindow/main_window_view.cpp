@@ -54,7 +54,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     txtM->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtM->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto *text2 = makeControl<QLineEdit>("Text2", body);
+    makeControl<QLineEdit>("Text2", body); // kept hidden by its model
     auto *middle = new QVBoxLayout;
     middle->addWidget(text1);
     middle->addWidget(txtM, 1);
@@ -125,34 +125,10 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     fit->setBodySize({kWidth, kHeight});
 
     m_bindings.window(this, model.window, *fit);
-    m_bindings.driveList(drive1, model.Drive1);
-    m_bindings.folderList(
-            dir1,
-            model.Dir1,
-            [&model](const std::string &folder) { model.openFolder(folder); },
-            shared::describeUnlistedFolder);
-    m_bindings.fileList(file1, model.File1, shared::describeUnlistedFolder);
-    m_bindings.lineEdit(text1, model.Text1);
-    m_bindings.textEdit(txtM, model.txtM);
-    m_bindings.lineEdit(text2, model.Text2);
-    m_bindings.label(label1, model.Label1);
-    m_bindings.label(label2, model.Label2);
-    m_bindings.checkBox(check1, model.Check1);
-    m_bindings.checkBox(check2, model.Check2);
-    m_bindings.checkBox(check3, model.Check3);
-    m_bindings.checkBox(check4, model.Check4);
-    m_bindings.checkBox(check5, model.Check5);
-    m_bindings.checkBox(check6, model.Check6);
-    m_bindings.comboBox(cboOrder, model.cboOrder);
-    m_bindings.button(cmdStart, model.cmdStart);
-    m_bindings.button(back, model.Command2[0]);
-    m_bindings.button(forward, model.Command2[1]);
-    m_bindings.button(command4, model.Command4);
-    m_bindings.button(command1, model.Command1);
-    m_bindings.button(cmdEnd, model.cmdEnd);
-    m_bindings.button(cmdRename, model.cmdRename);
-    m_bindings.button(cmdExport, model.cmdExport);
-    m_bindings.button(cmdCopy, model.cmdCopy);
+    m_bindings.bindAll(body,
+                       model.controlTable(),
+                       {[&model](const std::string &folder) { model.openFolder(folder); },
+                        shared::describeUnlistedFolder});
     new controls::FolderDrops(this,
                               [&model](const std::string &path) { model.folderDropped(path); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/list_box.h"
 #include "controls/long_work.h"
@@ -80,6 +81,9 @@ private:
     std::string m_scannedPattern; // the folder field as the last scan read it
 
 public:
+    // Every control of the window by the name of its widget.
+    controls::ControlTable controlTable();
+
     controls::WindowState window{kNarrowWidth};
     controls::TextBox Text1; // the rename folder, ending in the separator
     controls::Button cmdDialog{"参照"};

@@ -108,4 +108,51 @@ void FrmRules::lstSteps_Click()
     showSelectedStep();
 }
 
+controls::ControlTable FrmRules::controlTable()
+{
+    controls::ControlTable table{{"lstSteps", &lstSteps},
+                                 {"cboStepKind", &cboStepKind},
+                                 {"cmdAddStep", &cmdAddStep},
+                                 {"cmdRemoveStep", &cmdRemoveStep},
+                                 {"cmdStepUp", &cmdStepUp},
+                                 {"cmdStepDown", &cmdStepDown},
+                                 {"lblTarget", &lblTarget},
+                                 {"cboTarget", &cboTarget},
+                                 {"lblFind", &lblFind},
+                                 {"txtFind", &txtFind},
+                                 {"lblReplace", &lblReplace},
+                                 {"txtReplace", &txtReplace},
+                                 {"chkRegex", &chkRegex},
+                                 {"chkMatchCase", &chkMatchCase},
+                                 {"chkAll", &chkAll},
+                                 {"cboCase", &cboCase},
+                                 {"cboForm", &cboForm},
+                                 {"cboCountFrom", &cboCountFrom},
+                                 {"cboPlace", &cboPlace},
+                                 {"lblText", &lblText},
+                                 {"txtText", &txtText},
+                                 {"lblPosition", &lblPosition},
+                                 {"txtPosition", &txtPosition},
+                                 {"lblCount", &lblCount},
+                                 {"txtCount", &txtCount},
+                                 {"lblStart", &lblStart},
+                                 {"txtStart", &txtStart},
+                                 {"lblStep", &lblStep},
+                                 {"txtStep", &txtStep},
+                                 {"lblDigits", &lblDigits},
+                                 {"txtDigits", &txtDigits},
+                                 {"lblSeparator", &lblSeparator},
+                                 {"txtSeparator", &txtSeparator},
+                                 {"cboDateSource", &cboDateSource},
+                                 {"lblPattern", &lblPattern},
+                                 {"txtPattern", &txtPattern},
+                                 {"lblFault", &lblFault},
+                                 {"lblSummary", &lblSummary},
+                                 {"cmdRulesOK", &cmdRulesOK},
+                                 {"cmdRulesCancel", &cmdRulesCancel}};
+    for (std::size_t i = 0; i < chkWidth.size(); ++i)
+        table.push_back({controls::elementName("chkWidth", i), &chkWidth[i]});
+    return table;
+}
+
 } // namespace tavolin::renamewindow

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/list_box.h"
 #include "controls/window_state.h"
@@ -56,6 +57,9 @@ public:
     void cmdRulesCancel_Click();
     // The close box: as キャンセル. Always true: nothing runs here for long.
     bool Form_QueryUnload();
+
+    // Every control of the window by the name of its widget.
+    controls::ControlTable controlTable();
 
     controls::WindowState window{kWidth};
     controls::ListBox lstSteps{controls::ListBox::Checks::PerRow};

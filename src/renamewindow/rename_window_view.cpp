@@ -22,15 +22,9 @@ namespace tavolin::renamewindow {
 
 namespace {
 
-constexpr int kHeight = 474;
+using controls::place;
 
-template<typename Widget>
-Widget *place(const char *name, QWidget *parent, int x, int y, int width, int height)
-{
-    auto *widget = controls::makeControl<Widget>(name, parent);
-    widget->setGeometry(x, y, width, height);
-    return widget;
-}
+constexpr int kHeight = 474;
 
 } // namespace
 
@@ -57,9 +51,9 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *frame1 = place<QGroupBox>("Frame1", body, 380, 70, 150, 56);
     auto *option0 = place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
     auto *option1 = place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
-    auto *heading0 = place<QLabel>("Label2_0", body, 8, 128, 176, 20);
-    auto *heading1 = place<QLabel>("Label2_1", body, 188, 128, 150, 20);
-    auto *heading2 = place<QLabel>("Label2_2", body, 342, 128, 64, 20);
+    place<QLabel>("Label2_0", body, 8, 128, 176, 20);
+    place<QLabel>("Label2_1", body, 188, 128, 150, 20);
+    place<QLabel>("Label2_2", body, 342, 128, 64, 20);
     auto *list1 = place<controls::ListBoxView>("List1", body, 8, 150, 176, 316);
     auto *list20 = place<controls::ListBoxView>("List2_0", body, 188, 150, 150, 316);
     auto *list21 = place<controls::ListBoxView>("List2_1", body, 342, 150, 64, 316);
@@ -102,37 +96,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
         widget->installEventFilter(this);
 
     m_bindings.window(this, model.window, *fit);
-    m_bindings.lineEdit(text1, model.Text1);
-    m_bindings.button(cmdDialog, model.cmdDialog);
-    m_bindings.lineEdit(text2, model.Text2);
-    m_bindings.lineEdit(text3, model.Text3);
-    m_bindings.button(command2, model.Command2);
-    m_bindings.checkBox(check1, model.Check1);
-    m_bindings.frame(frame1, model.Frame1);
-    m_bindings.optionButton(option0, model.Option1[0]);
-    m_bindings.optionButton(option1, model.Option1[1]);
-    m_bindings.label(heading0, model.Label2[0]);
-    m_bindings.label(heading1, model.Label2[1]);
-    m_bindings.label(heading2, model.Label2[2]);
-    m_bindings.listBox(list1, model.List1);
-    m_bindings.listBox(list20, model.List2[0]);
-    m_bindings.listBox(list21, model.List2[1]);
-    m_bindings.label(label1, model.Label1);
-    m_bindings.label(lblStatus, model.lblStatus);
-    m_bindings.comboBox(cboOrder, model.cboOrder);
-    m_bindings.button(cmdStart, model.cmdStart);
-    m_bindings.button(command6, model.Command6);
-    m_bindings.button(command1, model.Command1);
-    m_bindings.button(cmdUndo, model.cmdUndo);
-    m_bindings.button(command3, model.Command3);
-    m_bindings.button(cmdEnd, model.cmdEnd);
-    m_bindings.button(command5, model.Command5);
-    m_bindings.frame(frame2, model.Frame2);
-    m_bindings.lineEdit(text4, model.Text4);
-    m_bindings.button(command4, model.Command4);
-    m_bindings.listBox(list30, model.List3[0]);
-    m_bindings.listBox(list31, model.List3[1]);
-    m_bindings.button(cmdRules, model.cmdRules);
+    m_bindings.bindAll(body, model.controlTable());
     m_rulesShown = model.rulesWindowRequested.connectScoped([this] { showRules(); });
     new controls::FolderDrops(this,
                               [&model](const std::string &path) { model.folderDropped(path); });

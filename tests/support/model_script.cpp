@@ -6,6 +6,31 @@
 
 namespace tavolin::test {
 
+ModelControls modelControls(const controls::ControlTable &table)
+{
+    ModelControls kinds;
+    for (const auto &[name, control] : table) {
+        std::visit(
+                [&kinds, &name](auto *model) {
+                    using Model = std::remove_pointer_t<decltype(model)>;
+                    if constexpr (std::is_same_v<Model, controls::Button>)
+                        kinds.buttons.emplace(name, model);
+                    else if constexpr (std::is_same_v<Model, controls::ListBox>)
+                        kinds.lists.emplace(name, model);
+                    else if constexpr (std::is_same_v<Model, controls::TextBox>)
+                        kinds.texts.emplace(name, model);
+                    else if constexpr (std::is_same_v<Model, controls::CheckBox>)
+                        kinds.checks.emplace(name, model);
+                    else if constexpr (std::is_same_v<Model, controls::Label>)
+                        kinds.labels.emplace(name, model);
+                    else if constexpr (std::is_same_v<Model, controls::ComboBox>)
+                        kinds.combos.emplace(name, model);
+                },
+                control);
+    }
+    return kinds;
+}
+
 bool act(const ModelControls &c, std::string_view words)
 {
     std::istringstream in{std::string(words)};

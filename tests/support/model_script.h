@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/list_box.h"
 
@@ -23,6 +24,9 @@ struct ModelControls
     std::map<std::string, controls::Label *> labels;
     std::map<std::string, controls::ComboBox *> combos;
 };
+
+// The controls of a window's table that a script can act on, by kind.
+ModelControls modelControls(const controls::ControlTable &table);
 
 // Does one action; false for words it does not know:
 //   click LIST ROW   the user clicks a row      key LIST KEY   Up, Down, Home or End in a list

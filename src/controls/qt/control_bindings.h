@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_table.h"
 #include "controls/controls.h"
 #include "controls/folder_lists.h"
 #include "controls/list_box.h"
@@ -43,10 +44,9 @@ public:
     void checkBox(QCheckBox *widget, CheckBox &model);
     // The items are the model's from the start; the user's pick goes to setSelectedIndex.
     void comboBox(QComboBox *widget, ComboBox &model);
+    // An ElidedLabel (for a path) elides the caption's middle as it must, and shows the whole
+    // caption as its tooltip.
     void label(QLabel *widget, Label &model);
-    // The same for a path: the widget elides the caption's middle as it must, and shows the
-    // whole caption as its tooltip.
-    void elidedLabel(ElidedLabel *widget, Label &model);
     void optionButton(QRadioButton *widget, OptionButton &model);
     void frame(QGroupBox *widget, Frame &model);
     // The widget shows the model's rows and selected row, and nothing else: only the user's
@@ -71,6 +71,18 @@ public:
     // The busy pointer, the width (in twips, 15 to a pixel, as the width of the window's body),
     // staying on top, and closing.
     void window(QWidget *widget, WindowState &model, ScreenFit &fit);
+
+    // What the lists of a table need besides their models: where a folder the user opened
+    // goes, and how a list says why it could not be read.
+    struct ListHandlers
+    {
+        std::function<void(std::string)> openFolder;
+        DescribeError describe;
+    };
+    // Binds each control of `table` to the widget under `root` named as it is, in the table's
+    // order. A control without a widget of its kind is a fault of the view: the program ends
+    // naming it.
+    void bindAll(QWidget *root, const ControlTable &table, const ListHandlers &lists = {});
 
 private:
     static void showAppearance(QWidget *widget, const Control &model);

@@ -9,18 +9,13 @@ namespace tavolin::controls {
 
 void Bindings::label(QLabel *widget, Label &model)
 {
-    const auto show = [widget, &model] {
-        widget->setText(text::toQString(model.caption()));
-        showAppearance(widget, model);
-    };
-    show();
-    keep(model.appearanceChanged.connectScoped(show));
-}
-
-void Bindings::elidedLabel(ElidedLabel *widget, Label &model)
-{
-    const auto show = [widget, &model] {
-        widget->setFullText(text::toQString(model.caption()));
+    auto *elided = dynamic_cast<ElidedLabel *>(widget); // it has no meta-object of its own
+    const auto show = [widget, elided, &model] {
+        const QString caption = text::toQString(model.caption());
+        if (elided)
+            elided->setFullText(caption);
+        else
+            widget->setText(caption);
         showAppearance(widget, model);
     };
     show();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 namespace tavolin::controls {
 
 // The title-bar buttons of the program's windows: a close box and a minimise button, never a
@@ -21,6 +23,15 @@ Widget *makeControl(const char *name, QWidget *parent)
     widget->setObjectName(QString::fromLatin1(name));
     if (auto *button = qobject_cast<QPushButton *>(widget))
         button->setAutoDefault(false);
+    return widget;
+}
+
+// The same at `x`, `y` in its parent, `width` by `height` pixels.
+template<typename Widget>
+Widget *place(const std::string &name, QWidget *parent, int x, int y, int width, int height)
+{
+    auto *widget = makeControl<Widget>(name.c_str(), parent);
+    widget->setGeometry(x, y, width, height);
     return widget;
 }
 
