@@ -9,13 +9,6 @@
 namespace tavolin::renamewindow {
 namespace {
 
-using services::MessageAnswer;
-using test::rows;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::MatchesRegex;
-
 // Undo takes back the last batch of the folder shown, after one question.
 TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
 {

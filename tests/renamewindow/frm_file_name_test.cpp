@@ -11,13 +11,6 @@
 namespace tavolin::renamewindow {
 namespace {
 
-using services::MessageAnswer;
-using test::rows;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::MatchesRegex;
-
 TEST_F(FrmFileNameTest, OpensNarrowOnTheStartFolderWithOneSeparatorAppended)
 {
     // Home, as the user may not write to the program's folder; it is a drive root here, where

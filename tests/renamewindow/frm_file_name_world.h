@@ -7,6 +7,13 @@
 
 namespace tavolin::renamewindow {
 
+using services::MessageAnswer;
+using test::rows;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::MatchesRegex;
+
 class FrmFileNameTest : public ::testing::Test, protected test::RenameWorld
 {
 protected:
