@@ -47,8 +47,12 @@ protected:
     std::unique_ptr<FrmDialog> model;
 };
 
-TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
+// The chooser opens in front on the folder of the window it serves, shown and delivered from the
+// root: a folder typed from the current folder into the rename window's field too, so that the
+// rename window's scan takes what OK hands it.
+TEST_F(FrmDialogTest, OpensInFrontOnTheServedWindowsFolderAsAPathFromTheRoot)
 {
+    fs.addFolder("C:\\Users\\me\\データ");
     // flgFileName, the rename and the main window's folder ("-" for none), the current folder
     // => the folder list, Label1.
     for (const std::string row :
@@ -57,7 +61,12 @@ TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
           "0 - C:\\Users\\me C:\\Users\\me => C:\\Users\\me C:\\Users\\me", // as stored
           // A folder that is gone: its nearest parent that still opens.
           "0 - D:\\Work\\Old\\Gone\\Deeper\\ D:\\Work\\Old => D:\\Work\\Old D:\\Work\\Old\\",
-          "0 - D:\\Gone\\ C:\\ => D:\\ D:\\"}) {
+          "0 - D:\\Gone\\ C:\\ => D:\\ D:\\",
+          // From the current folder.
+          "1 データ\\ - C:\\Users\\me => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
+          "1 .\\データ - C:\\Users\\me => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
+          "1 ..\\ - C:\\Users\\me => C:\\Users C:\\Users\\",
+          "1 データ\\Gone\\ - C:\\Users\\me => C:\\Users\\me\\データ C:\\Users\\me\\データ\\"}) {
         std::istringstream in(row);
         int servesRenameWindow = 0;
         in >> servesRenameWindow >> module.strRenamePath >> module.strMainPath
@@ -70,26 +79,6 @@ TEST_F(FrmDialogTest, OpensOnTheFolderRememberedForTheWindowItServesInFront)
         EXPECT_EQ(" => " + shown(), row.substr(row.find(" => ")));
         EXPECT_EQ(model->Drive1.drive(), shown().substr(0, 3));
         EXPECT_TRUE(model->window.topMost());
-    }
-    EXPECT_THAT(dialogs.messages, IsEmpty());
-}
-
-// A folder typed from the current folder, as the rename window's field takes it, is shown and
-// delivered from the root, so that the rename window's scan takes what OK hands it.
-TEST_F(FrmDialogTest, AFolderTypedFromTheCurrentFolderIsShownAndDeliveredFromTheRoot)
-{
-    fs.addFolder("C:\\Users\\me\\データ");
-    // The rename window's field => the folder list, Label1.
-    for (const std::string row :
-         {"データ\\ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
-          ".\\データ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\",
-          "..\\ => C:\\Users C:\\Users\\",
-          "データ\\Gone\\ => C:\\Users\\me\\データ C:\\Users\\me\\データ\\"}) {
-        module.flgFileName = ChooserServes::RenameWindow;
-        module.strRenamePath = row.substr(0, row.find(" => "));
-        open();
-        EXPECT_EQ(" => " + shown(), row.substr(row.find(" => ")));
-        EXPECT_EQ(model->Drive1.drive(), "C:\\");
     }
     model->cmdOK.click();
     EXPECT_THAT(delivered, ElementsAre("rename C:\\Users\\me\\データ\\"));
