@@ -156,59 +156,5 @@ TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
         EXPECT_NE(entry.state, JournalState::Running);
 }
 
-// A batch of 10,000 files that each take the next one's name (one cycle), killed half-way while
-// a file waits under a temporary name; then a new file takes the free name the batch needs. The
-// files that can be settled are, the others stay where they are (the waiting one too) and are
-// the problems, and the journal keeps only them: settled once the new file has gone.
-TEST(BatchJournal, ACutOffCycleWithAFileInTheWaySettlesAllElseAndKeepsOnlyTheRest)
-{
-    constexpr int kFiles = 10000;
-    const test::TempDir dir(fastDisk()), state;
-    Names listed, planned;
-    for (int file = 0; file < kFiles; ++file) {
-        listed.push_back(numbered(file));
-        planned.push_back(numbered((file + 1) % kFiles));
-        dir.writeFile(listed.back(), listed.back());
-    }
-    services::PosixFileSystem fs;
-    services::PosixJournalStore journals(state.path());
-    ASSERT_TRUE(test::killedBeforeStep(kFiles / 2, journals, [&](const BatchOptions &options) {
-        (void)ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), options);
-    }));
-    Names free;
-    std::ranges::set_difference(listed, dir.names(), std::back_inserter(free));
-    ASSERT_EQ(free.size(), 1U) << "one file waits under a temporary name";
-    dir.writeFile(free[0], "new");
-    const std::string batch = journals.list().back().id;
-
-    const auto settled = settleBatch(fs, journals, batch, Toward::NewNames, false);
-    ASSERT_TRUE(settled && !settled->failure && !settled->problems.empty());
-    // Each file is under its planned name, or is a problem that says where it is.
-    std::map<std::string, std::string> where; // by first name, of the files left
-    for (const RowProblem &problem : settled->problems)
-        where[dir.readFile(problem.currentName)] = problem.currentName;
-    for (int file = 0; file < kFiles; ++file) {
-        const auto left = where.find(listed[file]);
-        ASSERT_EQ(dir.readFile(left == where.end() ? planned[file] : left->second), listed[file]);
-    }
-    EXPECT_EQ(where.size(), settled->problems.size());
-    EXPECT_TRUE(std::ranges::is_sorted(settled->problems, {}, &RowProblem::row)) << "as listed";
-    EXPECT_TRUE(std::ranges::any_of(settled->problems, [](const RowProblem &problem) {
-        return problem.currentName.ends_with(".tmp");
-    }));
-    const auto entries = journals.list();
-    ASSERT_EQ(entries.size(), 2U);
-    EXPECT_EQ(entries[0].state, JournalState::Complete);
-    EXPECT_EQ(entries[1].state, JournalState::Running);
-    EXPECT_EQ(decodeJournal(*journals.read(entries[1].id))->files.size(), settled->problems.size());
-
-    std::filesystem::remove(dir.pathOf(free[0]));
-    const auto rest = settleBatch(fs, journals, entries[1].id, Toward::NewNames, false);
-    ASSERT_TRUE(rest && !rest->failure && rest->problems.empty());
-    EXPECT_EQ(dir.names(), listed);
-    for (int file = 0; file < kFiles; file += 7)
-        ASSERT_EQ(dir.readFile(planned[file]), listed[file]);
-}
-
 } // namespace
 } // namespace tavolin::rename

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
+
 // Renames on real disk images of the kinds people carry, mounted through FUSE as a desktop
 // without the kernel's drivers mounts them. Each test mounts a fresh image and checks the disk.
 // A file on these disks is known by its size and time, so each file here has a length of its
@@ -18,8 +21,21 @@
 namespace tavolin::rename {
 namespace {
 
+using services::FsErrorKind;
 using test::DiskKind;
 using Names = std::vector<std::string>;
+
+Names words(std::string_view text)
+{
+    std::istringstream in{std::string(text)};
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
+template<typename T>
+std::optional<FsErrorKind> refusal(const services::FsResult<T> &result)
+{
+    return result ? std::nullopt : std::optional(result.error().kind);
+}
 
 class CarriedDiskTest : public testing::TestWithParam<DiskKind>
 {
@@ -33,24 +49,26 @@ protected:
     }
 
     // Files `names`, each holding its name and as many "#" as its place.
-    void write(const Names &names)
+    void write(std::string_view names)
     {
-        for (std::size_t at = 0; at < names.size(); ++at)
-            disk->writeFile(names[at], names[at] + std::string(at + 1, '#'));
+        const Names files = words(names);
+        for (std::size_t at = 0; at < files.size(); ++at)
+            disk->writeFile(files[at], files[at] + std::string(at + 1, '#'));
     }
     // The disk's files as name:the name it was written under.
-    Names contents() const
+    std::string contents() const
     {
-        Names seen;
+        std::string seen;
         for (const std::string &name : disk->names()) {
             const std::string content = disk->readFile(name);
-            seen.push_back(name + ":" + content.substr(0, content.find('#')));
+            seen += name + ":" + content.substr(0, content.find('#')) + " ";
         }
         return seen;
     }
-    RenameOutcome rename(const Names &listed, const Names &planned)
+    RenameOutcome rename(std::string_view listed, std::string_view planned)
     {
-        return ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), {&journals});
+        return ApplyRenames(
+                fs, disk->path(), test::renamesTo(words(listed), words(planned)), {&journals});
     }
 
     std::unique_ptr<test::CarriedDisk> disk;
@@ -59,45 +77,36 @@ protected:
     services::PosixJournalStore journals{state.path()};
 };
 
+// Batches one after the other: numbers, a swap, changes of case.
 TEST_P(CarriedDiskTest, NumbersSwapsAndChangesCaseOnTheDisk)
 {
-    write({"photo1.jpg", "photo2.jpg", "photo3.jpg", "photo4.jpg", "photo5.jpg"});
-    const Names listed{"photo1.jpg", "photo2.jpg", "photo3.jpg", "photo4.jpg", "photo5.jpg"};
-    const auto numbered = rename(
-            listed, {"0photo.jpg", "1photo.jpg", "2photo.jpg", "3photo.jpg", "4photo.jpg"});
-    EXPECT_EQ(numbered.renamed, 5);
-    EXPECT_FALSE(numbered.failure);
-    EXPECT_EQ(contents(),
-              Names({"0photo.jpg:photo1.jpg",
-                     "1photo.jpg:photo2.jpg",
-                     "2photo.jpg:photo3.jpg",
-                     "3photo.jpg:photo4.jpg",
-                     "4photo.jpg:photo5.jpg"}));
-
-    const auto swapped = rename({"0photo.jpg", "1photo.jpg"}, {"1photo.jpg", "0photo.jpg"});
-    EXPECT_EQ(swapped.renamed, 2);
-    EXPECT_EQ(contents()[0], "0photo.jpg:photo2.jpg");
-    EXPECT_EQ(contents()[1], "1photo.jpg:photo1.jpg");
-
-    const auto recased = rename({"2photo.jpg", "4photo.jpg"}, {"2PHOTO.JPG", "4Photo.jpg"});
-    EXPECT_EQ(recased.renamed, 2);
-    EXPECT_FALSE(recased.failure);
-    EXPECT_EQ(contents(),
-              Names({"0photo.jpg:photo2.jpg",
-                     "1photo.jpg:photo1.jpg",
-                     "2PHOTO.JPG:photo3.jpg",
-                     "3photo.jpg:photo4.jpg",
-                     "4Photo.jpg:photo5.jpg"}));
+    write("p1.jpg p2.jpg p3.jpg");
+    const struct
+    {
+        const char *listed, *planned, *after;
+    } batches[] = {
+            {"p1.jpg p2.jpg p3.jpg",
+             "0p.jpg 1p.jpg 2p.jpg",
+             "0p.jpg:p1.jpg 1p.jpg:p2.jpg 2p.jpg:p3.jpg "},
+            {"0p.jpg 1p.jpg", "1p.jpg 0p.jpg", "0p.jpg:p2.jpg 1p.jpg:p1.jpg 2p.jpg:p3.jpg "},
+            {"0p.jpg 2p.jpg", "0P.JPG 2P.jpg", "0P.JPG:p2.jpg 1p.jpg:p1.jpg 2P.jpg:p3.jpg "},
+    };
+    for (const auto &[listed, planned, after] : batches) {
+        const auto outcome = rename(listed, planned);
+        EXPECT_EQ(outcome.renamed, static_cast<int>(words(listed).size())) << planned;
+        EXPECT_FALSE(outcome.failure) << planned;
+        EXPECT_EQ(contents(), after);
+    }
 }
 
 TEST_P(CarriedDiskTest, RefusesWhatTheDiskCannotHoldBeforeAnyRename)
 {
-    write({"x", "y", "z", "w", "Keep.txt"});
-    const Names before = contents();
-    const auto refusedName = rename({"x", "y", "z"}, {"x2", "y?", "z2"});
-    const auto caseCollision = rename({"w"}, {"keep.txt"});
+    write("x y w Keep.txt");
+    const std::string before = contents();
+    const auto refusedName = rename("x y", "x2 y?");
+    const auto caseCollision = rename("w", "keep.txt");
     if (GetParam() == DiskKind::Ntfs) { // ntfs-3g takes both, as Linux does
-        EXPECT_EQ(refusedName.renamed + caseCollision.renamed, 3 + 1);
+        EXPECT_EQ(refusedName.renamed + caseCollision.renamed, 2 + 1);
         return;
     }
     ASSERT_EQ(refusedName.problems.size(), 1u);
@@ -115,11 +124,10 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     if (GetParam() == DiskKind::Fat)
         GTEST_SKIP() << "fusefat now and then answers the settling after a killed batch with a "
                         "failure; being looked into";
-    const Names listed{"a.txt", "b.txt", "c.txt", "D.txt"};
-    const Names planned{"b.txt", "c.txt", "a.txt", "d.txt"};
-    write(listed);
-    const Names original = contents();
-    const Names renamed{"a.txt:c.txt", "b.txt:a.txt", "c.txt:b.txt", "d.txt:D.txt"};
+    const Names listed = words("a.txt b.txt c.txt D.txt");
+    const Names planned = words("b.txt c.txt a.txt d.txt");
+    write("a.txt b.txt c.txt D.txt");
+    const std::string original = contents();
     constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
@@ -132,53 +140,38 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
         const std::string cutOff = journals.list().back().id;
         const auto toward = killAt % 2 ? Toward::OldNames : Toward::NewNames;
         const auto settled = settleBatch(fs, journals, cutOff, toward, false);
-        ASSERT_TRUE(settled);
-        ASSERT_EQ(settled->problems.size(), 0u) << settled->problems[0].plannedName;
-        ASSERT_FALSE(settled->failure) << settled->failure->error.detail;
-        if (toward == Toward::OldNames) {
-            EXPECT_EQ(contents(), original);
-            continue;
+        ASSERT_TRUE(settled && settled->problems.empty() && !settled->failure);
+        if (toward == Toward::NewNames) {
+            EXPECT_EQ(contents(), "a.txt:c.txt b.txt:a.txt c.txt:b.txt d.txt:D.txt ");
+            ASSERT_EQ(lastUndoableBatch(journals, disk->path()), cutOff);
+            ASSERT_TRUE(settleBatch(fs, journals, cutOff, Toward::OldNames, true));
         }
-        EXPECT_EQ(contents(), renamed);
-        const auto undoable = lastUndoableBatch(journals, disk->path());
-        ASSERT_EQ(undoable, cutOff);
-        ASSERT_TRUE(settleBatch(fs, journals, *undoable, Toward::OldNames, true));
         EXPECT_EQ(contents(), original);
     }
 }
 
-// A listing is saved and a folder made on the disk; a name it cannot hold is said to be one.
-TEST_P(CarriedDiskTest, SavesAndMakesFoldersOrSaysTheNameCannotBeHeld)
+// A listing is saved (over one too) and a folder made on the disk; a name it cannot hold is
+// said to be one. On a disk mounted read-only each of these and a rename say so.
+TEST_P(CarriedDiskTest, SavesAndMakesFoldersOrSaysWhyNot)
 {
     services::PosixTextFiles texts;
+    const bool fat = GetParam() != DiskKind::Ntfs;
+    const auto notOnFat = fat ? std::optional(FsErrorKind::NotOnThisDisk) : std::nullopt;
     EXPECT_TRUE(texts.writeText(disk->pathOf("list.txt"), "x"));
     EXPECT_TRUE(texts.writeText(disk->pathOf("list.txt"), "xy")) << "saved over";
     EXPECT_TRUE(fs.createFolder(disk->path(), "new"));
-    const bool fat = GetParam() != DiskKind::Ntfs;
-    const auto saved = texts.writeText(disk->pathOf("a?.txt"), "x");
-    const auto made = fs.createFolder(disk->path(), "b?");
-    EXPECT_EQ(saved ? std::nullopt : std::optional(saved.error().kind),
-              fat ? std::optional(services::FsErrorKind::NotOnThisDisk) : std::nullopt);
-    EXPECT_EQ(made ? std::nullopt : std::optional(made.error().kind),
-              fat ? std::optional(services::FsErrorKind::NotOnThisDisk) : std::nullopt);
-    EXPECT_EQ(disk->names(),
-              fat ? Names({"list.txt", "new"}) : Names({"a?.txt", "b?", "list.txt", "new"}));
+    EXPECT_EQ(refusal(texts.writeText(disk->pathOf("a?.txt"), "x")), notOnFat);
+    EXPECT_EQ(refusal(fs.createFolder(disk->path(), "b?")), notOnFat);
+    EXPECT_EQ(disk->names(), words(fat ? "list.txt new" : "a?.txt b? list.txt new"));
     EXPECT_EQ(disk->readFile("list.txt"), "xy");
-}
 
-// Renaming, saving and making a folder on a disk mounted read-only say so, and change nothing.
-TEST_P(CarriedDiskTest, AReadOnlyDiskSaysSo)
-{
-    write({"x"});
     ASSERT_TRUE(disk->remountReadOnly());
-    const auto renamed = rename({"x"}, {"y"});
-    ASSERT_TRUE(renamed.failure);
-    EXPECT_EQ(renamed.failure->error.kind, services::FsErrorKind::ReadOnly);
-    services::PosixTextFiles texts;
-    EXPECT_EQ(texts.writeText(disk->pathOf("list.txt"), "x").error().kind,
-              services::FsErrorKind::ReadOnly);
-    EXPECT_EQ(fs.createFolder(disk->path(), "new").error().kind, services::FsErrorKind::ReadOnly);
-    EXPECT_EQ(disk->names(), Names{"x"});
+    const auto renamed = rename("list.txt", "y");
+    EXPECT_TRUE(renamed.failure && renamed.failure->error.kind == FsErrorKind::ReadOnly);
+    EXPECT_EQ(refusal(texts.writeText(disk->pathOf("list.txt"), "z")), FsErrorKind::ReadOnly);
+    EXPECT_EQ(refusal(fs.createFolder(disk->path(), "newer")), FsErrorKind::ReadOnly);
+    EXPECT_EQ(disk->names(), words(fat ? "list.txt new" : "a?.txt b? list.txt new"));
+    EXPECT_EQ(disk->readFile("list.txt"), "xy");
 }
 
 INSTANTIATE_TEST_SUITE_P(Disks,

@@ -1,24 +1,23 @@
 #include "rename/number_and_date_steps.h"
+#include "rename/numbered_names.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace tavolin::rename {
 namespace {
 
-struct NumberCase
-{
-    NumberingRule rule;
-    long long row;
-    long long rows;
-    std::string changed;
-};
-
 TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
 {
-    const NumberCase cases[] = {
+    const struct
+    {
+        NumberingRule rule;
+        long long row, rows;
+        std::string changed;
+    } cases[] = {
             {{1, 1, 0, Place::End, "_"}, 0, 9, "旅_1"},
             {{1, 1, 0, Place::End, "_"}, 8, 10, "旅_09"},
             {{0, 10, 0, Place::Head, "-"}, 3, 11, "030-旅"},
@@ -28,6 +27,17 @@ TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
     };
     for (const auto &[rule, row, rows, changed] : cases)
         EXPECT_EQ(numberName("旅", rule, row, rows), changed);
+}
+
+// The width is the number of digits of the count: its first and last number.
+TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
+{
+    std::istringstream rows("1,0,0 9,0,8 10,00,09 11,00,10 1000,0000,0999 32767,00000,32766 "
+                            "100000,000000,099999");
+    for (std::string row; rows >> row;) {
+        const long long n = std::stoll(row); // the count
+        EXPECT_EQ(std::to_string(n) + "," + PadNumber(0, n) + "," + PadNumber(n - 1, n), row);
+    }
 }
 
 TEST(DateStep, FillsThePatternAndPlacesTheDate)

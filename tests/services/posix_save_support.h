@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <optional>
@@ -30,7 +29,9 @@ inline constexpr gid_t kUsers = 100;
 inline const std::string kOld = "old listing, longer than the new one\r\n";
 inline const std::string kNew = "new\r\n";
 
-inline std::optional<FsErrorKind> refusal(const FsResult<void> &result)
+// Why a call failed; nothing when it did not.
+template<typename T>
+std::optional<FsErrorKind> refusal(const FsResult<T> &result)
 {
     return result ? std::nullopt : std::optional(result.error().kind);
 }
@@ -53,11 +54,11 @@ inline std::vector<std::string> namesUnder(const std::string &folder)
     return names;
 }
 
-// Saves `text` at `path` in a child process once `prepare` there succeeds, so that what the
-// child changes of itself (its user, its limits, its environment) stays in it. The result comes
-// back through a pipe as the kind's number and the detail.
-inline FsResult<void>
-saveInChild(const std::string &path, std::string_view text, const std::function<bool()> &prepare)
+// Runs `work` in a child process once `prepare` there succeeds, so that what the child changes
+// of itself (its user, its limits, its environment) stays in it. The result comes back through
+// a pipe as the kind's number and the detail.
+inline FsResult<void> inChild(const std::function<bool()> &prepare,
+                              const std::function<FsResult<void>()> &work)
 {
     int ends[2];
     if (::pipe(ends) != 0)
@@ -67,10 +68,9 @@ saveInChild(const std::string &path, std::string_view text, const std::function<
         ::close(ends[0]);
         if (!prepare())
             ::_exit(2);
-        const auto saved = PosixTextFiles().writeText(path, text);
+        const auto done = work();
         const std::string report
-                = saved ? "ok"
-                        : std::to_string(int(saved.error().kind)) + ':' + saved.error().detail;
+                = done ? "ok" : std::to_string(int(done.error().kind)) + ':' + done.error().detail;
         ::_exit(::write(ends[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 3);
     }
     ::close(ends[1]);
@@ -91,6 +91,12 @@ saveInChild(const std::string &path, std::string_view text, const std::function<
             FsError{FsErrorKind(std::stoi(report.substr(0, colon))), report.substr(colon + 1)});
 }
 
+inline FsResult<void>
+saveInChild(const std::string &path, std::string_view text, const std::function<bool()> &prepare)
+{
+    return inChild(prepare, [&] { return PosixTextFiles().writeText(path, text); });
+}
+
 // The child becomes nobody, in nogroup and no other group, whom permissions stop as they stop
 // any ordinary user; its cache folder is `cacheHome`.
 inline std::function<bool()> asNobody(const std::string &cacheHome)
@@ -108,19 +114,6 @@ inline void own(const std::string &path, uid_t owner, gid_t group, mode_t mode)
 {
     ASSERT_EQ(::chown(path.c_str(), owner, group), 0) << path;
     ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
-}
-
-// A file of `head`, a hole of `hole` bytes and `tail`: it takes far less room than it holds.
-inline std::string writeSparse(const std::string &path, std::size_t hole)
-{
-    const std::string head = "head\r\n", tail = "tail\r\n";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    EXPECT_GE(fd, 0) << path;
-    EXPECT_EQ(::pwrite(fd, head.data(), head.size(), 0), ssize_t(head.size()));
-    EXPECT_EQ(::pwrite(fd, tail.data(), tail.size(), off_t(head.size() + hole)),
-              ssize_t(tail.size()));
-    ::close(fd);
-    return head + std::string(hole, '\0') + tail;
 }
 
 } // namespace tavolin::test::save
