@@ -9,36 +9,28 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace tavolin {
 namespace {
-
-char32_t only(std::string_view mark)
-{
-    std::size_t at = 0;
-    const char32_t code = text::utf8::decodeNext(mark, at);
-    EXPECT_EQ(at, mark.size());
-    return code;
-}
 
 // The marks are two different arrows that the list's own font draws, and so does Noto Sans CJK
 // JP, the font the package brings, whatever font the desktop gives the lists.
 TEST(QtTexts, TheMarksForLineBreaksInANameAreDrawnAndTellCrFromLf)
 {
-    const char32_t cr = only(text::kCarriageReturnMark);
-    const char32_t lf = only(text::kLineFeedMark);
-    EXPECT_NE(cr, lf);
+    const QList<uint> marks = QString::fromUtf8(std::string(text::kCarriageReturnMark)
+                                                + std::string(text::kLineFeedMark))
+                                      .toUcs4();
+    ASSERT_EQ(marks.size(), 2) << "one character each";
+    EXPECT_NE(marks[0], marks[1]);
     test::RenameWorld world;
     world.scan({"line\nbreak.txt", "carriage\rreturn.txt"});
     renamewindow::RenameWindowView view(world.model);
@@ -46,9 +38,9 @@ TEST(QtTexts, TheMarksForLineBreaksInANameAreDrawnAndTellCrFromLf)
     view.show();
     QWidget *list = child(&view, "List1");
     for (const QFont &font : {list->font(), QFont(QStringLiteral("Noto Sans CJK JP"))}) {
-        const QFontMetrics metrics(font);
-        EXPECT_TRUE(metrics.inFontUcs4(cr)) << QFontInfo(font).family().toStdString();
-        EXPECT_TRUE(metrics.inFontUcs4(lf)) << QFontInfo(font).family().toStdString();
+        for (const uint mark : marks)
+            EXPECT_TRUE(QFontMetrics(font).inFontUcs4(mark))
+                    << QFontInfo(font).family().toStdString();
     }
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Noto Sans CJK JP"))).family(),
               QStringLiteral("Noto Sans CJK JP"))
@@ -56,19 +48,7 @@ TEST(QtTexts, TheMarksForLineBreaksInANameAreDrawnAndTellCrFromLf)
     playOnWidgets(&view, "shot rename-window-line-breaks");
 }
 
-// Runs `look` on the dialog that `open` shows, once it shows, and then closes it.
-void lookAtDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
-{
-    QTimer::singleShot(0, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        look(dialog);
-        dialog->close();
-    });
-    open();
-}
-
-// The texts of the push buttons of `dialog`, and of its labels, joined by '|'.
+// The texts of the buttons of `dialog`, and of its labels, joined by '|'.
 std::string textsOf(QWidget *dialog)
 {
     QStringList texts;
@@ -79,44 +59,51 @@ std::string textsOf(QWidget *dialog)
     return texts.join(u'|').toStdString();
 }
 
+// Each dialog, once it shows, is saved as a screenshot, read and closed.
 TEST(QtTexts, QtsOwnDialogsSpeakJapanese)
 {
     ASSERT_TRUE(installQtTranslations()) << "Qt's Japanese translations are not installed";
     services::QtDialogs real;
     services::Dialogs &dialogs = real;
-    lookAtDialog(
-            [&] {
-                dialogs.showMessage("続けますか？", "Tavolin", services::MessageButtons::OkCancel);
-            },
-            [](QWidget *box) {
-                const auto *message = qobject_cast<QMessageBox *>(box);
-                ASSERT_NE(message, nullptr);
-                EXPECT_EQ(message->button(QMessageBox::Cancel)->text(),
-                          QStringLiteral("キャンセル"));
-                EXPECT_EQ(message->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
-                saveShot(box->grab(), "qt-message-box");
-            });
-    lookAtDialog([&] { dialogs.askText("作成するフォルダ名を入力してください。", "フォルダ作成"); },
-                 [](QWidget *box) {
-                     EXPECT_NE(textsOf(box).find("キャンセル"), std::string::npos) << textsOf(box);
-                     EXPECT_EQ(textsOf(box).find("Cancel"), std::string::npos) << textsOf(box);
-                     saveShot(box->grab(), "qt-input-dialog");
-                 });
-    lookAtDialog(
-            [&] {
-                dialogs.askSaveFileName({"", "名前を付けて保存", "Textﾌｧｲﾙ (.txt)|*.txt"});
-            },
-            [](QWidget *box) {
-                ASSERT_NE(qobject_cast<QFileDialog *>(box), nullptr);
-                const std::string texts = textsOf(box);
-                for (const char *japanese : {"保存", "キャンセル"})
-                    EXPECT_NE(texts.find(japanese), std::string::npos)
-                            << japanese << " in " << texts;
-                for (const char *english :
-                     {"Look in", "File name", "Save", "Cancel", "Files of type"})
-                    EXPECT_EQ(texts.find(english), std::string::npos) << english << " in " << texts;
-                saveShot(box->grab(), "qt-save-dialog");
-            });
+    const struct
+    {
+        const char *shot;
+        std::function<void()> open;
+        std::vector<const char *> japanese, english;
+    } cases[] = {
+            {"qt-message-box",
+             [&] {
+                 dialogs.showMessage("続けますか？", "Tavolin", services::MessageButtons::OkCancel);
+             },
+             {"キャンセル", "OK"},
+             {"Cancel"}},
+            {"qt-input-dialog",
+             [&] { dialogs.askText("作成するフォルダ名を入力してください。", "フォルダ作成"); },
+             {"キャンセル"},
+             {"Cancel"}},
+            {"qt-save-dialog",
+             [&] {
+                 dialogs.askSaveFileName({"", "名前を付けて保存", "Textﾌｧｲﾙ (.txt)|*.txt"});
+             },
+             {"保存", "キャンセル"},
+             {"Look in", "File name", "Save", "Cancel", "Files of type"}},
+    };
+    for (const auto &[name, open, japanese, english] : cases) {
+        const std::string shot = name; // for the lambda
+        std::string texts;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr) << shot;
+            texts = textsOf(dialog);
+            saveShot(dialog->grab(), shot);
+            dialog->close();
+        });
+        open();
+        for (const char *word : japanese)
+            EXPECT_NE(texts.find(word), std::string::npos) << word << " in " << texts;
+        for (const char *word : english)
+            EXPECT_EQ(texts.find(word), std::string::npos) << word << " in " << texts;
+    }
 }
 
 } // namespace

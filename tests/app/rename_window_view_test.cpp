@@ -2,34 +2,12 @@
 // bare model given the same user actions.
 #include "view_replay.h"
 
-#include "app/windows.h"
-#include "platform/posix_file_system.h"
 #include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_progress.h"
-#include "support/temp_dir.h"
-#include "support/window_worlds.h"
-#include "text/qt/qt_strings.h"
-#include "widget_steps.h"
+#include "renamewindow/rename_window_view.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QPainter>
-#include <QPointer>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
-#include <sstream>
-#include <thread>
 
 namespace tavolin {
 namespace {
@@ -117,28 +95,27 @@ INSTANTIATE_TEST_SUITE_P(
                           "key List1 Down; key List2_0 End; scroll List2_0 -2; enter Text3",
                           36},
                 // Text3 has the focus first; Tab goes round every control that can take it. Then
-                // clicks below the rows, and Enter on each control.
+                // clicks below the rows, and Enter on each control; cmdStart keeps the focus
+                // through its scan.
                 std::pair{"tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
                           "on Text3; on; click List2_1 4; tab cmdEnd List1 cmdDialog cmdStart"
-                          " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 cboOrder "
-                          "cmdRules Command2"
-                          " Text3;"
-                          "below List1; press Command3; click List3_1 1; below List3_1;"
-                          "type Text3 x; tick Check1; tab Option1_0 Command3 List3_0 List3_1 Text4"
-                          " Command4 Command5 Command6 cboOrder cmdRules Command2 Text3 cmdEnd "
-                          "List1 cmdDialog"
+                          " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 cboOrder"
+                          " cmdRules Command2 Text3; below List1; press Command3;"
+                          "click List3_1 1; below List3_1; type Text3 x; tick Check1;"
+                          "tab Option1_0 Command3 List3_0 List3_1 Text4 Command4 Command5"
+                          " Command6 cboOrder cmdRules Command2 Text3 cmdEnd List1 cmdDialog"
                           " cmdStart Text1 List2_0 List2_1 Command1 Check1; backtab Command1"
                           " List2_1 List2_0 Text1; enter Command2; enter Text3; enter List1;"
-                          "enter Check1; enter Text1; enter cmdDialog; enter cmdStart;"
+                          "enter Check1; enter Text1; enter cmdDialog; enter cmdStart; tab Text1;"
                           "enter Command3; click List3_0 0; type Text4 .J; enter Command4;"
                           "enter Text4; enter Command5; press Command6; enter Command6;"
                           "enter Command1; enter cmdEnd",
                           5}));
 
-// Rows that stop a batch are marked in all three columns, with why in their tooltip; the message
-// that lists them is shown by the real dialogs. Once the names are fixed, the batch moves the
-// selection through every row: the lists show where it ends, not each step.
-TEST(RenameWindowView, ABatchMarksWhatStopsItAndReachesTheScreenOnlyWhereItEnds)
+// The rows that stop a batch (their marks are the rules window's test), and the message that
+// lists them shown by the real dialogs. Once the names are fixed, the batch moves the selection
+// through every row: the lists show where it ends, not each step.
+TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)
 {
     RenameWorld world(600);
     renamewindow::RenameWindowView view(world.model);
@@ -146,15 +123,6 @@ TEST(RenameWindowView, ABatchMarksWhatStopsItAndReachesTheScreenOnlyWhereItEnds)
     for (const int row : {1, 7, 3}) // report1.txt and report7.txt would both be same.txt
         world.model.List2[0].replace(row, row == 3 ? "a\\b" : "same");
     world.model.Command1.click();
-    for (const char *name : {"List1", "List2_0", "List2_1"}) {
-        const QAbstractItemModel *rows = child<QAbstractItemView>(&view, name)->model();
-        for (int row = 0; row < 8; ++row)
-            EXPECT_EQ(rows->index(row, 0).data(Qt::BackgroundRole).isValid(),
-                      row == 1 || row == 3 || row == 7)
-                    << name << row;
-        const QString why = rows->index(3, 0).data(Qt::ToolTipRole).toString();
-        EXPECT_TRUE(why.endsWith(QStringLiteral("ファイル名として使えない名前です"))) << name;
-    }
     playOnWidgets(&view, "click List1 0; shot rename-window-problems");
     QTimer::singleShot(0, [] {
         playOnWidgets(QApplication::activeModalWidget(), "shot rename-problems-message");

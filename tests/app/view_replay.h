@@ -1,35 +1,19 @@
 #pragma once
 // Replaying a user's actions on a window and on a bare model side by side, and comparing what
 // the two models hold with what the widgets show.
-#include "app/windows.h"
-#include "platform/posix_file_system.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_progress.h"
-#include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"
+#include "widget_steps.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QPainter>
-#include <QPointer>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QScrollBar>
+#include <QCoreApplication>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <sstream>
-#include <thread>
-
-#include "widget_steps.h"
 
 namespace tavolin {
 

@@ -1,23 +1,19 @@
 // The program's windows together on the offscreen platform, and long work seen through them.
 #include "app/windows.h"
 #include "platform/posix_file_system.h"
-#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
-#include "text/qt/qt_strings.h"
 #include "widget_steps.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +21,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <sstream>
 #include <thread>
 
 namespace tavolin {
@@ -71,6 +66,8 @@ TEST_F(WindowsTest, TheChooserDeliversToTheRenameWindowAndKeepsItsFolderWhenShow
     EXPECT_EQ(openRenameWindow(), rename); // opened once, brought to the front again
     QWidget *chooser = openChooserAtData(rename);
     EXPECT_TRUE(chooser->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(child<QListWidget>(chooser, "Dir1")->currentItem()->text().trimmed(),
+              QStringLiteral("data"));
     playOnWidgets(chooser, "shot folder-chooser");
 
     // A stick plugged in shows once the drive list opens; pulled out before it is picked, it
@@ -93,6 +90,39 @@ TEST_F(WindowsTest, TheChooserDeliversToTheRenameWindowAndKeepsItsFolderWhenShow
     settle();
     EXPECT_EQ(windows.frmDialog(), nullptr);
     EXPECT_EQ(child(rename, "Text1")->property("text"), QStringLiteral("D:\\data\\"));
+}
+
+// A long path gives way in its middle: the root and the folder's own name stay in sight, at the
+// label's width and at three quarters of it, and the tooltip holds it whole. A path that fits is
+// shown whole.
+TEST_F(WindowsTest, TheChooserShowsALongPathWithItsRootAndItsFoldersOwnNameInSight)
+{
+    const std::string parent = "D:\\写真の整理と保管\\二〇二六年の家族旅行で撮った写真\\"
+                               "北海道の雪まつりと温泉めぐりの記録";
+    const std::string folder = parent + "\\最終日に寄った小樽の運河";
+    fs.addFolder(folder);
+    QWidget *chooser = openChooserAtData(openRenameWindow());
+    folderchooser::FrmDialog &model = *windows.frmDialog();
+    auto *label = child<QLabel>(chooser, "Label1");
+    const int fullWidth = label->width(); // as the window lays it out
+    model.openFolder(folder);
+    playOnWidgets(chooser, "shot folder-chooser-long-path");
+    for (const auto &[path, name] : {std::pair{folder, "最終日に寄った小樽の運河"},
+                                     {parent, "北海道の雪まつりと温泉めぐりの記録"}}) {
+        model.openFolder(path);
+        for (const int width : {fullWidth, fullWidth * 3 / 4}) {
+            label->resize(width, label->height());
+            const QString shown = label->text();
+            const std::string trace = shown.toStdString();
+            EXPECT_TRUE(shown.endsWith(QString::fromUtf8(name) + u'\\')) << trace;
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("D:\\"))) << trace;
+            EXPECT_TRUE(shown.contains(QChar(0x2026))) << trace; // …
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+            EXPECT_EQ(label->toolTip(), QString::fromStdString(path + "\\"));
+        }
+    }
+    model.openFolder("D:\\");
+    EXPECT_EQ(label->text(), QStringLiteral("D:\\"));
 }
 
 TEST_F(WindowsTest, OnceTheRenameWindowIsGoneTheChooserNeverOpensItAgain)
@@ -181,52 +211,47 @@ protected:
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 
-TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
+// Stopped by the button, the batch can be taken back; run again and asked to close, as by the
+// session or the window manager, it stops and the window closes after it.
+TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenames)
 {
-    renamewindow::FrmFileName model(module, slowPosix);
-    model.Form_Load();
-    renamewindow::RenameWindowView view(model);
-    view.show();
-    playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
+    Windows windows(slowPosix);
+    windows.openRenameWindow();
+    const QPointer<QWidget> view = windows.renameView();
+    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
+    const auto expectStoppedMidway = [&] {
+        const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
+        EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
+        EXPECT_EQ(onDisk("photo") + renamed, 100);
+        EXPECT_EQ(dir.names().size(), 100U);
+        EXPECT_EQ(onDisk(".tmp"), 0) << "no file waits under a temporary name";
+    };
     // The window is looked at, saved with the progress over it, and the stop button pressed.
-    const bool stopped = pressWhileTheBatchRuns(&view, [&](QProgressDialog &progress) {
+    const bool stopped = pressWhileTheBatchRuns(view, [&](QProgressDialog &progress) {
         const QCursor *pointer = QApplication::overrideCursor();
         EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
-        EXPECT_FALSE(child(&view, "cmdStart")->isEnabled());
+        EXPECT_FALSE(child(view, "cmdStart")->isEnabled());
         EXPECT_TRUE(progress.labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
                 << progress.labelText().toStdString();
-        QPixmap picture = view.grab();
+        QPixmap picture = view->grab();
         const QPixmap over = progress.grab();
         QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
         saveShot(picture, "rename-batch-in-progress");
         QTest::mouseClick(progress.findChild<QPushButton *>(), Qt::LeftButton);
     });
     EXPECT_TRUE(stopped) << "the batch ended before it could be stopped";
-    const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
-    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
-    EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
-    playOnWidgets(&view, "press cmdUndo");
-    EXPECT_EQ(onDisk("photo"), 100);
-}
+    expectStoppedMidway();
+    playOnWidgets(view, "press cmdUndo");
+    ASSERT_EQ(onDisk("photo"), 100);
 
-TEST_F(LongWorkTest, AClosingRequestDuringABatchStopsItAndThenClosesTheWindow)
-{
-    Windows windows(slowPosix);
-    windows.openRenameWindow();
-    const QPointer<QWidget> view = windows.renameView();
-    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    // As the session or the window manager asks it to close, once the batch has begun.
+    playOnWidgets(view, "press Command2");
     bool refused = false;
     pressWhileTheBatchRuns(view, [&](QProgressDialog &) { refused = !view->close(); });
     EXPECT_TRUE(refused) << "the window closed under the running batch";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(view.isNull()) << "the window stayed open after the batch stopped";
     EXPECT_EQ(windows.frmFileName(), nullptr);
-    EXPECT_EQ(dialogs.messages.size(), 3U) << "two questions and the report of the stopped batch";
-    const auto renamed = onDisk("renamed");
-    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
-    EXPECT_EQ(dir.names().size(), 100U);
-    EXPECT_EQ(onDisk(".tmp"), 0);
+    expectStoppedMidway();
 }
 
 } // namespace
