@@ -211,47 +211,52 @@ protected:
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 
-// Stopped by the button, the batch can be taken back; run again and asked to close, as by the
-// session or the window manager, it stops and the window closes after it.
-TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenames)
+TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
 {
-    Windows windows(slowPosix);
-    windows.openRenameWindow();
-    const QPointer<QWidget> view = windows.renameView();
-    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    const auto expectStoppedMidway = [&] {
-        const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
-        EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
-        EXPECT_EQ(onDisk("photo") + renamed, 100);
-        EXPECT_EQ(dir.names().size(), 100U);
-        EXPECT_EQ(onDisk(".tmp"), 0) << "no file waits under a temporary name";
-    };
+    renamewindow::FrmFileName model(module, slowPosix);
+    model.Form_Load();
+    renamewindow::RenameWindowView view(model);
+    view.show();
+    playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
     // The window is looked at, saved with the progress over it, and the stop button pressed.
-    const bool stopped = pressWhileTheBatchRuns(view, [&](QProgressDialog &progress) {
+    const bool stopped = pressWhileTheBatchRuns(&view, [&](QProgressDialog &progress) {
         const QCursor *pointer = QApplication::overrideCursor();
         EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
-        EXPECT_FALSE(child(view, "cmdStart")->isEnabled());
+        EXPECT_FALSE(child(&view, "cmdStart")->isEnabled());
         EXPECT_TRUE(progress.labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
                 << progress.labelText().toStdString();
-        QPixmap picture = view->grab();
+        QPixmap picture = view.grab();
         const QPixmap over = progress.grab();
         QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
         saveShot(picture, "rename-batch-in-progress");
         QTest::mouseClick(progress.findChild<QPushButton *>(), Qt::LeftButton);
     });
     EXPECT_TRUE(stopped) << "the batch ended before it could be stopped";
-    expectStoppedMidway();
-    playOnWidgets(view, "press cmdUndo");
-    ASSERT_EQ(onDisk("photo"), 100);
+    const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
+    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
+    EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
+    playOnWidgets(&view, "press cmdUndo");
+    EXPECT_EQ(onDisk("photo"), 100);
+}
 
-    playOnWidgets(view, "press Command2");
+TEST_F(LongWorkTest, AClosingRequestDuringABatchStopsItAndThenClosesTheWindow)
+{
+    Windows windows(slowPosix);
+    windows.openRenameWindow();
+    const QPointer<QWidget> view = windows.renameView();
+    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
+    // As the session or the window manager asks it to close, once the batch has begun.
     bool refused = false;
     pressWhileTheBatchRuns(view, [&](QProgressDialog &) { refused = !view->close(); });
     EXPECT_TRUE(refused) << "the window closed under the running batch";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(view.isNull()) << "the window stayed open after the batch stopped";
     EXPECT_EQ(windows.frmFileName(), nullptr);
-    expectStoppedMidway();
+    EXPECT_EQ(dialogs.messages.size(), 3U) << "two questions and the report of the stopped batch";
+    const auto renamed = onDisk("renamed");
+    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
+    EXPECT_EQ(dir.names().size(), 100U);
+    EXPECT_EQ(onDisk(".tmp"), 0);
 }
 
 } // namespace
