@@ -59,7 +59,7 @@ void FolderList::refresh()
 
 void FolderList::readSubfolders()
 {
-    auto listed = m_fs.listFolders(path());
+    auto listed = m_fs.listFolders(m_folder);
     m_error = listed ? std::nullopt : std::optional(listed.error());
     std::vector<std::string> subfolders = listed ? std::move(*listed) : std::vector<std::string>{};
     order::sortByName(subfolders);
@@ -85,7 +85,7 @@ void FolderList::announceContents()
 services::FsResult<void> FolderList::setPath(std::string_view path)
 {
     paths::FolderPath folder(m_fs.pathStyle(), path);
-    if (auto usable = m_fs.checkFolder(folder.path()); !usable)
+    if (auto usable = m_fs.checkFolder(folder); !usable)
         return usable;
     if (folder == m_folder)
         return {};

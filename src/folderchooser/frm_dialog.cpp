@@ -85,7 +85,7 @@ void FrmDialog::cmdNewF_Click()
         m_services.dialogs.showMessage(kNoFolderName);
         return;
     }
-    if (auto created = m_services.fs.createFolder(Dir1.path(), name); !created) {
+    if (auto created = m_services.fs.createFolder(Dir1.folder(), name); !created) {
         m_services.dialogs.showMessage("フォルダ「" + name + "」を作成できませんでした。\n"
                                        + shared::describeFailure(created.error()));
         return;

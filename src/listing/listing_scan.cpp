@@ -29,7 +29,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     const std::span<const std::string> files(names.data(), names.size() - 1);
     std::vector<std::int64_t> sizes;
     if (options.withSize) {
-        auto read = fs.fileFacts(folder.path(), files, [&](std::size_t done) {
+        auto read = fs.fileFacts(folder, files, [&](std::size_t done) {
             return !progress || progress->advance(done, files.size());
         });
         if (!read)

@@ -28,7 +28,7 @@ void FrmMain::cmdExport_Click()
         const auto work = working(kExporting);
         // Sizes and times as they are now: the file may have changed since the scan.
         const auto facts = m_services.fs.fileFacts(
-                m_scannedFolder, m_scannedNames, [this](std::size_t done) {
+                {style(), m_scannedFolder}, m_scannedNames, [this](std::size_t done) {
                     return m_services.progress.advance(done, m_scannedNames.size());
                 });
         if (!facts) // stopped

@@ -88,7 +88,7 @@ bool sortFiles(services::FileSystem &fs,
         return true;
     std::vector<Place> places(names.size());
     if (order == FileOrder::Modified || order == FileOrder::Size) {
-        const auto facts = fs.fileFacts(folder, names, [&](std::size_t done) {
+        const auto facts = fs.fileFacts({fs.pathStyle(), folder}, names, [&](std::size_t done) {
             return !progress || progress->advance(done, names.size());
         });
         if (!facts)

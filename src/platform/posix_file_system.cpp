@@ -62,9 +62,9 @@ FsResult<std::vector<std::string>> PosixFileSystem::listFiles(const paths::FileP
     });
 }
 
-FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
+FsResult<void> PosixFileSystem::checkFolder(const paths::FolderPath &folder)
 {
-    DIR *dir = ::opendir(std::string(folder).c_str());
+    DIR *dir = ::opendir(folder.path().c_str());
     if (!dir)
         return lastError();
     // Reading the first entry is what fails on a medium that is gone.
@@ -77,20 +77,20 @@ FsResult<void> PosixFileSystem::checkFolder(std::string_view folder)
     return {};
 }
 
-FsResult<std::vector<std::string>> PosixFileSystem::listFolders(std::string_view folder)
+FsResult<std::vector<std::string>> PosixFileSystem::listFolders(const paths::FolderPath &folder)
 {
-    return walkFolder(AT_FDCWD, std::string(folder), false, [](int fd, const dirent &entry) {
+    return walkFolder(AT_FDCWD, folder.path(), false, [](int fd, const dirent &entry) {
         return isEntryOf(EntryKind::Folder, fd, entry);
     });
 }
 
 std::optional<std::vector<FileFacts>>
-PosixFileSystem::fileFacts(std::string_view folder,
+PosixFileSystem::fileFacts(const paths::FolderPath &folder,
                            std::span<const std::string> names,
                            const std::function<bool(std::size_t done)> &keepGoing)
 {
     std::vector<FileFacts> facts(names.size());
-    const FolderHandle dir{std::string(folder)};
+    const FolderHandle dir{folder.path()};
     if (!dir.isOpen())
         return facts;
     // Asked once before any reader starts, so a stop already asked for is never outrun by
@@ -145,14 +145,15 @@ PosixFileSystem::fileFacts(std::string_view folder,
     return facts;
 }
 
-FsResult<std::unique_ptr<FolderRenamer>> PosixFileSystem::openForRenaming(std::string_view folder)
+FsResult<std::unique_ptr<FolderRenamer>>
+PosixFileSystem::openForRenaming(const paths::FolderPath &folder)
 {
-    return posix::openFolderRenamer(folder);
+    return posix::openFolderRenamer(folder.path());
 }
 
-FsResult<void> PosixFileSystem::createFolder(std::string_view parent, std::string_view name)
+FsResult<void> PosixFileSystem::createFolder(const paths::FolderPath &parent, std::string_view name)
 {
-    const FolderHandle dir{std::string(parent)};
+    const FolderHandle dir{parent.path()};
     if (!dir.isOpen())
         return lastError();
     if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)

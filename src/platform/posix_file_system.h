@@ -10,15 +10,16 @@ class PosixFileSystem final : public FileSystem
 public:
     const paths::PathStyle &pathStyle() const override { return m_style; }
     FsResult<std::vector<std::string>> listFiles(const paths::FilePattern &pattern) override;
-    FsResult<void> checkFolder(std::string_view folder) override;
-    FsResult<std::vector<std::string>> listFolders(std::string_view folder) override;
+    FsResult<void> checkFolder(const paths::FolderPath &folder) override;
+    FsResult<std::vector<std::string>> listFolders(const paths::FolderPath &folder) override;
     // Reads several files' facts at once.
     std::optional<std::vector<FileFacts>>
-    fileFacts(std::string_view folder,
+    fileFacts(const paths::FolderPath &folder,
               std::span<const std::string> names,
               const std::function<bool(std::size_t done)> &keepGoing) override;
-    FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) override;
-    FsResult<void> createFolder(std::string_view parent, std::string_view name) override;
+    FsResult<std::unique_ptr<FolderRenamer>>
+    openForRenaming(const paths::FolderPath &folder) override;
+    FsResult<void> createFolder(const paths::FolderPath &parent, std::string_view name) override;
 
 private:
     paths::PathStyle m_style = paths::PathStyle::posix();

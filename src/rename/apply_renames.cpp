@@ -39,7 +39,7 @@ RenameOutcome plan(services::FileSystem &fs,
     RenameOutcome outcome;
     if (rows.empty())
         return outcome;
-    auto renamer = fs.openForRenaming(folder);
+    auto renamer = fs.openForRenaming({fs.pathStyle(), folder});
     if (!renamer) {
         outcome.failure
                 = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};

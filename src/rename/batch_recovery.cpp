@@ -114,7 +114,7 @@ JournalMoves planJournalMoves(services::FileSystem &fs,
                               bool allOrNothing)
 {
     JournalMoves result;
-    auto opened = fs.openForRenaming(journal.folder);
+    auto opened = fs.openForRenaming({fs.pathStyle(), journal.folder});
     if (!opened) {
         result.failure
                 = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, opened.error()};
@@ -237,7 +237,7 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
 
 bool batchIsFinished(services::FileSystem &fs, const BatchJournal &journal)
 {
-    auto opened = fs.openForRenaming(journal.folder);
+    auto opened = fs.openForRenaming({fs.pathStyle(), journal.folder});
     if (!opened)
         return false;
     const Names names = namesIn(**opened);

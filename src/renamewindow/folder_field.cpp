@@ -11,7 +11,7 @@ std::optional<std::string> folderFieldProblem(std::string_view field, services::
                + "フォルダを最上位（" + (style.hidesDotNames() ? separator : "D:" + separator)
                + "）からのパスで入力し、最後に「" + separator + "」を付けてください。";
     }
-    if (!field.ends_with(style.separator()) && fs.checkFolder(field)) {
+    if (!field.ends_with(style.separator()) && fs.checkFolder({style, field})) {
         return "「" + std::string(field) + "」はフォルダです。\n最後に「" + separator
                + "」を付けてください。";
     }

@@ -54,7 +54,7 @@ void FrmRules::Form_Load(const paths::FolderPath &folder)
     m_modified.clear();
     m_taken.clear();
     // The batch's own checks, asked of the folder once rather than on every key.
-    if (auto opened = m_services.fs.openForRenaming(folder.path()))
+    if (auto opened = m_services.fs.openForRenaming(folder))
         m_plannedFolder = std::make_unique<rename::RememberedFolder>(std::move(*opened));
     preview();
 }
@@ -174,8 +174,8 @@ rename::LocalTime FrmRules::rowDate(std::size_t row, rename::DateSource source)
     }
     if (m_modified.empty()) {
         controls::BusyPointer busy(window);
-        const auto facts = m_services.fs.fileFacts(
-                m_folder->path(), names, [](std::size_t) { return true; });
+        const auto facts
+                = m_services.fs.fileFacts(*m_folder, names, [](std::size_t) { return true; });
         m_modified.resize(names.size());
         for (std::size_t i = 0; facts && i < names.size() && i < facts->size(); ++i)
             m_modified[i] = localTime((*facts)[i]);

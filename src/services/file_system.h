@@ -123,10 +123,10 @@ public:
 
     // Success when `folder` exists and its contents can be read; otherwise why not (NotReady
     // for a medium that is gone or an I/O error, NoPermission, NotFound).
-    virtual FsResult<void> checkFolder(std::string_view folder) = 0;
+    virtual FsResult<void> checkFolder(const paths::FolderPath &folder) = 0;
 
     // The names of the folders inside `folder` (hidden ones left out), in directory order.
-    virtual FsResult<std::vector<std::string>> listFolders(std::string_view folder) = 0;
+    virtual FsResult<std::vector<std::string>> listFolders(const paths::FolderPath &folder) = 0;
 
     // What can be read of the files `names` in `folder` without opening them, in the order of
     // `names`; a file whose facts cannot be read (one that vanished after it was listed, say, or
@@ -134,18 +134,19 @@ public:
     // is asked before the first name and then now and then, with how many are read so far, on
     // the calling thread; when it says no, the reading ends and nothing is returned.
     virtual std::optional<std::vector<FileFacts>>
-    fileFacts(std::string_view folder,
+    fileFacts(const paths::FolderPath &folder,
               std::span<const std::string> names,
               const std::function<bool(std::size_t done)> &keepGoing)
             = 0;
 
     // Opens `folder` for renaming files in it.
-    virtual FsResult<std::unique_ptr<FolderRenamer>> openForRenaming(std::string_view folder) = 0;
+    virtual FsResult<std::unique_ptr<FolderRenamer>>
+    openForRenaming(const paths::FolderPath &folder) = 0;
 
     // Creates the one folder `name` inside `parent` (never any missing parent). Fails with
     // Exists when the name is taken, and with InvalidName or HiddenName when checkFileName
     // refuses it.
-    virtual FsResult<void> createFolder(std::string_view parent, std::string_view name) = 0;
+    virtual FsResult<void> createFolder(const paths::FolderPath &parent, std::string_view name) = 0;
 };
 
 // The length limit of a file name on the common Linux file systems, in bytes.

@@ -30,12 +30,12 @@ resolveFolder(services::FileSystem &fs, std::string_view base, std::string_view 
 {
     const paths::PathStyle &style = fs.pathStyle();
     const paths::FolderPath folder(style, paths::absolutePath(style, base, written));
-    auto opened = fs.checkFolder(folder.path());
+    auto opened = fs.checkFolder(folder);
     if (opened)
         return folder.path();
     // A file stands for the folder it lies in, as the file manager hands over a selected file.
     if (opened.error().kind == services::FsErrorKind::NotAFolder && folder.parent()
-        && fs.checkFolder(folder.parent()->path()))
+        && fs.checkFolder(*folder.parent()))
         return folder.parent()->path();
     return std::unexpected(describeUnreadableFolder(folder.path(), opened.error()));
 }

@@ -159,9 +159,9 @@ TEST_P(CarriedDiskTest, SavesAndMakesFoldersOrSaysWhyNot)
     const auto notOnFat = fat ? std::optional(FsErrorKind::NotOnThisDisk) : std::nullopt;
     EXPECT_TRUE(texts.writeText(disk->pathOf("list.txt"), "x"));
     EXPECT_TRUE(texts.writeText(disk->pathOf("list.txt"), "xy")) << "saved over";
-    EXPECT_TRUE(fs.createFolder(disk->path(), "new"));
+    EXPECT_TRUE(fs.createFolder({fs.pathStyle(), disk->path()}, "new"));
     EXPECT_EQ(refusal(texts.writeText(disk->pathOf("a?.txt"), "x")), notOnFat);
-    EXPECT_EQ(refusal(fs.createFolder(disk->path(), "b?")), notOnFat);
+    EXPECT_EQ(refusal(fs.createFolder({fs.pathStyle(), disk->path()}, "b?")), notOnFat);
     EXPECT_EQ(disk->names(), words(fat ? "list.txt new" : "a?.txt b? list.txt new"));
     EXPECT_EQ(disk->readFile("list.txt"), "xy");
 
@@ -169,7 +169,8 @@ TEST_P(CarriedDiskTest, SavesAndMakesFoldersOrSaysWhyNot)
     const auto renamed = rename("list.txt", "y");
     EXPECT_TRUE(renamed.failure && renamed.failure->error.kind == FsErrorKind::ReadOnly);
     EXPECT_EQ(refusal(texts.writeText(disk->pathOf("list.txt"), "z")), FsErrorKind::ReadOnly);
-    EXPECT_EQ(refusal(fs.createFolder(disk->path(), "newer")), FsErrorKind::ReadOnly);
+    EXPECT_EQ(refusal(fs.createFolder({fs.pathStyle(), disk->path()}, "newer")),
+              FsErrorKind::ReadOnly);
     EXPECT_EQ(disk->names(), words(fat ? "list.txt new" : "a?.txt b? list.txt new"));
     EXPECT_EQ(disk->readFile("list.txt"), "xy");
 }

@@ -77,7 +77,7 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             planned.push_back(!keeps[file]  ? pool[taken++]
                               : ignoresCase ? upper(listed[file])
                                             : listed[file]);
-        auto folder = fs.openForRenaming(kFolder).value();
+        auto folder = fs.openForRenaming({fs.pathStyle(), kFolder}).value();
         std::vector<services::FileId> ids;
         for (const std::string &name : listed)
             ids.push_back(*folder->identify(name));

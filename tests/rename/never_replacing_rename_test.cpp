@@ -86,7 +86,8 @@ TEST(NeverReplacingRenameTest, EachStepThatFailsLeavesTheFileUnderOneName)
             fs.addFile("/d", kTmp);
         for (const auto &[primitive, kind, name] : c.failures)
             fs.failNext(primitive, {kind, "planned"}, name);
-        const auto result = renameNeverReplacing(*fs.openForRenaming("/d").value(), c.from, c.to);
+        const auto result = renameNeverReplacing(
+                *fs.openForRenaming({fs.pathStyle(), "/d"}).value(), c.from, c.to);
         EXPECT_EQ(result ? std::nullopt : std::optional(result.error().kind), c.refusal);
         EXPECT_EQ(fs.log(), c.log);
     }

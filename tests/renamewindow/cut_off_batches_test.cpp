@@ -26,7 +26,7 @@ struct CutOffBatch : test::Fakes
     {
         for (const char *name : {"a.txt", "c.txt", "d.txt", "e.txt"})
             fs.addFile("D:\\f", name);
-        auto folder = fs.openForRenaming("D:\\f").value();
+        auto folder = fs.openForRenaming({fs.pathStyle(), "D:\\f"}).value();
         const rename::BatchJournal journal{"D:\\f",
                                            false,
                                            {{*folder->identify("d.txt"), "d.txt", "", "e.txt"},
@@ -86,7 +86,7 @@ TEST(CutOffBatches, ACutOffUndoIsFinishedOrGoesBackToTheBatchsNames)
         test::Fakes world;
         for (const char *name : {"a", "y"})
             world.fs.addFile("D:\\f", name);
-        auto folder = world.fs.openForRenaming("D:\\f").value();
+        auto folder = world.fs.openForRenaming({world.fs.pathStyle(), "D:\\f"}).value();
         const auto a = *folder->identify("a"), y = *folder->identify("y");
         const auto journal = [&](const rename::BatchJournal &batch, bool back) {
             return world.journals.create(rename::journalTag("D:\\f", back), encodeJournal(batch))

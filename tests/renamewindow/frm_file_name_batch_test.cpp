@@ -46,7 +46,7 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     // A file that is not the one the batch renamed stops it all.
     model.List2[0].assign({"x", "y", "c"});
     renameAll();
-    ASSERT_TRUE(fs.openForRenaming("D:\\f").value()->unlink("y.txt"));
+    ASSERT_TRUE(fs.openForRenaming({fs.pathStyle(), "D:\\f"}).value()->unlink("y.txt"));
     fs.addFile("D:\\f", "y.txt");
     dialogs.messages.clear();
     play("press cmdUndo");

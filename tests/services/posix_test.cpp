@@ -26,7 +26,7 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesR
     dir.makeSymlink(dir.pathOf("missing"), "broken-link");
     EXPECT_THAT(list("").value(), UnorderedElementsAre("a.txt", "B.TXT", "c.doc", "link-to-file"));
     EXPECT_THAT(list("", "*.txt").value(), UnorderedElementsAre("a.txt", "B.TXT"));
-    EXPECT_THAT(fs.listFolders(dir.path()).value(),
+    EXPECT_THAT(fs.listFolders({fs.pathStyle(), dir.path()}).value(),
                 UnorderedElementsAre("sub.txt", "link-to-folder"));
     // Several threads read the facts; each lands in the place of its name.
     std::vector<std::string> names{"c.doc"};
@@ -40,7 +40,7 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesR
     const timespec times[2] = {{0, UTIME_OMIT}, {1'700'000'000, 123'456'789}};
     ASSERT_EQ(::utimensat(AT_FDCWD, dir.pathOf("f1").c_str(), times, 0), 0);
     std::size_t lastDone = 0; // the work done never goes back, or the reading stops
-    const auto facts = fs.fileFacts(dir.pattern(), names, [&](std::size_t done) {
+    const auto facts = fs.fileFacts({fs.pathStyle(), dir.pattern()}, names, [&](std::size_t done) {
         return std::exchange(lastDone, done) <= done;
     });
     ASSERT_TRUE(facts);
@@ -50,7 +50,8 @@ TEST(PosixFileSystem, ListsOrdinaryFilesThatMatchWhateverTheCaseFoldersAndSizesR
     EXPECT_EQ(read, sizes);
     EXPECT_EQ((*facts)[2].modified.time_since_epoch(),
               std::chrono::nanoseconds(1'700'000'000'123'456'789));
-    EXPECT_EQ(fs.fileFacts(dir.path(), names, [](std::size_t) { return false; }), std::nullopt);
+    EXPECT_EQ(fs.fileFacts({fs.pathStyle(), dir.path()}, names, [](std::size_t) { return false; }),
+              std::nullopt);
     EXPECT_EQ(refusal(list("missing")), FsErrorKind::NotFound);
     if (::geteuid() != 0) { // root reads any folder
         dir.setMode("sub.txt", 0);
@@ -66,7 +67,7 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
     dir.writeFile("a", "A");
     dir.writeFile("b", "B");
     dir.makeSymlink("a", "link-to-a");
-    const auto folder = fs.openForRenaming(dir.path()).value();
+    const auto folder = fs.openForRenaming({fs.pathStyle(), dir.path()}).value();
     EXPECT_EQ(folder->maxNameBytes(), 255u);
     const auto a = folder->identify("a");
     ASSERT_TRUE(a.has_value());
@@ -83,10 +84,13 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
     const auto filesOpen = TempDir::openFiles();
     EXPECT_THAT(folder->names().value(), UnorderedElementsAre("b", "d", "link-to-a"));
     EXPECT_EQ(TempDir::openFiles(), filesOpen) << "reading the names leaves nothing open";
-    ASSERT_TRUE(fs.createFolder(dir.path(), "Photos"));
-    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "Photos")), FsErrorKind::Exists);
-    EXPECT_EQ(refusal(fs.createFolder(dir.path(), "new/inner")), FsErrorKind::InvalidName);
-    EXPECT_EQ(refusal(fs.createFolder(dir.pathOf("missing"), "x")), FsErrorKind::NotFound);
+    ASSERT_TRUE(fs.createFolder({fs.pathStyle(), dir.path()}, "Photos"));
+    EXPECT_EQ(refusal(fs.createFolder({fs.pathStyle(), dir.path()}, "Photos")),
+              FsErrorKind::Exists);
+    EXPECT_EQ(refusal(fs.createFolder({fs.pathStyle(), dir.path()}, "new/inner")),
+              FsErrorKind::InvalidName);
+    EXPECT_EQ(refusal(fs.createFolder({fs.pathStyle(), dir.pathOf("missing")}, "x")),
+              FsErrorKind::NotFound);
     EXPECT_THAT(dir.names(), ElementsAre("Photos", "b", "d", "link-to-a"));
     EXPECT_EQ(dir.readFile("b") + dir.readFile("d"), "BA");
 }

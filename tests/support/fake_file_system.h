@@ -43,10 +43,16 @@ public:
                       [&](Name n) { return !paths::matchesNamePattern(n, pattern.namePattern); });
         return ifUsable(pattern.folder.path(), std::move(names));
     }
-    Result<void> checkFolder(Name path) override { return check(path); }
-    Result<Names> listFolders(Name path) override { return ifUsable(path, listed(path, true)); }
+    Result<void> checkFolder(const paths::FolderPath &folder) override
+    {
+        return check(folder.path());
+    }
+    Result<Names> listFolders(const paths::FolderPath &folder) override
+    {
+        return ifUsable(folder.path(), listed(folder.path(), true));
+    }
     std::optional<std::vector<services::FileFacts>>
-    fileFacts(Name path,
+    fileFacts(const paths::FolderPath &folder,
               std::span<const std::string> names,
               const std::function<bool(std::size_t)> &keepGoing) override
     {
@@ -54,25 +60,29 @@ public:
         for (const std::string &name : names) {
             if (!keepGoing(facts.size()))
                 return std::nullopt;
-            const Entry *entry = check(path) ? find(path, name) : nullptr;
+            const Entry *entry = check(folder.path()) ? find(folder.path(), name) : nullptr;
             facts.push_back(entry && !entry->folder
                                     ? services::FileFacts{entry->size, entry->modified}
                                     : services::FileFacts{});
         }
         return facts;
     }
-    Result<std::unique_ptr<services::FolderRenamer>> openForRenaming(Name path) override
+    Result<std::unique_ptr<services::FolderRenamer>>
+    openForRenaming(const paths::FolderPath &folder) override
     {
-        return ifUsable(path, std::make_unique<Renamer>(*this, key(path)));
+        return ifUsable(folder.path(), std::make_unique<Renamer>(*this, key(folder.path())));
     }
-    Result<void> createFolder(Name parent, Name name) override
+    Result<void> createFolder(const paths::FolderPath &parent, Name name) override
     {
-        const std::string path = paths::FolderPath(m_style, parent).child(name);
-        auto result = check(parent) ? services::checkFileName(name, m_style) : check(parent);
-        if (result && find(parent, name))
+        const std::string path = parent.child(name);
+        auto result = check(parent.path()) ? services::checkFileName(name, m_style)
+                                           : check(parent.path());
+        if (result && find(parent.path(), name))
             result = std::unexpected(Error{Exists, {}});
-        if (result)
-            addFolder(path), m_log.push_back("mkdir " + path);
+        if (!result)
+            return result;
+        addFolder(path);
+        m_log.push_back("mkdir " + path);
         return result;
     }
 
