@@ -20,6 +20,9 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|i.86)$")
 endif()
 target_compile_definitions(tavolin_settings INTERFACE "$<${optimised}:_FORTIFY_SOURCE=2>")
 target_link_options(tavolin_settings INTERFACE "$<${optimised}:LINKER:-z,relro,-z,now>")
+# Debug builds check every index into a standard container, so a read one past the end stops the
+# test that made it instead of reading a neighbour's memory.
+target_compile_definitions(tavolin_settings INTERFACE "$<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>")
 set(CMAKE_CXX_EXTENSIONS OFF)
 set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 

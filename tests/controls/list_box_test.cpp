@@ -8,7 +8,7 @@ using namespace tavolin::controls;
 
 // Every notification on rows a, b, c with row 1 selected, as "<code><row>:<its text> <rows>/
 // <selected>": i and I before and after an insert, r and R a removal, z and Z a reset, c a
-// changed row, s a changed selection, k a click.
+// changed row, s a changed selection, k a click, m changed marks.
 TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
 {
     const std::vector<std::string> abc = {"a", "b", "c"}, def = {"d", "e", "f"};
@@ -37,6 +37,16 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
             {[](ListBox &l) { l.clickRow(1); }, "k 3/1 "},
             {[](ListBox &l) { l.clickRow(3); }, ""},
             {[](ListBox &l) { l.clickRow(0); }, "s 3/0 k 3/0 "},
+            {[](ListBox &l) {
+                 l.setMarks({{1, "why"}});
+             },
+             "m 3/1 "},
+            {[](ListBox &l) { l.setMarks({}); }, ""},
+            {[](ListBox &l) {
+                 l.setChangedRows({false, true});
+             },
+             "m 3/1 "},
+            {[](ListBox &l) { l.setChangedRows({}); }, ""},
     };
     for (const auto &[change, expected] : cases) {
         ListBox list;
@@ -60,6 +70,7 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
         on(list.rowChanged, 'c');
         on(list.selectionChanged, 's');
         on(list.clicked, 'k');
+        on(list.marksChanged, 'm');
         change(list);
         EXPECT_EQ(log, expected) << list.selectedText();
     }

@@ -96,6 +96,10 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
         kept.push_back(entry.id + (entry.state == JournalState::Running ? " running" : ""));
     EXPECT_EQ(kept, Names({cutOff + " running", finished[2], finished[3], finished[4], other}));
     EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
+    namespace fs = std::filesystem;
+    for (const fs::directory_entry &file : fs::directory_iterator(state.pathOf("deep/tavolin")))
+        EXPECT_EQ(file.status().permissions(), fs::perms::owner_read | fs::perms::owner_write)
+                << file.path() << ": a journal names the user's files, for the user alone";
     // A state folder that cannot be made because a plain file is in its path says so.
     state.writeFile("plain");
     services::PosixJournalStore underAFile(state.pathOf("plain/tavolin"));

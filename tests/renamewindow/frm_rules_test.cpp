@@ -93,6 +93,24 @@ TEST_F(FrmRulesTest, StepsRunInTheirOrderAndASwitchedOffStepChangesNothing)
     EXPECT_THAT(planned(), ElementsAre("abc.txt"));
 }
 
+TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
+{
+    open({"a.txt"});
+    replace("a", "b");
+    replace("c", "d");
+    EXPECT_TRUE(rules.cmdRulesOK.isDefault());
+    const auto shown = [this] {
+        return rules.txtFind.text() + rules.txtReplace.text() + ' '
+               + test::enabledButtons(test::modelControls(rules.controlTable()));
+    };
+    // Buttons by name: cmdAddStep, cmdRemoveStep, cmdRulesCancel, cmdRulesOK, cmdStepDown,
+    // cmdStepUp.
+    rules.lstSteps.clickRow(0);
+    EXPECT_EQ(shown(), "ab EEEEE-");
+    rules.lstSteps.clickRow(1);
+    EXPECT_EQ(shown(), "cd EEEE-E");
+}
+
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
 {
     scan({"a.txt", "b.txt"});
@@ -186,13 +204,14 @@ TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
 
 TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
 {
-    open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt"});
+    open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt", "ＡＢ.txt"});
     add(Width);
-    rules.chkWidth[2].setTicked(true); // half-width katakana to full-width
+    // Alphanumerics to half width, half-width katakana to full width.
+    test::play(test::modelControls(rules.controlTable()), "tick chkWidth_0; tick chkWidth_2");
     // Names that are not UTF-8 come last in name order.
-    EXPECT_THAT(planned(), ElementsAre("ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
+    EXPECT_THAT(planned(), ElementsAre("AB.txt", "ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
     EXPECT_THAT(model.List1.marks(),
-                ElementsAre(Pair(1, "UTF-8の名前ではないので変換していません")));
+                ElementsAre(Pair(2, "UTF-8の名前ではないので変換していません")));
 }
 
 } // namespace

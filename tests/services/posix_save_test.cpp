@@ -19,6 +19,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
         bool exists;
         mode_t mode;
         bool secondLink;
+        std::string old = kOld;
     };
     const Row rows[] = {
             {"a new file", "new.txt", false, 0, false},
@@ -27,6 +28,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
             {"a 255-byte name of one link", longest, true, 0600, false},
             {"a file with a second link", "list.txt", true, 0604, true},
             {"a 255-byte name with a second link", longest, true, 0640, true},
+            {"an empty file with a second link", "list.txt", true, 0644, true, ""},
     };
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -34,7 +36,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
         const TempDir dir;
         std::vector<std::string> names{row.name};
         if (row.exists) {
-            dir.writeFile(row.name, kOld);
+            dir.writeFile(row.name, row.old);
             dir.setMode(row.name, row.mode);
         }
         if (row.secondLink) {
@@ -54,6 +56,12 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
         std::ranges::sort(names);
         EXPECT_EQ(dir.names(), names) << row.what << ": nothing is left beside the file";
     }
+    // One byte more than a name may have: the new file is written and then refused its name.
+    const TempDir dir;
+    const auto refused = PosixTextFiles().writeText(dir.pathOf("n" + longest), kNew);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, FsErrorKind::InvalidName);
+    EXPECT_THAT(dir.names(), IsEmpty()) << "nothing is left of the refused file";
 }
 
 // What a user other than root meets: files of other owners and groups, shared through the group,
