@@ -33,6 +33,14 @@ struct NamedControl
 
 using ControlTable = std::vector<NamedControl>;
 
+// One handler per kind of control, as one visitor of a ControlRef:
+// std::visit(VisitByKind{[](Button *b) { ... }, [](auto *) { ... }}, ref).
+template<typename... Handlers>
+struct VisitByKind : Handlers...
+{
+    using Handlers::operator()...;
+};
+
 // The name of element `index` of the control array `name`.
 inline std::string elementName(std::string_view name, std::size_t index)
 {

@@ -9,24 +9,18 @@ namespace tavolin::test {
 ModelControls modelControls(const controls::ControlTable &table)
 {
     ModelControls kinds;
-    for (const auto &[name, control] : table) {
-        std::visit(
-                [&kinds, &name](auto *model) {
-                    using Model = std::remove_pointer_t<decltype(model)>;
-                    if constexpr (std::is_same_v<Model, controls::Button>)
-                        kinds.buttons.emplace(name, model);
-                    else if constexpr (std::is_same_v<Model, controls::ListBox>)
-                        kinds.lists.emplace(name, model);
-                    else if constexpr (std::is_same_v<Model, controls::TextBox>)
-                        kinds.texts.emplace(name, model);
-                    else if constexpr (std::is_same_v<Model, controls::CheckBox>)
-                        kinds.checks.emplace(name, model);
-                    else if constexpr (std::is_same_v<Model, controls::Label>)
-                        kinds.labels.emplace(name, model);
-                    else if constexpr (std::is_same_v<Model, controls::ComboBox>)
-                        kinds.combos.emplace(name, model);
-                },
-                control);
+    for (const controls::NamedControl &entry : table) {
+        const std::string &name = entry.name;
+        std::visit(controls::VisitByKind{
+                           [&](controls::Button *m) { kinds.buttons.emplace(name, m); },
+                           [&](controls::ListBox *m) { kinds.lists.emplace(name, m); },
+                           [&](controls::TextBox *m) { kinds.texts.emplace(name, m); },
+                           [&](controls::CheckBox *m) { kinds.checks.emplace(name, m); },
+                           [&](controls::Label *m) { kinds.labels.emplace(name, m); },
+                           [&](controls::ComboBox *m) { kinds.combos.emplace(name, m); },
+                           [](auto *) {}, // controls a script does not act on
+                   },
+                   entry.control);
     }
     return kinds;
 }

@@ -31,42 +31,38 @@ Widget *widgetFor(QWidget *root, const std::string &name)
 
 void Bindings::bindAll(QWidget *root, const ControlTable &table, const ListHandlers &lists)
 {
-    for (const auto &[name, control] : table) {
+    for (const NamedControl &entry : table) {
+        const std::string &name = entry.name;
         std::visit(
-                [&, name = name](auto *model) {
-                    using Model = std::remove_pointer_t<decltype(model)>;
-                    if constexpr (std::is_same_v<Model, Button>)
-                        button(widgetFor<QAbstractButton>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, CheckBox>)
-                        checkBox(widgetFor<QCheckBox>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, OptionButton>)
-                        optionButton(widgetFor<QRadioButton>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, Label>)
-                        label(widgetFor<QLabel>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, ComboBox>)
-                        comboBox(widgetFor<QComboBox>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, Frame>)
-                        frame(widgetFor<QGroupBox>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, ListBox>)
-                        listBox(widgetFor<ListBoxView>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, DriveList>)
-                        driveList(widgetFor<DriveComboBox>(root, name), *model);
-                    else if constexpr (std::is_same_v<Model, FolderList>)
-                        folderList(widgetFor<QListWidget>(root, name),
-                                   *model,
-                                   lists.openFolder,
-                                   lists.describe);
-                    else if constexpr (std::is_same_v<Model, FileList>)
-                        fileList(widgetFor<QListView>(root, name), *model, lists.describe);
-                    else if constexpr (std::is_same_v<Model, TextBox>) {
-                        const QString objectName = QString::fromStdString(name);
-                        if (auto *lines = root->findChild<QPlainTextEdit *>(objectName))
-                            textEdit(lines, *model);
-                        else
-                            lineEdit(widgetFor<QLineEdit>(root, name), *model);
-                    }
-                },
-                control);
+                VisitByKind{
+                        [&](Button *m) { button(widgetFor<QAbstractButton>(root, name), *m); },
+                        [&](CheckBox *m) { checkBox(widgetFor<QCheckBox>(root, name), *m); },
+                        [&](OptionButton *m) {
+                            optionButton(widgetFor<QRadioButton>(root, name), *m);
+                        },
+                        [&](Label *m) { label(widgetFor<QLabel>(root, name), *m); },
+                        [&](ComboBox *m) { comboBox(widgetFor<QComboBox>(root, name), *m); },
+                        [&](Frame *m) { frame(widgetFor<QGroupBox>(root, name), *m); },
+                        [&](ListBox *m) { listBox(widgetFor<ListBoxView>(root, name), *m); },
+                        [&](DriveList *m) { driveList(widgetFor<DriveComboBox>(root, name), *m); },
+                        [&](FolderList *m) {
+                            folderList(widgetFor<QListWidget>(root, name),
+                                       *m,
+                                       lists.openFolder,
+                                       lists.describe);
+                        },
+                        [&](FileList *m) {
+                            fileList(widgetFor<QListView>(root, name), *m, lists.describe);
+                        },
+                        // A text box of several lines or of one.
+                        [&](TextBox *m) {
+                            if (auto *lines
+                                = root->findChild<QPlainTextEdit *>(QString::fromStdString(name)))
+                                textEdit(lines, *m);
+                            else
+                                lineEdit(widgetFor<QLineEdit>(root, name), *m);
+                        }},
+                entry.control);
     }
 }
 
