@@ -14,7 +14,6 @@ namespace tavolin::renamewindow {
 
 namespace {
 
-constexpr std::string_view kCountCaption = "ファイル数 = ";
 constexpr std::string_view kPanelClosed = "拡張子変換>>";
 constexpr std::string_view kPanelOpen = "拡張子変換<<";
 constexpr std::string_view kScanFirst = "取得してからにして下さい";
@@ -75,7 +74,6 @@ void FrmFileName::Form_Load()
 {
     // One separator is appended whatever the folder: at the root the field ends in two.
     Text1.setText(shared::startFolder(m_services.process, style()) + style().separator());
-    Label1.setCaption(std::string(kCountCaption));
     window.setWidthTwips(kNarrowWidth);
     Command5.setVisible(false);
 }

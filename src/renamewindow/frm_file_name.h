@@ -27,6 +27,7 @@ class FrmFileName
 public:
     // Window widths in twips: the extension panel lies beyond the narrow one.
     static constexpr int kNarrowWidth = 8600;
+    static constexpr std::string_view kCountCaption = "ファイル数 = "; // before the count
     static constexpr int kWideWidth = 11000;
 
     FrmFileName(Module1 &module, const services::Services &services);
@@ -100,7 +101,7 @@ public:
                                           controls::Label{"拡張子"}};
     controls::ListBox List1;                // current names
     std::array<controls::ListBox, 2> List2; // planned base names, planned extensions
-    controls::Label Label1{"ファイル数 = "};
+    controls::Label Label1{std::string(kCountCaption)};
     // How the last names file was read (its encoding); empty after a scan.
     controls::Label lblStatus;
     controls::Button cmdStart{"取得"};
@@ -127,7 +128,6 @@ private:
     void makeDefault(controls::Button &button);
     // Long work in this window, described by `what`.
     controls::LongWork working(std::string_view what);
-    void selectRow(int row);
     void renameAll();
     // The folder the lists were read from.
     paths::FolderPath scannedFolder() const;

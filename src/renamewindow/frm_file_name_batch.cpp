@@ -66,7 +66,8 @@ void FrmFileName::renameAll()
                                        plannedRows(List1.rows(), List2[0].rows(), List2[1].rows()),
                                        {&m_services.journals,
                                         false,
-                                        [this](int row) { selectRow(row); },
+                                        // List1's click takes the planned columns along.
+                                        [this](int row) { List1.setSelectedRow(row); },
                                         {},
                                         &m_services.progress});
     }
@@ -137,13 +138,6 @@ void FrmFileName::cmdUndo_Click()
         m_services.dialogs.showMessage(unclosedJournalReport(*outcome));
     if (!m_closeWhenIdle)
         cmdStart_Click();
-}
-
-void FrmFileName::selectRow(int row)
-{
-    List1.setSelectedRow(row);
-    List2[0].setSelectedRow(row);
-    List2[1].setSelectedRow(row);
 }
 
 } // namespace tavolin::renamewindow

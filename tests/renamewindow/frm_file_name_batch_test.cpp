@@ -17,9 +17,17 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     model.List2[0].assign({"b", "a", "c_new"}); // a swap and a rename
     std::string shownInTurn;
     model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
+    std::string rowsInTurn; // the row shown in each column as it is renamed
+    model.List2[1].selectionChanged.connect([&] {
+        for (const controls::ListBox *column : {&model.List1, &model.List2[0], &model.List2[1]})
+            rowsInTurn += std::to_string(column->selectedRow());
+        rowsInTurn += ' ';
+    });
     EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
     EXPECT_THAT(fs.files("D:\\f"), ElementsAre("b.txt", "a.txt", "c_new.jpg"));
     EXPECT_EQ(shownInTurn, "c_new|b|a|b||") << "the rows in the order renamed";
+    EXPECT_EQ(rowsInTurn, "222 000 111 000 -1-1-1 ")
+            << "all three columns, then none after the scan";
     EXPECT_TRUE(model.cmdUndo.enabled());
     dialogs.messages.clear();
     dialogs.messageAnswers = {MessageAnswer::Cancel};

@@ -68,6 +68,19 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
 
 // The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
 // enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
+TEST_F(FrmFileNameTest, AFolderDroppedIsScannedButNotWhileTheRulesWindowIsOpen)
+{
+    fs.addFile("D:\\photos", "a.jpg");
+    fs.addFolder("D:\\f");
+    model.folderDropped("D:\\photos\\a.jpg"); // a file stands for the folder it lies in
+    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
+    model.folderDropped("D:\\gone");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    model.cmdRules.click();
+    model.folderDropped("D:\\f");
+    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
+}
+
 TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
 {
     scan({"a.txt", "b.txt", "c.txt", "report.txt", "TODO"});

@@ -96,17 +96,18 @@ TEST_F(FrmRulesTest, StepsRunInTheirOrderAndASwitchedOffStepChangesNothing)
 TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
 {
     open({"a.txt"});
-    replace("a", "b");
+    replace("a", "b", /*regex=*/true);
     replace("c", "d");
     EXPECT_TRUE(rules.cmdRulesOK.isDefault());
     const auto shown = [this] {
-        return rules.txtFind.text() + rules.txtReplace.text() + ' '
+        return rules.txtFind.text() + rules.txtReplace.text()
+               + (rules.chkRegex.marked() ? " regex " : " ")
                + test::enabledButtons(test::modelControls(rules.controlTable()));
     };
     // Buttons by name: cmdAddStep, cmdRemoveStep, cmdRulesCancel, cmdRulesOK, cmdStepDown,
     // cmdStepUp.
     rules.lstSteps.clickRow(0);
-    EXPECT_EQ(shown(), "ab EEEEE-");
+    EXPECT_EQ(shown(), "ab regex EEEEE-");
     rules.lstSteps.clickRow(1);
     EXPECT_EQ(shown(), "cd EEEE-E");
 }
@@ -208,6 +209,8 @@ TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
     add(Width);
     // Alphanumerics to half width, half-width katakana to full width.
     test::play(test::modelControls(rules.controlTable()), "tick chkWidth_0; tick chkWidth_2");
+    EXPECT_THAT(rules.lstSteps.rows(),
+                ElementsAre("全角・半角・かな：全角英数記号→半角、半角カナ→全角"));
     // Names that are not UTF-8 come last in name order.
     EXPECT_THAT(planned(), ElementsAre("AB.txt", "ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
     EXPECT_THAT(model.List1.marks(),

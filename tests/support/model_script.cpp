@@ -25,41 +25,60 @@ ModelControls modelControls(const controls::ControlTable &table)
     return kinds;
 }
 
+namespace {
+
+// A disabled or hidden control takes no click and no typing, on the screen as here.
+template<typename Control>
+Control *reachable(const std::map<std::string, Control *> &kind, const std::string &name)
+{
+    Control *control = kind.at(name);
+    return control->enabled() && control->visible() ? control : nullptr;
+}
+
+} // namespace
+
 bool act(const ModelControls &c, std::string_view words)
 {
     std::istringstream in{std::string(words)};
     std::string verb, name, value;
     in >> verb >> name;
     std::getline(in >> std::ws, value, '\0');
-    const auto list = c.lists.find(name);
     if (verb == "click" || verb == "key") {
-        if (list == c.lists.end())
+        if (!c.lists.contains(name))
             return true; // a list that only shows something
-        controls::ListBox &rows = *list->second;
+        controls::ListBox *rows = reachable(c.lists, name);
+        if (!rows)
+            return true;
         int target = verb == "click" ? std::stoi(value) : 0;
         // From no selection every key leads to the first row.
-        if (const int at = rows.selectedRow(); verb == "key" && at >= 0)
+        if (const int at = rows->selectedRow(); verb == "key" && at >= 0)
             target = value == "Up"     ? std::max(at - 1, 0)
-                     : value == "Down" ? std::min(at + 1, rows.count() - 1)
-                     : value == "End"  ? rows.count() - 1
+                     : value == "Down" ? std::min(at + 1, rows->count() - 1)
+                     : value == "End"  ? rows->count() - 1
                                        : 0;
-        if (verb == "click" || (rows.count() > 0 && target != rows.selectedRow()))
-            rows.clickRow(target);
+        if (verb == "click" || (rows->count() > 0 && target != rows->selectedRow()))
+            rows->clickRow(target);
     } else if (verb == "type") {
-        c.texts.at(name)->setText({}); // the whole text selected and deleted first
-        c.texts.at(name)->setText(value);
-    } else if (verb == "press") {
-        c.buttons.at(name)->click();
+        if (controls::TextBox *box = reachable(c.texts, name)) {
+            box->setText({}); // the whole text selected and deleted first
+            box->setText(value);
+        }
+    } else if (verb == "press" || (verb == "enter" && c.buttons.contains(name))) {
+        if (controls::Button *button = reachable(c.buttons, name))
+            button->click();
     } else if (verb == "pick") {
-        c.combos.at(name)->setSelectedIndex(std::stoi(value));
+        if (controls::ComboBox *combo = reachable(c.combos, name))
+            combo->setSelectedIndex(std::stoi(value));
     } else if (verb == "tick") {
-        c.checks.at(name)->setTicked(!c.checks.at(name)->marked());
+        if (controls::CheckBox *check = reachable(c.checks, name))
+            check->setTicked(!check->marked());
     } else if (verb == "enter") {
-        if (const auto button = c.buttons.find(name); button != c.buttons.end())
-            return button->second->click(), true;
-        for (const auto &[_, button] : c.buttons)
-            if (button->isDefault())
-                return button->click(), true;
+        for (const auto &[_, button] : c.buttons) {
+            if (button->isDefault()) {
+                button->click();
+                break;
+            }
+        }
     } else {
         return false;
     }
