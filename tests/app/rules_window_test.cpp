@@ -68,16 +68,12 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     EXPECT_FALSE(child(&view, "cmdStart")->isEnabled()) << "held while the rules are open";
 
     // A replace, typed; then a width step, switched on by a tick.
-    playOnWidgets(rules, "press cmdAddStep; type txtFind IMG; type txtReplace photo");
-    playOnWidgets(rules, "pick cboStepKind 2; press cmdAddStep; tick chkWidth_2");
+    const std::string steps = "press cmdAddStep; type txtFind IMG; type txtReplace photo;"
+                              " pick cboStepKind 2; press cmdAddStep; tick chkWidth_2";
+    playOnWidgets(rules, steps);
     bare.model.cmdRules.click();
     auto &r = bare.model.rules;
-    r.cmdAddStep.click();
-    r.txtFind.setText("IMG");
-    r.txtReplace.setText("photo");
-    r.cboStepKind.setSelectedIndex(2);
-    r.cmdAddStep.click();
-    r.chkWidth[2].setTicked(true);
+    test::play(test::modelControls(r.controlTable()), steps);
     for (const auto &[name, list] : {std::pair{"List2_0", &bare.model.List2[0]},
                                      {"List2_1", &bare.model.List2[1]},
                                      {"List1", &bare.model.List1}})

@@ -241,8 +241,10 @@ private:
             const auto &[call, _, name] = failure;
             return call == primitive && (name.empty() || name == from);
         });
-        if (result && planned != m_failures.end())
-            result = std::unexpected(std::get<1>(*planned)), m_failures.erase(planned);
+        if (result && planned != m_failures.end()) {
+            result = std::unexpected(std::get<1>(*planned));
+            m_failures.erase(planned);
+        }
         Entry *source = find(path, from);
         if (result && !source)
             result = std::unexpected(Error{NotFound, {}});
