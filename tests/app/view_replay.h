@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,10 @@ inline std::string describeWidgets(QWidget *window, const test::ModelControls &n
         const auto *box = child<QCheckBox>(window, name);
         out << name << ' ' << "021"[box->checkState()] << (box->isEnabled() ? " on" : " off")
             << '\n';
+    }
+    for (const auto &[name, _] : names.options) {
+        const auto *option = child<QRadioButton>(window, name);
+        out << name << ' ' << option->isChecked() << (option->isEnabled() ? " on" : " off") << '\n';
     }
     for (const auto &[name, _] : names.labels)
         out << name << ' ' << text::fromQString(child(window, name)->property("text").toString())

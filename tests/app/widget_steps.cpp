@@ -54,7 +54,8 @@ void playOnWidgets(QWidget *window, std::string_view script)
             QTest::keyClick(target, Qt::Key_Delete);
             for (const QChar character : text::toQString(value))
                 QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), {});
-        } else if (verb == "press" || verb == "tick") { // at the left, as on a check box
+        } else if (verb == "press" || verb == "tick"
+                   || verb == "choose") { // at the left, as on a box
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
         } else if (verb == "tab" || verb == "backtab") { // landing on each name in turn
             std::istringstream names(name + ' ' + value);

@@ -139,7 +139,7 @@ TEST_F(FrmFileNameTest, NumberingTakesTheTextAndThePositionAndChangesOnlyThePlan
     for (const auto &[option, text, names] : {std::tuple{0, "img", "0img|1img|2img"},
                                               std::tuple{1, "img", "img0|img1|img2"},
                                               std::tuple{0, "", "0|1|2"}}) {
-        model.Option1[option].setValue(true);
+        play("choose Option1_" + std::to_string(option));
         EXPECT_FALSE(model.Option1[1 - option].value());
         model.Text3.setText(text);
         model.Command2_Click();

@@ -16,6 +16,7 @@ ModelControls modelControls(const controls::ControlTable &table)
                            [&](controls::ListBox *m) { kinds.lists.emplace(name, m); },
                            [&](controls::TextBox *m) { kinds.texts.emplace(name, m); },
                            [&](controls::CheckBox *m) { kinds.checks.emplace(name, m); },
+                           [&](controls::OptionButton *m) { kinds.options.emplace(name, m); },
                            [&](controls::Label *m) { kinds.labels.emplace(name, m); },
                            [&](controls::ComboBox *m) { kinds.combos.emplace(name, m); },
                            [](auto *) {}, // controls a script does not act on
@@ -72,6 +73,9 @@ bool act(const ModelControls &c, std::string_view words)
     } else if (verb == "tick") {
         if (controls::CheckBox *check = reachable(c.checks, name))
             check->setTicked(!check->marked());
+    } else if (verb == "choose") {
+        if (controls::OptionButton *option = reachable(c.options, name))
+            option->setValue(true);
     } else if (verb == "enter") {
         for (const auto &[_, button] : c.buttons) {
             if (button->isDefault()) {
@@ -122,6 +126,8 @@ std::string describe(const ModelControls &c)
     for (const auto &[name, check] : c.checks)
         out << name << ' ' << static_cast<int>(check->value())
             << (check->enabled() ? " on" : " off") << '\n';
+    for (const auto &[name, option] : c.options)
+        out << name << ' ' << option->value() << (option->enabled() ? " on" : " off") << '\n';
     for (const auto &[name, label] : c.labels)
         out << name << ' ' << label->caption() << '\n';
     for (const auto &[name, combo] : c.combos)

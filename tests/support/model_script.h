@@ -21,6 +21,7 @@ struct ModelControls
     std::map<std::string, controls::ListBox *> lists;
     std::map<std::string, controls::TextBox *> texts;
     std::map<std::string, controls::CheckBox *> checks;
+    std::map<std::string, controls::OptionButton *> options;
     std::map<std::string, controls::Label *> labels;
     std::map<std::string, controls::ComboBox *> combos;
 };
@@ -33,6 +34,7 @@ ModelControls modelControls(const controls::ControlTable &table);
 //   type BOX [TEXT]  typed over the whole text  press BUTTON   a click on a button
 //   tick CHECK       a click on a check box     enter [NAME]   Enter on a button presses it;
 //   pick COMBO N     item N chosen                             elsewhere the default button
+//   choose OPTION    a click on an option button
 bool act(const ModelControls &controls, std::string_view words);
 // The actions of a script, separated by ';'.
 std::vector<std::string> steps(std::string_view script);
