@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 namespace tavolin::renamewindow {
 namespace {
@@ -68,6 +69,23 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
 
 // The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
 // enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
+TEST_F(FrmFileNameTest, AskedToCloseDuringAScanItClosesOnceTheScanEnds)
+{
+    int closes = 0;
+    model.window.closeRequested.connect([&] { ++closes; });
+    scan({"a.txt", "b.txt"});
+    EXPECT_EQ(closes, 0) << "work nobody asked to close for leaves the window open";
+    bool asked = false;
+    progress.onAdvance = [&] {
+        if (std::exchange(asked, true))
+            return;
+        EXPECT_FALSE(model.Form_QueryUnload()) << "not under the running scan";
+        EXPECT_EQ(closes, 0);
+    };
+    play("press cmdStart");
+    EXPECT_EQ(closes, 1);
+}
+
 TEST_F(FrmFileNameTest, AFolderDroppedIsScannedButNotWhileTheRulesWindowIsOpen)
 {
     fs.addFile("D:\\photos", "a.jpg");
