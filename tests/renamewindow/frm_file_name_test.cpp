@@ -231,9 +231,9 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     EXPECT_EQ(dialogs.messages.at(0).text + dialogs.messages[0].title,
               "取得してからにして下さいTextから取得");
     scan({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
-    // The file's bytes => the planned names; the first file breaks off after two lines.
+    // The file's bytes => the planned names; the second file breaks off after two lines.
     for (const std::string row :
-         {"a\nb\nc\nd\n => a|b", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e"}) {
+         {" => ", "a\nb\nc\nd\n => a|b", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e"}) {
         textFiles.files["D:\\names.txt"] = row.substr(0, row.find(" => "));
         textFiles.breakOffAfter = row.ends_with("a|b") ? std::optional(2) : std::nullopt;
         textFiles.lineReads = 0;
@@ -246,7 +246,7 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
                 ElementsAre(HasSubstr("取得してから"),
                             "ファイルを最後まで読めませんでした。\nD:\\names.txt\n"
                             "ドライブの準備ができていません\n読めた2行を変更後の名前にしました。"));
-    EXPECT_EQ(dialogs.fileDialogs, "oo"); // none before the scan
+    EXPECT_EQ(dialogs.fileDialogs, "ooo"); // none before the scan
     // The status says how the file was read (names in UTF-8 without a byte-order mark, as
     // editors save them), until the next scan.
     textFiles.files["D:\\names.txt"] = "東京\n名前\n報告書\n";
