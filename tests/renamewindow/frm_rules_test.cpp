@@ -183,6 +183,10 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
     EXPECT_EQ(rules.txtFind.text(), "(b)");
     EXPECT_TRUE(rules.txtFind.visible());
     EXPECT_FALSE(rules.txtStart.visible());
+    rules.lstSteps.clickRow(1);
+    rules.txtStart.setText("x1");
+    rules.cmdStepUp.click(); // first in the order, the faulty step still changes nothing
+    EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
 }
 
 TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
