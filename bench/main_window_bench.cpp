@@ -1,7 +1,7 @@
 // A scan of a big folder through the real main window on the offscreen platform, from the
 // click on 取得 until the listing has been laid out and painted.
 #include "bench_folders.h"
-#include "mainwindow/main_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
 #include "platform/posix_file_system.h"
 #include "platform/posix_text_files.h"
 #include "platform/qt/qt_drives.h"

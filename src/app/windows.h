@@ -1,11 +1,11 @@
 #pragma once
 
-#include "folderchooser/folder_chooser_view.h"
 #include "folderchooser/frm_dialog.h"
+#include "folderchooser/qt/folder_chooser_view.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/main_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
 #include "renamewindow/frm_file_name.h"
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 #include "shared/module1.h"
 #include "shared/start_request.h"
 

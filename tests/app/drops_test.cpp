@@ -1,8 +1,8 @@
 // Folders dragged from the file manager onto the real windows, over a real temporary folder.
 #include "app/widget_steps.h"
-#include "mainwindow/main_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
 #include "platform/posix_file_system.h"
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 

@@ -1,7 +1,7 @@
 // The keyboard focus stays on the button that started long work: the controls held disabled
 // meanwhile must not hand it to the next control, so that the same key starts the work again.
-#include "mainwindow/main_window_view.h"
-#include "renamewindow/rename_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 

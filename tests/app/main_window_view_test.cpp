@@ -2,7 +2,7 @@
 // bare model given the same user actions.
 #include "view_replay.h"
 
-#include "mainwindow/main_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
 
 namespace tavolin {
 namespace {

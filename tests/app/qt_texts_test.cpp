@@ -2,7 +2,7 @@
 // name, and Qt's own dialogs in Japanese.
 #include "app/qt_translations.h"
 #include "platform/qt/qt_dialogs.h"
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 #include "support/window_worlds.h"
 #include "text/utf8.h"
 #include "widget_steps.h"

@@ -3,7 +3,7 @@
 #include "view_replay.h"
 
 #include "platform/qt/qt_dialogs.h"
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
 // The rules window on screen over the rename window: what the user types and ticks in it
 // reaches the preview in the rename window's columns, as the same steps do on a bare model.
 #include "app/widget_steps.h"
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"
 

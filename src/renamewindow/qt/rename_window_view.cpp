@@ -1,11 +1,11 @@
-#include "renamewindow/rename_window_view.h"
+#include "renamewindow/qt/rename_window_view.h"
 
 #include "controls/qt/folder_drops.h"
 #include "controls/qt/list_box_view.h"
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/scroll_group.h"
 #include "controls/qt/widget_factory.h"
-#include "renamewindow/rules_window_view.h"
+#include "renamewindow/qt/rules_window_view.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "folderchooser/folder_chooser_view.h"
+#include "folderchooser/qt/folder_chooser_view.h"
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/elided_label.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/main_window_view.h"
+#include "mainwindow/qt/main_window_view.h"
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/folder_drops.h"

@@ -1,4 +1,4 @@
-#include "renamewindow/rules_window_view.h"
+#include "renamewindow/qt/rules_window_view.h"
 
 #include "controls/qt/list_box_view.h"
 #include "controls/qt/screen_fit.h"
