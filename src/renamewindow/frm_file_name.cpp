@@ -74,7 +74,6 @@ void FrmFileName::Form_Load()
 {
     // One separator is appended whatever the folder: at the root the field ends in two.
     Text1.setText(shared::startFolder(m_services.process, style()) + style().separator());
-    window.setWidthTwips(kNarrowWidth);
     Command5.setVisible(false);
 }
 

@@ -159,6 +159,11 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
     EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 3件、変更できない名前 3件");
     EXPECT_EQ(model.List1.marks(), model.List2[0].marks());
     EXPECT_EQ(model.List2[1].marks(), model.List2[0].marks());
+    // Opened again on a folder that can no longer be opened, it checks nothing.
+    rules.cmdRulesOK.click();
+    fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, {}});
+    model.cmdRules.click();
+    EXPECT_THAT(model.List2[0].marks(), IsEmpty());
 }
 
 TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
