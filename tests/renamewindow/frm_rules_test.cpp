@@ -80,6 +80,9 @@ TEST_F(FrmRulesTest, StepsRunInTheirOrderAndASwitchedOffStepChangesNothing)
     add(Insert);
     rules.txtText.setText("abc");
     EXPECT_THAT(planned(), ElementsAre("abcx.txt"));
+    rules.txtPosition.setText("1"); // after the first character
+    EXPECT_THAT(planned(), ElementsAre("xabc.txt"));
+    rules.txtPosition.setText("0");
     rules.cmdStepUp.click(); // the insert first, then the replace finds both
     EXPECT_THAT(planned(), ElementsAre("xx.txt"));
     rules.cmdStepDown.click(); // and back
