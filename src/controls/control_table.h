@@ -47,4 +47,12 @@ inline std::string elementName(std::string_view name, std::size_t index)
     return std::string(name) + '_' + std::to_string(index);
 }
 
+// Adds each element of the control array `name` to `table`, by its element name.
+template<typename Array>
+void addElements(ControlTable &table, std::string_view name, Array &elements)
+{
+    for (std::size_t i = 0; i < std::size(elements); ++i)
+        table.push_back({elementName(name, i), &elements[i]});
+}
+
 } // namespace tavolin::controls

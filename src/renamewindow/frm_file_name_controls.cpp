@@ -39,14 +39,10 @@ controls::ControlTable FrmFileName::controlTable()
             {"cmdEnd", &cmdEnd},       {"Command5", &Command5},   {"Frame2", &Frame2},
             {"Text4", &Text4},         {"Command4", &Command4},   {"cboOrder", &cboOrder},
             {"cmdRules", &cmdRules}};
-    for (std::size_t i = 0; i < Option1.size(); ++i)
-        table.push_back({controls::elementName("Option1", i), &Option1[i]});
-    for (std::size_t i = 0; i < Label2.size(); ++i)
-        table.push_back({controls::elementName("Label2", i), &Label2[i]});
-    for (std::size_t i = 0; i < List2.size(); ++i)
-        table.push_back({controls::elementName("List2", i), &List2[i]});
-    for (std::size_t i = 0; i < List3.size(); ++i)
-        table.push_back({controls::elementName("List3", i), &List3[i]});
+    controls::addElements(table, "Option1", Option1);
+    controls::addElements(table, "Label2", Label2);
+    controls::addElements(table, "List2", List2);
+    controls::addElements(table, "List3", List3);
     return table;
 }
 

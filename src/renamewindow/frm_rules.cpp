@@ -150,8 +150,7 @@ controls::ControlTable FrmRules::controlTable()
                                  {"lblSummary", &lblSummary},
                                  {"cmdRulesOK", &cmdRulesOK},
                                  {"cmdRulesCancel", &cmdRulesCancel}};
-    for (std::size_t i = 0; i < chkWidth.size(); ++i)
-        table.push_back({controls::elementName("chkWidth", i), &chkWidth[i]});
+    controls::addElements(table, "chkWidth", chkWidth);
     return table;
 }
 
