@@ -57,6 +57,8 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
             // An index that is no item's changes nothing.
             {[&] { combo.setSelectedIndex(2); }, ""},
             {[&] { combo.setSelectedIndex(-1); }, ""},
+            // The first item again.
+            {[&] { combo.setSelectedIndex(0); }, "Ka"},
             {[&] { window.setWidthTwips(1500); }, ""},
             {[&] { window.setWidthTwips(30); }, "W"},
             {[&] { window.setTopMost(true); }, "M"},

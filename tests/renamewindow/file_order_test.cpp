@@ -67,9 +67,10 @@ TEST(FileOrderThroughTheWindows, OneChoiceForTheRunThatMovesNoPlannedNameUnderTh
     EXPECT_EQ(w.main.txtM.text(), listing);
     EXPECT_EQ(w.rename.List2[0].rows(), planned);
 
-    w.main.cboOrder.setSelectedIndex(2); // by date, the window opened anew shows it
+    w.main.cboOrder.setSelectedIndex(2); // by date, either window opened anew shows it
     renamewindow::FrmFileName again(w.module, w.doors);
     EXPECT_EQ(again.cboOrder.selectedIndex(), 2);
+    EXPECT_EQ(mainwindow::FrmMain(w.module, w.doors).cboOrder.selectedIndex(), 2);
     w.rename.cmdStart.click();
     EXPECT_THAT(w.rename.List1.rows(),
                 ::testing::ElementsAre("写真.png", "a.txt", "img10.jpg", "b.txt", "IMG2.jpg"));

@@ -113,6 +113,13 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     EXPECT_EQ(shown(), "ab regex EEEEE-");
     rules.lstSteps.clickRow(1);
     EXPECT_EQ(shown(), "cd EEEE-E");
+    add(Numbering);
+    rules.txtStart.setText("5");
+    rules.txtStep.setText("3");
+    add(Numbering);
+    EXPECT_EQ(rules.txtStart.text() + rules.txtStep.text(), "11") << "a new step's own";
+    rules.lstSteps.clickRow(2);
+    EXPECT_EQ(rules.txtStart.text() + rules.txtStep.text(), "53");
 }
 
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
