@@ -46,15 +46,22 @@ FsError fsErrorFromErrno(int errnoValue)
         break;
     case EIO:
     case ENXIO:
-    case ENODEV:
     case ENOMEDIUM:
-    case ESTALE:
         kind = FsErrorKind::NotReady;
+        break;
+    // What a FUSE disk answers once its driver is gone, and a network disk once it is cut off.
+    case ENOTCONN:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ESHUTDOWN:
+    case ENODEV:
+    case ESTALE:
+        kind = FsErrorKind::Disconnected;
         break;
     default:
         break;
     }
-    return FsError{kind, std::strerror(errnoValue)};
+    return FsError{kind, std::strerror(errnoValue), {}, errnoValue};
 }
 
 } // namespace tavolin::services

@@ -5,10 +5,11 @@
 
 namespace tavolin::services {
 
-// Why a file-system operation failed. The windows choose their message by kind; `detail` is the
-// system's own wording, for the curious.
+// Why a file-system operation failed. The windows choose their message by kind, and for Other by
+// the system's error number; `detail` is the system's own English wording, for logs and tests.
 enum class FsErrorKind {
-    NotReady,      // the drive or medium does not answer (I/O error, medium gone)
+    NotReady,      // the drive or medium does not answer (I/O error, no medium)
+    Disconnected,  // the disk went away while in use (a card pulled, its FUSE driver ended)
     NotFound,      // the file or folder does not exist
     Exists,        // the target name is taken
     InvalidName,   // not one valid file name: empty, ".", "..", a separator, NUL, too long
@@ -29,12 +30,13 @@ struct FsError
     std::string detail;
     // A file rewritten in place whose old content could not be put back: where a copy of it is.
     std::string keptCopy = {};
+    int systemError = 0; // errno, where the system said why
 };
 
 template<typename T>
 using FsResult = std::expected<T, FsError>;
 
-// Maps an errno value to its kind, keeping strerror's text as the detail.
+// Maps an errno value to its kind, keeping the number and strerror's text.
 FsError fsErrorFromErrno(int errnoValue);
 
 } // namespace tavolin::services

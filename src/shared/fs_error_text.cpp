@@ -1,12 +1,52 @@
 #include "shared/fs_error_text.h"
 
+#include <cerrno>
+
 namespace tavolin::shared {
+
+namespace {
+
+// Why the system refused, for the errors that have no kind of their own.
+std::string describeSystemError(int code)
+{
+    switch (code) {
+    case EBUSY:
+    case ETXTBSY:
+        return "ほかのプログラムが使っています";
+    case EFBIG:
+        return "ファイルが大きすぎます";
+    case ELOOP:
+        return "シンボリックリンクがループしています";
+    case EMFILE:
+    case ENFILE:
+        return "開いているファイルが多すぎます";
+    case ENOMEM:
+        return "メモリが足りません";
+    case ETIMEDOUT:
+        return "ディスクが応答しません（時間切れ）";
+    case EAGAIN:
+    case EINTR:
+        return "一時的にできませんでした。もう一度お試しください";
+    case EXDEV:
+        return "別のディスクへは移せません";
+    case EMLINK:
+        return "リンクが多すぎます";
+    default:
+        break;
+    }
+    return code == 0 ? std::string("原因不明のエラーです")
+                     : "予期しないエラーです（エラー番号" + std::to_string(code) + "）";
+}
+
+} // namespace
 
 std::string describeFailure(const services::FsError &error)
 {
     switch (error.kind) {
     case services::FsErrorKind::NotReady:
         return "ドライブの準備ができていません";
+    case services::FsErrorKind::Disconnected:
+        return "ディスクとの接続が切れました（取り外されたか、止まりました）";
     case services::FsErrorKind::NotFound:
         return "見つかりません";
     case services::FsErrorKind::Exists:
@@ -32,7 +72,7 @@ std::string describeFailure(const services::FsError &error)
     case services::FsErrorKind::Other:
         break;
     }
-    return error.detail.empty() ? std::string("原因不明のエラーです") : error.detail;
+    return describeSystemError(error.systemError);
 }
 
 namespace {
