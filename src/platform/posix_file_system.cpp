@@ -1,6 +1,7 @@
 #include "platform/posix_file_system.h"
 
 #include "paths/name_pattern.h"
+#include "platform/posix_disk_driver.h"
 #include "platform/posix_folder_renamer.h"
 #include "platform/posix_folder_walk.h"
 
@@ -158,8 +159,11 @@ FsResult<void> PosixFileSystem::createFolder(const paths::FolderPath &parent, st
         return lastError();
     if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)
         return valid;
+    const DiskNames diskNames = posix::diskDriverOf(dir.fd()).names;
+    if (refusedOnDisk(name, diskNames))
+        return std::unexpected(FsError{FsErrorKind::NotOnThisDisk, {}});
     if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
-        return std::unexpected(creationError(errno, name));
+        return std::unexpected(creationError(errno, name, diskNames));
     return {};
 }
 

@@ -1,65 +1,50 @@
 #include "platform/posix_folder_renamer.h"
 
+#include "platform/posix_descriptor.h"
+#include "platform/posix_disk_driver.h"
 #include "platform/posix_folder_walk.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <linux/magic.h>
-#include <sstream>
+#include <span>
 #include <sys/stat.h>
-#include <sys/statfs.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tavolin::services::posix {
 
 namespace {
 
-// The type of the mount that holds the device `device`, as /proc/self/mountinfo says it ("ext4",
-// "vfat", "fuse.fusefat", "fuseblk"...); empty when it cannot be told.
-std::string mountType(dev_t device)
-{
-    std::ifstream mounts("/proc/self/mountinfo");
-    const std::string wanted = std::to_string(major(device)) + ':' + std::to_string(minor(device));
-    for (std::string line; std::getline(mounts, line);) {
-        std::istringstream fields(line);
-        std::string mountId, parentId, numbers;
-        fields >> mountId >> parentId >> numbers;
-        if (numbers != wanted)
-            continue;
-        // Optional fields end with a lone "-"; the type follows it.
-        for (std::string field; fields >> field;) {
-            if (field == "-") {
-                std::string type;
-                fields >> type;
-                return type;
-            }
-        }
-    }
-    return {};
-}
+constexpr off_t kHashedEnds = 64 * 1024;
 
-bool isFatFamily(std::string_view mountType)
+// A hash of the first and the last 64 KiB of the open file `fd` of `size` bytes (all of it when
+// it is shorter), by FNV-1a; 0 when it cannot be read.
+std::uint64_t contentHash(int fd, off_t size)
 {
-    for (const std::string_view fat : {"vfat", "msdos", "exfat"}) {
-        if (mountType == fat || mountType == "fuse." + std::string(fat)
-            || mountType == "fuseblk." + std::string(fat))
-            return true;
+    std::uint64_t hash = 14695981039346656037u;
+    std::vector<char> buffer(static_cast<std::size_t>(std::min(size, kHashedEnds)));
+    const off_t tail = std::max(size - kHashedEnds, kHashedEnds);
+    for (const off_t from : {off_t{0}, tail}) {
+        const off_t length = std::min(size - from, kHashedEnds);
+        if (length <= 0)
+            break;
+        if (::pread(fd, buffer.data(), static_cast<std::size_t>(length), from) != length)
+            return 0;
+        for (const char c : std::span(buffer).first(static_cast<std::size_t>(length)))
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
     }
-    return mountType == "fuse.fusefat";
+    return hash;
 }
 
 class PosixFolderRenamer final : public FolderRenamer
 {
 public:
-    PosixFolderRenamer(int fd, std::size_t nameLimit, bool fatNames, bool lastingInodes)
+    PosixFolderRenamer(int fd, std::size_t nameLimit, DiskDriver driver)
         : m_fd(fd)
         , m_maxNameBytes(nameLimit)
-        , m_fatNames(fatNames)
-        , m_lastingInodes(lastingInodes)
+        , m_driver(driver)
     {}
     ~PosixFolderRenamer() override { ::close(m_fd); }
     PosixFolderRenamer(const PosixFolderRenamer &) = delete;
@@ -67,7 +52,7 @@ public:
 
     const paths::PathStyle &pathStyle() const override { return m_style; }
     std::size_t maxNameBytes() const override { return m_maxNameBytes; }
-    bool fatNames() const override { return m_fatNames; }
+    DiskNames diskNames() const override { return m_driver.names; }
 
     FsResult<void> renameNoReplace(std::string_view from, std::string_view to) override
     {
@@ -104,6 +89,10 @@ public:
             return std::unexpected(FsError{FsErrorKind::Exists, {}});
         if (errno != ENOENT)
             return lastError();
+        if (m_driver.losesFileOnFailedRename) {
+            if (auto made = makeAndRemove(target); !made)
+                return made;
+        }
         if (::renameat(m_fd, source.c_str(), m_fd, target.c_str()) == 0)
             return {};
         const int error = errno;
@@ -129,12 +118,22 @@ public:
         {};
         if (::fstatat(m_fd, std::string(name).c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return std::nullopt;
-        if (m_lastingInodes)
+        switch (m_driver.identity) {
+        case FileId::Basis::Inode:
             return FileId{FileId::Basis::Inode, info.st_dev, info.st_ino};
-        return FileId{FileId::Basis::Facts,
+        case FileId::Basis::Facts:
+            return FileId{FileId::Basis::Facts,
+                          static_cast<std::uint64_t>(info.st_size),
+                          static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u
+                                  + static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
+        case FileId::Basis::Content:
+            break;
+        }
+        const Descriptor file(
+                ::openat(m_fd, std::string(name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        return FileId{FileId::Basis::Content,
                       static_cast<std::uint64_t>(info.st_size),
-                      static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u
-                              + static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
+                      file.get() >= 0 ? contentHash(file.get(), info.st_size) : 0};
     }
 
     FsResult<std::vector<std::string>> names() override
@@ -143,10 +142,27 @@ public:
     }
 
 private:
+    // Makes the name `target` and removes it again: where the driver would lose a file whose
+    // rename fails, this fails instead, harmlessly. fusefat answers EPERM both for a name it
+    // cannot store and for a folder with no room left.
+    FsResult<void> makeAndRemove(const std::string &target)
+    {
+        const Descriptor made(::openat(
+                m_fd, target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (made.get() < 0) {
+            FsError error = creationError(errno, target, m_driver.names);
+            if (error.kind == FsErrorKind::NoPermission)
+                error.kind = FsErrorKind::NoSpace;
+            return std::unexpected(std::move(error));
+        }
+        if (::unlinkat(m_fd, target.c_str(), 0) != 0)
+            return lastError();
+        return {};
+    }
+
     int m_fd;
     std::size_t m_maxNameBytes;
-    bool m_fatNames;
-    bool m_lastingInodes;
+    DiskDriver m_driver;
     paths::PathStyle m_style = paths::PathStyle::posix();
 };
 
@@ -157,14 +173,7 @@ FsResult<std::unique_ptr<FolderRenamer>> openFolderRenamer(std::string_view fold
     const int fd = ::open(std::string(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return lastError();
-    struct stat info
-    {};
-    struct statfs disk
-    {};
-    const bool fat = ::fstat(fd, &info) == 0 && isFatFamily(mountType(info.st_dev));
-    // FUSE drivers number inodes as they meet names unless told otherwise (see FileId).
-    const bool lastingInodes = ::fstatfs(fd, &disk) != 0 || disk.f_type != FUSE_SUPER_MAGIC;
-    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd), fat, lastingInodes);
+    return std::make_unique<PosixFolderRenamer>(fd, maxNameBytes(fd), diskDriverOf(fd));
 }
 
 } // namespace tavolin::services::posix

@@ -1,5 +1,6 @@
 #include "rename/batch_journal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,8 @@ namespace {
 
 constexpr std::string_view kHeader = "tavolin rename journal 1\n";
 constexpr std::string_view kEnd = "end\n";
+// A file's line begins with how it is known, by FileId::Basis.
+constexpr std::string_view kFileKinds[] = {"file", "facts", "content"};
 
 void appendEscaped(std::string &out, std::string_view name)
 {
@@ -82,8 +85,9 @@ std::string encodeJournal(const BatchJournal &journal)
     }
     text.reserve(text.size() + journal.files.size() * 64);
     for (const JournalFile &file : journal.files) {
-        // A file known by its facts (see FileId) has a line of its own kind.
-        text += file.id.basis == services::FileId::Basis::Inode ? "file " : "facts ";
+        // A file known by its facts or its content (see FileId) has a line of its own kind.
+        text += kFileKinds[static_cast<std::size_t>(file.id.basis)];
+        text += ' ';
         text += std::to_string(file.id.device) + ' ' + std::to_string(file.id.inode);
         for (const std::string *name : {&file.oldName, &file.temporaryName, &file.newName}) {
             text += ' ';
@@ -122,9 +126,9 @@ std::optional<BatchJournal> decodeJournal(std::string_view text)
             journal.undoes = std::move(*undoes);
         } else {
             JournalFile file;
-            file.id.basis = kind == "facts" ? services::FileId::Basis::Facts
-                                            : services::FileId::Basis::Inode;
-            if ((kind != "file" && kind != "facts") || !readNumber(nextWord(line), file.id.device)
+            const auto basis = std::ranges::find(kFileKinds, kind);
+            file.id.basis = static_cast<services::FileId::Basis>(basis - std::begin(kFileKinds));
+            if (basis == std::end(kFileKinds) || !readNumber(nextWord(line), file.id.device)
                 || !readNumber(nextWord(line), file.id.inode))
                 return std::nullopt;
             for (std::string *name : {&file.oldName, &file.temporaryName, &file.newName}) {

@@ -14,7 +14,7 @@ services::FsResult<void> refused()
 
 RememberedFolder::RememberedFolder(std::unique_ptr<services::FolderRenamer> folder)
     : m_folder(std::move(folder))
-    , m_fatNames(m_folder->fatNames())
+    , m_diskNames(m_folder->diskNames())
 {}
 
 services::FsResult<void> RememberedFolder::renameNoReplace(std::string_view, std::string_view)

@@ -20,7 +20,7 @@ public:
 
     const paths::PathStyle &pathStyle() const override { return m_folder->pathStyle(); }
     std::size_t maxNameBytes() const override { return m_folder->maxNameBytes(); }
-    bool fatNames() const override { return m_fatNames; }
+    services::DiskNames diskNames() const override { return m_diskNames; }
     services::FsResult<void> renameNoReplace(std::string_view, std::string_view) override;
     services::FsResult<void> link(std::string_view, std::string_view) override;
     services::FsResult<void> renameIfFree(std::string_view, std::string_view) override;
@@ -30,7 +30,7 @@ public:
 
 private:
     std::unique_ptr<services::FolderRenamer> m_folder;
-    bool m_fatNames;
+    services::DiskNames m_diskNames;
     std::map<std::string, std::optional<services::FileId>, std::less<>> m_identified;
     std::optional<services::FsResult<std::vector<std::string>>> m_names;
 };

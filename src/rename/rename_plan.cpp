@@ -37,22 +37,30 @@ std::string swapAsciiCase(std::string name)
     return name;
 }
 
-// Whether the folder sees a.txt and A.txt as one name: asked of the first name that has letters.
-bool ignoresCase(FolderRenamer &folder, std::span<const PlannedRow> rows)
+// Whether the folder sees a.txt and A.txt as one name: the first name that has letters is looked
+// up in its other case. Where the folder lists both spellings they are two files; where it lists
+// one, a folder that finds the other ignores case. (Comparing the two files' identities is not
+// enough: on a FUSE disk they are known by their facts, which its driver may give the two names
+// with different precision.)
+bool ignoresCase(FolderRenamer &folder,
+                 std::span<const PlannedRow> rows,
+                 const std::optional<std::unordered_set<std::string>> &names)
 {
     for (const PlannedRow &row : rows) {
         const std::string &name = row.current;
         const std::string swapped = swapAsciiCase(name);
-        if (swapped != name) {
-            const auto file = folder.identify(name);
-            return file && file == folder.identify(swapped);
-        }
+        if (swapped == name)
+            continue;
+        if (names)
+            return !names->contains(swapped) && folder.identify(swapped).has_value();
+        const auto file = folder.identify(name);
+        return file && file == folder.identify(swapped);
     }
     return false;
 }
 
 std::optional<RowProblemKind>
-nameProblem(FolderRenamer &folder, std::string_view name, bool fatNames)
+nameProblem(FolderRenamer &folder, std::string_view name, services::DiskNames diskNames)
 {
     const auto valid = services::checkFileName(name, folder.pathStyle(), folder.maxNameBytes());
     if (!valid && valid.error().kind == services::FsErrorKind::HiddenName)
@@ -61,7 +69,10 @@ nameProblem(FolderRenamer &folder, std::string_view name, bool fatNames)
         return RowProblemKind::TooLong;
     if (!valid)
         return RowProblemKind::InvalidName;
-    if (fatNames && services::refusedOnFat(name))
+    // Linux takes them, but a line break in a name breaks every listing and most scripts.
+    if (std::ranges::any_of(name, [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+        return RowProblemKind::ControlCharacter;
+    if (services::refusedOnDisk(name, diskNames))
         return RowProblemKind::NotOnThisDisk;
     return std::nullopt;
 }
@@ -87,10 +98,17 @@ RenamePlan planRenames(FolderRenamer &folder,
                        const std::function<void(std::size_t row)> &asked)
 {
     RenamePlan plan;
-    const bool caseBlind = ignoresCase(folder, rows);
+    // The names in the folder, read at once rather than asked one by one.
+    std::optional<std::unordered_set<std::string>> listed;
+    if (auto names = folder.names())
+        listed.emplace(std::make_move_iterator(names->begin()),
+                       std::make_move_iterator(names->end()));
+    const bool caseBlind = ignoresCase(folder, rows, listed);
     // A folder that ignores case is taken for a FAT-family disk: the FUSE driver of exFAT
     // does not say what its disk is.
-    const bool fatNames = folder.fatNames() || caseBlind;
+    const services::DiskNames diskNames
+            = caseBlind && folder.diskNames() == services::DiskNames::Any ? services::DiskNames::Fat
+                                                                          : folder.diskNames();
     const auto key = [caseBlind](const std::string &name) {
         return caseBlind ? caseBlindKey(name) : name;
     };
@@ -102,7 +120,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::string planned = rows[index].planned();
         if (planned == current)
             continue;
-        if (const auto problem = nameProblem(folder, planned, fatNames))
+        if (const auto problem = nameProblem(folder, planned, diskNames))
             plan.problems.push_back({row, *problem, std::move(planned), current});
         else
             moves.push_back({row,
@@ -116,12 +134,11 @@ RenamePlan planRenames(FolderRenamer &folder,
             asked(index);
     }
 
-    // The names in the folder, read at once rather than asked one by one.
     std::optional<std::unordered_set<std::string>> present;
-    if (auto names = folder.names()) {
+    if (listed) {
         present.emplace();
-        present->reserve(names->size());
-        for (const std::string &name : *names)
+        present->reserve(listed->size());
+        for (const std::string &name : *listed)
             present->insert(key(name));
     }
     std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves

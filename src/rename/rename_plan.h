@@ -29,7 +29,8 @@ enum class RowProblemKind {
     SameAsAnotherRow,   // another row is planned to the same name, as the folder compares names
     TakenByStayingFile, // a file that stays where it is (not in the batch, or not renamed) has it
     FileChanged,        // taking back: the file is gone or another one has its name
-    NotOnThisDisk       // a FAT-family disk cannot hold the name (a "?", a last dot...)
+    NotOnThisDisk,      // the disk cannot hold the name (a "?" on a FAT card, a kana on fusefat)
+    ControlCharacter    // the planned name holds a control character (a line break, a tab)
 };
 
 struct RowProblem
@@ -67,11 +68,12 @@ struct RenamePlan
 // planned name equals the current name stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
 // "tavolin-rename-N.tmp", that no file has and the batch does not use; so is a change of case
-// only on a folder that ignores case. On a folder that ignores case, or on a FAT-family disk
-// (FolderRenamer::fatNames), names are compared as the disk does and the names it cannot hold
-// are refused. Each step knows its file (RenameStep::file), which costs one question per file;
-// without `wholeBatch` only the problems are worked out, for a batch that is not to run yet.
-// `asked(row)` runs after each of those questions, so that the windows can answer meanwhile.
+// only on a folder that ignores case. On a folder that ignores case names are compared as the
+// disk does, and the names the disk cannot hold (FolderRenamer::diskNames; a folder that ignores
+// case is taken for a FAT-family disk) are refused, as are names holding a control character. Each
+// step knows its file (RenameStep::file), which costs one question per file; without `wholeBatch`
+// only the problems are worked out, for a batch that is not to run yet. `asked(row)` runs after
+// each of those questions, so that the windows can answer meanwhile.
 RenamePlan planRenames(services::FolderRenamer &folder,
                        std::span<const PlannedRow> rows,
                        bool wholeBatch = true,

@@ -97,7 +97,7 @@ bool FrmFileName::showProblems(const rename::RenameOutcome &outcome)
 {
     std::map<int, std::string> marks;
     for (const rename::RowProblem &problem : outcome.problems)
-        marks.emplace(problem.row, describeRowProblem(problem.kind));
+        marks.emplace(problem.row, describeRowProblem(problem));
     markProblems(std::move(marks));
     if (outcome.problems.empty())
         return false;

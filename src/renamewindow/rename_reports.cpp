@@ -12,9 +12,9 @@ constexpr std::size_t kProblemsListed = 20;
 
 } // namespace
 
-std::string describeRowProblem(rename::RowProblemKind kind)
+std::string describeRowProblem(const rename::RowProblem &problem)
 {
-    switch (kind) {
+    switch (problem.kind) {
     case rename::RowProblemKind::InvalidName:
         return "ファイル名として使えない名前です";
     case rename::RowProblemKind::HiddenName:
@@ -22,8 +22,14 @@ std::string describeRowProblem(rename::RowProblemKind kind)
     case rename::RowProblemKind::TooLong:
         return "名前が長すぎます";
     case rename::RowProblemKind::NotOnThisDisk:
-        return "このディスクでは使えない名前です（\\ / : * ? \" < > | "
-               "と制御文字、最後の「.」や空白）";
+        // What no FAT-family disk holds, or else what this disk's driver cannot store.
+        if (services::refusedOnDisk(problem.plannedName, services::DiskNames::Fat))
+            return "このディスクでは使えない名前です（\\ / : * ? \" < > | と制御文字、"
+                   "最後の「.」や空白）";
+        return "このディスクでは使えない名前です（このディスクのドライバーが扱えるのは半角の"
+               "英数字と記号だけです）";
+    case rename::RowProblemKind::ControlCharacter:
+        return "改行やタブなどの制御文字は名前に使えません";
     case rename::RowProblemKind::SameAsAnotherRow:
         return "ほかの行も同じ名前になります";
     case rename::RowProblemKind::TakenByStayingFile:
@@ -42,7 +48,7 @@ std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems
     for (std::size_t index = 0; index < listed; ++index) {
         const rename::RowProblem &problem = problems[index];
         text += "\n" + std::to_string(problem.row + 1) + "行目「" + problem.plannedName
-                + "」: " + describeRowProblem(problem.kind);
+                + "」: " + describeRowProblem(problem);
     }
     if (problems.size() > listed)
         text += "\nほか" + std::to_string(problems.size() - listed) + "行";
@@ -68,7 +74,7 @@ std::string undoReport(const rename::RenameOutcome &outcome)
     for (std::size_t index = 0; index < listed; ++index) {
         const rename::RowProblem &problem = outcome.problems[index];
         text += "\n「" + problem.currentName + "」→「" + problem.plannedName
-                + "」: " + describeRowProblem(problem.kind);
+                + "」: " + describeRowProblem(problem);
     }
     if (outcome.problems.size() > listed)
         text += "\nほか" + std::to_string(outcome.problems.size() - listed) + "個";
@@ -109,7 +115,7 @@ std::string settleReport(const rename::BatchJournal &journal,
     for (std::size_t index = 0; index < listed; ++index) {
         const rename::RowProblem &problem = outcome.problems[index];
         text += "\n「" + problem.currentName + "」→「" + problem.plannedName
-                + "」: " + describeRowProblem(problem.kind);
+                + "」: " + describeRowProblem(problem);
     }
     if (outcome.problems.size() > listed)
         text += "\nほか" + std::to_string(outcome.problems.size() - listed) + "個";

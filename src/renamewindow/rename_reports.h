@@ -8,7 +8,7 @@
 namespace tavolin::renamewindow {
 
 // Why a row cannot be renamed, in the words the rename window shows beside the row.
-std::string describeRowProblem(rename::RowProblemKind kind);
+std::string describeRowProblem(const rename::RowProblem &problem);
 
 // The message for a batch that was not started: the first twenty rows that cannot be renamed,
 // each with its number (from 1), planned name and why, then how many more there are.

@@ -151,7 +151,7 @@ std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string>
                                       false);
         m_refused = static_cast<int>(plan.problems.size());
         for (const rename::RowProblem &problem : plan.problems)
-            marks.emplace(problem.row, describeRowProblem(problem.kind));
+            marks.emplace(problem.row, describeRowProblem(problem));
     }
     for (const std::size_t row : notUtf8)
         marks.emplace(static_cast<int>(row), std::string(kNotUtf8));

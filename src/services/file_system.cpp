@@ -26,18 +26,22 @@ checkFileName(std::string_view name, const paths::PathStyle &style, std::size_t 
     return {};
 }
 
-bool refusedOnFat(std::string_view name)
+bool refusedOnDisk(std::string_view name, DiskNames rule)
 {
-    const bool badCharacter = std::ranges::any_of(name, [](unsigned char c) {
-        return c < 0x20 || std::string_view(R"(\:*?"<>|)").contains(static_cast<char>(c));
+    if (rule == DiskNames::Any)
+        return false;
+    const bool beyondAscii = rule == DiskNames::FatAsciiOnly;
+    const bool badCharacter = std::ranges::any_of(name, [beyondAscii](unsigned char c) {
+        return c < 0x20 || (beyondAscii && c >= 0x7F)
+               || std::string_view(R"(\:*?"<>|)").contains(static_cast<char>(c));
     });
     return badCharacter || name.ends_with('.') || name.ends_with(' ');
 }
 
-FsError creationError(int errnoValue, std::string_view name)
+FsError creationError(int errnoValue, std::string_view name, DiskNames rule)
 {
     FsError error = fsErrorFromErrno(errnoValue);
-    if (errnoValue == ENOENT || (errnoValue == EPERM && refusedOnFat(name)))
+    if (errnoValue == ENOENT || (errnoValue == EPERM && refusedOnDisk(name, rule)))
         error.kind = FsErrorKind::NotOnThisDisk;
     return error;
 }

@@ -18,16 +18,29 @@ namespace tavolin::services {
 // What tells one file from every other while it is renamed, and afterwards for undoing it.
 // Where the disk keeps file numbers (ext4, tmpfs, NTFS through ntfs-3g...) that is its device and
 // inode. The FUSE drivers of FAT-family disks make inode numbers up as names are looked up: two
-// spellings of one name on a disk that ignores case get two numbers, and a new mount new ones. A
-// file there is known by its size and modification time, which a rename keeps and a remount
-// does not change; two files alike in both can be taken for each other.
+// spellings of one name on a disk that ignores case get two numbers, and a new mount new ones.
+// There a file is known by its size and modification time, which a rename keeps and a remount
+// does not change (exFAT); two files alike in both can be taken for each other. fusefat gives a
+// file the time of its rename as its modification time, so there a file is known by its size
+// and its content: a hash of its first and last 64 KiB. Two files alike in size and in those
+// bytes can be taken for each other.
 struct FileId
 {
-    enum class Basis : std::uint8_t { Inode, Facts };
+    enum class Basis : std::uint8_t { Inode, Facts, Content };
     Basis basis = Basis::Inode;
-    std::uint64_t device = 0; // Facts: the size in bytes
-    std::uint64_t inode = 0;  // Facts: the modification time in nanoseconds since 1970
+    std::uint64_t device = 0; // Facts, Content: the size in bytes
+    std::uint64_t inode = 0;  // Facts: the modification time in nanoseconds since 1970;
+                              // Content: the hash of the content
     bool operator==(const FileId &) const = default;
+};
+
+// Which names a disk stores, as its driver decides; Linux itself takes every name but "/" and
+// NUL. The kernel's own vfat and exfat store every character a FAT-family disk may hold; fusefat
+// stores printable ASCII only.
+enum class DiskNames : std::uint8_t {
+    Any,          // every name Linux takes
+    Fat,          // not \ : * ? " < > |, no control character, no last dot or space
+    FatAsciiOnly, // as Fat, and printable ASCII only
 };
 
 // One folder held open for renaming files in it: a batch of renames stays in that folder even if
@@ -48,11 +61,10 @@ public:
     // The longest name this folder's file system takes, in bytes.
     virtual std::size_t maxNameBytes() const = 0;
 
-    // Whether the folder's mount says it is a FAT-family disk (vfat, msdos, exfat, or a FUSE
-    // driver of one that names its type), whose names cannot hold \ / : * ? " < > |, control
-    // characters or a last dot or space. The FUSE driver of exFAT mounts as plain "fuseblk";
-    // the rename plan also takes a folder that ignores case for such a disk.
-    virtual bool fatNames() const = 0;
+    // The names the folder's disk stores, as its mount says (vfat, msdos, exfat, or a FUSE
+    // driver of one that names its type). The FUSE driver of exFAT mounts as plain "fuseblk";
+    // the rename plan also takes a folder that ignores case for a FAT-family disk.
+    virtual DiskNames diskNames() const = 0;
 
     // Gives the file `from` the name `to` unless `to` is taken; never replaces a file. Fails with
     // Exists when `to` is taken (also by `from` itself under another case on a file system that
@@ -72,7 +84,9 @@ public:
     // would then replace; the two calls follow each other at once, and the folder is one the
     // single user of the program is renaming in, so nothing else is expected to create names
     // there meanwhile. Fails with Exists when `to` is taken, NotFound when `from` is missing,
-    // NotOnThisDisk when the disk refuses the name `to`. On failure nothing has changed.
+    // NotOnThisDisk when the disk refuses the name `to`, NoSpace when the folder has no room
+    // for it. On failure nothing has changed: where a driver loses a file whose rename fails
+    // (fusefat), the new name is first made and removed again, which fails harmlessly.
     virtual FsResult<void> renameIfFree(std::string_view from, std::string_view to) = 0;
 
     // Removes the name `name`; the file goes with its last name. Fails with NotFound when there
@@ -159,13 +173,13 @@ FsResult<void> checkFileName(std::string_view name,
                              const paths::PathStyle &style,
                              std::size_t maxBytes = kMaxNameBytes);
 
-// Whether a FAT-family disk (vfat, exFAT) refuses `name`, which Linux itself takes: it holds
-// one of \ : * ? " < > | or a control character, or ends in a dot or a space.
-bool refusedOnFat(std::string_view name);
+// Whether a disk that stores the names `rule` says refuses `name`, which Linux itself takes.
+bool refusedOnDisk(std::string_view name, DiskNames rule);
 
-// The error of a call that creates the name `name` in a folder that exists. The FUSE drivers of
-// FAT-family disks answer a name they cannot hold with ENOENT (exFAT) or EPERM (FAT), the
-// kernel's with EINVAL; each is then NotOnThisDisk rather than a missing file or a permission.
-FsError creationError(int errnoValue, std::string_view name);
+// The error of a call that creates the name `name` in a folder that exists on a disk that stores
+// the names `rule` says. The FUSE drivers of FAT-family disks answer a name they cannot hold with
+// ENOENT (exFAT) or EPERM (FAT), the kernel's with EINVAL; each is then NotOnThisDisk rather than
+// a missing file or a permission.
+FsError creationError(int errnoValue, std::string_view name, DiskNames rule);
 
 } // namespace tavolin::services

@@ -30,7 +30,8 @@ std::string problems(const RenameOutcome &outcome)
                                              "SameAsAnotherRow",
                                              "TakenByStayingFile",
                                              "FileChanged",
-                                             "NotOnThisDisk"};
+                                             "NotOnThisDisk",
+                                             "ControlCharacter"};
     std::string text;
     for (const RowProblem &problem : outcome.problems)
         text += std::to_string(problem.row) + ":" + kKinds[static_cast<int>(problem.kind)] + " ";
@@ -133,26 +134,49 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
     }
 }
 
-// A FAT-family disk refuses some names that Linux takes; the plan refuses them first, since a
-// FUSE driver of FAT loses the file it is asked to rename to one of them.
-TEST(ApplyRenamesTest, AFatDiskRefusesTheNamesItCannotHoldBeforeAnyRename)
+// Disks refuse some names that Linux takes, and FUSE drivers of FAT lose the file they are asked
+// to rename to one: the plan refuses them first, by what the folder's disk stores. No disk gets a
+// name with a control character.
+TEST(ApplyRenamesTest, RefusesTheNamesTheDiskCannotHoldBeforeAnyRename)
 {
-    const std::string refused[] = {
-            "a\\b", "a:b", "a*", "a?", "a\"b", "a<", "a>", "a|", "a\x01", "a\x1f", "end.", "end "};
-    const std::string taken[] = {"a.b", "x y", "名前", "é", "a\x7f", ".end.x"};
-    const auto problemsOf = [](const std::string &name) {
+    using enum services::DiskNames;
+    const struct
+    {
+        std::string name;
+        std::vector<services::DiskNames> refusedOn;
+    } cases[] = {
+            {"a\\b", {Fat, FatAsciiOnly}},
+            {"a:b", {Fat, FatAsciiOnly}},
+            {"a*", {Fat, FatAsciiOnly}},
+            {"a?", {Fat, FatAsciiOnly}},
+            {"a\"b", {Fat, FatAsciiOnly}},
+            {"a<", {Fat, FatAsciiOnly}},
+            {"a>", {Fat, FatAsciiOnly}},
+            {"a|", {Fat, FatAsciiOnly}},
+            {"end.", {Fat, FatAsciiOnly}},
+            {"end ", {Fat, FatAsciiOnly}},
+            {"名前", {FatAsciiOnly}},
+            {"é", {FatAsciiOnly}},
+            {"a.b", {}},
+            {"x y~!#$%&'()+,;=@[]^_`{}", {}},
+    };
+    const auto problemsOf = [](const std::string &name, services::DiskNames diskNames) {
         test::FakeFileSystem fs{paths::PathStyle::posix()};
-        fs.setFatNames(true);
+        fs.setDiskNames(diskNames);
         fs.addFile("/f", "x");
         fs.addFile("/f", "y");
         const auto outcome = ApplyRenames(fs, "/f", test::renamesTo({"x", "y"}, {"z", name}), {});
         EXPECT_TRUE(outcome.problems.empty() || fs.files("/f") == Names({"x", "y"}));
         return problems(outcome);
     };
-    for (const std::string &name : refused)
-        EXPECT_EQ(problemsOf(name), "1:NotOnThisDisk ") << name;
-    for (const std::string &name : taken)
-        EXPECT_EQ(problemsOf(name), name.starts_with('.') ? "1:HiddenName " : "") << name;
+    for (const auto &[name, refusedOn] : cases) {
+        for (const auto disk : {Any, Fat, FatAsciiOnly})
+            EXPECT_EQ(problemsOf(name, disk),
+                      std::ranges::count(refusedOn, disk) ? "1:NotOnThisDisk " : "")
+                    << name << " on " << static_cast<int>(disk);
+    }
+    for (const std::string name : {"a\x01", "a\x1f", "line\nbreak", "a\rb", "a\tb", "a\x7f"})
+        EXPECT_EQ(problemsOf(name, Any), "1:ControlCharacter ") << name;
 }
 
 } // namespace

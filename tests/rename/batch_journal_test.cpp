@@ -50,9 +50,7 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
             journal = {journal.folder, true, {}, name(1)};
         for (int file = 0; file < 3; ++file)
             journal.files.push_back(
-                    {{round % 4 ? services::FileId::Basis::Inode : services::FileId::Basis::Facts,
-                      random(),
-                      random()},
+                    {{static_cast<services::FileId::Basis>(random() % 3), random(), random()},
                      name(1),
                      round % 3 ? "" : name(1),
                      name(1)});

@@ -1,12 +1,14 @@
 #include "support/carried_disk.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavolin::test {
@@ -82,7 +84,8 @@ CarriedDisk::CarriedDisk(DiskKind kind)
     , m_mountPoint(m_dir.pathOf("disk"))
 {}
 
-std::unique_ptr<CarriedDisk> CarriedDisk::mount(DiskKind kind, std::string &whyNot)
+std::unique_ptr<CarriedDisk>
+CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
 {
     const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
     if (fuse < 0) {
@@ -101,8 +104,9 @@ std::unique_ptr<CarriedDisk> CarriedDisk::mount(DiskKind kind, std::string &whyN
     std::ofstream(disk->m_image).close();
     fs::resize_file(disk->m_image, 16u << 20);
     fs::create_directory(disk->m_mountPoint);
-    const std::string format
-            = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
+    std::string format = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
+    if (kind == DiskKind::Fat && smallTopFolder)
+        format += " -r 16";
     if (!run(format + " " + disk->m_image)) {
         whyNot = format + " failed";
         return nullptr;
@@ -133,9 +137,24 @@ std::string CarriedDisk::attach(bool readOnly)
     return {};
 }
 
-bool CarriedDisk::remountReadOnly()
+bool CarriedDisk::remount(bool readOnly)
 {
-    return unmount() && attach(true).empty();
+    return unmount() && attach(readOnly).empty();
+}
+
+void CarriedDisk::pullOut() const
+{
+    // The driver is the process whose command line names the mount point.
+    for (const auto &process : fs::directory_iterator("/proc")) {
+        std::ifstream cmdline(process.path() / "cmdline");
+        const std::string words{std::istreambuf_iterator<char>(cmdline), {}};
+        if (words.find(m_mountPoint + '\0') == std::string::npos)
+            continue;
+        const pid_t driver = std::stoi(process.path().filename());
+        ::kill(driver, SIGKILL);
+        while (::kill(driver, 0) == 0 && fs::exists(process.path() / "cmdline"))
+            ::usleep(1000);
+    }
 }
 
 bool CarriedDisk::unmount()
@@ -159,6 +178,13 @@ CarriedDisk::~CarriedDisk()
 void CarriedDisk::writeFile(std::string_view name, std::string_view content) const
 {
     std::ofstream(pathOf(name), std::ios::binary) << content;
+}
+
+void CarriedDisk::makeOlder(std::string_view name, std::chrono::seconds age) const
+{
+    const timespec then{::time(nullptr) - age.count(), 0};
+    const timespec times[] = {then, then};
+    ::utimensat(AT_FDCWD, pathOf(name).c_str(), times, 0);
 }
 
 std::string CarriedDisk::readFile(std::string_view name) const

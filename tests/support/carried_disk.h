@@ -2,6 +2,7 @@
 
 #include "support/temp_dir.h"
 
+#include <chrono>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -26,8 +27,10 @@ class CarriedDisk
 {
 public:
     // The mounted disk, or none with why not in `whyNot` (no /dev/fuse, no loop device, a tool
-    // missing, not allowed to mount).
-    static std::unique_ptr<CarriedDisk> mount(DiskKind kind, std::string &whyNot);
+    // missing, not allowed to mount). A FAT disk with `smallTopFolder` has room for 16 entries in
+    // its top folder, as its format fixes it: a file with a long name takes two.
+    static std::unique_ptr<CarriedDisk>
+    mount(DiskKind kind, std::string &whyNot, bool smallTopFolder = false);
     ~CarriedDisk();
     CarriedDisk(const CarriedDisk &) = delete;
     CarriedDisk &operator=(const CarriedDisk &) = delete;
@@ -40,13 +43,20 @@ public:
         return m_mountPoint + '/' + std::string(name);
     }
     void writeFile(std::string_view name, std::string_view content) const;
+    // Gives the file `name` the times of `age` ago, its access time too (fusefat keeps neither
+    // when told to leave one as it is).
+    void makeOlder(std::string_view name, std::chrono::seconds age) const;
     std::string readFile(std::string_view name) const;
     // The names on the disk as it gives them, sorted.
     std::vector<std::string> names() const;
     // Whether the disk ignores case in names.
     bool ignoresCase() const { return m_kind != DiskKind::Ntfs; }
-    // Mounts the disk again, read-only, as a locked card is.
-    bool remountReadOnly();
+    // Mounts the disk again, read-only as a locked card is or as it was.
+    bool remount(bool readOnly = false);
+    // Ends the disk's driver at once, as pulling the card out does: every call on the disk then
+    // fails, until plugIn() mounts it again.
+    void pullOut() const;
+    bool plugIn() { return remount(); }
 
 private:
     explicit CarriedDisk(DiskKind kind);

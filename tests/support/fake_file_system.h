@@ -121,8 +121,8 @@ public:
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
-    // Makes the folders say they are on a FAT-family disk.
-    void setFatNames(bool fat) { m_fatNames = fat; }
+    // Makes the folders say which names their disk stores.
+    void setDiskNames(services::DiskNames names) { m_diskNames = names; }
 
     // The names of the files in `folder` in the order they were added, whatever
     // the folder's failure.
@@ -148,7 +148,7 @@ private:
         {}
         const paths::PathStyle &pathStyle() const override { return fs.m_style; }
         std::size_t maxNameBytes() const override { return services::kMaxNameBytes; }
-        bool fatNames() const override { return fs.m_fatNames; }
+        services::DiskNames diskNames() const override { return fs.m_diskNames; }
         Result<void> renameNoReplace(Name a, Name b) override { return go(RenameNoReplace, a, b); }
         Result<void> link(Name a, Name b) override { return go(Link, a, b); }
         Result<void> renameIfFree(Name a, Name b) override { return go(RenameIfFree, a, b); }
@@ -267,7 +267,7 @@ private:
 
     paths::PathStyle m_style;
     bool m_ignoresCase = false;
-    bool m_fatNames = false;
+    services::DiskNames m_diskNames = services::DiskNames::Any;
     // Each folder, with the failure every operation on it meets.
     std::map<std::string, std::optional<Error>, std::less<>> m_folders;
     std::vector<Entry> m_entries; // of every folder, in the order they were added
