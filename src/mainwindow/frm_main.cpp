@@ -1,6 +1,7 @@
 #include "mainwindow/frm_main.h"
 
 #include "listing/listing_lines.h"
+#include "mainwindow/listing_file.h"
 #include "shared/fs_error_text.h"
 #include "shared/progress_texts.h"
 #include "shared/start_folder.h"
@@ -191,11 +192,13 @@ void FrmMain::Command1_Click()
     const auto path = m_services.dialogs.askSaveFileName(kSaveDialog);
     if (!path)
         return;
+    const auto bytes
+            = listingFileBytes(txtM.text() + std::string(listing::kLineEnd), m_services.dialogs);
+    if (!bytes)
+        return;
     // A file that cannot be written is left as it was; the user must know the listing is not
     // on disk, and it stays in the window to be saved elsewhere.
-    if (auto written
-        = m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
-        !written)
+    if (auto written = m_services.textFiles.writeBytes(*path, *bytes); !written)
         m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
 }
 

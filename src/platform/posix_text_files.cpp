@@ -2,6 +2,7 @@
 
 #include "platform/in_place_rewrite.h"
 #include "platform/posix_descriptor.h"
+#include "platform/posix_disk_driver.h"
 #include "services/file_system.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
@@ -47,12 +48,25 @@ bool renamingKeepsTheFile(const struct stat &existing, const std::string &folder
     return existing.st_nlink == 1 && existing.st_uid == ::geteuid() && existing.st_gid == newGroup;
 }
 
+std::string_view nameOf(std::string_view path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
+// The names the disk of `folder` stores.
+DiskNames diskNamesOf(const std::string &folder)
+{
+    const Descriptor handle(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return handle.get() >= 0 ? posix::diskDriverOf(handle.get()).names : DiskNames::Any;
+}
+
 // Writes a new file under a short name in `folder`, never longer than a valid name, and renames
 // it over `target`: until then the old file is untouched.
 FsResult<void> replaceByRenaming(const std::string &target,
                                  const std::string &folder,
                                  const struct stat *existing,
-                                 std::string_view bytes)
+                                 std::string_view bytes,
+                                 DiskNames diskNames)
 {
     std::string temporary = posix::inFolder(folder, ".tavolin-XXXXXX");
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
@@ -83,18 +97,13 @@ FsResult<void> replaceByRenaming(const std::string &target,
         ::unlink(temporary.c_str());
         if (existing)
             return std::unexpected(fsErrorFromErrno(error));
-        return std::unexpected(creationError(error, target.substr(target.rfind('/') + 1)));
+        return std::unexpected(creationError(error, nameOf(target), diskNames));
     }
     posix::syncFolder(folder);
     return {};
 }
 
 } // namespace
-
-FsResult<void> PosixTextFiles::writeText(std::string_view path, std::string_view text)
-{
-    return writeBytes(path, text::textfile::encode(text));
-}
 
 FsResult<void> PosixTextFiles::writeBytes(std::string_view path, std::string_view newContent)
 {
@@ -107,14 +116,18 @@ FsResult<void> PosixTextFiles::writeBytes(std::string_view path, std::string_vie
         return std::unexpected(fsErrorFromErrno(EISDIR));
     if (!replacing && errno == ENOENT && ::access(folder.c_str(), F_OK) != 0)
         return lastError(); // the folder is missing, not the name refused
+    // A driver may lose the new file it is asked to give a name it cannot store (fusefat).
+    const DiskNames diskNames = diskNamesOf(folder);
+    if (!replacing && refusedOnDisk(nameOf(target), diskNames))
+        return std::unexpected(FsError{FsErrorKind::NotOnThisDisk, {}});
     const std::string bytes(newContent);
     if (!replacing || !S_ISREG(existing.st_mode))
-        return replaceByRenaming(target, folder, replacing ? &existing : nullptr, bytes);
+        return replaceByRenaming(target, folder, replacing ? &existing : nullptr, bytes, diskNames);
 
     // A read-only disk answers EROFS here, and the rewrite in place then says so.
     const bool folderWritable = ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
     if (folderWritable && renamingKeepsTheFile(existing, folder))
-        return replaceByRenaming(target, folder, &existing, bytes);
+        return replaceByRenaming(target, folder, &existing, bytes, diskNames);
     return rewriteInPlace(target, bytes, folderWritable);
 }
 

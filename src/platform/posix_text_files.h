@@ -4,12 +4,11 @@
 
 namespace tavolin::services {
 
-// Text files on the machine's disk, saved as TextFiles::writeText says: by renaming a new file
+// Text files on the machine's disk, saved as TextFiles::writeBytes says: by renaming a new file
 // over the old one where that keeps the file as it was to others, else in place behind a copy.
 class PosixTextFiles final : public TextFiles
 {
 public:
-    FsResult<void> writeText(std::string_view path, std::string_view text) override;
     FsResult<void> writeBytes(std::string_view path, std::string_view bytes) override;
     FsResult<LinesRead> readLines(std::string_view path, const LineHandler &onLine) override;
 };

@@ -6,6 +6,7 @@
 #include "rename/numbered_names.h"
 #include "rename/rename_scan.h"
 #include "renamewindow/folder_field.h"
+#include "renamewindow/names_file_lines.h"
 #include "renamewindow/names_file_reports.h"
 #include "shared/fs_error_text.h"
 #include "shared/progress_texts.h"
@@ -258,6 +259,7 @@ void FrmFileName::Command6_Click()
     if (stopped)
         return;
     const std::size_t got = names.size();
+    keepUndecodedNames(names, List1.rows());
     List2[0].assign(std::move(names));
     lblStatus.setCaption(readAsCaption(read->encoding));
     if (read->end == services::TextFiles::ReadEnd::BrokeOff)

@@ -20,8 +20,16 @@ brokenOffNamesReport(std::string_view path, const services::FsError &error, std:
 
 std::string readAsCaption(text::textfile::Encoding encoding)
 {
-    return encoding == text::textfile::Encoding::Utf8 ? "UTF-8として読みました"
-                                                      : "Shift_JISとして読みました";
+    switch (encoding) {
+    case text::textfile::Encoding::Utf8:
+        return "UTF-8として読みました";
+    case text::textfile::Encoding::Utf16Le:
+    case text::textfile::Encoding::Utf16Be:
+        return "UTF-16として読みました";
+    case text::textfile::Encoding::Cp932:
+        break;
+    }
+    return "Shift_JISとして読みました";
 }
 
 } // namespace tavolin::renamewindow

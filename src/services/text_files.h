@@ -8,18 +8,19 @@
 
 namespace tavolin::services {
 
-// Reading and writing the program's text files (see textfile:: in text_codec.h for the
-// encoding). Abstract so that tests can record what was written.
+// Reading and writing the program's text files (see text_codec.h and text_file_encoding.h for
+// their encodings). Abstract so that tests can record what was written.
 class TextFiles
 {
 public:
     virtual ~TextFiles() = default;
 
-    // Saves `text`, encoded, as the file at `path` (through a symbolic link: the file it leads
-    // to). An existing file stays the same file to everyone else: it keeps its owner, group,
-    // mode and other hard links, and a file the user may write is saved even in a folder the
-    // user may not change. Either the whole new content is on disk afterwards, or the save fails
-    // and the file holds its old content.
+    // Saves `bytes` as the file at `path` (through a symbolic link: the file it leads to); the
+    // caller encodes text (see text_file_encoding.h). An existing file stays the same file to
+    // everyone else: it keeps its owner, group, mode and other hard links, and a file the user
+    // may write is saved even in a folder the user may not change. Either the whole new content
+    // is on disk afterwards, or the save fails and the file holds its old content. A name the
+    // disk cannot store fails with NotOnThisDisk before anything is made.
     //
     // It is done one of two ways. Where a new file would be no different (no file yet, or the
     // user's own file with one link and the group a new file gets, in a folder the user may
@@ -29,9 +30,6 @@ public:
     // not be written, in the user's cache folder; a rewrite that fails puts the old content back
     // from it. Only when that fails too, or after a crash mid-rewrite, does the file hold part
     // of the new content: the copy then stays, and the error's detail says where.
-    virtual FsResult<void> writeText(std::string_view path, std::string_view text) = 0;
-    // Saves `bytes` exactly as they are, in the same way: for files whose encoding is their own
-    // (a CSV export in UTF-8).
     virtual FsResult<void> writeBytes(std::string_view path, std::string_view bytes) = 0;
 
     // Calls `onLine` with each line of the file at `path`, decoded to UTF-8, without its line

@@ -9,8 +9,9 @@
 namespace tavolin::text {
 
 // Turns the bytes of a text file, fed in chunks of any size, into decoded lines: lines end in
-// CR LF or in LF alone, a last line without a line end counts, and the encoding is told by the
-// first bytes (see textfile::detect). A line longer than kMaxLineBytes keeps only its first
+// CR LF, LF or CR alone (as Windows, Linux and old Macs end them, also mixed in one file), a last
+// line without a line end counts, and the encoding is told by the first bytes (see
+// textfile::detect). A line longer than kMaxLineBytes keeps only its first
 // kMaxLineBytes bytes, so that a file without line ends (a binary file, say) never fills memory.
 class LineReader
 {
@@ -41,9 +42,13 @@ public:
 private:
     bool deliver(std::string_view line);
     void start(bool wholeFile);
-    bool deliverCompleteLines();
+    // Appends bytes after the encoding is known: UTF-16 is decoded to UTF-8 on the way.
+    void take(std::string_view bytes);
+    // Hands out the lines that have ended; at the file's end a last CR ends a line too.
+    bool deliverCompleteLines(bool atEnd);
 
     LineHandler m_onLine;
+    std::string m_undecoded; // UTF-16 bytes that do not make a whole character yet
     std::string m_pending;   // bytes after the last line end
     std::string m_cut;       // the first bytes of a line that grew too long
     bool m_skipping = false; // the current line grew too long: its remaining bytes are dropped

@@ -4,6 +4,8 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include <cerrno>
 #include <iconv.h>
@@ -130,21 +132,22 @@ bool isEncoderOutput(std::string_view bytes)
     return again && *again == bytes;
 }
 
+bool isDecodable(std::string_view bytes)
+{
+    std::string text;
+    return isAscii(bytes) || fromCp932().convert(bytes, text, [](std::string &) { return false; });
+}
+
 } // namespace cp932
 
 namespace textfile {
 
-std::string encode(std::string_view utf8)
-{
-    if (auto bytes = cp932::encode(utf8))
-        return std::move(*bytes);
-    std::string bytes(kUtf8Bom);
-    bytes += utf8;
-    return bytes;
-}
-
 Encoding detect(std::string_view head, bool wholeFile, std::size_t &bomLength)
 {
+    if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+        bomLength = 2;
+        return head.starts_with("\xFF") ? Encoding::Utf16Le : Encoding::Utf16Be;
+    }
     if (head.starts_with(kUtf8Bom)) {
         bomLength = kUtf8Bom.size();
         return Encoding::Utf8;
@@ -180,9 +183,35 @@ Encoding detect(std::string_view head, bool wholeFile, std::size_t &bomLength)
 
 std::string decodeLine(std::string_view bytes, Encoding encoding)
 {
-    if (encoding == Encoding::Utf8)
-        return std::string(bytes);
-    return cp932::decode(bytes);
+    if (encoding == Encoding::Cp932)
+        return cp932::decode(bytes);
+    return std::string(bytes);
+}
+
+std::string decodeUtf16(std::string_view bytes, bool bigEndian, std::size_t &used)
+{
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t at = 0; at < units.size(); ++at) {
+        const auto first = static_cast<unsigned char>(bytes[2 * at]);
+        const auto second = static_cast<unsigned char>(bytes[2 * at + 1]);
+        units[at] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    if (!units.empty() && U16_IS_LEAD(units.back()))
+        units.pop_back();
+    used = units.size() * 2;
+    std::string text(units.size() * 3, '\0');
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8WithSub(text.data(),
+                       static_cast<int32_t>(text.size()),
+                       &length,
+                       reinterpret_cast<const UChar *>(units.data()),
+                       static_cast<int32_t>(units.size()),
+                       0xFFFD,
+                       nullptr,
+                       &status);
+    text.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    return text;
 }
 
 } // namespace textfile

@@ -190,11 +190,19 @@ TEST_F(FrmMainTest, SavingTheListing)
     EXPECT_THAT(dialogs.messageTexts(), ElementsAre("保存するデータがないよ"));
 
     play("type txtM 写真\r\n😀; press Command1"); // cancelled
-    dialogs.fileAnswers.push_back("D:\\out\\Title.txt");
+    // An emoji has no code page 932 form: the user says whether UTF-8 will do, before anything
+    // is written.
+    dialogs.fileAnswers = {"D:\\out\\Title.txt", "D:\\out\\Title.txt"};
+    dialogs.messageAnswers = {services::MessageAnswer::Cancel, services::MessageAnswer::Ok};
     play("press Command1");
-    EXPECT_EQ(dialogs.fileDialogs, "ss"); // none while the listing was empty
+    EXPECT_FALSE(textFiles.files.contains("D:\\out\\Title.txt"));
+    play("press Command1");
+    EXPECT_EQ(dialogs.fileDialogs, "sss"); // none while the listing was empty
     EXPECT_EQ(textFiles.files["D:\\out\\Title.txt"], "\xEF\xBB\xBF写真\r\n😀\r\n");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages.back().text,
+              "2行目「😀」の「😀」は、Shift_JIS（コードページ932）では書けません。\n"
+              "UTF-8（BOM付き）で保存しますか？\nキャンセルすると保存しません。");
 
     textFiles.failWrites = services::FsError{services::FsErrorKind::NoSpace, "full"};
     dialogs.fileAnswers.push_back("D:\\full\\x.txt");

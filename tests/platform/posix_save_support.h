@@ -94,7 +94,7 @@ inline FsResult<void> inChild(const std::function<bool()> &prepare,
 inline FsResult<void>
 saveInChild(const std::string &path, std::string_view text, const std::function<bool()> &prepare)
 {
-    return inChild(prepare, [&] { return PosixTextFiles().writeText(path, text); });
+    return inChild(prepare, [&] { return PosixTextFiles().writeBytes(path, text); });
 }
 
 // The child becomes nobody, in nogroup and no other group, whom permissions stop as they stop

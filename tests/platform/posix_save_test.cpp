@@ -44,7 +44,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
             names.push_back("other");
         }
         const ino_t inode = row.exists ? statOf(dir.pathOf(row.name)).st_ino : 0;
-        ASSERT_TRUE(PosixTextFiles().writeText(dir.pathOf(row.name), kNew)) << row.what;
+        ASSERT_TRUE(PosixTextFiles().writeBytes(dir.pathOf(row.name), kNew)) << row.what;
         EXPECT_EQ(dir.readFile(row.name), kNew) << row.what;
         const struct stat saved = statOf(dir.pathOf(row.name));
         EXPECT_EQ(saved.st_mode & 07777, row.exists ? row.mode : 0666 & ~mask) << row.what;
@@ -58,7 +58,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
     }
     // One byte more than a name may have: the new file is written and then refused its name.
     const TempDir dir;
-    const auto refused = PosixTextFiles().writeText(dir.pathOf("n" + longest), kNew);
+    const auto refused = PosixTextFiles().writeBytes(dir.pathOf("n" + longest), kNew);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().kind, FsErrorKind::InvalidName);
     EXPECT_THAT(dir.names(), IsEmpty()) << "nothing is left of the refused file";

@@ -95,7 +95,7 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
     EXPECT_EQ(dir.readFile("b") + dir.readFile("d"), "BA");
 }
 
-TEST(PosixTextFiles, ReplacesTheFileALinkLeadsToInItsEncodingOrSaysWhyAndKeepsTheOldFile)
+TEST(PosixTextFiles, ReplacesTheFileALinkLeadsToOrSaysWhyAndKeepsTheOldFile)
 {
     TempDir dir;
     PosixTextFiles files;
@@ -103,11 +103,11 @@ TEST(PosixTextFiles, ReplacesTheFileALinkLeadsToInItsEncodingOrSaysWhyAndKeepsTh
     dir.setMode("list.txt", 0640);
     dir.makeSymlink("list.txt", "link.txt");
     dir.makeFolder("folder");
-    EXPECT_TRUE(files.writeText(dir.pathOf("link.txt"), "写真\r\n～\r\n"));
-    EXPECT_TRUE(files.writeText(dir.pathOf("new.txt"), "😀"));
-    EXPECT_TRUE(files.writeText(dir.pathOf("one.txt"), "x")); // one byte, written in one call
-    EXPECT_FALSE(files.writeText(dir.pathOf("folder"), "x"));
-    EXPECT_FALSE(files.writeText(dir.pathOf("missing/list.txt"), "x"));
+    EXPECT_TRUE(files.writeBytes(dir.pathOf("link.txt"), "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n"));
+    EXPECT_TRUE(files.writeBytes(dir.pathOf("new.txt"), "\xEF\xBB\xBF😀"));
+    EXPECT_TRUE(files.writeBytes(dir.pathOf("one.txt"), "x")); // one byte, written in one call
+    EXPECT_FALSE(files.writeBytes(dir.pathOf("folder"), "x"));
+    EXPECT_FALSE(files.writeBytes(dir.pathOf("missing/list.txt"), "x"));
     EXPECT_THAT(dir.names(), ElementsAre("folder", "link.txt", "list.txt", "new.txt", "one.txt"));
     EXPECT_EQ(dir.readFile("link.txt") + dir.readFile("new.txt") + dir.readFile("one.txt"),
               "\x8E\xCA\x90\x5E\r\n\x81\x60\r\n\xEF\xBB\xBF😀x");
@@ -118,7 +118,7 @@ TEST(PosixTextFiles, ReplacesTheFileALinkLeadsToInItsEncodingOrSaysWhyAndKeepsTh
     dir.setMode("locked/list.txt", 0444); // else it is rewritten in place, folder or not
     if (!dir.makeFolderReadOnly("locked"))
         GTEST_SKIP() << "the rest: this machine cannot stage a read-only folder";
-    const auto written = files.writeText(dir.pathOf("locked/list.txt"), "new");
+    const auto written = files.writeBytes(dir.pathOf("locked/list.txt"), "new");
     EXPECT_EQ(refusal(written),
               ::geteuid() == 0 ? FsErrorKind::ReadOnly : FsErrorKind::NoPermission);
     EXPECT_EQ(dir.readFile("locked/list.txt"), "old");

@@ -153,12 +153,6 @@ public:
 class FakeTextFiles : public services::TextFiles
 {
 public:
-    services::FsResult<void> writeText(std::string_view path, std::string_view text) override
-    {
-        if (failWrites)
-            return std::unexpected(*failWrites);
-        return writeBytes(path, text::textfile::encode(text));
-    }
     services::FsResult<void> writeBytes(std::string_view path, std::string_view bytes) override
     {
         if (failWrites)

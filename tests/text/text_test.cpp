@@ -1,6 +1,7 @@
 #include "text/charset_guess.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
+#include "text/text_file_encoding.h"
 #include "text/utf8.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,14 @@ TEST(LineReader, AnyChunkingGivesTheSameLinesAndAVeryLongLineKeepsOnlyItsStart)
     const std::string y(LineReader::kMaxLineBytes, 'y');
     for (std::size_t chunk : {1u, 2u, 3u, 100u}) {
         EXPECT_EQ(read("\x8E\xCA\x90\x5E\r\nb\n\r\nlast", chunk), Lines({"写真", "b", "", "last"}));
+        // CR alone ends a line too, also mixed with the others.
+        EXPECT_EQ(read("a\rb\r\rc\r\nd\ne\r", chunk), Lines({"a", "b", "", "c", "d", "e"}));
+        // UTF-16 after its byte-order mark, a pair of surrogates among the characters.
+        EXPECT_EQ(
+                read(std::string("\xFF\xFE\x99\x51\x1F\x77\r\0\n\0\x3D\xD8\x00\xDEx\0", 16), chunk),
+                Lines({"写真", "😀x"}));
+        EXPECT_EQ(read(std::string("\xFE\xFF\x51\x99\0\r\0b\xD8", 9), chunk),
+                  Lines({"写", "b\uFFFD"}));
         EXPECT_EQ(read("\xEF\xBB\xBF写真\r\n\xff", chunk), Lines({"写真", "\xff"}));
         EXPECT_EQ(read("\xEF\xBB", chunk), Lines({"\xEF\xBF\xBDｻ"}));
         EXPECT_EQ(read("a\nb\nc\nd", chunk, 2), Lines({"a", "b"}));
@@ -72,13 +81,14 @@ TEST(LineReader, EveryCp932ListingReadsBackLineForLine)
     }
     ASSERT_GT(repertoire.size(), 7000u);
     for (const std::string &character : repertoire) // each alone in a short file too
-        ASSERT_EQ(read(textfile::encode(character + "\r\n")), Lines{character}) << character;
+        ASSERT_EQ(read(textfile::encodeCp932(character + "\r\n").value()), Lines{character})
+                << character;
     Lines all(5 * repertoire.size() / 8);
     std::string text;
     for (std::size_t row = 0; row < all.size(); text += all[row++] + "\r\n")
         for (std::size_t k = 8 * row; k < 8 * row + 8; ++k)
             all[row] += repertoire[k % repertoire.size()];
-    ASSERT_EQ(read(textfile::encode(text)), all);
+    ASSERT_EQ(read(textfile::encodeCp932(text).value()), all);
 }
 
 // Files of random Japanese names (kanji, kana of both widths, full-width and ASCII letters and
@@ -100,9 +110,7 @@ TEST(LineReader, JapaneseNamesReadBackInEitherEncoding)
             text += name + "\n";
         }
         ASSERT_EQ(read(text), names) << text;
-        const std::string saved = textfile::encode(text);
-        ASSERT_FALSE(saved.starts_with(textfile::kUtf8Bom)) << text;
-        ASSERT_EQ(read(saved), names) << text;
+        ASSERT_EQ(read(textfile::encodeCp932(text).value()), names) << text;
     }
 }
 
@@ -120,13 +128,52 @@ TEST(TextCodec, TheCharsetGuessTellsShiftJisFromUtf8)
     EXPECT_LT(asUtf8.shiftJis, asUtf8.utf8);
 }
 
-TEST(TextCodec, Cp932WithTheWindowsMappingWhereItFitsElseUtf8AfterAByteOrderMark)
+// Listings as saved: code page 932 with the Windows mapping, a name in code page 932 bytes kept
+// as it is, a name written apart (NFD) composed; the first character without a code there
+// stops it. In UTF-8 after a byte-order mark, such a name is decoded and every other line kept.
+TEST(TextCodec, ListingsAreSavedInCp932OrSayWhatItCannotHold)
 {
-    // Full-width tilde (not the wave dash) and minus, NEC special, half-width katakana, kanji.
-    EXPECT_EQ(textfile::encode("a～－①ｶ写\r\n"), "a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n");
+    const std::string shiftJisName = "\x83\x65\x83\x58\x83\x67.txt"; // テスト.txt
+    const struct
+    {
+        std::string text, cp932, utf8;
+    } fits[] = {
+            // Full-width tilde (not the wave dash) and minus, NEC special, half-width katakana.
+            {"a～－①ｶ写\r\n", "a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n", "a～－①ｶ写\r\n"},
+            {"一覧\r\n" + shiftJisName + "\r\nb",
+             "\x88\xEA\x97\x97\r\n" + shiftJisName + "\r\nb",
+             "一覧\r\nテスト.txt\r\nb"},
+            // The Angstrom sign, which composing would turn into a letter code page 932 lacks.
+            {"か\u3099.txt\n\u212B", "\x82\xAA.txt\n\x81\xF0", "か\u3099.txt\n\u212B"},
+    };
+    for (const auto &[text, cp932, utf8] : fits) {
+        EXPECT_EQ(textfile::encodeCp932(text), cp932) << text;
+        EXPECT_EQ(textfile::encodeUtf8(text), std::string(textfile::kUtf8Bom) + utf8) << text;
+    }
+    const struct
+    {
+        std::string text;
+        std::size_t line;
+        std::string character;
+    } unencodable[] = {
+            {"ok\r\n🍣.txt\r\n", 1, "🍣"},
+            {"𠮷野家", 0, "𠮷"},
+            {"a\nb\n〜", 2, "〜"},
+            {"−1", 0, "−"},
+            {"¥", 0, "¥"},
+            {"한국어", 0, "한"},
+            {"caf\xE9.txt", 0, "0xE9"},
+    };
+    for (const auto &[text, line, character] : unencodable) {
+        const auto encoded = textfile::encodeCp932(text);
+        ASSERT_FALSE(encoded) << text;
+        EXPECT_EQ(encoded.error().line, line) << text;
+        EXPECT_EQ(encoded.error().character, character) << text;
+    }
+    EXPECT_EQ(textfile::encodeUtf8("caf\xE9\r\n"),
+              "\xEF\xBB\xBF"
+              "caf\xE9\r\n");
     EXPECT_EQ(cp932::decode("a\x81\x60\x81\x7C\x87\x40\xB6\x8E\xCA\r\n"), "a～－①ｶ写\r\n");
-    for (const char *text : {"😀.txt", "Ελληνικά ä", "¥", "—", "−", "\xff\xfe.bin", "한국어"})
-        EXPECT_EQ(textfile::encode(text), std::string(textfile::kUtf8Bom) + text);
     // A lead byte without its trail, an unassigned byte.
     EXPECT_EQ(cp932::decode("\xA0z\x81"), "\xEF\xBF\xBDz\xEF\xBF\xBD");
     // Bytes that decode but are never written: NEC's ≒ and an IBM extension kanji chosen by NEC.
