@@ -21,6 +21,7 @@ TEST(FsErrorText, EveryReasonTheSystemGivesIsSaidInJapanese)
               "ディスクとの接続が切れました（取り外されたか、止まりました）");
     EXPECT_EQ(describeFailure(services::fsErrorFromErrno(EDOM)),
               "予期しないエラーです（エラー番号33）");
+    EXPECT_EQ(describeFailure({}), "原因不明のエラーです");
 }
 
 } // namespace

@@ -163,6 +163,7 @@ TEST(TextCodec, ListingsAreSavedInCp932OrSayWhatItCannotHold)
             {"¥", 0, "¥"},
             {"한국어", 0, "한"},
             {"caf\xE9.txt", 0, "0xE9"},
+            {"😀\n🍣", 0, "😀"},
     };
     for (const auto &[text, line, character] : unencodable) {
         const auto encoded = textfile::encodeCp932(text);
