@@ -5,6 +5,7 @@
 #include "shared/progress_texts.h"
 #include "shared/start_folder.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tavolin::mainwindow {
@@ -101,7 +102,9 @@ void FrmMain::txtM_Change()
         Command1.setEnabled(false);
         m_fileCount = 0;
         showFileCount();
+        m_shownScans.clear();
     }
+    showExports();
     Label2.setCaption(std::to_string(m_history.position()));
 }
 
@@ -133,11 +136,11 @@ void FrmMain::cmdStart_Click()
     if (!keep) {
         txtM.setText({});
         m_fileCount = 0;
+        m_shownScans.clear();
     }
     Text2.setText(scan->foundAny ? "True" : "False");
-    m_scannedFolder = std::move(scan->folder);
-    m_scannedNames = std::move(scan->names);
-    cmdExport.setEnabled(!m_scannedNames.empty());
+    m_shownScans.push_back(std::make_shared<const listing::ScannedFiles>(
+            listing::ScannedFiles{std::move(scan->folder), std::move(scan->names)}));
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.
@@ -145,8 +148,9 @@ void FrmMain::cmdStart_Click()
         txtM.setText(listing::AppendListLine(txtM.text(), scan->lines));
     m_fileCount += scan->namesFound;
     showFileCount();
+    showExports();
 
-    m_history.record(txtM.text(), m_fileCount, Text1.text());
+    m_history.record(txtM.text(), m_fileCount, Text1.text(), m_shownScans);
     Command2[0].setEnabled(m_history.backEnabled());
     Command2[1].setEnabled(m_history.forwardEnabled());
 }
@@ -165,7 +169,9 @@ void FrmMain::Command2_Click(int index)
 void FrmMain::showHistoryRow()
 {
     const listing::HistoryRow row = m_history.current();
+    m_shownScans = row.scans;
     txtM.setText(row.listing);
+    showExports();
     m_fileCount = row.fileCount;
     // Only a tick follows the folder: a grayed box does not.
     if (Check6.value() == controls::CheckValue::Ticked)
@@ -235,6 +241,15 @@ listing::ListingOptions FrmMain::listingOptions() const
 {
     // A grayed option lists as a ticked one.
     return {Check2.marked(), Check3.marked(), Check4.marked(), Check5.marked()};
+}
+
+void FrmMain::showExports()
+{
+    cmdCopy.setEnabled(!txtM.text().empty());
+    cmdExport.setEnabled(!txtM.text().empty()
+                         && std::ranges::any_of(m_shownScans, [](const auto &scan) {
+                                return !scan->names.empty();
+                            }));
 }
 
 void FrmMain::showFileCount()

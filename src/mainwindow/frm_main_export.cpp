@@ -7,6 +7,7 @@
 #include "shared/start_request.h"
 
 #include <string>
+#include <vector>
 
 namespace tavolin::mainwindow {
 
@@ -23,19 +24,28 @@ void FrmMain::cmdExport_Click()
     const auto path = m_services.dialogs.askSaveFileName(kExportDialog);
     if (!path)
         return;
-    std::string csv;
+    std::vector<std::string> names;
+    std::vector<services::FileFacts> facts;
     {
         const auto work = working(kExporting);
-        // Sizes and times as they are now: the file may have changed since the scan.
-        const auto facts = m_services.fs.fileFacts(
-                {style(), m_scannedFolder}, m_scannedNames, [this](std::size_t done) {
-                    return m_services.progress.advance(done, m_scannedNames.size());
-                });
-        if (!facts) // stopped
-            return;
-        csv = listing::csvListing(m_scannedNames, *facts);
+        std::size_t total = 0;
+        for (const auto &scan : m_shownScans)
+            total += scan->names.size();
+        // Sizes and times as they are now: a file may have changed since its scan.
+        for (const auto &scan : m_shownScans) {
+            const std::size_t before = names.size();
+            const auto read = m_services.fs.fileFacts(
+                    {style(), scan->folder}, scan->names, [&](std::size_t done) {
+                        return m_services.progress.advance(before + done, total);
+                    });
+            if (!read) // stopped
+                return;
+            names.insert(names.end(), scan->names.begin(), scan->names.end());
+            facts.insert(facts.end(), read->begin(), read->end());
+        }
     }
-    if (auto written = m_services.textFiles.writeBytes(*path, csv); !written)
+    if (auto written = m_services.textFiles.writeBytes(*path, listing::csvListing(names, facts));
+        !written)
         m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
 }
 

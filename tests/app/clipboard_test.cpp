@@ -36,5 +36,13 @@ TEST(Clipboard, TheListingArrivesOneFileToALine)
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "一.txt\n三.txt\n二.txt");
 }
 
+TEST(Clipboard, AnEmptyListingLeavesTheUsersTextThere)
+{
+    ClipboardWorld world;
+    QGuiApplication::clipboard()->setText(QStringLiteral("the user's own"));
+    playOnWidgets(&world.view, "press cmdStart; press Command4; press cmdCopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "the user's own");
+}
+
 } // namespace
 } // namespace tavolin

@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <regex>
+
 namespace tavolin::mainwindow {
 namespace {
 
@@ -20,9 +23,74 @@ protected:
         process.programPath = "D:\\photos";
         EXPECT_TRUE(model.Form_Load());
     }
+
+    // The files of a CSV export to D:\out.csv, as "name size|name size|...", or "none" when
+    // nothing was written.
+    std::string exported()
+    {
+        textFiles.files.erase("D:\\out.csv");
+        dialogs.fileAnswers.push_back("D:\\out.csv");
+        model.cmdExport.click();
+        const auto csv = textFiles.files.find("D:\\out.csv");
+        if (csv == textFiles.files.end())
+            return "none";
+        std::string files;
+        // The name first, quoted or not; the size before the time.
+        const std::regex record("\r\n(?:\"([^\"]*)\"|([^,]*)),[^\r]*?,([0-9]+),[0-9]{4}-");
+        for (std::sregex_iterator it(csv->second.begin(), csv->second.end(), record), end;
+             it != end;
+             ++it)
+            files += (files.empty() ? "" : "|") + (*it)[1].str() + (*it)[2].str() + " "
+                     + (*it)[3].str();
+        return files;
+    }
 };
 
-TEST_F(ExportsTest, TheFilesOfTheLastScanGoToTheCsvWithTheirSizesAsTheyAreNow)
+// Paged back, appended to or cleared, the listing shown is what the CSV holds, each file with
+// the size it has in the folder it was listed from.
+TEST_F(ExportsTest, TheCsvHoldsTheFilesOfTheListingShown)
+{
+    fs.addFile("D:\\other", "c.txt", 7);
+    const auto scanOther = [this] {
+        model.openFolder("D:\\other");
+        model.cmdStart.click();
+    };
+    const std::pair<std::function<void()>, std::string> steps[] = {
+            {[this] { model.cmdStart.click(); }, "a,1.jpg 1000000|b.jpg 5"},
+            {scanOther, "c.txt 7"},
+            {[this] { model.Command2[0].click(); }, "a,1.jpg 1000000|b.jpg 5"},
+            {[&] { model.Check1.setTicked(true), scanOther(); }, "a,1.jpg 1000000|b.jpg 5|c.txt 7"},
+            {[this] { model.Command2[0].click(); }, "a,1.jpg 1000000|b.jpg 5"},
+            {[this] { model.Command2[1].click(); }, "a,1.jpg 1000000|b.jpg 5|c.txt 7"},
+            {[this] { model.Command4.click(); }, "none"},
+            {scanOther, "c.txt 7"},
+    };
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        steps[step].first();
+        EXPECT_EQ(exported(), steps[step].second) << "step " << step;
+    }
+}
+
+// Exported and copied is only a listing there is: its files, or its text.
+TEST_F(ExportsTest, ExportAndCopyWaitForAListing)
+{
+    const auto look = [this] {
+        return std::string(model.cmdExport.enabled() ? "E" : "-")
+               + (model.cmdCopy.enabled() ? "E" : "-");
+    };
+    EXPECT_EQ(look(), "--");
+    test::expectSteps(controls(),
+                      {"press cmdStart => EE",
+                       "press Command4 => --",
+                       "type txtM typed => -E",
+                       "press cmdStart => EE",
+                       "type txtM => --",
+                       "press cmdCopy => --"},
+                      look);
+    EXPECT_THAT(clipboard.texts, IsEmpty());
+}
+
+TEST_F(ExportsTest, SizesAreReadAgainWhileEveryButtonIsHeld)
 {
     EXPECT_FALSE(model.cmdExport.enabled()) << "nothing scanned yet";
     model.cmdStart.click();
