@@ -10,6 +10,7 @@ packages=(
     xvfb xauth fonts-noto-cjk qt6-translations-l10n
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace python3
     exfat-fuse exfatprogs dosfstools fusefat ntfs-3g
+    libreoffice-calc-nogui
 )
 
 missing=()

@@ -106,8 +106,8 @@ TEST_F(ExportsTest, SizesAreReadAgainWhileEveryButtonIsHeld)
     EXPECT_THAT(during, ::testing::Not(IsEmpty()));
     progress.onAdvance = {};
     const std::string &csv = textFiles.files.at("D:\\out.csv");
-    EXPECT_THAT(csv, HasSubstr("\r\n\"a,1.jpg\",\"a,1\",.jpg,1000000,"));
-    EXPECT_THAT(csv, HasSubstr("\r\nb.jpg,b,.jpg,5,"));
+    EXPECT_THAT(csv, HasSubstr("\r\n\"a,1.jpg\",\"a,1\",\".jpg\",1000000,"));
+    EXPECT_THAT(csv, HasSubstr("\r\n\"b.jpg\",\"b\",\".jpg\",5,"));
     EXPECT_THAT(csv, ::testing::Not(HasSubstr("later")));
     EXPECT_THAT(dialogs.messageTexts(), IsEmpty());
 
