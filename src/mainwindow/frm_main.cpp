@@ -200,9 +200,9 @@ void FrmMain::Command1_Click()
     // A file that cannot be written is left as it was; the user must know the listing is not
     // on disk, and it stays in the window to be saved elsewhere.
     if (auto written
-        = m_services.textFiles.writeText(*path, txtM.text() + std::string(listing::kLineEnd));
+        = m_services.textFiles.writeText(path->path, txtM.text() + std::string(listing::kLineEnd));
         !written)
-        m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
+        m_services.dialogs.showMessage(shared::describeUnsavedListing(path->path, written.error()));
 }
 
 void FrmMain::Command4_Click()
