@@ -1,6 +1,7 @@
 // The exports read by LibreOffice Calc itself (headless, with a profile of its own): every name
 // and name part comes back whole, as text, in its own cell and row.
 #include "listing/csv_listing.h"
+#include "listing/xlsx_listing.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ protected:
     const test::TempDir dir;
 };
 
-// What Calc reads, the time cell as given: every name whole, as text.
+// What Calc reads from both, the time cell as given: every name whole, as text.
 std::string readWhole(const std::string &time)
 {
     std::string read = "\"ファイル名\",\"名前\",\"拡張子\",\"サイズ(バイト)\",\"更新日時\","
@@ -76,6 +77,25 @@ TEST_F(Spreadsheet, CalcReadsEveryNameOfTheCsvWhole)
                          "listing.csv",
                          "CSV:44/59/9,34,76,1,,0,true,false,false,false,false,0,false"),
               readWhole("\"2026-12-08T12:00:00+09:00\""));
+}
+
+// The book as Calc opens it: names as text, sizes as numbers, times as dates.
+TEST_F(Spreadsheet, CalcReadsEveryNameOfTheBookWhole)
+{
+    const auto book = xlsxListing(kNames, facts);
+    ASSERT_TRUE(book.has_value()) << book.error().detail;
+    dir.writeFile("listing.xlsx", *book);
+    EXPECT_EQ(readByCalc(dir, "listing.xlsx", ""), readWhole("2026-12-08 12:00:00"));
+}
+
+TEST(XlsxListing, MoreFilesThanASheetHasRowsMakeNoBook)
+{
+    const std::vector<std::string> names(1'048'576, "a");
+    const auto book = xlsxListing(names, {});
+    ASSERT_FALSE(book.has_value());
+    EXPECT_EQ(book.error().detail,
+              "Excelブックの1枚のシートには1,048,"
+              "575ファイルまでしか入りません。CSVで保存してください");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <regex>
+#include <tuple>
 
 namespace tavolin::mainwindow {
 namespace {
@@ -68,6 +69,34 @@ TEST_F(ExportsTest, TheCsvHoldsTheFilesOfTheListingShown)
     for (std::size_t step = 0; step < std::size(steps); ++step) {
         steps[step].first();
         EXPECT_EQ(exported(), steps[step].second) << "step " << step;
+    }
+}
+
+// A name ending in .xlsx or .csv gets that format, whatever type was chosen; another name the
+// type chosen in the dialog (CSV, Excel book, every file).
+TEST_F(ExportsTest, TheEndingOfTheNameOrElseTheTypeChosenPicksTheFormat)
+{
+    model.cmdStart.click();
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+            {"D:\\a.csv", 0, "CSV"},
+            {"D:\\b.xlsx", 1, "Excel"},
+            {"D:\\c.XLSX", 0, "Excel"},
+            {"D:\\d.Csv", 1, "CSV"},
+            {"D:\\e", 1, "Excel"},
+            {"D:\\f.txt", 0, "CSV"},
+            {"D:\\g", 2, "CSV"},
+            {"D:\\h.xlsx.bak", 1, "Excel"},
+    };
+    for (const auto &[path, type, format] : cases) {
+        dialogs.fileAnswers.push_back(path);
+        dialogs.fileTypeAnswers.push_back(type);
+        model.cmdExport.click();
+        const std::string &bytes = textFiles.files[path];
+        EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF\"ファイル名\"") ? "CSV"
+                  : bytes.starts_with("PK\x03\x04")               ? "Excel"
+                                                                  : "neither",
+                  format)
+                << path << " as type " << type;
     }
 }
 
