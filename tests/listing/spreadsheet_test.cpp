@@ -1,5 +1,8 @@
-// The exports read by LibreOffice Calc itself (headless, with a profile of its own): every name
-// and name part comes back whole, as text, in its own cell and row.
+// The listings for spreadsheets: the CSV byte for byte, every text cell quoted so that no
+// separator a spreadsheet may use (comma, semicolon, tab) nor a line break in a name splits a
+// cell; and both the CSV and the Excel book read by LibreOffice Calc itself (headless, with a
+// profile of its own): every name and name part comes back whole, as text, in its own cell and
+// row.
 #include "listing/csv_listing.h"
 #include "listing/xlsx_listing.h"
 #include "support/temp_dir.h"
@@ -11,87 +14,114 @@
 namespace tavolin::listing {
 namespace {
 
-// The file `name` of `dir` as Calc reads it, opened with `importFilter` ("" for the filter Calc
-// picks), then saved by Calc as CSV with every text cell quoted and every other cell as shown.
-std::string readByCalc(const test::TempDir &dir, const std::string &name, std::string importFilter)
+TEST(CsvListing, EveryTextCellIsQuoted)
 {
+    ::setenv("TZ", "JST-9", 1);
+    ::tzset();
+    const services::FileTime noon{std::chrono::seconds(1796698800)}; // 2026-12-08 03:00 UTC
+    const std::vector<std::string> names{"0012.jpg",
+                                         "a;b,c.txt",
+                                         "say \"hi\"\ttab",
+                                         "two\r\nlines.txt",
+                                         "\x83\x65\x83\x58.txt",
+                                         "vanished"};
+    std::vector<services::FileFacts> facts(names.size(), {1234, noon});
+    facts.back() = {};
+    EXPECT_EQ(csvListing(names, facts),
+              "\xEF\xBB\xBF\"ファイル名\",\"名前\",\"拡張子\",\"サイズ(バイト)\",\"更新日時\","
+              "\"UTF-8でない名前のバイト\"\r\n"
+              "\"0012.jpg\",\"0012\",\".jpg\",1234,2026-12-08T12:00:00+09:00,\"\"\r\n"
+              "\"a;b,c.txt\",\"a;b,c\",\".txt\",1234,2026-12-08T12:00:00+09:00,\"\"\r\n"
+              "\"say \"\"hi\"\"\ttab\",\"say \"\"hi\"\"\ttab\",\"\",1234,2026-12-08T12:00:00+09:00,"
+              "\"\"\r\n"
+              "\"two\r\nlines.txt\",\"two\r\nlines\",\".txt\",1234,2026-12-08T12:00:00+09:00,\"\""
+              "\r\n"
+              "\"\xEF\xBF\xBD"
+              "e\xEF\xBF\xBDX.txt\",\"\xEF\xBF\xBD"
+              "e\xEF\xBF\xBDX\",\".txt\",1234,2026-12-08T12:00:00+09:00,\"83 65 83 58 2E 74 78 "
+              "74\"\r\n"
+              "\"vanished\",\"vanished\",\"\",,,\"\"\r\n");
+}
+
+TEST(CsvListing, TimesInLocalTimeWithTheirOffset)
+{
+    const services::FileTime time{std::chrono::seconds(1796698800)};
+    for (const auto &[zone, text] : {std::pair{"UTC0", "2026-12-08T03:00:00+00:00"},
+                                     {"JST-9", "2026-12-08T12:00:00+09:00"},
+                                     {"NST+3:30", "2026-12-07T23:30:00-03:30"}}) {
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+        EXPECT_EQ(isoLocalTime(time), text) << zone;
+    }
+}
+
+// Names a spreadsheet would split or turn into numbers, dates or formulas, and the name's,
+// base name's and extension's cells that Calc should read, as Calc writes text cells to a CSV.
+const std::pair<std::string, std::string> kNames[] = {
+        {"a;b.txt", R"("a;b.txt","a;b",".txt")"},
+        {"tab\tname.txt", "\"tab\tname.txt\",\"tab\tname\",\".txt\""},
+        {"0012.jpg", R"("0012.jpg","0012",".jpg")"},
+        {"1e5", R"("1e5","1e5",)"},
+        {"2024-01-02.txt", R"("2024-01-02.txt","2024-01-02",".txt")"},
+        {"=1+1.txt", R"("=1+1.txt","=1+1",".txt")"},
+        {"写真 一覧.jpg", R"("写真 一覧.jpg","写真 一覧",".jpg")"},
+        {"\x83\x65\x83\x58.txt",
+         "\"\xEF\xBF\xBD"
+         "e\xEF\xBF\xBDX.txt\",\"\xEF\xBF\xBD"
+         "e\xEF\xBF\xBDX\",\".txt\""},
+};
+
+// The export of kNames, each 1234 bytes from noon in Japan, written as `file` and read back by
+// Calc with `importFilter` ("" for the filter Calc picks), then saved by Calc as CSV with every
+// text cell quoted and every other cell as shown; what it should be, with `time` as Calc shows it.
+void expectCalcReadsWhole(const std::string &file,
+                          const std::string &importFilter,
+                          const std::string &time)
+{
+    ::setenv("TZ", "JST-9", 1);
+    ::tzset();
+    std::vector<std::string> names;
+    std::string whole = "\"ファイル名\",\"名前\",\"拡張子\",\"サイズ(バイト)\",\"更新日時\","
+                        "\"UTF-8でない名前のバイト\"\n";
+    for (const auto &[name, cells] : kNames) {
+        names.push_back(name);
+        whole += cells + ",1234," + time
+                 + (name.starts_with('\x83') ? R"(,"83 65 83 58 2E 74 78 74")" : ",") + "\n";
+    }
+    const std::vector<services::FileFacts> facts(
+            names.size(), {1234, services::FileTime(std::chrono::seconds(1796698800))});
+    const auto bytes
+            = file.ends_with(".csv") ? csvListing(names, facts) : xlsxListing(names, facts);
+    ASSERT_TRUE(bytes.has_value()) << bytes.error().detail;
+    const test::TempDir dir;
+    dir.writeFile(file, *bytes);
     const std::string command
             = "soffice -env:UserInstallation=file://" + dir.pathOf("profile") + " --headless "
               + (importFilter.empty() ? "" : "'--infilter=" + importFilter + "' ")
               + "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true' --outdir "
-              + dir.pathOf("read") + " " + dir.pathOf(name) + " >/dev/null 2>&1";
+              + dir.pathOf("read") + " " + dir.pathOf(file) + " >/dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return dir.readFile("read/" + name.substr(0, name.rfind('.')) + ".csv");
-}
-
-// Names a spreadsheet would split or turn into numbers, dates or formulas.
-const std::vector<std::string> kNames{"a;b.txt",
-                                      "tab\tname.txt",
-                                      "0012.jpg",
-                                      "1e5",
-                                      "2024-01-02.txt",
-                                      "=1+1.txt",
-                                      "写真 一覧.jpg",
-                                      "\x83\x65\x83\x58.txt"};
-
-class Spreadsheet : public ::testing::Test
-{
-protected:
-    Spreadsheet()
-    {
-        ::setenv("TZ", "JST-9", 1);
-        ::tzset();
-    }
-
-    const services::FileTime noon{std::chrono::seconds(1796698800)}; // 2026-12-08 12:00 in Japan
-    const std::vector<services::FileFacts> facts{kNames.size(), {1234, noon}};
-    const test::TempDir dir;
-};
-
-// What Calc reads from both, the time cell as given: every name whole, as text.
-std::string readWhole(const std::string &time)
-{
-    std::string read = "\"ファイル名\",\"名前\",\"拡張子\",\"サイズ(バイト)\",\"更新日時\","
-                       "\"UTF-8でない名前のバイト\"\n";
-    for (const char *file : {"\"a;b.txt\",\"a;b\",\".txt\"",
-                             "\"tab\tname.txt\",\"tab\tname\",\".txt\"",
-                             "\"0012.jpg\",\"0012\",\".jpg\"",
-                             "\"1e5\",\"1e5\",",
-                             "\"2024-01-02.txt\",\"2024-01-02\",\".txt\"",
-                             "\"=1+1.txt\",\"=1+1\",\".txt\"",
-                             "\"写真 一覧.jpg\",\"写真 一覧\",\".jpg\""})
-        read += std::string(file) + ",1234," + time + ",\n";
-    const std::string notUtf8 = "\xEF\xBF\xBD"
-                                "e\xEF\xBF\xBD"
-                                "X"; // 83 65 83 58
-    return read + "\"" + notUtf8 + ".txt\",\"" + notUtf8 + "\",\".txt\",1234," + time
-           + ",\"83 65 83 58 2E 74 78 74\"\n";
+    EXPECT_EQ(dir.readFile("read/listing.csv"), whole);
 }
 
 // Calc's text import as the README asks for it: the separators it offers at first (comma,
 // semicolon, tab), "Format quoted field as text" ticked, formulas not evaluated.
-TEST_F(Spreadsheet, CalcReadsEveryNameOfTheCsvWhole)
+TEST(Spreadsheet, CalcReadsEveryNameOfTheCsvWhole)
 {
-    dir.writeFile("listing.csv", csvListing(kNames, facts));
-    EXPECT_EQ(readByCalc(dir,
-                         "listing.csv",
-                         "CSV:44/59/9,34,76,1,,0,true,false,false,false,false,0,false"),
-              readWhole("\"2026-12-08T12:00:00+09:00\""));
+    expectCalcReadsWhole("listing.csv",
+                         "CSV:44/59/9,34,76,1,,0,true,false,false,false,false,0,false",
+                         R"("2026-12-08T12:00:00+09:00")");
 }
 
 // The book as Calc opens it: names as text, sizes as numbers, times as dates.
-TEST_F(Spreadsheet, CalcReadsEveryNameOfTheBookWhole)
+TEST(Spreadsheet, CalcReadsEveryNameOfTheBookWhole)
 {
-    const auto book = xlsxListing(kNames, facts);
-    ASSERT_TRUE(book.has_value()) << book.error().detail;
-    dir.writeFile("listing.xlsx", *book);
-    EXPECT_EQ(readByCalc(dir, "listing.xlsx", ""), readWhole("2026-12-08 12:00:00"));
+    expectCalcReadsWhole("listing.xlsx", "", "2026-12-08 12:00:00");
 }
 
 TEST(XlsxListing, MoreFilesThanASheetHasRowsMakeNoBook)
 {
-    const std::vector<std::string> names(1'048'576, "a");
-    const auto book = xlsxListing(names, {});
+    const auto book = xlsxListing(std::vector<std::string>(1'048'576, "a"), {});
     ASSERT_FALSE(book.has_value());
     EXPECT_EQ(book.error().detail,
               "Excelブックの1枚のシートには1,048,"
