@@ -102,7 +102,7 @@ void FrmMain::txtM_Change()
         Command1.setEnabled(false);
         m_fileCount = 0;
         showFileCount();
-        m_shownScans.clear();
+        m_shownScans.clear(); // no listing, no scans: the scans change only with its text
     }
     showExports();
     Label2.setCaption(std::to_string(m_history.position()));
@@ -136,7 +136,6 @@ void FrmMain::cmdStart_Click()
     if (!keep) {
         txtM.setText({});
         m_fileCount = 0;
-        m_shownScans.clear();
     }
     Text2.setText(scan->foundAny ? "True" : "False");
     m_shownScans.push_back(std::make_shared<const listing::ScannedFiles>(
@@ -148,7 +147,6 @@ void FrmMain::cmdStart_Click()
         txtM.setText(listing::AppendListLine(txtM.text(), scan->lines));
     m_fileCount += scan->namesFound;
     showFileCount();
-    showExports();
 
     m_history.record(txtM.text(), m_fileCount, Text1.text(), m_shownScans);
     Command2[0].setEnabled(m_history.backEnabled());
@@ -171,7 +169,6 @@ void FrmMain::showHistoryRow()
     const listing::HistoryRow row = m_history.current();
     m_shownScans = row.scans;
     txtM.setText(row.listing);
-    showExports();
     m_fileCount = row.fileCount;
     // Only a tick follows the folder: a grayed box does not.
     if (Check6.value() == controls::CheckValue::Ticked)
