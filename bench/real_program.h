@@ -38,7 +38,8 @@ public:
                                         std::string_view,
                                         services::MessageButtons,
                                         services::MessageIcon) override;
-    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &) override
+    std::optional<services::SaveChoice>
+    askSaveFileName(const services::FileDialogSettings &) override
     {
         return {};
     }

@@ -1,7 +1,6 @@
 #include "listing/csv_listing.h"
 
-#include "listing/split_extension.h"
-#include "text/utf8.h"
+#include "listing/exported_files.h"
 
 #include <cstdio>
 #include <ctime>
@@ -11,46 +10,17 @@ namespace tavolin::listing {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kHeader
-        = "ファイル名,名前,拡張子,サイズ(バイト),更新日時,UTF-8でない名前のバイト\r\n";
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
-// The name with each byte that is no UTF-8 character replaced by U+FFFD.
-std::string withReplacements(std::string_view name)
+// `text` as one quoted CSV field.
+std::string quoted(std::string_view text)
 {
-    std::string text;
-    for (std::size_t at = 0; at < name.size();) {
-        const std::size_t start = at;
-        if (text::utf8::decodeNext(name, at) >= text::utf8::kStrayByte)
-            text += kReplacement;
-        else
-            text.append(name.substr(start, at - start));
-    }
-    return text;
-}
-
-std::string hexBytes(std::string_view name)
-{
-    std::string hex;
-    for (const char c : name) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%02X", static_cast<unsigned char>(c));
-        hex += (hex.empty() ? "" : " ") + std::string(pair);
-    }
-    return hex;
+    std::string field = "\"";
+    for (const char c : text)
+        field += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
+    return field + '"';
 }
 
 } // namespace
-
-std::string csvField(std::string_view field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(field);
-    std::string quoted = "\"";
-    for (const char c : field)
-        quoted += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
-    return quoted + '"';
-}
 
 std::string isoLocalTime(services::FileTime time)
 {
@@ -76,21 +46,18 @@ std::string csvListing(std::span<const std::string> names,
                        std::span<const services::FileFacts> facts)
 {
     std::string csv(kByteOrderMark);
-    csv += kHeader;
+    for (const std::string_view title : kExportedColumns)
+        csv += (title == kExportedColumns.front() ? "" : ",") + quoted(title);
+    csv += "\r\n";
     for (std::size_t row = 0; row < names.size(); ++row) {
-        const std::string &name = names[row];
-        const bool valid = text::utf8::isValid(name);
-        const auto shown = [valid](std::string_view part) {
-            return csvField(valid ? std::string(part) : withReplacements(part));
-        };
-        const NameParts parts = SplitExtension(name);
-        const services::FileFacts known = row < facts.size() ? facts[row] : services::FileFacts{};
-        csv += shown(name) + ',' + shown(parts.base) + ',' + shown(parts.extension) + ',';
-        if (known.known())
-            csv += std::to_string(known.size) + ',' + isoLocalTime(known.modified);
+        const ExportedFile file
+                = exportedFile(names[row], row < facts.size() ? facts[row] : services::FileFacts{});
+        csv += quoted(file.name) + ',' + quoted(file.base) + ',' + quoted(file.extension) + ',';
+        if (file.facts.known())
+            csv += std::to_string(file.facts.size) + ',' + isoLocalTime(file.facts.modified);
         else
             csv += ',';
-        csv += ',' + (valid ? std::string() : hexBytes(name)) + "\r\n";
+        csv += ',' + quoted(file.nameBytes) + "\r\n";
     }
     return csv;
 }

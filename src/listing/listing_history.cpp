@@ -2,14 +2,17 @@
 
 namespace tavolin::listing {
 
-void ListingHistory::record(std::string listing, std::int64_t fileCount, std::string pathField)
+void ListingHistory::record(std::string listing,
+                            std::int64_t fileCount,
+                            std::string pathField,
+                            ListingScans scans)
 {
     if (m_position >= kLastRow)
         return;
     if (m_recorded)
         ++m_position;
     m_rows[static_cast<std::size_t>(m_position)]
-            = HistoryRow{std::move(listing), fileCount, std::move(pathField)};
+            = HistoryRow{std::move(listing), fileCount, std::move(pathField), std::move(scans)};
     m_recorded = true;
     for (int later = m_position + 1; later < kRows; ++later)
         m_rows[static_cast<std::size_t>(later)] = HistoryRow{};

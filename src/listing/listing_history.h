@@ -2,16 +2,31 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace tavolin::listing {
 
-// One recorded listing: its text, its file count and the path field it was made from.
+// The files of one scan: the folder that was read and every name found there, in the listing's
+// order.
+struct ScannedFiles
+{
+    std::string folder;
+    std::vector<std::string> names;
+};
+// The scans whose lines a listing holds, oldest first; the listings that hold the same scan
+// share it, and nobody changes it.
+using ListingScans = std::vector<std::shared_ptr<const ScannedFiles>>;
+
+// One recorded listing: its text, its file count, the path field it was made from and the scans
+// it holds.
 struct HistoryRow
 {
     std::string listing;
     std::int64_t fileCount = 0;
     std::string pathField;
+    ListingScans scans = {};
 };
 
 // The last listings of the main window, 21 rows that the back and forward buttons page through.
@@ -36,7 +51,10 @@ public:
     // The window's start-up does this.
     void resetRecording() { m_recorded = false; }
 
-    void record(std::string listing, std::int64_t fileCount, std::string pathField);
+    void record(std::string listing,
+                std::int64_t fileCount,
+                std::string pathField,
+                ListingScans scans = {});
 
     // One row back or forward; the row to show afterwards is current().
     void pageBack();

@@ -6,6 +6,7 @@
 #include "shared/progress_texts.h"
 #include "shared/start_folder.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tavolin::mainwindow {
@@ -102,7 +103,9 @@ void FrmMain::txtM_Change()
         Command1.setEnabled(false);
         m_fileCount = 0;
         showFileCount();
+        m_shownScans.clear(); // no listing, no scans: the scans change only with its text
     }
+    showExports();
     Label2.setCaption(std::to_string(m_history.position()));
 }
 
@@ -136,9 +139,8 @@ void FrmMain::cmdStart_Click()
         m_fileCount = 0;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
-    m_scannedFolder = std::move(scan->folder);
-    m_scannedNames = std::move(scan->names);
-    cmdExport.setEnabled(!m_scannedNames.empty());
+    m_shownScans.push_back(std::make_shared<const listing::ScannedFiles>(
+            listing::ScannedFiles{std::move(scan->folder), std::move(scan->names)}));
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.
@@ -147,7 +149,7 @@ void FrmMain::cmdStart_Click()
     m_fileCount += scan->namesFound;
     showFileCount();
 
-    m_history.record(txtM.text(), m_fileCount, Text1.text());
+    m_history.record(txtM.text(), m_fileCount, Text1.text(), m_shownScans);
     Command2[0].setEnabled(m_history.backEnabled());
     Command2[1].setEnabled(m_history.forwardEnabled());
 }
@@ -166,6 +168,7 @@ void FrmMain::Command2_Click(int index)
 void FrmMain::showHistoryRow()
 {
     const listing::HistoryRow row = m_history.current();
+    m_shownScans = row.scans;
     txtM.setText(row.listing);
     m_fileCount = row.fileCount;
     // Only a tick follows the folder: a grayed box does not.
@@ -198,8 +201,8 @@ void FrmMain::Command1_Click()
         return;
     // A file that cannot be written is left as it was; the user must know the listing is not
     // on disk, and it stays in the window to be saved elsewhere.
-    if (auto written = m_services.textFiles.writeBytes(*path, *bytes); !written)
-        m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
+    if (auto written = m_services.textFiles.writeBytes(path->path, *bytes); !written)
+        m_services.dialogs.showMessage(shared::describeUnsavedListing(path->path, written.error()));
 }
 
 void FrmMain::Command4_Click()
@@ -238,6 +241,15 @@ listing::ListingOptions FrmMain::listingOptions() const
 {
     // A grayed option lists as a ticked one.
     return {Check2.marked(), Check3.marked(), Check4.marked(), Check5.marked()};
+}
+
+void FrmMain::showExports()
+{
+    cmdCopy.setEnabled(!txtM.text().empty());
+    cmdExport.setEnabled(!txtM.text().empty()
+                         && std::ranges::any_of(m_shownScans, [](const auto &scan) {
+                                return !scan->names.empty();
+                            }));
 }
 
 void FrmMain::showFileCount()

@@ -40,7 +40,7 @@ public:
     void cmdEnd_Click();
     void cmdRename_Click(); // opens the rename window, or brings it to the front
     void cboOrder_Click();  // another order of files for the whole run
-    // The files of the last scan, with sizes and times, as CSV for spreadsheets.
+    // The files of the listing shown, with sizes and times, for spreadsheets.
     void cmdExport_Click();
     // The listing on the clipboard.
     void cmdCopy_Click();
@@ -65,9 +65,8 @@ private:
     services::Services m_services;
     listing::ListingHistory m_history;
     std::int64_t m_fileCount = 0;
-    // The folder and the names of the last scan, for the CSV export.
-    std::string m_scannedFolder;
-    std::vector<std::string> m_scannedNames;
+    // The scans whose files the listing shown holds, for the export.
+    listing::ListingScans m_shownScans;
 
 public:
     controls::WindowState window;
@@ -92,8 +91,8 @@ public:
     controls::Button Command1{"Textに保存"};
     controls::Button cmdEnd{"終了"};
     controls::Button cmdRename{"ﾌｧｲﾙ名変更"};
-    controls::Button cmdExport{"CSVで保存", /*enabled=*/false}; // once a scan found files
-    controls::Button cmdCopy{"ｺﾋﾟｰ"};
+    controls::Button cmdExport{"CSVで保存", /*enabled=*/false}; // while the listing has files
+    controls::Button cmdCopy{"ｺﾋﾟｰ", /*enabled=*/false};        // while there is a listing
     // The order of files; the file list follows it at once, the listing at the next scan.
     controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTipWithFileList);
 
@@ -104,6 +103,8 @@ private:
     controls::LongWork working(std::string_view what);
     void showFileCount();
     void showHistoryRow();
+    // The export and ｺﾋﾟｰ follow the listing shown.
+    void showExports();
     void followHistoryFolder(const std::string &pathField);
     // The run's order changed, here or in another window.
     void fileOrderChanged();

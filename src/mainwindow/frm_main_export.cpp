@@ -1,42 +1,77 @@
-// The main window with other programs: CSV for spreadsheets, text on the clipboard, folders
-// dropped from the file manager.
+// The main window with other programs: CSV and Excel books for spreadsheets, text on the
+// clipboard, folders dropped from the file manager.
 #include "mainwindow/frm_main.h"
 
 #include "listing/csv_listing.h"
+#include "listing/xlsx_listing.h"
 #include "shared/fs_error_text.h"
 #include "shared/start_request.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace tavolin::mainwindow {
 
 namespace {
 
 const services::FileDialogSettings kExportDialog{
-        "Title.csv", "CSVで保存", "CSVﾌｧｲﾙ (.csv)|*.csv|すべてのﾌｧｲﾙ (*.*)|*.*"};
-constexpr std::string_view kExporting = "CSVを書き出しています";
+        "Title.csv",
+        "CSVで保存",
+        "CSVﾌｧｲﾙ (.csv)|*.csv|Excelブック (*.xlsx)|*.xlsx|すべてのﾌｧｲﾙ (*.*)|*.*"};
+constexpr std::size_t kExcelType = 1; // the filter's second pair
+constexpr std::string_view kExportingCsv = "CSVを書き出しています";
+constexpr std::string_view kExportingBook = "Excelブックを書き出しています";
+
+// Whether the file chosen is to be an Excel book: its name ends in .xlsx, or in neither .xlsx
+// nor .csv and the Excel type was chosen. The ending wins, as other programs go by it.
+bool asExcelBook(const services::SaveChoice &choice)
+{
+    std::string name = choice.path;
+    std::ranges::transform(name, name.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    if (name.ends_with(".xlsx") || name.ends_with(".csv"))
+        return name.ends_with(".xlsx");
+    return choice.fileType == kExcelType;
+}
 
 } // namespace
 
 void FrmMain::cmdExport_Click()
 {
-    const auto path = m_services.dialogs.askSaveFileName(kExportDialog);
-    if (!path)
+    const auto choice = m_services.dialogs.askSaveFileName(kExportDialog);
+    if (!choice)
         return;
-    std::string csv;
+    const bool book = asExcelBook(*choice);
+    services::FsResult<std::string> bytes;
     {
-        const auto work = working(kExporting);
-        // Sizes and times as they are now: the file may have changed since the scan.
-        const auto facts = m_services.fs.fileFacts(
-                {style(), m_scannedFolder}, m_scannedNames, [this](std::size_t done) {
-                    return m_services.progress.advance(done, m_scannedNames.size());
-                });
-        if (!facts) // stopped
-            return;
-        csv = listing::csvListing(m_scannedNames, *facts);
+        const auto work = working(book ? kExportingBook : kExportingCsv);
+        std::vector<std::string> names;
+        std::vector<services::FileFacts> facts;
+        std::size_t total = 0;
+        for (const auto &scan : m_shownScans)
+            total += scan->names.size();
+        // Sizes and times as they are now: a file may have changed since its scan.
+        for (const auto &scan : m_shownScans) {
+            const std::size_t before = names.size();
+            const auto read = m_services.fs.fileFacts(
+                    {style(), scan->folder}, scan->names, [&](std::size_t done) {
+                        return m_services.progress.advance(before + done, total);
+                    });
+            if (!read) // stopped
+                return;
+            names.insert(names.end(), scan->names.begin(), scan->names.end());
+            facts.insert(facts.end(), read->begin(), read->end());
+        }
+        bytes = book ? listing::xlsxListing(names, facts) : listing::csvListing(names, facts);
     }
-    if (auto written = m_services.textFiles.writeBytes(*path, csv); !written)
-        m_services.dialogs.showMessage(shared::describeUnsavedListing(*path, written.error()));
+    // Through the safe save: a file that was there stays whole should anything fail.
+    const auto written = bytes ? m_services.textFiles.writeBytes(choice->path, *bytes)
+                               : services::FsResult<void>(std::unexpected(bytes.error()));
+    if (!written)
+        m_services.dialogs.showMessage(
+                shared::describeUnsavedListing(choice->path, written.error()));
 }
 
 void FrmMain::folderDropped(std::string_view path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,14 @@ struct FileDialogSettings
     std::string filter;
 };
 
+// The file the user chose in a save dialog, and the file type selected there: the index of its
+// pair in the filter (0 for the first).
+struct SaveChoice
+{
+    std::string path;
+    std::size_t fileType = 0;
+};
+
 // The modal dialogs a window model may show. Abstract so that tests answer them.
 class Dialogs
 {
@@ -35,8 +44,9 @@ public:
             = 0;
 
     // The path the user chose, or nothing when the dialog was cancelled. The save dialog asks
-    // no question about an existing file and adds no extension to the name typed.
-    virtual std::optional<std::string> askSaveFileName(const FileDialogSettings &settings) = 0;
+    // no question about an existing file and adds no extension to the name typed; choosing
+    // another file type there changes the extension of the name to the type's.
+    virtual std::optional<SaveChoice> askSaveFileName(const FileDialogSettings &settings) = 0;
     virtual std::optional<std::string> askOpenFileName(const FileDialogSettings &settings) = 0;
 
     // A text input box with no default text; returns what was typed, empty when cancelled.

@@ -50,10 +50,14 @@ public:
         messages.push_back({std::string(text), std::string(title), buttons});
         return next(messageAnswers, services::MessageAnswer::Ok);
     }
-    std::optional<std::string> askSaveFileName(const services::FileDialogSettings &) override
+    std::optional<services::SaveChoice>
+    askSaveFileName(const services::FileDialogSettings &) override
     {
         fileDialogs += 's';
-        return next(fileAnswers, std::optional<std::string>());
+        const auto path = next(fileAnswers, std::optional<std::string>());
+        if (!path)
+            return std::nullopt;
+        return services::SaveChoice{*path, next(fileTypeAnswers, std::size_t{0})};
     }
     std::optional<std::string> askOpenFileName(const services::FileDialogSettings &) override
     {
@@ -76,6 +80,7 @@ public:
     std::deque<services::MessageAnswer> messageAnswers; // then Ok
     std::string fileDialogs; // 's' for each save dialog asked, 'o' for each open one
     std::deque<std::optional<std::string>> fileAnswers; // then cancel
+    std::deque<std::size_t> fileTypeAnswers;            // of the save dialogs; then the first
     std::deque<std::string> textAnswers;                // then "" (cancel)
 };
 

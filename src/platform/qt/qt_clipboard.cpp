@@ -9,7 +9,7 @@ namespace tavolin::services {
 
 void QtClipboard::setText(std::string_view text)
 {
-    QGuiApplication::clipboard()->setText(text::toDisplayName(text));
+    QGuiApplication::clipboard()->setText(text::toQString(text));
 }
 
 } // namespace tavolin::services

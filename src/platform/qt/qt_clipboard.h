@@ -4,8 +4,9 @@
 
 namespace tavolin::services {
 
-// The clipboard through Qt; bytes of a name that are not UTF-8 go as the stand-ins the windows
-// show, since the clipboard carries Unicode text only.
+// The clipboard through Qt: the text with its line breaks, so that it pastes as lines; bytes of a
+// name that are not UTF-8 go as the stand-ins the windows show, since the clipboard carries
+// Unicode text only.
 class QtClipboard final : public Clipboard
 {
 public:

@@ -26,8 +26,20 @@ QStringList toQtNameFilters(std::string_view filter)
     return filters;
 }
 
-std::optional<std::string> askFileName(const FileDialogSettings &settings,
-                                       QFileDialog::AcceptMode mode)
+// The pair of the filter whose file type is selected in `dialog`, which names it by its
+// description alone (see QFileDialog::HideNameFilterDetails).
+std::size_t chosenType(const QFileDialog &dialog)
+{
+    const QStringList filters = dialog.nameFilters();
+    const QString shown = dialog.selectedNameFilter();
+    for (qsizetype i = 0; i < filters.size(); ++i)
+        if (filters[i] == shown || filters[i].startsWith(shown + QLatin1String(" (")))
+            return static_cast<std::size_t>(i);
+    return 0;
+}
+
+std::optional<SaveChoice> askFileName(const FileDialogSettings &settings,
+                                      QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(QApplication::activeWindow(), text::toQString(settings.title));
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
@@ -41,7 +53,7 @@ std::optional<std::string> askFileName(const FileDialogSettings &settings,
         dialog.selectFile(text::toQString(settings.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return text::fromQString(dialog.selectedFiles().constFirst());
+    return SaveChoice{text::fromQString(dialog.selectedFiles().constFirst()), chosenType(dialog)};
 }
 
 } // namespace
@@ -64,14 +76,15 @@ MessageAnswer QtDialogs::showMessage(std::string_view text,
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
-std::optional<std::string> QtDialogs::askSaveFileName(const FileDialogSettings &settings)
+std::optional<SaveChoice> QtDialogs::askSaveFileName(const FileDialogSettings &settings)
 {
     return askFileName(settings, QFileDialog::AcceptSave);
 }
 
 std::optional<std::string> QtDialogs::askOpenFileName(const FileDialogSettings &settings)
 {
-    return askFileName(settings, QFileDialog::AcceptOpen);
+    const auto chosen = askFileName(settings, QFileDialog::AcceptOpen);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
 std::string QtDialogs::askText(std::string_view prompt, std::string_view title)

@@ -12,7 +12,7 @@ public:
                               std::string_view title,
                               MessageButtons buttons,
                               MessageIcon icon) override;
-    std::optional<std::string> askSaveFileName(const FileDialogSettings &settings) override;
+    std::optional<SaveChoice> askSaveFileName(const FileDialogSettings &settings) override;
     std::optional<std::string> askOpenFileName(const FileDialogSettings &settings) override;
     std::string askText(std::string_view prompt, std::string_view title) override;
 };

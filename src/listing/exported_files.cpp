@@ -1,0 +1,53 @@
+#include "listing/exported_files.h"
+
+#include "listing/split_extension.h"
+#include "text/utf8.h"
+
+#include <cstdio>
+
+namespace tavolin::listing {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+
+// The name with each byte that is no UTF-8 character replaced by U+FFFD.
+std::string withReplacements(std::string_view name)
+{
+    std::string text;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t start = at;
+        if (text::utf8::decodeNext(name, at) >= text::utf8::kStrayByte)
+            text += kReplacement;
+        else
+            text.append(name.substr(start, at - start));
+    }
+    return text;
+}
+
+std::string hexBytes(std::string_view name)
+{
+    std::string hex;
+    for (const char c : name) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, "%02X", static_cast<unsigned char>(c));
+        hex += (hex.empty() ? "" : " ") + std::string(pair);
+    }
+    return hex;
+}
+
+} // namespace
+
+ExportedFile exportedFile(std::string_view name, const services::FileFacts &facts)
+{
+    const NameParts parts = SplitExtension(name);
+    if (text::utf8::isValid(name))
+        return {std::string(name), parts.base, parts.extension, facts, {}};
+    return {withReplacements(name),
+            withReplacements(parts.base),
+            withReplacements(parts.extension),
+            facts,
+            hexBytes(name)};
+}
+
+} // namespace tavolin::listing

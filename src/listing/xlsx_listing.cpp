@@ -1,0 +1,150 @@
+#include "listing/xlsx_listing.h"
+
+#include "listing/exported_files.h"
+
+#include <xlsxwriter.h>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+namespace tavolin::listing {
+
+namespace {
+
+constexpr std::size_t kRowsForFiles = LXW_ROW_MAX - 1; // below the header row
+constexpr std::string_view kTooManyFiles
+        = "Excelブックの1枚のシートには1,048,575ファイルまでしか入りません。CSVで保存してください";
+constexpr std::string_view kNotMade = "Excelブックを作れませんでした: ";
+
+// A file in memory only, for the library that writes to a path: nothing is left on a disk,
+// whatever happens.
+class MemoryFile
+{
+public:
+    MemoryFile()
+        : m_fd(::memfd_create("tavolin-xlsx", MFD_CLOEXEC))
+    {}
+    ~MemoryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    MemoryFile(const MemoryFile &) = delete;
+    MemoryFile &operator=(const MemoryFile &) = delete;
+
+    bool opened() const { return m_fd >= 0; }
+    std::string path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+
+    services::FsResult<std::string> content() const
+    {
+        struct stat facts
+        {};
+        if (::fstat(m_fd, &facts) != 0)
+            return std::unexpected(services::fsErrorFromErrno(errno));
+        std::string bytes(static_cast<std::size_t>(facts.st_size), '\0');
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t got = ::pread(
+                    m_fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            if (got <= 0)
+                return std::unexpected(services::fsErrorFromErrno(got < 0 ? errno : EIO));
+            done += static_cast<std::size_t>(got);
+        }
+        return bytes;
+    }
+
+private:
+    int m_fd;
+};
+
+lxw_format *numberFormat(lxw_workbook *book, const char *format)
+{
+    lxw_format *made = workbook_add_format(book);
+    format_set_num_format(made, format);
+    return made;
+}
+
+lxw_datetime localDateTime(services::FileTime time)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+            std::chrono::time_point_cast<std::chrono::system_clock::duration>(time));
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return {local.tm_year + 1900,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            static_cast<double>(local.tm_sec)};
+}
+
+services::FsError notMade(std::string_view why)
+{
+    return {services::FsErrorKind::Other, std::string(kNotMade) + std::string(why)};
+}
+
+} // namespace
+
+services::FsResult<std::string> xlsxListing(std::span<const std::string> names,
+                                            std::span<const services::FileFacts> facts)
+{
+    if (names.size() > kRowsForFiles)
+        return std::unexpected(
+                services::FsError{services::FsErrorKind::Other, std::string(kTooManyFiles)});
+    const MemoryFile file;
+    if (!file.opened())
+        return std::unexpected(services::fsErrorFromErrno(errno));
+    // Row by row, each written out at once, so that a long listing takes little memory.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    const std::string path = file.path();
+    lxw_workbook *book = workbook_new_opt(path.c_str(), &options);
+    if (!book)
+        return std::unexpected(notMade(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED)));
+    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    lxw_format *text = numberFormat(book, "@");
+    lxw_format *whole = numberFormat(book, "0");
+    lxw_format *date = numberFormat(book, "yyyy-mm-dd hh:mm:ss");
+    // Columns wide enough for a name and a time, typed as their cells are.
+    worksheet_set_column(sheet, 0, 1, 36, text);
+    worksheet_set_column(sheet, 2, 2, 8, text);
+    worksheet_set_column(sheet, 3, 3, 14, whole);
+    worksheet_set_column(sheet, 4, 4, 20, date);
+    worksheet_set_column(sheet, 5, 5, 36, text);
+    worksheet_freeze_panes(sheet, 1, 0);
+
+    lxw_error failed = LXW_NO_ERROR; // the first cell that could not be written
+    const auto keep = [&failed](lxw_error error) {
+        if (failed == LXW_NO_ERROR)
+            failed = error;
+    };
+    const auto writeText = [&](lxw_row_t row, lxw_col_t column, const std::string &cell) {
+        keep(worksheet_write_string(sheet, row, column, cell.c_str(), text));
+    };
+    for (lxw_col_t column = 0; column < kExportedColumns.size(); ++column)
+        writeText(0, column, std::string(kExportedColumns[column]));
+    for (std::size_t at = 0; at < names.size(); ++at) {
+        const auto row = static_cast<lxw_row_t>(at + 1);
+        const ExportedFile exported
+                = exportedFile(names[at], at < facts.size() ? facts[at] : services::FileFacts{});
+        writeText(row, 0, exported.name);
+        writeText(row, 1, exported.base);
+        writeText(row, 2, exported.extension);
+        if (exported.facts.known()) {
+            keep(worksheet_write_number(
+                    sheet, row, 3, static_cast<double>(exported.facts.size), whole));
+            lxw_datetime modified = localDateTime(exported.facts.modified);
+            keep(worksheet_write_datetime(sheet, row, 4, &modified, date));
+        }
+        writeText(row, 5, exported.nameBytes);
+    }
+    const lxw_error closed = workbook_close(book);
+    if (failed != LXW_NO_ERROR || closed != LXW_NO_ERROR)
+        return std::unexpected(notMade(lxw_strerror(failed != LXW_NO_ERROR ? failed : closed)));
+    return file.content();
+}
+
+} // namespace tavolin::listing
