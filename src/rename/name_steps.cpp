@@ -1,5 +1,7 @@
 #include "rename/name_steps.h"
 
+#include "listing/split_extension.h"
+
 #include <utility>
 
 namespace tavolin::rename {
@@ -97,6 +99,18 @@ bool changeExtension(std::string &extension, const TextChange &change)
     return true;
 }
 
+// The same for the whole name: the step sees base and extension as one text, and the result is
+// split again by the listing's rule.
+bool changeWholeName(PlannedName &name, const TextChange &change)
+{
+    std::string whole = name.baseName + name.extension;
+    if (!changePart(whole, change))
+        return false;
+    listing::NameParts parts = listing::SplitExtension(whole);
+    name = {std::move(parts.base), std::move(parts.extension)};
+    return true;
+}
+
 } // namespace
 
 StepsResult applySteps(const std::vector<PlannedName> &names,
@@ -132,10 +146,12 @@ StepsResult applySteps(const std::vector<PlannedName> &names,
         for (std::size_t row = 0; row < names.size(); ++row) {
             PlannedName &name = result.names[row];
             bool readable = true;
-            if (step.target != StepTarget::Extension)
-                readable = changePart(name.baseName, change) && readable;
-            if (step.target != StepTarget::BaseName)
-                readable = changeExtension(name.extension, change) && readable;
+            if (step.target == StepTarget::Both)
+                readable = changeWholeName(name, change);
+            else if (step.target == StepTarget::BaseName)
+                readable = changePart(name.baseName, change);
+            else
+                readable = changeExtension(name.extension, change);
             if (!readable)
                 notUtf8[row] = true;
         }

@@ -69,8 +69,10 @@ public:
     controls::Button cmdStepUp{"上へ", /*enabled=*/false};
     controls::Button cmdStepDown{"下へ", /*enabled=*/false};
     controls::Label lblTarget{"対象"};
-    controls::ComboBox cboTarget
-            = rules::choice(rules::kTargets, "この手順が変える部分です（拡張子はドットを除く）");
+    controls::ComboBox cboTarget = rules::choice(
+            rules::kTargets,
+            "この手順が変える部分です（拡張子はドットを除く。名前と拡張子は名前全体を"
+            "変えて、結果を名前と拡張子に分け直す）");
 
     // Replace.
     controls::Label lblFind{"検索する文字"};

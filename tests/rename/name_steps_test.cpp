@@ -63,6 +63,24 @@ TEST(NameSteps, StepsRunInOrderOnTheirTargetAndSkipWhatIsOff)
         EXPECT_EQ(applySteps(kNames, steps, dateOf).names, names) << what;
 }
 
+// With "名前と拡張子" a step sees the whole name, whose result is split again.
+TEST(NameSteps, AStepOnBothSeesTheWholeName)
+{
+    const std::vector<PlannedName> photo{{"IMG_0001", ".JPG"}};
+    const StepsCase cases[] = {
+            {"insert at the start",
+             {{InsertStep{"X", 0}, StepTarget::Both}},
+             {{"XIMG_0001", ".JPG"}}},
+            {"remove the first", {{RemoveStep{0, 1}, StepTarget::Both}}, {{"MG_0001", ".JPG"}}},
+            {"insert from the end",
+             {{InsertStep{"X", 4, CountFrom::End}, StepTarget::Both}},
+             {{"IMG_0001X", ".JPG"}}},
+            {"a dot replaced", {{ReplaceRule{".", "_"}, StepTarget::Both}}, {{"IMG_0001_JPG", ""}}},
+    };
+    for (const auto &[what, steps, names] : cases)
+        EXPECT_EQ(applySteps(photo, steps, dateOf).names, names) << what;
+}
+
 TEST(NameSteps, ANameThatIsNotUtf8AndAnInvalidExpressionAreSaidAndChangeNothing)
 {
     const auto result = applySteps(
