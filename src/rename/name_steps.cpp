@@ -131,10 +131,14 @@ StepsResult applySteps(const std::vector<PlannedName> &names,
             continue;
         }
         if (const auto *date = std::get_if<DateStep>(&step.kind)) {
+            if (const auto checked = formatDate(date->pattern, {}); !checked) {
+                result.stepFaults[s] = checked.error();
+                continue;
+            }
             for (std::size_t row = 0; row < names.size(); ++row) {
                 std::string &base = result.names[row].baseName;
                 base = placeText(base,
-                                 formatDate(date->pattern, rowDate(row, date->source)),
+                                 *formatDate(date->pattern, rowDate(row, date->source)),
                                  date->place,
                                  date->separator);
             }

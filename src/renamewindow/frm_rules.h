@@ -110,7 +110,7 @@ public:
     controls::ComboBox cboDateSource = rules::choice(
             rules::kDateSources, "撮影日時は写真のEXIFから読みます。ない写真は更新日時です");
     controls::Label lblPattern{"書式"};
-    controls::TextBox txtPattern{"yyyyMMdd_HHmmss"};
+    controls::TextBox txtPattern{"yyyyMMdd_HHmmss", true, std::string(rename::kDatePatternLetters)};
     // Why the selected step changes nothing (an invalid expression, a number that is none).
     controls::Label lblFault;
     // How many rows the steps change and how many the batch would refuse.

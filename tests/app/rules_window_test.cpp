@@ -66,6 +66,8 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     ASSERT_NE(rules, nullptr);
     EXPECT_TRUE(rules->isVisible());
     EXPECT_FALSE(child(&view, "cmdStart")->isEnabled()) << "held while the rules are open";
+    EXPECT_EQ(text::fromQString(child(rules, "txtPattern")->toolTip()),
+              viewed.model.rules.txtPattern.toolTip());
 
     // A replace, typed; then a width step, switched on by a tick.
     const std::string steps = "press cmdAddStep; type txtFind IMG; type txtReplace photo;"

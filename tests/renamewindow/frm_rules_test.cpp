@@ -222,6 +222,16 @@ TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
     EXPECT_EQ(photoDates.asked, asked) << "each photo is read once while the window is open";
 }
 
+TEST_F(FrmRulesTest, ADatePatternWithALetterOfNoFieldIsAFaultAndChangesNothing)
+{
+    open({"a.jpg"});
+    add(Date);
+    EXPECT_THAT(rules.txtPattern.toolTip(), ::testing::HasSubstr("M 月"));
+    rules.txtPattern.setText("yy年hh時");
+    EXPECT_EQ(rules.lblFault.caption(), "書式の「hh」は使えません（文字は'で囲みます）");
+    EXPECT_THAT(planned(), ElementsAre("a.jpg"));
+}
+
 TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
 {
     open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt", "ＡＢ.txt"});
