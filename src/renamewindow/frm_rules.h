@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,8 @@ private:
     std::optional<paths::FolderPath> m_folder;
     std::unique_ptr<rename::RememberedFolder> m_plannedFolder; // none where it cannot be opened
     std::vector<std::optional<rename::LocalTime>> m_modified, m_taken; // read when first asked
+    // Rows the last preview dated by their modification time where the date taken was asked.
+    std::set<int> m_modifiedForTaken;
     int m_refused = 0;      // rows the batch would refuse, as the last preview found them
     bool m_showing = false; // the selected step is being put into the controls
 };

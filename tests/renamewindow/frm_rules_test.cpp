@@ -217,6 +217,9 @@ TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
     rules.txtPattern.setText("yyyyMMdd");
     rules.cboPlace.setSelectedIndex(2); // replacing the name
     EXPECT_THAT(planned(), ElementsAre("19710101.jpg", "20261208.jpg", "19710101.jpg"));
+    const std::string modified = "撮影日時がないので更新日時を使いました";
+    EXPECT_THAT(model.List1.notes(), ElementsAre(Pair(0, modified), Pair(2, modified)));
+    EXPECT_EQ(model.List2[0].notes(), model.List1.notes());
     const int asked = photoDates.asked;
     rules.txtPattern.setText("yyMMdd");
     EXPECT_EQ(photoDates.asked, asked) << "each photo is read once while the window is open";
