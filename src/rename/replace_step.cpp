@@ -174,7 +174,7 @@ std::optional<std::string> Replacer::replacementFault(const std::string &groups)
         return std::nullopt;
     // Where it failed: just after a missing group's reference, which begins at its "$".
     const std::size_t at = std::min<std::size_t>(length, m_replacement.size());
-    const std::size_t reference = std::min(m_replacement.rfind('$', at), at);
+    const std::size_t reference = at == 0 ? 0 : std::min(m_replacement.rfind('$', at - 1), at);
     return rename::replacementFault(
             done,
             charactersIn(m_replacement, reference) + 1,
