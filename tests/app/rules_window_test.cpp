@@ -104,5 +104,21 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     EXPECT_TRUE(child(&view, "cmdStart")->isEnabled());
 }
 
+// The photos have no date taken, so the date step takes their modification times and says so.
+TEST(RulesWindowView, ARowDatedByItsModificationTimeSaysSoInItsTooltip)
+{
+    PhotosWorld world;
+    renamewindow::RenameWindowView view(world.model);
+    view.show();
+    playOnWidgets(&view, "press cmdRules");
+    playOnWidgets(view.findChild<QWidget *>(QStringLiteral("frmRules")),
+                  "pick cboStepKind 8; press cmdAddStep");
+    const QModelIndex row = child<QAbstractItemView>(&view, "List2_0")->model()->index(0, 0);
+    EXPECT_TRUE(row.data(Qt::ToolTipRole)
+                        .toString()
+                        .endsWith(QStringLiteral("\n撮影日時がないので更新日時を使いました")))
+            << text::fromQString(row.data(Qt::ToolTipRole).toString());
+}
+
 } // namespace
 } // namespace tavolin
