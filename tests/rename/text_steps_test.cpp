@@ -16,34 +16,6 @@
 namespace tavolin::rename {
 namespace {
 
-struct WidthCase
-{
-    WidthChange change;
-    std::string name;
-    std::string changed;
-};
-
-TEST(TextSteps, EachWidthAndKanaSwitchChangesOnlyItsOwnLetters)
-{
-    const WidthCase cases[] = {
-            {WidthChange::AlphanumericsToHalfWidth, "ＡＢＣ１２３", "ABC123"},
-            {WidthChange::AlphanumericsToHalfWidth,
-             "写真（ＮＯ．１）デジカメ　",
-             "写真(NO.1)デジカメ　"},
-            {WidthChange::AlphanumericsToFullWidth, "abc_12!", "ａｂｃ＿１２！"},
-            {WidthChange::AlphanumericsToFullWidth, "ﾃﾞｼﾞｶﾒ a", "ﾃﾞｼﾞｶﾒ ａ"},
-            {WidthChange::KatakanaToFullWidth, "ﾃﾞｼﾞｶﾒ", "デジカメ"},
-            {WidthChange::KatakanaToFullWidth, "ﾊﾟｰﾃｨｰ_ABC", "パーティー_ABC"},
-            {WidthChange::KatakanaToHalfWidth, "デジカメ_ＡＢＣ", "ﾃﾞｼﾞｶﾒ_ＡＢＣ"},
-            {WidthChange::KatakanaToHalfWidth, "ひらがな", "ひらがな"},
-            {WidthChange::IdeographicSpaceToHalfWidth, "旅行　写真　ＡＢ", "旅行 写真 ＡＢ"},
-            {WidthChange::HiraganaToKatakana, "ひらがなカナabc", "ヒラガナカナabc"},
-            {WidthChange::KatakanaToHiragana, "カタカナ写真", "かたかな写真"},
-    };
-    for (const auto &[change, name, changed] : cases)
-        EXPECT_EQ(changeWidth(name, change), changed) << name;
-}
-
 TEST(TextSteps, NormalizationJoinsAndSplitsVoicedKanaAndAccents)
 {
     const std::string decomposed
