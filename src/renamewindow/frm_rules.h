@@ -32,8 +32,10 @@ struct PlannedColumns
 // insert, remove, trim, numbering, date, code page 932 names), each switched on by its check box
 // and set below the list. While it is open, every change recomputes the planned names from the
 // ones there were when it opened and shows them in the rename window's columns, the changed rows
-// marked apart and the rows the batch would refuse marked with why. OK keeps the result; キャンセル
-// and the close box put the names from before back. Nothing on disk changes here.
+// marked apart, the rows the batch would refuse marked with why, and the rows a date step dated
+// by their modification time where the photo's date taken was asked noted so. OK keeps the
+// result; キャンセル and the close box put the names from before back. Nothing on disk changes
+// here.
 //
 // The steps stay from one opening to the next while the rename window lives.
 class FrmRules
