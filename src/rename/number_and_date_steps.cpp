@@ -1,7 +1,6 @@
 #include "rename/number_and_date_steps.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <iterator>
@@ -70,25 +69,28 @@ std::expected<std::string, std::string> formatDate(std::string_view pattern, con
     std::string out;
     for (std::size_t at = 0; at < pattern.size();) {
         const char c = pattern[at];
-        if (c == '\'') { // quoted text as it is; '' is a quote, inside quotes too
+        if (pattern.substr(at).starts_with("''")) {
+            out += '\'';
+            at += 2;
+            continue;
+        }
+        if (c == '\'') { // quoted text as it is, where '' is a quote too
             std::size_t end = at + 1;
-            for (; end < pattern.size(); ++end) {
-                if (pattern[end] != '\'')
-                    out += pattern[end];
-                else if (end + 1 < pattern.size() && pattern[end + 1] == '\'')
-                    out += pattern[++end];
-                else
+            for (;; ++end) {
+                if (end >= pattern.size())
+                    return std::unexpected("書式の「'」が閉じていません（" + std::to_string(at + 1)
+                                           + "文字目）");
+                if (pattern.substr(end).starts_with("''"))
+                    out += pattern[end++];
+                else if (pattern[end] == '\'')
                     break;
+                else
+                    out += pattern[end];
             }
-            if (end == at + 1 && end < pattern.size()) // '' alone
-                out += '\'';
-            if (end >= pattern.size())
-                return std::unexpected("書式の「'」が閉じていません（" + std::to_string(at + 1)
-                                       + "文字目）");
             at = end + 1;
             continue;
         }
-        if (!std::isalpha(static_cast<unsigned char>(c))) {
+        if ((c < 'a' || c > 'z') && (c < 'A' || c > 'Z')) { // no ASCII letter, whatever the locale
             out += c;
             ++at;
             continue;

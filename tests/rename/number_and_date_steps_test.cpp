@@ -60,7 +60,7 @@ TEST(DateStep, APatternTakesItsOwnLettersAndQuotedText)
             {"H時m分s秒", "9時5分3秒"},
             {"'IMG'_yyyy", "IMG_2026"},
             {"'it''s' HH", "it's 09"},
-            {"''yy''", "'26'"},
+            {"''yy''''", "'26''"},
     };
     for (const auto &[pattern, filled] : cases)
         EXPECT_EQ(formatDate(pattern, time), filled) << pattern;
