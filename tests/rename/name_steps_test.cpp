@@ -81,6 +81,19 @@ TEST(NameSteps, AStepOnBothSeesTheWholeName)
         EXPECT_EQ(applySteps(photo, steps, dateOf).names, names) << what;
 }
 
+// A base name, an extension or both of code page 932 bytes: the step's target decides.
+TEST(NameSteps, ARowLeftAsItIsForNotBeingUtf8IsSaidWhateverItsTarget)
+{
+    const std::vector<PlannedName> names{{"\x83\x66", ".jpg"}, {"a", ".\x83\x57"}, {"b", ".txt"}};
+    const std::pair<StepTarget, std::vector<std::size_t>> cases[] = {
+            {StepTarget::BaseName, {0}}, {StepTarget::Extension, {1}}, {StepTarget::Both, {0, 1}}};
+    for (const auto &[target, rows] : cases) {
+        const auto result = applySteps(names, {{LetterCase::Upper, target}}, dateOf);
+        EXPECT_EQ(result.notUtf8, rows);
+        EXPECT_EQ(result.names[1].baseName, target == StepTarget::BaseName ? "A" : "a");
+    }
+}
+
 TEST(NameSteps, ANameThatIsNotUtf8AndAnInvalidExpressionAreSaidAndChangeNothing)
 {
     const auto result = applySteps(

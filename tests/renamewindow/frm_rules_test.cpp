@@ -174,6 +174,7 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
     fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, {}});
     model.cmdRules.click();
     EXPECT_THAT(model.List2[0].marks(), IsEmpty());
+    EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 0件") << "and counts none refused";
 }
 
 TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
