@@ -5,12 +5,14 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config git findutils
-    qt6-base-dev qt6-qpa-plugins libicu-dev libpcre2-dev libexiv2-dev libxlsxwriter-dev
+    qt6-base-dev qt6-qpa-plugins libicu-dev libpcre2-dev libexiv2-dev libheif-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk qt6-translations-l10n
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace python3
     exfat-fuse exfatprogs dosfstools fusefat ntfs-3g
     libreoffice-calc-nogui
+    # tests/platform/data/make_dated_heic.sh, which made the test's HEIC photo
+    libheif-examples libimage-exiftool-perl
 )
 
 missing=()

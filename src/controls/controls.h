@@ -224,16 +224,18 @@ private:
     int m_selected = 0;
 };
 
-// A text box or text area.
+// A text box or text area, with a tooltip that says what to type where it needs one.
 class TextBox : public Control
 {
 public:
-    explicit TextBox(std::string text = {}, bool visible = true)
+    explicit TextBox(std::string text = {}, bool visible = true, std::string toolTip = {})
         : Control(true, visible)
         , m_text(std::move(text))
+        , m_toolTip(std::move(toolTip))
     {}
 
     const std::string &text() const { return m_text; }
+    const std::string &toolTip() const { return m_toolTip; }
 
     // Runs `changed` when the text really changes, whether the user typed or the program set it.
     void setText(std::string text)
@@ -252,6 +254,7 @@ public:
 
 private:
     std::string m_text;
+    std::string m_toolTip;
 };
 
 } // namespace tavolin::controls

@@ -127,6 +127,14 @@ void ListBox::setChangedRows(std::vector<bool> rows)
     marksChanged.emit();
 }
 
+void ListBox::setNotes(std::map<int, std::string> notes)
+{
+    if (notes == m_notes)
+        return;
+    m_notes = std::move(notes);
+    marksChanged.emit();
+}
+
 bool ListBox::changedRow(int row) const
 {
     return row >= 0 && static_cast<std::size_t>(row) < m_changed.size()

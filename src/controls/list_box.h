@@ -76,6 +76,10 @@ public:
     // `marksChanged` runs when they change. Rows beyond the vector are not changed.
     void setChangedRows(std::vector<bool> rows);
     bool changedRow(int row) const;
+    // Rows with a note that is no problem (how a planned name was made), each with its text, for
+    // the view to show with the row; `marksChanged` runs when they change.
+    void setNotes(std::map<int, std::string> notes);
+    const std::map<int, std::string> &notes() const { return m_notes; }
 
     bool checkable() const { return m_checkable; }
     // The check box of `row`; false for a row the list lacks or a list without check boxes.
@@ -102,6 +106,7 @@ private:
     int m_selected = -1;
     std::map<int, std::string> m_marks;
     std::vector<bool> m_changed;
+    std::map<int, std::string> m_notes;
     bool m_checkable = false;
     std::vector<bool> m_checks; // one per row in a list with check boxes
 };

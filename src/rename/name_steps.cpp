@@ -1,5 +1,7 @@
 #include "rename/name_steps.h"
 
+#include "listing/split_extension.h"
+
 #include <utility>
 
 namespace tavolin::rename {
@@ -97,6 +99,18 @@ bool changeExtension(std::string &extension, const TextChange &change)
     return true;
 }
 
+// The same for the whole name: the step sees base and extension as one text, and the result is
+// split again by the listing's rule.
+bool changeWholeName(PlannedName &name, const TextChange &change)
+{
+    std::string whole = name.baseName + name.extension;
+    if (!changePart(whole, change))
+        return false;
+    listing::NameParts parts = listing::SplitExtension(whole);
+    name = {std::move(parts.base), std::move(parts.extension)};
+    return true;
+}
+
 } // namespace
 
 StepsResult applySteps(const std::vector<PlannedName> &names,
@@ -117,10 +131,14 @@ StepsResult applySteps(const std::vector<PlannedName> &names,
             continue;
         }
         if (const auto *date = std::get_if<DateStep>(&step.kind)) {
+            if (const auto checked = formatDate(date->pattern, {}); !checked) {
+                result.stepFaults[s] = checked.error();
+                continue;
+            }
             for (std::size_t row = 0; row < names.size(); ++row) {
                 std::string &base = result.names[row].baseName;
                 base = placeText(base,
-                                 formatDate(date->pattern, rowDate(row, date->source)),
+                                 *formatDate(date->pattern, rowDate(row, date->source)),
                                  date->place,
                                  date->separator);
             }
@@ -132,10 +150,12 @@ StepsResult applySteps(const std::vector<PlannedName> &names,
         for (std::size_t row = 0; row < names.size(); ++row) {
             PlannedName &name = result.names[row];
             bool readable = true;
-            if (step.target != StepTarget::Extension)
-                readable = changePart(name.baseName, change) && readable;
-            if (step.target != StepTarget::BaseName)
-                readable = changeExtension(name.extension, change) && readable;
+            if (step.target == StepTarget::Both)
+                readable = changeWholeName(name, change);
+            else if (step.target == StepTarget::BaseName)
+                readable = changePart(name.baseName, change);
+            else
+                readable = changeExtension(name.extension, change);
             if (!readable)
                 notUtf8[row] = true;
         }

@@ -15,6 +15,8 @@ namespace tavolin::rename {
 
 // The steps that turn planned names into new planned names, one after the other.
 
+// What a text step changes: the base name, the extension without its dot, or the whole name as
+// one text, which is then split again into base and extension by the listing's rule.
 enum class StepTarget { BaseName, Extension, Both };
 
 struct WidthStep

@@ -45,31 +45,64 @@ numberName(std::string_view name, const NumberingRule &rule, long long row, long
     return placeText(name, number < 0 ? "-" + digits : digits, rule.place, rule.separator);
 }
 
-std::string formatDate(std::string_view pattern, const LocalTime &time)
+std::expected<std::string, std::string> formatDate(std::string_view pattern, const LocalTime &time)
 {
+    // Each letter of the pattern with how many of it it takes, and the part of the time it is.
     struct Field
     {
-        std::string_view token;
+        char letter;
+        std::size_t count;
         int value;
-        int width;
     };
-    const Field fields[] = {{"yyyy", time.year, 4},
-                            {"yy", time.year % 100, 2},
-                            {"MM", time.month, 2},
-                            {"dd", time.day, 2},
-                            {"HH", time.hour, 2},
-                            {"mm", time.minute, 2},
-                            {"ss", time.second, 2}};
+    const Field fields[] = {{'y', 4, time.year},
+                            {'y', 2, time.year % 100},
+                            {'M', 2, time.month},
+                            {'M', 1, time.month},
+                            {'d', 2, time.day},
+                            {'d', 1, time.day},
+                            {'H', 2, time.hour},
+                            {'H', 1, time.hour},
+                            {'m', 2, time.minute},
+                            {'m', 1, time.minute},
+                            {'s', 2, time.second},
+                            {'s', 1, time.second}};
     std::string out;
     for (std::size_t at = 0; at < pattern.size();) {
-        const auto field = std::ranges::find_if(
-                fields, [&](const Field &f) { return pattern.substr(at).starts_with(f.token); });
-        if (field == std::end(fields)) {
-            out += pattern[at++];
+        const char c = pattern[at];
+        if (pattern.substr(at).starts_with("''")) {
+            out += '\'';
+            at += 2;
             continue;
         }
-        out += padded(field->value, field->width);
-        at += field->token.size();
+        if (c == '\'') { // quoted text as it is, where '' is a quote too
+            std::size_t end = at + 1;
+            for (;; ++end) {
+                if (end >= pattern.size())
+                    return std::unexpected("書式の「'」が閉じていません（" + std::to_string(at + 1)
+                                           + "文字目）");
+                if (pattern.substr(end).starts_with("''"))
+                    out += pattern[end++];
+                else if (pattern[end] == '\'')
+                    break;
+                else
+                    out += pattern[end];
+            }
+            at = end + 1;
+            continue;
+        }
+        if ((c < 'a' || c > 'z') && (c < 'A' || c > 'Z')) { // no ASCII letter, whatever the locale
+            out += c;
+            ++at;
+            continue;
+        }
+        const std::size_t count = std::min(pattern.find_first_not_of(c, at), pattern.size()) - at;
+        const auto field = std::ranges::find_if(
+                fields, [&](const Field &f) { return f.letter == c && f.count == count; });
+        if (field == std::end(fields))
+            return std::unexpected("書式の「" + std::string(pattern.substr(at, count))
+                                   + "」は使えません（文字は'で囲みます）");
+        out += padded(field->value, static_cast<int>(count));
+        at += count;
     }
     return out;
 }

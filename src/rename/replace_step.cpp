@@ -1,11 +1,13 @@
 #include "rename/replace_step.h"
 
+#include "rename/regex_faults.h"
+
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
-#include <array>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace tavolin::rename {
 
@@ -33,10 +35,10 @@ struct Replacer::Code
 
 namespace {
 
-// A group the expression does not have, or one that took no part in the match, is empty.
-constexpr std::uint32_t kSubstituteOptions = PCRE2_SUBSTITUTE_OVERFLOW_LENGTH
-                                             | PCRE2_SUBSTITUTE_UNKNOWN_UNSET
-                                             | PCRE2_SUBSTITUTE_UNSET_EMPTY;
+// A group that took no part in the match is empty; one the expression does not have is a fault,
+// found when the replacer is made.
+constexpr std::uint32_t kSubstituteOptions
+        = PCRE2_SUBSTITUTE_OVERFLOW_LENGTH | PCRE2_SUBSTITUTE_UNSET_EMPTY;
 
 PCRE2_SPTR bytesOf(std::string_view text)
 {
@@ -50,6 +52,27 @@ std::size_t charactersIn(std::string_view text, std::size_t bytes)
     for (const char c : text.substr(0, bytes))
         characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return characters;
+}
+
+// An expression with the groups of `code`, numbered and named alike, each matching nothing.
+std::string groupsOf(const pcre2_code *code)
+{
+    std::uint32_t count = 0, names = 0, entrySize = 0;
+    PCRE2_SPTR table = nullptr;
+    pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &count);
+    pcre2_pattern_info(code, PCRE2_INFO_NAMECOUNT, &names);
+    pcre2_pattern_info(code, PCRE2_INFO_NAMEENTRYSIZE, &entrySize);
+    pcre2_pattern_info(code, PCRE2_INFO_NAMETABLE, &table);
+    std::vector<std::string> named(count + 1);
+    for (std::uint32_t i = 0; i < names; ++i) {
+        const PCRE2_SPTR entry = table + i * entrySize; // the number in two bytes, then the name
+        named[static_cast<std::size_t>(entry[0] << 8 | entry[1])]
+                = reinterpret_cast<const char *>(entry + 2);
+    }
+    std::string groups;
+    for (std::size_t number = 1; number <= count; ++number)
+        groups += named[number].empty() ? "()" : "(?<" + named[number] + ">)";
+    return groups;
 }
 
 // A plain replacement is taken as it is: "$" means itself.
@@ -86,16 +109,12 @@ std::expected<Replacer, std::string> Replacer::make(const ReplaceRule &rule)
     PCRE2_SIZE errorAt = 0;
     pcre2_code *code = pcre2_compile(
             bytesOf(rule.find), rule.find.size(), options, &error, &errorAt, nullptr);
-    if (!code) {
-        std::array<PCRE2_UCHAR, 256> message{};
-        pcre2_get_error_message(error, message.data(), message.size());
-        return std::unexpected(std::string(reinterpret_cast<const char *>(message.data())) + "（"
-                               + std::to_string(charactersIn(rule.find, errorAt) + 1) + "文字目）");
-    }
+    if (!code)
+        return std::unexpected(expressionFault(error, charactersIn(rule.find, errorAt) + 1));
     Replacer replacer(std::make_shared<const Code>(code),
                       rule.regularExpression ? rule.replacement : literally(rule.replacement),
                       rule.all);
-    if (auto wrong = replacer.replacementFault())
+    if (auto wrong = replacer.replacementFault(groupsOf(code)))
         return std::unexpected(*wrong);
     return replacer;
 }
@@ -130,14 +149,16 @@ std::optional<std::string> Replacer::apply(std::string_view name) const
     }
 }
 
-std::optional<std::string> Replacer::replacementFault() const
+std::optional<std::string> Replacer::replacementFault(const std::string &groups) const
 {
-    // The replacement is read only where something matched: try it on an empty match.
+    // The replacement is read only where something matched: try it where every group of the
+    // expression matched nothing.
     int error = 0;
     PCRE2_SIZE errorAt = 0;
-    const Code empty(pcre2_compile(bytesOf(""), 0, PCRE2_UTF, &error, &errorAt, nullptr));
-    std::array<PCRE2_UCHAR, 8> out{};
-    PCRE2_SIZE length = out.size();
+    const Code empty(pcre2_compile(
+            bytesOf(groups), groups.size(), PCRE2_UTF | PCRE2_DUPNAMES, &error, &errorAt, nullptr));
+    PCRE2_UCHAR out[8];
+    PCRE2_SIZE length = sizeof out;
     const int done = pcre2_substitute(empty.code,
                                       bytesOf(""),
                                       0,
@@ -147,13 +168,17 @@ std::optional<std::string> Replacer::replacementFault() const
                                       nullptr,
                                       bytesOf(m_replacement),
                                       m_replacement.size(),
-                                      out.data(),
+                                      out,
                                       &length);
     if (done >= 0 || done == PCRE2_ERROR_NOMEMORY)
         return std::nullopt;
-    std::array<PCRE2_UCHAR, 256> message{};
-    pcre2_get_error_message(done, message.data(), message.size());
-    return std::string(reinterpret_cast<const char *>(message.data()));
+    // Where it failed: just after a missing group's reference, which begins at its "$".
+    const std::size_t at = std::min<std::size_t>(length, m_replacement.size());
+    const std::size_t reference = at == 0 ? 0 : std::min(m_replacement.rfind('$', at - 1), at);
+    return rename::replacementFault(
+            done,
+            charactersIn(m_replacement, reference) + 1,
+            std::string_view(m_replacement).substr(reference, at - reference));
 }
 
 } // namespace tavolin::rename

@@ -22,7 +22,8 @@ struct ReplaceRule
 class Replacer
 {
 public:
-    // Why an expression is invalid, as PCRE2 says it, with the character where it fails.
+    // Why an expression or its replacement is invalid, with the character where it fails; a
+    // replacement that asks for a group the expression does not have is invalid.
     static std::expected<Replacer, std::string> make(const ReplaceRule &rule);
 
     // The changed name, or nothing where the name is not valid UTF-8 (it passes unchanged).
@@ -31,8 +32,9 @@ public:
 private:
     struct Code;
     Replacer(std::shared_ptr<const Code> code, std::string replacement, bool all);
-    // Why the replacement cannot be read ("${1" unclosed), if it cannot.
-    std::optional<std::string> replacementFault() const;
+    // Why the replacement cannot be read ("${1" unclosed, "$2" without a second group) against
+    // `groups`, an expression with the groups of the one searched for; nothing if it can.
+    std::optional<std::string> replacementFault(const std::string &groups) const;
 
     std::shared_ptr<const Code> m_code; // none for an empty search, which changes nothing
     std::string m_replacement;

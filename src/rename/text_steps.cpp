@@ -23,12 +23,17 @@ namespace {
 // For each change, the letters it is about (so that a switch for letters and digits leaves kana
 // alone and the other way round) and how it is made: where Unicode's compatibility mapping is
 // the change itself (ＡＢＣ → ABC, ﾃﾞ → デ with the mark joined, the full-width space), NFKC
-// on the runs of those letters, which is far quicker; otherwise ICU's transliterator.
+// on the runs of those letters, which is far quicker; between hiragana and katakana, the offset
+// of the two blocks, which pairs every kana Unicode has in both (ゕ and ヵ too); otherwise ICU's
+// transliterator.
 struct ChangeRule
 {
     const char *letters;
-    const char *transliterator; // nullptr: NFKC
+    const char *transliterator; // nullptr: NFKC, or the offset where there is one
+    int offset = 0;
 };
+
+constexpr int kKanaOffset = 0x30A1 - 0x3041;
 
 constexpr std::array<ChangeRule, 7> kChanges{{
         {"[\\uFF01-\\uFF5E]", nullptr},
@@ -36,8 +41,8 @@ constexpr std::array<ChangeRule, 7> kChanges{{
         {"[\\uFF61-\\uFF9F]", nullptr},
         {"[\\u309B-\\u309C\\u30A0-\\u30FF]", "Fullwidth-Halfwidth"},
         {"[\\u3000]", nullptr},
-        {"[\\u3041-\\u309F]", "Hiragana-Katakana"},
-        {"[\\u30A0-\\u30FF]", "Katakana-Hiragana"},
+        {"[\\u3041-\\u3096\\u309D-\\u309E]", nullptr, kKanaOffset},
+        {"[\\u30A1-\\u30F6\\u30FD-\\u30FE]", nullptr, -kKanaOffset},
 }};
 
 struct MadeChange
@@ -82,9 +87,32 @@ icu::UnicodeString compatibleRuns(const icu::UnicodeString &text, const icu::Uni
         out.append(text, at, other);
         at += other;
         const std::int32_t run = letters.span(buffer + at, length - at, USET_SPAN_CONTAINED);
-        if (run > 0)
-            nfkc->normalizeSecondAndAppend(out, text.tempSubString(at, run), status);
+        icu::UnicodeString changed = nfkc->normalize(text.tempSubString(at, run), status);
+        // A voiced mark at the start of a run joins the letter before it (か + ﾞ → が); the
+        // letter itself stays as it is.
+        if (!changed.isEmpty() && !out.isEmpty()) {
+            const std::int32_t last = out.moveIndex32(out.length(), -1);
+            const UChar32 joined = nfkc->composePair(out.char32At(last), changed.char32At(0));
+            if (joined >= 0) {
+                out.truncate(last);
+                out.append(joined);
+                changed.remove(0, U16_LENGTH(changed.char32At(0)));
+            }
+        }
+        out.append(changed);
         at += run;
+    }
+    return out;
+}
+
+// Each of `letters` in `text` moved by `offset` code points, the rest as it is.
+icu::UnicodeString
+shifted(const icu::UnicodeString &text, const icu::UnicodeSet &letters, int offset)
+{
+    icu::UnicodeString out;
+    for (std::int32_t at = 0; at < text.length(); at = text.moveIndex32(at, 1)) {
+        const UChar32 c = text.char32At(at);
+        out.append(letters.contains(c) ? c + offset : c);
     }
     return out;
 }
@@ -121,6 +149,9 @@ std::optional<std::string> changeWidth(std::string_view name, WidthChange change
     if (rule.letters.spanUTF8(name.data(), size, USET_SPAN_NOT_CONTAINED) == size)
         return std::string(name); // none of its letters: most names, most switches
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
+    if (kChanges[static_cast<std::size_t>(change)].offset != 0)
+        return toUtf8(
+                shifted(text, rule.letters, kChanges[static_cast<std::size_t>(change)].offset));
     if (!rule.transliterator)
         return toUtf8(compatibleRuns(text, rule.letters));
     rule.transliterator->transliterate(text);

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ struct PlannedColumns
 // insert, remove, trim, numbering, date, code page 932 names), each switched on by its check box
 // and set below the list. While it is open, every change recomputes the planned names from the
 // ones there were when it opened and shows them in the rename window's columns, the changed rows
-// marked apart and the rows the batch would refuse marked with why. OK keeps the result; キャンセル
-// and the close box put the names from before back. Nothing on disk changes here.
+// marked apart, the rows the batch would refuse marked with why, and the rows a date step dated
+// by their modification time where the photo's date taken was asked noted so. OK keeps the
+// result; キャンセル and the close box put the names from before back. Nothing on disk changes
+// here.
 //
 // The steps stay from one opening to the next while the rename window lives.
 class FrmRules
@@ -69,8 +72,10 @@ public:
     controls::Button cmdStepUp{"上へ", /*enabled=*/false};
     controls::Button cmdStepDown{"下へ", /*enabled=*/false};
     controls::Label lblTarget{"対象"};
-    controls::ComboBox cboTarget
-            = rules::choice(rules::kTargets, "この手順が変える部分です（拡張子はドットを除く）");
+    controls::ComboBox cboTarget = rules::choice(
+            rules::kTargets,
+            "この手順が変える部分です（拡張子はドットを除く。名前と拡張子は名前全体を"
+            "変えて、結果を名前と拡張子に分け直す）");
 
     // Replace.
     controls::Label lblFind{"検索する文字"};
@@ -108,7 +113,7 @@ public:
     controls::ComboBox cboDateSource = rules::choice(
             rules::kDateSources, "撮影日時は写真のEXIFから読みます。ない写真は更新日時です");
     controls::Label lblPattern{"書式"};
-    controls::TextBox txtPattern{"yyyyMMdd_HHmmss"};
+    controls::TextBox txtPattern{"yyyyMMdd_HHmmss", true, std::string(rename::kDatePatternLetters)};
     // Why the selected step changes nothing (an invalid expression, a number that is none).
     controls::Label lblFault;
     // How many rows the steps change and how many the batch would refuse.
@@ -157,6 +162,8 @@ private:
     std::optional<paths::FolderPath> m_folder;
     std::unique_ptr<rename::RememberedFolder> m_plannedFolder; // none where it cannot be opened
     std::vector<std::optional<rename::LocalTime>> m_modified, m_taken; // read when first asked
+    // Rows the last preview dated by their modification time where the date taken was asked.
+    std::set<int> m_modifiedForTaken;
     int m_refused = 0;      // rows the batch would refuse, as the last preview found them
     bool m_showing = false; // the selected step is being put into the controls
 };

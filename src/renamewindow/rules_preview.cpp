@@ -13,6 +13,7 @@ namespace tavolin::renamewindow {
 namespace {
 
 constexpr std::string_view kNotUtf8 = "UTF-8の名前ではないので変換していません";
+constexpr std::string_view kModifiedForTaken = "撮影日時がないので更新日時を使いました";
 
 std::vector<rename::PlannedName> plannedNames(const std::vector<std::string> &baseNames,
                                               const std::vector<std::string> &extensions)
@@ -84,6 +85,9 @@ void FrmRules::close(bool keep)
     m_plannedFolder.reset();
     for (controls::ListBox *list : {&m_columns.baseNames, &m_columns.extensions})
         list->setChangedRows({});
+    for (controls::ListBox *list :
+         {&m_columns.current, &m_columns.baseNames, &m_columns.extensions})
+        list->setNotes({});
     if (!keep) {
         m_columns.baseNames.replaceAll(before.baseNames);
         m_columns.extensions.replaceAll(before.extensions);
@@ -106,6 +110,7 @@ void FrmRules::preview()
     std::vector<rename::NameStep> steps = m_steps;
     for (std::size_t i = 0; i < steps.size(); ++i)
         steps[i].enabled = steps[i].enabled && m_settingFaults[i].empty();
+    m_modifiedForTaken.clear();
     rename::StepsResult result
             = rename::applySteps(before, steps, [this](std::size_t row, rename::DateSource source) {
                   return rowDate(row, source);
@@ -123,13 +128,18 @@ void FrmRules::preview()
         extensions[row] = result.names[row].extension;
     }
     const std::map<int, std::string> marks = problemMarks(baseNames, extensions, result.notUtf8);
+    std::map<int, std::string> notes;
+    for (const int row : m_modifiedForTaken)
+        notes.emplace(row, std::string(kModifiedForTaken));
     m_columns.baseNames.replaceAll(std::move(baseNames));
     m_columns.extensions.replaceAll(std::move(extensions));
     m_columns.baseNames.setChangedRows(changed);
     m_columns.extensions.setChangedRows(std::move(changed));
     for (controls::ListBox *list :
-         {&m_columns.current, &m_columns.baseNames, &m_columns.extensions})
+         {&m_columns.current, &m_columns.baseNames, &m_columns.extensions}) {
         list->setMarks(marks);
+        list->setNotes(notes);
+    }
 
     std::string summary = "変更する名前 " + std::to_string(changes) + "件";
     if (m_refused > 0)
@@ -171,6 +181,7 @@ rename::LocalTime FrmRules::rowDate(std::size_t row, rename::DateSource source)
         }
         if (row < m_taken.size() && m_taken[row])
             return *m_taken[row];
+        m_modifiedForTaken.insert(static_cast<int>(row));
     }
     if (m_modified.empty()) {
         controls::BusyPointer busy(window);

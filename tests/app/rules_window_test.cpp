@@ -66,6 +66,8 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     ASSERT_NE(rules, nullptr);
     EXPECT_TRUE(rules->isVisible());
     EXPECT_FALSE(child(&view, "cmdStart")->isEnabled()) << "held while the rules are open";
+    EXPECT_EQ(text::fromQString(child(rules, "txtPattern")->toolTip()),
+              viewed.model.rules.txtPattern.toolTip());
 
     // A replace, typed; then a width step, switched on by a tick.
     const std::string steps = "press cmdAddStep; type txtFind IMG; type txtReplace photo;"
@@ -100,6 +102,22 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     EXPECT_FALSE(viewed.model.rules.isOpen());
     EXPECT_TRUE(shows("ｶﾞｲﾄﾞ ﾌﾞｯｸ"));
     EXPECT_TRUE(child(&view, "cmdStart")->isEnabled());
+}
+
+// The photos have no date taken, so the date step takes their modification times and says so.
+TEST(RulesWindowView, ARowDatedByItsModificationTimeSaysSoInItsTooltip)
+{
+    PhotosWorld world;
+    renamewindow::RenameWindowView view(world.model);
+    view.show();
+    playOnWidgets(&view, "press cmdRules");
+    playOnWidgets(view.findChild<QWidget *>(QStringLiteral("frmRules")),
+                  "pick cboStepKind 8; press cmdAddStep");
+    const QModelIndex row = child<QAbstractItemView>(&view, "List2_0")->model()->index(0, 0);
+    EXPECT_TRUE(row.data(Qt::ToolTipRole)
+                        .toString()
+                        .endsWith(QStringLiteral("\n撮影日時がないので更新日時を使いました")))
+            << text::fromQString(row.data(Qt::ToolTipRole).toString());
 }
 
 } // namespace

@@ -47,6 +47,11 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
              },
              "m 3/1 "},
             {[](ListBox &l) { l.setChangedRows({}); }, ""},
+            {[](ListBox &l) {
+                 l.setNotes({{2, "how"}});
+             },
+             "m 3/1 "},
+            {[](ListBox &l) { l.setNotes({}); }, ""},
     };
     for (const auto &[change, expected] : cases) {
         ListBox list;

@@ -1,5 +1,5 @@
 // Photo dates read from real files: a JPEG whose EXIF holds DateTimeOriginal (written here with
-// libexiv2 itself), and files that have none.
+// libexiv2 itself), a HEIC that holds one, and files that have none.
 #include "platform/exiv2_photo_dates.h"
 #include "support/temp_dir.h"
 
@@ -29,6 +29,8 @@ TEST(Exiv2PhotoDates, ReadsTheDateTakenAndNothingWhereAFileHasNone)
 
     Exiv2PhotoDates dates;
     EXPECT_EQ(dates.dateTaken(dir.pathOf("dated.jpg")), "2026:12:08 14:30:05");
+    // A HEIC as libheif writes it (data/make_dated_heic.sh made it).
+    EXPECT_EQ(dates.dateTaken(TAVOLIN_DATED_HEIC), "2026:12:08 14:30:05");
     for (const char *none : {"bare.jpg", "notes.txt", "cut.jpg", "missing.jpg"})
         EXPECT_EQ(dates.dateTaken(dir.pathOf(none)), std::nullopt) << none;
 }

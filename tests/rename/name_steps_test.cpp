@@ -63,6 +63,37 @@ TEST(NameSteps, StepsRunInOrderOnTheirTargetAndSkipWhatIsOff)
         EXPECT_EQ(applySteps(kNames, steps, dateOf).names, names) << what;
 }
 
+// With "名前と拡張子" a step sees the whole name, whose result is split again.
+TEST(NameSteps, AStepOnBothSeesTheWholeName)
+{
+    const std::vector<PlannedName> photo{{"IMG_0001", ".JPG"}};
+    const StepsCase cases[] = {
+            {"insert at the start",
+             {{InsertStep{"X", 0}, StepTarget::Both}},
+             {{"XIMG_0001", ".JPG"}}},
+            {"remove the first", {{RemoveStep{0, 1}, StepTarget::Both}}, {{"MG_0001", ".JPG"}}},
+            {"insert from the end",
+             {{InsertStep{"X", 4, CountFrom::End}, StepTarget::Both}},
+             {{"IMG_0001X", ".JPG"}}},
+            {"a dot replaced", {{ReplaceRule{".", "_"}, StepTarget::Both}}, {{"IMG_0001_JPG", ""}}},
+    };
+    for (const auto &[what, steps, names] : cases)
+        EXPECT_EQ(applySteps(photo, steps, dateOf).names, names) << what;
+}
+
+// A base name, an extension or both of code page 932 bytes: the step's target decides.
+TEST(NameSteps, ARowLeftAsItIsForNotBeingUtf8IsSaidWhateverItsTarget)
+{
+    const std::vector<PlannedName> names{{"\x83\x66", ".jpg"}, {"a", ".\x83\x57"}, {"b", ".txt"}};
+    const std::pair<StepTarget, std::vector<std::size_t>> cases[] = {
+            {StepTarget::BaseName, {0}}, {StepTarget::Extension, {1}}, {StepTarget::Both, {0, 1}}};
+    for (const auto &[target, rows] : cases) {
+        const auto result = applySteps(names, {{LetterCase::Upper, target}}, dateOf);
+        EXPECT_EQ(result.notUtf8, rows);
+        EXPECT_EQ(result.names[1].baseName, target == StepTarget::BaseName ? "A" : "a");
+    }
+}
+
 TEST(NameSteps, ANameThatIsNotUtf8AndAnInvalidExpressionAreSaidAndChangeNothing)
 {
     const auto result = applySteps(

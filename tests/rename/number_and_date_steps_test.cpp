@@ -51,6 +51,26 @@ TEST(DateStep, FillsThePatternAndPlacesTheDate)
     EXPECT_EQ(placeText("写真", "20260108", Place::Replace, "_"), "20260108");
 }
 
+// Letters are the pattern's; text in single quotes stays as it is, and so does any other character.
+TEST(DateStep, APatternTakesItsOwnLettersAndQuotedText)
+{
+    const LocalTime time{2026, 1, 8, 9, 5, 3};
+    const std::pair<std::string, std::string> cases[] = {
+            {"yy年M月d日", "26年1月8日"},
+            {"H時m分s秒", "9時5分3秒"},
+            {"'IMG'_yyyy", "IMG_2026"},
+            {"'it''s' HH", "it's 09"},
+            {"''yy''''", "'26''"},
+    };
+    for (const auto &[pattern, filled] : cases)
+        EXPECT_EQ(formatDate(pattern, time), filled) << pattern;
+    for (const char *wrong : {"hh", "IMG_yyyy", "yyy", "MMM", "'yyyy"}) {
+        const auto filled = formatDate(wrong, time);
+        ASSERT_FALSE(filled) << wrong << " gave " << *filled;
+        EXPECT_NE(filled.error().find("書式の"), std::string::npos) << filled.error();
+    }
+}
+
 TEST(DateStep, ReadsAnExifDateOrNothing)
 {
     const auto read = parseExifDate("2026:12:08 14:30:05");

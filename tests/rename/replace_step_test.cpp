@@ -28,7 +28,8 @@ TEST(ReplaceStep, ReplacesTextOrExpressionsWithGroupsOnceOrEverywhere)
             {{"^(.+)_(.+)$", "$2_$1", true}, "東京_旅行", "旅行_東京"},
             {{"\\d+", "#", true, true, false}, "a1b22", "a#b22"},
             {{"(a)|(b)", "[$2]", true}, "ab", "[][b]"}, // a group that took no part is empty
-            {{"(x)", "$7", true}, "x", ""},
+            {{"(?<y>\\d{4})(\\d\\d)", "$2.${y}", true}, "IMG_202612", "IMG_12.2026"},
+            {{"(?J)(?<n>a)|(?<n>b)", "[${n}]", true}, "ab", "[a][b]"},
             {{"ま.", "ー", true}, "たまご", "たー"}, // "." is one character, not one byte
             {{"", "x"}, "name", "name"},
     };
@@ -39,12 +40,25 @@ TEST(ReplaceStep, ReplacesTextOrExpressionsWithGroupsOnceOrEverywhere)
     }
 }
 
-TEST(ReplaceStep, AnInvalidExpressionOrReplacementSaysWhere)
+// Said in Japanese with the character where it fails; a group the expression lacks is a fault.
+TEST(ReplaceStep, AnInvalidExpressionOrReplacementSaysWhyAndWhere)
 {
-    const auto unclosed = Replacer::make({"(写真", "x", true});
-    ASSERT_FALSE(unclosed);
-    EXPECT_NE(unclosed.error().find("（4文字目）"), std::string::npos) << unclosed.error();
-    EXPECT_FALSE(Replacer::make({"a", "${1", true}));
+    const std::pair<ReplaceRule, std::string> cases[] = {
+            {{"(写真", "x", true}, "閉じる「)」がありません（4文字目）"},
+            {{"a)", "x", true}, "「)」に当たる「(」がありません（2文字目）"},
+            {{"a**", "x", true}, "繰り返し（* + ? {}）の前に繰り返すものがありません（3文字目）"},
+            {{"(?C256)", "x", true}, "正規表現の誤り（コード138、7文字目）"},
+            {{"(x)", "写$2$1", true},
+             "置き換える文字の「$2」に当たるグループが、検索する文字にありません（2文字目）"},
+            {{"(?<y>x)", "${m}", true},
+             "置き換える文字の「${m}」に当たるグループが、検索する文字にありません（1文字目）"},
+            {{"a", "${1", true}, "置き換える文字の「${」を閉じる「}」がありません（1文字目）"},
+    };
+    for (const auto &[rule, fault] : cases) {
+        const auto replacer = Replacer::make(rule);
+        ASSERT_FALSE(replacer) << rule.find << " → " << rule.replacement;
+        EXPECT_EQ(replacer.error(), fault);
+    }
     EXPECT_TRUE(Replacer::make({"(写真", "${1", false})) << "plain text is never invalid";
 }
 

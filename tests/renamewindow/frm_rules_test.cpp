@@ -174,6 +174,7 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
     fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, {}});
     model.cmdRules.click();
     EXPECT_THAT(model.List2[0].marks(), IsEmpty());
+    EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 0件") << "and counts none refused";
 }
 
 TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
@@ -217,9 +218,22 @@ TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
     rules.txtPattern.setText("yyyyMMdd");
     rules.cboPlace.setSelectedIndex(2); // replacing the name
     EXPECT_THAT(planned(), ElementsAre("19710101.jpg", "20261208.jpg", "19710101.jpg"));
+    const std::string modified = "撮影日時がないので更新日時を使いました";
+    EXPECT_THAT(model.List1.notes(), ElementsAre(Pair(0, modified), Pair(2, modified)));
+    EXPECT_EQ(model.List2[0].notes(), model.List1.notes());
     const int asked = photoDates.asked;
     rules.txtPattern.setText("yyMMdd");
     EXPECT_EQ(photoDates.asked, asked) << "each photo is read once while the window is open";
+}
+
+TEST_F(FrmRulesTest, ADatePatternWithALetterOfNoFieldIsAFaultAndChangesNothing)
+{
+    open({"a.jpg"});
+    add(Date);
+    EXPECT_THAT(rules.txtPattern.toolTip(), ::testing::HasSubstr("M 月"));
+    rules.txtPattern.setText("yy年hh時");
+    EXPECT_EQ(rules.lblFault.caption(), "書式の「hh」は使えません（文字は'で囲みます）");
+    EXPECT_THAT(planned(), ElementsAre("a.jpg"));
 }
 
 TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)

@@ -61,9 +61,15 @@ QVariant ListBoxModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return text::toDisplayName(m_list.text(index.row()));
-    case Qt::ToolTipRole: // the name whole where the list is too narrow for it, and any problem
-        return text::toDisplayName(m_list.text(index.row()))
-               + (marked ? QLatin1Char('\n') + text::toQString(mark->second) : QString());
+    case Qt::ToolTipRole: { // the name whole where the list is too narrow for it, any problem, any
+                            // note
+        QString tip = text::toDisplayName(m_list.text(index.row()));
+        if (marked)
+            tip += QLatin1Char('\n') + text::toQString(mark->second);
+        if (const auto note = m_list.notes().find(index.row()); note != m_list.notes().end())
+            tip += QLatin1Char('\n') + text::toQString(note->second);
+        return tip;
+    }
     case Qt::BackgroundRole: // a problem above a change
         if (marked)
             return QColor(255, 200, 200);

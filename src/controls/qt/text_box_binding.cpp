@@ -45,6 +45,8 @@ void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
     };
     showText();
     showAppearanceOnly();
+    if (!model.toolTip().empty())
+        widget->setToolTip(text::toQString(model.toolTip()));
     // A batch shows each row's planned name here in turn: only the last reaches the screen.
     keep(model.changed.connectScoped(oncePerFrame(widget, showText)));
     keep(model.appearanceChanged.connectScoped(showAppearanceOnly));
