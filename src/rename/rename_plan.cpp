@@ -120,7 +120,8 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::string planned = rows[index].planned();
         if (planned == current)
             continue;
-        if (const auto problem = nameProblem(folder, planned, diskNames))
+        if (const auto problem = rows[index].base.empty() ? std::optional(RowProblemKind::EmptyName)
+                                                          : nameProblem(folder, planned, diskNames))
             plan.problems.push_back({row, *problem, std::move(planned), current});
         else
             moves.push_back({row,

@@ -30,7 +30,8 @@ enum class RowProblemKind {
     TakenByStayingFile, // a file that stays where it is (not in the batch, or not renamed) has it
     FileChanged,        // taking back: the file is gone or another one has its name
     NotOnThisDisk,      // the disk cannot hold the name (a "?" on a FAT card, a kana on fusefat)
-    ControlCharacter    // the planned name holds a control character (a line break, a tab)
+    ControlCharacter,   // the planned name holds a control character (a line break, a tab)
+    EmptyName           // the planned base name is empty (a blank line of a names file)
 };
 
 struct RowProblem

@@ -235,19 +235,21 @@ void FrmFileName::Command6_Click()
         return;
     controls::BusyPointer busy(window);
 
-    // One planned base name per line, in the order of the files; lines beyond the last file
-    // are not even read, so a huge file costs nothing.
+    // One planned base name per line, in the order of the files; of the lines beyond the last
+    // file only the first is read, to say that there are more, so a huge file costs nothing.
     const std::size_t wanted = static_cast<std::size_t>(List1.count());
     std::vector<std::string> names;
     bool stopped = false;
+    bool more = false;
     services::FsResult<services::TextFiles::LinesRead> read;
     {
         const auto work = working(kReadingNames);
         read = m_services.textFiles.readLines(*path, [&](std::string_view line) {
-            stopped = !m_services.progress.advance(names.size(), wanted);
-            if (!stopped)
+            more = names.size() == wanted;
+            stopped = !more && !m_services.progress.advance(names.size(), wanted);
+            if (!stopped && !more)
                 names.emplace_back(line);
-            return !stopped && names.size() < wanted;
+            return !stopped && !more;
         });
     }
     // A file that cannot be opened, or whose reading the user stopped, leaves the planned
@@ -261,8 +263,9 @@ void FrmFileName::Command6_Click()
     const std::size_t got = names.size();
     keepUndecodedNames(names, List1.rows());
     List2[0].assign(std::move(names));
-    lblStatus.setCaption(readAsCaption(read->encoding));
-    if (read->end == services::TextFiles::ReadEnd::BrokeOff)
+    const bool brokeOff = read->end == services::TextFiles::ReadEnd::BrokeOff;
+    lblStatus.setCaption(namesReadCaption({read->encoding, got, wanted, more, brokeOff}));
+    if (brokeOff)
         m_services.dialogs.showMessage(brokenOffNamesReport(*path, read->error, got));
 }
 

@@ -18,7 +18,9 @@ brokenOffNamesReport(std::string_view path, const services::FsError &error, std:
            + "行を変更後の名前にしました。";
 }
 
-std::string readAsCaption(text::textfile::Encoding encoding)
+namespace {
+
+std::string readAs(text::textfile::Encoding encoding)
 {
     switch (encoding) {
     case text::textfile::Encoding::Utf8:
@@ -30,6 +32,24 @@ std::string readAsCaption(text::textfile::Encoding encoding)
         break;
     }
     return "Shift_JISとして読みました";
+}
+
+} // namespace
+
+std::string namesReadCaption(const NamesRead &read)
+{
+    const std::string lines = std::to_string(read.lines) + "行";
+    if (read.brokeOff)
+        return readAs(read.encoding) + "（読めた" + lines + "を使いました）";
+    if (read.lines == 0)
+        return "空のファイルでした。変更後の名前の列を空にしました";
+    if (read.more)
+        return readAs(read.encoding) + "（ファイルが" + std::to_string(read.files)
+               + "個なので、先頭の" + lines + "だけを使いました）";
+    if (read.lines < read.files)
+        return readAs(read.encoding) + "（" + lines + "しかないので、残りの"
+               + std::to_string(read.files - read.lines) + "個のファイルは変更しません）";
+    return readAs(read.encoding) + "（" + lines + "）";
 }
 
 } // namespace tavolin::renamewindow

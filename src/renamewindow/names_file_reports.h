@@ -18,7 +18,16 @@ std::string describeUnreadableNames(std::string_view path, const services::FsErr
 std::string
 brokenOffNamesReport(std::string_view path, const services::FsError &error, std::size_t lines);
 
-// How the file was read, for the window's status line.
-std::string readAsCaption(text::textfile::Encoding encoding);
+// How the file was read, for the window's status line: its encoding, and how many of its lines
+// became planned names for how many files.
+struct NamesRead
+{
+    text::textfile::Encoding encoding;
+    std::size_t lines = 0; // that became planned names
+    std::size_t files = 0;
+    bool more = false;     // the file had lines beyond the last file
+    bool brokeOff = false; // the file could not be read to its end
+};
+std::string namesReadCaption(const NamesRead &read);
 
 } // namespace tavolin::renamewindow

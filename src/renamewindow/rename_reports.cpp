@@ -28,6 +28,8 @@ std::string describeRowProblem(const rename::RowProblem &problem)
                    "最後の「.」や空白）";
         return "このディスクでは使えない名前です（このディスクのドライバーが扱えるのは半角の"
                "英数字と記号だけです）";
+    case rename::RowProblemKind::EmptyName:
+        return "名前が空です";
     case rename::RowProblemKind::ControlCharacter:
         return "改行やタブなどの制御文字は名前に使えません";
     case rename::RowProblemKind::SameAsAnotherRow:

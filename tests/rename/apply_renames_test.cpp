@@ -31,7 +31,8 @@ std::string problems(const RenameOutcome &outcome)
                                              "TakenByStayingFile",
                                              "FileChanged",
                                              "NotOnThisDisk",
-                                             "ControlCharacter"};
+                                             "ControlCharacter",
+                                             "EmptyName"};
     std::string text;
     for (const RowProblem &problem : outcome.problems)
         text += std::to_string(problem.row) + ":" + kKinds[static_cast<int>(problem.kind)] + " ";

@@ -231,33 +231,42 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     EXPECT_EQ(dialogs.messages.at(0).text + dialogs.messages[0].title,
               "取得してからにして下さいTextから取得");
     scan({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
-    // The file's bytes => the planned names; the second file breaks off after two lines.
-    for (const std::string row :
-         {" => ", "a\nb\nc\nd\n => a|b", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n => a|b|c|d|e"}) {
-        textFiles.files["D:\\names.txt"] = row.substr(0, row.find(" => "));
-        textFiles.breakOffAfter = row.ends_with("a|b") ? std::optional(2) : std::nullopt;
+    // The file's bytes, the planned names and what the status line says of the reading; the
+    // second file breaks off after two lines. Of the lines beyond the last file only one is read.
+    const struct
+    {
+        std::string bytes, planned, status;
+    } files[] = {
+            {"", "", "空のファイルでした。変更後の名前の列を空にしました"},
+            {"a\nb\nc\nd\n", "a|b", "Shift_JISとして読みました（読めた2行を使いました）"},
+            {"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n",
+             "a|b|c|d|e",
+             "Shift_JISとして読みました（ファイルが5個なので、先頭の5行だけを使いました）"},
+            {"東京\n名前\n報告書\n\n5\n", "東京|名前|報告書||5", "UTF-8として読みました（5行）"},
+            {"\x93\x8C\x8B\x9E\n",
+             "東京",
+             "Shift_JISとして読みました（1行しかないので、残りの4個のファイルは変更しません）"},
+    };
+    for (const auto &[bytes, planned, status] : files) {
+        textFiles.files["D:\\names.txt"] = bytes;
+        textFiles.breakOffAfter = planned == "a|b" ? std::optional(2) : std::nullopt;
         textFiles.lineReads = 0;
         dialogs.fileAnswers.push_back("D:\\names.txt");
         play("press Command6");
-        EXPECT_EQ(" => " + rows(model.List2[0]), row.substr(row.find(" => ")));
-        EXPECT_LE(textFiles.lineReads, 5); // lines beyond the last file are not read
+        EXPECT_EQ(rows(model.List2[0]), planned);
+        EXPECT_EQ(model.lblStatus.caption(), status);
+        EXPECT_LE(textFiles.lineReads, 6);
     }
     EXPECT_THAT(dialogs.messageTexts(),
                 ElementsAre(HasSubstr("取得してから"),
                             "ファイルを最後まで読めませんでした。\nD:\\names.txt\n"
                             "ドライブの準備ができていません\n読めた2行を変更後の名前にしました。"));
-    EXPECT_EQ(dialogs.fileDialogs, "ooo"); // none before the scan
-    // The status says how the file was read (names in UTF-8 without a byte-order mark, as
-    // editors save them), until the next scan.
-    textFiles.files["D:\\names.txt"] = "東京\n名前\n報告書\n";
+    EXPECT_EQ(dialogs.fileDialogs, "ooooo"); // none before the scan
+    // A blank line is an empty name, which the batch refuses before any question.
+    textFiles.files["D:\\names.txt"] = "東京\n\n報告書\n";
     dialogs.fileAnswers.push_back("D:\\names.txt");
-    play("press Command6");
-    EXPECT_EQ(rows(model.List2[0]), "東京|名前|報告書");
-    EXPECT_EQ(model.lblStatus.caption(), "UTF-8として読みました");
-    textFiles.files["D:\\names.txt"] = "\x93\x8C\x8B\x9E\n"; // 東京 in code page 932
-    dialogs.fileAnswers.push_back("D:\\names.txt");
-    play("press Command6");
-    EXPECT_EQ(model.lblStatus.caption(), "Shift_JISとして読みました");
+    play("press Command6; press Command1");
+    EXPECT_THAT(dialogs.messageTexts().back(), HasSubstr("2行目「.jpg」: 名前が空です"));
     play("press cmdStart");
     EXPECT_EQ(model.lblStatus.caption(), "");
     dialogs.messages.clear();
