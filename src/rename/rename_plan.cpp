@@ -65,7 +65,7 @@ nameProblem(FolderRenamer &folder, std::string_view name, services::DiskNames di
     const auto valid = services::checkFileName(name, folder.pathStyle(), folder.maxNameBytes());
     if (!valid && valid.error().kind == services::FsErrorKind::HiddenName)
         return RowProblemKind::HiddenName;
-    if (!valid && name.size() > folder.maxNameBytes())
+    if (!valid && valid.error().kind == services::FsErrorKind::NameTooLong)
         return RowProblemKind::TooLong;
     if (!valid)
         return RowProblemKind::InvalidName;

@@ -20,7 +20,7 @@ checkFileName(std::string_view name, const paths::PathStyle &style, std::size_t 
     if (name.find('\0') != std::string_view::npos)
         return invalid("the name contains a NUL byte");
     if (name.size() > maxBytes)
-        return invalid("the name is too long");
+        return std::unexpected(FsError{FsErrorKind::NameTooLong, "the name is too long"});
     if (style.hidesDotNames() && name.starts_with('.'))
         return std::unexpected(FsError{FsErrorKind::HiddenName, "the name would be hidden"});
     return {};

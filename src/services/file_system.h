@@ -167,7 +167,7 @@ public:
 inline constexpr std::size_t kMaxNameBytes = 255;
 
 // InvalidName when `name` cannot be the name of one file inside a folder: empty, "." or "..",
-// holding a separator or a NUL byte, or longer than `maxBytes`; HiddenName when the system
+// holding a separator or a NUL byte; NameTooLong when it is longer than `maxBytes`; HiddenName when the system
 // would hide it, since the program never shows hidden files. Success otherwise.
 FsResult<void> checkFileName(std::string_view name,
                              const paths::PathStyle &style,

@@ -33,6 +33,8 @@ FsError fsErrorFromErrno(int errnoValue)
         kind = FsErrorKind::NotOnThisDisk;
         break;
     case ENAMETOOLONG:
+        kind = FsErrorKind::NameTooLong;
+        break;
     case EILSEQ:
         kind = FsErrorKind::InvalidName;
         break;

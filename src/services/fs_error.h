@@ -12,7 +12,8 @@ enum class FsErrorKind {
     Disconnected,  // the disk went away while in use (a card pulled, its FUSE driver ended)
     NotFound,      // the file or folder does not exist
     Exists,        // the target name is taken
-    InvalidName,   // not one valid file name: empty, ".", "..", a separator, NUL, too long
+    InvalidName,   // not one valid file name: empty, ".", "..", a separator, NUL
+    NameTooLong,   // longer than the disk takes
     HiddenName,    // a name the system hides (one starting with "."): the program could not see it
     NoPermission,  // the system refused access
     ReadOnly,      // the disk is mounted read-only (a locked card, a disk mounted to be read)

@@ -51,6 +51,8 @@ std::string describeFailure(const services::FsError &error)
         return "見つかりません";
     case services::FsErrorKind::Exists:
         return "同じ名前のファイルかフォルダがすでにあります";
+    case services::FsErrorKind::NameTooLong:
+        return "名前が長すぎます";
     case services::FsErrorKind::InvalidName:
         return "名前として使えません";
     case services::FsErrorKind::HiddenName:

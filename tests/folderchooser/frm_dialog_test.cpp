@@ -103,14 +103,18 @@ TEST_F(FrmDialogTest, ANewFolderIsMadeInsideTheCurrentOneAndOpened)
 {
     FrmDialog &chooser = open();
     chooser.openFolder("D:\\Work");
-    for (const char *name : {"", "Old", "Photos"}) {
+    const std::string tooLong(258, 'n');
+    for (const std::string &name :
+         {std::string(), std::string("Old"), tooLong, std::string("Photos")}) {
         dialogs.textAnswers.push_back(name);
         chooser.cmdNewF.click();
     }
-    EXPECT_THAT(dialogs.messageTexts(),
-                ElementsAre("新規フォルダ名を入力してないため、キャンセルします",
-                            "フォルダ「Old」を作成できませんでした。\n"
-                            "同じ名前のファイルかフォルダがすでにあります"));
+    EXPECT_THAT(
+            dialogs.messageTexts(),
+            ElementsAre("新規フォルダ名を入力してないため、キャンセルします",
+                        "フォルダ「Old」を作成できませんでした。\n"
+                        "同じ名前のファイルかフォルダがすでにあります",
+                        "フォルダ「" + tooLong + "」を作成できませんでした。\n名前が長すぎます"));
     EXPECT_THAT(fs.log(), ElementsAre(HasSubstr("D:\\Work\\Photos")));
     EXPECT_EQ(shown(), "D:\\Work\\Photos D:\\Work\\Photos\\");
 }

@@ -60,7 +60,7 @@ TEST(PosixSave, AFileKeepsItsModeAndItsOtherLinksAndA255ByteNameSaves)
     const TempDir dir;
     const auto refused = PosixTextFiles().writeBytes(dir.pathOf("n" + longest), kNew);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, FsErrorKind::InvalidName);
+    EXPECT_EQ(refused.error().kind, FsErrorKind::NameTooLong);
     EXPECT_THAT(dir.names(), IsEmpty()) << "nothing is left of the refused file";
 }
 

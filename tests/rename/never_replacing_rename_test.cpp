@@ -43,7 +43,7 @@ const struct Case
         {"a", ".", Plain, {}, InvalidName},
         {"a", "..", Plain, {}, InvalidName},
         {"a", std::string("x\0y", 3), Plain, {}, InvalidName},
-        {"a", kLong + "n", Plain, {}, InvalidName},
+        {"a", kLong + "n", Plain, {}, NameTooLong},
         {"../a", "c", Plain, {}, InvalidName},
         {"a", kLong, Plain, {}, {}, {"rename a " + kLong}},
         {"a", "x\\y", Plain, {}, {}, {"rename a x\\y"}},
