@@ -1,5 +1,7 @@
 #include "text/utf8.h"
 
+#include <cstdio>
+
 namespace tavolin::text::utf8 {
 
 namespace {
@@ -66,19 +68,39 @@ bool isValid(std::string_view text)
 
 namespace tavolin::text {
 
+namespace {
+
+// The characters that steer the direction of the text after them (embeddings, overrides,
+// isolates and marks): in a name they would turn the rest of its line around unseen.
+bool steersDirection(char32_t c)
+{
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E
+           || c == 0x200F || c == 0x061C;
+}
+
+} // namespace
+
 std::string printableName(std::string_view name)
 {
-    if (name.find_first_of("\r\n") == std::string_view::npos)
+    // Only these bytes start a line break or a character that steers direction.
+    if (name.find_first_of("\r\n\xE2\xD8") == std::string_view::npos)
         return std::string(name);
     std::string shown;
     shown.reserve(name.size() + 8);
-    for (const char c : name) {
-        if (c == '\r')
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::size_t start = pos;
+        const char32_t c = utf8::decodeNext(name, pos);
+        if (c == '\r') {
             shown += kCarriageReturnMark;
-        else if (c == '\n')
+        } else if (c == '\n') {
             shown += kLineFeedMark;
-        else
-            shown += c;
+        } else if (steersDirection(c)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "<U+%04X>", static_cast<unsigned>(c));
+            shown += code;
+        } else {
+            shown += name.substr(start, pos - start);
+        }
     }
     return shown;
 }

@@ -26,8 +26,10 @@ namespace tavolin::text {
 inline constexpr std::string_view kCarriageReturnMark = "\u2190"; // ←: back to the left
 inline constexpr std::string_view kLineFeedMark = "\u2193";       // ↓: down a line
 
-// A file name on one line: a CR or LF in it (legal in a Linux file name) becomes its mark, so
-// that a listing line or a list row stands for exactly one file. Every other byte stays as it is.
+// A file name on one line, shown as it is: a CR or LF in it (legal in a Linux file name) becomes
+// its mark, so that a listing line or a list row stands for exactly one file, and a character
+// that steers the direction of what follows (a right-to-left override, say) its code, "<U+202E>",
+// so that it cannot turn the rest of the line around. Every other byte stays as it is.
 std::string printableName(std::string_view name);
 
 } // namespace tavolin::text

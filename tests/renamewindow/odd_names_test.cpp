@@ -19,7 +19,8 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
                                + "|tab\there.txt|back\\slash.txt| lead.txt|"
                                  "trail .txt|😀 party.png|cafe\u0301.doc|Case.txt|case.txt|"
                                + std::string(251, 'n')
-                               + ".txt|line\nbreak.txt|carriage\rreturn.txt|after.txt";
+                               + ".txt|line\nbreak.txt|carriage\rreturn.txt|after.txt"
+                                 "|right\u202Eleft.txt";
     std::vector<std::string> names(1);
     for (const char c : joined)
         c == '|' ? names.emplace_back() : (names.back() += c);
@@ -59,9 +60,9 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
         EXPECT_EQ(rename.List2[0].text(row) + rename.List2[1].text(row),
                   text::printableName(rename.List1.text(row)));
 
-    // Renaming then changes only the names that held line breaks.
+    // Renaming then changes only the names that held line breaks or turned their line around.
     rename.Command1.click();
-    EXPECT_EQ(f.dialogs.messages.back().text, "2変更されました。");
+    EXPECT_EQ(f.dialogs.messages.back().text, "3変更されました。");
     for (std::string &name : names)
         name = text::printableName(name);
     EXPECT_THAT(dir.names(), ::testing::UnorderedElementsAreArray(names));
