@@ -112,9 +112,12 @@ DriveFolderLink::DriveFolderLink(DriveList &drives,
 bool DriveFolderLink::open(std::string_view folder)
 {
     auto opened = m_folders.setPath(folder);
-    if (!opened)
-        m_unopened(folder, opened.error());
-    return opened.has_value();
+    if (opened)
+        return true;
+    m_unopened(folder, opened.error());
+    if (opened.error().kind == services::FsErrorKind::NotFound)
+        m_folders.refresh();
+    return false;
 }
 
 void DriveFolderLink::driveChanged()

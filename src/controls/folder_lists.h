@@ -125,6 +125,7 @@ public:
     DriveFolderLink(DriveList &drives, FolderList &folders, Unopened unopened, bool backOnFailure);
 
     // Opens `folder` in the folder list; false, after `unopened` ran, when it cannot be opened.
+    // A folder that is not found (it vanished since it was listed) leaves the list then.
     bool open(std::string_view folder);
 
 private:

@@ -1,6 +1,7 @@
 #include "controls/folder_lists.h"
 
 #include "support/fake_file_system.h"
+#include "support/fake_services.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +84,26 @@ TEST(FolderList, ReadsOncePerChangeAndKeepsTheLastError)
     EXPECT_EQ(folders.rows().size(), 3u) << "not read again to be drawn";
     folders.refresh();
     EXPECT_EQ(folders.rows().size(), 4u);
+}
+
+// A folder that vanished after it was listed is said to be gone, and is gone from the list.
+TEST(FolderList, AFolderThatVanishedLeavesTheListWhenItIsOpened)
+{
+    tavolin::test::FakeFileSystem fs;
+    tavolin::test::FakeDrives drives;
+    fs.addFolder("D:\\d\\gone");
+    DriveList drive(drives, "D:\\d");
+    FolderList folders(fs, "D:\\d");
+    std::string said;
+    DriveFolderLink link(
+            drive,
+            folders,
+            [&](std::string_view, const tavolin::services::FsError &error) {
+                said += tavolin::services::FsErrorKind::NotFound == error.kind ? "gone " : "other ";
+            },
+            false);
+    fs.removeFolder("D:\\d\\gone");
+    EXPECT_FALSE(link.open("D:\\d\\gone"));
+    EXPECT_EQ(said, "gone ");
+    EXPECT_EQ(folders.rows().back().name, "d");
 }

@@ -100,6 +100,17 @@ public:
         add(folder, name, size, false);
         m_entries.back().modified = services::FileTime(std::chrono::seconds(modified));
     }
+    // Removes the folder `path` (with what it holds), as another program might.
+    void removeFolder(Name path)
+    {
+        const std::string gone = key(path);
+        std::erase_if(m_entries, [&](const Entry &entry) {
+            return entry.parent.starts_with(gone)
+                   || key(paths::FolderPath(m_style, entry.parent).child(entry.name)) == gone;
+        });
+        std::erase_if(m_folders,
+                      [&](const auto &folder) { return folder.first.starts_with(gone); });
+    }
     // Makes every operation on `folder` fail with `error` (a drive that is not
     // ready, say).
     void failFolder(Name folder, Error error)
