@@ -112,6 +112,20 @@ public:
         return {};
     }
 
+    bool sameFile(std::string_view a, std::string_view b) override
+    {
+        struct stat first
+        {};
+        struct stat second
+        {};
+        // Inode numbers tell two names of one file apart from two files wherever a disk has
+        // second names at all; a FUSE driver that makes them up has none.
+        return ::fstatat(m_fd, std::string(a).c_str(), &first, AT_SYMLINK_NOFOLLOW) == 0
+               && ::fstatat(m_fd, std::string(b).c_str(), &second, AT_SYMLINK_NOFOLLOW) == 0
+               && first.st_dev == second.st_dev && first.st_ino == second.st_ino
+               && first.st_nlink > 1;
+    }
+
     std::optional<FileId> identify(std::string_view name) override
     {
         struct stat info

@@ -34,6 +34,24 @@ whereIs(services::FolderRenamer &folder, const Names &names, const JournalFile &
     return nullptr;
 }
 
+// A rename cut off between its link and its unlink leaves the file under two of its names, `here`
+// and another: the one it is going to, `target`, stays if it is one of them, otherwise `here`;
+// the other name goes. Where the file is then.
+const std::string *keepOneName(services::FolderRenamer &folder,
+                               const JournalFile &file,
+                               const std::string *here,
+                               const std::string &target)
+{
+    for (const std::string *name : {&file.newName, &file.temporaryName, &file.oldName}) {
+        if (name == here || name->empty() || !folder.sameFile(*here, *name))
+            continue;
+        const bool keepOther = *name == target;
+        if (folder.unlink(keepOther ? *here : *name) && keepOther)
+            here = name;
+    }
+    return here;
+}
+
 // The rows still to be moved: where each file is now and where it goes; rows are journal places.
 struct Moves
 {
@@ -129,6 +147,7 @@ JournalMoves planJournalMoves(services::FileSystem &fs,
         const bool forward = toward == Toward::NewNames;
         const std::string &target = forward ? file.newName : file.oldName;
         if (const std::string *here = whereIs(folder, names, file)) {
+            here = keepOneName(folder, file, here, target);
             moves.rows.push_back(static_cast<int>(index));
             moves.names.push_back({*here, target, {}});
         } else {
@@ -242,7 +261,8 @@ bool batchIsFinished(services::FileSystem &fs, const BatchJournal &journal)
         return false;
     const Names names = namesIn(**opened);
     return std::ranges::all_of(journal.files, [&](const JournalFile &file) {
-        return whereIs(**opened, names, file) == &file.newName;
+        return whereIs(**opened, names, file) == &file.newName
+               && !(*opened)->sameFile(file.newName, file.oldName);
     });
 }
 

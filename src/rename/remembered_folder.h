@@ -25,6 +25,7 @@ public:
     services::FsResult<void> link(std::string_view, std::string_view) override;
     services::FsResult<void> renameIfFree(std::string_view, std::string_view) override;
     services::FsResult<void> unlink(std::string_view) override;
+    bool sameFile(std::string_view, std::string_view) override { return false; }
     std::optional<services::FileId> identify(std::string_view name) override;
     services::FsResult<std::vector<std::string>> names() override;
 

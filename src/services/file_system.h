@@ -93,6 +93,10 @@ public:
     // is no such name. On failure nothing has changed.
     virtual FsResult<void> unlink(std::string_view name) = 0;
 
+    // Whether `a` and `b` are two names of one file now: a second name that link gave it, which
+    // a rename cut off between link and unlink leaves behind.
+    virtual bool sameFile(std::string_view a, std::string_view b) = 0;
+
     // The file that `name` leads to (also under another case on a file system that ignores
     // case); a symbolic link is a file of its own. None when there is no such name. On a FUSE
     // disk the file is known by its facts (see FileId).

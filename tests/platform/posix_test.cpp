@@ -80,6 +80,7 @@ TEST(PosixFileSystem, AFolderOpenForRenamingMakesOneCallEachAndCreateFolderExact
     ASSERT_TRUE(folder->renameNoReplace("a", "c"));
     ASSERT_TRUE(folder->link("c", "d"));
     EXPECT_EQ(folder->identify("d"), a);
+    EXPECT_TRUE(folder->sameFile("c", "d") && !folder->sameFile("c", "b"));
     ASSERT_TRUE(folder->unlink("c"));
     const auto filesOpen = TempDir::openFiles();
     EXPECT_THAT(folder->names().value(), UnorderedElementsAre("b", "d", "link-to-a"));

@@ -129,6 +129,9 @@ public:
     {};
     // Makes the change `count` changes from now (0: the next) throw Cut; none: no change does.
     void cutBefore(std::optional<std::size_t> count) { m_cutIn = count; }
+    // Makes renameNoReplace answer NotSupported, as on a disk without the flag (NTFS through
+    // ntfs-3g): renames then go through a second name and the removal of the first.
+    void setWithoutNoReplace(bool without) { m_withoutNoReplace = without; }
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
@@ -164,8 +167,14 @@ private:
         Result<void> link(Name a, Name b) override { return go(Link, a, b); }
         Result<void> renameIfFree(Name a, Name b) override { return go(RenameIfFree, a, b); }
         Result<void> unlink(Name name) override { return go(Unlink, name, {}); }
+        bool sameFile(Name a, Name b) override
+        {
+            const Entry *first = fs.find(path, a);
+            const Entry *second = fs.find(path, b);
+            return first && second && first != second && first->id == second->id;
+        }
         Result<void> go(Primitive call, Name a, Name b) { return fs.change(path, call, a, b); }
-        // Each entry is a file of its own: hard links are not told apart.
+        // A second name that link gave shares its file's identity, as on the disk.
         std::optional<services::FileId> identify(Name name) override
         {
             const Entry *entry = fs.find(path, name);
@@ -248,6 +257,8 @@ private:
             throw Cut{};
         }
         auto result = check(path);
+        if (result && primitive == RenameNoReplace && m_withoutNoReplace)
+            return std::unexpected(Error{NotSupported, {}});
         const auto planned = std::ranges::find_if(m_failures, [&](const auto &failure) {
             const auto &[call, _, name] = failure;
             return call == primitive && (name.empty() || name == from);
@@ -268,7 +279,7 @@ private:
                         + (primitive == Unlink ? "" : " " + std::string(to)));
         if (primitive == Link)
             m_entries.push_back(
-                    {std::string(to), source->size, source->modified, false, ++m_lastId, path});
+                    {std::string(to), source->size, source->modified, false, source->id, path});
         else if (primitive == Unlink)
             m_entries.erase(m_entries.begin() + (source - m_entries.data()));
         else
@@ -278,6 +289,7 @@ private:
 
     paths::PathStyle m_style;
     bool m_ignoresCase = false;
+    bool m_withoutNoReplace = false;
     services::DiskNames m_diskNames = services::DiskNames::Any;
     // Each folder, with the failure every operation on it meets.
     std::map<std::string, std::optional<Error>, std::less<>> m_folders;
