@@ -1,15 +1,23 @@
 // The main window's listings for other programs through Qt: ｺﾋﾟｰ onto Qt's own clipboard, as
-// another program pastes from it, and the file type picked in Qt's save dialog.
+// another program pastes from it; the file type picked in Qt's save dialog, the extension it
+// gives a name, and the folder where Qt's file dialogs open.
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
+#include "support/temp_dir.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
 
 namespace tavolin {
 namespace {
@@ -35,6 +43,71 @@ TEST(SaveDialog, TheTypePickedComesBackAndTheNameFollowsIt)
     ASSERT_TRUE(chosen.has_value());
     EXPECT_TRUE(chosen->path.ends_with("/Title.xlsx")) << chosen->path;
     EXPECT_EQ(chosen->fileType, 1U);
+}
+
+// Runs `ask`, which opens a file dialog, picks there the file type `typesDown` below the first,
+// pastes `path` as the file's name and presses Enter; returns the folder where it opened.
+QString pasteInto(const std::function<void()> &ask, const std::string &path, int typesDown = 0)
+{
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        opened = dialog->directory().absolutePath();
+        for (int down = 0; down < typesDown; ++down)
+            QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")),
+                            Qt::Key_Down);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(path));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    ask();
+    return opened;
+}
+
+// A name typed without an extension gets the chosen file type's; "すべてのﾌｧｲﾙ" adds none.
+TEST(SaveDialog, ANameWithoutExtensionGetsTheTypesOne)
+{
+    const test::TempDir folder;
+    const struct
+    {
+        int typesDown;
+        std::string typed, saved;
+    } cases[] = {{0, "report", "report.csv"},
+                 {1, "report", "report.xlsx"},
+                 {2, "report", "report"},
+                 {1, "report.v2", "report.v2"}};
+    const services::FileDialogSettings exportDialog{
+            "Title.csv",
+            "CSVで保存",
+            "CSVﾌｧｲﾙ (.csv)|*.csv|Excelブック (*.xlsx)|*.xlsx|すべてのﾌｧｲﾙ (*.*)|*.*"};
+    for (const auto &[typesDown, typed, saved] : cases) {
+        std::optional<services::SaveChoice> chosen;
+        const auto ask = [&] {
+            chosen = services::QtDialogs().askSaveFileName(exportDialog);
+        };
+        pasteInto(ask, folder.pathOf(typed), typesDown);
+        EXPECT_EQ(chosen ? chosen->path : "", folder.pathOf(saved)) << typed << ' ' << typesDown;
+    }
+}
+
+// A save or an open dialog opens in the folder of the last file chosen through it in the run.
+TEST(FileDialogs, EachOpensWhereItsLastFileWas)
+{
+    const test::TempDir folder;
+    folder.writeFile("names.txt");
+    services::QtDialogs dialogs;
+    const services::FileDialogSettings save{"Title.txt", "Textに保存", "Textﾌｧｲﾙ (.txt)|*.txt"};
+    const services::FileDialogSettings open{"", "Textから読込み", "Textﾌｧｲﾙ (.txt)|*.txt"};
+    const std::function<void()> asks[] = {[&] { dialogs.askSaveFileName(save); },
+                                          [&] {
+                                              dialogs.askOpenFileName(open);
+                                          }};
+    for (const auto &ask : asks) {
+        pasteInto(ask, folder.pathOf("names.txt"));
+        EXPECT_EQ(pasteInto(ask, folder.pathOf("names.txt")).toStdString(), folder.path());
+    }
 }
 
 } // namespace

@@ -1,25 +1,75 @@
-// The windows on a screen that may be too small for them (the offscreen screen is 800 by 600;
-// one ctest entry runs this on a 1920 by 1080 screen at twice the scale): each opens inside the
-// screen's available area, and Tab brings every control into sight.
+// The windows on a screen that may be too small for them (ctest runs this on the offscreen
+// screen, and on the screens of the json files beside it): each opens inside the screen's
+// available area, Tab goes through its controls in the order their places read and brings
+// each into sight.
 #include "app/windows.h"
+#include "platform/qt/qt_dialogs.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tavolin {
 namespace {
 
+// Whether a control at `a` reads before one at `b`: it stands further left on their row (the
+// shorter one more than half beside the other), or higher up in their column (likewise).
+bool readsBefore(const QRect &a, const QRect &b)
+{
+    const auto half = [](int from, int to, int a, int b) {
+        return 2 * (to - from) > std::min(a, b);
+    };
+    if (half(std::max(a.top(), b.top()),
+             std::min(a.bottom(), b.bottom()) + 1,
+             a.height(),
+             b.height()))
+        return a.center().x() < b.center().x();
+    return half(std::max(a.left(), b.left()),
+                std::min(a.right(), b.right()) + 1,
+                a.width(),
+                b.width())
+           && a.center().y() < b.center().y();
+}
+
+// Tab goes round the controls in the order their places read, from one of them on: no control
+// reads before one that Tab reached earlier.
+void expectTabToRead(const std::vector<const QWidget *> &round)
+{
+    std::string names;
+    for (const QWidget *control : round)
+        names += control->objectName().toStdString() + ' ';
+    const auto place = [&](std::size_t i) {
+        const QWidget *control = round[i % round.size()];
+        return QRect(control->mapTo(control->window(), QPoint()), control->size());
+    };
+    const auto readsFrom = [&](std::size_t first) {
+        for (std::size_t later = 1; later < round.size(); ++later)
+            for (std::size_t earlier = 0; earlier < later; ++earlier)
+                if (readsBefore(place(first + later), place(first + earlier)))
+                    return false;
+        return true;
+    };
+    bool reads = false;
+    for (std::size_t first = 0; first < round.size(); ++first)
+        reads = reads || readsFrom(first);
+    EXPECT_TRUE(reads) << "Tab went " << names;
+}
+
 // The window is inside the screen's available area, and scrolls only where it is smaller than
-// designed. Tab goes from control to control, once round the window and a little more; each
-// control that takes the focus is at least partly in sight, scrolled there where need be.
+// designed. Tab goes once round the window, in reading order; each control that takes the
+// focus is at least partly in sight, scrolled there where need be.
 void expectEveryControlComesIntoSightByTab(QWidget *window, const std::string &script)
 {
     window->activateWindow();
@@ -29,12 +79,17 @@ void expectEveryControlComesIntoSightByTab(QWidget *window, const std::string &s
     if (window->size() == scroll->widget()->size()) {
         EXPECT_EQ(scroll->viewport()->size(), window->size()) << "a scroll bar for nothing";
     }
-    for (int press = 0; press < 40; ++press) {
+    std::vector<const QWidget *> round{QApplication::focusWidget()};
+    while (round.size() < 60) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget *focused = QApplication::focusWidget();
         EXPECT_FALSE(focused->visibleRegion().isEmpty())
                 << focused->objectName().toStdString() << " out of sight";
+        if (focused == round.front())
+            break;
+        round.push_back(focused);
     }
+    expectTabToRead(round);
     playOnWidgets(window, script);
 }
 
@@ -55,10 +110,49 @@ TEST(WindowsOnTheScreen, EachOpensInsideTheScreenAndTabBringsEachControlIntoSigh
     }
     expectEveryControlComesIntoSightByTab(main, "shot main-window-on-this-screen; press cmdRename");
     QWidget *rename = windows.renameView();
+    // At the screen's right edge, beyond which 拡張子変換>> would widen it.
+    const QRect area = rename->screen()->availableGeometry();
+    rename->move(area.right() + 1 - rename->frameGeometry().width(), area.top());
     expectEveryControlComesIntoSightByTab(rename, "press Command3");
     expectEveryControlComesIntoSightByTab(rename, "shot rename-window-on-this-screen");
+    playOnWidgets(rename, "press cmdRules");
+    expectEveryControlComesIntoSightByTab(child(rename, "frmRules"), "press cmdRulesCancel");
     playOnWidgets(rename, "press cmdDialog");
     expectEveryControlComesIntoSightByTab(windows.chooserView(), "");
+}
+
+// Qt's dialogs that the program opens fit the screen's available area with every button: a save
+// dialog, and a message as long as the longest the program says (the rows that stop a batch).
+TEST(DialogsOnTheScreen, EachFitsInsideTheScreen)
+{
+    services::QtDialogs qtDialogs;
+    services::Dialogs &dialogs = qtDialogs; // with the defaults the program's messages use
+    std::string report = "変更できない行が30行あります。ファイル名は変更していません。\n";
+    for (int row = 1; row <= 20; ++row)
+        report += "\n" + std::to_string(row)
+                  + "行目「写真の整理.jpg」: ほかの行も同じ名前になります";
+    const std::function<void()> opens[]
+            = {[&] {
+                   dialogs.askSaveFileName({"Title.txt", "Textに保存", "Textﾌｧｲﾙ (.txt)|*.txt"});
+               },
+               [&] {
+                   dialogs.showMessage(report);
+               }};
+    for (const auto &open : opens) {
+        QTimer::singleShot(0, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            EXPECT_TRUE(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()))
+                    << dialog->metaObject()->className();
+            for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+                EXPECT_TRUE(!button->isVisible()
+                            || dialog->rect().contains(
+                                    QRect(button->mapTo(dialog, QPoint()), button->size())))
+                        << button->text().toStdString();
+            saveShot(dialog->grab(), dialog->metaObject()->className(), dialog->devicePixelRatio());
+            dialog->close();
+        });
+        open();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/elided_label.h"
 #include "controls/qt/screen_fit.h"
+#include "controls/qt/tab_order.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
 
@@ -52,6 +53,7 @@ FolderChooserView::FolderChooserView(FrmDialog &model, QWidget *parent)
     grid->addLayout(buttons, 1, 1, 2, 1);
     grid->setColumnStretch(0, 1);
     fit->setBodySize({440, 340});
+    controls::setReadingTabOrder(body);
 
     m_bindings.window(this, model.window, *fit);
     m_bindings.bindAll(body,

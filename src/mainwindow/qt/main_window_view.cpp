@@ -3,6 +3,7 @@
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/folder_drops.h"
 #include "controls/qt/screen_fit.h"
+#include "controls/qt/tab_order.h"
 #include "controls/qt/widget_factory.h"
 #include "shared/fs_error_text.h"
 
@@ -123,6 +124,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     columns->addLayout(middle, 1);
     columns->addWidget(rightBox);
     fit->setBodySize({kWidth, kHeight});
+    controls::setReadingTabOrder(body);
 
     m_bindings.window(this, model.window, *fit);
     m_bindings.bindAll(body,

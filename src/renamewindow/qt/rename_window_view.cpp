@@ -4,6 +4,7 @@
 #include "controls/qt/list_box_view.h"
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/scroll_group.h"
+#include "controls/qt/tab_order.h"
 #include "controls/qt/widget_factory.h"
 #include "renamewindow/qt/rules_window_view.h"
 
@@ -80,13 +81,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     command5->raise();
 
-    // The order of the Tab key.
-    const QList<QWidget *> tabOrder{command2, text3,    cmdEnd,   list1,    text2,    cmdDialog,
-                                    cmdStart, text1,    list20,   list21,   command1, cmdUndo,
-                                    check1,   option0,  option1,  command3, list30,   list31,
-                                    text4,    command4, command5, command6, cboOrder, cmdRules};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    controls::setReadingTabOrder(body);
 
     // Clicks on these, as on the window itself, make the chooser serve this window.
     for (QWidget *widget : {body,

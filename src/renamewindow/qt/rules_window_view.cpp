@@ -2,6 +2,7 @@
 
 #include "controls/qt/list_box_view.h"
 #include "controls/qt/screen_fit.h"
+#include "controls/qt/tab_order.h"
 #include "controls/qt/widget_factory.h"
 
 #include <QCheckBox>
@@ -103,6 +104,7 @@ RulesWindowView::RulesWindowView(FrmRules &model, QWidget *parent)
     place<QLabel>("lblSummary", body, 8, 372, 260, 30);
     place<QPushButton>("cmdRulesOK", body, 276, 372, 76, 30);
     place<QPushButton>("cmdRulesCancel", body, 356, 372, 76, 30);
+    controls::setReadingTabOrder(body);
     m_bindings.bindAll(body, model.controlTable());
     m_bindings.window(this, model.window, *fit);
 }
