@@ -96,8 +96,10 @@ Burst typeBurst(Program &program, QLineEdit *field, const QString &keys, Millis 
 {
     renamewindow::FrmFileName &model = *program.windows.frmFileName();
     const std::string whole = text::fromQString(keys);
+    // Emptied as a user does, so that the burst's preview differs from the one shown.
     field->setFocus();
-    field->clear();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
     settle();
     PaintWatch watch;
     child<QAbstractItemView>(program.windows.renameView(), "List2_0")
