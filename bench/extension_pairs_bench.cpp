@@ -30,10 +30,11 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
+    test::FakeLater later;
     Module1 module;
     renamewindow::FrmFileName window(
             module,
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -32,10 +32,11 @@ void BM_MainWindowScan(benchmark::State &state)
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
+    test::FakeLater later;
     Module1 module;
     mainwindow::FrmMain model(
             module,
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
     model.Form_Load();
     mainwindow::MainWindowView view(model);
     view.show();

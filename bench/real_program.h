@@ -7,6 +7,7 @@
 #include "platform/posix_journal_store.h"
 #include "platform/posix_text_files.h"
 #include "platform/qt/qt_drives.h"
+#include "platform/qt/qt_later.h"
 #include "platform/qt/qt_progress.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
@@ -102,8 +103,9 @@ struct Program
     services::QtProgress progress;
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
+    services::QtLater later;
     Windows windows{
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard}};
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later}};
 };
 
 } // namespace tavolin::bench

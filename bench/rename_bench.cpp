@@ -134,10 +134,11 @@ void BM_RenameWindowBatch(benchmark::State &state)
     services::NoProgress progress;
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
+    test::FakeLater later;
     Module1 module;
     renamewindow::FrmFileName window(
             module,
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

@@ -11,6 +11,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_drives.h"
+#include "platform/qt/qt_later.h"
 #include "platform/qt/qt_process.h"
 #include "platform/qt/qt_progress.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     tavolin::services::QtProgress progress;
     tavolin::services::Exiv2PhotoDates photoDates;
     tavolin::services::QtClipboard clipboard;
+    tavolin::services::QtLater later;
 
     if (request->folder && process.anotherInstanceRunning()) {
         // The running copy opens it; a folder written from here is taken from here.
@@ -56,7 +58,7 @@ int main(int argc, char *argv[])
     }
 
     tavolin::Windows windows(
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard});
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
     tavolin::InstanceServer handedOver(
             [&windows](const tavolin::shared::StartRequest &handed) { windows.open(handed); });
     if (!windows.start(*request))

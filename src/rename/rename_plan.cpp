@@ -1,10 +1,10 @@
 #include "rename/rename_plan.h"
 
 #include "order/name_keys.h"
+#include "rename/first_by_name.h"
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace tavolin::rename {
@@ -19,8 +19,6 @@ struct Move
     services::FileId file;
     const std::string &from;
     std::string to;
-    std::string fromKey;
-    std::string toKey;
     int blocker = -1; // the move that leaves this one's planned name first
     int waiter = -1;  // the move whose planned name this one leaves
     // A change of case only, on a folder that ignores case: the file goes through a temporary
@@ -92,23 +90,49 @@ std::string caseBlindKey(const std::string &name)
 
 } // namespace
 
-RenamePlan planRenames(FolderRenamer &folder,
-                       std::span<const PlannedRow> rows,
-                       bool wholeBatch,
-                       const std::function<void(std::size_t row)> &asked)
+FolderNames readFolderNames(FolderRenamer &folder, std::span<const PlannedRow> rows)
 {
-    RenamePlan plan;
+    FolderNames read;
     // The names in the folder, read at once rather than asked one by one.
     std::optional<std::unordered_set<std::string>> listed;
     if (auto names = folder.names())
         listed.emplace(std::make_move_iterator(names->begin()),
                        std::make_move_iterator(names->end()));
-    const bool caseBlind = ignoresCase(folder, rows, listed);
+    read.caseBlind = ignoresCase(folder, rows, listed);
     // A folder that ignores case is taken for a FAT-family disk: the FUSE driver of exFAT
     // does not say what its disk is.
-    const services::DiskNames diskNames
-            = caseBlind && folder.diskNames() == services::DiskNames::Any ? services::DiskNames::Fat
-                                                                          : folder.diskNames();
+    read.diskNames = read.caseBlind && folder.diskNames() == services::DiskNames::Any
+                             ? services::DiskNames::Fat
+                             : folder.diskNames();
+    if (listed) {
+        read.present.emplace();
+        read.present->reserve(listed->size());
+        while (!listed->empty()) {
+            std::string name = std::move(listed->extract(listed->begin()).value());
+            read.present->insert(read.caseBlind ? caseBlindKey(name) : std::move(name));
+        }
+    }
+    return read;
+}
+
+RenamePlan planRenames(FolderRenamer &folder,
+                       std::span<const PlannedRow> rows,
+                       bool wholeBatch,
+                       const std::function<void(std::size_t row)> &asked)
+{
+    return planRenames(folder, readFolderNames(folder, rows), rows, wholeBatch, asked);
+}
+
+RenamePlan planRenames(FolderRenamer &folder,
+                       const FolderNames &names,
+                       std::span<const PlannedRow> rows,
+                       bool wholeBatch,
+                       const std::function<void(std::size_t row)> &asked)
+{
+    RenamePlan plan;
+    const bool caseBlind = names.caseBlind;
+    const std::optional<std::unordered_set<std::string, FolderNames::Hash, std::equal_to<>>>
+            &present = names.present;
     const auto key = [caseBlind](const std::string &name) {
         return caseBlind ? caseBlindKey(name) : name;
     };
@@ -116,51 +140,59 @@ RenamePlan planRenames(FolderRenamer &folder,
     std::vector<Move> moves;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const int row = static_cast<int>(index);
-        const std::string &current = rows[index].current;
-        std::string planned = rows[index].planned();
-        if (planned == current)
+        const PlannedRow &planned = rows[index];
+        const std::string &current = planned.current;
+        if (current.size() == planned.base.size() + planned.extension.size()
+            && current.starts_with(planned.base) && current.ends_with(planned.extension))
             continue;
-        if (const auto problem = rows[index].base.empty() ? std::optional(RowProblemKind::EmptyName)
-                                                          : nameProblem(folder, planned, diskNames))
-            plan.problems.push_back({row, *problem, std::move(planned), current});
+        std::string to = planned.planned();
+        if (const auto problem = planned.base.empty() ? std::optional(RowProblemKind::EmptyName)
+                                                      : nameProblem(folder, to, names.diskNames))
+            plan.problems.push_back({row, *problem, std::move(to), current});
         else
             moves.push_back({row,
                              wholeBatch ? folder.identify(current).value_or(services::FileId{})
                                         : services::FileId{},
                              current,
-                             planned,
-                             key(current),
-                             key(planned)});
+                             std::move(to)});
         if (wholeBatch && asked)
             asked(index);
     }
 
-    std::optional<std::unordered_set<std::string>> present;
-    if (listed) {
-        present.emplace();
-        present->reserve(listed->size());
-        for (const std::string &name : *listed)
-            present->insert(key(name));
+    // The moves' names as the folder compares them: where it ignores case, upper-cased.
+    std::vector<std::string> folded;
+    if (caseBlind) {
+        folded.reserve(2 * moves.size());
+        for (const Move &move : moves) {
+            folded.push_back(caseBlindKey(move.from));
+            folded.push_back(caseBlindKey(move.to));
+        }
     }
-    std::unordered_map<std::string_view, int> leaving;  // the moves by the name each leaves
-    std::unordered_map<std::string_view, int> arriving; // the first move to each planned name
-    leaving.reserve(moves.size());
-    arriving.reserve(moves.size());
+    const auto fromKey = [&](int m) -> std::string_view {
+        return caseBlind ? folded[2 * m] : moves[m].from;
+    };
+    const auto toKey = [&](int m) -> std::string_view {
+        return caseBlind ? folded[2 * m + 1] : moves[m].to;
+    };
+    // The moves by the name each leaves, and the first move to each planned name.
+    FirstByName leaving(moves.size(), fromKey);
+    FirstByName arriving(moves.size(), toKey);
     for (int m = 0; m < static_cast<int>(moves.size()); ++m)
-        leaving.emplace(moves[m].fromKey, m);
+        leaving.emplace(m);
     std::vector<bool> refused(moves.size());
     for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
         Move &move = moves[m];
-        if (const auto [first, isFirst] = arriving.emplace(move.toKey, m); !isFirst) {
-            refused[m] = refused[first->second] = true;
+        if (const int first = arriving.emplace(m); first != m) {
+            refused[m] = refused[first] = true;
             continue;
         }
-        if (const auto holder = leaving.find(move.toKey); holder != leaving.end()) {
-            if (holder->second != m)
-                move.blocker = holder->second;
+        if (const int holder = leaving.find(toKey(m)); holder >= 0) {
+            if (holder != m)
+                move.blocker = holder;
             else
                 move.caseOnly = true;
-        } else if (present ? present->contains(move.toKey) : folder.identify(move.to).has_value()) {
+        } else if (present ? present->contains(toKey(m))
+                           : folder.identify(move.to).has_value()) {
             plan.problems.push_back(
                     {move.row, RowProblemKind::TakenByStayingFile, move.to, move.from});
         }
@@ -191,7 +223,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::string name;
         for (std::size_t attempt = 0; attempt < tries; ++attempt, ++temporaryNumber) {
             name = "tavolin-rename-" + std::to_string(temporaryNumber) + ".tmp";
-            if (!leaving.contains(key(name)) && !arriving.contains(key(name))
+            if (leaving.find(key(name)) < 0 && arriving.find(key(name)) < 0
                 && !folder.identify(name))
                 break;
         }

@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace tavolin::rename {
@@ -65,6 +68,30 @@ struct RenamePlan
     bool runnable() const { return problems.empty(); }
 };
 
+// What a plan asks of its folder beyond the rows: whether it ignores case (as a FAT-family disk
+// does), the names its disk holds, and the names in it as it compares them. A preview that plans
+// the same files again on every change reads it once.
+struct FolderNames
+{
+    struct Hash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+
+    bool caseBlind = false;
+    services::DiskNames diskNames = services::DiskNames::Any;
+    // Every name in the folder, upper-cased where it ignores case; none when the folder cannot
+    // list them, and then each planned name is asked of the folder.
+    std::optional<std::unordered_set<std::string, Hash, std::equal_to<>>> present;
+};
+
+// Reads what a plan asks of `folder`, which holds the files of `rows`.
+FolderNames readFolderNames(services::FolderRenamer &folder, std::span<const PlannedRow> rows);
+
 // Plans the renames of `folder`: each row's file is to be called by its planned name. Rows whose
 // planned name equals the current name stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
@@ -76,6 +103,12 @@ struct RenamePlan
 // only the problems are worked out, for a batch that is not to run yet. `asked(row)` runs after
 // each of those questions, so that the windows can answer meanwhile.
 RenamePlan planRenames(services::FolderRenamer &folder,
+                       std::span<const PlannedRow> rows,
+                       bool wholeBatch = true,
+                       const std::function<void(std::size_t row)> &asked = {});
+// The same with what was read of the folder before (readFolderNames, for the same files).
+RenamePlan planRenames(services::FolderRenamer &folder,
+                       const FolderNames &names,
                        std::span<const PlannedRow> rows,
                        bool wholeBatch = true,
                        const std::function<void(std::size_t row)> &asked = {});

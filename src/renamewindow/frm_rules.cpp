@@ -20,7 +20,7 @@ FrmRules::FrmRules(PlannedColumns columns, const services::Services &services)
         if (m_showing)
             return;
         m_steps[static_cast<std::size_t>(row)].enabled = lstSteps.checked(row);
-        preview();
+        m_preview.ask();
     });
     connectSettings();
     cmdRulesOK.setDefault(true);
@@ -58,7 +58,7 @@ void FrmRules::cmdAddStep_Click()
     m_settingFaults.emplace_back();
     lstSteps.add(rules::describeStep(m_steps.back()));
     lstSteps.setSelectedRow(lstSteps.count() - 1);
-    preview();
+    m_preview.ask();
 }
 
 void FrmRules::cmdRemoveStep_Click()
@@ -71,7 +71,7 @@ void FrmRules::cmdRemoveStep_Click()
     lstSteps.remove(row);
     lstSteps.setSelectedRow(std::min(row, lstSteps.count() - 1));
     showSelectedStep();
-    preview();
+    m_preview.ask();
 }
 
 void FrmRules::cmdStepUp_Click()
@@ -100,7 +100,7 @@ void FrmRules::moveSelectedStep(int by)
     }
     m_showing = false;
     lstSteps.setSelectedRow(to);
-    preview();
+    m_preview.ask();
 }
 
 void FrmRules::lstSteps_Click()

@@ -7,6 +7,7 @@
 #include "paths/folder_path.h"
 #include "rename/name_steps.h"
 #include "rename/remembered_folder.h"
+#include "rename/rename_plan.h"
 #include "renamewindow/rule_choices.h"
 #include "services/services.h"
 
@@ -33,9 +34,10 @@ struct PlannedColumns
 // and set below the list. While it is open, every change recomputes the planned names from the
 // ones there were when it opened and shows them in the rename window's columns, the changed rows
 // marked apart, the rows the batch would refuse marked with why, and the rows a date step dated
-// by their modification time where the photo's date taken was asked noted so. OK keeps the
-// result; キャンセル and the close box put the names from before back. Nothing on disk changes
-// here.
+// by their modification time where the photo's date taken was asked noted so. The changes made
+// before the event loop's next turn (keys typed faster than a preview of many rows is computed)
+// are previewed once then, for the last of them. OK keeps the result of every change made;
+// キャンセル and the close box put the names from before back. Nothing on disk changes here.
 //
 // The steps stay from one opening to the next while the rename window lives.
 class FrmRules
@@ -154,6 +156,7 @@ private:
 
     PlannedColumns m_columns;
     services::Services m_services;
+    services::Coalesced m_preview{m_services.later, [this] { preview(); }};
     std::vector<rename::NameStep> m_steps;
     // Per step, why a setting of it cannot be read; such a step changes nothing.
     std::vector<std::string> m_settingFaults;
@@ -161,6 +164,7 @@ private:
     std::optional<Before> m_before;        // while open
     std::optional<paths::FolderPath> m_folder;
     std::unique_ptr<rename::RememberedFolder> m_plannedFolder; // none where it cannot be opened
+    rename::FolderNames m_folderNames; // of m_plannedFolder, read once
     std::vector<std::optional<rename::LocalTime>> m_modified, m_taken; // read when first asked
     // Rows the last preview dated by their modification time where the date taken was asked.
     std::set<int> m_modifiedForTaken;

@@ -201,7 +201,7 @@ void FrmRules::settingsChanged()
             step.kind);
     m_settingFaults[static_cast<std::size_t>(row)] = std::move(fault);
     lstSteps.replace(row, rules::describeStep(step));
-    preview();
+    m_preview.ask();
 }
 
 void FrmRules::showFault()

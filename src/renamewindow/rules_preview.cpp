@@ -55,8 +55,13 @@ void FrmRules::Form_Load(const paths::FolderPath &folder)
     m_modified.clear();
     m_taken.clear();
     // The batch's own checks, asked of the folder once rather than on every key.
-    if (auto opened = m_services.fs.openForRenaming(folder))
+    if (auto opened = m_services.fs.openForRenaming(folder)) {
         m_plannedFolder = std::make_unique<rename::RememberedFolder>(std::move(*opened));
+        m_folderNames = rename::readFolderNames(
+                *m_plannedFolder,
+                plannedRows(m_columns.current.rows(), m_before->baseNames, m_before->extensions));
+    }
+    m_preview.drop();
     preview();
 }
 
@@ -80,9 +85,14 @@ void FrmRules::close(bool keep)
 {
     if (!isOpen())
         return;
+    if (keep)
+        m_preview.settle();
+    else
+        m_preview.drop();
     const Before before = std::move(*m_before);
     m_before.reset();
     m_plannedFolder.reset();
+    m_folderNames = {};
     for (controls::ListBox *list : {&m_columns.baseNames, &m_columns.extensions})
         list->setChangedRows({});
     for (controls::ListBox *list :
@@ -124,8 +134,8 @@ void FrmRules::preview()
     for (std::size_t row = 0; row < result.names.size(); ++row) {
         changed[row] = result.names[row] != before[row];
         changes += changed[row] ? 1 : 0;
-        baseNames[row] = result.names[row].baseName;
-        extensions[row] = result.names[row].extension;
+        baseNames[row] = std::move(result.names[row].baseName);
+        extensions[row] = std::move(result.names[row].extension);
     }
     const std::map<int, std::string> marks = problemMarks(baseNames, extensions, result.notUtf8);
     std::map<int, std::string> notes;
@@ -157,6 +167,7 @@ std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string>
     if (m_plannedFolder) {
         const rename::RenamePlan plan
                 = rename::planRenames(*m_plannedFolder,
+                                      m_folderNames,
                                       plannedRows(m_columns.current.rows(), baseNames, extensions),
                                       false);
         m_refused = static_cast<int>(plan.problems.size());

@@ -5,6 +5,7 @@
 #include "services/drives.h"
 #include "services/file_system.h"
 #include "services/journal_store.h"
+#include "services/later.h"
 #include "services/photo_dates.h"
 #include "services/process.h"
 #include "services/progress.h"
@@ -25,6 +26,7 @@ struct Services
     Progress &progress;
     PhotoDates &photoDates;
     Clipboard &clipboard;
+    Later &later;
 };
 
 } // namespace tavolin::services

@@ -32,7 +32,7 @@ struct RealFolder : test::Fakes
     services::PosixFileSystem posix;
     test::FakeDrives root{{"/"}};
     services::Services real{
-            posix, root, dialogs, textFiles, process, journals, progress, photoDates, clipboard};
+            posix, root, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later};
 };
 
 // Drags `path` over `target` and drops it there, as the file manager does; whether the target

@@ -76,6 +76,8 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     bare.model.cmdRules.click();
     auto &r = bare.model.rules;
     test::play(test::modelControls(r.controlTable()), steps);
+    for (test::FakeLater *later : {&viewed.later, &bare.later})
+        later->turn();
     for (const auto &[name, list] : {std::pair{"List2_0", &bare.model.List2[0]},
                                      {"List2_1", &bare.model.List2[1]},
                                      {"List1", &bare.model.List1}})
@@ -93,6 +95,8 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     // The first step switched off with the keyboard in the steps list.
     playOnWidgets(rules, "click lstSteps 0; key lstSteps Space");
     r.lstSteps.setChecked(0, false);
+    for (test::FakeLater *later : {&viewed.later, &bare.later})
+        later->turn();
     EXPECT_EQ(shownRows(&view, "List2_0"), modelRows(bare.model.List2[0]));
     EXPECT_TRUE(shows("IMG_1001"));
 
@@ -113,6 +117,7 @@ TEST(RulesWindowView, ARowDatedByItsModificationTimeSaysSoInItsTooltip)
     playOnWidgets(&view, "press cmdRules");
     playOnWidgets(view.findChild<QWidget *>(QStringLiteral("frmRules")),
                   "pick cboStepKind 8; press cmdAddStep");
+    world.later.turn();
     const QModelIndex row = child<QAbstractItemView>(&view, "List2_0")->model()->index(0, 0);
     EXPECT_TRUE(row.data(Qt::ToolTipRole)
                         .toString()

@@ -207,7 +207,7 @@ protected:
     test::FakeDrives root{{"/"}};
     // The doors to a real folder, with the progress above.
     services::Services slowPosix{
-            posix, root, dialogs, textFiles, process, journals, *this, photoDates, clipboard};
+            posix, root, dialogs, textFiles, process, journals, *this, photoDates, clipboard, later};
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 

@@ -34,6 +34,7 @@ protected:
     {
         rules.cboStepKind.setSelectedIndex(static_cast<int>(kind));
         rules.cmdAddStep.click();
+        later.turn();
     }
     void replace(const std::string &find, const std::string &by, bool regex = false)
     {
@@ -41,17 +42,21 @@ protected:
         rules.chkRegex.setTicked(regex);
         rules.txtFind.setText(find);
         rules.txtReplace.setText(by);
+        later.turn();
     }
-    // Each row's planned name, base name and extension together.
-    std::vector<std::string> planned() const
+    // Each row's planned name, base name and extension together, once the event loop has
+    // turned.
+    std::vector<std::string> planned()
     {
+        later.turn();
         std::vector<std::string> names;
         for (int row = 0; row < model.List2[0].count(); ++row)
             names.push_back(model.List2[0].text(row) + model.List2[1].text(row));
         return names;
     }
-    std::vector<int> changedRows() const
+    std::vector<int> changedRows()
     {
+        later.turn();
         std::vector<int> changed;
         for (int row = 0; row < model.List2[0].count(); ++row)
             if (model.List2[0].changedRow(row))
@@ -190,6 +195,7 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
 
     add(Numbering);
     rules.txtStart.setText("x1");
+    later.turn();
     EXPECT_EQ(rules.lblFault.caption(), "半角の数字で入力してください");
     EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
     rules.txtStart.setText("7");
@@ -223,6 +229,7 @@ TEST_F(FrmRulesTest, DatesComeFromThePhotoOrElseFromTheModificationTime)
     EXPECT_EQ(model.List2[0].notes(), model.List1.notes());
     const int asked = photoDates.asked;
     rules.txtPattern.setText("yyMMdd");
+    later.turn();
     EXPECT_EQ(photoDates.asked, asked) << "each photo is read once while the window is open";
 }
 
@@ -232,6 +239,7 @@ TEST_F(FrmRulesTest, ADatePatternWithALetterOfNoFieldIsAFaultAndChangesNothing)
     add(Date);
     EXPECT_THAT(rules.txtPattern.toolTip(), ::testing::HasSubstr("M 月"));
     rules.txtPattern.setText("yy年hh時");
+    later.turn();
     EXPECT_EQ(rules.lblFault.caption(), "書式の「hh」は使えません（文字は'で囲みます）");
     EXPECT_THAT(planned(), ElementsAre("a.jpg"));
 }
@@ -248,6 +256,34 @@ TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
     EXPECT_THAT(planned(), ElementsAre("AB.txt", "ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
     EXPECT_THAT(model.List1.marks(),
                 ElementsAre(Pair(2, "UTF-8の名前ではないので変換していません")));
+}
+
+TEST_F(FrmRulesTest, ChangesBeforeTheEventLoopTurnsArePreviewedOnceWithTheLast)
+{
+    open({"IMG_1.jpg", "IMG_2.jpg"});
+    replace("IMG", "");
+    int previews = 0;
+    const controls::Connection counting = model.List2[0].reset.connectScoped([&] { ++previews; });
+    for (const char *typed : {"p", "p0", "p0_"})
+        rules.txtReplace.setText(typed);
+    EXPECT_EQ(previews, 0);
+    later.turn();
+    EXPECT_EQ(previews, 1);
+    EXPECT_THAT(planned(), ElementsAre("p0__1.jpg", "p0__2.jpg"));
+}
+
+TEST_F(FrmRulesTest, ClosedBeforeTheTurnOkKeepsTheLastTextAndCancelTheNamesFromBefore)
+{
+    scan({"IMG_1.jpg"});
+    for (const auto &[close, kept] : {std::pair{&rules.cmdRulesCancel, "IMG_1.jpg"},
+                                      {&rules.cmdRulesOK, "x_1.jpg"}}) {
+        model.cmdRules.click();
+        add(Replace);
+        rules.txtFind.setText("IMG");
+        rules.txtReplace.setText("x");
+        close->click();
+        EXPECT_THAT(planned(), ElementsAre(kept));
+    }
 }
 
 } // namespace

@@ -40,7 +40,8 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
                              f.journals,
                              f.progress,
                              f.photoDates,
-                             f.clipboard};
+                             f.clipboard,
+                             f.later};
 
     // Listed with every option off and saved; how the text is encoded is the text files' own
     // business, tested with them.

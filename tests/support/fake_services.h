@@ -3,6 +3,7 @@
 #include "services/clipboard.h"
 #include "services/dialogs.h"
 #include "services/drives.h"
+#include "services/later.h"
 #include "services/photo_dates.h"
 #include "services/process.h"
 #include "services/text_files.h"
@@ -10,10 +11,12 @@
 #include "text/text_codec.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ranges>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -137,6 +140,25 @@ public:
     void setText(std::string_view text) override { texts.emplace_back(text); }
 
     std::vector<std::string> texts;
+};
+
+// The event loop's next turn, taken when the test says so.
+class FakeLater : public services::Later
+{
+public:
+    void soon(std::function<void()> work) override { waiting.push_back(std::move(work)); }
+
+    // Runs the work waiting now, as the next turn of the event loop does; work asked for
+    // meanwhile waits for the turn after. How many pieces of work ran.
+    std::size_t turn()
+    {
+        const std::vector<std::function<void()>> now = std::exchange(waiting, {});
+        for (const auto &work : now)
+            work();
+        return now.size();
+    }
+
+    std::vector<std::function<void()>> waiting;
 };
 
 // Photo dates by path, as a test set them; asked paths are counted.

@@ -26,9 +26,10 @@ struct Fakes
     FakeProgress progress;
     FakePhotoDates photoDates;
     FakeClipboard clipboard;
+    FakeLater later;
     Module1 module;
     services::Services doors{
-            fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard};
+            fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later};
 };
 
 // The rename window, opened.
