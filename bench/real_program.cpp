@@ -38,4 +38,11 @@ void waitUntilShown(QWidget *window)
         throw std::runtime_error("a window did not appear on the X server");
 }
 
+void waitUntilListsRead(const mainwindow::FrmMain &main)
+{
+    const auto read = [&main] { return !main.Dir1.reading() && !main.File1.reading(); };
+    if (!QTest::qWaitFor(read, 600000))
+        throw std::runtime_error("the main window's lists did not read their folder");
+}
+
 } // namespace tavolin::bench

@@ -3,6 +3,7 @@
 // The program as its main() builds it, on the X server a bench started, for benches that drive
 // its real windows.
 #include "app/windows.h"
+#include "controls/qt/background_threads.h"
 #include "platform/posix_file_system.h"
 #include "platform/posix_journal_store.h"
 #include "platform/posix_text_files.h"
@@ -70,6 +71,9 @@ void settle();
 // Waits until the window is on the screen, so that what follows paints for real.
 void waitUntilShown(QWidget *window);
 
+// Waits until the main window's folder list and file list have read their folder.
+void waitUntilListsRead(const mainwindow::FrmMain &main);
+
 template<typename Widget = QWidget>
 Widget *child(QWidget *window, const char *name)
 {
@@ -79,17 +83,24 @@ Widget *child(QWidget *window, const char *name)
     return found;
 }
 
+// How long Program waits for the main window's lists.
+enum class Lists { Filled, AsTheyCome };
+
 // The program as its main() builds it, with the program's folder (where both windows start)
-// given, messages answered by TimingDialogs and journals kept in a new folder under `root`.
+// given, messages answered by TimingDialogs and journals kept in a new folder under `root`. It
+// is ready once the main window is on the screen and, unless asked otherwise, its lists have
+// read their folder in the background, so that this reading takes nothing from what is timed.
 struct Program
 {
-    Program(const std::string &startFolder, const std::string &root)
+    Program(const std::string &startFolder, const std::string &root, Lists lists = Lists::Filled)
         : stateFolder(root)
     {
         process.programPath = process.currentPath = process.homePath = startFolder;
         if (!windows.start())
             throw std::runtime_error("the main window did not open");
         waitUntilShown(windows.mainView());
+        if (lists == Lists::Filled)
+            waitUntilListsRead(windows.frmMain());
     }
 
     services::PosixFileSystem fs;
@@ -104,8 +115,18 @@ struct Program
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
     services::QtLater later;
-    Windows windows{
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later}};
+    controls::BackgroundThreads background; // the lists' reading, as main() has it
+    Windows windows{{fs,
+                     drives,
+                     dialogs,
+                     textFiles,
+                     process,
+                     journals,
+                     progress,
+                     photoDates,
+                     clipboard,
+                     later},
+                    &background};
 };
 
 } // namespace tavolin::bench

@@ -13,7 +13,11 @@
 //    window goes without answering in each step;
 // 4. the peak resident memory of the program once the main window lists 100,000 files, and once
 //    the rename window holds 100,000 rows, each in a process of its own (the bench runs itself
-//    again with --measure) so that the peaks do not mix.
+//    again with --measure) so that the peaks do not mix;
+// 5. the program started with 10 and with 1,000,000 files in its start folder (--start-files),
+//    each start in a process of its own: from the first instruction of main() until the main
+//    window is on the screen and answers, until its file list holds every file, and the longest
+//    time the window goes without answering in between.
 //
 // Each figure is the median of several runs. The files go to a folder under --root, else
 // $TMPDIR, else /dev/shm: making 100,000 files on a disk takes about a minute, on a tmpfs
@@ -24,7 +28,8 @@
 //   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_SANITIZE=OFF
 //   nice cmake --build build/rel --target window_bench -j2
 //   nice build/rel/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
-//                                     [--part renames|scans|appended|memory]
+//                                     [--start-files 1000000]
+//                                     [--part renames|scans|appended|memory|start]
 #include "bench_folders.h"
 #include "pause_watch.h"
 #include "real_program.h"
@@ -82,7 +87,8 @@ struct Options
     std::string root;
     std::vector<int> sizes{10000, 100000};
     int runs = 3;
-    std::string part; // renames, scans, appended or memory; empty: all
+    int startFiles = 1000000; // in the start folder of the starts timed
+    std::string part;         // renames, scans, appended, memory or start; empty: all
 };
 
 std::optional<Options> parseOptions(int argc, char *argv[])
@@ -103,6 +109,8 @@ std::optional<Options> parseOptions(int argc, char *argv[])
             options.part = value;
         } else if (name == "--runs") {
             options.runs = std::max(1, std::atoi(value.c_str()));
+        } else if (name == "--start-files") {
+            options.startFiles = std::atoi(value.c_str());
         } else if (name == "--sizes") {
             options.sizes.clear();
             for (std::size_t from = 0; from < value.size();) {
@@ -114,7 +122,8 @@ std::optional<Options> parseOptions(int argc, char *argv[])
             return {};
         }
     }
-    if (argc % 2 == 0 || std::ranges::any_of(options.sizes, [](int size) { return size <= 0; }))
+    if (argc % 2 == 0 || options.startFiles <= 0
+        || std::ranges::any_of(options.sizes, [](int size) { return size <= 0; }))
         return {};
     return options;
 }
@@ -127,18 +136,28 @@ int runBench(const Options &options, int display)
                 options.root.c_str(),
                 fileSystemOf(options.root).c_str(),
                 options.runs);
-    std::vector<std::string> folders;
-    for (const int count : options.sizes) {
-        stopIfInterrupted();
-        const Clock::time_point start = Clock::now();
-        folders.push_back(folderWithFiles(count, options.root).path());
-        std::printf("  made %d files in %.1f s\n", count, elapsedSince(start) / 1000);
-        std::fflush(stdout);
-    }
-
     const auto wanted = [&](std::string_view part) {
         return options.part.empty() || options.part == part;
     };
+    const auto make = [&](int count) {
+        stopIfInterrupted();
+        const Clock::time_point start = Clock::now();
+        const std::string &folder = folderWithFiles(count, options.root).path();
+        std::printf("  made %d files in %.1f s\n", count, elapsedSince(start) / 1000);
+        std::fflush(stdout);
+        return folder;
+    };
+    if (options.part == "start") {
+        std::printf("\nStart beside a folder, each in a process of its own (median of %d)\n",
+                    options.runs);
+        for (const int count : {10, options.startFiles})
+            benchStart(make(count), count, options.runs);
+        return 0;
+    }
+    std::vector<std::string> folders;
+    for (const int count : options.sizes)
+        folders.push_back(make(count));
+
     if (wanted("renames")) {
         std::printf("\nBatch rename, second confirmation to report: rename window, bare "
                     "renameat2 loop\n");
@@ -158,12 +177,21 @@ int runBench(const Options &options, int display)
         std::printf("\nAppended scans and paging back in the main window\n");
         benchAppendedScans(folder, largest);
     }
-    if (!wanted("memory"))
-        return 0;
-    std::printf("\nPeak resident memory, each in a process of its own\n");
-    benchMemory("main-window", ("main window listing " + rows + " files").c_str(), folder, largest);
-    benchMemory(
-            "rename-window", ("rename window holding " + rows + " rows").c_str(), folder, largest);
+    if (wanted("memory")) {
+        std::printf("\nPeak resident memory, each in a process of its own\n");
+        benchMemory(
+                "main-window", ("main window listing " + rows + " files").c_str(), folder, largest);
+        benchMemory("rename-window",
+                    ("rename window holding " + rows + " rows").c_str(),
+                    folder,
+                    largest);
+    }
+    if (wanted("start")) {
+        std::printf("\nStart beside a folder, each in a process of its own (median of %d)\n",
+                    options.runs);
+        for (const int count : {10, options.startFiles})
+            benchStart(make(count), count, options.runs);
+    }
     return 0;
 }
 
@@ -173,14 +201,18 @@ int runBench(const Options &options, int display)
 int main(int argc, char *argv[])
 {
     using namespace tavolin::bench;
+    const Clock::time_point processStart = Clock::now();
     if (argc == 5 && std::string_view(argv[1]) == "--measure") {
         QApplication app(argc, argv); // on the parent's X server, from the environment
+        if (std::string_view(argv[2]) == "start")
+            return measureStart(processStart, argv[3], std::atoi(argv[4]));
         return measure(argv[2], argv[3], std::atoi(argv[4]));
     }
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr,
-                     "usage: %s [--root FOLDER] [--sizes 10000,100000] [--runs 3] [--part NAME]\n",
+                     "usage: %s [--root FOLDER] [--sizes 10000,100000] [--runs 3] "
+                     "[--start-files 1000000] [--part NAME]\n",
                      argv[0]);
         return 2;
     }

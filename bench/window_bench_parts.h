@@ -50,5 +50,9 @@ void benchAppendedScans(const std::string &folder, int count);
 void benchMemory(const char *scenario, const char *what, const std::string &folder, int count);
 // In the process the bench started for one memory figure.
 int measure(std::string_view scenario, const std::string &folder, int count);
+// The program started beside `count` files, `runs` times, each in a process of its own.
+void benchStart(const std::string &folder, int count, int runs);
+// In the process the bench started for one start, which began at `processStart`.
+int measureStart(Clock::time_point processStart, const std::string &folder, int count);
 
 } // namespace tavolin::bench

@@ -59,9 +59,12 @@ void InstanceServer::receive(QLocalSocket *socket)
         socket->deleteLater();
         const qsizetype lineEnd = message.indexOf('\n');
         const QByteArray kind = message.left(lineEnd + 1);
-        if (lineEnd < 0 || (kind != kOpen && kind != kRename) || lineEnd + 1 == message.size())
+        const QByteArray folder = message.mid(lineEnd + 1);
+        if (lineEnd < 0 || (kind != kOpen && kind != kRename)
+            || (kind == kOpen && folder.isEmpty()))
             return; // not one of ours
-        m_open({message.mid(lineEnd + 1).toStdString(), kind == kRename});
+        m_open({folder.isEmpty() ? std::nullopt : std::optional(folder.toStdString()),
+                kind == kRename});
     };
     if (socket->state() == QLocalSocket::UnconnectedState)
         read();

@@ -8,9 +8,10 @@
 
 namespace tavolin {
 
-// How a second start hands its folder to the copy that runs: a local socket in the user's
+// How a second start hands its request to the copy that runs: a local socket in the user's
 // runtime folder ("tavolin.socket"), on which the running copy listens. A start sends one line,
-// "open" or "rename", then the folder's bytes from the root, and closes.
+// "open" or "rename", then the folder's bytes from the root (none for the rename window alone),
+// and closes.
 QString instanceSocketPath();
 
 // Hands `request` over to the copy that runs; false when no copy answered within `timeoutMs`.

@@ -4,6 +4,7 @@
 #include "app/program_icon.h"
 #include "app/qt_translations.h"
 #include "app/windows.h"
+#include "controls/qt/background_threads.h"
 #include "platform/exiv2_photo_dates.h"
 #include "platform/posix_file_system.h"
 #include "platform/posix_journal_store.h"
@@ -23,6 +24,13 @@
 
 int main(int argc, char *argv[])
 {
+    // Help needs no display: it is answered before Qt connects to one.
+    if (const auto asked
+        = tavolin::shared::parseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+        asked && asked->help) {
+        std::fwrite(tavolin::shared::kHelp.data(), 1, tavolin::shared::kHelp.size(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setDesktopFileName(QStringLiteral("app.tavolin.Tavolin"));
@@ -48,17 +56,21 @@ int main(int argc, char *argv[])
     tavolin::services::QtClipboard clipboard;
     tavolin::services::QtLater later;
 
-    if (request->folder && process.anotherInstanceRunning()) {
+    if ((request->folder || request->rename) && process.anotherInstanceRunning()) {
         // The running copy opens it; a folder written from here is taken from here.
         tavolin::shared::StartRequest handed = *request;
-        handed.folder = tavolin::paths::absolutePath(
-                fs.pathStyle(), process.currentFolder(), *request->folder);
+        if (request->folder)
+            handed.folder = tavolin::paths::absolutePath(
+                    fs.pathStyle(), process.currentFolder(), *request->folder);
         if (tavolin::handOverToRunningCopy(handed))
             return 0;
     }
 
+    // Before the windows, after the services its work reads.
+    tavolin::controls::BackgroundThreads background;
     tavolin::Windows windows(
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
+            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later},
+            &background);
     tavolin::InstanceServer handedOver(
             [&windows](const tavolin::shared::StartRequest &handed) { windows.open(handed); });
     if (!windows.start(*request))

@@ -19,17 +19,14 @@ void bringToFront(QWidget *window)
 
 } // namespace
 
-Windows::Windows(const services::Services &services)
+Windows::Windows(const services::Services &services, controls::Background *background)
     : m_services(services)
-    , m_frmMain(m_module, services)
+    , m_frmMain(m_module, services, background)
 {
     m_frmMain.renameWindowRequested.connect([this] { openRenameWindow(); });
     m_waitForIdle.setInterval(200);
     m_waitForIdle.setSingleShot(true);
-    QObject::connect(&m_waitForIdle, &QTimer::timeout, [this] {
-        if (m_waiting)
-            open(*std::exchange(m_waiting, std::nullopt));
-    });
+    QObject::connect(&m_waitForIdle, &QTimer::timeout, [this] { openWaiting(); });
 }
 
 Windows::~Windows()
@@ -47,20 +44,44 @@ bool Windows::start(const shared::StartRequest &request)
     m_mainView = std::make_unique<mainwindow::MainWindowView>(m_frmMain);
     m_mainView->show();
     renamewindow::offerToSettleCutOffBatches(m_services);
-    if (request.folder)
-        open(request);
+    open(request);
     return true;
 }
 
 void Windows::open(const shared::StartRequest &request)
 {
-    if (!request.folder)
+    if (!request.folder && !request.rename)
         return;
+    m_waiting.push_back(request);
+    openWaiting();
+}
+
+void Windows::openWaiting()
+{
+    while (!m_waiting.empty()) {
+        if (mustWait(m_waiting.front())) {
+            m_waitForIdle.start();
+            return;
+        }
+        const shared::StartRequest request = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        openNow(request);
+    }
+}
+
+bool Windows::mustWait(const shared::StartRequest &request) const
+{
     // A start handed over while a window works or asks something (both run the event loop)
-    // waits for the end: the work and the question are about the folder as it was.
-    if (busy()) {
-        m_waiting = request;
-        m_waitForIdle.start();
+    // waits for the end: the work and the question are about the folder as it was. So does a
+    // folder to rename in while the rules window plans names for the folder shown.
+    return busy()
+           || (request.rename && request.folder && m_frmFileName && m_frmFileName->rules.isOpen());
+}
+
+void Windows::openNow(const shared::StartRequest &request)
+{
+    if (!request.folder) { // the rename window alone
+        openRenameWindow();
         return;
     }
     const auto folder = shared::resolveFolder(
@@ -69,14 +90,16 @@ void Windows::open(const shared::StartRequest &request)
         m_services.dialogs.showMessage(folder.error());
         return;
     }
-    m_frmMain.openFolder(*folder);
     if (!request.rename) {
+        m_frmMain.openHandedFolder(*folder);
         bringToFront(m_mainView.get());
         return;
     }
     openRenameWindow();
-    // As a folder dropped on it: not while its folder field is held by the rules window.
-    m_frmFileName->folderDropped(*folder);
+    // As a folder dropped on it, asking first where planned names would be lost; the main window
+    // follows only when the rename window took the folder.
+    if (m_frmFileName->folderDropped(*folder))
+        m_frmMain.openHandedFolder(*folder);
 }
 
 bool Windows::busy() const
@@ -97,7 +120,7 @@ void Windows::openRenameWindow()
     }
     m_frmFileName = std::make_unique<renamewindow::FrmFileName>(m_module, m_services);
     m_frmFileName->folderChooserRequested.connect([this] { openFolderChooser(); });
-    m_frmFileName->Form_Load();
+    m_frmFileName->Form_Load(m_frmMain.renameWindowFolder());
     m_renameView = new renamewindow::RenameWindowView(*m_frmFileName);
     // The model goes once its window has gone (closing deletes the window later, after the
     // handler that closed it has returned).

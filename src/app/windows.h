@@ -12,8 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <deque>
 #include <memory>
-#include <optional>
 
 namespace tavolin {
 
@@ -23,7 +23,10 @@ namespace tavolin {
 class Windows
 {
 public:
-    explicit Windows(const services::Services &services);
+    // `background`, where the main window's lists read a folder: the program's own threads
+    // (controls::BackgroundThreads); without one, at once.
+    explicit Windows(const services::Services &services,
+                     controls::Background *background = nullptr);
     ~Windows();
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -32,12 +35,17 @@ public:
     // copy of the program runs (the user has been told, and no window was shown).
     bool start(const shared::StartRequest &request = {});
 
-    // Opens the request's folder in the main window, or in the rename window and scans it, and
-    // brings that window to the front: a start's own, or one handed over by a second start. A
-    // folder that cannot be opened is reported, and the windows stay as they were.
+    // Opens the request's folder in the main window, or in the rename window and scans it, or
+    // only shows the rename window, and brings that window to the front: a start's own, or one
+    // handed over by a second start. A folder that cannot be opened is reported, and the windows
+    // stay as they were; so they do when the user would rather keep the planned names that the
+    // scan would replace. Requests handed over while a window works or asks something, and
+    // folders to rename in while the rules window is open, wait until that is over, and then
+    // open in the order they came.
     void open(const shared::StartRequest &request);
 
-    // Shows the rename window, opening it first if it is not open.
+    // Shows the rename window, opening it first if it is not open: on the main window's folder
+    // once the program was handed a folder, else on the start folder.
     void openRenameWindow();
     // Shows the folder chooser, opening it first if it is not open.
     void openFolderChooser();
@@ -53,6 +61,12 @@ public:
 private:
     // Whether a window works (busy pointer) or waits for an answer (a modal dialog).
     bool busy() const;
+    // Whether `request` must wait: while busy, and a folder to rename in while the rules window
+    // holds the rename window's folder field.
+    bool mustWait(const shared::StartRequest &request) const;
+    // Opens the requests waiting, in order, until one must wait again.
+    void openWaiting();
+    void openNow(const shared::StartRequest &request);
 
     services::Services m_services;
     Module1 m_module;
@@ -62,8 +76,9 @@ private:
     QPointer<renamewindow::RenameWindowView> m_renameView;
     std::unique_ptr<folderchooser::FrmDialog> m_frmDialog;
     QPointer<folderchooser::FolderChooserView> m_chooserView;
-    // The last request handed over while busy, tried again when the timer runs out.
-    std::optional<shared::StartRequest> m_waiting;
+    // The requests that could not open yet, in the order they came, tried again when the
+    // timer runs out.
+    std::deque<shared::StartRequest> m_waiting;
     QTimer m_waitForIdle;
 };
 

@@ -1,6 +1,7 @@
 #include "controls/folder_lists.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolin::controls {
 
@@ -44,9 +45,26 @@ void DriveList::rememberFolder(std::string_view folder)
     m_folders[m_drives.driveOf(folder)] = std::string(folder);
 }
 
-FolderList::FolderList(services::FileSystem &fs, std::string_view initialPath)
+namespace {
+
+// The folders inside `folder`, in name order, or why they cannot be read.
+services::FsResult<std::vector<std::string>> subfoldersOf(services::FileSystem &fs,
+                                                          const paths::FolderPath &folder)
+{
+    auto listed = fs.listFolders(folder);
+    if (listed)
+        order::sortByName(*listed);
+    return listed;
+}
+
+} // namespace
+
+FolderList::FolderList(services::FileSystem &fs,
+                       std::string_view initialPath,
+                       Background *background)
     : m_fs(fs)
     , m_folder(fs.pathStyle(), initialPath)
+    , m_background(background)
 {
     readSubfolders();
 }
@@ -59,11 +77,6 @@ void FolderList::refresh()
 
 void FolderList::readSubfolders()
 {
-    auto listed = m_fs.listFolders(m_folder);
-    m_error = listed ? std::nullopt : std::optional(listed.error());
-    std::vector<std::string> subfolders = listed ? std::move(*listed) : std::vector<std::string>{};
-    order::sortByName(subfolders);
-
     m_rows.clear();
     for (auto folder = std::optional(m_folder); folder; folder = folder->parent())
         m_rows.push_back({folder->path(), folder->isRoot() ? folder->path() : folder->name()});
@@ -71,7 +84,32 @@ void FolderList::readSubfolders()
     int depth = 0;
     for (FolderRow &row : m_rows)
         row.depth = depth++;
-    for (const std::string &name : subfolders)
+    m_error.reset();
+    const unsigned reading = ++m_reads;
+    if (!m_background) {
+        showSubfolders(subfoldersOf(m_fs, m_folder));
+        return;
+    }
+    m_reading = true;
+    auto listed = std::make_shared<services::FsResult<std::vector<std::string>>>();
+    m_background->run(
+            [&fs = m_fs, folder = m_folder, listed] { *listed = subfoldersOf(fs, folder); },
+            [this, alive = std::weak_ptr(m_alive), reading, listed] {
+                if (alive.expired() || reading != m_reads)
+                    return;
+                m_reading = false;
+                showSubfolders(std::move(*listed));
+                announceContents();
+            });
+}
+
+void FolderList::showSubfolders(services::FsResult<std::vector<std::string>> listed)
+{
+    m_error = listed ? std::nullopt : std::optional(listed.error());
+    if (!listed)
+        return;
+    const int depth = static_cast<int>(m_rows.size());
+    for (const std::string &name : *listed)
         m_rows.push_back({m_folder.child(name), name, depth, false});
 }
 
@@ -129,13 +167,46 @@ void DriveFolderLink::driveChanged()
     m_drives.setDrive(m_folders.path());
 }
 
+FileList::Read
+FileList::read(services::FileSystem &fs, const paths::FolderPath &folder, order::FileOrder order)
+{
+    auto listed = fs.listFiles({folder, {}});
+    if (!listed)
+        return {{}, listed.error()};
+    order::sortFiles(fs, folder.path(), *listed, order);
+    return {std::move(*listed), std::nullopt};
+}
+
 void FileList::setPath(std::string_view folder)
 {
     m_folder = paths::FolderPath(m_fs.pathStyle(), folder);
-    auto listed = m_fs.listFiles({m_folder, {}});
-    m_error = listed ? std::nullopt : std::optional(listed.error());
-    m_names = listed ? std::move(*listed) : std::vector<std::string>{};
-    order::sortFiles(m_fs, m_folder.path(), m_names, m_order);
+    const unsigned reading = ++m_reads;
+    if (!m_background) {
+        show(read(m_fs, m_folder, m_order));
+        return;
+    }
+    // The names shown go at once, and are freed over there.
+    auto result = std::make_shared<Read>(std::exchange(m_names, {}), std::nullopt);
+    m_error.reset();
+    m_reading = true;
+    changed.emit();
+    m_background->run(
+            [&fs = m_fs, folder = m_folder, order = m_order, result] {
+                result->names = {};
+                *result = read(fs, folder, order);
+            },
+            [this, alive = std::weak_ptr(m_alive), reading, result] {
+                if (alive.expired() || reading != m_reads)
+                    return;
+                m_reading = false;
+                show(std::move(*result));
+            });
+}
+
+void FileList::show(Read read)
+{
+    m_names = std::move(read.names);
+    m_error = std::move(read.error);
     changed.emit();
     if (m_error)
         readFailed.emit(*m_error);

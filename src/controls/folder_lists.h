@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/background.h"
 #include "controls/controls.h"
 #include "order/file_order.h"
 #include "services/drives.h"
@@ -7,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,11 +72,15 @@ struct FolderRow
     bool open = true;
 };
 
-// The folder list: the current folder of a window, and the folders around it.
+// The folder list: the current folder of a window, and the folders around it. Given a
+// Background, it reads the folders inside in the background: the rows show the way to the
+// folder at once, and the folders inside once they are read (contentsChanged then runs again).
 class FolderList : public Control
 {
 public:
-    FolderList(services::FileSystem &fs, std::string_view initialPath);
+    FolderList(services::FileSystem &fs,
+               std::string_view initialPath,
+               Background *background = nullptr);
 
     const paths::FolderPath &folder() const { return m_folder; }
     const std::string &path() const { return m_folder.path(); }
@@ -92,6 +98,9 @@ public:
     // folder that may be entered but not listed, a disk gone meanwhile); none when they were.
     const std::optional<services::FsError> &error() const { return m_error; }
 
+    // Whether the folders inside are being read in the background, and not yet among the rows.
+    bool reading() const { return m_reading; }
+
     // Reads the folders inside the current one again (they may have changed) and tells the
     // view.
     void refresh();
@@ -102,8 +111,11 @@ public:
     Signal<const services::FsError &> readFailed;
 
 private:
-    // Reads the folders inside the current one and the rows that show them.
+    // Reads the folders inside the current one and the rows that show them (in the background,
+    // the rows of the way to it at once, those of the folders inside once read).
     void readSubfolders();
+    // The rows of the folders inside, read.
+    void showSubfolders(services::FsResult<std::vector<std::string>> listed);
     // Tells the view that the rows were read anew, and why not all could be.
     void announceContents();
 
@@ -111,6 +123,11 @@ private:
     paths::FolderPath m_folder;
     std::vector<FolderRow> m_rows;
     std::optional<services::FsError> m_error;
+    Background *m_background;
+    bool m_reading = false;
+    unsigned m_reads = 0; // the reading a result from the background must belong to
+    // Results from the background that come after the list has gone find it expired.
+    std::shared_ptr<char> m_alive = std::make_shared<char>();
 };
 
 // A window's drive list and folder list working as one. The drive list notes each folder the
@@ -137,13 +154,17 @@ private:
     bool m_backOnFailure;
 };
 
-// The file list: the ordinary files of a folder in an order, for display only.
+// The file list: the ordinary files of a folder in an order, for display only. Given a
+// Background, it reads and orders them there: the list is empty from the change of folder or
+// order until they are read, and `changed` runs at both moments; a reading overtaken by a newer
+// one is dropped.
 class FileList : public Control
 {
 public:
-    explicit FileList(services::FileSystem &fs)
+    explicit FileList(services::FileSystem &fs, Background *background = nullptr)
         : m_fs(fs)
         , m_folder(fs.pathStyle(), {})
+        , m_background(background)
     {}
 
     const std::string &path() const { return m_folder.path(); }
@@ -157,17 +178,33 @@ public:
     const std::vector<std::string> &names() const { return m_names; }
     // Why the files could not be read, the last time they were; none when they were.
     const std::optional<services::FsError> &error() const { return m_error; }
+    // Whether the files are being read in the background, and not yet in names().
+    bool reading() const { return m_reading; }
 
-    Signal<> changed; // the names, or the error, were read anew
+    Signal<> changed; // the names, or the error, were read anew (or are being read)
     // After changed, when the files could not be read: why.
     Signal<const services::FsError &> readFailed;
 
 private:
+    struct Read
+    {
+        std::vector<std::string> names;
+        std::optional<services::FsError> error;
+    };
+    static Read
+    read(services::FileSystem &fs, const paths::FolderPath &folder, order::FileOrder order);
+    void show(Read read);
+
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
     order::FileOrder m_order = order::FileOrder::Name;
     std::vector<std::string> m_names;
     std::optional<services::FsError> m_error;
+    Background *m_background;
+    bool m_reading = false;
+    unsigned m_reads = 0; // the reading a result from the background must belong to
+    // Results from the background that come after the list has gone find it expired.
+    std::shared_ptr<char> m_alive = std::make_shared<char>();
 };
 
 } // namespace tavolin::controls

@@ -26,12 +26,14 @@ const services::FileDialogSettings kSaveDialog{
 
 } // namespace
 
-FrmMain::FrmMain(Module1 &module, const services::Services &services)
+FrmMain::FrmMain(Module1 &module,
+                 const services::Services &services,
+                 controls::Background *background)
     : m_module(module)
     , m_services(services)
     , Drive1(services.drives, services.process.currentFolder())
-    , Dir1(services.fs, services.process.currentFolder())
-    , File1(services.fs)
+    , Dir1(services.fs, services.process.currentFolder(), background)
+    , File1(services.fs, background)
     // A folder that does not open leaves the drive list on the drive picked.
     , m_folderLink(Drive1,
                    Dir1,
@@ -235,6 +237,19 @@ void FrmMain::fileOrderChanged()
 void FrmMain::openFolder(std::string_view path)
 {
     (void)m_folderLink.open(path);
+}
+
+void FrmMain::openHandedFolder(std::string_view path)
+{
+    if (m_folderLink.open(path))
+        m_handedFolder = true;
+}
+
+std::optional<std::string> FrmMain::renameWindowFolder() const
+{
+    if (!m_handedFolder)
+        return std::nullopt;
+    return Text1.text();
 }
 
 listing::ListingOptions FrmMain::listingOptions() const

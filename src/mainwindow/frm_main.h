@@ -13,6 +13,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace tavolin::mainwindow {
 
@@ -22,7 +24,11 @@ namespace tavolin::mainwindow {
 class FrmMain
 {
 public:
-    FrmMain(Module1 &module, const services::Services &services);
+    // With a Background, the folder list and the file list read the folder there, so that the
+    // window answers while a big folder is read.
+    FrmMain(Module1 &module,
+            const services::Services &services,
+            controls::Background *background = nullptr);
     FrmMain(const FrmMain &) = delete;
     FrmMain &operator=(const FrmMain &) = delete;
 
@@ -51,9 +57,18 @@ public:
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
     // (as a drive that is not ready when its medium does not answer), and nothing changes.
     void openFolder(std::string_view path);
-    // A folder, or a file for its folder, dropped on the window: opened in the folder list, or
-    // why it cannot be.
+    // A folder handed to the program (named at its start or by a second start), opened in the
+    // folder list as the user's is; from then on the rename window opens on this window's
+    // folder.
+    void openHandedFolder(std::string_view path);
+    // A folder, or a file for its folder, dropped on the window: handed to the program, or why
+    // it cannot be.
     void folderDropped(std::string_view path);
+    // The folder the rename window opens on, as its path field holds it: this window's (the
+    // path field's, which its 取得 lists) once the program was handed a folder, so that a
+    // folder opened from the file manager is renamed where it is listed; none before, when the
+    // rename window starts on the start folder as usual.
+    std::optional<std::string> renameWindowFolder() const;
 
     std::int64_t lngFileCount() const { return m_fileCount; }
     const listing::ListingHistory &history() const { return m_history; }
@@ -65,6 +80,7 @@ private:
     services::Services m_services;
     listing::ListingHistory m_history;
     std::int64_t m_fileCount = 0;
+    bool m_handedFolder = false; // the program was handed a folder that opened here
     // The scans whose files the listing shown holds, for the export.
     listing::ListingScans m_shownScans;
 

@@ -79,7 +79,7 @@ void FrmMain::folderDropped(std::string_view path)
     const auto folder
             = shared::resolveFolder(m_services.fs, m_services.process.currentFolder(), path);
     if (folder)
-        openFolder(*folder);
+        openHandedFolder(*folder);
     else
         m_services.dialogs.showMessage(folder.error());
 }

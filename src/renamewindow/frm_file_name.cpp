@@ -71,10 +71,12 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     });
 }
 
-void FrmFileName::Form_Load()
+void FrmFileName::Form_Load(const std::optional<std::string> &folder)
 {
-    // One separator is appended whatever the folder: at the root the field ends in two.
-    Text1.setText(shared::startFolder(m_services.process, style()) + style().separator());
+    // One separator is appended to the start folder whatever it is: at the root the field ends
+    // in two.
+    Text1.setText(folder.value_or(shared::startFolder(m_services.process, style())
+                                  + style().separator()));
     Command5.setVisible(false);
 }
 

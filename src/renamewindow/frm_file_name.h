@@ -13,6 +13,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,9 @@ public:
     FrmFileName(const FrmFileName &) = delete;
     FrmFileName &operator=(const FrmFileName &) = delete;
 
-    // The opening steps; they run each time the window is created.
-    void Form_Load();
+    // The opening steps; they run each time the window is created. The window opens on
+    // `folder` (as the folder field holds it) when one is given, else on the start folder.
+    void Form_Load(const std::optional<std::string> &folder = std::nullopt);
 
     void cmdStart_Click(); // the rename scan
     void Command2_Click(); // numbering, or one planned name
@@ -67,9 +69,12 @@ public:
     // Opens the rules window on the planned names (brings it to the front when open). While it
     // is open, the controls that would change the lists or rename are held disabled.
     void cmdRules_Click();
-    // A folder, or a file for its folder, dropped on the window: it goes into Text1 and is
-    // scanned, unless the folder field is held (long work, the rules window).
-    void folderDropped(std::string_view path);
+    // A folder, or a file for its folder, dropped on the window or handed over by a second
+    // start: it goes into Text1 and is scanned, unless the folder field is held (long work, the
+    // rules window). Planned names changed since the last scan (typed, numbered, read from a
+    // file, planned by rules) are replaced only when the user agrees to lose them. True when the
+    // folder was scanned.
+    bool folderDropped(std::string_view path);
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;
@@ -131,6 +136,9 @@ private:
     void renameAll();
     // The folder the lists were read from.
     paths::FolderPath scannedFolder() const;
+    // Whether a planned name differs from the name of its file, as none does after a scan:
+    // replacing the planned names would lose what was planned.
+    bool plannedNamesChanged() const;
     // Marks the rows of `outcome`'s problems and lists them; false when there are none.
     bool showProblems(const rename::RenameOutcome &outcome);
     void markProblems(const std::map<int, std::string> &marks);

@@ -1,9 +1,18 @@
-// The rename window's side of the rules window, and folders dropped on it.
+// The rename window's side of the rules window, and folders dropped on it or handed over.
 #include "renamewindow/frm_file_name.h"
 
 #include "shared/start_request.h"
 
 namespace tavolin::renamewindow {
+
+namespace {
+
+std::string replacePlannedNamesQuestion(const std::string &folder)
+{
+    return folder + "\nを開くと、変更ファイル名で変えた名前は失われます。\n開きますか？";
+}
+
+} // namespace
 
 void FrmFileName::cmdRules_Click()
 {
@@ -29,18 +38,42 @@ void FrmFileName::cmdRules_Click()
     rulesWindowRequested.emit();
 }
 
-void FrmFileName::folderDropped(std::string_view path)
+bool FrmFileName::folderDropped(std::string_view path)
 {
     if (!Text1.enabled())
-        return;
+        return false;
     const auto folder
             = shared::resolveFolder(m_services.fs, m_services.process.currentFolder(), path);
     if (!folder) {
         m_services.dialogs.showMessage(folder.error());
-        return;
+        return false;
     }
+    if (plannedNamesChanged()
+        && m_services.dialogs.showMessage(replacePlannedNamesQuestion(*folder),
+                                          services::kProgramName,
+                                          services::MessageButtons::OkCancel,
+                                          services::MessageIcon::Exclamation)
+                   != services::MessageAnswer::Ok)
+        return false;
     Text1.setText(paths::FolderPath(style(), *folder).field());
     cmdStart_Click();
+    return true;
+}
+
+bool FrmFileName::plannedNamesChanged() const
+{
+    const std::vector<std::string> &names = List1.rows();
+    const std::vector<std::string> &bases = List2[0].rows();
+    const std::vector<std::string> &extensions = List2[1].rows();
+    if (bases.size() != names.size() || extensions.size() != names.size())
+        return true;
+    for (std::size_t row = 0; row < names.size(); ++row) {
+        const std::string &name = names[row];
+        if (name.size() != bases[row].size() + extensions[row].size()
+            || !name.starts_with(bases[row]) || !name.ends_with(extensions[row]))
+            return true;
+    }
+    return false;
 }
 
 void FrmFileName::releaseForRules()

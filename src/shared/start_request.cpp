@@ -7,6 +7,12 @@ namespace tavolin::shared {
 
 std::expected<StartRequest, std::string> parseStartArguments(std::span<const std::string> args)
 {
+    for (const std::string &arg : args) {
+        if (arg == "--")
+            break;
+        if (arg == "--help")
+            return StartRequest{std::nullopt, false, true};
+    }
     StartRequest request;
     bool options = true;
     for (const std::string &arg : args) {
@@ -20,8 +26,6 @@ std::expected<StartRequest, std::string> parseStartArguments(std::span<const std
             request.folder = arg;
         }
     }
-    if (request.rename && !request.folder)
-        return std::unexpected(std::string(kUsage));
     return request;
 }
 

@@ -1,5 +1,6 @@
 // Folders dragged from the file manager onto the real windows, over a real temporary folder.
 #include "app/widget_steps.h"
+#include "app/windows.h"
 #include "mainwindow/qt/main_window_view.h"
 #include "platform/posix_file_system.h"
 #include "renamewindow/qt/rename_window_view.h"
@@ -69,20 +70,59 @@ TEST(FolderDrops, OntoTheMainWindowTheFolderListOpensIt)
     ASSERT_EQ(world.dialogs.messageTexts().size(), 1U);
 }
 
+// Dropped on the main window, a folder is also the one the rename window opens on.
+TEST(FolderDrops, OntoTheMainWindowItIsWhereTheRenameWindowOpens)
+{
+    RealFolder world;
+    Windows windows(world.real);
+    ASSERT_TRUE(windows.start());
+    const std::string photos = world.dir.pathOf("写真");
+    EXPECT_TRUE(drop(child<QPlainTextEdit>(windows.mainView(), "txtM")->viewport(), photos));
+    playOnWidgets(windows.mainView(), "press cmdRename");
+    ASSERT_NE(windows.frmFileName(), nullptr);
+    EXPECT_EQ(windows.frmFileName()->Text1.text(), photos + "/");
+}
+
 TEST(FolderDrops, OntoTheRenameWindowItIsScanned)
 {
     RealFolder world;
+    world.dir.makeFolder("other");
+    world.dir.writeFile("other/c.jpg");
     renamewindow::FrmFileName model(world.module, world.real);
     model.Form_Load();
     renamewindow::RenameWindowView view(model);
-    EXPECT_TRUE(drop(child(&view, "List1"), world.dir.pathOf("写真")));
-    EXPECT_EQ(model.Text1.text(), world.dir.pathOf("写真") + "/");
+    const std::string photos = world.dir.pathOf("写真"), other = world.dir.pathOf("other");
+    EXPECT_TRUE(drop(child(&view, "List1"), photos));
+    EXPECT_EQ(model.Text1.text(), photos + "/");
     EXPECT_EQ(model.List1.rows(), (std::vector<std::string>{"a.jpg", "b.jpg"}));
+
+    // Planned names as the scan read them go without a word; names typed or numbered since go
+    // only once the user agreed, キャンセル keeping them and the folder.
+    for (const char *planning : {"click List2_0 0; type Text3 旅行; press Command2",
+                                 "tick Check1; type Text3 x; press Command2"}) {
+        SCOPED_TRACE(planning);
+        world.dialogs.messages.clear();
+        EXPECT_TRUE(drop(child(&view, "List1"), photos));
+        EXPECT_EQ(model.List2[0].rows(), (std::vector<std::string>{"a", "b"}));
+        playOnWidgets(&view, planning);
+        const std::vector<std::string> planned = model.List2[0].rows();
+        EXPECT_NE(planned, (std::vector<std::string>{"a", "b"}));
+        world.dialogs.messageAnswers.push_back(services::MessageAnswer::Cancel);
+        EXPECT_TRUE(drop(child(&view, "List1"), other));
+        ASSERT_EQ(world.dialogs.messages.size(), 1U);
+        EXPECT_EQ(world.dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
+        EXPECT_EQ(model.Text1.text(), photos + "/");
+        EXPECT_EQ(model.List2[0].rows(), planned);
+        EXPECT_TRUE(drop(child(&view, "List1"), other)); // answered OK
+        EXPECT_EQ(world.dialogs.messages.size(), 2U);
+        EXPECT_EQ(model.Text1.text(), other + "/");
+        EXPECT_EQ(model.List1.rows(), std::vector<std::string>{"c.jpg"});
+    }
 
     // Not while the rules window holds the folder field.
     model.cmdRules.click();
-    EXPECT_TRUE(drop(child(&view, "List1"), world.dir.path()));
-    EXPECT_EQ(model.Text1.text(), world.dir.pathOf("写真") + "/");
+    EXPECT_TRUE(drop(child(&view, "List1"), photos));
+    EXPECT_EQ(model.Text1.text(), other + "/");
 }
 
 } // namespace

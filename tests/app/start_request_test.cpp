@@ -1,12 +1,15 @@
-// Starts that name a folder: the windows open on it, and a second start hands its folder over to
-// the copy that runs (two real processes).
+// Starts that name a folder or ask for the rename window: the windows open on it, and a second
+// start hands its request over to the copy that runs (two real processes).
 #include "app/instance_channel.h"
 #include "app/windows.h"
 #include "platform/qt/qt_process.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
+#include "widget_steps.h"
 
+#include <QLineEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,6 +32,8 @@ TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
             {nullptr, false, "D:\\", "", ""},
             {"D:\\写真", false, "D:\\写真\\", "", ""},
             {"写真", true, "D:\\写真\\", "D:\\写真\\", ""}, // from the current folder, D:\\ here
+            // --rename alone (the desktop action without a folder): on the program's folder
+            {nullptr, true, "D:\\", "D:\\Tools\\Lister\\", ""},
             {"D:\\gone",
              true,
              "D:\\",
@@ -53,6 +58,128 @@ TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
     }
 }
 
+// Once the program was handed a folder (at its start or by a second start), ﾌｧｲﾙ名変更 opens
+// the rename window on the main window's folder, also after the user moved on from it there;
+// without one, on the start folder (the program's own folder here). It reads nothing until 取得.
+TEST(StartRequest, OnceAFolderWasHandedTheRenameWindowOpensOnTheMainWindowsFolder)
+{
+    const struct
+    {
+        std::string how;
+        std::string renameFolder;
+    } cases[] = {
+            {"no folder", "D:\\Tools\\Lister\\"},
+            {"at the start", "D:\\写真\\"},
+            {"by a second start", "D:\\写真\\"},
+            {"then another folder opened in the main window", "D:\\写真\\旅行\\"},
+    };
+    for (const auto &[how, renameFolder] : cases) {
+        SCOPED_TRACE(how);
+        test::Fakes fakes;
+        fakes.fs.addFile("D:\\Tools\\Lister", "tavolin");
+        fakes.fs.addFile("D:\\写真", "a.jpg");
+        fakes.fs.addFolder("D:\\写真\\旅行");
+        Windows windows(fakes.doors);
+        ASSERT_TRUE(windows.start(how == "at the start" ? shared::StartRequest{"D:\\写真", false}
+                                                        : shared::StartRequest{}));
+        if (how.starts_with("by") || how.starts_with("then"))
+            windows.open({"D:\\写真", false});
+        if (how.starts_with("then"))
+            windows.frmMain().openFolder("D:\\写真\\旅行"); // as a double click in its folder list
+        playOnWidgets(windows.mainView(), "press cmdRename");
+        ASSERT_NE(windows.renameView(), nullptr);
+        EXPECT_EQ(child<QLineEdit>(windows.renameView(), "Text1")->text().toStdString(),
+                  renameFolder);
+        EXPECT_EQ(windows.frmFileName()->List1.count(), 0);
+        EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
+    }
+}
+
+// --rename alone handed over to the copy that runs (the desktop action started while it runs)
+// shows the rename window, opening it first where it is closed, and reads nothing.
+TEST(StartRequest, TheRenameWindowAloneHandedOverOpensIt)
+{
+    test::Fakes fakes;
+    fakes.fs.addFile("D:\\Tools\\Lister", "tavolin");
+    Windows windows(fakes.doors);
+    ASSERT_TRUE(windows.start());
+    EXPECT_EQ(windows.renameView(), nullptr);
+    windows.open({std::nullopt, true});
+    ASSERT_NE(windows.renameView(), nullptr);
+    EXPECT_TRUE(windows.renameView()->isVisible());
+    EXPECT_EQ(windows.frmFileName()->Text1.text(), "D:\\Tools\\Lister\\");
+    EXPECT_EQ(windows.frmFileName()->List1.count(), 0);
+    EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
+}
+
+// The rename window on D:\写真 with the planned name of a.jpg typed by hand, as the user does.
+struct TypedNames : test::Fakes
+{
+    TypedNames()
+    {
+        fs.addFile("D:\\写真", "a.jpg");
+        fs.addFile("D:\\写真", "b.jpg");
+        fs.addFile("D:\\other", "c.jpg");
+        EXPECT_TRUE(windows.start({"D:\\写真", true}));
+        playOnWidgets(windows.renameView(), "click List2_0 0; type Text3 旅行; press Command2");
+        EXPECT_EQ(windows.frmFileName()->List2[0].rows(), (std::vector<std::string>{"旅行", "b"}));
+    }
+
+    std::vector<std::string> planned() { return windows.frmFileName()->List2[0].rows(); }
+
+    Windows windows{doors};
+};
+
+// A folder handed over for renaming (a second start with --rename OTHER) asks before it replaces
+// planned names changed since the scan: キャンセル keeps them and both windows where they were,
+// OK opens the other folder in both.
+TEST(StartRequest, AFolderHandedOverForRenamingAsksBeforeThrowingTypedNamesAway)
+{
+    TypedNames world;
+    world.dialogs.messageAnswers.push_back(services::MessageAnswer::Cancel);
+    world.windows.open({"D:\\other", true});
+    ASSERT_EQ(world.dialogs.messages.size(), 1U);
+    EXPECT_EQ(world.dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
+    EXPECT_TRUE(world.dialogs.messages[0].text.contains("D:\\other"))
+            << world.dialogs.messages[0].text;
+    EXPECT_EQ(world.planned(), (std::vector<std::string>{"旅行", "b"}));
+    EXPECT_EQ(world.windows.frmFileName()->Text1.text(), "D:\\写真\\");
+    EXPECT_EQ(world.windows.frmMain().Text1.text(), "D:\\写真\\");
+
+    world.windows.open({"D:\\other", true}); // answered OK
+    EXPECT_EQ(world.dialogs.messages.size(), 2U);
+    EXPECT_EQ(world.windows.frmFileName()->Text1.text(), "D:\\other\\");
+    EXPECT_EQ(world.windows.frmFileName()->List1.rows(), std::vector<std::string>{"c.jpg"});
+    EXPECT_EQ(world.windows.frmMain().Text1.text(), "D:\\other\\");
+
+    // Names as the scan read them are no work of the user's: no question.
+    world.windows.open({"D:\\写真", true});
+    EXPECT_EQ(world.dialogs.messages.size(), 2U);
+    EXPECT_EQ(world.planned(), (std::vector<std::string>{"a", "b"}));
+}
+
+// A folder handed over for renaming while the rules window is open waits until it closes, then
+// opens, with the question about the names typed before.
+TEST(StartRequest, AFolderHandedOverWhileTheRulesWindowIsOpenOpensOnceItCloses)
+{
+    TypedNames world;
+    QWidget *rename = world.windows.renameView();
+    playOnWidgets(rename, "press cmdRules");
+    auto *rules = rename->findChild<QWidget *>(QStringLiteral("frmRules"));
+    ASSERT_TRUE(rules && rules->isVisible());
+    world.windows.open({"D:\\other", true});
+    QTest::qWait(300);
+    EXPECT_EQ(world.windows.frmFileName()->Text1.text(), "D:\\写真\\");
+    EXPECT_EQ(world.dialogs.messages.size(), 0U);
+    playOnWidgets(rules, "press cmdRulesCancel");
+    // (QTest::qWaitFor, not QTRY_*: a failure of those would not reach the test's result.)
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !world.dialogs.messages.empty(); }, 5000));
+    EXPECT_EQ(world.dialogs.messages.size(), 1U);
+    EXPECT_EQ(world.dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
+    EXPECT_EQ(world.windows.frmFileName()->Text1.text(), "D:\\other\\");
+    EXPECT_EQ(world.windows.frmFileName()->List1.rows(), std::vector<std::string>{"c.jpg"});
+}
+
 // A folder handed over during a scan (whose progress runs the event loop) waits for its end.
 TEST(StartRequest, AFolderHandedOverWhileAWindowWorksOpensOnceItIsDone)
 {
@@ -67,7 +194,7 @@ TEST(StartRequest, AFolderHandedOverWhileAWindowWorksOpensOnceItIsDone)
     EXPECT_EQ(windows.frmMain().Text1.text(), before);
     EXPECT_EQ(windows.frmFileName(), nullptr);
     windows.frmMain().window.setPointer(controls::MousePointer::Default);
-    QTRY_VERIFY(windows.frmFileName() != nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.frmFileName() != nullptr; }, 5000));
     EXPECT_EQ(windows.frmFileName()->List1.rows(), std::vector<std::string>{"a.jpg"});
 }
 
@@ -85,19 +212,61 @@ TEST(StartRequest, ASecondStartWithAFolderHandsItToTheCopyThatRuns)
             [&](const shared::StartRequest &request) { received.push_back(request); });
     ASSERT_TRUE(server.listen());
 
-    for (const QStringList &args :
-         {QStringList{QString::fromStdString(here.pathOf("写真"))},
-          QStringList{QStringLiteral("--rename"), QStringLiteral("写真")}}) {
+    for (const QStringList &args : {QStringList{QString::fromStdString(here.pathOf("写真"))},
+                                    QStringList{QStringLiteral("--rename"), QStringLiteral("写真")},
+                                    QStringList{QStringLiteral("--rename")}}) {
         QProcess second;
         second.setWorkingDirectory(QString::fromStdString(here.path()));
         second.start(QStringLiteral(TAVOLIN_PROGRAM), args);
         ASSERT_TRUE(second.waitForFinished(20000));
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     }
-    QTRY_COMPARE_WITH_TIMEOUT(received.size(), std::size_t{2}, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() >= 3; }, 5000)) << received.size();
+    EXPECT_EQ(received.size(), 3U);
     EXPECT_EQ(received[0], (shared::StartRequest{here.pathOf("写真"), false}));
     EXPECT_EQ(received[1], (shared::StartRequest{here.pathOf("写真"), true})) << "from its folder";
+    EXPECT_EQ(received[2], (shared::StartRequest{std::nullopt, true})) << "the rename window alone";
     qunsetenv("XDG_RUNTIME_DIR");
+}
+
+// --help says how to start the program on standard output and ends well, without needing a
+// display; what the program does not know it refuses with the usage on standard error.
+TEST(StartRequest, HelpIsPrintedAndWhatIsUnknownRefused)
+{
+    const struct
+    {
+        QStringList args;
+        int exitCode;
+        bool onStandardOutput;
+    } cases[] = {
+            {{QStringLiteral("--help")}, 0, true},
+            {{QStringLiteral("--rename"), QStringLiteral("--help")}, 0, true},
+            {{QStringLiteral("--list")}, 2, false},
+            {{QStringLiteral("a"), QStringLiteral("b")}, 2, false},
+    };
+    for (const auto &[args, exitCode, onStandardOutput] : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (exitCode == 0) { // help must not even try to reach a display
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TAVOLIN_PROGRAM), args);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), exitCode);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString error = QString::fromUtf8(program.readAllStandardError());
+        const QString usage = QString::fromUtf8(shared::kUsage.data(),
+                                                static_cast<qsizetype>(shared::kUsage.size()));
+        EXPECT_TRUE((onStandardOutput ? out : error).startsWith(usage))
+                << out.toStdString() << error.toStdString();
+        EXPECT_TRUE((onStandardOutput ? error : out).isEmpty())
+                << out.toStdString() << error.toStdString();
+    }
 }
 
 } // namespace

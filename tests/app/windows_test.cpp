@@ -1,11 +1,13 @@
 // The program's windows together on the offscreen platform, and long work seen through them.
 #include "app/windows.h"
+#include "controls/qt/background_threads.h"
 #include "platform/posix_file_system.h"
 #include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -152,6 +154,57 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(!rename || !rename->isVisible());
     EXPECT_EQ(process.exits, 0);
+}
+
+// The main window as the program has it, its lists reading a real folder on threads of their
+// own: the window shows, and its file list fills once the folder is read, in the order chosen;
+// of folders opened one after another, the last one's files stay shown.
+TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
+{
+    const test::TempDir dir;
+    for (int i = 0; i < 300; ++i)
+        dir.writeFile("photo" + std::to_string(i) + ".jpg");
+    dir.makeFolder("旅行");
+    dir.writeFile("旅行/a.jpg");
+    test::Fakes fakes;
+    fakes.process.programPath = fakes.process.currentPath = dir.path();
+    services::PosixFileSystem posix;
+    test::FakeDrives root{{"/"}};
+    const services::Services real{posix,
+                                  root,
+                                  fakes.dialogs,
+                                  fakes.textFiles,
+                                  fakes.process,
+                                  fakes.journals,
+                                  fakes.progress,
+                                  fakes.photoDates,
+                                  fakes.clipboard};
+    controls::BackgroundThreads background;
+    Windows windows(real, &background);
+    ASSERT_TRUE(windows.start());
+    QWidget *view = windows.mainView();
+    ASSERT_TRUE(view->isVisible());
+    const QAbstractItemModel *files = child<QAbstractItemView>(view, "File1")->model();
+    const QAbstractItemModel *folders = child<QAbstractItemView>(view, "Dir1")->model();
+    // (QTest::qWaitFor, not QTRY_*: a failure of those would not reach the test's result.)
+    const auto row = [](const QAbstractItemModel *list, int row) {
+        return list->index(row, 0).data().toString().trimmed().toStdString();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount() == 300; }, 5000));
+    EXPECT_EQ(row(files, 0), "photo0.jpg");
+    EXPECT_EQ(row(files, 299), "photo99.jpg");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return row(folders, folders->rowCount() - 1) == "旅行"; }));
+
+    playOnWidgets(view, "pick cboOrder 1"); // 名前順(数値): read again, in that order
+    EXPECT_TRUE(QTest::qWaitFor([&] { return row(files, 299) == "photo299.jpg"; }));
+    windows.frmMain().openFolder(dir.pathOf("旅行"));
+    windows.frmMain().openFolder(dir.path());
+    windows.frmMain().openFolder(dir.pathOf("旅行"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return files->rowCount() == 1; }));
+    QTest::qWait(100); // the readings overtaken have ended by now, and changed nothing
+    EXPECT_EQ(files->rowCount(), 1);
+    EXPECT_EQ(row(files, 0), "a.jpg");
+    EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
 }
 
 // Long work seen through the real windows with the program's progress: it appears over the

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 using namespace tavolin::controls;
 using tavolin::paths::PathStyle;
 
@@ -106,4 +110,95 @@ TEST(FolderList, AFolderThatVanishedLeavesTheListWhenItIsOpened)
     EXPECT_FALSE(link.open("D:\\d\\gone"));
     EXPECT_EQ(said, "gone ");
     EXPECT_EQ(folders.rows().back().name, "d");
+}
+
+namespace {
+
+// Work handed to the background, each run (work, then what follows it) when the test says, in
+// the order it says: readings that end out of order, or after their list has gone.
+class HeldBackground : public Background
+{
+public:
+    void run(std::function<void()> work, std::function<void()> done) override
+    {
+        m_jobs.push_back({std::move(work), std::move(done)});
+    }
+    void finish(std::size_t job)
+    {
+        m_jobs.at(job).first();
+        m_jobs.at(job).second();
+    }
+    std::size_t jobs() const { return m_jobs.size(); }
+
+private:
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_jobs;
+};
+
+} // namespace
+
+// In the background a file list is empty while its folder is read, and shows what it read, or
+// why not, once that is done; a reading overtaken by a newer one is dropped, whether it ends
+// before or after it, and so is one that ends after the list has gone.
+TEST(FileList, ReadInTheBackgroundItShowsTheLastFolderAskedFor)
+{
+    tavolin::test::FakeFileSystem fs;
+    fs.addFile("D:\\a", "file10.txt");
+    fs.addFile("D:\\a", "file2.txt");
+    fs.addFile("D:\\b", "b.txt");
+    fs.failFolder("D:\\locked", {tavolin::services::FsErrorKind::NoPermission, "denied"});
+    HeldBackground background;
+    std::string log;
+    {
+        FileList files(fs, &background);
+        files.changed.connect([&] {
+            log += files.reading() ? "reading" : "read";
+            for (const std::string &name : files.names())
+                log += " " + name;
+            log += files.error() ? " (" + files.error()->detail + ")|" : "|";
+        });
+        files.setPath("D:\\a");
+        files.setPath("D:\\b");
+        ASSERT_EQ(background.jobs(), 2U);
+        background.finish(1);
+        background.finish(0); // overtaken
+        EXPECT_EQ(files.names(), std::vector<std::string>{"b.txt"});
+        files.setPath("D:\\a");
+        background.finish(2);
+        files.setOrder(tavolin::order::FileOrder::NaturalName);
+        background.finish(3);
+        files.setPath("D:\\locked");
+        background.finish(4);
+        files.setPath("D:\\b");
+    }
+    background.finish(5); // the list has gone
+    EXPECT_EQ(log,
+              "reading|reading|read b.txt|reading|read file10.txt file2.txt|reading|read "
+              "file2.txt file10.txt|reading|read (denied)|reading|");
+}
+
+// In the background the folder list shows the way to its folder at once and the folders inside
+// once they are read, announced again then; an overtaken reading is dropped.
+TEST(FolderList, ReadInTheBackgroundTheFoldersInsideComeOnceRead)
+{
+    tavolin::test::FakeFileSystem fs;
+    fs.addFolder("D:\\d\\inner");
+    fs.addFolder("D:\\e\\other");
+    HeldBackground background;
+    FolderList folders(fs, "D:\\d", &background);
+    std::string log;
+    const auto rows = [&] {
+        std::string shown;
+        for (const FolderRow &row : folders.rows())
+            shown += row.name + (row.open ? "+" : "") + " ";
+        return shown + (folders.reading() ? "(reading)" : "");
+    };
+    folders.contentsChanged.connect([&] { log += rows() + "|"; });
+    EXPECT_EQ(rows(), "D:\\+ d+ (reading)");
+    background.finish(0);
+    EXPECT_EQ(rows(), "D:\\+ d+ inner ");
+    ASSERT_TRUE(folders.setPath("D:\\e"));
+    ASSERT_TRUE(folders.setPath("D:\\d"));
+    background.finish(2);
+    background.finish(1); // overtaken
+    EXPECT_EQ(log, "D:\\+ d+ inner |D:\\+ e+ (reading)|D:\\+ d+ (reading)|D:\\+ d+ inner |");
 }

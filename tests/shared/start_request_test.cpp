@@ -9,10 +9,11 @@
 namespace tavolin::shared {
 namespace {
 
-TEST(StartArguments, NoneAFolderOrRenameInAFolderAndNothingElse)
+TEST(StartArguments, NoneAFolderTheRenameWindowOrRenameInAFolderOrHelpAndNothingElse)
 {
     using Args = std::vector<std::string>;
     const std::string usage(kUsage);
+    const StartRequest help{std::nullopt, false, true};
     const struct
     {
         Args args;
@@ -23,7 +24,11 @@ TEST(StartArguments, NoneAFolderOrRenameInAFolderAndNothingElse)
             {{"--rename", "/media/card/DCIM"}, StartRequest{"/media/card/DCIM", true}},
             {{"/media/card", "--rename"}, StartRequest{"/media/card", true}},
             {{"--", "-odd name"}, StartRequest{"-odd name", false}},
-            {{"--rename"}, std::unexpected(usage)},
+            {{"--rename"}, StartRequest{std::nullopt, true}},
+            {{"--help"}, help},
+            {{"--rename", "a", "--help"}, help},
+            {{"-platform", "xcb", "--help"}, help}, // before Qt read them
+            {{"--", "--help"}, StartRequest{"--help", false}},
             {{"a", "b"}, std::unexpected(usage)},
             {{"--list", "a"}, std::unexpected(usage)},
             {{""}, std::unexpected(usage)},
