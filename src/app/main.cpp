@@ -68,9 +68,17 @@ int main(int argc, char *argv[])
 
     // Before the windows, after the services its work reads.
     tavolin::controls::BackgroundThreads background;
-    tavolin::Windows windows(
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later},
-            &background);
+    tavolin::Windows windows({fs,
+                              drives,
+                              dialogs,
+                              textFiles,
+                              process,
+                              journals,
+                              progress,
+                              photoDates,
+                              clipboard,
+                              later},
+                             &background);
     tavolin::InstanceServer handedOver(
             [&windows](const tavolin::shared::StartRequest &handed) { windows.open(handed); });
     if (!windows.start(*request))

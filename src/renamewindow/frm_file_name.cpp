@@ -78,6 +78,8 @@ void FrmFileName::Form_Load(const std::optional<std::string> &folder)
     Text1.setText(folder.value_or(shared::startFolder(m_services.process, style())
                                   + style().separator()));
     Command5.setVisible(false);
+    // A folder typed or put into the field since is read by Enter.
+    Text1.changed.connect([this] { makeDefault(cmdStart); });
 }
 
 void FrmFileName::cmdStart_Click()

@@ -97,16 +97,16 @@ INSTANTIATE_TEST_SUITE_P(
                 // Text3 has the focus first; Tab goes round every control that can take it. Then
                 // clicks below the rows, and Enter on each control; cmdStart keeps the focus
                 // through its scan.
-                std::pair{"tab cmdEnd; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
-                          "on Text3; on; click List2_1 4; tab cmdEnd List1 cmdDialog cmdStart"
-                          " Text1 List2_0 List2_1 Command1 Check1 Command3 Command6 cboOrder"
-                          " cmdRules Command2 Text3; below List1; press Command3;"
+                std::pair{"tab Check1; on Label2_0; on Command2; on Frame1; on Label1; on Text1;"
+                          "on Text3; on; click List2_1 4; tab Command2 Check1 cmdRules List1"
+                          " List2_0 List2_1 cboOrder cmdStart Command6 Command1 Command3 cmdEnd"
+                          " Text1 cmdDialog Text3; below List1; press Command3;"
                           "click List3_1 1; below List3_1; type Text3 x; tick Check1;"
-                          "tab Option1_0 Command3 List3_0 List3_1 Text4 Command4 Command5"
-                          " Command6 cboOrder cmdRules Command2 Text3 cmdEnd List1 cmdDialog"
-                          " cmdStart Text1 List2_0 List2_1 Command1 Check1; backtab Command1"
-                          " List2_1 List2_0 Text1; enter Command2; enter Text3; enter List1;"
-                          "enter Check1; enter Text1; enter cmdDialog; enter cmdStart; tab Text1;"
+                          "tab cmdRules Option1_0 List1 List2_0 List2_1 cboOrder cmdStart"
+                          " Command6 Command1 Command3 cmdEnd Command5 Text4 Command4 List3_0"
+                          " List3_1 Text1 cmdDialog Text3 Command2 Check1; backtab Command2 Text3"
+                          " cmdDialog Text1; enter Command2; enter Text3; enter List1;"
+                          "enter Check1; enter Text1; enter cmdDialog; enter cmdStart; tab Command6;"
                           "enter Command3; click List3_0 0; type Text4 .J; enter Command4;"
                           "enter Text4; enter Command5; press Command6; enter Command6;"
                           "enter Command1; enter cmdEnd",

@@ -2,6 +2,7 @@
 #include "app/windows.h"
 #include "controls/qt/background_threads.h"
 #include "platform/posix_file_system.h"
+#include "platform/qt/qt_later.h"
 #include "platform/qt/qt_progress.h"
 #include "support/temp_dir.h"
 #include "support/window_worlds.h"
@@ -170,6 +171,7 @@ TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
     fakes.process.programPath = fakes.process.currentPath = dir.path();
     services::PosixFileSystem posix;
     test::FakeDrives root{{"/"}};
+    services::QtLater later;
     const services::Services real{posix,
                                   root,
                                   fakes.dialogs,
@@ -178,7 +180,8 @@ TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
                                   fakes.journals,
                                   fakes.progress,
                                   fakes.photoDates,
-                                  fakes.clipboard};
+                                  fakes.clipboard,
+                                  later};
     controls::BackgroundThreads background;
     Windows windows(real, &background);
     ASSERT_TRUE(windows.start());

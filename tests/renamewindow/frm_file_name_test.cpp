@@ -104,8 +104,8 @@ TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
     scan({"a.txt", "b.txt", "c.txt", "report.txt", "TODO"});
     model.List2[0].replace(1, ""); // a planned name emptied
     // After: the selected rows, Text3, Command2, the default button, intNameRow.
-    expectSteps({"type Text3 x => -1 -1 -1 'x' on - 0",
-                 "type Text3 => -1 -1 -1 '' off - 0", // equal to the empty selection
+    expectSteps({"type Text3 x => -1 -1 -1 'x' on cmdStart 0", // a folder put into the field
+                 "type Text3 => -1 -1 -1 '' off cmdStart 0",   // equal to the empty selection
                  "click List1 3 => 3 3 3 'report' on Command2 3",
                  "click List2_1 4 => 4 4 4 'TODO' off Command2 4",
                  "click List2_0 0 => 0 0 0 'a' on Command2 0",

@@ -39,6 +39,9 @@ void ScreenFit::setBodySize(QSize size)
 {
     m_body->setFixedSize(size);
     fit();
+    // A window that grew where it stands (a panel shown) may reach past the screen's edge.
+    if (m_window->isVisible())
+        moveInside();
 }
 
 void ScreenFit::setBodyWidth(int width)

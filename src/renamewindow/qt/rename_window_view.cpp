@@ -43,15 +43,15 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     fit->setBodySize({model.window.widthPixels(), kHeight});
 
     auto *text1 = place<QLineEdit>("Text1", body, 8, 8, 380, 26);
-    auto *cmdDialog = place<QPushButton>("cmdDialog", body, 392, 8, 64, 26);
-    auto *text2 = place<QLineEdit>("Text2", body, 460, 8, 40, 26);
+    place<QPushButton>("cmdDialog", body, 392, 8, 64, 26);
+    place<QLineEdit>("Text2", body, 460, 8, 40, 26);
     auto *text3 = place<QLineEdit>("Text3", body, 8, 42, 300, 26);
-    auto *command2 = place<QPushButton>("Command2", body, 312, 42, 60, 26);
-    auto *check1 = place<QCheckBox>("Check1", body, 384, 42, 150, 26);
-    auto *cmdRules = place<QPushButton>("cmdRules", body, 8, 84, 150, 30);
+    place<QPushButton>("Command2", body, 312, 42, 60, 26);
+    place<QCheckBox>("Check1", body, 384, 42, 150, 26);
+    place<QPushButton>("cmdRules", body, 8, 84, 150, 30);
     auto *frame1 = place<QGroupBox>("Frame1", body, 380, 70, 150, 56);
-    auto *option0 = place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
-    auto *option1 = place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
+    place<QRadioButton>("Option1_0", frame1, 8, 4, 136, 24);
+    place<QRadioButton>("Option1_1", frame1, 8, 28, 136, 24);
     place<QLabel>("Label2_0", body, 8, 128, 176, 20);
     place<QLabel>("Label2_1", body, 188, 128, 150, 20);
     place<QLabel>("Label2_2", body, 342, 128, 64, 20);
@@ -59,14 +59,14 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *list20 = place<controls::ListBoxView>("List2_0", body, 188, 150, 150, 316);
     auto *list21 = place<controls::ListBoxView>("List2_1", body, 342, 150, 64, 316);
     auto *label1 = place<QLabel>("Label1", body, 414, 150, 152, 22);
-    auto *cboOrder = place<QComboBox>("cboOrder", body, 414, 174, 152, 28);
-    auto *cmdStart = place<QPushButton>("cmdStart", body, 414, 206, 152, 30);
-    auto *command6 = place<QPushButton>("Command6", body, 414, 242, 152, 30);
-    auto *command1 = place<QPushButton>("Command1", body, 414, 278, 152, 30);
-    auto *cmdUndo = place<QPushButton>("cmdUndo", body, 414, 314, 152, 30);
+    place<QComboBox>("cboOrder", body, 414, 174, 152, 28);
+    place<QPushButton>("cmdStart", body, 414, 206, 152, 30);
+    place<QPushButton>("Command6", body, 414, 242, 152, 30);
+    place<QPushButton>("Command1", body, 414, 278, 152, 30);
+    place<QPushButton>("cmdUndo", body, 414, 314, 152, 30);
     auto *lblStatus = place<QLabel>("lblStatus", body, 414, 350, 152, 44);
-    auto *command3 = place<QPushButton>("Command3", body, 414, 398, 116, 30);
-    auto *cmdEnd = place<QPushButton>("cmdEnd", body, 414, 436, 116, 30);
+    place<QPushButton>("Command3", body, 414, 398, 116, 30);
+    place<QPushButton>("cmdEnd", body, 414, 436, 116, 30);
     // 8040 twips from the left and 735 wide: its right edge reaches over the panel's border,
     // so it is raised above the panel.
     auto *command5 = place<QPushButton>("Command5", body, 536, 398, 49, 68);
