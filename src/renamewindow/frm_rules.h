@@ -147,16 +147,17 @@ private:
     void refreshStepList();
     void moveSelectedStep(int by);
     void preview();
-    // Each row the batch would refuse, and each left alone as not UTF-8, with why.
+    // Each row the batch would refuse, with why.
     std::map<int, std::string> problemMarks(const std::vector<std::string> &baseNames,
-                                            const std::vector<std::string> &extensions,
-                                            const std::vector<std::size_t> &notUtf8);
+                                            const std::vector<std::string> &extensions);
     rename::LocalTime rowDate(std::size_t row, rename::DateSource source);
     void close(bool keep);
 
     PlannedColumns m_columns;
     services::Services m_services;
-    services::Coalesced m_preview{m_services.later, [this] { preview(); }};
+    services::Coalesced m_preview{m_services.later, [this] {
+                                      preview();
+                                  }};
     std::vector<rename::NameStep> m_steps;
     // Per step, why a setting of it cannot be read; such a step changes nothing.
     std::vector<std::string> m_settingFaults;
@@ -164,7 +165,7 @@ private:
     std::optional<Before> m_before;        // while open
     std::optional<paths::FolderPath> m_folder;
     std::unique_ptr<rename::RememberedFolder> m_plannedFolder; // none where it cannot be opened
-    rename::FolderNames m_folderNames; // of m_plannedFolder, read once
+    rename::FolderNames m_folderNames;                         // of m_plannedFolder, read once
     std::vector<std::optional<rename::LocalTime>> m_modified, m_taken; // read when first asked
     // Rows the last preview dated by their modification time where the date taken was asked.
     std::set<int> m_modifiedForTaken;

@@ -1,5 +1,6 @@
 #include "renamewindow/rename_reports.h"
 
+#include "rename/text_steps.h"
 #include "shared/fs_error_text.h"
 
 #include <algorithm>
@@ -35,6 +36,13 @@ std::string describeRowProblem(const rename::RowProblem &problem)
     case rename::RowProblemKind::SameAsAnotherRow:
         return "ほかの行も同じ名前になります";
     case rename::RowProblemKind::TakenByStayingFile:
+        // Two names that differ only in how their characters are composed look the same.
+        if (const auto composed
+            = rename::normalize(problem.plannedName, rename::Normalization::Nfc);
+            composed && problem.plannedName != problem.currentName
+            && composed == rename::normalize(problem.currentName, rename::Normalization::Nfc))
+            return "変更しないファイルがこの名前です（この行の名前と見た目は同じで、Unicodeの"
+                   "形（NFC/NFD）だけが違います）";
         return "変更しないファイルかフォルダがこの名前です";
     case rename::RowProblemKind::FileChanged:
         return "ファイルがなくなったか、別のファイルがこの名前になっています";

@@ -71,9 +71,10 @@ readNumber(std::string_view text, long long least, long long most)
 {
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    const bool wholeNumber = !text.empty() && end == text.data() + text.size();
+    if (!wholeNumber || (error != std::errc() && error != std::errc::result_out_of_range))
         return std::unexpected("半角の数字で入力してください");
-    if (value < least || value > most)
+    if (error == std::errc::result_out_of_range || value < least || value > most)
         return std::unexpected(std::to_string(least) + "から" + std::to_string(most)
                                + "までの数で入力してください");
     return value;

@@ -22,7 +22,7 @@ inline constexpr std::array<std::string_view, 10> kStepKinds{"置換",
                                                              "Unicode正規化",
                                                              "文字の挿入",
                                                              "文字の削除",
-                                                             "空白の除去",
+                                                             "前後の空白の除去",
                                                              "連番",
                                                              "日付",
                                                              "Shift_JISの名前をUTF-8に"};

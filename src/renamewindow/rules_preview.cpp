@@ -137,8 +137,11 @@ void FrmRules::preview()
         baseNames[row] = std::move(result.names[row].baseName);
         extensions[row] = std::move(result.names[row].extension);
     }
-    const std::map<int, std::string> marks = problemMarks(baseNames, extensions, result.notUtf8);
+    const std::map<int, std::string> marks = problemMarks(baseNames, extensions);
+    // A name left as it is for not being UTF-8 is noted, not refused: the batch renames the rest.
     std::map<int, std::string> notes;
+    for (const std::size_t row : result.notUtf8)
+        notes.emplace(static_cast<int>(row), std::string(kNotUtf8));
     for (const int row : m_modifiedForTaken)
         notes.emplace(row, std::string(kModifiedForTaken));
     m_columns.baseNames.replaceAll(std::move(baseNames));
@@ -151,16 +154,17 @@ void FrmRules::preview()
         list->setNotes(notes);
     }
 
+    // One refused row stops the whole batch, so the count of changes is no promise then.
     std::string summary = "変更する名前 " + std::to_string(changes) + "件";
     if (m_refused > 0)
-        summary += "、変更できない名前 " + std::to_string(m_refused) + "件";
+        summary = "変更できない名前 " + std::to_string(m_refused) + "件：直すまで、"
+                  + std::to_string(changes) + "件のどれも変更しません";
     lblSummary.setCaption(std::move(summary));
     showFault();
 }
 
 std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string> &baseNames,
-                                                  const std::vector<std::string> &extensions,
-                                                  const std::vector<std::size_t> &notUtf8)
+                                                  const std::vector<std::string> &extensions)
 {
     std::map<int, std::string> marks;
     m_refused = 0;
@@ -174,8 +178,6 @@ std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string>
         for (const rename::RowProblem &problem : plan.problems)
             marks.emplace(problem.row, describeRowProblem(problem));
     }
-    for (const std::size_t row : notUtf8)
-        marks.emplace(static_cast<int>(row), std::string(kNotUtf8));
     return marks;
 }
 

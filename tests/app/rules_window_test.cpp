@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
@@ -68,6 +69,8 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     EXPECT_FALSE(child(&view, "cmdStart")->isEnabled()) << "held while the rules are open";
     EXPECT_EQ(text::fromQString(child(rules, "txtPattern")->toolTip()),
               viewed.model.rules.txtPattern.toolTip());
+    const auto *kinds = child<QComboBox>(rules, "cboStepKind");
+    EXPECT_GE(kinds->width(), kinds->sizeHint().width()) << "the longest kind of step cut";
 
     // A replace, typed; then a width step, switched on by a tick.
     const std::string steps = "press cmdAddStep; type txtFind IMG; type txtReplace photo;"

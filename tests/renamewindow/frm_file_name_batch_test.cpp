@@ -1,6 +1,7 @@
 // The rename window's batches on its model: the two questions, the renames, their report, a
 // fault or a stop midway, and 元に戻す.
 #include "frm_file_name_world.h"
+#include "renamewindow/rename_reports.h"
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
@@ -77,6 +78,13 @@ TEST_F(FrmFileNameTest, ABatchWithProblemsAsksNothingAndMarksTheRowsUntilThePlan
         EXPECT_THAT(list->marks(), ElementsAre(testing::Key(1), testing::Key(3)));
     model.List2[0].replace(1, "r1");
     EXPECT_THAT(model.List1.marks(), IsEmpty());
+
+    // A name that only looks like the staying file's: が composed, and か with its mark apart.
+    EXPECT_THAT(describeRowProblem({0,
+                                    rename::RowProblemKind::TakenByStayingFile,
+                                    "\u304c.txt",
+                                    "\u304b\u3099.txt"}),
+                HasSubstr("Unicodeの形（NFC/NFD）だけが違います"));
 
     // Twenty problems are listed, then how many more.
     std::vector<std::string> more;

@@ -171,7 +171,8 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
     const std::string same = "ほかの行も同じ名前になります";
     EXPECT_THAT(model.List2[0].marks(),
                 UnorderedElementsAre(Pair(0, same), Pair(1, same), Pair(2, same)));
-    EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 3件、変更できない名前 3件");
+    EXPECT_EQ(rules.lblSummary.caption(),
+              "変更できない名前 3件：直すまで、3件のどれも変更しません");
     EXPECT_EQ(model.List1.marks(), model.List2[0].marks());
     EXPECT_EQ(model.List2[1].marks(), model.List2[0].marks());
     // Opened again on a folder that can no longer be opened, it checks nothing.
@@ -198,6 +199,9 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
     later.turn();
     EXPECT_EQ(rules.lblFault.caption(), "半角の数字で入力してください");
     EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
+    rules.txtStart.setText("12345678901234567890"); // digits, only too many
+    later.turn();
+    EXPECT_THAT(rules.lblFault.caption(), ::testing::HasSubstr("までの数で入力してください"));
     rules.txtStart.setText("7");
     rules.txtDigits.setText("3");
     EXPECT_THAT(planned(), ElementsAre("a[b]c_007.txt"));
@@ -244,7 +248,7 @@ TEST_F(FrmRulesTest, ADatePatternWithALetterOfNoFieldIsAFaultAndChangesNothing)
     EXPECT_THAT(planned(), ElementsAre("a.jpg"));
 }
 
-TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
+TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreNoted)
 {
     open({"\x83\x65\x83\x58\x83\x67.txt", "ｶﾞｯｺｳ.txt", "ＡＢ.txt"});
     add(Width);
@@ -254,7 +258,8 @@ TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreMarked)
                 ElementsAre("全角・半角・かな：全角英数記号→半角、半角カナ→全角"));
     // Names that are not UTF-8 come last in name order.
     EXPECT_THAT(planned(), ElementsAre("AB.txt", "ガッコウ.txt", "\x83\x65\x83\x58\x83\x67.txt"));
-    EXPECT_THAT(model.List1.marks(),
+    EXPECT_THAT(model.List1.marks(), IsEmpty()) << "not refused: the others are renamed";
+    EXPECT_THAT(model.List1.notes(),
                 ElementsAre(Pair(2, "UTF-8の名前ではないので変換していません")));
 }
 
@@ -275,8 +280,8 @@ TEST_F(FrmRulesTest, ChangesBeforeTheEventLoopTurnsArePreviewedOnceWithTheLast)
 TEST_F(FrmRulesTest, ClosedBeforeTheTurnOkKeepsTheLastTextAndCancelTheNamesFromBefore)
 {
     scan({"IMG_1.jpg"});
-    for (const auto &[close, kept] : {std::pair{&rules.cmdRulesCancel, "IMG_1.jpg"},
-                                      {&rules.cmdRulesOK, "x_1.jpg"}}) {
+    for (const auto &[close, kept] :
+         {std::pair{&rules.cmdRulesCancel, "IMG_1.jpg"}, {&rules.cmdRulesOK, "x_1.jpg"}}) {
         model.cmdRules.click();
         add(Replace);
         rules.txtFind.setText("IMG");

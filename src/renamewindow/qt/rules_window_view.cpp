@@ -42,12 +42,13 @@ RulesWindowView::RulesWindowView(FrmRules &model, QWidget *parent)
     QWidget *body = fit->body();
     fit->setBodySize({model.window.widthPixels(), kHeight});
 
-    place<controls::ListBoxView>("lstSteps", body, 8, 8, 260, 150);
-    place<QComboBox>("cboStepKind", body, 276, 8, 156, 28);
-    place<QPushButton>("cmdAddStep", body, 276, 42, 156, 28);
-    place<QPushButton>("cmdRemoveStep", body, 276, 76, 156, 28);
-    place<QPushButton>("cmdStepUp", body, 276, 110, 76, 28);
-    place<QPushButton>("cmdStepDown", body, 356, 110, 76, 28);
+    // The kinds' combo is wide enough for its longest kind, "Shift_JISの名前をUTF-8に".
+    place<controls::ListBoxView>("lstSteps", body, 8, 8, 236, 150);
+    place<QComboBox>("cboStepKind", body, 252, 8, 180, 28);
+    place<QPushButton>("cmdAddStep", body, 252, 42, 180, 28);
+    place<QPushButton>("cmdRemoveStep", body, 252, 76, 180, 28);
+    place<QPushButton>("cmdStepUp", body, 252, 110, 88, 28);
+    place<QPushButton>("cmdStepDown", body, 344, 110, 88, 28);
     place<QLabel>("lblTarget", body, 8, 166, 60, 26);
     place<QComboBox>("cboTarget", body, 72, 166, 196, 28);
 
@@ -101,7 +102,8 @@ RulesWindowView::RulesWindowView(FrmRules &model, QWidget *parent)
     fault->setWordWrap(true);
     fault->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fault->setStyleSheet(QStringLiteral("color: #b00000"));
-    place<QLabel>("lblSummary", body, 8, 372, 260, 30);
+    // Two lines, for the count of refused names beside the count of changes.
+    place<QLabel>("lblSummary", body, 8, 366, 260, 42)->setWordWrap(true);
     place<QPushButton>("cmdRulesOK", body, 276, 372, 76, 30);
     place<QPushButton>("cmdRulesCancel", body, 356, 372, 76, 30);
     controls::setReadingTabOrder(body);
