@@ -5,6 +5,7 @@
 #include "controls/qt/control_bindings.h"
 #include "text/qt/qt_strings.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,37 @@ TEST(ListingView, ShowsEveryTextTheModelSetsAndNoneCanBeUndone)
         shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         EXPECT_EQ(text::fromQString(shown), text); // bytes that are not UTF-8 too
         EXPECT_FALSE(widget.document()->isUndoAvailable()) << text;
+    }
+}
+
+// A long text appended is laid out a part per turn of the event loop, the window answering in
+// between; meanwhile the user cannot type into it, and a page back cuts what is shown so far.
+TEST(ListingView, ALongAppendedTextComesInPartsThatAddUpToIt)
+{
+    controls::TextBox model;
+    QPlainTextEdit widget;
+    controls::Bindings bindings;
+    bindings.textEdit(&widget, model);
+    const auto shown = [&] {
+        QString text = widget.toPlainText();
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return text::fromQString(text);
+    };
+    std::string first = "scan 1\r\n", appended = first;
+    for (int line = 0; line < 100'000; ++line)
+        appended += "file_" + std::to_string(line) + ".txt\r\n";
+    for (const bool pageBack : {false, true}) {
+        model.setText(first);
+        model.setText(appended);
+        EXPECT_LT(shown().size(), appended.size());
+        EXPECT_TRUE(widget.isReadOnly());
+        EXPECT_EQ(model.text(), appended) << "the model keeps the whole text";
+        if (pageBack)
+            model.setText(first);
+        for (int turn = 0; turn < 100 && widget.isReadOnly(); ++turn)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(shown(), pageBack ? first : appended);
+        EXPECT_FALSE(widget.isReadOnly());
     }
 }
 

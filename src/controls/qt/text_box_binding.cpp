@@ -9,12 +9,19 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace tavolin::controls {
 
 namespace {
+
+// The most of an appended text laid out in one turn of the event loop: about 20,000 lines of a
+// listing, a tenth of a second.
+constexpr std::size_t kAppendedPart = 1 << 20;
 
 QString fromModelLines(const std::string &text)
 {
@@ -65,7 +72,11 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
     // Tab moves the focus on, as from every other control: typed into the text, it would
     // change the listing of a user who only meant to move on.
     widget->setTabChangesFocus(true);
-    const auto showText = [widget, &model, shownText] {
+    // The widget shows a long appended text in parts, one per turn of the event loop, so that
+    // the window keeps answering while it lays out a scan of many files; the user cannot type
+    // into it meanwhile, as the model holds the whole text already.
+    auto showText = std::make_shared<std::function<void()>>();
+    *showText = [widget, &model, shownText, weakShow = std::weak_ptr(showText)] {
         const std::string &text = model.text();
         if (*shownText == text)
             return;
@@ -76,10 +87,19 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
         // new text, the change cannot be undone in the widget. (Never between a CR and its LF.)
         document->setUndoRedoEnabled(false);
         const std::string_view shown = *shownText;
-        if (!shown.empty() && !shown.ends_with('\r') && text.starts_with(shown)) {
-            QTextCursor end(document);
-            end.movePosition(QTextCursor::End);
-            end.insertText(fromModelLines(text.substr(shown.size())));
+        bool more = false;
+        if (!shown.ends_with('\r') && text.starts_with(shown)) {
+            std::size_t end = text.size();
+            if (end - shown.size() > kAppendedPart) {
+                end = text.rfind('\n', shown.size() + kAppendedPart) + 1;
+                more = end > shown.size() && end < text.size();
+                if (!more)
+                    end = text.size();
+            }
+            QTextCursor cursor(document);
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(fromModelLines(text.substr(shown.size(), end - shown.size())));
+            shownText->append(text, shown.size(), end - shown.size());
         } else if (!text.empty() && !text.ends_with('\r') && shown.starts_with(text)) {
             // Where the kept text ends: its last line's place in the block of that line.
             const std::size_t lastLine = text.rfind('\n') + 1; // 0 when there is one line
@@ -89,13 +109,20 @@ void Bindings::textEdit(QPlainTextEdit *widget, TextBox &model)
                             + static_cast<int>(text::toQString(text.substr(lastLine)).size()));
             cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
             cut.removeSelectedText();
+            *shownText = text;
         } else {
             widget->setPlainText(fromModelLines(text));
+            *shownText = text;
         }
         document->setUndoRedoEnabled(true);
-        *shownText = text;
+        widget->setReadOnly(more);
+        if (more)
+            QTimer::singleShot(0, widget, [weakShow] {
+                if (const auto show = weakShow.lock())
+                    (*show)();
+            });
     };
-    keep(model.changed.connectScoped(showText));
+    keep(model.changed.connectScoped([showText] { (*showText)(); }));
     keep(model.appearanceChanged.connectScoped(
             [widget, &model] { showAppearance(widget, model); }));
     keep(model.focusRequested.connectScoped([widget] { widget->setFocus(); }));
