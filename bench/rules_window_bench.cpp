@@ -6,9 +6,9 @@
 // how long after the last key the columns show the preview of the whole text, and the longest
 // time the window went unanswered meanwhile.
 //
-//   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_SANITIZE=OFF
-//   nice cmake --build build/rel --target rules_window_bench -j2
-//   nice build/rel/bench/rules_window_bench [FILES]
+//   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+//   nice cmake --build build/release --target rules_window_bench -j2
+//   nice build/release/bench/rules_window_bench [FILES]
 #include "bench_folders.h"
 #include "pause_watch.h"
 #include "real_program.h"

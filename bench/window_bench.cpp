@@ -25,9 +25,9 @@
 // same files serve every run. Without Xvfb (Debian package xvfb) the bench exits with status 1.
 // --sizes 10000 leaves out the long runs.
 //
-//   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_SANITIZE=OFF
-//   nice cmake --build build/rel --target window_bench -j2
-//   nice build/rel/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
+//   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+//   nice cmake --build build/release --target window_bench -j2
+//   nice build/release/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
 //                                     [--start-files 1000000]
 //                                     [--part renames|scans|appended|memory|start]
 #include "bench_folders.h"

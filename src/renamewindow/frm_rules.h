@@ -147,9 +147,10 @@ private:
     void refreshStepList();
     void moveSelectedStep(int by);
     void preview();
-    // Each row the batch would refuse, with why.
-    std::map<int, std::string> problemMarks(const std::vector<std::string> &baseNames,
-                                            const std::vector<std::string> &extensions);
+    // Marks each row the batch would refuse, with why, and counts them in the summary: a turn
+    // of the event loop after the names it checks are shown, as it takes longer than the steps,
+    // so that the names keep up with fast typing.
+    void showProblems();
     rename::LocalTime rowDate(std::size_t row, rename::DateSource source);
     void close(bool keep);
 
@@ -158,6 +159,9 @@ private:
     services::Coalesced m_preview{m_services.later, [this] {
                                       preview();
                                   }};
+    services::Coalesced m_problems{m_services.later, [this] {
+                                       showProblems();
+                                   }};
     std::vector<rename::NameStep> m_steps;
     // Per step, why a setting of it cannot be read; such a step changes nothing.
     std::vector<std::string> m_settingFaults;
@@ -170,6 +174,7 @@ private:
     // Rows the last preview dated by their modification time where the date taken was asked.
     std::set<int> m_modifiedForTaken;
     int m_refused = 0;      // rows the batch would refuse, as the last preview found them
+    int m_changes = 0;      // rows the last preview changed
     bool m_showing = false; // the selected step is being put into the controls
 };
 

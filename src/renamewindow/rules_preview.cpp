@@ -63,6 +63,7 @@ void FrmRules::Form_Load(const paths::FolderPath &folder)
     }
     m_preview.drop();
     preview();
+    m_problems.settle();
 }
 
 void FrmRules::cmdRulesOK_Click()
@@ -85,10 +86,13 @@ void FrmRules::close(bool keep)
 {
     if (!isOpen())
         return;
-    if (keep)
+    if (keep) {
         m_preview.settle();
-    else
+        m_problems.settle();
+    } else {
         m_preview.drop();
+        m_problems.drop();
+    }
     const Before before = std::move(*m_before);
     m_before.reset();
     m_plannedFolder.reset();
@@ -130,14 +134,13 @@ void FrmRules::preview()
     std::vector<std::string> baseNames(result.names.size());
     std::vector<std::string> extensions(result.names.size());
     std::vector<bool> changed(result.names.size());
-    int changes = 0;
+    m_changes = 0;
     for (std::size_t row = 0; row < result.names.size(); ++row) {
         changed[row] = result.names[row] != before[row];
-        changes += changed[row] ? 1 : 0;
+        m_changes += changed[row] ? 1 : 0;
         baseNames[row] = std::move(result.names[row].baseName);
         extensions[row] = std::move(result.names[row].extension);
     }
-    const std::map<int, std::string> marks = problemMarks(baseNames, extensions);
     // A name left as it is for not being UTF-8 is noted, not refused: the batch renames the rest.
     std::map<int, std::string> notes;
     for (const std::size_t row : result.notUtf8)
@@ -150,35 +153,41 @@ void FrmRules::preview()
     m_columns.extensions.setChangedRows(std::move(changed));
     for (controls::ListBox *list :
          {&m_columns.current, &m_columns.baseNames, &m_columns.extensions}) {
-        list->setMarks(marks);
+        list->setMarks({});
         list->setNotes(notes);
     }
-
-    // One refused row stops the whole batch, so the count of changes is no promise then.
-    std::string summary = "変更する名前 " + std::to_string(changes) + "件";
-    if (m_refused > 0)
-        summary = "変更できない名前 " + std::to_string(m_refused) + "件：直すまで、"
-                  + std::to_string(changes) + "件のどれも変更しません";
-    lblSummary.setCaption(std::move(summary));
     showFault();
+    m_problems.ask();
 }
 
-std::map<int, std::string> FrmRules::problemMarks(const std::vector<std::string> &baseNames,
-                                                  const std::vector<std::string> &extensions)
+void FrmRules::showProblems()
 {
+    // Names planned meanwhile come first, and ask for their own check.
+    if (!isOpen() || m_preview.pending())
+        return;
     std::map<int, std::string> marks;
     m_refused = 0;
     if (m_plannedFolder) {
         const rename::RenamePlan plan
                 = rename::planRenames(*m_plannedFolder,
                                       m_folderNames,
-                                      plannedRows(m_columns.current.rows(), baseNames, extensions),
+                                      plannedRows(m_columns.current.rows(),
+                                                  m_columns.baseNames.rows(),
+                                                  m_columns.extensions.rows()),
                                       false);
         m_refused = static_cast<int>(plan.problems.size());
         for (const rename::RowProblem &problem : plan.problems)
             marks.emplace(problem.row, describeRowProblem(problem));
     }
-    return marks;
+    for (controls::ListBox *list :
+         {&m_columns.current, &m_columns.baseNames, &m_columns.extensions})
+        list->setMarks(marks);
+    // One refused row stops the whole batch, so the count of changes is no promise then.
+    std::string summary = "変更する名前 " + std::to_string(m_changes) + "件";
+    if (m_refused > 0)
+        summary = "変更できない名前 " + std::to_string(m_refused) + "件：直すまで、"
+                  + std::to_string(m_changes) + "件のどれも変更しません";
+    lblSummary.setCaption(std::move(summary));
 }
 
 rename::LocalTime FrmRules::rowDate(std::size_t row, rename::DateSource source)

@@ -80,7 +80,7 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     auto &r = bare.model.rules;
     test::play(test::modelControls(r.controlTable()), steps);
     for (test::FakeLater *later : {&viewed.later, &bare.later})
-        later->turn();
+        later->settle();
     for (const auto &[name, list] : {std::pair{"List2_0", &bare.model.List2[0]},
                                      {"List2_1", &bare.model.List2[1]},
                                      {"List1", &bare.model.List1}})
@@ -99,7 +99,7 @@ TEST(RulesWindowView, WhatIsTypedInItShowsInTheColumnsAsOnTheModel)
     playOnWidgets(rules, "click lstSteps 0; key lstSteps Space");
     r.lstSteps.setChecked(0, false);
     for (test::FakeLater *later : {&viewed.later, &bare.later})
-        later->turn();
+        later->settle();
     EXPECT_EQ(shownRows(&view, "List2_0"), modelRows(bare.model.List2[0]));
     EXPECT_TRUE(shows("IMG_1001"));
 

@@ -34,7 +34,7 @@ protected:
     {
         rules.cboStepKind.setSelectedIndex(static_cast<int>(kind));
         rules.cmdAddStep.click();
-        later.turn();
+        later.settle();
     }
     void replace(const std::string &find, const std::string &by, bool regex = false)
     {
@@ -42,13 +42,13 @@ protected:
         rules.chkRegex.setTicked(regex);
         rules.txtFind.setText(find);
         rules.txtReplace.setText(by);
-        later.turn();
+        later.settle();
     }
     // Each row's planned name, base name and extension together, once the event loop has
     // turned.
     std::vector<std::string> planned()
     {
-        later.turn();
+        later.settle();
         std::vector<std::string> names;
         for (int row = 0; row < model.List2[0].count(); ++row)
             names.push_back(model.List2[0].text(row) + model.List2[1].text(row));
@@ -56,7 +56,7 @@ protected:
     }
     std::vector<int> changedRows()
     {
-        later.turn();
+        later.settle();
         std::vector<int> changed;
         for (int row = 0; row < model.List2[0].count(); ++row)
             if (model.List2[0].changedRow(row))
@@ -274,6 +274,7 @@ TEST_F(FrmRulesTest, ChangesBeforeTheEventLoopTurnsArePreviewedOnceWithTheLast)
     EXPECT_EQ(previews, 0);
     later.turn();
     EXPECT_EQ(previews, 1);
+    EXPECT_EQ(later.turn(), 1U) << "the rows the batch would refuse, a turn after the names";
     EXPECT_THAT(planned(), ElementsAre("p0__1.jpg", "p0__2.jpg"));
 }
 

@@ -16,8 +16,8 @@
 #include <optional>
 #include <ranges>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Test doubles for the platform services other than the file system. Each records what was
@@ -156,6 +156,12 @@ public:
         for (const auto &work : now)
             work();
         return now.size();
+    }
+    // Turns until no work waits, as the event loop does once the user stops typing.
+    void settle()
+    {
+        while (turn() > 0) {
+        }
     }
 
     std::vector<std::function<void()>> waiting;
