@@ -95,23 +95,6 @@ TEST(StartRequest, OnceAFolderWasHandedTheRenameWindowOpensOnTheMainWindowsFolde
     }
 }
 
-// --rename alone handed over to the copy that runs (the desktop action started while it runs)
-// shows the rename window, opening it first where it is closed, and reads nothing.
-TEST(StartRequest, TheRenameWindowAloneHandedOverOpensIt)
-{
-    test::Fakes fakes;
-    fakes.fs.addFile("D:\\Tools\\Lister", "tavolin");
-    Windows windows(fakes.doors);
-    ASSERT_TRUE(windows.start());
-    EXPECT_EQ(windows.renameView(), nullptr);
-    windows.open({std::nullopt, true});
-    ASSERT_NE(windows.renameView(), nullptr);
-    EXPECT_TRUE(windows.renameView()->isVisible());
-    EXPECT_EQ(windows.frmFileName()->Text1.text(), "D:\\Tools\\Lister\\");
-    EXPECT_EQ(windows.frmFileName()->List1.count(), 0);
-    EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
-}
-
 // The rename window on D:\写真 with the planned name of a.jpg typed by hand, as the user does.
 struct TypedNames : test::Fakes
 {
