@@ -147,11 +147,14 @@ int runBench(const Options &options, int display)
         std::fflush(stdout);
         return folder;
     };
-    if (options.part == "start") {
+    const auto benchStarts = [&] {
         std::printf("\nStart beside a folder, each in a process of its own (median of %d)\n",
                     options.runs);
         for (const int count : {10, options.startFiles})
             benchStart(make(count), count, options.runs);
+    };
+    if (options.part == "start") { // without the folders of --sizes
+        benchStarts();
         return 0;
     }
     std::vector<std::string> folders;
@@ -186,12 +189,8 @@ int runBench(const Options &options, int display)
                     folder,
                     largest);
     }
-    if (wanted("start")) {
-        std::printf("\nStart beside a folder, each in a process of its own (median of %d)\n",
-                    options.runs);
-        for (const int count : {10, options.startFiles})
-            benchStart(make(count), count, options.runs);
-    }
+    if (wanted("start"))
+        benchStarts();
     return 0;
 }
 

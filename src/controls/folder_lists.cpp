@@ -170,11 +170,10 @@ void DriveFolderLink::driveChanged()
 FileList::Read
 FileList::read(services::FileSystem &fs, const paths::FolderPath &folder, order::FileOrder order)
 {
-    auto listed = fs.listFiles({folder, {}});
+    auto listed = order::readSortedFiles(fs, {folder, {}}, order, false);
     if (!listed)
         return {{}, listed.error()};
-    order::sortFiles(fs, folder.path(), *listed, order);
-    return {std::move(*listed), std::nullopt};
+    return {std::move(listed->names), std::nullopt};
 }
 
 void FileList::setPath(std::string_view folder)

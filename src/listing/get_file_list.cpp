@@ -9,12 +9,12 @@ services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
                                            services::Progress *progress)
 {
     names.assign(1, std::string());
-    auto found = fs.listFiles(pattern);
+    auto found = order::readSortedFiles(fs, pattern, order, false, progress);
     if (!found)
         return std::unexpected(std::move(found.error()));
-    if (!order::sortFiles(fs, pattern.folder.path(), *found, order, progress))
+    if (found->stopped)
         return Enumerated{.stopped = true};
-    names = std::move(*found);
+    names = std::move(found->names);
     names.emplace_back();
     return Enumerated{.foundAny = names.size() > 1};
 }

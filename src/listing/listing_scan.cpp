@@ -1,6 +1,5 @@
 #include "listing/listing_scan.h"
 
-#include "listing/get_file_list.h"
 #include "listing/listing_lines.h"
 #include "listing/split_extension.h"
 
@@ -19,30 +18,20 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            services::Progress *progress)
 {
     const auto [folder, namePattern] = paths::FilePattern::parse(fs.pathStyle(), pattern);
-    std::vector<std::string> names;
-    const auto enumerated = GetFileList(fs, {folder, namePattern}, names, order, progress);
-    if (!enumerated)
-        return std::unexpected(enumerated.error());
-    if (enumerated->stopped)
+    // The sizes come from the same reading of each file as an order by date or size takes.
+    auto read
+            = order::readSortedFiles(fs, {folder, namePattern}, order, options.withSize, progress);
+    if (!read)
+        return std::unexpected(read.error());
+    if (read->stopped)
         return ListingScan{.stopped = true};
-
-    const std::span<const std::string> files(names.data(), names.size() - 1);
-    std::vector<std::int64_t> sizes;
-    if (options.withSize) {
-        auto read = fs.fileFacts(folder, files, [&](std::size_t done) {
-            return !progress || progress->advance(done, files.size());
-        });
-        if (!read)
-            return ListingScan{.stopped = true};
-        sizes.reserve(read->size());
-        for (const services::FileFacts &facts : *read)
-            sizes.push_back(facts.size);
-    }
+    std::vector<std::string> &names = read->names;
+    const std::span<const std::string> files(names);
 
     ListingScan scan;
-    scan.foundAny = enumerated->foundAny;
+    scan.foundAny = !files.empty();
     scan.namesFound = static_cast<std::int64_t>(files.size());
-    scan.lines.reserve(names.size() * (options.withSize ? 48 : 24));
+    scan.lines.reserve((names.size() + 1) * (options.withSize ? 48 : 24));
 
     for (std::size_t index = 0; index < files.size(); ++index) {
         if (progress && !options.withSize && !progress->advance(index, files.size()))
@@ -56,7 +45,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
 
         std::optional<std::int64_t> size;
         if (options.withSize)
-            size = sizes[index];
+            size = read->facts[index].size;
         std::optional<std::int64_t> number;
         if (options.numbered)
             number = numberBase + static_cast<std::int64_t>(index) + 1;
@@ -66,7 +55,6 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                 MakeFileLine(
                         options.withExtension ? std::string_view(name) : parts.base, number, size));
     }
-    names.pop_back(); // the end mark
     scan.folder = folder.path();
     scan.names = std::move(names);
     return scan;

@@ -25,10 +25,13 @@ struct Place
     std::uint32_t index = 0; // of the name
 };
 
-// Orders the names by `places` (one per name, ranks set) and the keys `appendKey(name, keys)`
-// makes of them.
+// Orders the names, and their facts where there are any, by `places` (one per name, ranks set)
+// and the keys `appendKey(name, keys)` makes of them.
 template<typename AppendKey>
-void sortByKeys(std::vector<std::string> &names, std::vector<Place> &places, AppendKey appendKey)
+void sortByKeys(std::vector<std::string> &names,
+                std::vector<services::FileFacts> &facts,
+                std::vector<Place> &places,
+                AppendKey appendKey)
 {
     std::string keys; // all in one, for few allocations and near neighbours
     keys.reserve(names.size() * 16);
@@ -68,33 +71,32 @@ void sortByKeys(std::vector<std::string> &names, std::vector<Place> &places, App
     for (const Place &place : places)
         sorted.push_back(std::move(names[place.index]));
     names = std::move(sorted);
+    if (facts.empty())
+        return;
+    std::vector<services::FileFacts> sortedFacts;
+    sortedFacts.reserve(facts.size());
+    for (const Place &place : places)
+        sortedFacts.push_back(facts[place.index]);
+    facts = std::move(sortedFacts);
 }
 
 } // namespace
 
 void sortByName(std::vector<std::string> &names)
 {
+    std::vector<services::FileFacts> noFacts;
     std::vector<Place> places(names.size());
-    sortByKeys(names, places, appendNameKey);
+    sortByKeys(names, noFacts, places, appendNameKey);
 }
 
-bool sortFiles(services::FileSystem &fs,
-               std::string_view folder,
-               std::vector<std::string> &names,
-               FileOrder order,
-               services::Progress *progress)
+void sortFiles(SortedFiles &files, FileOrder order)
 {
     if (order == FileOrder::Folder)
-        return true;
-    std::vector<Place> places(names.size());
+        return;
+    std::vector<Place> places(files.names.size());
     if (order == FileOrder::Modified || order == FileOrder::Size) {
-        const auto facts = fs.fileFacts({fs.pathStyle(), folder}, names, [&](std::size_t done) {
-            return !progress || progress->advance(done, names.size());
-        });
-        if (!facts)
-            return false;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const services::FileFacts &file = (*facts)[i];
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const services::FileFacts &file = files.facts[i];
             places[i].rankUnknown = !file.known();
             places[i].rank = order == FileOrder::Size ? file.size
                                                       : file.modified.time_since_epoch().count();
@@ -102,13 +104,34 @@ bool sortFiles(services::FileSystem &fs,
     }
     if (order == FileOrder::NaturalName) {
         NaturalKeys natural;
-        sortByKeys(names, places, [&](std::string_view name, std::string &keys) {
+        sortByKeys(files.names, files.facts, places, [&](std::string_view name, std::string &keys) {
             return natural.append(name, keys);
         });
     } else {
-        sortByKeys(names, places, appendNameKey);
+        sortByKeys(files.names, files.facts, places, appendNameKey);
     }
-    return true;
+}
+
+services::FsResult<SortedFiles> readSortedFiles(services::FileSystem &fs,
+                                                const paths::FilePattern &pattern,
+                                                FileOrder order,
+                                                bool withFacts,
+                                                services::Progress *progress)
+{
+    auto listed = fs.listFiles(pattern);
+    if (!listed)
+        return std::unexpected(std::move(listed.error()));
+    SortedFiles files{.names = std::move(*listed)};
+    if (withFacts || order == FileOrder::Modified || order == FileOrder::Size) {
+        auto facts = fs.fileFacts(pattern.folder, files.names, [&](std::size_t done) {
+            return !progress || progress->advance(done, files.names.size());
+        });
+        if (!facts)
+            return SortedFiles{.stopped = true};
+        files.facts = std::move(*facts);
+    }
+    sortFiles(files, order);
+    return files;
 }
 
 } // namespace tavolin::order

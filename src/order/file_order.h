@@ -24,13 +24,26 @@ enum class FileOrder {
 // Puts the names of files or folders in name order (FileOrder::Name).
 void sortByName(std::vector<std::string> &names);
 
-// Puts `names`, files of `folder`, in `order`. The orders by date and size read the files'
-// facts from `fs` (a file whose facts cannot be read comes after the others, by name) and tell
-// `progress` how far they are; false, with `names` left as they were, when it was stopped.
-bool sortFiles(services::FileSystem &fs,
-               std::string_view folder,
-               std::vector<std::string> &names,
-               FileOrder order,
-               services::Progress *progress = nullptr);
+// A folder's files in an order, with what was read of them.
+struct SortedFiles
+{
+    std::vector<std::string> names = {};
+    // One per name, where the order needed them or they were asked for; else empty.
+    std::vector<services::FileFacts> facts = {};
+    bool stopped = false; // the user stopped the reading of the facts; no names then
+};
+
+// Puts `files` in `order`: by name, or by the facts they hold (a file whose facts are unknown
+// comes after the others, by name). Reads nothing.
+void sortFiles(SortedFiles &files, FileOrder order);
+
+// Reads the files that `pattern` names and puts them in `order`. Each file's facts are read once,
+// where the order needs them or `withFacts` asks for them, telling `progress` how far they are.
+// Fails with the error that kept the folder from being read.
+services::FsResult<SortedFiles> readSortedFiles(services::FileSystem &fs,
+                                                const paths::FilePattern &pattern,
+                                                FileOrder order,
+                                                bool withFacts,
+                                                services::Progress *progress = nullptr);
 
 } // namespace tavolin::order

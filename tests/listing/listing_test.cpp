@@ -70,6 +70,11 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
         EXPECT_EQ(std::tuple(scan->lines, scan->namesFound, scan->foundAny),
                   std::tuple(lines, found, found > 0));
     }
+    // In size order with sizes shown, each file is read once for both.
+    fs.factsRead = 0;
+    EXPECT_EQ(scanFolder(fs, "D:\\p\\", 0, {false, true, true, false}, Size)->lines,
+              "a.jpg   10Byte\r\nc.txt   1,234Byte\r\nb   ?Byte");
+    EXPECT_EQ(fs.factsRead, 3U);
 }
 
 // Scripts of r (record the next scan's listing: L0, L1, ...), R (21 of them), e (record an empty

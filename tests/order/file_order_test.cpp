@@ -151,7 +151,6 @@ TEST(FileOrder, AnyMixOfNamesHasOneOrder)
     });
     EXPECT_EQ(byName, ascii);
 
-    test::FakeFileSystem fs;
     std::vector<int> numbers(500);
     std::ranges::generate(numbers, [&] { return static_cast<int>(random() % 100000); });
     std::ranges::sort(numbers);
@@ -159,10 +158,10 @@ TEST(FileOrder, AnyMixOfNamesHasOneOrder)
     std::vector<std::string> expected;
     for (const int number : numbers)
         expected.push_back("img" + std::to_string(number) + ".jpg");
-    std::vector<std::string> natural = expected;
-    std::ranges::shuffle(natural, random);
-    ASSERT_TRUE(sortFiles(fs, "D:\\", natural, NaturalName));
-    EXPECT_EQ(natural, expected);
+    SortedFiles natural{expected};
+    std::ranges::shuffle(natural.names, random);
+    sortFiles(natural, NaturalName);
+    EXPECT_EQ(natural.names, expected);
 }
 
 // A folder on the file system of type `magic` (from statfs) among the places tests may write,

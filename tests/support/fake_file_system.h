@@ -57,6 +57,7 @@ public:
               const std::function<bool(std::size_t)> &keepGoing) override
     {
         std::vector<services::FileFacts> facts;
+        factsRead += names.size();
         for (const std::string &name : names) {
             if (!keepGoing(facts.size()))
                 return std::nullopt;
@@ -129,6 +130,8 @@ public:
     {};
     // Makes the change `count` changes from now (0: the next) throw Cut; none: no change does.
     void cutBefore(std::optional<std::size_t> count) { m_cutIn = count; }
+    // How many files' facts were asked for, over every call.
+    std::size_t factsRead = 0;
     // Makes renameNoReplace answer NotSupported, as on a disk without the flag (NTFS through
     // ntfs-3g): renames then go through a second name and the removal of the first.
     void setWithoutNoReplace(bool without) { m_withoutNoReplace = without; }
