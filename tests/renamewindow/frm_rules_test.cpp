@@ -183,6 +183,13 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
     EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 0件") << "and counts none refused";
 }
 
+TEST_F(FrmRulesTest, AStepThatChangesNamesAsItComesIsPreviewedOnceAdded)
+{
+    open({" a .txt"});
+    add(rules::kindIndex<rename::TrimStep>);
+    EXPECT_THAT(planned(), ElementsAre("a.txt"));
+}
+
 TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
 {
     open({"abc.txt"});

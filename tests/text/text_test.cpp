@@ -218,6 +218,29 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
 
 // Valid UTF-8 is well formed, shortest, at most U+10FFFF and without surrogates: names that
 // are not stay their bytes, never pass for text.
+// Each character that steers direction shows as its code; its neighbours in Unicode stay.
+TEST(PrintableName, DirectionControlsShowAsTheirCodes)
+{
+    const std::pair<const char *, const char *> cases[] = {
+            {"\u2029", "\u2029"},
+            {"\u202A", "<U+202A>"},
+            {"\u202E", "<U+202E>"},
+            {"\u202F", "\u202F"},
+            {"\u2065", "\u2065"},
+            {"\u2066", "<U+2066>"},
+            {"\u2069", "<U+2069>"},
+            {"\u206A", "\u206A"},
+            {"\u200D", "\u200D"},
+            {"\u200E", "<U+200E>"},
+            {"\u200F", "<U+200F>"},
+            {"\u061B", "\u061B"},
+            {"\u061C", "<U+061C>"},
+    };
+    for (const auto &[name, shown] : cases)
+        EXPECT_EQ(tavolin::text::printableName(std::string("a") + name + "b"),
+                  std::string("a") + shown + "b");
+}
+
 TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
 {
     const std::pair<const char *, bool> cases[] = {
