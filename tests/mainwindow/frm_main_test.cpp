@@ -94,6 +94,20 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
               "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\Tools\\Lister");
 }
 
+// A folder dropped on the window, or a file for the folder it lies in, opens in the folder list;
+// one that cannot be read is reported, and nothing changes.
+TEST_F(FrmMainTest, AFolderDroppedOpensInTheFolderListOrSaysWhyNot)
+{
+    for (const char *path : {"D:\\data\\photos", "D:\\data\\photos\\a.jpg"}) {
+        model.openFolder("D:\\data");
+        model.folderDropped(path);
+        EXPECT_EQ(folders(), "D:\\data\\photos D:\\data\\photos\\") << path;
+    }
+    model.folderDropped("D:\\gone");
+    EXPECT_EQ(folders(), "D:\\data\\photos D:\\data\\photos\\");
+    EXPECT_THAT(dialogs.messageTexts(), ElementsAre(::testing::HasSubstr("D:\\gone")));
+}
+
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)
 {
     using enum controls::CheckValue;

@@ -86,17 +86,38 @@ TEST_F(FrmFileNameTest, AskedToCloseDuringAScanItClosesOnceTheScanEnds)
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(FrmFileNameTest, AFolderDroppedIsScannedButNotWhileTheRulesWindowIsOpen)
+// Planned names as the scan read them go without a word; names typed or numbered since go only
+// once the user agreed, キャンセル keeping them and the folder.
+TEST_F(FrmFileNameTest,
+       AFolderDroppedIsScannedAskingBeforeChangedNamesGoButNotWhileTheRulesWindowIsOpen)
 {
     fs.addFile("D:\\photos", "a.jpg");
-    fs.addFolder("D:\\f");
+    fs.addFile("D:\\other", "c.jpg");
     model.folderDropped("D:\\photos\\a.jpg"); // a file stands for the folder it lies in
     EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
     model.folderDropped("D:\\gone");
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    for (const char *planning : {"click List2_0 0; type Text3 旅行; press Command2",
+                                 "tick Check1; type Text3 x; press Command2"}) {
+        SCOPED_TRACE(planning);
+        dialogs.messages.clear();
+        EXPECT_TRUE(model.folderDropped("D:\\photos"));
+        EXPECT_THAT(dialogs.messages, IsEmpty());
+        play(planning);
+        const std::string planned = rows(model.List2[0]);
+        EXPECT_NE(planned, "a");
+        dialogs.messageAnswers.push_back(MessageAnswer::Cancel);
+        EXPECT_FALSE(model.folderDropped("D:\\other"));
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
+        EXPECT_THAT(dialogs.messages[0].text, HasSubstr("D:\\other"));
+        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List2[0]), "D:\\photos\\ " + planned);
+        EXPECT_TRUE(model.folderDropped("D:\\other")); // answered OK
+        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
+    }
     model.cmdRules.click();
-    model.folderDropped("D:\\f");
-    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
+    EXPECT_FALSE(model.folderDropped("D:\\photos"));
+    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
 }
 
 TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
