@@ -67,23 +67,33 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
     EXPECT_EQ(folderFieldProblem("/home/gone", posix), std::nullopt); // left for the scan
 }
 
-// The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
-// enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
-TEST_F(FrmFileNameTest, AskedToCloseDuringAScanItClosesOnceTheScanEnds)
+// Asked to close during a scan or a batch (by the session, the window manager), the window asks
+// the work to stop and closes once it has; a stopped batch is reported, and no file waits under
+// a temporary name.
+TEST_F(FrmFileNameTest, AskedToCloseDuringWorkItStopsItAndClosesOnceItEnds)
 {
     int closes = 0;
     model.window.closeRequested.connect([&] { ++closes; });
-    scan({"a.txt", "b.txt"});
+    scan({"a.txt", "b.txt", "c.txt"});
     EXPECT_EQ(closes, 0) << "work nobody asked to close for leaves the window open";
-    bool asked = false;
-    progress.onAdvance = [&] {
-        if (std::exchange(asked, true))
-            return;
-        EXPECT_FALSE(model.Form_QueryUnload()) << "not under the running scan";
-        EXPECT_EQ(closes, 0);
-    };
-    play("press cmdStart");
-    EXPECT_EQ(closes, 1);
+    for (const char *work : {"scan", "batch"}) {
+        SCOPED_TRACE(work);
+        bool asked = false;
+        progress.onAdvance = [&] {
+            if (!std::exchange(asked, true)) {
+                EXPECT_FALSE(model.Form_QueryUnload()) << "not under the running work";
+            }
+        };
+        if (work == std::string_view("scan")) {
+            play("press cmdStart");
+        } else {
+            model.List2[0].assign({"b", "c", "x"});
+            EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("中止しました。")));
+            EXPECT_THAT(fs.files("D:\\f"), ::testing::Not(::testing::Contains(HasSubstr(".tmp"))));
+        }
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(closes, work == std::string_view("scan") ? 1 : 2);
+    }
 }
 
 // Planned names as the scan read them go without a word; names typed or numbered since go only
@@ -120,6 +130,8 @@ TEST_F(FrmFileNameTest,
     EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
 }
 
+// The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
+// enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
 TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
 {
     scan({"a.txt", "b.txt", "c.txt", "report.txt", "TODO"});
