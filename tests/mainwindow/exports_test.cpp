@@ -45,16 +45,15 @@ protected:
 TEST_F(ExportsTest, TheCsvHoldsTheFilesOfTheListingShown)
 {
     fs.addFile("D:\\other", "c.txt", 7);
-    test::expectSteps(controls(),
-                      {"press cmdStart => a,1.jpg 1000000|b.jpg 5",
-                       "type Text1 D:\\other\\; press cmdStart => c.txt 7",
-                       "press Command2_0 => a,1.jpg 1000000|b.jpg 5",
-                       "tick Check1; press cmdStart => a,1.jpg 1000000|b.jpg 5|c.txt 7",
-                       "press Command2_0 => a,1.jpg 1000000|b.jpg 5",
-                       "press Command2_1 => a,1.jpg 1000000|b.jpg 5|c.txt 7",
-                       "press Command4 => none",
-                       "press cmdStart => c.txt 7"},
-                      [this] { return exported(); });
+    expectSteps({"press cmdStart => a,1.jpg 1000000|b.jpg 5",
+                 "type Text1 D:\\other\\; press cmdStart => c.txt 7",
+                 "press Command2_0 => a,1.jpg 1000000|b.jpg 5",
+                 "tick Check1; press cmdStart => a,1.jpg 1000000|b.jpg 5|c.txt 7",
+                 "press Command2_0 => a,1.jpg 1000000|b.jpg 5",
+                 "press Command2_1 => a,1.jpg 1000000|b.jpg 5|c.txt 7",
+                 "press Command4 => none",
+                 "press cmdStart => c.txt 7"},
+                [this] { return exported(); });
 }
 
 // A name ending in .xlsx or .csv gets that format, whatever type was chosen; another name the
@@ -91,14 +90,13 @@ TEST_F(ExportsTest, ExportAndCopyWaitForAListing)
                + (model.cmdCopy.enabled() ? "E" : "-");
     };
     EXPECT_EQ(look(), "--");
-    test::expectSteps(controls(),
-                      {"press cmdStart => EE",
-                       "press Command4 => --",
-                       "type txtM typed => -E",
-                       "press cmdStart => EE",
-                       "type txtM => --",
-                       "press cmdCopy => --"},
-                      look);
+    expectSteps({"press cmdStart => EE",
+                 "press Command4 => --",
+                 "type txtM typed => -E",
+                 "press cmdStart => EE",
+                 "type txtM => --",
+                 "press cmdCopy => --"},
+                look);
     EXPECT_THAT(clipboard.texts, IsEmpty());
 }
 

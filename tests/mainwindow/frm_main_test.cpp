@@ -27,12 +27,6 @@ protected:
         model.Form_Load();
     }
 
-    void play(std::string_view script) { test::play(controls(), script); }
-    void expectSteps(test::StepRows rows, const test::Look &look)
-    {
-        test::expectSteps(controls(), rows, look);
-    }
-
     // Opens `folder` and scans it.
     void scan(std::string_view folder)
     {

@@ -63,8 +63,19 @@ struct RealDisk : Fakes
     services::Services real = doorsWith(posix, root, progress, later);
 };
 
+// A window's model over the fakes, with user actions written as words (see model_script.h).
+template<typename Model>
+struct WindowWorld : Fakes
+{
+    ModelControls controls() { return modelControls(model.controlTable()); }
+    void play(std::string_view script) { test::play(controls(), script); }
+    void expectSteps(StepRows rows, const Look &look) { test::expectSteps(controls(), rows, look); }
+
+    Model model{module, doors};
+};
+
 // The rename window, opened.
-struct RenameWorld : Fakes
+struct RenameWorld : WindowWorld<renamewindow::FrmFileName>
 {
     RenameWorld() { model.Form_Load(); }
 
@@ -76,18 +87,9 @@ struct RenameWorld : Fakes
         model.Text1.setText("D:\\f\\");
         model.cmdStart.click();
     }
-
-    ModelControls controls() { return modelControls(model.controlTable()); }
-
-    renamewindow::FrmFileName model{module, doors};
 };
 
 // The main window before its opening.
-struct MainWorld : Fakes
-{
-    ModelControls controls() { return modelControls(model.controlTable()); }
-
-    mainwindow::FrmMain model{module, doors};
-};
+using MainWorld = WindowWorld<mainwindow::FrmMain>;
 
 } // namespace tavolin::test
