@@ -29,24 +29,9 @@ TEST(Clipboard, TheListingArrivesOneFileToALine)
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "1 一.txt\n2 二.txt\n3 三.txt");
 }
 
-// The name's extension follows the type picked, and the type comes back with the name.
-TEST(SaveDialog, TheTypePickedComesBackAndTheNameFollowsIt)
-{
-    QTimer::singleShot(0, [] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")),
-                        Qt::Key_Down);               // the second type
-        QMetaObject::invokeMethod(dialog, "accept"); // as 保存 does
-    });
-    const auto chosen = services::QtDialogs().askSaveFileName(
-            {"Title.csv", "CSVで保存", "CSVﾌｧｲﾙ (.csv)|*.csv|Excelブック (*.xlsx)|*.xlsx"});
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_TRUE(chosen->path.ends_with("/Title.xlsx")) << chosen->path;
-    EXPECT_EQ(chosen->fileType, 1U);
-}
-
 // Runs `ask`, which opens a file dialog, picks there the file type `typesDown` below the first,
-// pastes `path` as the file's name and presses Enter; returns the folder where it opened.
+// pastes `path` as the file's name (keeps the name it offers when `path` is empty) and presses
+// Enter; returns the folder where it opened.
 QString pasteInto(const std::function<void()> &ask, const std::string &path, int typesDown = 0)
 {
     QString opened;
@@ -57,16 +42,19 @@ QString pasteInto(const std::function<void()> &ask, const std::string &path, int
             QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")),
                             Qt::Key_Down);
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QGuiApplication::clipboard()->setText(QString::fromStdString(path));
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        if (!path.empty()) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(path));
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        }
         QTest::keyClick(name, Qt::Key_Return);
     });
     ask();
     return opened;
 }
 
-// A name typed without an extension gets the chosen file type's; "すべてのﾌｧｲﾙ" adds none.
+// A name typed without an extension gets the chosen file type's, and so does the name the dialog
+// offers; "すべてのﾌｧｲﾙ" adds none. The type picked comes back with the name.
 TEST(SaveDialog, ANameWithoutExtensionGetsTheTypesOne)
 {
     const test::TempDir folder;
@@ -77,18 +65,23 @@ TEST(SaveDialog, ANameWithoutExtensionGetsTheTypesOne)
     } cases[] = {{0, "report", "report.csv"},
                  {1, "report", "report.xlsx"},
                  {2, "report", "report"},
-                 {1, "report.v2", "report.v2"}};
+                 {1, "report.v2", "report.v2"},
+                 {1, "", "Title.xlsx"}};
     const services::FileDialogSettings exportDialog{
             "Title.csv",
             "CSVで保存",
             "CSVﾌｧｲﾙ (.csv)|*.csv|Excelブック (*.xlsx)|*.xlsx|すべてのﾌｧｲﾙ (*.*)|*.*"};
     for (const auto &[typesDown, typed, saved] : cases) {
+        SCOPED_TRACE(typed + ' ' + std::to_string(typesDown));
         std::optional<services::SaveChoice> chosen;
         const auto ask = [&] {
             chosen = services::QtDialogs().askSaveFileName(exportDialog);
         };
-        pasteInto(ask, folder.pathOf(typed), typesDown);
-        EXPECT_EQ(chosen ? chosen->path : "", folder.pathOf(saved)) << typed << ' ' << typesDown;
+        pasteInto(ask, typed.empty() ? "" : folder.pathOf(typed), typesDown);
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_TRUE(chosen->path.ends_with((typed.empty() ? "" : folder.path()) + '/' + saved))
+                << chosen->path;
+        EXPECT_EQ(chosen->fileType, static_cast<std::size_t>(typesDown));
     }
 }
 

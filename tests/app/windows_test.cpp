@@ -1,10 +1,8 @@
 // The program's windows together on the offscreen platform, and long work seen through them.
 #include "app/windows.h"
 #include "controls/qt/background_threads.h"
-#include "platform/posix_file_system.h"
 #include "platform/qt/qt_later.h"
 #include "platform/qt/qt_progress.h"
-#include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
@@ -23,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <thread>
 
 namespace tavolin {
@@ -161,25 +158,12 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
 // own: the window shows, and its file list fills once the folder is read, in the order chosen.
 TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
 {
-    const test::TempDir dir;
+    test::RealDisk fakes;
     for (int i = 0; i < 300; ++i)
-        dir.writeFile("photo" + std::to_string(i) + ".jpg");
-    dir.makeFolder("旅行");
-    test::Fakes fakes;
-    fakes.process.programPath = fakes.process.currentPath = dir.path();
-    services::PosixFileSystem posix;
-    test::FakeDrives root{{"/"}};
+        fakes.dir.writeFile("photo" + std::to_string(i) + ".jpg");
+    fakes.dir.makeFolder("旅行");
     services::QtLater later;
-    const services::Services real{posix,
-                                  root,
-                                  fakes.dialogs,
-                                  fakes.textFiles,
-                                  fakes.process,
-                                  fakes.journals,
-                                  fakes.progress,
-                                  fakes.photoDates,
-                                  fakes.clipboard,
-                                  later};
+    const services::Services real = fakes.doorsWith(fakes.posix, fakes.root, fakes.progress, later);
     controls::BackgroundThreads background;
     Windows windows(real, &background);
     ASSERT_TRUE(windows.start());
@@ -201,13 +185,11 @@ TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
     EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
 }
 
-// Long work seen through the real windows with the program's progress: it appears over the
-// window, which keeps painting with the busy pointer and its work buttons disabled, and its stop
-// button ends the work. The fixture is the windows' progress: each step first waits a little,
-// as on a slow network folder, so that the work lasts long enough to be stopped.
-class LongWorkTest : public ::testing::Test, public services::Progress, protected test::Fakes
+// The program's progress, each step first waiting a little, as on a slow network folder, so that
+// the work lasts long enough to be stopped.
+class SlowProgress : public services::Progress
 {
-protected:
+public:
     void start(std::string_view what) override { m_real.start(what); }
     bool advance(std::size_t done, std::size_t total) override
     {
@@ -217,101 +199,55 @@ protected:
     void finish() override { m_real.finish(); }
     void askToStop() override { m_real.askToStop(); }
 
-    // A real folder of 100 photos, where both windows start.
-    LongWorkTest()
-    {
-        for (int i = 0; i < 100; ++i)
-            dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
-        process.programPath = process.currentPath = dir.path();
-    }
-
-    // Presses ﾌｧｲﾙ名を変更 in `view` and, once the progress shows over it, inside the batch and
-    // after its first step (whenever the machine lets it show), does `act`; false when the batch
-    // ended before that.
-    bool pressWhileTheBatchRuns(QWidget *view, const std::function<void(QProgressDialog &)> &act)
-    {
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-            if (!progress || progress->value() == 0)
-                return;
-            look.stop();
-            act(*progress);
-        });
-        look.start(5);
-        playOnWidgets(view, "press Command1");
-        return !look.isActive();
-    }
-
-    // How many files of the folder have `word` in their names.
-    long onDisk(std::string_view word) const
-    {
-        return std::ranges::count_if(dir.names(), [&](auto &name) { return name.contains(word); });
-    }
-
-    const test::TempDir dir;
-    services::PosixFileSystem posix;
-    test::FakeDrives root{{"/"}};
-    // The doors to a real folder, with the progress above.
-    services::Services slowPosix{posix,
-                                 root,
-                                 dialogs,
-                                 textFiles,
-                                 process,
-                                 journals,
-                                 *this,
-                                 photoDates,
-                                 clipboard,
-                                 later};
+private:
     services::QtProgress m_real{std::chrono::milliseconds(50)};
 };
 
-TEST_F(LongWorkTest, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
+// A batch on a real folder seen through the rename window with the program's progress: it
+// appears over the window, which keeps painting with the busy pointer, and its stop button ends
+// the batch between two renames. The batch can be taken back.
+TEST(LongWork, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
 {
-    renamewindow::FrmFileName model(module, slowPosix);
+    test::RealDisk world;
+    for (int i = 0; i < 100; ++i)
+        world.dir.writeFile("photo" + std::to_string(i) + ".jpg", std::to_string(i));
+    SlowProgress slow;
+    renamewindow::FrmFileName model(world.module,
+                                    world.doorsWith(world.posix, world.root, slow, world.later));
     model.Form_Load();
     renamewindow::RenameWindowView view(model);
     view.show();
     playOnWidgets(&view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    // The window is looked at, saved with the progress over it, and the stop button pressed.
-    const bool stopped = pressWhileTheBatchRuns(&view, [&](QProgressDialog &progress) {
+    // Once the progress shows, after the batch's first step (whenever the machine lets it show),
+    // the window is looked at, saved with the progress over it, and the stop button pressed.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress || progress->value() == 0)
+            return;
+        look.stop();
         const QCursor *pointer = QApplication::overrideCursor();
         EXPECT_TRUE(pointer && pointer->shape() == Qt::WaitCursor) << "the busy pointer";
-        EXPECT_FALSE(child(&view, "cmdStart")->isEnabled());
-        EXPECT_TRUE(progress.labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
-                << progress.labelText().toStdString();
+        EXPECT_TRUE(
+                progress->labelText().startsWith(QStringLiteral("ファイル名を変更しています\n")))
+                << progress->labelText().toStdString();
         QPixmap picture = view.grab();
-        const QPixmap over = progress.grab();
+        const QPixmap over = progress->grab();
         QPainter(&picture).drawPixmap(picture.rect().center() - over.rect().center(), over);
         saveShot(picture, "rename-batch-in-progress");
-        QTest::mouseClick(progress.findChild<QPushButton *>(), Qt::LeftButton);
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
-    EXPECT_TRUE(stopped) << "the batch ended before it could be stopped";
+    look.start(5);
+    playOnWidgets(&view, "press Command1");
+    EXPECT_FALSE(look.isActive()) << "the batch ended before it could be stopped";
+    const auto onDisk = [&](std::string_view word) { // how many names hold `word`
+        return std::ranges::count_if(world.dir.names(), [&](auto &n) { return n.contains(word); });
+    };
     const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
     EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
     EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
     playOnWidgets(&view, "press cmdUndo");
     EXPECT_EQ(onDisk("photo"), 100);
-}
-
-TEST_F(LongWorkTest, AClosingRequestDuringABatchStopsItAndThenClosesTheWindow)
-{
-    Windows windows(slowPosix);
-    windows.openRenameWindow();
-    const QPointer<QWidget> view = windows.renameView();
-    playOnWidgets(view, "press cmdStart; type Text3 renamed; tick Check1; press Command2");
-    // As the session or the window manager asks it to close, once the batch has begun.
-    bool refused = false;
-    pressWhileTheBatchRuns(view, [&](QProgressDialog &) { refused = !view->close(); });
-    EXPECT_TRUE(refused) << "the window closed under the running batch";
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(view.isNull()) << "the window stayed open after the batch stopped";
-    EXPECT_EQ(windows.frmFileName(), nullptr);
-    EXPECT_EQ(dialogs.messages.size(), 3U) << "two questions and the report of the stopped batch";
-    const auto renamed = onDisk("renamed");
-    EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
-    EXPECT_EQ(dir.names().size(), 100U);
-    EXPECT_EQ(onDisk(".tmp"), 0);
 }
 
 } // namespace

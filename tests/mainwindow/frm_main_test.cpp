@@ -27,12 +27,6 @@ protected:
         model.Form_Load();
     }
 
-    void play(std::string_view script) { test::play(controls(), script); }
-    void expectSteps(test::StepRows rows, const test::Look &look)
-    {
-        test::expectSteps(controls(), rows, look);
-    }
-
     // Opens `folder` and scans it.
     void scan(std::string_view folder)
     {
@@ -92,6 +86,20 @@ TEST_F(FrmMainTest, ADriveOrFolderThatCannotBeOpenedSaysSoAndChangesNothing)
                         "フォルダを開けませんでした。\nD:\\locked\nアクセスする権限がありません"));
     EXPECT_EQ(folders() + " " + model.File1.path(),
               "D:\\Tools\\Lister D:\\Tools\\Lister\\ D:\\Tools\\Lister");
+}
+
+// A folder dropped on the window, or a file for the folder it lies in, opens in the folder list;
+// one that cannot be read is reported, and nothing changes.
+TEST_F(FrmMainTest, AFolderDroppedOpensInTheFolderListOrSaysWhyNot)
+{
+    for (const char *path : {"D:\\data\\photos", "D:\\data\\photos\\a.jpg"}) {
+        model.openFolder("D:\\data");
+        model.folderDropped(path);
+        EXPECT_EQ(folders(), "D:\\data\\photos D:\\data\\photos\\") << path;
+    }
+    model.folderDropped("D:\\gone");
+    EXPECT_EQ(folders(), "D:\\data\\photos D:\\data\\photos\\");
+    EXPECT_THAT(dialogs.messageTexts(), ElementsAre(::testing::HasSubstr("D:\\gone")));
 }
 
 TEST_F(FrmMainTest, AScanListsWithTheOptionsTickedAndAGrayedBoxCountsAsTicked)

@@ -3,18 +3,18 @@
 // limits or environment the test changes.
 #include "platform/posix_text_files.h"
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
+#include "support/words.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
-#include <csignal>
 #include <functional>
 #include <grp.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tavolin::test::save {
@@ -29,12 +29,7 @@ inline constexpr gid_t kUsers = 100;
 inline const std::string kOld = "old listing, longer than the new one\r\n";
 inline const std::string kNew = "new\r\n";
 
-// Why a call failed; nothing when it did not.
-template<typename T>
-std::optional<FsErrorKind> refusal(const FsResult<T> &result)
-{
-    return result ? std::nullopt : std::optional(result.error().kind);
-}
+using test::refusal;
 
 inline struct stat statOf(const std::string &path)
 {
@@ -63,24 +58,21 @@ inline FsResult<void> inChild(const std::function<bool()> &prepare,
     int ends[2];
     if (::pipe(ends) != 0)
         return std::unexpected(FsError{FsErrorKind::Other, "no pipe to the child"});
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const int status = childStatus([&] {
         ::close(ends[0]);
         if (!prepare())
-            ::_exit(2);
+            return 2;
         const auto done = work();
         const std::string report
                 = done ? "ok" : std::to_string(int(done.error().kind)) + ':' + done.error().detail;
-        ::_exit(::write(ends[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 3);
-    }
-    ::close(ends[1]);
+        return ::write(ends[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 3;
+    });
+    ::close(ends[1]); // the report, small enough for the pipe, waits in it
     std::string report;
     char block[4096];
     for (ssize_t got; (got = ::read(ends[0], block, sizeof block)) > 0;)
         report.append(block, static_cast<std::size_t>(got));
     ::close(ends[0]);
-    int status = 0;
-    EXPECT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
     const auto colon = report.find(':');
     if (report == "ok")

@@ -4,22 +4,15 @@
 #include "platform/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
+#include "support/words.h"
 
 #include <gtest/gtest.h>
-
-#include <iterator>
-#include <sstream>
 
 namespace tavolin::rename {
 namespace {
 
 using Names = std::vector<std::string>;
-
-Names words(std::string_view text)
-{
-    std::istringstream in{std::string(text)};
-    return {std::istream_iterator<std::string>(in), {}};
-}
+using test::words;
 
 // The problems of an outcome as "row:Kind" words.
 std::string problems(const RenameOutcome &outcome)

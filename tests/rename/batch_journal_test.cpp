@@ -1,36 +1,18 @@
 #include "rename/batch_history.h"
 #include "rename/batch_journal.h"
-#include "rename/batch_recovery.h"
-#include "support/planned_rows.h"
 
-#include "platform/posix_file_system.h"
 #include "platform/posix_journal_store.h"
-#include "support/killed_batch.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
 
 #include <random>
-#include <unistd.h>
 
 namespace tavolin::rename {
 namespace {
 
 using services::JournalState;
 using Names = std::vector<std::string>;
-
-// Making 10,000 files costs seconds on some disks and nothing in memory: a folder for that lies
-// in /dev/shm where there is one (a tmpfs, which renames as any disk does).
-std::filesystem::path fastDisk()
-{
-    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::filesystem::temp_directory_path();
-}
-
-// Five digits, so that names sort as numbers.
-std::string numbered(int number)
-{
-    return "f" + std::to_string(100000 + number).substr(1);
-}
 
 // Any bytes but "/" and NUL make a name; every journal reads back as it was written, and no
 // part of one reads as a journal.
@@ -110,52 +92,6 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
     state.makeFolder("deep/tavolin/999999.x.running"); // opens, and fails at the first read
     EXPECT_FALSE(journals.read("999999"));
     EXPECT_EQ(test::TempDir::openFiles(), filesOpen) << "reading a journal leaves nothing open";
-}
-
-// A batch of 10,000 files, of cycles of three and a shift by one, killed at points drawn from a
-// fixed seed; the journal it left takes every file to exactly its new name or exactly its old
-// one, alternately, with its content. A finished batch is then taken back whole.
-TEST(BatchJournal, ABatchKilledAnywhereIsFinishedOrTakenBackWhole)
-{
-    constexpr int kFiles = 10000, kInCycles = 6000;
-    Names listed, planned;
-    const test::TempDir dir(fastDisk()), state;
-    for (int file = 0; file < kFiles; ++file) {
-        listed.push_back(numbered(file));
-        planned.push_back(numbered(file >= kInCycles || file % 3 != 2 ? file + 1 : file - 2));
-        dir.writeFile(listed.back(), listed.back());
-    }
-    services::PosixFileSystem fs;
-    services::PosixJournalStore journals(state.path());
-    const auto expectNames = [&](const Names &names) {
-        Names sorted(names);
-        std::ranges::sort(sorted);
-        ASSERT_EQ(dir.names(), sorted);
-        for (int file = 0; file < kFiles; file += 7)
-            ASSERT_EQ(dir.readFile(names[file]), listed[file]);
-    };
-    std::mt19937 random(2026);
-    for (int round = 0; round < 8; ++round) {
-        const int killAt = round == 0 ? 0 : static_cast<int>(random() % (kFiles + 2000));
-        SCOPED_TRACE(killAt);
-        ASSERT_TRUE(test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
-            (void)ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), options);
-        }));
-        // The child's journal is the newest (the older ones are settled: see the end).
-        const std::string cutOff = journals.list().back().id;
-        ASSERT_EQ(journals.list().back().state, JournalState::Running);
-        const auto toward = round % 2 ? Toward::OldNames : Toward::NewNames;
-        const auto outcome = settleBatch(fs, journals, cutOff, toward, false);
-        ASSERT_TRUE(outcome && outcome->problems.empty() && !outcome->failure);
-        expectNames(toward == Toward::NewNames ? planned : listed);
-        if (toward == Toward::NewNames) {
-            ASSERT_EQ(lastUndoableBatch(journals, dir.path()), cutOff);
-            ASSERT_TRUE(settleBatch(fs, journals, cutOff, Toward::OldNames, true));
-            expectNames(listed);
-        }
-    }
-    for (const auto &entry : journals.list())
-        EXPECT_NE(entry.state, JournalState::Running);
 }
 
 } // namespace

@@ -7,14 +7,14 @@
 #include "platform/posix_journal_store.h"
 #include "platform/posix_text_files.h"
 #include "support/carried_disk.h"
-#include "support/killed_batch.h"
+#include "support/child_process.h"
+#include "support/words.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 // Renames on real disk images of the kinds people carry, mounted through FUSE as a desktop
 // without the kernel's drivers mounts them. Each test mounts a fresh image and checks the disk.
@@ -26,17 +26,25 @@ namespace {
 using services::FsErrorKind;
 using test::DiskKind;
 using Names = std::vector<std::string>;
+using test::refusal;
+using test::words;
 
-Names words(std::string_view text)
+// Runs `batch` in a child process with options that kill the child (SIGKILL: nothing is tidied
+// up, as after a crash or a power cut) before its step `killAt`, counting every rename, to a
+// temporary name too; the batch's journal goes to `journals`. True when the child was killed,
+// false when the batch had fewer steps and ended.
+bool killedBeforeStep(int killAt,
+                      services::JournalStore &journals,
+                      const std::function<void(const rename::BatchOptions &)> &batch)
 {
-    std::istringstream in{std::string(text)};
-    return {std::istream_iterator<std::string>(in), {}};
-}
-
-template<typename T>
-std::optional<FsErrorKind> refusal(const services::FsResult<T> &result)
-{
-    return result ? std::nullopt : std::optional(result.error().kind);
+    return WIFSIGNALED(test::childStatus([&] {
+        int steps = 0;
+        batch({&journals, false, [&](int) {
+                   if (steps++ == killAt)
+                       ::raise(SIGKILL);
+               }});
+        return 0;
+    }));
 }
 
 class CarriedDiskTest : public testing::TestWithParam<DiskKind>
@@ -225,7 +233,7 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
-        if (!test::killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
+        if (!killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
                 (void)ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), options);
             })) { // a disk that heeds case has fewer steps
             ASSERT_FALSE(disk->ignoresCase());

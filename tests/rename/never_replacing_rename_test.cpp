@@ -1,6 +1,7 @@
 #include "rename/never_replacing_rename.h"
 
 #include "support/fake_file_system.h"
+#include "support/words.h"
 
 #include <gmock/gmock.h>
 
@@ -88,7 +89,7 @@ TEST(NeverReplacingRenameTest, EachStepThatFailsLeavesTheFileUnderOneName)
             fs.failNext(primitive, {kind, "planned"}, name);
         const auto result = renameNeverReplacing(
                 *fs.openForRenaming({fs.pathStyle(), "/d"}).value(), c.from, c.to);
-        EXPECT_EQ(result ? std::nullopt : std::optional(result.error().kind), c.refusal);
+        EXPECT_EQ(test::refusal(result), c.refusal);
         EXPECT_EQ(fs.log(), c.log);
     }
 }

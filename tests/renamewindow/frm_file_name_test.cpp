@@ -67,38 +67,71 @@ TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
     EXPECT_EQ(folderFieldProblem("/home/gone", posix), std::nullopt); // left for the scan
 }
 
-// The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
-// enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
-TEST_F(FrmFileNameTest, AskedToCloseDuringAScanItClosesOnceTheScanEnds)
+// Asked to close during a scan or a batch (by the session, the window manager), the window asks
+// the work to stop and closes once it has; a stopped batch is reported, and no file waits under
+// a temporary name.
+TEST_F(FrmFileNameTest, AskedToCloseDuringWorkItStopsItAndClosesOnceItEnds)
 {
     int closes = 0;
     model.window.closeRequested.connect([&] { ++closes; });
-    scan({"a.txt", "b.txt"});
+    scan({"a.txt", "b.txt", "c.txt"});
     EXPECT_EQ(closes, 0) << "work nobody asked to close for leaves the window open";
-    bool asked = false;
-    progress.onAdvance = [&] {
-        if (std::exchange(asked, true))
-            return;
-        EXPECT_FALSE(model.Form_QueryUnload()) << "not under the running scan";
-        EXPECT_EQ(closes, 0);
-    };
-    play("press cmdStart");
-    EXPECT_EQ(closes, 1);
+    for (const char *work : {"scan", "batch"}) {
+        SCOPED_TRACE(work);
+        bool asked = false;
+        progress.onAdvance = [&] {
+            if (!std::exchange(asked, true)) {
+                EXPECT_FALSE(model.Form_QueryUnload()) << "not under the running work";
+            }
+        };
+        if (work == std::string_view("scan")) {
+            play("press cmdStart");
+        } else {
+            model.List2[0].assign({"b", "c", "x"});
+            EXPECT_THAT(renameAll(), ElementsAre(HasSubstr("中止しました。")));
+            EXPECT_THAT(fs.files("D:\\f"), ::testing::Not(::testing::Contains(HasSubstr(".tmp"))));
+        }
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(closes, work == std::string_view("scan") ? 1 : 2);
+    }
 }
 
-TEST_F(FrmFileNameTest, AFolderDroppedIsScannedButNotWhileTheRulesWindowIsOpen)
+// Planned names as the scan read them go without a word; names typed or numbered since go only
+// once the user agreed, キャンセル keeping them and the folder.
+TEST_F(FrmFileNameTest,
+       AFolderDroppedIsScannedAskingBeforeChangedNamesGoButNotWhileTheRulesWindowIsOpen)
 {
     fs.addFile("D:\\photos", "a.jpg");
-    fs.addFolder("D:\\f");
+    fs.addFile("D:\\other", "c.jpg");
     model.folderDropped("D:\\photos\\a.jpg"); // a file stands for the folder it lies in
     EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
     model.folderDropped("D:\\gone");
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    for (const char *planning : {"click List2_0 0; type Text3 旅行; press Command2",
+                                 "tick Check1; type Text3 x; press Command2"}) {
+        SCOPED_TRACE(planning);
+        dialogs.messages.clear();
+        EXPECT_TRUE(model.folderDropped("D:\\photos"));
+        EXPECT_THAT(dialogs.messages, IsEmpty());
+        play(planning);
+        const std::string planned = rows(model.List2[0]);
+        EXPECT_NE(planned, "a");
+        dialogs.messageAnswers.push_back(MessageAnswer::Cancel);
+        EXPECT_FALSE(model.folderDropped("D:\\other"));
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
+        EXPECT_THAT(dialogs.messages[0].text, HasSubstr("D:\\other"));
+        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List2[0]), "D:\\photos\\ " + planned);
+        EXPECT_TRUE(model.folderDropped("D:\\other")); // answered OK
+        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
+    }
     model.cmdRules.click();
-    model.folderDropped("D:\\f");
-    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
+    EXPECT_FALSE(model.folderDropped("D:\\photos"));
+    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
 }
 
+// The three columns follow one another, Text3 shows the planned name clicked, and Command2 is
+// enabled while Text3 differs from the name selected in List1 at the moment Text3 changes.
 TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
 {
     scan({"a.txt", "b.txt", "c.txt", "report.txt", "TODO"});

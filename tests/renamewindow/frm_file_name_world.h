@@ -17,12 +17,6 @@ using ::testing::MatchesRegex;
 class FrmFileNameTest : public ::testing::Test, protected test::RenameWorld
 {
 protected:
-    void play(std::string_view script) { test::play(controls(), script); }
-    void expectSteps(test::StepRows rows, const test::Look &look)
-    {
-        test::expectSteps(controls(), rows, look);
-    }
-
     // Scans whatever `field` names; returns the messages it showed.
     std::vector<std::string> scanField(const std::string &field)
     {

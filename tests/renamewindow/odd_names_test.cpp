@@ -1,7 +1,5 @@
 // File names that stretch what a name may hold, through the whole round trip: listed in the
 // main window, saved, read back in the rename window and renamed, on a real folder.
-#include "platform/posix_file_system.h"
-#include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "text/utf8.h"
 
@@ -24,35 +22,21 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     std::vector<std::string> names(1);
     for (const char c : joined)
         c == '|' ? names.emplace_back() : (names.back() += c);
-    const test::TempDir dir;
-    for (const auto &name : names)
-        dir.writeFile(name, name);
     // The real file system; the text files kept in memory as the bytes a real file would hold.
-    services::PosixFileSystem fs;
-    test::Fakes f;
-    f.drives.roots = {"/"};
-    f.process.programPath = f.process.currentPath = dir.path();
-    services::Services doors{fs,
-                             f.drives,
-                             f.dialogs,
-                             f.textFiles,
-                             f.process,
-                             f.journals,
-                             f.progress,
-                             f.photoDates,
-                             f.clipboard,
-                             f.later};
+    test::RealDisk f;
+    for (const auto &name : names)
+        f.dir.writeFile(name, name);
 
     // Listed with every option off and saved; how the text is encoded is the text files' own
     // business, tested with them.
-    mainwindow::FrmMain main(f.module, doors);
+    mainwindow::FrmMain main(f.module, f.real);
     ASSERT_TRUE(main.Form_Load());
     main.cmdStart.click();
     f.dialogs.fileAnswers = {"/saved/listing.txt", "/saved/listing.txt"};
     main.Command1.click();
 
     // Read back: one line per file, in the same order, each the file's own name as listed.
-    renamewindow::FrmFileName rename(f.module, doors);
+    renamewindow::FrmFileName rename(f.module, f.real);
     rename.Form_Load();
     rename.cmdStart.click();
     rename.Command6.click();
@@ -66,8 +50,8 @@ TEST(OddNames, EveryNameKeepsItsLineAndItsBytesThroughSaveAndReadBack)
     EXPECT_EQ(f.dialogs.messages.back().text, "3変更されました。");
     for (std::string &name : names)
         name = text::printableName(name);
-    EXPECT_THAT(dir.names(), ::testing::UnorderedElementsAreArray(names));
-    EXPECT_EQ(dir.readFile(shiftJis), shiftJis);
+    EXPECT_THAT(f.dir.names(), ::testing::UnorderedElementsAreArray(names));
+    EXPECT_EQ(f.dir.readFile(shiftJis), shiftJis);
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "mainwindow/frm_main.h"
+#include "platform/posix_file_system.h"
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
 #include "support/fake_progress.h"
 #include "support/fake_services.h"
 #include "support/model_script.h"
+#include "support/temp_dir.h"
 
 #include <string>
 #include <vector>
@@ -28,12 +30,52 @@ struct Fakes
     FakeClipboard clipboard;
     FakeLater later;
     Module1 module;
-    services::Services doors{
-            fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later};
+    // The doors through these fakes, but for the file system, the drives, the progress and the
+    // way to do things later given.
+    services::Services doorsWith(services::FileSystem &disk,
+                                 services::Drives &mounted,
+                                 services::Progress &shown,
+                                 services::Later &turns)
+    {
+        return {disk,
+                mounted,
+                dialogs,
+                textFiles,
+                process,
+                journals,
+                shown,
+                photoDates,
+                clipboard,
+                turns};
+    }
+    services::Services doors = doorsWith(fs, drives, progress, later);
+};
+
+// The fakes, but the disk real: a temporary folder, where the program is and starts, reached
+// from the root "/" through the real file system.
+struct RealDisk : Fakes
+{
+    RealDisk() { process.programPath = process.homePath = process.currentPath = dir.path(); }
+
+    const TempDir dir;
+    services::PosixFileSystem posix;
+    FakeDrives root{{"/"}};
+    services::Services real = doorsWith(posix, root, progress, later);
+};
+
+// A window's model over the fakes, with user actions written as words (see model_script.h).
+template<typename Model>
+struct WindowWorld : Fakes
+{
+    ModelControls controls() { return modelControls(model.controlTable()); }
+    void play(std::string_view script) { test::play(controls(), script); }
+    void expectSteps(StepRows rows, const Look &look) { test::expectSteps(controls(), rows, look); }
+
+    Model model{module, doors};
 };
 
 // The rename window, opened.
-struct RenameWorld : Fakes
+struct RenameWorld : WindowWorld<renamewindow::FrmFileName>
 {
     RenameWorld() { model.Form_Load(); }
 
@@ -45,18 +87,9 @@ struct RenameWorld : Fakes
         model.Text1.setText("D:\\f\\");
         model.cmdStart.click();
     }
-
-    ModelControls controls() { return modelControls(model.controlTable()); }
-
-    renamewindow::FrmFileName model{module, doors};
 };
 
 // The main window before its opening.
-struct MainWorld : Fakes
-{
-    ModelControls controls() { return modelControls(model.controlTable()); }
-
-    mainwindow::FrmMain model{module, doors};
-};
+using MainWorld = WindowWorld<mainwindow::FrmMain>;
 
 } // namespace tavolin::test

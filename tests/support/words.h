@@ -1,0 +1,28 @@
+#pragma once
+// Short ways for a test to write names and to read why a call failed.
+#include "services/fs_error.h"
+
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin::test {
+
+// The words of `text`, split at blanks: "a.txt b.txt" names two files.
+inline std::vector<std::string> words(std::string_view text)
+{
+    std::istringstream in{std::string(text)};
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
+// Why a call failed; nothing when it did not.
+template<typename T>
+std::optional<services::FsErrorKind> refusal(const services::FsResult<T> &result)
+{
+    return result ? std::nullopt : std::optional(result.error().kind);
+}
+
+} // namespace tavolin::test
