@@ -175,6 +175,11 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
               "変更できない名前 3件：直すまで、3件のどれも変更しません");
     EXPECT_EQ(model.List1.marks(), model.List2[0].marks());
     EXPECT_EQ(model.List2[1].marks(), model.List2[0].marks());
+    // OK before the event loop turned marks the rows of the last text.
+    rules.txtReplace.setText("y");
+    rules.cmdRulesOK.click();
+    EXPECT_EQ(model.List1.marks().size(), 3U);
+    model.cmdRules.click();
     // Opened again on a folder that can no longer be opened, it checks nothing.
     rules.cmdRulesOK.click();
     fs.failFolder("D:\\f", {services::FsErrorKind::NoPermission, {}});
@@ -202,9 +207,11 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
     EXPECT_EQ(rules.lblFault.caption(), "");
 
     add(Numbering);
-    rules.txtStart.setText("x1");
-    later.turn();
-    EXPECT_EQ(rules.lblFault.caption(), "半角の数字で入力してください");
+    for (const char *notANumber : {"1x", "x1"}) {
+        rules.txtStart.setText(notANumber);
+        later.turn();
+        EXPECT_EQ(rules.lblFault.caption(), "半角の数字で入力してください") << notANumber;
+    }
     EXPECT_THAT(planned(), ElementsAre("a[b]c.txt"));
     rules.txtStart.setText("12345678901234567890"); // digits, only too many
     later.turn();
