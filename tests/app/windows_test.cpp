@@ -70,17 +70,13 @@ TEST_F(WindowsTest, TheChooserDeliversToTheRenameWindowAndKeepsItsFolderWhenShow
               QStringLiteral("data"));
     playOnWidgets(chooser, "shot folder-chooser");
 
-    // A stick plugged in shows once the drive list opens; pulled out before it is picked, it
-    // is not ready and the list goes back.
+    // A stick plugged in shows once the drive list opens. (A drive that does not answer when
+    // picked is the chooser model's test.)
     auto *drive1 = child<QComboBox>(chooser, "Drive1");
     drives.roots.push_back("F:\\");
     drive1->showPopup();
     EXPECT_EQ(drive1->count(), 4);
     drive1->hidePopup();
-    drives.roots.pop_back();
-    QTest::keyClick(drive1, Qt::Key_End);
-    EXPECT_EQ(dialogs.messageTexts().back(), "フロッピーディスクをセットしてください");
-    EXPECT_EQ(drive1->currentData().toByteArray().toStdString(), "D:\\");
 
     // Shown again after the rename folder was remembered anew, it keeps its folder.
     playOnWidgets(rename, "press cmdStart; press cmdDialog");
@@ -155,7 +151,8 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
 }
 
 // The main window as the program has it, its lists reading a real folder on threads of their
-// own: the window shows, and its file list fills once the folder is read, in the order chosen.
+// own: the window shows, and its file list fills once the folder is read. (Another order read
+// again in the background is FileList's test.)
 TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
 {
     test::RealDisk fakes;
@@ -179,9 +176,6 @@ TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
     EXPECT_EQ(row(files, 0), "photo0.jpg");
     EXPECT_EQ(row(files, 299), "photo99.jpg");
     EXPECT_TRUE(QTest::qWaitFor([&] { return row(folders, folders->rowCount() - 1) == "旅行"; }));
-
-    playOnWidgets(view, "pick cboOrder 1"); // 名前順(数値): read again, in that order
-    EXPECT_TRUE(QTest::qWaitFor([&] { return row(files, 299) == "photo299.jpg"; }));
     EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
 }
 

@@ -94,16 +94,23 @@ TEST(NameSteps, ARowLeftAsItIsForNotBeingUtf8IsSaidWhateverItsTarget)
     }
 }
 
-TEST(NameSteps, ANameThatIsNotUtf8AndAnInvalidExpressionAreSaidAndChangeNothing)
+// An invalid expression or a date pattern with a letter of no field: each said, and it changes
+// nothing.
+TEST(NameSteps, ANameThatIsNotUtf8AndAFaultyStepAreSaidAndChangeNothing)
 {
-    const auto result = applySteps(
-            kNames, {{LetterCase::Lower}, {ReplaceRule{"(", "x", true}}, {TrimStep{}}}, dateOf);
+    const auto result = applySteps(kNames,
+                                   {{LetterCase::Lower},
+                                    {ReplaceRule{"(", "x", true}},
+                                    {TrimStep{}},
+                                    {DateStep{DateSource::Modified, "yy年hh時"}}},
+                                   dateOf);
     EXPECT_EQ(result.notUtf8, std::vector<std::size_t>{1});
     EXPECT_EQ(result.names[1], kNames[1]);
     EXPECT_EQ(result.names[0].baseName, "ﾃﾞｼﾞｶﾒ_img");
-    ASSERT_EQ(result.stepFaults.size(), 3U);
+    ASSERT_EQ(result.stepFaults.size(), 4U);
     EXPECT_EQ(result.stepFaults[0], "");
     EXPECT_NE(result.stepFaults[1].find("2文字目"), std::string::npos) << result.stepFaults[1];
+    EXPECT_EQ(result.stepFaults[3], "書式の「hh」は使えません（文字は'で囲みます）");
 }
 
 } // namespace

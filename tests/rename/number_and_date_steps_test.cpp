@@ -22,6 +22,7 @@ TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
             {{1, 1, 0, Place::End, "_"}, 8, 10, "旅_09"},
             {{0, 10, 0, Place::Head, "-"}, 3, 11, "030-旅"},
             {{1, 1, 3, Place::End, ""}, 4, 2, "旅005"},
+            {{1, 1, 1, Place::End, ""}, 8, 10, "旅9"}, // one digit asked: none added
             {{5, -1, 0, Place::Head, " "}, 7, 8, "-2 旅"},
             {{100, 1, 2, Place::Replace, "_"}, 0, 1, "100"},
     };

@@ -216,8 +216,6 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
     }
 }
 
-// Valid UTF-8 is well formed, shortest, at most U+10FFFF and without surrogates: names that
-// are not stay their bytes, never pass for text.
 // Each character that steers direction shows as its code; its neighbours in Unicode stay.
 TEST(PrintableName, DirectionControlsShowAsTheirCodes)
 {
@@ -241,6 +239,8 @@ TEST(PrintableName, DirectionControlsShowAsTheirCodes)
                   std::string("a") + shown + "b");
 }
 
+// Valid UTF-8 is well formed, shortest, at most U+10FFFF and without surrogates: names that
+// are not stay their bytes, never pass for text.
 TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
 {
     const std::pair<const char *, bool> cases[] = {
