@@ -87,46 +87,6 @@ protected:
     services::PosixJournalStore journals{state.path()};
 };
 
-// Batches one after the other: numbers, a swap, changes of case.
-TEST_P(CarriedDiskTest, NumbersSwapsAndChangesCaseOnTheDisk)
-{
-    write("p1.jpg p2.jpg p3.jpg");
-    const struct
-    {
-        const char *listed, *planned, *after;
-    } batches[] = {
-            {"p1.jpg p2.jpg p3.jpg",
-             "0p.jpg 1p.jpg 2p.jpg",
-             "0p.jpg:p1.jpg 1p.jpg:p2.jpg 2p.jpg:p3.jpg "},
-            {"0p.jpg 1p.jpg", "1p.jpg 0p.jpg", "0p.jpg:p2.jpg 1p.jpg:p1.jpg 2p.jpg:p3.jpg "},
-            {"0p.jpg 2p.jpg", "0P.JPG 2P.jpg", "0P.JPG:p2.jpg 1p.jpg:p1.jpg 2P.jpg:p3.jpg "},
-    };
-    for (const auto &[listed, planned, after] : batches) {
-        const auto outcome = rename(listed, planned);
-        EXPECT_EQ(outcome.renamed, static_cast<int>(words(listed).size())) << planned;
-        EXPECT_FALSE(outcome.failure) << planned;
-        EXPECT_EQ(contents(), after);
-    }
-}
-
-TEST_P(CarriedDiskTest, RefusesWhatTheDiskCannotHoldBeforeAnyRename)
-{
-    write("x y w Keep.txt");
-    const std::string before = contents();
-    const auto refusedName = rename("x y", "x2 y?");
-    const auto caseCollision = rename("w", "keep.txt");
-    if (GetParam() == DiskKind::Ntfs) { // ntfs-3g takes both, as Linux does
-        EXPECT_EQ(refusedName.renamed + caseCollision.renamed, 2 + 1);
-        return;
-    }
-    ASSERT_EQ(refusedName.problems.size(), 1u);
-    EXPECT_EQ(refusedName.problems[0].row, 1);
-    EXPECT_EQ(refusedName.problems[0].kind, RowProblemKind::NotOnThisDisk);
-    ASSERT_EQ(caseCollision.problems.size(), 1u);
-    EXPECT_EQ(caseCollision.problems[0].kind, RowProblemKind::TakenByStayingFile);
-    EXPECT_EQ(contents(), before) << "nothing renamed";
-}
-
 // Every printable character and a few beyond ASCII, each in a name: the plan refuses it, or the
 // disk holds the file under exactly that name afterwards. Japanese names are refused only where
 // the driver cannot store them (fusefat, which loses a file it is asked to rename so).

@@ -1,0 +1,330 @@
+// What every file system the program runs on answers, held alike against the fake the models
+// are tested with, a real folder, and the disks people carry mounted through FUSE.
+#include "rename/apply_renames.h"
+#include "rename/batch_recovery.h"
+#include "support/planned_rows.h"
+
+#include "platform/posix_file_system.h"
+#include "support/carried_disk.h"
+#include "support/fake_file_system.h"
+#include "support/fake_journal_store.h"
+#include "support/words.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace tavolin::test {
+namespace {
+
+using services::FsResult;
+using Names = std::vector<std::string>;
+
+enum class Place { Fake, FakeCaseBlind, Folder, ExFat, Fat, Ntfs };
+const char *const kPlaceNames[] = {"Fake", "FakeCaseBlind", "Folder", "ExFat", "Fat", "Ntfs"};
+
+// Each row starts from a folder of its own holding the files a, b and c.txt, of 1, 2 and 3
+// bytes, and the folder sub.txt, and makes its calls (see answer) one after the other. A row
+// that begins with a rename needs the no-replace rename, one that begins with a link second
+// names; where the disk lacks it, that call answers no-support. A name that is taken is refused
+// before that, also under another case where case is ignored (the third column).
+const char *const kRows[][3] = {
+        {"list * list *.TXT folders facts a,c.txt,gone", "a,b,c.txt c.txt sub.txt 1,3,?"},
+        {"id a a id a b id gone a", "one two none"},
+        {"rename a d rename d b rename gone e id d b names",
+         "ok exists not-found two b,c.txt,d,sub.txt"},
+        // A second name is the same file, as long as both names are there.
+        {"link a d link a b link gone e id a d same a d same a b unlink a same d b names",
+         "ok exists not-found one same apart ok apart b,c.txt,d,sub.txt"},
+        {"free a b free gone d free a d unlink gone unlink d names",
+         "exists not-found ok not-found ok b,c.txt,sub.txt"},
+        {"mkdir new mkdir new mkdir x/y folders", "ok exists invalid new,sub.txt"},
+        {"id a A free a A names", "none ok A,b,c.txt,sub.txt", "one exists a,b,c.txt,sub.txt"},
+        {"rename a A names", "ok A,b,c.txt,sub.txt", "exists a,b,c.txt,sub.txt"},
+};
+
+std::string joined(Names names)
+{
+    std::ranges::sort(names);
+    std::string text;
+    for (const std::string &name : names)
+        text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+std::string said(const FsResult<void> &result)
+{
+    using enum services::FsErrorKind;
+    if (result)
+        return "ok";
+    switch (result.error().kind) {
+    case Exists:
+        return "exists";
+    case NotFound:
+        return "not-found";
+    case NotSupported:
+        return "no-support";
+    case InvalidName:
+        return "invalid";
+    default:
+        return "error";
+    }
+}
+
+// The file system under test as it is, but that it renames through a second name where it can
+// (as on a disk without the no-replace rename) and cuts off the first removal of a first name.
+class CutBetweenLinkAndUnlink final : public services::FileSystem
+{
+public:
+    struct Cut
+    {};
+
+    explicit CutBetweenLinkAndUnlink(services::FileSystem &fs)
+        : m_fs(fs)
+    {}
+    const paths::PathStyle &pathStyle() const override { return m_fs.pathStyle(); }
+    FsResult<Names> listFiles(const paths::FilePattern &p) override { return m_fs.listFiles(p); }
+    FsResult<void> checkFolder(const paths::FolderPath &f) override { return m_fs.checkFolder(f); }
+    FsResult<Names> listFolders(const paths::FolderPath &f) override { return m_fs.listFolders(f); }
+    std::optional<std::vector<services::FileFacts>>
+    fileFacts(const paths::FolderPath &f,
+              std::span<const std::string> names,
+              const std::function<bool(std::size_t)> &keepGoing) override
+    {
+        return m_fs.fileFacts(f, names, keepGoing);
+    }
+    FsResult<void> createFolder(const paths::FolderPath &f, std::string_view name) override
+    {
+        return m_fs.createFolder(f, name);
+    }
+    FsResult<std::unique_ptr<services::FolderRenamer>>
+    openForRenaming(const paths::FolderPath &folder) override
+    {
+        auto opened = m_fs.openForRenaming(folder);
+        if (!opened)
+            return opened;
+        return std::make_unique<Renamer>(std::move(*opened), m_cut);
+    }
+
+private:
+    struct Renamer final : services::FolderRenamer
+    {
+        Renamer(std::unique_ptr<services::FolderRenamer> folder, bool &cut)
+            : folder(std::move(folder))
+            , cut(cut)
+        {}
+        const paths::PathStyle &pathStyle() const override { return folder->pathStyle(); }
+        std::size_t maxNameBytes() const override { return folder->maxNameBytes(); }
+        services::DiskNames diskNames() const override { return folder->diskNames(); }
+        FsResult<void> renameNoReplace(std::string_view, std::string_view) override
+        {
+            return std::unexpected(services::FsError{services::FsErrorKind::NotSupported, {}});
+        }
+        FsResult<void> link(std::string_view a, std::string_view b) override
+        {
+            linked = true;
+            return folder->link(a, b);
+        }
+        FsResult<void> renameIfFree(std::string_view a, std::string_view b) override
+        {
+            return folder->renameIfFree(a, b);
+        }
+        FsResult<void> unlink(std::string_view name) override
+        {
+            if (linked && !std::exchange(cut, true))
+                throw Cut{};
+            return folder->unlink(name);
+        }
+        bool sameFile(std::string_view a, std::string_view b) override
+        {
+            return folder->sameFile(a, b);
+        }
+        std::optional<services::FileId> identify(std::string_view name) override
+        {
+            return folder->identify(name);
+        }
+        FsResult<Names> names() override { return folder->names(); }
+
+        std::unique_ptr<services::FolderRenamer> folder;
+        bool &cut;
+        bool linked = false;
+    };
+
+    services::FileSystem &m_fs;
+    bool m_cut = false;
+};
+
+class FileSystemContract : public testing::TestWithParam<Place>
+{
+protected:
+    void SetUp() override
+    {
+        const Place place = GetParam();
+        if (place == Place::Fake || place == Place::FakeCaseBlind) {
+            m_fake.setIgnoresCase(place == Place::FakeCaseBlind);
+            m_top = "/d";
+            m_fake.addFolder(m_top);
+            fs = &m_fake;
+        } else if (place == Place::Folder) {
+            m_top = m_dir.path();
+        } else {
+            std::string whyNot;
+            const auto kind = place == Place::ExFat ? DiskKind::ExFat
+                              : place == Place::Fat ? DiskKind::Fat
+                                                    : DiskKind::Ntfs;
+            m_disk = CarriedDisk::mount(kind, whyNot);
+            if (!m_disk)
+                GTEST_SKIP() << whyNot;
+            m_top = m_disk->path();
+        }
+    }
+
+    bool ignoresCase() const
+    {
+        return GetParam() != Place::Fake && GetParam() != Place::Folder
+               && GetParam() != Place::Ntfs;
+    }
+    bool links() const { return GetParam() != Place::ExFat && GetParam() != Place::Fat; }
+    bool noReplace() const { return GetParam() < Place::ExFat; } // none through FUSE
+
+    // A new folder inside the top one holding `files`, the n-th of n + 1 bytes, and sub.txt.
+    paths::FolderPath makeFolder(const Names &files)
+    {
+        const std::string path = m_top + "/r" + std::to_string(++m_made);
+        for (std::size_t at = 0; at < files.size(); ++at) {
+            const std::string content(at + 1, static_cast<char>('0' + at));
+            if (fs == &m_fake) {
+                m_fake.addFile(path, files[at], static_cast<std::int64_t>(at + 1));
+            } else {
+                std::filesystem::create_directories(path);
+                std::ofstream(path + "/" + files[at], std::ios::binary) << content;
+            }
+        }
+        EXPECT_TRUE(fs->createFolder({fs->pathStyle(), path}, "sub.txt"));
+        return {fs->pathStyle(), path};
+    }
+
+    // What the call `verb` with the names `a` and `b` answers in `folder`.
+    std::string answer(const paths::FolderPath &folder,
+                       services::FolderRenamer &renamer,
+                       const std::string &verb,
+                       const std::string &a,
+                       const std::string &b)
+    {
+        if (verb == "list")
+            return joined(fs->listFiles({folder, a}).value());
+        if (verb == "folders")
+            return joined(fs->listFolders(folder).value());
+        if (verb == "names")
+            return joined(renamer.names().value());
+        if (verb == "facts") {
+            std::string names = a, sizes;
+            std::ranges::replace(names, ',', ' ');
+            const auto facts = fs->fileFacts(folder, words(names), [](auto) { return true; });
+            for (const services::FileFacts &file : facts.value())
+                sizes += (sizes.empty() ? "" : ",")
+                         + (file.known() ? std::to_string(file.size) : std::string("?"));
+            return sizes;
+        }
+        if (verb == "id") {
+            const auto first = renamer.identify(a), second = renamer.identify(b);
+            return !first || !second ? "none" : first == second ? "one" : "two";
+        }
+        if (verb == "same")
+            return renamer.sameFile(a, b) ? "same" : "apart";
+        if (verb == "mkdir")
+            return said(fs->createFolder(folder, a));
+        if (verb == "unlink")
+            return said(renamer.unlink(a));
+        if (verb == "link")
+            return said(renamer.link(a, b));
+        if (verb == "free")
+            return said(renamer.renameIfFree(a, b));
+        return said(renamer.renameNoReplace(a, b));
+    }
+
+    services::FileSystem *fs = &m_posix;
+
+private:
+    FakeFileSystem m_fake{paths::PathStyle::posix()};
+    services::PosixFileSystem m_posix;
+    TempDir m_dir;
+    std::unique_ptr<CarriedDisk> m_disk;
+    std::string m_top;
+    int m_made = 0;
+};
+
+TEST_P(FileSystemContract, EachCallAnswersAsTheDiskDoes)
+{
+    const std::map<std::string, std::size_t> namesOf{
+            {"folders", 0}, {"names", 0}, {"list", 1}, {"facts", 1}, {"mkdir", 1}, {"unlink", 1}};
+    for (const auto &[calls, answers, answersWhereCaseIgnored] : kRows) {
+        SCOPED_TRACE(calls);
+        const auto folder = makeFolder(words("a b c.txt"));
+        const auto renamer = fs->openForRenaming(folder).value();
+        const Names call = words(calls);
+        const bool able = call[0] == "rename" ? noReplace() : call[0] != "link" || links();
+        const char *caseAnswers = ignoresCase() ? answersWhereCaseIgnored : nullptr;
+        std::string heard;
+        for (std::size_t at = 0; at < call.size() && (able || caseAnswers || heard.empty());) {
+            const std::size_t count = namesOf.contains(call[at]) ? namesOf.at(call[at]) : 2;
+            heard += std::string(heard.empty() ? "" : " ")
+                     + answer(folder,
+                              *renamer,
+                              call[at],
+                              count > 0 ? call[at + 1] : "",
+                              count > 1 ? call[at + 2] : "");
+            at += count + 1;
+        }
+        EXPECT_EQ(heard, caseAnswers ? caseAnswers : able ? answers : "no-support");
+    }
+}
+
+// A batch cut off between the second name of a file and the removal of its first (the rename of
+// a disk without the no-replace rename) leaves the file under two names. Settled at the next
+// start either way, each file is under one name, the one it was going to, and the batch ends.
+TEST_P(FileSystemContract, ACutBetweenLinkAndUnlinkIsSettledWithEachFileUnderOneName)
+{
+    if (!links())
+        GTEST_SKIP() << "no second names on this disk";
+    for (const auto toward : {rename::Toward::NewNames, rename::Toward::OldNames}) {
+        const Names listed = words("a b c.txt"), planned = words("b d a");
+        const auto folder = makeFolder(listed);
+        const auto renamer = fs->openForRenaming(folder).value();
+        std::vector<std::optional<services::FileId>> ids;
+        for (const std::string &name : listed)
+            ids.push_back(renamer->identify(name));
+        FakeJournalStore journals;
+        CutBetweenLinkAndUnlink cutting(*fs);
+        EXPECT_THROW((void)rename::ApplyRenames(
+                             cutting, folder.path(), renamesTo(listed, planned), {&journals}),
+                     CutBetweenLinkAndUnlink::Cut);
+        const std::string batch = journals.list().back().id;
+        const auto settled = rename::settleBatch(*fs, journals, batch, toward, false);
+        ASSERT_TRUE(settled && settled->problems.empty() && !settled->failure);
+        const Names &targets = toward == rename::Toward::NewNames ? planned : listed;
+        for (std::size_t file = 0; file < listed.size(); ++file)
+            EXPECT_EQ(renamer->identify(targets[file]), ids[file]) << targets[file];
+        EXPECT_EQ(joined(renamer->names().value()), joined(targets) + ",sub.txt");
+        for (const auto &journal : journals.list())
+            EXPECT_NE(journal.state, services::JournalState::Running);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Places,
+                         FileSystemContract,
+                         testing::Values(Place::Fake,
+                                         Place::FakeCaseBlind,
+                                         Place::Folder,
+                                         Place::ExFat,
+                                         Place::Fat,
+                                         Place::Ntfs),
+                         [](const auto &info) {
+                             return std::string(kPlaceNames[static_cast<int>(info.param)]);
+                         });
+
+} // namespace
+} // namespace tavolin::test
