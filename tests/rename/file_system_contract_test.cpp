@@ -7,6 +7,7 @@
 
 #include "platform/posix_file_system.h"
 #include "support/carried_disk.h"
+#include "support/cut_off_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
 #include "support/words.h"
@@ -64,86 +65,6 @@ std::string said(const FsResult<void> &result)
 {
     return result ? "ok" : kKinds[static_cast<int>(result.error().kind)];
 }
-
-// The file system under test, but that the change `cutAt` (0: the first) of a folder open for
-// renaming throws Cut instead of being made, as a kill leaves the disk. With `throughLinks` it
-// renames as a disk without the no-replace rename does: by a second name and the removal of the
-// first, so that a cut may come between the two.
-class CutOff final : public services::FileSystem
-{
-public:
-    struct Cut
-    {};
-
-    CutOff(services::FileSystem &fs, int cutAt, bool throughLinks)
-        : m_fs(fs)
-        , m_cutIn(cutAt)
-        , m_throughLinks(throughLinks)
-    {}
-    const paths::PathStyle &pathStyle() const override { return m_fs.pathStyle(); }
-    FsResult<Names> listFiles(const paths::FilePattern &p) override { return m_fs.listFiles(p); }
-    FsResult<void> checkFolder(const paths::FolderPath &f) override { return m_fs.checkFolder(f); }
-    FsResult<Names> listFolders(const paths::FolderPath &f) override { return m_fs.listFolders(f); }
-    std::optional<std::vector<services::FileFacts>>
-    fileFacts(const paths::FolderPath &f,
-              std::span<const std::string> names,
-              const std::function<bool(std::size_t)> &keepGoing) override
-    {
-        return m_fs.fileFacts(f, names, keepGoing);
-    }
-    FsResult<void> createFolder(const paths::FolderPath &f, std::string_view name) override
-    {
-        return m_fs.createFolder(f, name);
-    }
-    FsResult<std::unique_ptr<services::FolderRenamer>>
-    openForRenaming(const paths::FolderPath &folder) override
-    {
-        auto opened = m_fs.openForRenaming(folder);
-        if (!opened)
-            return opened;
-        return std::make_unique<Renamer>(std::move(*opened), *this);
-    }
-
-private:
-    struct Renamer final : services::FolderRenamer
-    {
-        using Name = std::string_view;
-        Renamer(std::unique_ptr<services::FolderRenamer> folder, CutOff &fs)
-            : folder(std::move(folder))
-            , fs(fs)
-        {}
-        const paths::PathStyle &pathStyle() const override { return folder->pathStyle(); }
-        std::size_t maxNameBytes() const override { return folder->maxNameBytes(); }
-        services::DiskNames diskNames() const override { return folder->diskNames(); }
-        FsResult<void> renameNoReplace(Name a, Name b) override
-        {
-            if (fs.m_throughLinks)
-                return std::unexpected(services::FsError{services::FsErrorKind::NotSupported, {}});
-            return change(), folder->renameNoReplace(a, b);
-        }
-        FsResult<void> link(Name a, Name b) override { return change(), folder->link(a, b); }
-        FsResult<void> renameIfFree(Name a, Name b) override
-        {
-            return change(), folder->renameIfFree(a, b);
-        }
-        FsResult<void> unlink(Name name) override { return change(), folder->unlink(name); }
-        bool sameFile(Name a, Name b) override { return folder->sameFile(a, b); }
-        std::optional<services::FileId> identify(Name n) override { return folder->identify(n); }
-        FsResult<Names> names() override { return folder->names(); }
-        void change()
-        {
-            if (fs.m_cutIn-- == 0)
-                throw Cut{};
-        }
-
-        std::unique_ptr<services::FolderRenamer> folder;
-        CutOff &fs;
-    };
-
-    services::FileSystem &m_fs;
-    int m_cutIn;
-    bool m_throughLinks;
-};
 
 class FileSystemContract : public testing::TestWithParam<Place>
 {
@@ -287,12 +208,12 @@ TEST_P(FileSystemContract, ABatchCutOffAnywhereIsSettledWithEachFileUnderOneName
         for (const std::string &name : listed)
             ids.push_back(renamer->identify(name));
         FakeJournalStore journals;
-        CutOff cutting(*fs, cutAt, links());
+        CutOffFileSystem cutting(*fs, cutAt, links());
         try {
             (void)rename::ApplyRenames(
                     cutting, folder.path(), renamesTo(listed, planned), {&journals});
             break;
-        } catch (const CutOff::Cut &) {
+        } catch (const CutOffFileSystem::Cut &) {
         }
         const std::string batch = journals.list().back().id;
         const auto toward = cutAt % 2 ? rename::Toward::OldNames : rename::Toward::NewNames;
