@@ -8,10 +8,10 @@
 
 namespace tavolin::test {
 
-// A file system as another one is, but that the change `cutAt` (0: the first) of a folder open for
-// renaming throws Cut instead of being made, as a kill leaves the disk. With `throughLinks` it
-// renames as a disk without the no-replace rename does: by a second name and the removal of the
-// first, so that a cut may come between the two.
+// A file system as another one is, but that the change `cutAt` (0: the first; never when less) of a
+// folder open for renaming throws Cut instead of being made, as a kill leaves the disk. With
+// `throughLinks` it renames as a disk without the no-replace rename does: by a second name and the
+// removal of the first, so that a cut may come between the two.
 class CutOffFileSystem final : public services::FileSystem
 {
     template<typename T>
@@ -79,7 +79,7 @@ private:
         Result<Names> names() override { return folder->names(); }
         void change()
         {
-            if (fs.m_cutIn-- == 0)
+            if (fs.m_cutIn >= 0 && fs.m_cutIn-- == 0)
                 throw Cut{};
         }
 
