@@ -26,7 +26,7 @@ using services::FsResult;
 using Names = std::vector<std::string>;
 
 enum class Place { Fake, FakeCaseBlind, Folder, ExFat, Fat, Ntfs };
-const char *const kPlaceNames[] = {"Fake", "FakeCaseBlind", "Folder", "ExFat", "Fat", "Ntfs"};
+const char *const kPlaceNames[] = {"Fake", "FakeCaseBlind", "Folder", "exFAT", "FAT", "NTFS"};
 
 // Each row starts from a folder of its own holding the files a, b and c.txt, of 1, 2 and 3
 // bytes, and the folder sub.txt, and makes its calls (see answer) one after the other. A row
