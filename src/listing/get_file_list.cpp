@@ -1,5 +1,7 @@
 #include "listing/get_file_list.h"
 
+#include "listing/folder_read.h"
+
 namespace tavolin::listing {
 
 services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
@@ -9,12 +11,12 @@ services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
                                            services::Progress *progress)
 {
     names.assign(1, std::string());
-    auto found = order::readSortedFiles(fs, pattern, order, false, progress);
-    if (!found)
-        return std::unexpected(std::move(found.error()));
-    if (found->stopped)
+    auto read = readFolder(fs, pattern, order, false, progress);
+    if (!read)
+        return std::unexpected(std::move(read.error()));
+    if (read->end == services::WorkEnd::Stopped)
         return Enumerated{.stopped = true};
-    names = std::move(found->names);
+    names = std::move(read->names);
     names.emplace_back();
     return Enumerated{.foundAny = names.size() > 1};
 }

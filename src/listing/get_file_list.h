@@ -13,13 +13,12 @@ namespace tavolin::listing {
 struct Enumerated
 {
     bool foundAny = false; // at least one name
-    bool stopped = false;  // the user stopped it while it read what `order` needs; no names then
+    bool stopped = false;  // the user stopped it; no names then
 };
 
 // Fills `names` with the ordinary files that `pattern` names, in `order`, followed by one empty
 // slot: N names give N + 1 slots, so names.size() - 1 is the number found. Whatever `names` held
-// before is replaced. The orders by date and size tell `progress` how far they have read the
-// files' facts.
+// before is replaced; an adaptor over readFolder, which tells `progress` how far it has come.
 // Fails with the error that kept the folder from being read; then, and when stopped, `names`
 // holds only the empty slot.
 services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,

@@ -34,8 +34,8 @@ struct ListingScan
 // the enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
 // name is empty, such as ".txt") leaves a gap. The folder line, when asked for, comes with the
 // line of slot 0 only. Sizes are read in the folder that was enumerated; a size that cannot be
-// read shows as "?" and does not stop the scan. Tells `progress` of each name done. Fails only
-// when the folder cannot be read.
+// read shows as "?" and does not stop the scan. The folder is read once (see readFolder), which
+// tells `progress` how far it has come. Fails only when the folder cannot be read.
 services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            std::string_view pattern,
                                            std::int64_t numberBase,

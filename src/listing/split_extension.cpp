@@ -19,7 +19,7 @@ std::size_t countCharacters(std::string_view text, std::size_t limit)
 
 } // namespace
 
-NameParts SplitExtension(std::string_view name)
+std::size_t BaseLength(std::string_view name)
 {
     // A "." byte never occurs inside a multi-byte character, so searching bytes is safe; the
     // characters after a dot are counted, not its bytes.
@@ -29,9 +29,15 @@ NameParts SplitExtension(std::string_view name)
         if (after > kMaxCharactersAfterDot)
             break;
         if (after >= 1)
-            return {std::string(name.substr(0, dot)), std::string(name.substr(dot))};
+            return dot;
     }
-    return {std::string(name), std::string()};
+    return name.size();
+}
+
+NameParts SplitExtension(std::string_view name)
+{
+    const std::size_t baseLength = BaseLength(name);
+    return {std::string(name.substr(0, baseLength)), std::string(name.substr(baseLength))};
 }
 
 } // namespace tavolin::listing

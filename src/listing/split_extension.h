@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,8 @@ struct NameParts
 // and .txt, a.b. gives a and .b., while page.html5 and file. have no extension. A name that is a
 // dot and one to four characters has an empty base. Base followed by extension is the name.
 NameParts SplitExtension(std::string_view name);
+
+// Where SplitExtension ends the base name of `name`: its length in bytes.
+std::size_t BaseLength(std::string_view name);
 
 } // namespace tavolin::listing

@@ -1,7 +1,6 @@
 #include "rename/rename_scan.h"
 
-#include "listing/get_file_list.h"
-#include "listing/split_extension.h"
+#include "listing/folder_read.h"
 
 #include <unordered_set>
 
@@ -12,33 +11,30 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
                                                order::FileOrder order,
                                                services::Progress *progress)
 {
-    std::vector<std::string> names;
-    const auto enumerated = listing::GetFileList(
-            fs, paths::FilePattern::parse(fs.pathStyle(), pattern), names, order, progress);
-    if (!enumerated)
-        return std::unexpected(enumerated.error());
-    if (enumerated->stopped)
+    auto read = listing::readFolder(
+            fs, paths::FilePattern::parse(fs.pathStyle(), pattern), order, false, progress);
+    if (!read)
+        return std::unexpected(read.error());
+    if (read->end == services::WorkEnd::Stopped)
         return RenameScan{.stopped = true};
 
+    const std::size_t count = read->names.size();
     RenameScan scan;
-    scan.foundAny = enumerated->foundAny;
-    scan.namesFound = static_cast<std::int64_t>(names.size()) - 1;
-    scan.names.reserve(names.size());
-    scan.bases.reserve(names.size());
-    scan.extensions.reserve(names.size());
-    std::unordered_set<std::string> seen;
-    std::size_t done = 0;
-    for (std::string &name : names) {
-        if (progress && !progress->advance(done++, names.size() - 1))
-            return RenameScan{.stopped = true};
-        listing::NameParts parts = listing::SplitExtension(name);
-        if (parts.base.empty())
+    scan.foundAny = count > 0;
+    scan.namesFound = static_cast<std::int64_t>(count);
+    scan.names.reserve(count);
+    scan.bases.reserve(count);
+    scan.extensions.reserve(count);
+    std::unordered_set<std::string_view> seen;
+    for (std::size_t index = 0; index < count; ++index) {
+        if (read->base(index).empty())
             continue;
-        if (!parts.extension.empty() && seen.insert(parts.extension).second)
-            scan.distinctExtensions.push_back(parts.extension);
-        scan.names.push_back(std::move(name));
-        scan.bases.push_back(std::move(parts.base));
-        scan.extensions.push_back(std::move(parts.extension));
+        const std::string_view extension = read->extension(index);
+        if (!extension.empty() && seen.insert(extension).second)
+            scan.distinctExtensions.emplace_back(extension);
+        scan.bases.emplace_back(read->base(index));
+        scan.extensions.emplace_back(extension);
+        scan.names.push_back(std::move(read->names[index]));
     }
     return scan;
 }

@@ -26,7 +26,8 @@ struct RenameScan
     bool stopped = false; // the user stopped the scan; nothing else here counts then
 };
 
-// Tells `progress` of each name done. Fails only when the folder cannot be read.
+// The folder is read once (see listing::readFolder), which tells `progress` how far it has come.
+// Fails only when the folder cannot be read.
 services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
                                                std::string_view pattern,
                                                order::FileOrder order,

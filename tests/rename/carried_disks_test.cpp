@@ -7,12 +7,10 @@
 #include "platform/posix_journal_store.h"
 #include "platform/posix_text_files.h"
 #include "support/carried_disk.h"
-#include "support/child_process.h"
 #include "support/words.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -28,24 +26,6 @@ using test::DiskKind;
 using Names = std::vector<std::string>;
 using test::refusal;
 using test::words;
-
-// Runs `batch` in a child process with options that kill the child (SIGKILL: nothing is tidied
-// up, as after a crash or a power cut) before its step `killAt`, counting every rename, to a
-// temporary name too; the batch's journal goes to `journals`. True when the child was killed,
-// false when the batch had fewer steps and ended.
-bool killedBeforeStep(int killAt,
-                      services::JournalStore &journals,
-                      const std::function<void(const rename::BatchOptions &)> &batch)
-{
-    return WIFSIGNALED(test::childStatus([&] {
-        int steps = 0;
-        batch({&journals, false, [&](int) {
-                   if (steps++ == killAt)
-                       ::raise(SIGKILL);
-               }});
-        return 0;
-    }));
-}
 
 class CarriedDiskTest : public testing::TestWithParam<DiskKind>
 {
@@ -86,46 +66,6 @@ protected:
     test::TempDir state;
     services::PosixJournalStore journals{state.path()};
 };
-
-// Batches one after the other: numbers, a swap, changes of case.
-TEST_P(CarriedDiskTest, NumbersSwapsAndChangesCaseOnTheDisk)
-{
-    write("p1.jpg p2.jpg p3.jpg");
-    const struct
-    {
-        const char *listed, *planned, *after;
-    } batches[] = {
-            {"p1.jpg p2.jpg p3.jpg",
-             "0p.jpg 1p.jpg 2p.jpg",
-             "0p.jpg:p1.jpg 1p.jpg:p2.jpg 2p.jpg:p3.jpg "},
-            {"0p.jpg 1p.jpg", "1p.jpg 0p.jpg", "0p.jpg:p2.jpg 1p.jpg:p1.jpg 2p.jpg:p3.jpg "},
-            {"0p.jpg 2p.jpg", "0P.JPG 2P.jpg", "0P.JPG:p2.jpg 1p.jpg:p1.jpg 2P.jpg:p3.jpg "},
-    };
-    for (const auto &[listed, planned, after] : batches) {
-        const auto outcome = rename(listed, planned);
-        EXPECT_EQ(outcome.renamed, static_cast<int>(words(listed).size())) << planned;
-        EXPECT_FALSE(outcome.failure) << planned;
-        EXPECT_EQ(contents(), after);
-    }
-}
-
-TEST_P(CarriedDiskTest, RefusesWhatTheDiskCannotHoldBeforeAnyRename)
-{
-    write("x y w Keep.txt");
-    const std::string before = contents();
-    const auto refusedName = rename("x y", "x2 y?");
-    const auto caseCollision = rename("w", "keep.txt");
-    if (GetParam() == DiskKind::Ntfs) { // ntfs-3g takes both, as Linux does
-        EXPECT_EQ(refusedName.renamed + caseCollision.renamed, 2 + 1);
-        return;
-    }
-    ASSERT_EQ(refusedName.problems.size(), 1u);
-    EXPECT_EQ(refusedName.problems[0].row, 1);
-    EXPECT_EQ(refusedName.problems[0].kind, RowProblemKind::NotOnThisDisk);
-    ASSERT_EQ(caseCollision.problems.size(), 1u);
-    EXPECT_EQ(caseCollision.problems[0].kind, RowProblemKind::TakenByStayingFile);
-    EXPECT_EQ(contents(), before) << "nothing renamed";
-}
 
 // Every printable character and a few beyond ASCII, each in a name: the plan refuses it, or the
 // disk holds the file under exactly that name afterwards. Japanese names are refused only where
@@ -220,36 +160,6 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
     ASSERT_TRUE(undone && undone->problems.empty() && !undone->failure);
     EXPECT_EQ(contents(), original);
-}
-
-// A batch of a cycle and a change of case, killed before each of its steps, is finished or
-// taken back whole at the next start; a finished one is undone.
-TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
-{
-    const Names listed = words("a.txt b.txt c.txt D.txt");
-    const Names planned = words("b.txt c.txt a.txt d.txt");
-    write("a.txt b.txt c.txt D.txt");
-    const std::string original = contents();
-    constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
-    for (int killAt = 0; killAt < kSteps; ++killAt) {
-        SCOPED_TRACE(killAt);
-        if (!killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
-                (void)ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), options);
-            })) { // a disk that heeds case has fewer steps
-            ASSERT_FALSE(disk->ignoresCase());
-            break;
-        }
-        const std::string cutOff = journals.list().back().id;
-        const auto toward = killAt % 2 ? Toward::OldNames : Toward::NewNames;
-        const auto settled = settleBatch(fs, journals, cutOff, toward, false);
-        ASSERT_TRUE(settled && settled->problems.empty() && !settled->failure);
-        if (toward == Toward::NewNames) {
-            EXPECT_EQ(contents(), "a.txt:c.txt b.txt:a.txt c.txt:b.txt d.txt:D.txt ");
-            ASSERT_EQ(lastUndoableBatch(journals, disk->path()), cutOff);
-            ASSERT_TRUE(settleBatch(fs, journals, cutOff, Toward::OldNames, true));
-        }
-        EXPECT_EQ(contents(), original);
-    }
 }
 
 // A listing is saved (over one too) and a folder made on the disk; a name it cannot hold is

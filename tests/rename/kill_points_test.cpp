@@ -4,6 +4,7 @@
 #include "rename/batch_recovery.h"
 #include "support/planned_rows.h"
 
+#include "support/cut_off_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
 
@@ -17,23 +18,21 @@ namespace {
 
 using services::JournalState;
 using Names = std::vector<std::string>;
-using Cut = test::FakeFileSystem::Cut;
 
 constexpr std::string_view kFolder = "D:\\f";
 
-// Runs `work` with the disk cut off before its change `cutAt`; whether it was cut off.
+// Runs `work` over `fs` cut off before its change `cutAt`, renaming as a disk without the
+// no-replace rename does where `throughLinks`; whether it was cut off.
 template<typename Work>
-bool cutOff(test::FakeFileSystem &fs, std::size_t cutAt, Work work)
+bool cutOff(services::FileSystem &fs, std::size_t cutAt, bool throughLinks, Work work)
 {
-    fs.cutBefore(cutAt);
-    bool cut = false;
+    test::CutOffFileSystem disk(fs, static_cast<int>(cutAt), throughLinks);
     try {
-        work();
-    } catch (const Cut &) {
-        cut = true;
+        work(disk);
+    } catch (const test::CutOffFileSystem::Cut &) {
+        return true;
     }
-    fs.cutBefore(std::nullopt);
-    return cut;
+    return false;
 }
 
 std::string upper(std::string name)
@@ -60,7 +59,8 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         fs.setIgnoresCase(ignoresCase);
         // A disk without the no-replace rename links and unlinks: a cut between the two leaves
         // a file under two names.
-        fs.setWithoutNoReplace(round % 4 == 1);
+        const bool throughLinks = round % 4 == 1;
+        test::CutOffFileSystem disk(fs, -1, throughLinks);
         const std::size_t files = 1 + random() % 12;
         // Some files keep their names (or change only their case); the others take names of
         // the pool that nobody keeps.
@@ -85,8 +85,8 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         for (const std::string &name : listed)
             ids.push_back(*folder->identify(name));
 
-        const bool batchCut = cutOff(fs, random() % (4 * files + 2), [&] {
-            (void)ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), {&journals});
+        const bool batchCut = cutOff(fs, random() % (4 * files + 2), throughLinks, [&](auto &cut) {
+            (void)ApplyRenames(cut, kFolder, test::renamesTo(listed, planned), {&journals});
         });
         if (journals.journals.empty()) // the batch had nothing to do
             continue;
@@ -102,13 +102,13 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 fs.addFile(kFolder, name);
             }
         }
-        const auto settle = [&] {
-            return settleBatch(fs, journals, batch, settleOrUndo, /*allOrNothing=*/!batchCut);
+        const auto settle = [&](services::FileSystem &on) {
+            return settleBatch(on, journals, batch, settleOrUndo, /*allOrNothing=*/!batchCut);
         };
         if (inTheWay && round % 2) {
             // Settled but for the rows the new file blocks: the problems, in row order, each
             // naming where its file is now (a temporary name too), and all the journal keeps.
-            const auto settled = settle();
+            const auto settled = settle(disk);
             ASSERT_TRUE(settled && !settled->failure && !settled->problems.empty());
             ASSERT_TRUE(std::ranges::is_sorted(settled->problems, {}, &RowProblem::row));
             const auto journal = decodeJournal(*journals.read(batch));
@@ -117,7 +117,9 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             const auto rest = decodeJournal(*journals.read(journals.list().back().id));
             ASSERT_EQ(rest->files.size(), settled->problems.size());
         } else {
-            (void)cutOff(fs, random() % (4 * files + 2), [&] { (void)settle(); });
+            (void)cutOff(fs, random() % (4 * files + 2), throughLinks, [&](auto &cut) {
+                (void)settle(cut);
+            });
         }
         // The next start settles each journal still running the way the user was going: one of
         // a settling or an undo is finished; one that keeps the batch's rows left by the new
@@ -127,8 +129,11 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 if (entry.state != JournalState::Running)
                     continue;
                 const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
-                ASSERT_TRUE(settleBatch(
-                        fs, journals, entry.id, settling ? Toward::NewNames : settleOrUndo, false));
+                ASSERT_TRUE(settleBatch(disk,
+                                        journals,
+                                        entry.id,
+                                        settling ? Toward::NewNames : settleOrUndo,
+                                        false));
             }
             if (inTheWay && !last) {
                 ASSERT_TRUE(folder->unlink(*inTheWay));
@@ -162,8 +167,8 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
         ASSERT_FALSE(
                 ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), {&journals}).failure);
         const std::string batch = journals.journals.begin()->first;
-        ASSERT_TRUE(cutOff(fs, cutAt, [&] {
-            (void)settleBatch(fs, journals, batch, Toward::OldNames, true);
+        ASSERT_TRUE(cutOff(fs, cutAt, false, [&](auto &cut) {
+            (void)settleBatch(cut, journals, batch, Toward::OldNames, true);
         }));
         const std::string undo = journals.journals.rbegin()->first;
         ASSERT_TRUE(settleBatch(fs, journals, undo, Toward::OldNames, false));

@@ -125,16 +125,8 @@ public:
     {
         m_failures.emplace_back(primitive, std::move(error), std::move(name));
     }
-    // What a kill or a power cut leaves: thrown by a folder's change instead of making it.
-    struct Cut
-    {};
-    // Makes the change `count` changes from now (0: the next) throw Cut; none: no change does.
-    void cutBefore(std::optional<std::size_t> count) { m_cutIn = count; }
     // How many files' facts were asked for, over every call.
     std::size_t factsRead = 0;
-    // Makes renameNoReplace answer NotSupported, as on a disk without the flag (NTFS through
-    // ntfs-3g): renames then go through a second name and the removal of the first.
-    void setWithoutNoReplace(bool without) { m_withoutNoReplace = without; }
     // Makes names match whatever their case, as on vfat: a rename to the same
     // name in another case then fails with Exists, since the target "exists".
     void setIgnoresCase(bool ignores) { m_ignoresCase = ignores; }
@@ -255,13 +247,7 @@ private:
     }
     Result<void> change(const std::string &path, Primitive primitive, Name from, Name to)
     {
-        if (m_cutIn && (*m_cutIn)-- == 0) {
-            m_cutIn.reset();
-            throw Cut{};
-        }
         auto result = check(path);
-        if (result && primitive == RenameNoReplace && m_withoutNoReplace)
-            return std::unexpected(Error{NotSupported, {}});
         const auto planned = std::ranges::find_if(m_failures, [&](const auto &failure) {
             const auto &[call, _, name] = failure;
             return call == primitive && (name.empty() || name == from);
@@ -292,14 +278,12 @@ private:
 
     paths::PathStyle m_style;
     bool m_ignoresCase = false;
-    bool m_withoutNoReplace = false;
     services::DiskNames m_diskNames = services::DiskNames::Any;
     // Each folder, with the failure every operation on it meets.
     std::map<std::string, std::optional<Error>, std::less<>> m_folders;
     std::vector<Entry> m_entries; // of every folder, in the order they were added
     std::vector<std::tuple<Primitive, Error, std::string>> m_failures;
     std::uint64_t m_lastId = 0;
-    std::optional<std::size_t> m_cutIn;
     Names m_log;
 };
 
