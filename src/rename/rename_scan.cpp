@@ -18,7 +18,7 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
     if (!enumerated)
         return std::unexpected(enumerated.error());
     if (enumerated->stopped)
-        return RenameScan{.stopped = true};
+        return RenameScan{.end = services::WorkEnd::Stopped};
 
     RenameScan scan;
     scan.foundAny = enumerated->foundAny;
@@ -30,7 +30,7 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
     std::size_t done = 0;
     for (std::string &name : names) {
         if (progress && !progress->advance(done++, names.size() - 1))
-            return RenameScan{.stopped = true};
+            return RenameScan{.end = services::WorkEnd::Stopped};
         listing::NameParts parts = listing::SplitExtension(name);
         if (parts.base.empty())
             continue;

@@ -2,6 +2,7 @@
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
 #include "support/planned_rows.h"
+#include "support/row_observer.h"
 
 #include "platform/posix_file_system.h"
 #include "platform/posix_journal_store.h"
@@ -35,14 +36,16 @@ using test::words;
 // false when the batch had fewer steps and ended.
 bool killedBeforeStep(int killAt,
                       services::JournalStore &journals,
-                      const std::function<void(const rename::BatchOptions &)> &batch)
+                      const std::function<void(const rename::BatchJournalPlace &,
+                                               rename::BatchObserver &)> &batch)
 {
     return WIFSIGNALED(test::childStatus([&] {
         int steps = 0;
-        batch({&journals, false, [&](int) {
-                   if (steps++ == killAt)
-                       ::raise(SIGKILL);
-               }});
+        test::RowObserver killing([&](int) {
+            if (steps++ == killAt)
+                ::raise(SIGKILL);
+        });
+        batch({&journals}, killing);
         return 0;
     }));
 }
@@ -191,8 +194,7 @@ TEST_P(CarriedDiskTest, ABatchIsTakenBackAfterTheCardWasOutAndIn)
     const auto batch = lastUndoableBatch(journals, disk->path());
     ASSERT_TRUE(batch);
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
-    ASSERT_TRUE(undone);
-    EXPECT_TRUE(undone->problems.empty() && !undone->failure);
+    EXPECT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
 }
 
@@ -203,14 +205,16 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     write("p1.jpg p2.jpg p3.jpg");
     const std::string original = contents();
     int steps = 0;
+    test::RowObserver pulling([&](int) {
+        if (steps++ == 2)
+            disk->pullOut();
+    });
     const auto outcome = ApplyRenames(
             fs,
             disk->path(),
             test::renamesTo(words("p1.jpg p2.jpg p3.jpg"), words("q1.jpg q2.jpg q3.jpg")),
-            {&journals, false, [&](int) {
-                 if (steps++ == 2)
-                     disk->pullOut();
-             }});
+            {&journals},
+            pulling);
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::Disconnected);
     EXPECT_EQ(outcome.renamed, 2);
@@ -218,7 +222,7 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     const auto batch = lastUndoableBatch(journals, disk->path());
     ASSERT_TRUE(batch);
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
-    ASSERT_TRUE(undone && undone->problems.empty() && !undone->failure);
+    ASSERT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
 }
 
@@ -233,20 +237,26 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
-        if (!killedBeforeStep(killAt, journals, [&](const BatchOptions &options) {
-                (void)ApplyRenames(fs, disk->path(), test::renamesTo(listed, planned), options);
-            })) { // a disk that heeds case has fewer steps
+        if (!killedBeforeStep(
+                    killAt, journals, [&](const BatchJournalPlace &place, BatchObserver &observer) {
+                        (void)ApplyRenames(fs,
+                                           disk->path(),
+                                           test::renamesTo(listed, planned),
+                                           place,
+                                           observer);
+                    })) { // a disk that heeds case has fewer steps
             ASSERT_FALSE(disk->ignoresCase());
             break;
         }
         const std::string cutOff = journals.list().back().id;
         const auto toward = killAt % 2 ? Toward::OldNames : Toward::NewNames;
         const auto settled = settleBatch(fs, journals, cutOff, toward, false);
-        ASSERT_TRUE(settled && settled->problems.empty() && !settled->failure);
+        ASSERT_EQ(settled.end, services::WorkEnd::Done);
         if (toward == Toward::NewNames) {
             EXPECT_EQ(contents(), "a.txt:c.txt b.txt:a.txt c.txt:b.txt d.txt:D.txt ");
             ASSERT_EQ(lastUndoableBatch(journals, disk->path()), cutOff);
-            ASSERT_TRUE(settleBatch(fs, journals, cutOff, Toward::OldNames, true));
+            ASSERT_EQ(settleBatch(fs, journals, cutOff, Toward::OldNames, true).end,
+                      services::WorkEnd::Done);
         }
         EXPECT_EQ(contents(), original);
     }
