@@ -85,6 +85,11 @@ void BM_ApplyRenames(benchmark::State &state)
 struct CutOff
 {};
 
+struct CuttingOff final : rename::BatchObserver
+{
+    void rowStarted(int) override { throw CutOff{}; }
+};
+
 void BM_SettleCutOffBatch(benchmark::State &state)
 {
     RenameFolder &f = renameFolder(state);
@@ -96,10 +101,9 @@ void BM_SettleCutOffBatch(benchmark::State &state)
         state.PauseTiming();
         const int next = 1 - f.current;
         try {
+            CuttingOff cutting;
             (void)rename::ApplyRenames(
-                    fs, f.folder.path(), f.renames[f.current], {&journals, false, [](int) {
-                                                                    throw CutOff{};
-                                                                }});
+                    fs, f.folder.path(), f.renames[f.current], {&journals}, cutting);
         } catch (const CutOff &) {
         }
         const std::string inTheWay = f.folder.pathOf(f.names[next][blocked]);
@@ -108,7 +112,8 @@ void BM_SettleCutOffBatch(benchmark::State &state)
         state.ResumeTiming();
         const auto settled = rename::settleBatch(fs, journals, id, rename::Toward::NewNames, false);
         state.PauseTiming();
-        if (!settled || settled->renamed != f.count - 1 || settled->problems.size() != 1)
+        if (settled.end != services::WorkEnd::Done || settled.renamed != f.count - 1
+            || settled.problems.size() != 1)
             state.SkipWithError("the batch was not settled but for the row in the way");
         // The rest by hand, and its journal settled, so that the next round starts clean.
         ::unlink(inTheWay.c_str());
@@ -136,9 +141,17 @@ void BM_RenameWindowBatch(benchmark::State &state)
     test::FakeClipboard clipboard;
     test::FakeLater later;
     Module1 module;
-    renamewindow::FrmFileName window(
-            module,
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
+    renamewindow::FrmFileName window(module,
+                                     {fs,
+                                      drives,
+                                      dialogs,
+                                      textFiles,
+                                      process,
+                                      journals,
+                                      progress,
+                                      photoDates,
+                                      clipboard,
+                                      later});
     window.Form_Load();
     for (auto _ : state) {
         state.PauseTiming();

@@ -25,10 +25,17 @@ using ControlRef = std::variant<Button *,
                                 FolderList *,
                                 FileList *>;
 
+// What a control is to its window beyond showing and taking input.
+enum class ControlRole {
+    Plain,
+    StartsWork, // starts work or leaves the window: held disabled while long work runs
+};
+
 struct NamedControl
 {
     std::string name;
     ControlRef control;
+    ControlRole role = ControlRole::Plain;
 };
 
 using ControlTable = std::vector<NamedControl>;
@@ -47,12 +54,27 @@ inline std::string elementName(std::string_view name, std::size_t index)
     return std::string(name) + '_' + std::to_string(index);
 }
 
-// Adds each element of the control array `name` to `table`, by its element name.
+// Adds each element of the control array `name` to `table`, by its element name, in `role`.
 template<typename Array>
-void addElements(ControlTable &table, std::string_view name, Array &elements)
+void addElements(ControlTable &table,
+                 std::string_view name,
+                 Array &elements,
+                 ControlRole role = ControlRole::Plain)
 {
     for (std::size_t i = 0; i < std::size(elements); ++i)
-        table.push_back({elementName(name, i), &elements[i]});
+        table.push_back({elementName(name, i), &elements[i], role});
+}
+
+// The controls of `table` in `role`, in the table's order.
+inline std::vector<Control *> controlsIn(const ControlTable &table, ControlRole role)
+{
+    std::vector<Control *> found;
+    for (const NamedControl &entry : table) {
+        if (entry.role == role)
+            found.push_back(
+                    std::visit([](auto *control) -> Control * { return control; }, entry.control));
+    }
+    return found;
 }
 
 } // namespace tavolin::controls

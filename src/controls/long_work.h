@@ -1,10 +1,9 @@
 #pragma once
 
-#include "controls/controls.h"
+#include "controls/control_table.h"
 #include "controls/window_state.h"
 #include "services/progress.h"
 
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -12,16 +11,17 @@ namespace tavolin::controls {
 
 // Long work in a window from its start to its end, whichever way it ends: the program's progress
 // shows what it is and how far it has come, the busy pointer shows over the window, and the
-// window's controls that would start other work are held disabled (see Control::holdDisabled).
+// window's controls that would start other work (ControlRole::StartsWork in its table) are held
+// disabled (see Control::holdDisabled).
 class LongWork
 {
 public:
     LongWork(services::Progress &progress,
              std::string_view what,
              WindowState &window,
-             std::initializer_list<Control *> startingWork)
+             const ControlTable &controls)
         : m_busy(window)
-        , m_held(startingWork)
+        , m_held(controlsIn(controls, ControlRole::StartsWork))
         , m_progress(progress, what)
     {
         for (Control *control : m_held)

@@ -10,18 +10,32 @@ namespace tavolin::rename {
 
 namespace {
 
+using services::WorkEnd;
+
 constexpr std::size_t kRowsBetweenAnswers = 1000;
 
-BatchJournal
-journalOf(std::string_view folderPath, const RenamePlan &plan, const BatchOptions &options)
+// The journal of `plan`, each file known as it is now. Knowing a file takes one question each:
+// the observer is told now and then, so that the windows keep answering meanwhile, and a request
+// to stop is met at the first step, before any rename.
+BatchJournal journalOf(services::FolderView &folder,
+                       std::string_view folderPath,
+                       const RenamePlan &plan,
+                       const BatchJournalPlace &place,
+                       BatchObserver &observer)
 {
-    BatchJournal journal{std::string(folderPath), options.takesBack, {}, options.undoes};
+    BatchJournal journal{std::string(folderPath), place.takesBack, {}, place.undoes};
     journal.files.reserve(static_cast<std::size_t>(plan.files));
     std::unordered_map<int, std::size_t> fileOfRow;
     for (const RenameStep &step : plan.steps) {
         const auto [at, first] = fileOfRow.try_emplace(step.row, journal.files.size());
-        if (first)
-            journal.files.push_back({step.file, step.from, {}, step.to});
+        if (first) {
+            if (at->second % kRowsBetweenAnswers == 0)
+                (void)observer.advance(0, static_cast<std::size_t>(plan.files));
+            journal.files.push_back({folder.identify(step.from).value_or(services::FileId{}),
+                                     step.from,
+                                     {},
+                                     step.to});
+        }
         JournalFile &file = journal.files[at->second];
         if (step.toTemporary)
             file.temporaryName = step.to;
@@ -31,74 +45,22 @@ journalOf(std::string_view folderPath, const RenamePlan &plan, const BatchOption
     return journal;
 }
 
-RenameOutcome plan(services::FileSystem &fs,
-                   std::string_view folder,
-                   std::span<const PlannedRow> rows,
-                   const BatchOptions *options)
+// Renames step by step; the outcome's end and count, or the refused step.
+void renameSteps(services::FolderRenamer &folder,
+                 const RenamePlan &plan,
+                 BatchObserver &observer,
+                 RenameOutcome &outcome,
+                 std::vector<const RenameStep *> &parked)
 {
-    RenameOutcome outcome;
-    if (rows.empty())
-        return outcome;
-    auto renamer = fs.openForRenaming({fs.pathStyle(), folder});
-    if (!renamer) {
-        outcome.failure
-                = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};
-        return outcome;
-    }
-    // Knowing each file takes one question each: the windows keep answering meanwhile, and a
-    // request to stop is met at the first step, before any rename.
-    const auto asked = [&](std::size_t row) {
-        if (row % kRowsBetweenAnswers == 0 && options && options->progress)
-            (void)options->progress->advance(0, rows.size());
-    };
-    RenamePlan plan = planRenames(**renamer, rows, options != nullptr, asked);
-    if (!plan.runnable() || !options) {
-        outcome.problems = std::move(plan.problems);
-        return outcome;
-    }
-    return runPlan(**renamer, folder, plan, *options);
-}
-
-} // namespace
-
-RenameOutcome runPlan(services::FolderRenamer &folder,
-                      std::string_view folderPath,
-                      const RenamePlan &plan,
-                      const BatchOptions &options)
-{
-    RenameOutcome outcome;
-    if (plan.steps.empty())
-        return outcome;
-    std::string journalId;
-    if (options.journals) {
-        auto kept = options.journals->create(journalTag(folderPath, options.takesBack),
-                                             encodeJournal(journalOf(folderPath, plan, options)));
-        if (!kept) {
-            outcome.failure = RenameFailure{RenameFailure::Stage::WriteJournal,
-                                            -1,
-                                            {},
-                                            {},
-                                            std::move(kept.error()),
-                                            options.journals->location()};
-            return outcome;
-        }
-        journalId = std::move(*kept);
-    }
-    if (options.journalKept)
-        options.journalKept();
     const auto files = static_cast<std::size_t>(plan.files);
-    // The files waiting under temporary names (in a cycle, or changing case), by the steps that
-    // put them there; stopping waits until none does.
-    std::vector<const RenameStep *> parked;
     for (const RenameStep &step : plan.steps) {
-        if (options.progress && parked.empty()
-            && !options.progress->advance(static_cast<std::size_t>(outcome.renamed), files)) {
-            outcome.stopped = true;
-            break;
+        if (parked.empty() && !observer.advance(static_cast<std::size_t>(outcome.renamed), files)) {
+            outcome.end = WorkEnd::Stopped;
+            return;
         }
-        if (options.beforeRow)
-            options.beforeRow(step.row);
+        observer.rowStarted(step.row);
         if (auto renamed = renameNeverReplacing(folder, step.from, step.to); !renamed) {
+            outcome.end = WorkEnd::Failed;
             outcome.failure = RenameFailure{
                     RenameFailure::Stage::Rename, step.row, step.from, step.to, renamed.error()};
             // A waiting file goes back to its old name where that is free (a change of case
@@ -106,41 +68,115 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
             std::erase_if(parked, [&](const RenameStep *away) {
                 return renameNeverReplacing(folder, away->to, away->from).has_value();
             });
-            break;
+            return;
         }
         if (step.toTemporary) {
             parked.push_back(&step);
         } else {
             std::erase_if(parked, [&](const RenameStep *away) { return away->to == step.from; });
             ++outcome.renamed;
+            observer.renamed(step.row);
         }
     }
-    if (options.journals) {
+    outcome.end = WorkEnd::Done;
+}
+
+} // namespace
+
+RenameOutcome runPlan(services::FolderRenamer &folder,
+                      std::string_view folderPath,
+                      const RenamePlan &plan,
+                      const BatchJournalPlace &place,
+                      BatchObserver &observer)
+{
+    RenameOutcome outcome;
+    if (plan.steps.empty()) {
+        outcome.end = WorkEnd::Done;
+        return outcome;
+    }
+    std::string journalId;
+    if (place.journals) {
+        auto kept = place.journals->create(
+                journalTag(folderPath, place.takesBack),
+                encodeJournal(journalOf(folder, folderPath, plan, place, observer)));
+        if (!kept) {
+            outcome.end = WorkEnd::Failed;
+            outcome.failure = RenameFailure{RenameFailure::Stage::WriteJournal,
+                                            -1,
+                                            {},
+                                            {},
+                                            std::move(kept.error()),
+                                            place.journals->location()};
+            observer.finished(outcome);
+            return outcome;
+        }
+        journalId = std::move(*kept);
+    }
+    observer.journalKept();
+    // The files waiting under temporary names (in a cycle, or changing case), by the steps that
+    // put them there; stopping waits until none does.
+    std::vector<const RenameStep *> parked;
+    renameSteps(folder, plan, observer, outcome, parked);
+    if (place.journals) {
         // A batch that renamed nothing has nothing to take back.
         const bool anyDone = outcome.renamed > 0 || !parked.empty();
-        if (auto marked = options.journals->setState(journalId,
-                                                     anyDone ? services::JournalState::Complete
-                                                             : services::JournalState::Undone);
+        if (auto marked = place.journals->setState(journalId,
+                                                   anyDone ? services::JournalState::Complete
+                                                           : services::JournalState::Undone);
             !marked)
-            outcome.journalNotClosed.emplace(options.journals->pathOf(journalId), marked.error());
-        pruneJournals(*options.journals);
+            outcome.journalNotClosed.emplace(place.journals->pathOf(journalId), marked.error());
+        pruneJournals(*place.journals);
     }
+    observer.finished(outcome);
     return outcome;
 }
 
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            std::span<const PlannedRow> rows,
-                           const BatchOptions &options)
+                           const BatchJournalPlace &journal,
+                           BatchObserver &observer)
 {
-    return plan(fs, folder, rows, &options);
+    RenameOutcome outcome;
+    if (rows.empty()) {
+        outcome.end = WorkEnd::Done;
+        return outcome;
+    }
+    auto renamer = fs.openForRenaming({fs.pathStyle(), folder});
+    if (!renamer) {
+        outcome.end = WorkEnd::Failed;
+        outcome.failure
+                = RenameFailure{RenameFailure::Stage::OpenFolder, -1, {}, {}, renamer.error()};
+        return outcome;
+    }
+    RenamePlan plan = planRenames(**renamer, rows);
+    if (!plan.runnable()) {
+        outcome.end = WorkEnd::Refused;
+        outcome.problems = std::move(plan.problems);
+        return outcome;
+    }
+    return runPlan(**renamer, folder, plan, journal, observer);
 }
 
-RenameOutcome findRenameProblems(services::FileSystem &fs,
-                                 std::string_view folder,
-                                 std::span<const PlannedRow> rows)
+RenameOutcome ApplyRenames(services::FileSystem &fs,
+                           std::string_view folder,
+                           std::span<const PlannedRow> rows,
+                           const BatchJournalPlace &journal)
 {
-    return plan(fs, folder, rows, nullptr);
+    BatchObserver unwatched;
+    return ApplyRenames(fs, folder, rows, journal, unwatched);
+}
+
+std::vector<RowProblem> findRenameProblems(services::FileSystem &fs,
+                                           std::string_view folder,
+                                           std::span<const PlannedRow> rows)
+{
+    if (rows.empty())
+        return {};
+    auto renamer = fs.openForRenaming({fs.pathStyle(), folder});
+    if (!renamer)
+        return {};
+    return planRenames(**renamer, rows).problems;
 }
 
 } // namespace tavolin::rename

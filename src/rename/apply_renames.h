@@ -4,8 +4,8 @@
 #include "services/file_system.h"
 #include "services/journal_store.h"
 #include "services/progress.h"
+#include "services/work_end.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,50 +25,94 @@ struct RenameFailure
     std::string journalPath = {}; // WriteJournal: where the journal was to go
 };
 
+// How a batch, a taking back or the settling of a cut-off batch ended, and what it did.
 struct RenameOutcome
 {
-    int renamed = 0;                  // files whose name changed before the batch ended
-    std::vector<RowProblem> problems; // when not empty, the batch was not started
-    std::optional<RenameFailure> failure;
-    bool stopped = false; // the user stopped the batch between two renames
+    services::WorkEnd end = services::WorkEnd::NotStarted;
+    int renamed = 0; // files whose name changed before the work ended
+    // Refused: the rows that keep the batch from starting. Settling a cut-off batch file by file:
+    // the files left as they are, whichever way the rest ended.
+    std::vector<RowProblem> problems;
+    std::optional<RenameFailure> failure; // Failed: the step the world refused
     // The batch ran, but its journal could not be marked as ended: where it is and why not.
     std::optional<std::pair<std::string, services::FsError>> journalNotClosed;
 };
 
-// How a batch runs beside its renames.
-struct BatchOptions
+// What a running batch tells the one who watches it, in this order: journalKept once; then for
+// each step advance (only where no file waits under a temporary name), rowStarted, and renamed
+// once the row's file has its planned name; finished last, once the journal is closed.
+class BatchObserver
 {
-    // Where the batch's journal goes before the first rename; none: no journal.
+public:
+    virtual ~BatchObserver() = default;
+
+    // How far the batch has come: `done` of `total` files. False asks it to stop, which it does
+    // at the next step where no file waits under a temporary name; the answer is not heeded
+    // while the files are being identified, before the journal is written.
+    virtual bool advance(std::size_t /*done*/, std::size_t /*total*/) { return true; }
+    // The journal is safe; nothing has been renamed yet.
+    virtual void journalKept() {}
+    // The step of row `row` begins.
+    virtual void rowStarted(int /*row*/) {}
+    // Row `row`'s file has its planned name.
+    virtual void renamed(int /*row*/) {}
+    virtual void finished(const RenameOutcome & /*outcome*/) {}
+};
+
+// Watches a batch through the program's progress: it shows how far the batch has come and
+// stops it when the user asks.
+class ProgressObserver : public BatchObserver
+{
+public:
+    explicit ProgressObserver(services::Progress &progress)
+        : m_progress(progress)
+    {}
+    bool advance(std::size_t done, std::size_t total) override
+    {
+        return m_progress.advance(done, total);
+    }
+
+private:
+    services::Progress &m_progress;
+};
+
+// Where a batch keeps its journal, written before its first rename; a batch without one keeps
+// none.
+struct BatchJournalPlace
+{
     services::JournalStore *journals = nullptr;
-    bool takesBack = false;                      // see BatchJournal
-    std::function<void(int row)> beforeRow = {}; // before each step, with the step's row
-    std::function<void()> journalKept = {};      // once the journal is safe, before the first step
-    // Told how many files are renamed so far; when it asks to stop, the batch stops before the
-    // next step where no file is under a temporary name.
-    services::Progress *progress = nullptr;
+    bool takesBack = false;  // see BatchJournal
     std::string undoes = {}; // see BatchJournal
 };
 
-// Runs `plan` in `folder` (its path `folderPath`): writes the journal, then renames step by step
-// with renameNeverReplacing, and marks the journal complete when the batch ends, also when a
-// step is refused (a name taken since the plan, a folder turned read-only) or the user stops
-// it; the steps before stay done. Nothing is renamed when the journal cannot be written; a
-// journal that cannot be marked is in RenameOutcome::journalNotClosed.
+// Runs `plan` in `folder` (its path `folderPath`): identifies each file, writes the journal,
+// then renames step by step with renameNeverReplacing, and marks the journal complete when the
+// batch ends, also when a step is refused (a name taken since the plan, a folder turned
+// read-only) or the user stops it; the steps before stay done. Nothing is renamed when the
+// journal cannot be written; a journal that cannot be marked is in
+// RenameOutcome::journalNotClosed. A plan without steps is Done at once, without a journal.
 RenameOutcome runPlan(services::FolderRenamer &folder,
                       std::string_view folderPath,
                       const RenamePlan &plan,
-                      const BatchOptions &options);
+                      const BatchJournalPlace &journal,
+                      BatchObserver &observer);
 
-// Renames the files of `folder` to their planned names (see planRenames) when every row can be
-// renamed; otherwise renames nothing and gives the rows' problems.
+// Plans the batch of `folder` (see planRenames) and runs it when every row can be renamed;
+// otherwise renames nothing and is Refused with the rows' problems.
 RenameOutcome ApplyRenames(services::FileSystem &fs,
                            std::string_view folder,
                            std::span<const PlannedRow> rows,
-                           const BatchOptions &options);
+                           const BatchJournalPlace &journal,
+                           BatchObserver &observer);
+// The same, watched by nobody.
+RenameOutcome ApplyRenames(services::FileSystem &fs,
+                           std::string_view folder,
+                           std::span<const PlannedRow> rows,
+                           const BatchJournalPlace &journal = {});
 
 // The problems ApplyRenames would find now, without renaming anything.
-RenameOutcome findRenameProblems(services::FileSystem &fs,
-                                 std::string_view folder,
-                                 std::span<const PlannedRow> rows);
+std::vector<RowProblem> findRenameProblems(services::FileSystem &fs,
+                                           std::string_view folder,
+                                           std::span<const PlannedRow> rows);
 
 } // namespace tavolin::rename

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -11,7 +12,7 @@ namespace {
 
 using Names = std::optional<std::unordered_set<std::string>>;
 
-Names namesIn(services::FolderRenamer &folder)
+Names namesIn(services::FolderView &folder)
 {
     Names names;
     if (auto listed = folder.names())
@@ -24,7 +25,7 @@ Names namesIn(services::FolderRenamer &folder)
 // counts: on a disk that ignores case the new name of a change of case leads to the file under
 // its old name too.
 const std::string *
-whereIs(services::FolderRenamer &folder, const Names &names, const JournalFile &file)
+whereIs(services::FolderView &folder, const Names &names, const JournalFile &file)
 {
     for (const std::string *name : {&file.newName, &file.temporaryName, &file.oldName}) {
         if (!name->empty() && (!names || names->contains(*name))
@@ -182,19 +183,39 @@ JournalMoves planJournalMoves(services::FileSystem &fs,
     }
 }
 
+// Settling watched through the program's progress, if any; once the journal of the moves is
+// safe, `kept` runs.
+class SettlingObserver final : public BatchObserver
+{
+public:
+    SettlingObserver(services::Progress *progress, std::function<void()> kept)
+        : m_progress(progress)
+        , m_kept(std::move(kept))
+    {}
+    bool advance(std::size_t done, std::size_t total) override
+    {
+        return !m_progress || m_progress->advance(done, total);
+    }
+    void journalKept() override { m_kept(); }
+
+private:
+    services::Progress *m_progress;
+    std::function<void()> m_kept;
+};
+
 } // namespace
 
-std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
-                                         services::JournalStore &journals,
-                                         const std::string &id,
-                                         Toward toward,
-                                         bool allOrNothing,
-                                         services::Progress *progress)
+RenameOutcome settleBatch(services::FileSystem &fs,
+                          services::JournalStore &journals,
+                          const std::string &id,
+                          Toward toward,
+                          bool allOrNothing,
+                          services::Progress *progress)
 {
     const auto text = journals.read(id);
     const auto journal = text ? decodeJournal(*text) : std::nullopt;
     if (!journal)
-        return std::nullopt;
+        return {};
     const std::vector<services::JournalEntry> entries = journals.list();
     const auto entry = std::ranges::find(entries, id, &services::JournalEntry::id);
     const auto former = entry != entries.end() ? entry->state : services::JournalState::Running;
@@ -204,6 +225,7 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
     const std::vector<RowProblem> &problems = moves.problems;
     if (moves.failure || (allOrNothing && !problems.empty())) {
         RenameOutcome outcome;
+        outcome.end = moves.failure ? services::WorkEnd::Failed : services::WorkEnd::Refused;
         outcome.problems = std::move(moves.problems);
         outcome.failure = std::move(moves.failure);
         return outcome;
@@ -232,17 +254,19 @@ std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
     // Taking back a finished batch of the user's is 元に戻す, and its journal says so.
     const bool undoing = !journal->takesBack && former == services::JournalState::Complete
                          && toward == Toward::OldNames;
-    BatchOptions options{&journals, true, {}, keepRestAndMark, progress};
-    if (undoing)
-        options.undoes = id;
-    RenameOutcome outcome = runPlan(*moves.folder, journal->folder, moves.plan, options);
+    SettlingObserver observer(progress, keepRestAndMark);
+    RenameOutcome outcome = runPlan(*moves.folder,
+                                    journal->folder,
+                                    moves.plan,
+                                    {&journals, true, undoing ? id : std::string()},
+                                    observer);
     outcome.problems = problems;
     // Nothing was left to move, so no journal of these moves was written.
     if (moves.plan.steps.empty())
         keepRestAndMark();
     if (!marked)
         return outcome;
-    if (outcome.stopped || outcome.failure) {
+    if (outcome.end == services::WorkEnd::Stopped || outcome.end == services::WorkEnd::Failed) {
         // The rest is asked about again, from this journal as it was.
         (void)journals.setState(id, former);
         if (rest)

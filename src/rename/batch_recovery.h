@@ -21,14 +21,15 @@ enum class Toward { NewNames, OldNames };
 // or undone once the journal of this taking back (and that of the rest) is safe, and back in its
 // former state when the user stops the moves or a rename is refused. Taking back a complete
 // batch is 元に戻す: its journal names the batch it undoes, and putting such a cut-off journal
-// back toward its old names (the batch's names) makes that batch complete again. None, and the
-// journal kept as it is, when it cannot be read or is not whole.
-std::optional<RenameOutcome> settleBatch(services::FileSystem &fs,
-                                         services::JournalStore &journals,
-                                         const std::string &id,
-                                         Toward toward,
-                                         bool allOrNothing,
-                                         services::Progress *progress = nullptr);
+// back toward its old names (the batch's names) makes that batch complete again. NotStarted, and
+// the journal kept as it is, when it cannot be read or is not whole; Refused when `allOrNothing`
+// found files that changed.
+RenameOutcome settleBatch(services::FileSystem &fs,
+                          services::JournalStore &journals,
+                          const std::string &id,
+                          Toward toward,
+                          bool allOrNothing,
+                          services::Progress *progress = nullptr);
 
 // Whether every file of `journal` is itself under its new name: a batch that ran to its end
 // although its journal could not be marked so.

@@ -2,40 +2,10 @@
 
 namespace tavolin::rename {
 
-namespace {
-
-services::FsResult<void> refused()
-{
-    return std::unexpected(
-            services::FsError{services::FsErrorKind::NotSupported, "only planned here"});
-}
-
-} // namespace
-
-RememberedFolder::RememberedFolder(std::unique_ptr<services::FolderRenamer> folder)
+RememberedFolder::RememberedFolder(std::unique_ptr<services::FolderView> folder)
     : m_folder(std::move(folder))
     , m_diskNames(m_folder->diskNames())
 {}
-
-services::FsResult<void> RememberedFolder::renameNoReplace(std::string_view, std::string_view)
-{
-    return refused();
-}
-
-services::FsResult<void> RememberedFolder::link(std::string_view, std::string_view)
-{
-    return refused();
-}
-
-services::FsResult<void> RememberedFolder::renameIfFree(std::string_view, std::string_view)
-{
-    return refused();
-}
-
-services::FsResult<void> RememberedFolder::unlink(std::string_view)
-{
-    return refused();
-}
 
 std::optional<services::FileId> RememberedFolder::identify(std::string_view name)
 {

@@ -11,12 +11,11 @@ namespace tavolin::rename {
 
 namespace {
 
-using services::FolderRenamer;
+using services::FolderView;
 
 struct Move
 {
     int row;
-    services::FileId file;
     const std::string &from;
     std::string to;
     int blocker = -1; // the move that leaves this one's planned name first
@@ -40,7 +39,7 @@ std::string swapAsciiCase(std::string name)
 // one, a folder that finds the other ignores case. (Comparing the two files' identities is not
 // enough: on a FUSE disk they are known by their facts, which its driver may give the two names
 // with different precision.)
-bool ignoresCase(FolderRenamer &folder,
+bool ignoresCase(FolderView &folder,
                  std::span<const PlannedRow> rows,
                  const std::optional<std::unordered_set<std::string>> &names)
 {
@@ -58,7 +57,7 @@ bool ignoresCase(FolderRenamer &folder,
 }
 
 std::optional<RowProblemKind>
-nameProblem(FolderRenamer &folder, std::string_view name, services::DiskNames diskNames)
+nameProblem(FolderView &folder, std::string_view name, services::DiskNames diskNames)
 {
     const auto valid = services::checkFileName(name, folder.pathStyle(), folder.maxNameBytes());
     if (!valid && valid.error().kind == services::FsErrorKind::HiddenName)
@@ -90,7 +89,7 @@ std::string caseBlindKey(const std::string &name)
 
 } // namespace
 
-FolderNames readFolderNames(FolderRenamer &folder, std::span<const PlannedRow> rows)
+FolderNames readFolderNames(FolderView &folder, std::span<const PlannedRow> rows)
 {
     FolderNames read;
     // The names in the folder, read at once rather than asked one by one.
@@ -115,19 +114,13 @@ FolderNames readFolderNames(FolderRenamer &folder, std::span<const PlannedRow> r
     return read;
 }
 
-RenamePlan planRenames(FolderRenamer &folder,
-                       std::span<const PlannedRow> rows,
-                       bool wholeBatch,
-                       const std::function<void(std::size_t row)> &asked)
+RenamePlan planRenames(FolderView &folder, std::span<const PlannedRow> rows)
 {
-    return planRenames(folder, readFolderNames(folder, rows), rows, wholeBatch, asked);
+    return planRenames(folder, readFolderNames(folder, rows), rows);
 }
 
-RenamePlan planRenames(FolderRenamer &folder,
-                       const FolderNames &names,
-                       std::span<const PlannedRow> rows,
-                       bool wholeBatch,
-                       const std::function<void(std::size_t row)> &asked)
+RenamePlan
+planRenames(FolderView &folder, const FolderNames &names, std::span<const PlannedRow> rows)
 {
     RenamePlan plan;
     const bool caseBlind = names.caseBlind;
@@ -150,13 +143,7 @@ RenamePlan planRenames(FolderRenamer &folder,
                                                       : nameProblem(folder, to, names.diskNames))
             plan.problems.push_back({row, *problem, std::move(to), current});
         else
-            moves.push_back({row,
-                             wholeBatch ? folder.identify(current).value_or(services::FileId{})
-                                        : services::FileId{},
-                             current,
-                             std::move(to)});
-        if (wholeBatch && asked)
-            asked(index);
+            moves.push_back({row, current, std::move(to)});
     }
 
     // The moves' names as the folder compares them: where it ignores case, upper-cased.
@@ -191,8 +178,7 @@ RenamePlan planRenames(FolderRenamer &folder,
                 move.blocker = holder;
             else
                 move.caseOnly = true;
-        } else if (present ? present->contains(toKey(m))
-                           : folder.identify(move.to).has_value()) {
+        } else if (present ? present->contains(toKey(m)) : folder.identify(move.to).has_value()) {
             plan.problems.push_back(
                     {move.row, RowProblemKind::TakenByStayingFile, move.to, move.from});
         }
@@ -206,8 +192,6 @@ RenamePlan planRenames(FolderRenamer &folder,
         std::ranges::sort(plan.problems, {}, &RowProblem::row);
         return plan;
     }
-    if (!wholeBatch)
-        return plan;
 
     for (int m = 0; m < static_cast<int>(moves.size()); ++m) {
         if (moves[m].blocker >= 0)
@@ -231,8 +215,7 @@ RenamePlan planRenames(FolderRenamer &folder,
         return name;
     };
     const auto push = [&](int m, std::string from, std::string to, bool toTemporary) {
-        plan.steps.push_back(
-                {moves[m].row, moves[m].file, std::move(from), std::move(to), toTemporary});
+        plan.steps.push_back({moves[m].row, std::move(from), std::move(to), toTemporary});
     };
     const auto step = [&](int m) {
         planned[m] = true;

@@ -50,7 +50,6 @@ struct RowProblem
 struct RenameStep
 {
     int row = 0;
-    services::FileId file; // the file as planned; zero when it had gone
     std::string from;
     std::string to;
     bool toTemporary = false;
@@ -90,27 +89,20 @@ struct FolderNames
 };
 
 // Reads what a plan asks of `folder`, which holds the files of `rows`.
-FolderNames readFolderNames(services::FolderRenamer &folder, std::span<const PlannedRow> rows);
+FolderNames readFolderNames(services::FolderView &folder, std::span<const PlannedRow> rows);
 
 // Plans the renames of `folder`: each row's file is to be called by its planned name. Rows whose
 // planned name equals the current name stay as they are. A planned name that a file of the batch
 // leaves is free; a cycle (a.txt -> b.txt -> a.txt) is broken through one temporary name,
 // "tavolin-rename-N.tmp", that no file has and the batch does not use; so is a change of case
 // only on a folder that ignores case. On a folder that ignores case names are compared as the
-// disk does, and the names the disk cannot hold (FolderRenamer::diskNames; a folder that ignores
-// case is taken for a FAT-family disk) are refused, as are names holding a control character. Each
-// step knows its file (RenameStep::file), which costs one question per file; without `wholeBatch`
-// only the problems are worked out, for a batch that is not to run yet. `asked(row)` runs after
-// each of those questions, so that the windows can answer meanwhile.
-RenamePlan planRenames(services::FolderRenamer &folder,
-                       std::span<const PlannedRow> rows,
-                       bool wholeBatch = true,
-                       const std::function<void(std::size_t row)> &asked = {});
+// disk does, and the names the disk cannot hold (FolderView::diskNames; a folder that ignores
+// case is taken for a FAT-family disk) are refused, as are names holding a control character.
+// The same plan serves a preview, which shows its problems, and a batch, which runs its steps.
+RenamePlan planRenames(services::FolderView &folder, std::span<const PlannedRow> rows);
 // The same with what was read of the folder before (readFolderNames, for the same files).
-RenamePlan planRenames(services::FolderRenamer &folder,
+RenamePlan planRenames(services::FolderView &folder,
                        const FolderNames &names,
-                       std::span<const PlannedRow> rows,
-                       bool wholeBatch = true,
-                       const std::function<void(std::size_t row)> &asked = {});
+                       std::span<const PlannedRow> rows);
 
 } // namespace tavolin::rename

@@ -16,7 +16,7 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
     if (!read)
         return std::unexpected(read.error());
     if (read->end == services::WorkEnd::Stopped)
-        return RenameScan{.stopped = true};
+        return RenameScan{.end = services::WorkEnd::Stopped};
 
     const std::size_t count = read->names.size();
     RenameScan scan;

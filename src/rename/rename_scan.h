@@ -3,6 +3,7 @@
 #include "order/file_order.h"
 #include "services/file_system.h"
 #include "services/progress.h"
+#include "services/work_end.h"
 
 #include <cstdint>
 #include <string>
@@ -23,7 +24,8 @@ struct RenameScan
     std::vector<std::string> distinctExtensions = {};
     std::int64_t namesFound = 0; // every name enumerated, also those that got no row
     bool foundAny = false;
-    bool stopped = false; // the user stopped the scan; nothing else here counts then
+    // Done, or Stopped: the user stopped the scan, and nothing else here counts then.
+    services::WorkEnd end = services::WorkEnd::Done;
 };
 
 // The folder is read once (see listing::readFolder), which tells `progress` how far it has come.

@@ -70,7 +70,7 @@ void offerToSettleCutOffBatches(const services::Services &services)
                 continue;
             toward = rename::Toward::OldNames;
         }
-        std::optional<rename::RenameOutcome> outcome;
+        rename::RenameOutcome outcome;
         {
             const bool backToOld = undo == (toward == rename::Toward::NewNames);
             const services::ProgressScope shown(services.progress,
@@ -83,10 +83,10 @@ void offerToSettleCutOffBatches(const services::Services &services)
                                           /*allOrNothing=*/false,
                                           &services.progress);
         }
-        if (outcome)
-            services.dialogs.showMessage(settleReport(*journal, *outcome, toward, undo));
-        if (outcome && outcome->journalNotClosed)
-            services.dialogs.showMessage(unclosedJournalReport(*outcome));
+        if (outcome.end != services::WorkEnd::NotStarted)
+            services.dialogs.showMessage(settleReport(*journal, outcome, toward, undo));
+        if (outcome.journalNotClosed)
+            services.dialogs.showMessage(unclosedJournalReport(outcome));
     }
 }
 

@@ -91,7 +91,7 @@ void FrmFileName::cmdStart_Click()
         const auto work = working(shared::kScanningProgress);
         scan = rename::scanForRenaming(
                 m_services.fs, Text1.text(), m_module.fileOrder.value(), &m_services.progress);
-        if (*scan && (*scan)->stopped) // the lists stay as they were
+        if (*scan && (*scan)->end == services::WorkEnd::Stopped) // the lists stay as they were
             return;
     }
     m_module.flgFileName = ChooserServes::RenameWindow;

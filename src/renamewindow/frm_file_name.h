@@ -140,7 +140,7 @@ private:
     // replacing the planned names would lose what was planned.
     bool plannedNamesChanged() const;
     // Marks the rows of `outcome`'s problems and lists them; false when there are none.
-    bool showProblems(const rename::RenameOutcome &outcome);
+    bool showProblems(const std::vector<rename::RowProblem> &problems);
     void markProblems(const std::map<int, std::string> &marks);
     void releaseForRules();
 

@@ -25,6 +25,21 @@ constexpr std::string_view kFolderChanged
         = "フォルダが変わっています。\n「取得」でファイルを読み込み直してから変更してください。"
           "\nファイル名は変更していません。";
 
+// The batch as the window watches it: the progress shows how far it has come, and List1 selects
+// the row being renamed (its click takes the planned columns along).
+class SelectingObserver final : public rename::ProgressObserver
+{
+public:
+    SelectingObserver(services::Progress &progress, controls::ListBox &rows)
+        : ProgressObserver(progress)
+        , m_rows(rows)
+    {}
+    void rowStarted(int row) override { m_rows.setSelectedRow(row); }
+
+private:
+    controls::ListBox &m_rows;
+};
+
 } // namespace
 
 void FrmFileName::Command1_Click()
@@ -61,21 +76,18 @@ void FrmFileName::renameAll()
     rename::RenameOutcome outcome;
     {
         const auto work = working(kRenaming);
+        SelectingObserver observer(m_services.progress, List1);
         outcome = rename::ApplyRenames(m_services.fs,
                                        scannedFolder().path(),
                                        plannedRows(List1.rows(), List2[0].rows(), List2[1].rows()),
-                                       {&m_services.journals,
-                                        false,
-                                        // List1's click takes the planned columns along.
-                                        [this](int row) { List1.setSelectedRow(row); },
-                                        {},
-                                        &m_services.progress});
+                                       {&m_services.journals},
+                                       observer);
     }
-    if (showProblems(outcome)) // the folder changed since the questions
+    if (showProblems(outcome.problems)) // the folder changed since the questions
         return;
-    if (outcome.failure)
+    if (outcome.end == services::WorkEnd::Failed)
         m_services.dialogs.showMessage(refusedRenameReport(outcome));
-    else if (outcome.stopped)
+    else if (outcome.end == services::WorkEnd::Stopped)
         m_services.dialogs.showMessage(stoppedRenameReport(outcome.renamed));
     else if (outcome.renamed > 0)
         m_services.dialogs.showMessage(std::to_string(outcome.renamed)
@@ -93,15 +105,15 @@ paths::FolderPath FrmFileName::scannedFolder() const
     return paths::FilePattern::parse(style(), m_scannedPattern).folder;
 }
 
-bool FrmFileName::showProblems(const rename::RenameOutcome &outcome)
+bool FrmFileName::showProblems(const std::vector<rename::RowProblem> &problems)
 {
     std::map<int, std::string> marks;
-    for (const rename::RowProblem &problem : outcome.problems)
+    for (const rename::RowProblem &problem : problems)
         marks.emplace(problem.row, describeRowProblem(problem));
     markProblems(std::move(marks));
-    if (outcome.problems.empty())
+    if (problems.empty())
         return false;
-    m_services.dialogs.showMessage(renameProblemsReport(outcome.problems));
+    m_services.dialogs.showMessage(renameProblemsReport(problems));
     return true;
 }
 
@@ -122,7 +134,7 @@ void FrmFileName::cmdUndo_Click()
                    != MessageAnswer::Ok)
         return;
     controls::BusyPointer busy(window);
-    std::optional<rename::RenameOutcome> outcome;
+    rename::RenameOutcome outcome;
     {
         const auto work = working(shared::kPuttingNamesBackProgress);
         outcome = rename::settleBatch(m_services.fs,
@@ -132,10 +144,11 @@ void FrmFileName::cmdUndo_Click()
                                       /*allOrNothing=*/true,
                                       &m_services.progress);
     }
-    if (outcome)
-        m_services.dialogs.showMessage(undoReport(*outcome));
-    if (outcome && outcome->journalNotClosed)
-        m_services.dialogs.showMessage(unclosedJournalReport(*outcome));
+    // A journal that cannot be read is not spoken of here: the next start asks about it.
+    if (outcome.end != services::WorkEnd::NotStarted)
+        m_services.dialogs.showMessage(undoReport(outcome));
+    if (outcome.journalNotClosed)
+        m_services.dialogs.showMessage(unclosedJournalReport(outcome));
     if (!m_closeWhenIdle)
         cmdStart_Click();
 }

@@ -72,12 +72,12 @@ std::string stoppedRenameReport(int renamed)
 
 std::string undoReport(const rename::RenameOutcome &outcome)
 {
-    if (outcome.failure)
+    if (outcome.end == services::WorkEnd::Failed)
         return refusedRenameReport(outcome);
-    if (outcome.stopped)
+    if (outcome.end == services::WorkEnd::Stopped)
         return "中止しました。\n" + std::to_string(outcome.renamed)
                + "個のファイルを元の名前に戻しました。\n残りは「元に戻す」でまた戻せます。";
-    if (outcome.problems.empty())
+    if (outcome.end != services::WorkEnd::Refused)
         return std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
     std::string text = "元に戻せないファイルがあります。ファイル名は変更していません。\n";
     const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
@@ -112,9 +112,9 @@ std::string settleReport(const rename::BatchJournal &journal,
     else
         text += forward ? "個のファイルを最後まで変更しました。"
                         : "個のファイルを元の名前に戻しました。";
-    if (outcome.failure)
+    if (outcome.end == services::WorkEnd::Failed)
         text += "\n\n" + refusedRenameReport(outcome);
-    if (outcome.stopped)
+    if (outcome.end == services::WorkEnd::Stopped)
         text += "\n中止しました。残りは次に起動したときにまた尋ねます。";
     if (outcome.problems.empty())
         return text;

@@ -173,8 +173,7 @@ void FrmRules::showProblems()
                                       m_folderNames,
                                       plannedRows(m_columns.current.rows(),
                                                   m_columns.baseNames.rows(),
-                                                  m_columns.extensions.rows()),
-                                      false);
+                                                  m_columns.extensions.rows()));
         m_refused = static_cast<int>(plan.problems.size());
         for (const rename::RowProblem &problem : plan.problems)
             marks.emplace(problem.row, describeRowProblem(problem));

@@ -43,18 +43,13 @@ enum class DiskNames : std::uint8_t {
     FatAsciiOnly, // as Fat, and printable ASCII only
 };
 
-// One folder held open for renaming files in it: a batch of renames stays in that folder even if
-// the folder is moved meanwhile. Its calls are the primitives the never-replacing rename is built
-// from (see rename/never_replacing_rename.h); each is one system call but renameIfFree, which is
-// two. None of them checks a
-// name: pass only names that checkFileName accepts with pathStyle() and maxNameBytes(), or a
-// name with a separator reaches into another folder.
-//
-// Abstract so that a test can fail any call of a fake.
-class FolderRenamer
+// What a folder says of itself and its names without changing anything: enough to plan a batch
+// of renames in it. Abstract so that a test can fail any call of a fake, and so that a preview
+// can keep the answers of the folder it plans in.
+class FolderView
 {
 public:
-    virtual ~FolderRenamer() = default;
+    virtual ~FolderView() = default;
 
     virtual const paths::PathStyle &pathStyle() const = 0;
 
@@ -66,6 +61,23 @@ public:
     // the rename plan also takes a folder that ignores case for a FAT-family disk.
     virtual DiskNames diskNames() const = 0;
 
+    // The file that `name` leads to (also under another case on a file system that ignores
+    // case); a symbolic link is a file of its own. None when there is no such name. On a FUSE
+    // disk the file is known by its facts (see FileId).
+    virtual std::optional<FileId> identify(std::string_view name) = 0;
+
+    // Every name in the folder: files, folders and hidden ones alike.
+    virtual FsResult<std::vector<std::string>> names() = 0;
+};
+
+// One folder held open for renaming files in it: a batch of renames stays in that folder even if
+// the folder is moved meanwhile. Its calls are the primitives the never-replacing rename is built
+// from (see rename/never_replacing_rename.h); each is one system call but renameIfFree, which is
+// two. None of them checks a name: pass only names that checkFileName accepts with pathStyle()
+// and maxNameBytes(), or a name with a separator reaches into another folder.
+class FolderRenamer : public FolderView
+{
+public:
     // Gives the file `from` the name `to` unless `to` is taken; never replaces a file. Fails with
     // Exists when `to` is taken (also by `from` itself under another case on a file system that
     // ignores case), NotFound when `from` is missing, and NotSupported when the file system
@@ -96,14 +108,6 @@ public:
     // Whether `a` and `b` are two names of one file now: a second name that link gave it, which
     // a rename cut off between link and unlink leaves behind.
     virtual bool sameFile(std::string_view a, std::string_view b) = 0;
-
-    // The file that `name` leads to (also under another case on a file system that ignores
-    // case); a symbolic link is a file of its own. None when there is no such name. On a FUSE
-    // disk the file is known by its facts (see FileId).
-    virtual std::optional<FileId> identify(std::string_view name) = 0;
-
-    // Every name in the folder: files, folders and hidden ones alike.
-    virtual FsResult<std::vector<std::string>> names() = 0;
 };
 
 inline constexpr std::int64_t kUnknownFileSize = -1;
@@ -171,8 +175,8 @@ public:
 inline constexpr std::size_t kMaxNameBytes = 255;
 
 // InvalidName when `name` cannot be the name of one file inside a folder: empty, "." or "..",
-// holding a separator or a NUL byte; NameTooLong when it is longer than `maxBytes`; HiddenName when the system
-// would hide it, since the program never shows hidden files. Success otherwise.
+// holding a separator or a NUL byte; NameTooLong when it is longer than `maxBytes`; HiddenName when
+// the system would hide it, since the program never shows hidden files. Success otherwise.
 FsResult<void> checkFileName(std::string_view name,
                              const paths::PathStyle &style,
                              std::size_t maxBytes = kMaxNameBytes);

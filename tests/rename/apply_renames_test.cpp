@@ -1,5 +1,6 @@
 #include "rename/apply_renames.h"
 #include "support/planned_rows.h"
+#include "support/row_observer.h"
 
 #include "platform/posix_file_system.h"
 #include "support/fake_file_system.h"
@@ -73,10 +74,9 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
             changed += planned[row] != listed[row];
         }
         std::string order, after;
-        const auto outcome = ApplyRenames(
-                fs, dir.path(), test::renamesTo(listed, planned), {.beforeRow = [&](int row) {
-                    order += std::to_string(row) + " ";
-                }});
+        test::RowObserver ordering([&](int row) { order += std::to_string(row) + " "; });
+        const auto outcome
+                = ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), {}, ordering);
         EXPECT_FALSE(outcome.failure);
         EXPECT_EQ(order, c.order);
         for (const std::string &name : dir.names())

@@ -2,6 +2,7 @@
 #include "rename/batch_history.h"
 #include "rename/batch_recovery.h"
 #include "support/planned_rows.h"
+#include "support/row_observer.h"
 
 #include "platform/posix_file_system.h"
 #include "platform/posix_journal_store.h"
@@ -131,8 +132,7 @@ TEST_P(CarriedDiskTest, ABatchIsTakenBackAfterTheCardWasOutAndIn)
     const auto batch = lastUndoableBatch(journals, disk->path());
     ASSERT_TRUE(batch);
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
-    ASSERT_TRUE(undone);
-    EXPECT_TRUE(undone->problems.empty() && !undone->failure);
+    EXPECT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
 }
 
@@ -143,14 +143,16 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     write("p1.jpg p2.jpg p3.jpg");
     const std::string original = contents();
     int steps = 0;
+    test::RowObserver pulling([&](int) {
+        if (steps++ == 2)
+            disk->pullOut();
+    });
     const auto outcome = ApplyRenames(
             fs,
             disk->path(),
             test::renamesTo(words("p1.jpg p2.jpg p3.jpg"), words("q1.jpg q2.jpg q3.jpg")),
-            {&journals, false, [&](int) {
-                 if (steps++ == 2)
-                     disk->pullOut();
-             }});
+            {&journals},
+            pulling);
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::Disconnected);
     EXPECT_EQ(outcome.renamed, 2);
@@ -158,7 +160,7 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     const auto batch = lastUndoableBatch(journals, disk->path());
     ASSERT_TRUE(batch);
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
-    ASSERT_TRUE(undone && undone->problems.empty() && !undone->failure);
+    ASSERT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
 }
 

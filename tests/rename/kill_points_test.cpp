@@ -109,13 +109,13 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             // Settled but for the rows the new file blocks: the problems, in row order, each
             // naming where its file is now (a temporary name too), and all the journal keeps.
             const auto settled = settle(disk);
-            ASSERT_TRUE(settled && !settled->failure && !settled->problems.empty());
-            ASSERT_TRUE(std::ranges::is_sorted(settled->problems, {}, &RowProblem::row));
+            ASSERT_TRUE(!settled.failure && !settled.problems.empty());
+            ASSERT_TRUE(std::ranges::is_sorted(settled.problems, {}, &RowProblem::row));
             const auto journal = decodeJournal(*journals.read(batch));
-            for (const RowProblem &problem : settled->problems)
+            for (const RowProblem &problem : settled.problems)
                 ASSERT_EQ(folder->identify(problem.currentName), journal->files[problem.row].id);
             const auto rest = decodeJournal(*journals.read(journals.list().back().id));
-            ASSERT_EQ(rest->files.size(), settled->problems.size());
+            ASSERT_EQ(rest->files.size(), settled.problems.size());
         } else {
             (void)cutOff(fs, random() % (4 * files + 2), throughLinks, [&](auto &cut) {
                 (void)settle(cut);
@@ -129,11 +129,13 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 if (entry.state != JournalState::Running)
                     continue;
                 const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
-                ASSERT_TRUE(settleBatch(disk,
-                                        journals,
-                                        entry.id,
-                                        settling ? Toward::NewNames : settleOrUndo,
-                                        false));
+                ASSERT_NE(settleBatch(disk,
+                                      journals,
+                                      entry.id,
+                                      settling ? Toward::NewNames : settleOrUndo,
+                                      false)
+                                  .end,
+                          services::WorkEnd::NotStarted);
             }
             if (inTheWay && !last) {
                 ASSERT_TRUE(folder->unlink(*inTheWay));
@@ -171,7 +173,8 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
             (void)settleBatch(cut, journals, batch, Toward::OldNames, true);
         }));
         const std::string undo = journals.journals.rbegin()->first;
-        ASSERT_TRUE(settleBatch(fs, journals, undo, Toward::OldNames, false));
+        ASSERT_NE(settleBatch(fs, journals, undo, Toward::OldNames, false).end,
+                  services::WorkEnd::NotStarted);
         EXPECT_EQ(fs.files(kFolder), planned);
         EXPECT_EQ(lastUndoableBatch(journals, kFolder), batch);
     }
