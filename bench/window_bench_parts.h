@@ -13,7 +13,10 @@ namespace tavolin::bench {
 inline constexpr double kRenameTarget = 3.0; // times the bare loop
 inline constexpr double kScanTarget = 1.5;   // times find
 inline constexpr double kMemoryTarget = 150; // MB
-inline constexpr double kPauseTarget = 500;  // ms without an answer
+// The scans appended to the listing, and the memory the main window may take after them.
+inline constexpr int kAppendedScans = 5;
+inline constexpr double kAppendedMemoryTarget = 300; // MB
+inline constexpr double kPauseTarget = 500;          // ms without an answer
 
 // A time, or why the run does not count.
 struct Run
@@ -47,7 +50,11 @@ Run scanThroughMainWindow(Program &program, int count);
 void benchRenames(const std::string &folder, int count, int runs);
 void benchScans(const std::string &folder, int count, int runs);
 void benchAppendedScans(const std::string &folder, int count);
-void benchMemory(const char *scenario, const char *what, const std::string &folder, int count);
+void benchMemory(const char *scenario,
+                 const char *what,
+                 const std::string &folder,
+                 int count,
+                 double target = kMemoryTarget);
 // In the process the bench started for one memory figure.
 int measure(std::string_view scenario, const std::string &folder, int count);
 // The program started beside `count` files, `runs` times, each in a process of its own.

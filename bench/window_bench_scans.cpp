@@ -2,6 +2,7 @@
 #include "window_bench_parts.h"
 
 #include "bench_folders.h"
+#include "controls/qt/large_text_edit.h"
 #include "pause_watch.h"
 #include "real_program.h"
 #include "x_server.h"
@@ -9,7 +10,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -65,14 +65,14 @@ void turnOnListingOptions(QWidget *view)
 Run scanThroughMainWindow(Program &program, int count)
 {
     QWidget *view = program.windows.mainView();
-    auto *listing = child<QPlainTextEdit>(view, "txtM");
+    auto *listing = child<controls::LargeTextEdit>(view, "txtM");
     const Clock::time_point start = Clock::now();
     child<QPushButton>(view, "cmdStart")->click();
     settle();
     listing->viewport()->repaint();
     const double millis = elapsedSince(start);
-    if (listing->document()->blockCount() != count + 1)
-        return {0, "the listing holds " + std::to_string(listing->document()->blockCount() - 1)};
+    if (listing->lineCount() != count + 1)
+        return {0, "the listing holds " + std::to_string(listing->lineCount() - 1)};
     return {millis, {}};
 }
 
@@ -90,15 +90,15 @@ void benchScans(const std::string &folder, int count, int runs)
 }
 
 // Five scans of the folder appended to the listing (今のﾘｽﾄを残す with numbers, extensions,
-// sizes and folder names), then 戻る four times: how long at most the window went without
-// answering in each step, from the click until the listing is painted.
+// sizes and folder names), then 戻る four times and 進む four times: how long at most the window
+// went without answering in each step, from the click until the listing is painted.
 void benchAppendedScans(const std::string &folder, int count)
 {
     Program program(folder, parentOf(folder));
     QWidget *view = program.windows.mainView();
     turnOnListingOptions(view);
     child<QCheckBox>(view, "Check1")->click();
-    auto *listing = child<QPlainTextEdit>(view, "txtM");
+    auto *listing = child<controls::LargeTextEdit>(view, "txtM");
     const auto step = [&](const char *button, const std::string &what) {
         stopIfInterrupted();
         PauseWatch watch;
@@ -108,7 +108,7 @@ void benchAppendedScans(const std::string &folder, int count)
         const double longest = watch.longestMillis();
         std::printf("  %-34s %8d lines  longest pause %7.1f ms  %s (<= %.0f ms)\n",
                     what.c_str(),
-                    listing->document()->blockCount() - 1,
+                    listing->lineCount() - 1,
                     longest,
                     longest <= kPauseTarget ? "ok  " : "SLOW",
                     kPauseTarget);
@@ -118,6 +118,8 @@ void benchAppendedScans(const std::string &folder, int count)
         step("cmdStart", "scan " + std::to_string(scan) + " of " + std::to_string(count));
     for (int back = 1; back <= 4; ++back)
         step("Command2_0", "戻る " + std::to_string(back));
+    for (int forward = 1; forward <= 4; ++forward)
+        step("Command2_1", "進む " + std::to_string(forward));
 }
 
 } // namespace tavolin::bench

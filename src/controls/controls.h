@@ -1,6 +1,7 @@
 #pragma once
 
-#include "controls/signal.h"
+#include "controls/control.h"
+#include "controls/text_box.h"
 
 #include <string>
 #include <utility>
@@ -11,63 +12,6 @@
 // it runs only when the value really changes. `appearanceChanged` tells the view to redraw
 // captions and the enabled and visible states, which no handler reacts to.
 namespace tavolin::controls {
-
-class Control
-{
-public:
-    // Whether the user can use the control: enabled, and not held disabled.
-    bool enabled() const { return m_enabled && m_holds == 0; }
-    void setEnabled(bool enabled)
-    {
-        changeEnabled([&] { m_enabled = enabled; });
-    }
-    // Keeps the control disabled until as many releases as holds, whatever setEnabled says
-    // meanwhile; the last setEnabled counts again from the release. Long work holds the controls
-    // that would start other work, while the window's own rules go on as usual.
-    void holdDisabled()
-    {
-        changeEnabled([&] { ++m_holds; });
-    }
-    void releaseDisabled()
-    {
-        changeEnabled([&] { --m_holds; });
-    }
-    // Whether long work holds the control disabled just now.
-    bool held() const { return m_holds > 0; }
-    bool visible() const { return m_visible; }
-    void setVisible(bool visible) { update(m_visible, visible); }
-
-    Signal<> appearanceChanged;
-
-protected:
-    explicit Control(bool enabled = true, bool visible = true)
-        : m_enabled(enabled)
-        , m_visible(visible)
-    {}
-
-    template<typename T>
-    void update(T &field, T value)
-    {
-        if (field == value)
-            return;
-        field = std::move(value);
-        appearanceChanged.emit();
-    }
-
-private:
-    template<typename Change>
-    void changeEnabled(Change change)
-    {
-        const bool before = enabled();
-        change();
-        if (enabled() != before)
-            appearanceChanged.emit();
-    }
-
-    bool m_enabled;
-    int m_holds = 0;
-    bool m_visible;
-};
 
 class Label : public Control
 {
@@ -222,39 +166,6 @@ private:
     std::vector<std::string> m_items;
     std::string m_toolTip;
     int m_selected = 0;
-};
-
-// A text box or text area, with a tooltip that says what to type where it needs one.
-class TextBox : public Control
-{
-public:
-    explicit TextBox(std::string text = {}, bool visible = true, std::string toolTip = {})
-        : Control(true, visible)
-        , m_text(std::move(text))
-        , m_toolTip(std::move(toolTip))
-    {}
-
-    const std::string &text() const { return m_text; }
-    const std::string &toolTip() const { return m_toolTip; }
-
-    // Runs `changed` when the text really changes, whether the user typed or the program set it.
-    void setText(std::string text)
-    {
-        if (m_text == text)
-            return;
-        m_text = std::move(text);
-        changed.emit();
-    }
-
-    // Asks the view to move the keyboard focus here.
-    void setFocus() { focusRequested.emit(); }
-
-    Signal<> changed;
-    Signal<> focusRequested;
-
-private:
-    std::string m_text;
-    std::string m_toolTip;
 };
 
 } // namespace tavolin::controls

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavolin::listing {
@@ -20,13 +21,20 @@ struct ScannedFiles
 using ListingScans = std::vector<std::shared_ptr<const ScannedFiles>>;
 
 // One recorded listing: its text, its file count, the path field it was made from and the scans
-// it holds.
+// it holds. The text is the first `length` bytes of `text`, which the rows that hold the same
+// listing grown by later scans share: the bytes a row holds never change.
 struct HistoryRow
 {
-    std::string listing;
+    std::shared_ptr<const std::string> text;
+    std::size_t length = 0;
     std::int64_t fileCount = 0;
     std::string pathField;
     ListingScans scans = {};
+
+    std::string_view listing() const
+    {
+        return text ? std::string_view(*text).substr(0, length) : std::string_view();
+    }
 };
 
 // The last listings of the main window, 21 rows that the back and forward buttons page through.
@@ -51,7 +59,9 @@ public:
     // The window's start-up does this.
     void resetRecording() { m_recorded = false; }
 
-    void record(std::string listing,
+    // A listing that begins with the current row's listing shares that row's text and adds only
+    // its new end to it; any other starts a text of its own.
+    void record(std::string_view listing,
                 std::int64_t fileCount,
                 std::string pathField,
                 ListingScans scans = {});
@@ -68,13 +78,17 @@ public:
     bool forwardEnabled() const { return m_forwardEnabled; }
 
 private:
-    bool holdsListing(int index) const { return !row(index).listing.empty(); }
+    bool holdsListing(int index) const { return row(index).length > 0; }
+    // The text of a row recorded after `before` (none when recording starts again).
+    std::shared_ptr<const std::string> share(std::string_view listing, const HistoryRow *before);
 
     std::array<HistoryRow, kRows> m_rows;
     int m_position = 0;
     bool m_recorded = false;
     bool m_backEnabled = false;
     bool m_forwardEnabled = false;
+    // The text recorded last, the only one that grows: by the ends of the listings that extend it.
+    std::shared_ptr<std::string> m_growing;
 };
 
 } // namespace tavolin::listing

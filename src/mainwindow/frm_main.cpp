@@ -147,7 +147,8 @@ void FrmMain::cmdStart_Click()
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.
     if (!scan->lines.empty())
-        txtM.setText(listing::AppendListLine(txtM.text(), scan->lines));
+        txtM.append(txtM.text().empty() ? scan->lines
+                                        : std::string(listing::kLineEnd) + scan->lines);
     m_fileCount += scan->namesFound;
     showFileCount();
 
@@ -171,12 +172,24 @@ void FrmMain::showHistoryRow()
 {
     const listing::HistoryRow row = m_history.current();
     m_shownScans = row.scans;
-    txtM.setText(row.listing);
+    showListing(row.listing());
     m_fileCount = row.fileCount;
     // Only a tick follows the folder: a grayed box does not.
     if (Check6.value() == controls::CheckValue::Ticked)
         followHistoryFolder(row.pathField);
     showFileCount();
+}
+
+void FrmMain::showListing(std::string_view listing)
+{
+    // Paging through the listings of appended scans changes only the end of the text.
+    const std::string &shown = txtM.text();
+    if (listing.starts_with(shown))
+        txtM.append(listing.substr(shown.size()));
+    else if (shown.starts_with(listing))
+        txtM.cutTo(listing.size());
+    else
+        txtM.setText(std::string(listing));
 }
 
 void FrmMain::followHistoryFolder(const std::string &pathField)

@@ -2,12 +2,12 @@
 // What a window does with a dropped folder is its model's rule, tested with the model.
 #include "app/widget_steps.h"
 #include "app/windows.h"
+#include "controls/qt/large_text_edit.h"
 #include "support/window_worlds.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -40,7 +40,8 @@ TEST(FolderDrops, DroppedOnEitherWindowAFolderReachesItsModel)
     Windows windows(world.real);
     ASSERT_TRUE(windows.start());
     const std::string photos = world.dir.pathOf("写真");
-    EXPECT_TRUE(drop(child<QPlainTextEdit>(windows.mainView(), "txtM")->viewport(), photos));
+    EXPECT_TRUE(
+            drop(child<controls::LargeTextEdit>(windows.mainView(), "txtM")->viewport(), photos));
     EXPECT_EQ(windows.frmMain().Dir1.path(), photos);
     EXPECT_EQ(windows.frmMain().txtM.text(), "") << "no path typed into the listing";
     playOnWidgets(windows.mainView(), "press cmdRename");

@@ -1,6 +1,7 @@
 #pragma once
 // Replaying a user's actions on a window and on a bare model side by side, and comparing what
 // the two models hold with what the widgets show.
+#include "controls/qt/large_text_edit.h"
 #include "support/window_worlds.h"
 #include "text/qt/qt_strings.h"
 #include "widget_steps.h"
@@ -47,10 +48,11 @@ inline std::string describeWidgets(QWidget *window, const test::ModelControls &n
                 << text::fromQString(view->model()->index(i, 0).data().toString());
         out << '\n';
     }
-    for (const auto &[name, _] : names.texts) { // a line, or lines ending in "\r\n" in the model
+    for (const auto &[name, _] : names.texts) { // a line, or lines as the model holds them
         QWidget *box = child(window, name);
-        QString text = box->property(box->inherits("QLineEdit") ? "text" : "plainText").toString();
-        out << name << ' ' << text::fromQString(text.replace(u'\n', QStringLiteral("\r\n")))
+        const auto *lines = dynamic_cast<controls::LargeTextEdit *>(box);
+        out << name << ' '
+            << (lines ? lines->text() : text::fromQString(box->property("text").toString()))
             << '\n';
     }
     for (const auto &[name, _] : names.checks) { // 0, 1, or 2 for grayed

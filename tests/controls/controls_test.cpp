@@ -85,6 +85,40 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
     EXPECT_EQ(window.pointer(), MousePointer::Default);
 }
 
+// Each change of a text says what it changed, before the handlers run, and only when the text
+// really changes; a handler's change is told in full before the next listener's turn.
+TEST(TextBox, EachChangeTellsItsSpliceFirst)
+{
+    TextBox text("ab");
+    std::string log;
+    text.spliced.connect([&](TextSplice s) {
+        log += std::to_string(s.at) + "-" + std::to_string(s.removed) + "+"
+               + std::to_string(s.inserted) + " ";
+    });
+    text.changed.connect([&] {
+        if (text.text() == "abc!")
+            text.append("?"); // a handler's own change
+        log += "T:" + text.text() + " ";
+    });
+    const std::pair<std::function<void()>, const char *> steps[] = {
+            {[&] { text.append("c"); }, "2-0+1 T:abc "},
+            {[&] { text.append(""); }, ""},
+            {[&] { text.cutTo(5); }, ""},
+            {[&] { text.setText("abc"); }, ""},
+            {[&] { text.setText("aXc"); }, "1-2+2 T:aXc "},
+            {[&] { text.replace(1, 1, "b"); }, "1-1+1 T:abc "},
+            {[&] { text.replace(1, 1, "b"); }, ""},
+            {[&] { text.replace(9, 3, "!"); }, "3-0+1 4-0+1 T:abc!? T:abc!? "},
+            {[&] { text.cutTo(1); }, "1-4+0 T:a "},
+            {[&] { text.setText(""); }, "0-1+0 T: "},
+    };
+    for (const auto &[step, expected] : steps) {
+        log.clear();
+        step();
+        EXPECT_EQ(log, expected);
+    }
+}
+
 // Listeners connected while it notifies wait for the next notification; one disconnected, also
 // the running one, is not called again; a nested notification runs to completion first.
 TEST(Signal, ListenersChangedWhileItNotifiesAndNestedNotifications)

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 using namespace tavolin::listing;
 using tavolin::services::FsErrorKind;
@@ -103,9 +105,31 @@ TEST(ListingHistory, RecordingAndPagingThroughTwentyOneRows)
         }
         const int at = history.position();
         std::string shown = std::to_string(at) + (history.backEnabled() ? "<" : "-")
-                            + (history.forwardEnabled() ? ">" : "-") + history.current().listing;
+                            + (history.forwardEnabled() ? ">" : "-")
+                            + std::string(history.current().listing());
         if (at < ListingHistory::kLastRow)
-            shown += "/" + history.row(at + 1).listing;
+            shown += "/" + std::string(history.row(at + 1).listing());
         EXPECT_EQ(script.substr(0, script.find(':') + 1) + shown, script);
     }
+}
+
+// Listings that grow by appended scans share one text, also after a page back and a new end; a
+// listing that is not the current one grown starts another and leaves the first as it was.
+TEST(ListingHistory, ListingsThatGrowShareOneText)
+{
+    ListingHistory history;
+    const std::pair<const char *, bool> steps[]
+            = {{"a", false}, {"a\r\nb", true}, {"<", false}, {"a\r\nc", true}, {"x", false}};
+    for (const auto &[step, shares] : steps) {
+        const HistoryRow before = history.current();
+        if (step == std::string_view("<")) {
+            history.pageBack();
+            continue;
+        }
+        history.record(step, 1, "p");
+        EXPECT_EQ(history.current().text == before.text, shares) << step;
+    }
+    EXPECT_EQ(history.row(0).listing(), "a");
+    EXPECT_EQ(history.row(1).listing(), "a\r\nc");
+    EXPECT_EQ(history.row(2).listing(), "x");
 }

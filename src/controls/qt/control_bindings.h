@@ -22,12 +22,12 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
-class QPlainTextEdit;
 class QWidget;
 
 namespace tavolin::controls {
 
 class ElidedLabel;
+class LargeTextEdit;
 class ListBoxView;
 class ScreenFit;
 
@@ -54,8 +54,9 @@ public:
     // itself is undone.
     void listBox(ListBoxView *widget, ListBox &model);
     void lineEdit(QLineEdit *widget, TextBox &model);
-    // The model's lines end in CR LF, the widget's in LF.
-    void textEdit(QPlainTextEdit *widget, TextBox &model);
+    // The widget applies each splice of the model's text, and the user's edits go to
+    // TextBox::replace.
+    void textEdit(LargeTextEdit *widget, TextBox &model);
     // The user's pick goes to DriveList::pick; the drives are read again as the list opens.
     void driveList(DriveComboBox *widget, DriveList &model);
     // Why a list could not be read, in the words of the window that shows it.

@@ -1,5 +1,6 @@
 #include "controls/qt/control_bindings.h"
 
+#include "controls/qt/large_text_edit.h"
 #include "controls/qt/list_box_view.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -57,7 +57,7 @@ void Bindings::bindAll(QWidget *root, const ControlTable &table, const ListHandl
                         // A text box of several lines or of one.
                         [&](TextBox *m) {
                             if (auto *lines
-                                = root->findChild<QPlainTextEdit *>(QString::fromStdString(name)))
+                                = root->findChild<LargeTextEdit *>(QString::fromStdString(name)))
                                 textEdit(lines, *m);
                             else
                                 lineEdit(widgetFor<QLineEdit>(root, name), *m);

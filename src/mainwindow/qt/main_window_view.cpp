@@ -2,6 +2,7 @@
 
 #include "controls/qt/drive_combo_box.h"
 #include "controls/qt/folder_drops.h"
+#include "controls/qt/large_text_edit.h"
 #include "controls/qt/screen_fit.h"
 #include "controls/qt/tab_order.h"
 #include "controls/qt/widget_factory.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -51,10 +51,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     // Middle: the path field above the listing.
     auto *text1 = makeControl<QLineEdit>("Text1", body);
     text1->setReadOnly(true);
-    auto *txtM = makeControl<QPlainTextEdit>("txtM", body);
-    txtM->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtM->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *txtM = makeControl<controls::LargeTextEdit>("txtM", body);
     makeControl<QLineEdit>("Text2", body); // kept hidden by its model
     auto *middle = new QVBoxLayout;
     middle->addWidget(text1);
