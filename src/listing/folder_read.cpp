@@ -13,7 +13,7 @@ services::FsResult<FolderRead> readFolder(services::FileSystem &fs,
     auto sorted = order::readSortedFiles(fs, pattern, order, withFacts, progress);
     if (!sorted)
         return std::unexpected(std::move(sorted.error()));
-    if (sorted->stopped)
+    if (sorted->end == services::WorkEnd::Stopped)
         return FolderRead{.end = services::WorkEnd::Stopped};
     FolderRead read{.names = std::move(sorted->names), .facts = std::move(sorted->facts)};
     // Where the facts were read, their reading was the long part and told the progress.

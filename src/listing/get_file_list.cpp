@@ -15,7 +15,7 @@ services::FsResult<Enumerated> GetFileList(services::FileSystem &fs,
     if (!read)
         return std::unexpected(std::move(read.error()));
     if (read->end == services::WorkEnd::Stopped)
-        return Enumerated{.stopped = true};
+        return Enumerated{.end = services::WorkEnd::Stopped};
     names = std::move(read->names);
     names.emplace_back();
     return Enumerated{.foundAny = names.size() > 1};

@@ -2,6 +2,7 @@
 
 #include "order/file_order.h"
 #include "services/file_system.h"
+#include "services/work_end.h"
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,8 @@ namespace tavolin::listing {
 struct Enumerated
 {
     bool foundAny = false; // at least one name
-    bool stopped = false;  // the user stopped it; no names then
+    // Stopped: the user stopped it, and there are no names; else Done.
+    services::WorkEnd end = services::WorkEnd::Done;
 };
 
 // Fills `names` with the ordinary files that `pattern` names, in `order`, followed by one empty

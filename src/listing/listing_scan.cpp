@@ -21,7 +21,7 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     if (!read)
         return std::unexpected(read.error());
     if (read->end == services::WorkEnd::Stopped)
-        return ListingScan{.stopped = true};
+        return ListingScan{.end = services::WorkEnd::Stopped};
 
     const std::size_t count = read->names.size();
     ListingScan scan;

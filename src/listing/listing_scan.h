@@ -3,6 +3,7 @@
 #include "order/file_order.h"
 #include "services/file_system.h"
 #include "services/progress.h"
+#include "services/work_end.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,8 @@ struct ListingScan
     std::string lines = {};      // the new listing lines joined by CR LF; empty when none
     std::int64_t namesFound = 0; // every name enumerated, also those that get no line
     bool foundAny = false;
-    bool stopped = false;                // the user stopped the scan; nothing else here counts then
+    // Stopped: the user stopped the scan, and nothing else here counts; else Done.
+    services::WorkEnd end = services::WorkEnd::Done;
     std::string folder = {};             // the folder that was read
     std::vector<std::string> names = {}; // every name enumerated, in the listing's order
 };

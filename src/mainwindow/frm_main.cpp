@@ -127,7 +127,7 @@ void FrmMain::cmdStart_Click()
                                    m_module.fileOrder.value(),
                                    &m_services.progress);
     }
-    if (scan && scan->stopped)
+    if (scan && scan->end == services::WorkEnd::Stopped)
         return;
     m_module.strMainPath = Dir1.path();
     if (!scan) {

@@ -127,7 +127,7 @@ services::FsResult<SortedFiles> readSortedFiles(services::FileSystem &fs,
             return !progress || progress->advance(done, files.names.size());
         });
         if (!facts)
-            return SortedFiles{.stopped = true};
+            return SortedFiles{.end = services::WorkEnd::Stopped};
         files.facts = std::move(*facts);
     }
     sortFiles(files, order);

@@ -2,6 +2,7 @@
 
 #include "services/file_system.h"
 #include "services/progress.h"
+#include "services/work_end.h"
 
 #include <string>
 #include <string_view>
@@ -30,7 +31,8 @@ struct SortedFiles
     std::vector<std::string> names = {};
     // One per name, where the order needed them or they were asked for; else empty.
     std::vector<services::FileFacts> facts = {};
-    bool stopped = false; // the user stopped the reading of the facts; no names then
+    // Stopped: the user stopped the reading of the facts, and there are no names; else Done.
+    services::WorkEnd end = services::WorkEnd::Done;
 };
 
 // Puts `files` in `order`: by name, or by the facts they hold (a file whose facts are unknown

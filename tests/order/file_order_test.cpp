@@ -76,7 +76,7 @@ std::vector<std::string> enumerate(services::FileSystem &fs, std::string_view fo
     std::vector<std::string> names;
     const auto found = listing::GetFileList(
             fs, paths::FilePattern::parse(fs.pathStyle(), folder), names, by);
-    EXPECT_TRUE(found && !found->stopped);
+    EXPECT_TRUE(found && found->end == services::WorkEnd::Done);
     names.pop_back();
     return names;
 }
@@ -106,7 +106,7 @@ TEST(FileOrder, AStopWhileTheFactsAreReadDeliversNothing)
     std::vector<std::string> names{"left over"};
     const auto found = listing::GetFileList(
             fs, paths::FilePattern::parse(fs.pathStyle(), "D:\\o\\"), names, Size, &stop);
-    EXPECT_TRUE(found->stopped);
+    EXPECT_EQ(found->end, services::WorkEnd::Stopped);
     EXPECT_EQ(names, std::vector<std::string>(1));
 }
 

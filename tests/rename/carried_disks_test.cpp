@@ -8,10 +8,12 @@
 #include "platform/posix_journal_store.h"
 #include "platform/posix_text_files.h"
 #include "support/carried_disk.h"
+#include "support/child_process.h"
 #include "support/words.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -27,6 +29,26 @@ using test::DiskKind;
 using Names = std::vector<std::string>;
 using test::refusal;
 using test::words;
+
+// Runs `batch` in a child process with options that kill the child (SIGKILL: nothing is tidied
+// up, as after a crash or a power cut) before its step `killAt`, counting every rename, to a
+// temporary name too; the batch's journal goes to `journals`. True when the child was killed,
+// false when the batch had fewer steps and ended.
+bool killedBeforeStep(int killAt,
+                      services::JournalStore &journals,
+                      const std::function<void(const rename::BatchJournalPlace &,
+                                               rename::BatchObserver &)> &batch)
+{
+    return WIFSIGNALED(test::childStatus([&] {
+        int steps = 0;
+        test::RowObserver killing([&](int) {
+            if (steps++ == killAt)
+                ::raise(SIGKILL);
+        });
+        batch({&journals}, killing);
+        return 0;
+    }));
+}
 
 class CarriedDiskTest : public testing::TestWithParam<DiskKind>
 {
@@ -162,6 +184,42 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
     ASSERT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
+}
+
+// A batch of a cycle and a change of case, killed before each of its steps, is finished or
+// taken back whole at the next start; a finished one is undone.
+TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
+{
+    const Names listed = words("a.txt b.txt c.txt D.txt");
+    const Names planned = words("b.txt c.txt a.txt d.txt");
+    write("a.txt b.txt c.txt D.txt");
+    const std::string original = contents();
+    constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
+    for (int killAt = 0; killAt < kSteps; ++killAt) {
+        SCOPED_TRACE(killAt);
+        if (!killedBeforeStep(
+                    killAt, journals, [&](const BatchJournalPlace &place, BatchObserver &observer) {
+                        (void)ApplyRenames(fs,
+                                           disk->path(),
+                                           test::renamesTo(listed, planned),
+                                           place,
+                                           observer);
+                    })) { // a disk that heeds case has fewer steps
+            ASSERT_FALSE(disk->ignoresCase());
+            break;
+        }
+        const std::string cutOff = journals.list().back().id;
+        const auto toward = killAt % 2 ? Toward::OldNames : Toward::NewNames;
+        const auto settled = settleBatch(fs, journals, cutOff, toward, false);
+        ASSERT_EQ(settled.end, services::WorkEnd::Done);
+        if (toward == Toward::NewNames) {
+            EXPECT_EQ(contents(), "a.txt:c.txt b.txt:a.txt c.txt:b.txt d.txt:D.txt ");
+            ASSERT_EQ(lastUndoableBatch(journals, disk->path()), cutOff);
+            ASSERT_EQ(settleBatch(fs, journals, cutOff, Toward::OldNames, true).end,
+                      services::WorkEnd::Done);
+        }
+        EXPECT_EQ(contents(), original);
+    }
 }
 
 // A listing is saved (over one too) and a folder made on the disk; a name it cannot hold is
