@@ -2,42 +2,47 @@
 
 namespace tavolin::listing {
 
-void ListingHistory::record(std::string_view listing,
+ScannedFiles::ScannedFiles(std::string folder, std::span<const std::string> names)
+    : m_folder(std::move(folder))
+    , m_count(names.size())
+{
+    std::size_t bytes = 0;
+    for (const std::string &name : names)
+        bytes += name.size() + 1;
+    m_names.reserve(bytes);
+    for (const std::string &name : names)
+        m_names.append(name).push_back('\0');
+}
+
+std::vector<std::string> ScannedFiles::names() const
+{
+    std::vector<std::string> names;
+    names.reserve(m_count);
+    for (std::size_t at = 0; at < m_names.size();) {
+        const std::size_t end = m_names.find('\0', at);
+        names.emplace_back(m_names, at, end - at);
+        at = end + 1;
+    }
+    return names;
+}
+
+void ListingHistory::record(text::TextPrefix listing,
                             std::int64_t fileCount,
                             std::string pathField,
                             ListingScans scans)
 {
     if (m_position >= kLastRow)
         return;
-    const HistoryRow *before = m_recorded ? &current() : nullptr;
     if (m_recorded)
         ++m_position;
     for (int later = m_position; later < kRows; ++later)
         m_rows[static_cast<std::size_t>(later)] = HistoryRow{};
-    m_rows[static_cast<std::size_t>(m_position)] = HistoryRow{share(listing, before),
-                                                              listing.size(),
-                                                              fileCount,
-                                                              std::move(pathField),
-                                                              std::move(scans)};
+    m_rows[static_cast<std::size_t>(m_position)]
+            = HistoryRow{std::move(listing), fileCount, std::move(pathField), std::move(scans)};
     m_recorded = true;
     if (m_position >= 1)
         m_backEnabled = true;
     m_forwardEnabled = false;
-}
-
-std::shared_ptr<const std::string> ListingHistory::share(std::string_view listing,
-                                                         const HistoryRow *before)
-{
-    if (before && m_growing && before->text == m_growing
-        && listing.starts_with(before->listing())) {
-        // Rows that share a text each extend the one before, and those after `before` are gone:
-        // the bytes beyond its listing belonged to them only.
-        m_growing->resize(before->length);
-        m_growing->append(listing.substr(before->length));
-    } else {
-        m_growing = std::make_shared<std::string>(listing);
-    }
-    return m_growing;
 }
 
 void ListingHistory::pageBack()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "text/text_prefix.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,31 +13,37 @@
 namespace tavolin::listing {
 
 // The files of one scan: the folder that was read and every name found there, in the listing's
-// order.
-struct ScannedFiles
+// order. The names are packed, each ended by a NUL, which no file name holds: a listing of
+// millions of files keeps them in about their own length.
+class ScannedFiles
 {
-    std::string folder;
-    std::vector<std::string> names;
+public:
+    ScannedFiles(std::string folder, std::span<const std::string> names);
+
+    const std::string &folder() const { return m_folder; }
+    std::size_t count() const { return m_count; }
+    std::vector<std::string> names() const;
+
+private:
+    std::string m_folder;
+    std::string m_names;
+    std::size_t m_count = 0;
 };
 // The scans whose lines a listing holds, oldest first; the listings that hold the same scan
 // share it, and nobody changes it.
 using ListingScans = std::vector<std::shared_ptr<const ScannedFiles>>;
 
 // One recorded listing: its text, its file count, the path field it was made from and the scans
-// it holds. The text is the first `length` bytes of `text`, which the rows that hold the same
-// listing grown by later scans share: the bytes a row holds never change.
+// it holds. The text is kept as the listing box shared it: the rows of a listing grown by later
+// scans hold prefixes of one text.
 struct HistoryRow
 {
-    std::shared_ptr<const std::string> text;
-    std::size_t length = 0;
+    text::TextPrefix text;
     std::int64_t fileCount = 0;
     std::string pathField;
     ListingScans scans = {};
 
-    std::string_view listing() const
-    {
-        return text ? std::string_view(*text).substr(0, length) : std::string_view();
-    }
+    std::string_view listing() const { return text.view(); }
 };
 
 // The last listings of the main window, 21 rows that the back and forward buttons page through.
@@ -59,9 +68,7 @@ public:
     // The window's start-up does this.
     void resetRecording() { m_recorded = false; }
 
-    // A listing that begins with the current row's listing shares that row's text and adds only
-    // its new end to it; any other starts a text of its own.
-    void record(std::string_view listing,
+    void record(text::TextPrefix listing,
                 std::int64_t fileCount,
                 std::string pathField,
                 ListingScans scans = {});
@@ -78,17 +85,13 @@ public:
     bool forwardEnabled() const { return m_forwardEnabled; }
 
 private:
-    bool holdsListing(int index) const { return row(index).length > 0; }
-    // The text of a row recorded after `before` (none when recording starts again).
-    std::shared_ptr<const std::string> share(std::string_view listing, const HistoryRow *before);
+    bool holdsListing(int index) const { return row(index).text.length > 0; }
 
     std::array<HistoryRow, kRows> m_rows;
     int m_position = 0;
     bool m_recorded = false;
     bool m_backEnabled = false;
     bool m_forwardEnabled = false;
-    // The text recorded last, the only one that grows: by the ends of the listings that extend it.
-    std::shared_ptr<std::string> m_growing;
 };
 
 } // namespace tavolin::listing

@@ -141,18 +141,22 @@ void FrmMain::cmdStart_Click()
         m_fileCount = 0;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
-    m_shownScans.push_back(std::make_shared<const listing::ScannedFiles>(
-            listing::ScannedFiles{std::move(scan->folder), std::move(scan->names)}));
+    m_shownScans.push_back(
+            std::make_shared<const listing::ScannedFiles>(std::move(scan->folder), scan->names));
+    scan->names = {};
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.
-    if (!scan->lines.empty())
-        txtM.append(txtM.text().empty() ? scan->lines
-                                        : std::string(listing::kLineEnd) + scan->lines);
+    if (!scan->lines.empty()) {
+        if (!txtM.text().empty())
+            scan->lines.insert(0, listing::kLineEnd);
+        txtM.append(scan->lines);
+    }
     m_fileCount += scan->namesFound;
     showFileCount();
 
-    m_history.record(txtM.text(), m_fileCount, Text1.text(), m_shownScans);
+    // The history keeps the listing box's own text, not a copy of it.
+    m_history.record(txtM.keep(), m_fileCount, Text1.text(), m_shownScans);
     Command2[0].setEnabled(m_history.backEnabled());
     Command2[1].setEnabled(m_history.forwardEnabled());
 }
@@ -275,9 +279,8 @@ void FrmMain::showExports()
 {
     cmdCopy.setEnabled(!txtM.text().empty());
     cmdExport.setEnabled(!txtM.text().empty()
-                         && std::ranges::any_of(m_shownScans, [](const auto &scan) {
-                                return !scan->names.empty();
-                            }));
+                         && std::ranges::any_of(
+                                 m_shownScans, [](const auto &scan) { return scan->count() > 0; }));
 }
 
 void FrmMain::showFileCount()

@@ -8,6 +8,7 @@
 #include "shared/start_request.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,17 +52,18 @@ void FrmMain::cmdExport_Click()
         std::vector<services::FileFacts> facts;
         std::size_t total = 0;
         for (const auto &scan : m_shownScans)
-            total += scan->names.size();
+            total += scan->count();
         // Sizes and times as they are now: a file may have changed since its scan.
         for (const auto &scan : m_shownScans) {
             const std::size_t before = names.size();
+            std::vector<std::string> scanned = scan->names();
             const auto read = m_services.fs.fileFacts(
-                    {style(), scan->folder}, scan->names, [&](std::size_t done) {
+                    {style(), scan->folder()}, scanned, [&](std::size_t done) {
                         return m_services.progress.advance(before + done, total);
                     });
             if (!read) // stopped
                 return;
-            names.insert(names.end(), scan->names.begin(), scan->names.end());
+            std::ranges::move(scanned, std::back_inserter(names));
             facts.insert(facts.end(), read->begin(), read->end());
         }
         bytes = book ? listing::xlsxListing(names, facts) : listing::csvListing(names, facts);

@@ -5,6 +5,9 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
 
 using namespace tavolin::controls;
 
@@ -117,6 +120,43 @@ TEST(TextBox, EachChangeTellsItsSpliceFirst)
         step();
         EXPECT_EQ(log, expected);
     }
+}
+
+// A kept text stays as it was whatever the box does next; the box shares its bytes with the
+// keepers while it only extends them, and copies them only to change kept ones.
+TEST(TextBox, AKeptTextStaysAsItWasAndSharesTheBytesWhileTheyGrow)
+{
+    TextBox text("ab");
+    std::vector<tavolin::text::TextPrefix> kept;
+    const std::string *before = &text.text();
+    const std::tuple<std::function<void()>, const char *, bool> steps[] = {
+            {[&] { kept.push_back(text.keep()); }, "ab", true},
+            {[&] { text.append("cd"); }, "abcd", true},
+            {[&] { kept.push_back(text.keep()); }, "abcd", true},
+            {[&] { text.replace(4, 0, "e"); }, "abcde", true},
+            {[&] { text.cutTo(3); }, "abc", false},
+            {[&] { text.append("X"); }, "abcX", true}, // unkept bytes change in place
+            {[&] { kept.push_back(text.keep()); }, "abcX", true},
+            {[&] { text.setText("abcY"); }, "abcY", false},
+            {[&] {
+                 EXPECT_EQ(std::string(kept[0].view()) + "|" + std::string(kept[1].view()) + "|"
+                                   + std::string(kept[2].view()),
+                           "ab|abcd|abcX");
+                 kept.clear();
+             },
+             "abcY",
+             true},
+            {[&] { text.replace(0, 1, "Z"); }, "ZbcY", true}, // kept by nobody now
+    };
+    for (const auto &[step, shown, sameBytes] : steps) {
+        step();
+        EXPECT_EQ(text.text(), shown);
+        EXPECT_EQ(&text.text() == before, sameBytes) << shown;
+        before = &text.text();
+    }
+    kept = {text.keep()};
+    text.setText("Q");
+    EXPECT_EQ(kept[0].view(), "ZbcY");
 }
 
 // Listeners connected while it notifies wait for the next notification; one disconnected, also
