@@ -4,12 +4,10 @@
 #include "controls/signal.h"
 #include "text/text_prefix.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace tavolin::controls {
 
@@ -41,65 +39,33 @@ struct TextSplice
 class TextBox : public Control
 {
 public:
-    explicit TextBox(std::string text = {}, bool visible = true, std::string toolTip = {})
-        : Control(true, visible)
-        , m_text(std::make_shared<std::string>(std::move(text)))
-        , m_toolTip(std::move(toolTip))
-    {}
+    explicit TextBox(std::string text = {}, bool visible = true, std::string toolTip = {});
 
-    const std::string &text() const { return *m_text; }
+    std::string_view text() const { return m_text.view(); }
     const std::string &toolTip() const { return m_toolTip; }
 
     // Another text in place of this one; the splice starts where the two first differ.
-    void setText(std::string text)
-    {
-        if (*m_text == text)
-            return;
-        const auto at = static_cast<std::size_t>(std::ranges::mismatch(*m_text, text).in1
-                                                 - m_text->begin());
-        const TextSplice splice{at, m_text->size() - at, text.size() - at};
-        if (keptBytesChange(at))
-            m_text = std::make_shared<std::string>(std::move(text));
-        else
-            *m_text = std::move(text);
-        announce(splice);
-    }
+    void setText(std::string text);
+    // A kept text in place of this one, sharing its bytes: showing a text kept earlier costs no
+    // copy, and when it is a prefix of this box's own, no comparison either.
+    void setKeptText(text::TextPrefix text);
 
     // `tail` added at the end of the text.
-    void append(std::string_view tail) { replace(m_text->size(), 0, tail); }
+    void append(std::string_view tail) { replace(text().size(), 0, tail); }
 
     // The text cut to its first `length` bytes; a text no longer stays as it is.
     void cutTo(std::size_t length)
     {
-        if (length < m_text->size())
-            replace(length, m_text->size() - length, {});
+        if (length < text().size())
+            replace(length, text().size() - length, {});
     }
 
     // The `removed` bytes at `at` replaced by `inserted`, as the user's edits change the text.
     // Positions beyond the end count as the end.
-    void replace(std::size_t at, std::size_t removed, std::string_view inserted)
-    {
-        at = std::min(at, m_text->size());
-        removed = std::min(removed, m_text->size() - at);
-        if (std::string_view(*m_text).substr(at, removed) == inserted)
-            return;
-        if (keptBytesChange(at)) {
-            auto copy = std::make_shared<std::string>();
-            copy->reserve(m_text->size() - removed + inserted.size());
-            copy->append(*m_text, 0, at).append(inserted).append(*m_text, at + removed);
-            m_text = std::move(copy);
-        } else {
-            m_text->replace(at, removed, inserted);
-        }
-        announce({at, removed, inserted.size()});
-    }
+    void replace(std::size_t at, std::size_t removed, std::string_view inserted);
 
     // The text as it is now, for as long as the caller holds it, whatever becomes of this box.
-    text::TextPrefix keep()
-    {
-        m_keptLength = m_text->size();
-        return {m_text, m_text->size()};
-    }
+    text::TextPrefix keep();
 
     // Asks the view to move the keyboard focus here.
     void setFocus() { focusRequested.emit(); }
@@ -109,24 +75,19 @@ public:
     Signal<> focusRequested;
 
 private:
-    // Whether a change from `at` on alters bytes that someone keeps: then it must be made in a
-    // copy. Afterwards this box's bytes are its own again.
-    bool keptBytesChange(std::size_t at)
-    {
-        const bool shared = at < m_keptLength && m_text.use_count() > 1;
-        if (at < m_keptLength)
-            m_keptLength = 0;
-        return shared;
-    }
-
+    // Whether a change from `at` on may be made in the bytes themselves: nobody else holds them,
+    // or nobody holds any byte from `at` on.
+    bool changesInPlace(std::size_t at) const;
     void announce(TextSplice splice)
     {
         spliced.emit(splice);
         changed.emit();
     }
 
-    // Shared with those who keep it; its first m_keptLength bytes never change in place.
-    std::shared_ptr<std::string> m_text;
+    // The text is m_text.view(). Its bytes may be shared with those who keep them (up to
+    // m_keptLength bytes, or all of them once a kept text is shown) and are then never changed
+    // in place up to that length.
+    text::TextPrefix m_text;
     std::size_t m_keptLength = 0;
     std::string m_toolTip;
 };

@@ -156,7 +156,7 @@ void FrmMain::cmdStart_Click()
     showFileCount();
 
     // The history keeps the listing box's own text, not a copy of it.
-    m_history.record(txtM.keep(), m_fileCount, Text1.text(), m_shownScans);
+    m_history.record(txtM.keep(), m_fileCount, std::string(Text1.text()), m_shownScans);
     Command2[0].setEnabled(m_history.backEnabled());
     Command2[1].setEnabled(m_history.forwardEnabled());
 }
@@ -176,24 +176,13 @@ void FrmMain::showHistoryRow()
 {
     const listing::HistoryRow row = m_history.current();
     m_shownScans = row.scans;
-    showListing(row.listing());
+    // Paging through the listings of appended scans changes only the end of the text.
+    txtM.setKeptText(row.text);
     m_fileCount = row.fileCount;
     // Only a tick follows the folder: a grayed box does not.
     if (Check6.value() == controls::CheckValue::Ticked)
         followHistoryFolder(row.pathField);
     showFileCount();
-}
-
-void FrmMain::showListing(std::string_view listing)
-{
-    // Paging through the listings of appended scans changes only the end of the text.
-    const std::string &shown = txtM.text();
-    if (listing.starts_with(shown))
-        txtM.append(listing.substr(shown.size()));
-    else if (shown.starts_with(listing))
-        txtM.cutTo(listing.size());
-    else
-        txtM.setText(std::string(listing));
 }
 
 void FrmMain::followHistoryFolder(const std::string &pathField)
@@ -214,8 +203,8 @@ void FrmMain::Command1_Click()
     const auto path = m_services.dialogs.askSaveFileName(kSaveDialog);
     if (!path)
         return;
-    const auto bytes
-            = listingFileBytes(txtM.text() + std::string(listing::kLineEnd), m_services.dialogs);
+    const auto bytes = listingFileBytes(std::string(txtM.text()) + std::string(listing::kLineEnd),
+                                        m_services.dialogs);
     if (!bytes)
         return;
     // A file that cannot be written is left as it was; the user must know the listing is not
@@ -266,7 +255,7 @@ std::optional<std::string> FrmMain::renameWindowFolder() const
 {
     if (!m_handedFolder)
         return std::nullopt;
-    return Text1.text();
+    return std::string(Text1.text());
 }
 
 listing::ListingOptions FrmMain::listingOptions() const

@@ -119,7 +119,6 @@ private:
     controls::LongWork working(std::string_view what);
     void showFileCount();
     void showHistoryRow();
-    void showListing(std::string_view listing);
     // The export and ｺﾋﾟｰ follow the listing shown.
     void showExports();
     void followHistoryFolder(const std::string &pathField);

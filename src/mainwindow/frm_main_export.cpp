@@ -88,7 +88,7 @@ void FrmMain::folderDropped(std::string_view path)
 
 void FrmMain::cmdCopy_Click()
 {
-    std::string text = txtM.text();
+    std::string text(txtM.text());
     // Lines end in LF on the desktop's clipboard.
     std::erase(text, '\r');
     m_services.clipboard.setText(text);

@@ -140,7 +140,7 @@ void FrmFileName::Command2_Click()
         List2[0].assign(rename::MakeNumberedNames(List1.count(), Text3.text(), position));
     } else if (List2[0].selectedRow() >= 0 && !List2[0].selectedText().empty()
                && !Text3.text().empty()) {
-        List2[0].replace(m_module.intNameRow, Text3.text());
+        List2[0].replace(m_module.intNameRow, std::string(Text3.text()));
     }
     m_module.flgFileName = ChooserServes::RenameWindow;
 }

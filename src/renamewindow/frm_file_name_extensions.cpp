@@ -32,7 +32,7 @@ void FrmFileName::Command4_Click()
     if (List3[0].selectedText().empty() || Text4.text().empty())
         return;
     List3[1].remove(List3[1].selectedRow());
-    List3[1].insert(m_module.intExtRow, Text4.text());
+    List3[1].insert(m_module.intExtRow, std::string(Text4.text()));
     List3[1].setSelectedRow(m_module.intExtRow);
 }
 

@@ -163,8 +163,8 @@ void FrmRules::settingsChanged()
             [&](auto &kind) {
                 using Kind = std::decay_t<decltype(kind)>;
                 if constexpr (std::is_same_v<Kind, rename::ReplaceRule>) {
-                    kind = {txtFind.text(),
-                            txtReplace.text(),
+                    kind = {std::string(txtFind.text()),
+                            std::string(txtReplace.text()),
                             chkRegex.marked(),
                             chkMatchCase.marked(),
                             chkAll.marked()};

@@ -8,11 +8,12 @@
 namespace tavolin::text {
 
 // The first `length` bytes of a text that its owner may go on extending at its end: whoever
-// holds the prefix sees these bytes as they were for as long as it holds them. The owner changes
-// kept bytes only in a copy of its own, so that keeping a text costs nothing.
+// holds the prefix reads it through view() and sees these bytes as they were for as long as it
+// holds them. Only the owner writes to `bytes`, and never to bytes that it handed out, so that
+// keeping a text costs no copy.
 struct TextPrefix
 {
-    std::shared_ptr<const std::string> bytes;
+    std::shared_ptr<std::string> bytes;
     std::size_t length = 0;
 
     std::string_view view() const

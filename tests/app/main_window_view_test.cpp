@@ -34,7 +34,7 @@ struct MainWorld : test::MainWorld
             playOnWidgets(window, "key txtM Ctrl+End");
             QTest::keyClicks(window->focusWidget(), QString::fromStdString(text));
         } else {
-            model.txtM.setText(model.txtM.text() + text);
+            model.txtM.setText(std::string(model.txtM.text()) + text);
         }
         return true;
     }

@@ -101,7 +101,7 @@ TEST(TextBox, EachChangeTellsItsSpliceFirst)
     text.changed.connect([&] {
         if (text.text() == "abc!")
             text.append("?"); // a handler's own change
-        log += "T:" + text.text() + " ";
+        log += "T:" + std::string(text.text()) + " ";
     });
     const std::pair<std::function<void()>, const char *> steps[] = {
             {[&] { text.append("c"); }, "2-0+1 T:abc "},
@@ -122,41 +122,48 @@ TEST(TextBox, EachChangeTellsItsSpliceFirst)
     }
 }
 
-// A kept text stays as it was whatever the box does next; the box shares its bytes with the
-// keepers while it only extends them, and copies them only to change kept ones.
+// A kept text stays as it was whatever the box does next. The box shares its bytes with the
+// keepers while it only extends them, shows a kept text in their bytes, and copies them only to
+// change kept ones.
 TEST(TextBox, AKeptTextStaysAsItWasAndSharesTheBytesWhileTheyGrow)
 {
     TextBox text("ab");
     std::vector<tavolin::text::TextPrefix> kept;
-    const std::string *before = &text.text();
-    const std::tuple<std::function<void()>, const char *, bool> steps[] = {
-            {[&] { kept.push_back(text.keep()); }, "ab", true},
-            {[&] { text.append("cd"); }, "abcd", true},
-            {[&] { kept.push_back(text.keep()); }, "abcd", true},
-            {[&] { text.replace(4, 0, "e"); }, "abcde", true},
-            {[&] { text.cutTo(3); }, "abc", false},
-            {[&] { text.append("X"); }, "abcX", true}, // unkept bytes change in place
-            {[&] { kept.push_back(text.keep()); }, "abcX", true},
-            {[&] { text.setText("abcY"); }, "abcY", false},
-            {[&] {
-                 EXPECT_EQ(std::string(kept[0].view()) + "|" + std::string(kept[1].view()) + "|"
-                                   + std::string(kept[2].view()),
-                           "ab|abcd|abcX");
-                 kept.clear();
-             },
-             "abcY",
-             true},
-            {[&] { text.replace(0, 1, "Z"); }, "ZbcY", true}, // kept by nobody now
+    std::string log;
+    text.spliced.connect([&](TextSplice s) {
+        log = std::to_string(s.at) + "-" + std::to_string(s.removed) + "+"
+              + std::to_string(s.inserted);
+    });
+    // Each step: what the box shows after it, its splice, whether it shows the last kept bytes.
+    const std::tuple<std::function<void()>, const char *, const char *, bool> steps[] = {
+            {[&] { kept.push_back(text.keep()); }, "ab", "", true},
+            {[&] { text.append("cd"); }, "abcd", "2-0+2", true},
+            {[&] { kept.push_back(text.keep()); }, "abcd", "", true},
+            {[&] { text.setKeptText(kept[0]); }, "ab", "2-2+0", true},
+            {[&] { text.setKeptText(kept[1]); }, "abcd", "2-0+2", true},
+            {[&] { text.append("e"); }, "abcde", "4-0+1", true},
+            {[&] { text.cutTo(3); }, "abc", "3-2+0", false},
+            {[&] { text.setKeptText(kept[0]); }, "ab", "2-1+0", true},
+            {[&] { text.append("X"); }, "abX", "2-0+1", false},
+            {[&] { kept.push_back(text.keep()); }, "abX", "", true},
+            {[&] { text.setText("abY"); }, "abY", "2-1+1", false},
+            {[&] { text.setKeptText(kept[2]); }, "abX", "2-1+1", true},
+            {[&] { kept.clear(); }, "abX", "", true},
+            {[&] { text.replace(0, 1, "Z"); }, "ZbX", "0-1+1", false}, // its own now
     };
-    for (const auto &[step, shown, sameBytes] : steps) {
+    for (const auto &[step, shown, splice, sharesKept] : steps) {
+        log.clear();
         step();
         EXPECT_EQ(text.text(), shown);
-        EXPECT_EQ(&text.text() == before, sameBytes) << shown;
-        before = &text.text();
+        EXPECT_EQ(log, splice) << shown;
+        if (!kept.empty()) {
+            EXPECT_EQ(kept.back().view().data() == text.text().data(), sharesKept) << shown;
+            EXPECT_EQ(kept[0].view(), "ab");
+        }
     }
     kept = {text.keep()};
     text.setText("Q");
-    EXPECT_EQ(kept[0].view(), "ZbcY");
+    EXPECT_EQ(kept[0].view(), "ZbX");
 }
 
 // Listeners connected while it notifies wait for the next notification; one disconnected, also

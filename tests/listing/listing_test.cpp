@@ -87,7 +87,7 @@ namespace {
 tavolin::text::TextPrefix kept(std::string text)
 {
     const std::size_t length = text.size();
-    return {std::make_shared<const std::string>(std::move(text)), length};
+    return {std::make_shared<std::string>(std::move(text)), length};
 }
 
 } // namespace

@@ -35,7 +35,10 @@ protected:
     }
 
     // The folder list's folder and the path field.
-    std::string folders() const { return model.Dir1.path() + " " + model.Text1.text(); }
+    std::string folders() const
+    {
+        return model.Dir1.path() + " " + std::string(model.Text1.text());
+    }
 };
 
 TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
@@ -138,8 +141,8 @@ TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
                  "type Text1 D:\\data\\other\\; press cmdStart => x on ファイル数 = 1",
                  "press Command4 =>  off ファイル数 = "},
                 [this] {
-                    return model.txtM.text() + (model.Command1.enabled() ? " on " : " off ")
-                           + model.Label1.caption();
+                    return std::string(model.txtM.text())
+                           + (model.Command1.enabled() ? " on " : " off ") + model.Label1.caption();
                 });
     EXPECT_EQ(folders() + " " + module.strMainPath,
               "D:\\data\\photos D:\\data\\other\\ D:\\data\\photos");
@@ -147,7 +150,7 @@ TEST_F(FrmMainTest, VanishedEmptyAndDeliveredFoldersAndEditsOfTheListing)
                 ElementsAre("フォルダを読めませんでした。\nD:\\data\\photos\\\n見つかりません"));
     EXPECT_EQ(model.history().position(), 1);
     scan("D:\\empty");
-    EXPECT_EQ(model.Label1.caption() + model.txtM.text(), "ファイル数 = 0");
+    EXPECT_EQ(model.Label1.caption() + std::string(model.txtM.text()), "ファイル数 = 0");
 }
 
 TEST_F(FrmMainTest, PagingTheHistory)
@@ -164,7 +167,7 @@ TEST_F(FrmMainTest, PagingTheHistory)
                  "ファイル数 = 3",
                  "press Command2_1 => x 1 10 D:\\data\\photos ファイル数 = 1"}, // other is gone
                 [this] {
-                    return model.txtM.text() + " " + model.Label2.caption() + " "
+                    return std::string(model.txtM.text()) + " " + model.Label2.caption() + " "
                            + std::to_string(model.Command2[0].enabled())
                            + std::to_string(model.Command2[1].enabled()) + " " + model.Dir1.path()
                            + " " + model.Label1.caption();
@@ -185,8 +188,8 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
     };
     progress.stopAt = 2; // midway; where a scan may stop is the listing's own rule
     scan("D:\\data\\photos");
-    EXPECT_EQ(model.txtM.text() + " " + model.Label1.caption() + " " + model.Label2.caption() + " "
-                      + std::to_string(model.Command2[0].enabled()),
+    EXPECT_EQ(std::string(model.txtM.text()) + " " + model.Label1.caption() + " "
+                      + model.Label2.caption() + " " + std::to_string(model.Command2[0].enabled()),
               "x ファイル数 = 1 0 1");
     EXPECT_EQ(during, std::string(3 * 9, '-')); // three times each of the nine buttons
     EXPECT_EQ(module.strMainPath, "D:\\data\\other");

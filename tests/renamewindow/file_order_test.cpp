@@ -57,7 +57,7 @@ TEST(FileOrderThroughTheWindows, OneChoiceForTheRunThatMovesNoPlannedNameUnderTh
     w.main.cmdStart.click();
     w.rename.cmdStart.click();
     w.rename.List2[0].replace(0, "planned");
-    const std::string listing = w.main.txtM.text();
+    const std::string listing(w.main.txtM.text());
     const std::vector<std::string> planned = w.rename.List2[0].rows();
 
     w.rename.cboOrder.setSelectedIndex(3); // by size

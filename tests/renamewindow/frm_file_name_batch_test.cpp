@@ -17,7 +17,7 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     EXPECT_FALSE(model.cmdUndo.enabled());
     model.List2[0].assign({"b", "a", "c_new"}); // a swap and a rename
     std::string shownInTurn;
-    model.Text3.changed.connect([&] { shownInTurn += model.Text3.text() + '|'; });
+    model.Text3.changed.connect([&] { shownInTurn += std::string(model.Text3.text()) + '|'; });
     std::string rowsInTurn; // the row shown in each column as it is renamed
     model.List2[1].selectionChanged.connect([&] {
         for (const controls::ListBox *column : {&model.List1, &model.List2[0], &model.List2[1]})

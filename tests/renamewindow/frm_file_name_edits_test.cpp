@@ -35,7 +35,7 @@ TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
                     std::string defaults = "-";
                     for (const auto &[name, button] : controls().buttons)
                         defaults = button->isDefault() ? name : defaults;
-                    return selected() + " '" + model.Text3.text() + "' "
+                    return selected() + " '" + std::string(model.Text3.text()) + "' "
                            + (model.Command2.enabled() ? "on " : "off ") + defaults + ' '
                            + std::to_string(module.intNameRow);
                 });
@@ -171,7 +171,7 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     play("click List1 2; type Text3 edited");
     dialogs.fileAnswers = {"D:\\names.txt", std::nullopt, "D:\\missing.txt"};
     play("press Command6; press Command6; press Command6");
-    EXPECT_EQ(rows(model.List2[0]) + " " + selected() + " " + model.Text3.text() + " "
+    EXPECT_EQ(rows(model.List2[0]) + " " + selected() + " " + std::string(model.Text3.text()) + " "
                       + std::to_string(module.intNameRow),
               "x|y 2 -1 2 edited 2");
     EXPECT_THAT(dialogs.messageTexts(),

@@ -32,8 +32,11 @@ TEST_F(FrmFileNameTest, AScanFillsTheColumnsAndTheExtensionPairs)
     EXPECT_EQ(rows(model.List2[0]), "a|a|b|page.html5|photo|README|x.tar");
     EXPECT_EQ(rows(model.List2[1]), ".b.|.txt|.TXT||.jpeg||.gz");
     EXPECT_EQ(rows(model.List3[0]), ".b.|.txt|.TXT|.jpeg|.gz");
-    EXPECT_EQ(model.Label1.caption() + model.Text2.text(), "ファイル数 = 8True"); // ".abc" counted
-    EXPECT_EQ(model.Text3.text() + model.Text4.text() + module.strRenamePath, "D:\\f\\");
+    EXPECT_EQ(model.Label1.caption() + std::string(model.Text2.text()),
+              "ファイル数 = 8True"); // ".abc" counted
+    EXPECT_EQ(std::string(model.Text3.text()) + std::string(model.Text4.text())
+                      + module.strRenamePath,
+              "D:\\f\\");
 }
 
 TEST_F(FrmFileNameTest, AFolderFieldTheScanCannotUseIsReportedAndEmptiesTheLists)
@@ -55,7 +58,7 @@ TEST_F(FrmFileNameTest, AFolderFieldTheScanCannotUseIsReportedAndEmptiesTheLists
                             "からのパスで入力し、最後に「\\」を付けてください。"));
     // A pattern that matches no file is no error.
     EXPECT_THAT(scanField("D:\\f\\*.xls"), IsEmpty());
-    EXPECT_EQ(model.Label1.caption() + model.Text2.text(), "ファイル数 = 0False");
+    EXPECT_EQ(model.Label1.caption() + std::string(model.Text2.text()), "ファイル数 = 0False");
 }
 
 TEST(FolderFieldProblem, WithPosixPathsAWholePathStartsAtTheRoot)
@@ -104,7 +107,7 @@ TEST_F(FrmFileNameTest,
     fs.addFile("D:\\photos", "a.jpg");
     fs.addFile("D:\\other", "c.jpg");
     model.folderDropped("D:\\photos\\a.jpg"); // a file stands for the folder it lies in
-    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
+    EXPECT_EQ(std::string(model.Text1.text()) + ' ' + rows(model.List1), "D:\\photos\\ a.jpg");
     model.folderDropped("D:\\gone");
     EXPECT_EQ(dialogs.messages.size(), 1u);
     for (const char *planning : {"click List2_0 0; type Text3 旅行; press Command2",
@@ -121,13 +124,14 @@ TEST_F(FrmFileNameTest,
         ASSERT_EQ(dialogs.messages.size(), 1U);
         EXPECT_EQ(dialogs.messages[0].buttons, services::MessageButtons::OkCancel);
         EXPECT_THAT(dialogs.messages[0].text, HasSubstr("D:\\other"));
-        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List2[0]), "D:\\photos\\ " + planned);
+        EXPECT_EQ(std::string(model.Text1.text()) + ' ' + rows(model.List2[0]),
+                  "D:\\photos\\ " + planned);
         EXPECT_TRUE(model.folderDropped("D:\\other")); // answered OK
-        EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
+        EXPECT_EQ(std::string(model.Text1.text()) + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
     }
     model.cmdRules.click();
     EXPECT_FALSE(model.folderDropped("D:\\photos"));
-    EXPECT_EQ(model.Text1.text() + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
+    EXPECT_EQ(std::string(model.Text1.text()) + ' ' + rows(model.List1), "D:\\other\\ c.jpg");
 }
 
 TEST_F(FrmFileNameTest, WhatMakesTheChooserServeThisWindowAndWhatEndsThat)

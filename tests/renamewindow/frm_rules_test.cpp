@@ -48,7 +48,7 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     replace("c", "d");
     EXPECT_TRUE(rules.cmdRulesOK.isDefault());
     const auto shown = [this] {
-        return rules.txtFind.text() + rules.txtReplace.text()
+        return std::string(rules.txtFind.text()) + std::string(rules.txtReplace.text())
                + (rules.chkRegex.marked() ? " regex " : " ")
                + test::enabledButtons(test::modelControls(rules.controlTable()));
     };
@@ -62,9 +62,10 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     rules.txtStart.setText("5");
     rules.txtStep.setText("3");
     add(Numbering);
-    EXPECT_EQ(rules.txtStart.text() + rules.txtStep.text(), "11") << "a new step's own";
+    EXPECT_EQ(std::string(rules.txtStart.text()) + std::string(rules.txtStep.text()), "11")
+            << "a new step's own";
     rules.lstSteps.clickRow(2);
-    EXPECT_EQ(rules.txtStart.text() + rules.txtStep.text(), "53");
+    EXPECT_EQ(std::string(rules.txtStart.text()) + std::string(rules.txtStep.text()), "53");
 }
 
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)

@@ -1,0 +1,85 @@
+#include "controls/text_box.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tavolin::controls {
+
+TextBox::TextBox(std::string text, bool visible, std::string toolTip)
+    : Control(true, visible)
+    , m_text{std::make_shared<std::string>(std::move(text)), 0}
+    , m_toolTip(std::move(toolTip))
+{
+    m_text.length = m_text.bytes->size();
+}
+
+void TextBox::setText(std::string text)
+{
+    const std::string_view shown = this->text();
+    if (shown == text)
+        return;
+    const auto at
+            = static_cast<std::size_t>(std::ranges::mismatch(shown, text).in1 - shown.begin());
+    const TextSplice splice{at, shown.size() - at, text.size() - at};
+    if (changesInPlace(0))
+        *m_text.bytes = std::move(text);
+    else
+        m_text.bytes = std::make_shared<std::string>(std::move(text));
+    m_text.length = m_text.bytes->size();
+    m_keptLength = 0;
+    announce(splice);
+}
+
+void TextBox::setKeptText(text::TextPrefix text)
+{
+    const std::string_view shown = this->text();
+    const std::string_view shownNext = text.view();
+    const auto at = text.bytes == m_text.bytes
+                            ? std::min(shown.size(), shownNext.size())
+                            : static_cast<std::size_t>(std::ranges::mismatch(shown, shownNext).in1
+                                                       - shown.begin());
+    if (at == shown.size() && at == shownNext.size())
+        return;
+    const TextSplice splice{at, shown.size() - at, shownNext.size() - at};
+    m_text = std::move(text);
+    // Its holder may keep any part of it.
+    m_keptLength = m_text.bytes ? m_text.bytes->size() : 0;
+    if (!m_text.bytes)
+        m_text.bytes = std::make_shared<std::string>();
+    announce(splice);
+}
+
+void TextBox::replace(std::size_t at, std::size_t removed, std::string_view inserted)
+{
+    const std::string_view shown = text();
+    at = std::min(at, shown.size());
+    removed = std::min(removed, shown.size() - at);
+    if (shown.substr(at, removed) == inserted)
+        return;
+    if (changesInPlace(at)) {
+        m_text.bytes->resize(m_text.length); // bytes beyond the text are nobody's
+        m_text.bytes->replace(at, removed, inserted);
+    } else {
+        auto copy = std::make_shared<std::string>();
+        copy->reserve(shown.size() - removed + inserted.size());
+        copy->append(shown.substr(0, at)).append(inserted).append(shown.substr(at + removed));
+        m_text.bytes = std::move(copy);
+        m_keptLength = 0;
+    }
+    m_text.length = m_text.bytes->size();
+    announce({at, removed, inserted.size()});
+}
+
+text::TextPrefix TextBox::keep()
+{
+    m_keptLength = std::max(m_keptLength, m_text.length);
+    return m_text;
+}
+
+bool TextBox::changesInPlace(std::size_t at) const
+{
+    return m_text.bytes.use_count() == 1
+           || (at >= m_keptLength && m_text.length == m_text.bytes->size());
+}
+
+} // namespace tavolin::controls
