@@ -1,13 +1,16 @@
 // The windows on a screen that may be too small for them (ctest runs this on the offscreen
 // screen, and on the screens of the json files beside it): each opens inside the screen's
 // available area, Tab goes through its controls in the order their places read and brings
-// each into sight.
+// each into sight; Qt's own dialogs fit too, in Japanese.
+#include "app/qt_translations.h"
 #include "app/windows.h"
 #include "platform/qt/qt_dialogs.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -121,37 +124,73 @@ TEST(WindowsOnTheScreen, EachOpensInsideTheScreenAndTabBringsEachControlIntoSigh
     expectEveryControlComesIntoSightByTab(windows.chooserView(), "");
 }
 
-// Qt's dialogs that the program opens fit the screen's available area with every button: a save
-// dialog, and a message as long as the longest the program says (the rows that stop a batch).
-TEST(DialogsOnTheScreen, EachFitsInsideTheScreen)
+// The texts of the buttons of `dialog`, and of its labels, joined by '|'.
+std::string textsOf(QWidget *dialog)
 {
+    QStringList texts;
+    for (const auto *button : dialog->findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (const auto *label : dialog->findChildren<QLabel *>())
+        texts << label->text();
+    return texts.join(u'|').toStdString();
+}
+
+// Qt's dialogs that the program opens speak Japanese and fit the screen's available area with
+// every button: a message as long as the longest the program says (the rows that stop a batch),
+// the input box and the save dialog. Each, once it shows, is read, saved as a screenshot and
+// closed.
+TEST(DialogsOnTheScreen, EachSpeaksJapaneseAndFitsInsideTheScreen)
+{
+    ASSERT_TRUE(installQtTranslations()) << "Qt's Japanese translations are not installed";
     services::QtDialogs qtDialogs;
     services::Dialogs &dialogs = qtDialogs; // with the defaults the program's messages use
     std::string report = "変更できない行が30行あります。ファイル名は変更していません。\n";
     for (int row = 1; row <= 20; ++row)
         report += "\n" + std::to_string(row)
                   + "行目「写真の整理.jpg」: ほかの行も同じ名前になります";
-    const std::function<void()> opens[]
-            = {[&] {
-                   dialogs.askSaveFileName({"Title.txt", "Textに保存", "Textﾌｧｲﾙ (.txt)|*.txt"});
-               },
-               [&] {
-                   dialogs.showMessage(report);
-               }};
-    for (const auto &open : opens) {
-        QTimer::singleShot(0, [] {
+    const struct
+    {
+        const char *shot;
+        std::function<void()> open;
+        std::vector<const char *> japanese, english;
+    } cases[] = {
+            {"qt-message-box",
+             [&] { dialogs.showMessage(report, "Tavolin", services::MessageButtons::OkCancel); },
+             {"キャンセル", "OK"},
+             {"Cancel"}},
+            {"qt-input-dialog",
+             [&] { dialogs.askText("作成するフォルダ名を入力してください。", "フォルダ作成"); },
+             {"キャンセル"},
+             {"Cancel"}},
+            {"qt-save-dialog",
+             [&] {
+                 dialogs.askSaveFileName({"Title.txt", "Textに保存", "Textﾌｧｲﾙ (.txt)|*.txt"});
+             },
+             {"保存", "キャンセル"},
+             {"Look in", "File name", "Save", "Cancel", "Files of type"}},
+    };
+    for (const auto &[name, open, japanese, english] : cases) {
+        const std::string shot = name; // for the lambda
+        std::string texts;
+        QTimer::singleShot(0, [&] {
             QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr) << shot;
+            texts = textsOf(dialog);
             EXPECT_TRUE(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()))
-                    << dialog->metaObject()->className();
+                    << shot;
             for (const QPushButton *button : dialog->findChildren<QPushButton *>())
                 EXPECT_TRUE(!button->isVisible()
                             || dialog->rect().contains(
                                     QRect(button->mapTo(dialog, QPoint()), button->size())))
                         << button->text().toStdString();
-            saveShot(dialog->grab(), dialog->metaObject()->className(), dialog->devicePixelRatio());
+            saveShot(dialog->grab(), shot, dialog->devicePixelRatio());
             dialog->close();
         });
         open();
+        for (const char *word : japanese)
+            EXPECT_NE(texts.find(word), std::string::npos) << word << " in " << texts;
+        for (const char *word : english)
+            EXPECT_EQ(texts.find(word), std::string::npos) << word << " in " << texts;
     }
 }
 

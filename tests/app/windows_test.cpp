@@ -199,8 +199,8 @@ private:
 
 // A batch on a real folder seen through the rename window with the program's progress: it
 // appears over the window, which keeps painting with the busy pointer, and its stop button ends
-// the batch between two renames. The batch can be taken back.
-TEST(LongWork, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
+// the batch between two renames. (Taking a stopped batch back is the rename window model's test.)
+TEST(LongWork, ABatchOnARealFolderStopsBetweenTwoRenamesFromTheProgressDialog)
 {
     test::RealDisk world;
     for (int i = 0; i < 100; ++i)
@@ -240,8 +240,6 @@ TEST(LongWork, ABatchOnARealFolderStopsBetweenTwoRenamesAndCanBeTakenBack)
     const auto renamed = onDisk("renamed"); // numbered as 000renamed.jpg
     EXPECT_TRUE(renamed > 0 && renamed < 100) << renamed;
     EXPECT_EQ(onDisk("photo") + renamed, 100) << "no file waits under a temporary name";
-    playOnWidgets(&view, "press cmdUndo");
-    EXPECT_EQ(onDisk("photo"), 100);
 }
 
 } // namespace

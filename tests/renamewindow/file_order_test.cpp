@@ -4,8 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace tavolin {
 namespace {
 
@@ -31,11 +29,11 @@ struct BothWindows : test::Fakes
     renamewindow::FrmFileName rename{module, doors};
 };
 
-// Each order lists these files otherwise; the rename window lists them as the main window does,
-// so that the rows of a saved listing read back are the files' own.
+// Whatever the order chosen, the rename window lists the files as the main window
+// does, so that the rows of a saved listing read back are the files' own. (How each order sorts
+// is the order's own test.)
 TEST(FileOrderThroughTheWindows, BothWindowsListTheFilesInTheOrderChosen)
 {
-    std::set<std::vector<std::string>> orders;
     for (int item = 0; item < 5; ++item) {
         BothWindows w;
         w.main.cboOrder.setSelectedIndex(item);
@@ -43,9 +41,7 @@ TEST(FileOrderThroughTheWindows, BothWindowsListTheFilesInTheOrderChosen)
         w.main.cmdStart.click();
         w.rename.cmdStart.click();
         EXPECT_EQ(w.main.File1.names(), w.rename.List1.rows()) << item;
-        orders.insert(w.rename.List1.rows());
     }
-    EXPECT_EQ(orders.size(), 5u);
 }
 
 // Changing the order moves the main window's file list at once; the listing and the rename
