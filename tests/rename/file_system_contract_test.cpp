@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 namespace tavolin::test {
@@ -103,14 +102,14 @@ protected:
     paths::FolderPath makeFolder(const Names &files)
     {
         const std::string path = m_top + "/r" + std::to_string(++m_made);
+        if (fs != &m_fake)
+            std::filesystem::create_directory(path);
         for (std::size_t at = 0; at < files.size(); ++at) {
-            const std::string content(at + 1, static_cast<char>('0' + at));
-            if (fs == &m_fake) {
+            if (fs == &m_fake)
                 m_fake.addFile(path, files[at], static_cast<std::int64_t>(at + 1));
-            } else {
-                std::filesystem::create_directories(path);
-                std::ofstream(path + "/" + files[at], std::ios::binary) << content;
-            }
+            else
+                RealFolder(path).writeFile(files[at],
+                                           std::string(at + 1, static_cast<char>('0' + at)));
         }
         EXPECT_TRUE(fs->createFolder({fs->pathStyle(), path}, "sub.txt"));
         return {fs->pathStyle(), path};
@@ -208,13 +207,11 @@ TEST_P(FileSystemContract, ABatchCutOffAnywhereIsSettledWithEachFileUnderOneName
         for (const std::string &name : listed)
             ids.push_back(renamer->identify(name));
         FakeJournalStore journals;
-        CutOffFileSystem cutting(*fs, cutAt, links());
-        try {
-            (void)rename::ApplyRenames(
-                    cutting, folder.path(), renamesTo(listed, planned), {&journals});
+        if (!cutOff(*fs, cutAt, links(), [&](auto &cutting) {
+                (void)rename::ApplyRenames(
+                        cutting, folder.path(), renamesTo(listed, planned), {&journals});
+            }))
             break;
-        } catch (const CutOffFileSystem::Cut &) {
-        }
         const std::string batch = journals.list().back().id;
         const auto toward = cutAt % 2 ? rename::Toward::OldNames : rename::Toward::NewNames;
         const auto settled = rename::settleBatch(*fs, journals, batch, toward, false);

@@ -21,20 +21,6 @@ using Names = std::vector<std::string>;
 
 constexpr std::string_view kFolder = "D:\\f";
 
-// Runs `work` over `fs` cut off before its change `cutAt`, renaming as a disk without the
-// no-replace rename does where `throughLinks`; whether it was cut off.
-template<typename Work>
-bool cutOff(services::FileSystem &fs, std::size_t cutAt, bool throughLinks, Work work)
-{
-    test::CutOffFileSystem disk(fs, static_cast<int>(cutAt), throughLinks);
-    try {
-        work(disk);
-    } catch (const test::CutOffFileSystem::Cut &) {
-        return true;
-    }
-    return false;
-}
-
 std::string upper(std::string name)
 {
     for (char &c : name)
@@ -85,9 +71,10 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         for (const std::string &name : listed)
             ids.push_back(*folder->identify(name));
 
-        const bool batchCut = cutOff(fs, random() % (4 * files + 2), throughLinks, [&](auto &cut) {
-            (void)ApplyRenames(cut, kFolder, test::renamesTo(listed, planned), {&journals});
-        });
+        const bool batchCut = test::cutOff(
+                fs, static_cast<int>(random() % (4 * files + 2)), throughLinks, [&](auto &cut) {
+                    (void)ApplyRenames(cut, kFolder, test::renamesTo(listed, planned), {&journals});
+                });
         if (journals.journals.empty()) // the batch had nothing to do
             continue;
         const std::string batch = journals.journals.begin()->first;
@@ -117,9 +104,10 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             const auto rest = decodeJournal(*journals.read(journals.list().back().id));
             ASSERT_EQ(rest->files.size(), settled.problems.size());
         } else {
-            (void)cutOff(fs, random() % (4 * files + 2), throughLinks, [&](auto &cut) {
-                (void)settle(cut);
-            });
+            (void)test::cutOff(fs,
+                               static_cast<int>(random() % (4 * files + 2)),
+                               throughLinks,
+                               [&](auto &cut) { (void)settle(cut); });
         }
         // The next start settles each journal still running the way the user was going: one of
         // a settling or an undo is finished; one that keeps the batch's rows left by the new
@@ -160,7 +148,7 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
 {
     // A cycle: four renames there and four back.
     const Names listed{"a", "b", "c"}, planned{"b", "c", "a"};
-    for (std::size_t cutAt = 0; cutAt < 4; ++cutAt) {
+    for (int cutAt = 0; cutAt < 4; ++cutAt) {
         SCOPED_TRACE(cutAt);
         test::FakeFileSystem fs;
         test::FakeJournalStore journals;
@@ -169,7 +157,7 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
         ASSERT_FALSE(
                 ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), {&journals}).failure);
         const std::string batch = journals.journals.begin()->first;
-        ASSERT_TRUE(cutOff(fs, cutAt, false, [&](auto &cut) {
+        ASSERT_TRUE(test::cutOff(fs, cutAt, false, [&](auto &cut) {
             (void)settleBatch(cut, journals, batch, Toward::OldNames, true);
         }));
         const std::string undo = journals.journals.rbegin()->first;

@@ -41,12 +41,8 @@ TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
     }
 }
 
-TEST(DateStep, FillsThePatternAndPlacesTheDate)
+TEST(DateStep, PlacesTheDate)
 {
-    const LocalTime time{2026, 1, 8, 9, 5, 3};
-    EXPECT_EQ(formatDate("yyyyMMdd_HHmmss", time), "20260108_090503");
-    EXPECT_EQ(formatDate("yy年MM月dd日", time), "26年01月08日");
-    EXPECT_EQ(formatDate("", time), "");
     EXPECT_EQ(placeText("写真", "20260108", Place::Head, "_"), "20260108_写真");
     EXPECT_EQ(placeText("写真", "20260108", Place::End, "-"), "写真-20260108");
     EXPECT_EQ(placeText("写真", "20260108", Place::Replace, "_"), "20260108");
@@ -57,6 +53,9 @@ TEST(DateStep, APatternTakesItsOwnLettersAndQuotedText)
 {
     const LocalTime time{2026, 1, 8, 9, 5, 3};
     const std::pair<std::string, std::string> cases[] = {
+            {"yyyyMMdd_HHmmss", "20260108_090503"},
+            {"yy年MM月dd日", "26年01月08日"},
+            {"", ""},
             {"yy年M月d日", "26年1月8日"},
             {"H時m分s秒", "9時5分3秒"},
             {"'IMG'_yyyy", "IMG_2026"},

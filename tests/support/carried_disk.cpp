@@ -1,13 +1,11 @@
 #include "support/carried_disk.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,10 +77,12 @@ std::string_view nameOf(DiskKind kind)
 }
 
 CarriedDisk::CarriedDisk(DiskKind kind)
-    : m_kind(kind)
+    : RealFolder({})
+    , m_kind(kind)
     , m_image(m_dir.pathOf("disk.img"))
-    , m_mountPoint(m_dir.pathOf("disk"))
-{}
+{
+    m_path = m_dir.pathOf("disk");
+}
 
 std::unique_ptr<CarriedDisk>
 CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
@@ -103,7 +103,7 @@ CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
     std::unique_ptr<CarriedDisk> disk(new CarriedDisk(kind));
     std::ofstream(disk->m_image).close();
     fs::resize_file(disk->m_image, 16u << 20);
-    fs::create_directory(disk->m_mountPoint);
+    fs::create_directory(disk->m_path);
     std::string format = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
     if (kind == DiskKind::Fat && smallTopFolder)
         format += " -r 16";
@@ -131,7 +131,7 @@ std::string CarriedDisk::attach(bool readOnly)
         options = readOnly ? "-o ro " : "-o rw+ "; // fusefat asks which, to be safe
     else if (readOnly)
         options = "-o ro ";
-    if (!run(std::string(tools.mounter) + " " + options + source + " " + m_mountPoint))
+    if (!run(std::string(tools.mounter) + " " + options + source + " " + m_path))
         return std::string(tools.mounter) + " could not mount the image here";
     m_mounted = true;
     return {};
@@ -148,7 +148,7 @@ void CarriedDisk::pullOut() const
     for (const auto &process : fs::directory_iterator("/proc")) {
         std::ifstream cmdline(process.path() / "cmdline");
         const std::string words{std::istreambuf_iterator<char>(cmdline), {}};
-        if (words.find(m_mountPoint + '\0') == std::string::npos)
+        if (words.find(m_path + '\0') == std::string::npos)
             continue;
         const pid_t driver = std::stoi(process.path().filename());
         ::kill(driver, SIGKILL);
@@ -159,8 +159,8 @@ void CarriedDisk::pullOut() const
 
 bool CarriedDisk::unmount()
 {
-    if (m_mounted && !run("umount " + m_mountPoint) && !run("fusermount -u " + m_mountPoint)
-        && !run("fusermount3 -u " + m_mountPoint))
+    if (m_mounted && !run("umount " + m_path) && !run("fusermount -u " + m_path)
+        && !run("fusermount3 -u " + m_path))
         return false;
     m_mounted = false;
     if (!m_loopDevice.empty())
@@ -172,12 +172,7 @@ bool CarriedDisk::unmount()
 CarriedDisk::~CarriedDisk()
 {
     if (!unmount())
-        run("umount -l " + m_mountPoint);
-}
-
-void CarriedDisk::writeFile(std::string_view name, std::string_view content) const
-{
-    std::ofstream(pathOf(name), std::ios::binary) << content;
+        run("umount -l " + m_path);
 }
 
 void CarriedDisk::makeOlder(std::string_view name, std::chrono::seconds age) const
@@ -185,22 +180,6 @@ void CarriedDisk::makeOlder(std::string_view name, std::chrono::seconds age) con
     const timespec then{::time(nullptr) - age.count(), 0};
     const timespec times[] = {then, then};
     ::utimensat(AT_FDCWD, pathOf(name).c_str(), times, 0);
-}
-
-std::string CarriedDisk::readFile(std::string_view name) const
-{
-    std::ostringstream content;
-    content << std::ifstream(pathOf(name), std::ios::binary).rdbuf();
-    return content.str();
-}
-
-std::vector<std::string> CarriedDisk::names() const
-{
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator(m_mountPoint))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    return names;
 }
 
 } // namespace tavolin::test

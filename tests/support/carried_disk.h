@@ -21,9 +21,9 @@ inline void PrintTo(DiskKind kind, std::ostream *out)
     *out << nameOf(kind);
 }
 
-// A fresh small disk image of one kind, formatted and mounted on a folder of its own, and
-// unmounted (its loop device freed) when the object goes away.
-class CarriedDisk
+// A fresh small disk image of one kind, formatted and mounted on a folder of its own (path()),
+// and unmounted (its loop device freed) when the object goes away.
+class CarriedDisk : public RealFolder
 {
 public:
     // The mounted disk, or none with why not in `whyNot` (no /dev/fuse, no loop device, a tool
@@ -36,19 +36,9 @@ public:
     CarriedDisk &operator=(const CarriedDisk &) = delete;
 
     DiskKind kind() const { return m_kind; }
-    // The mounted disk's top folder.
-    const std::string &path() const { return m_mountPoint; }
-    std::string pathOf(std::string_view name) const
-    {
-        return m_mountPoint + '/' + std::string(name);
-    }
-    void writeFile(std::string_view name, std::string_view content) const;
     // Gives the file `name` the times of `age` ago, its access time too (fusefat keeps neither
     // when told to leave one as it is).
     void makeOlder(std::string_view name, std::chrono::seconds age) const;
-    std::string readFile(std::string_view name) const;
-    // The names on the disk as it gives them, sorted.
-    std::vector<std::string> names() const;
     // Whether the disk ignores case in names.
     bool ignoresCase() const { return m_kind != DiskKind::Ntfs; }
     // Mounts the disk again, read-only as a locked card is or as it was.
@@ -67,7 +57,6 @@ private:
     DiskKind m_kind;
     TempDir m_dir;
     std::string m_image;
-    std::string m_mountPoint;
     std::string m_loopDevice;
     bool m_mounted = false;
 };

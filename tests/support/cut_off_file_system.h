@@ -92,4 +92,18 @@ private:
     bool m_throughLinks;
 };
 
+// Runs `work` over `fs` cut off before its change `cutAt`, renaming as a disk without the
+// no-replace rename does where `throughLinks`; whether it was cut off.
+template<typename Work>
+bool cutOff(services::FileSystem &fs, int cutAt, bool throughLinks, Work work)
+{
+    CutOffFileSystem disk(fs, cutAt, throughLinks);
+    try {
+        work(disk);
+    } catch (const CutOffFileSystem::Cut &) {
+        return true;
+    }
+    return false;
+}
+
 } // namespace tavolin::test

@@ -203,10 +203,7 @@ private:
     {
         const paths::FolderPath written(m_style, path);
         const auto parent = written.parent();
-        return parent && std::ranges::any_of(m_entries, [&](const Entry &entry) {
-                   return !entry.folder && entry.parent == parent->path()
-                          && entry.name == written.name();
-               });
+        return parent && std::ranges::count(entries(parent->path(), false), written.name()) > 0;
     }
     // `value`, taken from the folder `path`, if that may be used.
     template<typename T>

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace tavolin::test {
 
 TempDir::TempDir(const fs::path &parent)
-    : m_path(parent / "tavolin-test-XXXXXX")
+    : RealFolder(parent / "tavolin-test-XXXXXX")
 {
     if (!::mkdtemp(m_path.data()))
         throw std::runtime_error("cannot create a temporary folder");
@@ -54,18 +54,18 @@ bool TempDir::mountSmallFileSystem(std::string_view name, std::size_t bytes)
            && (m_mounts.push_back(pathOf(name)), true);
 }
 
-void TempDir::writeFile(std::string_view name, std::string_view content) const
+void RealFolder::writeFile(std::string_view name, std::string_view content) const
 {
     if (!(std::ofstream(pathOf(name), std::ios::binary) << content))
         throw std::runtime_error("cannot write " + pathOf(name));
 }
 
-std::string TempDir::readFile(std::string_view name) const
+std::string RealFolder::readFile(std::string_view name) const
 {
     return (std::ostringstream() << std::ifstream(pathOf(name), std::ios::binary).rdbuf()).str();
 }
 
-std::vector<std::string> TempDir::names() const
+std::vector<std::string> RealFolder::names() const
 {
     std::vector<std::string> found;
     for (const auto &entry : fs::directory_iterator(m_path))

@@ -7,19 +7,15 @@
 
 namespace tavolin::test {
 
-// A real folder under the system's temporary folder, removed with everything in
-// it (read-only parts included) when the object goes away.
-class TempDir
+// The files of a real folder, for a test to make and read.
+class RealFolder
 {
 public:
     using Name = std::string_view;
 
-    // Under `parent` instead, to choose the file system the folder lies on.
-    explicit TempDir(const std::filesystem::path &parent = std::filesystem::temp_directory_path());
-    ~TempDir();
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
-
+    explicit RealFolder(std::string path)
+        : m_path(std::move(path))
+    {}
     // The folder's path, without a trailing separator.
     const std::string &path() const { return m_path; }
     // The folder's path with a trailing separator, as the path field holds it.
@@ -35,6 +31,23 @@ public:
     {
         std::filesystem::permissions(pathOf(n), std::filesystem::perms(mode));
     }
+    // The names in the folder (files and folders, hidden ones too), sorted.
+    std::vector<std::string> names() const;
+
+protected:
+    std::string m_path;
+};
+
+// A real folder under the system's temporary folder, removed with everything in
+// it (read-only parts included) when the object goes away.
+class TempDir : public RealFolder
+{
+public:
+    // Under `parent` instead, to choose the file system the folder lies on.
+    explicit TempDir(const std::filesystem::path &parent = std::filesystem::temp_directory_path());
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
 
     // Makes the folder `name` refuse any change inside it: by its permissions for
     // an ordinary user, for root (whom permissions do not stop) by mounting it on
@@ -45,8 +58,6 @@ public:
     // system that fills up. False when this process may not mount.
     bool mountSmallFileSystem(std::string_view name, std::size_t bytes);
 
-    // The names in the folder (files and folders, hidden ones too), sorted.
-    std::vector<std::string> names() const;
     // How many files this process holds open, to see that a reading closes what it opened.
     static long openFiles()
     {
@@ -54,7 +65,6 @@ public:
     }
 
 private:
-    std::string m_path;
     std::vector<std::string> m_mounts;
 };
 
