@@ -109,7 +109,8 @@ TEST(StartRequest, AFolderHandedOverWaitsWhileAWindowWorksOrTheRulesWindowIsOpen
         Windows windows(fakes.doors);
         ASSERT_TRUE(windows.start({"D:\\写真", true}));
         const auto folders = [&] {
-            return windows.frmMain().Text1.text() + windows.frmFileName()->Text1.text();
+            return std::string(windows.frmMain().Text1.text())
+                   + std::string(windows.frmFileName()->Text1.text());
         };
         if (rulesOpen) {
             playOnWidgets(windows.renameView(),
