@@ -112,6 +112,29 @@ TEST(FolderList, AFolderThatVanishedLeavesTheListWhenItIsOpened)
     EXPECT_EQ(folders.rows().back().name, "d");
 }
 
+// Picking a drive opens its current folder; where that does not open, the drive list stays on
+// the drive picked, or goes back to the folder list's drive when the link is told to.
+TEST(DriveFolderLink, ADriveWhoseFolderDoesNotOpenStaysPickedOrGoesBack)
+{
+    for (const bool backOnFailure : {false, true}) {
+        for (const bool opens : {false, true}) {
+            SCOPED_TRACE(std::to_string(backOnFailure) + std::to_string(opens));
+            tavolin::test::FakeFileSystem fs;
+            tavolin::test::FakeDrives drives;
+            fs.addFolder("D:\\d");
+            if (opens)
+                fs.addFolder("E:\\");
+            DriveList drive(drives, "D:\\d");
+            FolderList folders(fs, "D:\\d");
+            DriveFolderLink link(
+                    drive, folders, [](std::string_view, const auto &) {}, backOnFailure);
+            drive.pick("E:\\");
+            EXPECT_EQ(drive.drive() + folders.path(),
+                      opens ? "E:\\E:\\" : backOnFailure ? "D:\\D:\\d" : "E:\\D:\\d");
+        }
+    }
+}
+
 namespace {
 
 // Work handed to the background, each run (work, then what follows it) when the test says, in

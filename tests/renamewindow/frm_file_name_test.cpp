@@ -97,6 +97,9 @@ TEST_F(FrmFileNameTest, AskedToCloseDuringWorkItStopsItAndClosesOnceItEnds)
         EXPECT_TRUE(asked);
         EXPECT_EQ(closes, work == std::string_view("scan") ? 1 : 2);
     }
+    progress.onAdvance = {};
+    play("press cmdStart");
+    EXPECT_EQ(closes, 2) << "work after the window closed leaves it open";
 }
 
 // Planned names as the scan read them go without a word; names typed or numbered since go only
