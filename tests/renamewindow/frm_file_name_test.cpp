@@ -34,6 +34,7 @@ TEST_F(FrmFileNameTest, AScanFillsTheColumnsAndTheExtensionPairs)
     EXPECT_EQ(rows(model.List3[0]), ".b.|.txt|.TXT|.jpeg|.gz");
     EXPECT_EQ(model.Label1.caption() + std::string(model.Text2.text()),
               "ファイル数 = 8True"); // ".abc" counted
+    EXPECT_FALSE(model.Text2.visible()) << "whether files were found is the program's own note";
     EXPECT_EQ(std::string(model.Text3.text()) + std::string(model.Text4.text())
                       + module.strRenamePath,
               "D:\\f\\");
