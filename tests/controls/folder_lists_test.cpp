@@ -130,7 +130,9 @@ TEST(DriveFolderLink, ADriveWhoseFolderDoesNotOpenStaysPickedOrGoesBack)
                     drive, folders, [](std::string_view, const auto &) {}, backOnFailure);
             drive.pick("E:\\");
             EXPECT_EQ(drive.drive() + folders.path(),
-                      opens ? "E:\\E:\\" : backOnFailure ? "D:\\D:\\d" : "E:\\D:\\d");
+                      opens           ? "E:\\E:\\"
+                      : backOnFailure ? "D:\\D:\\d"
+                                      : "E:\\D:\\d");
         }
     }
 }
