@@ -58,6 +58,9 @@ TEST_F(FrmRulesTest, AFaultySettingIsShownAndChangesNothing)
     later.turn();
     EXPECT_THAT(rules.lblFault.caption(), ::testing::HasSubstr("までの数で入力してください"));
     rules.txtStart.setText("7");
+    rules.txtDigits.setText("19"); // a number takes 18 digits at the most
+    later.turn();
+    EXPECT_THAT(rules.lblFault.caption(), ::testing::HasSubstr("18"));
     rules.txtDigits.setText("3");
     EXPECT_THAT(planned(), ElementsAre("a[b]c_007.txt"));
     rules.lstSteps.clickRow(0); // the replace step's settings come back into the fields
