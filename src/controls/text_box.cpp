@@ -7,11 +7,9 @@ namespace tavolin::controls {
 
 TextBox::TextBox(std::string text, bool visible, std::string toolTip)
     : Control(true, visible)
-    , m_text{std::make_shared<std::string>(std::move(text)), 0}
+    , m_text{std::make_shared<text::GrowingBytes>(text), text.size()}
     , m_toolTip(std::move(toolTip))
-{
-    m_text.length = m_text.bytes->size();
-}
+{}
 
 void TextBox::setText(std::string text)
 {
@@ -22,9 +20,9 @@ void TextBox::setText(std::string text)
             = static_cast<std::size_t>(std::ranges::mismatch(shown, text).in1 - shown.begin());
     const TextSplice splice{at, shown.size() - at, text.size() - at};
     if (changesInPlace(0))
-        *m_text.bytes = std::move(text);
+        m_text.bytes->replace(0, m_text.bytes->size(), text);
     else
-        m_text.bytes = std::make_shared<std::string>(std::move(text));
+        m_text.bytes = std::make_shared<text::GrowingBytes>(text);
     m_text.length = m_text.bytes->size();
     m_keptLength = 0;
     announce(splice);
@@ -45,7 +43,7 @@ void TextBox::setKeptText(text::TextPrefix text)
     // Its holder may keep any part of it.
     m_keptLength = m_text.bytes ? m_text.bytes->size() : 0;
     if (!m_text.bytes)
-        m_text.bytes = std::make_shared<std::string>();
+        m_text.bytes = std::make_shared<text::GrowingBytes>();
     announce(splice);
 }
 
@@ -57,12 +55,12 @@ void TextBox::replace(std::size_t at, std::size_t removed, std::string_view inse
     if (shown.substr(at, removed) == inserted)
         return;
     if (changesInPlace(at)) {
-        m_text.bytes->resize(m_text.length); // bytes beyond the text are nobody's
+        m_text.bytes->truncate(m_text.length); // bytes beyond the text are nobody's
         m_text.bytes->replace(at, removed, inserted);
     } else {
-        auto copy = std::make_shared<std::string>();
-        copy->reserve(shown.size() - removed + inserted.size());
-        copy->append(shown.substr(0, at)).append(inserted).append(shown.substr(at + removed));
+        auto copy = std::make_shared<text::GrowingBytes>(shown.substr(0, at));
+        copy->replace(at, 0, inserted);
+        copy->replace(copy->size(), 0, shown.substr(at + removed));
         m_text.bytes = std::move(copy);
         m_keptLength = 0;
     }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "text/growing_bytes.h"
+
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <string_view>
 
 namespace tavolin::text {
@@ -13,12 +14,12 @@ namespace tavolin::text {
 // keeping a text costs no copy.
 struct TextPrefix
 {
-    std::shared_ptr<std::string> bytes;
+    std::shared_ptr<GrowingBytes> bytes;
     std::size_t length = 0;
 
     std::string_view view() const
     {
-        return bytes ? std::string_view(*bytes).substr(0, length) : std::string_view();
+        return bytes ? bytes->view().substr(0, length) : std::string_view();
     }
 };
 

@@ -84,10 +84,9 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
 // afterwards: the position, < and > for the enabled buttons, the current listing/the next one.
 namespace {
 
-tavolin::text::TextPrefix kept(std::string text)
+tavolin::text::TextPrefix kept(const std::string &text)
 {
-    const std::size_t length = text.size();
-    return {std::make_shared<std::string>(std::move(text)), length};
+    return {std::make_shared<tavolin::text::GrowingBytes>(text), text.size()};
 }
 
 } // namespace
