@@ -16,6 +16,13 @@ TEST_F(FrmRulesTest, RowsTheBatchWouldRefuseAreMarkedWithWhyAtOnce)
               "変更できない名前 3件：直すまで、3件のどれも変更しません");
     EXPECT_EQ(model.List1.marks(), model.List2[0].marks());
     EXPECT_EQ(model.List2[1].marks(), model.List2[0].marks());
+    rules.txtFind.setText("^b$");
+    rules.txtReplace.setText("c"); // the name of a file that stays
+    later.settle();
+    EXPECT_EQ(rules.lblSummary.caption(),
+              "変更できない名前 1件：直すまで、1件のどれも変更しません");
+    rules.txtFind.setText("^(a.|b)$");
+    rules.txtReplace.setText("x");
     // OK before the event loop turned marks the rows of the last text.
     rules.txtReplace.setText("y");
     rules.cmdRulesOK.click();
