@@ -2,30 +2,6 @@
 
 namespace tavolin::listing {
 
-ScannedFiles::ScannedFiles(std::string folder, std::span<const std::string> names)
-    : m_folder(std::move(folder))
-    , m_count(names.size())
-{
-    std::size_t bytes = 0;
-    for (const std::string &name : names)
-        bytes += name.size() + 1;
-    m_names.reserve(bytes);
-    for (const std::string &name : names)
-        m_names.append(name).push_back('\0');
-}
-
-std::vector<std::string> ScannedFiles::names() const
-{
-    std::vector<std::string> names;
-    names.reserve(m_count);
-    for (std::size_t at = 0; at < m_names.size();) {
-        const std::size_t end = m_names.find('\0', at);
-        names.emplace_back(m_names, at, end - at);
-        at = end + 1;
-    }
-    return names;
-}
-
 void ListingHistory::record(text::TextPrefix listing,
                             std::int64_t fileCount,
                             std::string pathField,

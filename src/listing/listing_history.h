@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing/scanned_files.h"
 #include "text/text_prefix.h"
 
 #include <array>
@@ -12,23 +13,6 @@
 
 namespace tavolin::listing {
 
-// The files of one scan: the folder that was read and every name found there, in the listing's
-// order. The names are packed, each ended by a NUL, which no file name holds: a listing of
-// millions of files keeps them in about their own length.
-class ScannedFiles
-{
-public:
-    ScannedFiles(std::string folder, std::span<const std::string> names);
-
-    const std::string &folder() const { return m_folder; }
-    std::size_t count() const { return m_count; }
-    std::vector<std::string> names() const;
-
-private:
-    std::string m_folder;
-    std::string m_names;
-    std::size_t m_count = 0;
-};
 // The scans whose lines a listing holds, oldest first; the listings that hold the same scan
 // share it, and nobody changes it.
 using ListingScans = std::vector<std::shared_ptr<const ScannedFiles>>;

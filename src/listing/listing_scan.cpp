@@ -27,28 +27,30 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     ListingScan scan;
     scan.foundAny = count > 0;
     scan.namesFound = static_cast<std::int64_t>(count);
+    scan.files = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names);
+    // From here on the names are read from the packed ones: a million names unpacked beside the
+    // listing's lines would cost about as much again.
+    std::vector<std::string>().swap(read->names);
     scan.lines.reserve((count + 1) * (options.withSize ? 48 : 24));
-    for (std::size_t index = 0; index < count; ++index) {
-        if (read->base(index).empty())
-            continue;
-        if (index == 0 && options.withFolderLine)
+    std::size_t index = 0;
+    scan.files->forEachName([&](std::string_view name) {
+        const std::size_t at = index++;
+        const std::string_view base = name.substr(0, read->baseLengths[at]);
+        if (base.empty())
+            return;
+        if (at == 0 && options.withFolderLine)
             scan.lines
                     = AppendListLine(std::move(scan.lines), MakeFolderLine(parsed.folder.name()));
         std::optional<std::int64_t> size;
         if (options.withSize)
-            size = read->facts[index].size;
+            size = read->facts[at].size;
         std::optional<std::int64_t> number;
         if (options.numbered)
-            number = numberBase + static_cast<std::int64_t>(index) + 1;
-        scan.lines = AppendListLine(std::move(scan.lines),
-                                    MakeFileLine(options.withExtension
-                                                         ? std::string_view(read->names[index])
-                                                         : read->base(index),
-                                                 number,
-                                                 size));
-    }
-    scan.folder = parsed.folder.path();
-    scan.names = std::move(read->names);
+            number = numberBase + static_cast<std::int64_t>(at) + 1;
+        scan.lines
+                = AppendListLine(std::move(scan.lines),
+                                 MakeFileLine(options.withExtension ? name : base, number, size));
+    });
     return scan;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "listing/scanned_files.h"
 #include "order/file_order.h"
 #include "services/file_system.h"
 #include "services/progress.h"
 #include "services/work_end.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +30,8 @@ struct ListingScan
     bool foundAny = false;
     // Stopped: the user stopped the scan, and nothing else here counts; else Done.
     services::WorkEnd end = services::WorkEnd::Done;
-    std::string folder = {};             // the folder that was read
-    std::vector<std::string> names = {}; // every name enumerated, in the listing's order
+    // The folder that was read and every name enumerated, in the listing's order.
+    std::shared_ptr<const ScannedFiles> files = {};
 };
 
 // Lists the files that `pattern` names as listing lines, in `order`. File number i (0-based slot of

@@ -141,9 +141,7 @@ void FrmMain::cmdStart_Click()
         m_fileCount = 0;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
-    m_shownScans.push_back(
-            std::make_shared<const listing::ScannedFiles>(std::move(scan->folder), scan->names));
-    scan->names = {};
+    m_shownScans.push_back(std::move(scan->files));
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing at once; the listing's change handling sees the same
     // result as for one line at a time.

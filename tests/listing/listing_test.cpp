@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,26 @@ TEST(SplitExtension, ShortestEndingOfADotAndOneToFourCharacters)
         const auto parts = SplitExtension(name);
         EXPECT_EQ(parts.base + "|" + parts.extension, split);
     }
+}
+
+// Packed scans give back every name's bytes: names that share long starts, a name that is the
+// start of the one before, bytes that are not UTF-8, from a fixed seed.
+TEST(ScannedFiles, EveryNameComesBackAsItWas)
+{
+    std::mt19937 random(7);
+    const std::string pieces[] = {"a", "file_0", std::string(200, 'x'), "写真", "\xff\x80", "."};
+    std::vector<std::string> names;
+    for (int i = 0; i < 500; ++i) {
+        std::string name = names.empty() || random() % 4 == 0
+                                   ? std::string()
+                                   : names.back().substr(0, random() % (names.back().size() + 1));
+        while (name.empty() || random() % 3 != 0)
+            name += pieces[random() % std::size(pieces)];
+        names.push_back(name);
+    }
+    const ScannedFiles scanned("D:\\f", names);
+    EXPECT_EQ(scanned.names(), names);
+    EXPECT_EQ(scanned.count(), names.size());
 }
 
 TEST(ListingLines, SizesInGroupsOfThreeNamesAsPrintableAndLinesJoinedByCrLf)
