@@ -55,12 +55,9 @@ void LargeTextEdit::showSplice(std::size_t at,
     const std::string_view text = bytes();
     m_lines.splice(text, at, removed, inserted);
     if (byUser && m_pending) {
+        // An undo or a redo has moved in the history already.
         const PendingEdit done = *std::exchange(m_pending, std::nullopt);
-        if (done.kind == EditKind::Undo)
-            m_history.undo();
-        else if (done.kind == EditKind::Redo)
-            m_history.redo();
-        else
+        if (done.kind == EditKind::Typed || done.kind == EditKind::Other)
             m_history.record(done.edit, done.kind == EditKind::Typed);
         m_caret = m_anchor = at + inserted;
     } else {

@@ -127,6 +127,11 @@ void LargeTextEdit::mouseMoveEvent(QMouseEvent *event)
         setCaret(offsetAt(event->position().toPoint()), true);
 }
 
+void LargeTextEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept(); // the press placed the caret
+}
+
 void LargeTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
