@@ -90,6 +90,7 @@ void LargeTextEdit::measureRows()
     layOutOneLine(sample);
     m_rowHeight = std::max(fontMetrics().lineSpacing(),
                            static_cast<int>(std::ceil(sample.lineAt(0).height())));
+    m_baseline = std::max<qreal>(fontMetrics().ascent(), sample.lineAt(0).ascent());
 }
 
 int LargeTextEdit::firstRow() const
@@ -142,7 +143,8 @@ void LargeTextEdit::paintEvent(QPaintEvent *)
             const int start = shown.indexOf(from);
             selections.append({start, shown.indexOf(to) - start, selected});
         }
-        const QPointF origin = rowOrigin(line);
+        // Every row's text on the same baseline, whichever fonts its characters take.
+        const QPointF origin = rowOrigin(line) + QPointF(0, m_baseline - layout.lineAt(0).ascent());
         layout.draw(&painter, origin, selections);
         const qreal width = layout.lineAt(0).naturalTextWidth();
         widest = std::max(widest, static_cast<int>(std::ceil(width)));

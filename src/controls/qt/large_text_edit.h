@@ -129,6 +129,7 @@ private:
     std::optional<qreal> m_goalX; // where Up and Down keep the caret across short lines
     QString m_preedit;            // what the input method composes, shown at the caret
     int m_rowHeight = 1;
+    qreal m_baseline = 0; // below the top of a row
     int m_widest = 0; // the widest line laid out since the text was shown afresh
     bool m_caretShown = true;
     int m_blinkTimer = 0;
