@@ -144,6 +144,7 @@ TEST(ListingView, TheUsersKeysAndClicksEditTheModelsText)
              {at("on"), key(Qt::Key_End, Qt::ShiftModifier), type("ワン")},
              "onワン\r\ntwo"},
             {"a", {end, commit("漢字")}, "a漢字"},
+            {"one two", {end, key(Qt::Key_Left, Qt::ControlModifier), type("X")}, "one Xtwo"},
     };
     for (const auto &[text, steps, after] : cases) {
         controls::TextBox model(text);

@@ -226,12 +226,17 @@ void LargeTextEdit::setCaret(std::size_t caret, bool extend)
     m_caret = caret;
     if (!extend)
         m_anchor = caret;
+    ensureCaretVisible();
+    restartBlinking();
+}
+
+void LargeTextEdit::restartBlinking()
+{
     m_caretShown = true;
     if (m_blinkTimer)
         killTimer(m_blinkTimer);
     const int flash = QApplication::cursorFlashTime();
     m_blinkTimer = flash > 0 && hasFocus() ? startTimer(flash / 2) : 0;
-    ensureCaretVisible();
     viewport()->update();
 }
 
@@ -246,7 +251,8 @@ void LargeTextEdit::timerEvent(QTimerEvent *event)
 void LargeTextEdit::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    setCaret(m_caret, true);
+    // Not scrolled to the caret: a click that gave the focus goes where it was aimed.
+    restartBlinking();
 }
 
 void LargeTextEdit::focusOutEvent(QFocusEvent *event)

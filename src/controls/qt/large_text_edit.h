@@ -87,11 +87,13 @@ private:
     QRect caretRect() const;
     void ensureCaretVisible();
     void setCaret(std::size_t caret, bool extend);
+    void restartBlinking();
     void selectWordAt(std::size_t offset);
 
     // The caret's moves (large_text_edit_moves.cpp).
     std::size_t previousCharacter(std::size_t offset) const;
     std::size_t nextCharacter(std::size_t offset) const;
+    std::size_t wordBoundary(std::size_t offset, bool forward) const;
     std::size_t lineStartOf(std::size_t offset) const;
     std::size_t lineEndOf(std::size_t offset) const;
     std::size_t verticalMove(int rows);
@@ -130,7 +132,7 @@ private:
     QString m_preedit;            // what the input method composes, shown at the caret
     int m_rowHeight = 1;
     qreal m_baseline = 0; // below the top of a row
-    int m_widest = 0; // the widest line laid out since the text was shown afresh
+    int m_widest = 0;     // the widest line laid out since the text was shown afresh
     bool m_caretShown = true;
     int m_blinkTimer = 0;
 };

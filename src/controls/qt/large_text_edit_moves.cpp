@@ -13,10 +13,13 @@ namespace tavolin::controls {
 
 namespace {
 
-// The grapheme boundary before (or after) `offset` in `shown`.
-std::size_t characterBoundary(const ShownLine &shown, std::size_t offset, bool forward)
+// The boundary of `kind` before (or after) `offset` in `shown`.
+std::size_t boundary(const ShownLine &shown,
+                     std::size_t offset,
+                     bool forward,
+                     QTextBoundaryFinder::BoundaryType kind = QTextBoundaryFinder::Grapheme)
 {
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown.characters);
+    QTextBoundaryFinder characters(kind, shown.characters);
     characters.setPosition(shown.indexOf(offset));
     const qsizetype next = forward ? characters.toNextBoundary() : characters.toPreviousBoundary();
     return next < 0 ? offset : shown.offsetOf(static_cast<int>(next));
@@ -29,7 +32,7 @@ std::size_t LargeTextEdit::previousCharacter(std::size_t offset) const
     const std::size_t line = m_lines.lineOf(bytes(), offset);
     const ShownLine shown = shownLine(line);
     if (offset > shown.start())
-        return characterBoundary(shown, offset, false);
+        return boundary(shown, offset, false);
     return line == 0 ? offset : m_lines.line(bytes(), line - 1).end; // before the line end
 }
 
@@ -38,8 +41,16 @@ std::size_t LargeTextEdit::nextCharacter(std::size_t offset) const
     const std::size_t line = m_lines.lineOf(bytes(), offset);
     const ShownLine shown = shownLine(line);
     if (offset < shown.end())
-        return characterBoundary(shown, offset, true);
+        return boundary(shown, offset, true);
     return line + 1 == m_lines.lineCount() ? offset : m_lines.line(bytes(), line + 1).start;
+}
+
+std::size_t LargeTextEdit::wordBoundary(std::size_t offset, bool forward) const
+{
+    const ShownLine shown = shownLine(m_lines.lineOf(bytes(), offset));
+    if (offset == (forward ? shown.end() : shown.start()))
+        return forward ? nextCharacter(offset) : previousCharacter(offset);
+    return boundary(shown, offset, forward, QTextBoundaryFinder::Word);
 }
 
 std::size_t LargeTextEdit::lineStartOf(std::size_t offset) const
@@ -82,10 +93,14 @@ bool LargeTextEdit::moveCaret(QKeyEvent *event)
     std::size_t to = m_caret;
     switch (event->key()) {
     case Qt::Key_Left:
-        to = hasSelection() && !extend ? selectionStart() : previousCharacter(m_caret);
+        to = control                     ? wordBoundary(m_caret, false)
+             : hasSelection() && !extend ? selectionStart()
+                                         : previousCharacter(m_caret);
         break;
     case Qt::Key_Right:
-        to = hasSelection() && !extend ? selectionEnd() : nextCharacter(m_caret);
+        to = control                     ? wordBoundary(m_caret, true)
+             : hasSelection() && !extend ? selectionEnd()
+                                         : nextCharacter(m_caret);
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
