@@ -6,7 +6,6 @@
 #include <QFocusEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleHints>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -56,9 +55,9 @@ void LargeTextEdit::showSplice(std::size_t at,
     m_lines.splice(text, at, removed, inserted);
     if (byUser && m_pending) {
         // An undo or a redo has moved in the history already.
-        const PendingEdit done = *std::exchange(m_pending, std::nullopt);
-        if (done.kind == EditKind::Typed || done.kind == EditKind::Other)
-            m_history.record(done.edit, done.kind == EditKind::Typed);
+        if (m_pending->kind == EditKind::Typed || m_pending->kind == EditKind::Other)
+            m_history.record(std::move(m_pending->edit), m_pending->kind == EditKind::Typed);
+        m_pending.reset();
         m_caret = m_anchor = at + inserted;
     } else {
         m_history.clear();
