@@ -161,8 +161,9 @@ TEST(ListingView, TheUsersKeysAndClicksEditTheModelsText)
     }
 }
 
-// Japanese, a byte that is not UTF-8 and a selection across a line end, as they are drawn.
-TEST(ListingView, DrawsTheTextInTheWindowsColours)
+// Japanese, a byte that is not UTF-8 and a selection across a line end, as they are drawn: the
+// selection in the window's highlight colour.
+TEST(ListingView, DrawsTheSelectionInTheWindowsHighlight)
 {
     controls::TextBox model("D:\\写真\\\r\nfile_000001.dat\xFF\r\nreport.txt\r\n");
     controls::LargeTextEdit widget;
@@ -173,7 +174,15 @@ TEST(ListingView, DrawsTheTextInTheWindowsColours)
     widget.setFocus();
     QTest::keyClick(&widget, Qt::Key_Down);
     QTest::keyClick(&widget, Qt::Key_Down, Qt::ShiftModifier);
-    saveShot(widget.grab(), "listing-text-area");
+    const QPixmap shot = widget.grab();
+    saveShot(shot, "listing-text-area");
+    const QImage image = shot.toImage();
+    const QRgb highlight = widget.palette().color(QPalette::Highlight).rgb();
+    int highlighted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            highlighted += image.pixel(x, y) == highlight;
+    EXPECT_GT(highlighted, 500) << "a line of text selected";
 }
 
 } // namespace
