@@ -37,11 +37,13 @@ bool isRedo(const QKeyEvent *event)
            || (event->key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier));
 }
 
-// Whether the key types its text: a character, not a control, with no Ctrl held.
+// Whether the key types its text: a character, not a control, with neither Ctrl nor Alt held (Alt
+// and a letter press the window's buttons).
 bool typesText(const QKeyEvent *event)
 {
     const QString text = event->text();
-    return !text.isEmpty() && !event->modifiers().testFlag(Qt::ControlModifier)
+    return !text.isEmpty()
+           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
            && std::ranges::none_of(text,
                                    [](QChar c) { return c.category() == QChar::Other_Control; });
 }
