@@ -33,7 +33,7 @@ version=$(dpkg-deb -f "$deb" Version)
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libicu72 libpcre2-8-0 libexiv2-27 libheif1 \
-    libxlsxwriter4 libqscintilla2-qt6-15 qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk; do
+    libxlsxwriter4 qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 grep -q -- '-dev\b' <<<"$depends" && fail "the package depends on a -dev package: $depends"

@@ -38,15 +38,11 @@ void Bindings::lineEdit(QLineEdit *widget, TextBox &model)
 
 void Bindings::textEdit(LargeTextEdit *widget, TextBox &model)
 {
-    widget->splice(0, widget->size(), model.text());
-    // The user's edit comes back from the model as its first splice: the widget has it already.
+    widget->setSource([&model] { return model.text(); });
+    // The user's edit comes back from the model as its first splice.
     auto echo = std::make_shared<bool>(false);
-    keep(model.spliced.connectScoped([widget, &model, echo](TextSplice splice) {
-        if (std::exchange(*echo, false))
-            return;
-        widget->splice(splice.at,
-                       splice.removed,
-                       std::string_view(model.text()).substr(splice.at, splice.inserted));
+    keep(model.spliced.connectScoped([widget, echo](TextSplice splice) {
+        widget->showSplice(splice.at, splice.removed, splice.inserted, std::exchange(*echo, false));
     }));
     keep(model.appearanceChanged.connectScoped(
             [widget, &model] { showAppearance(widget, model); }));
