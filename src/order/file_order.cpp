@@ -128,15 +128,21 @@ services::FsResult<SortedFiles> readSortedFiles(services::FileSystem &fs,
     if (!listed)
         return std::unexpected(std::move(listed.error()));
     SortedFiles files{.names = std::move(*listed)};
-    if (withFacts || order == FileOrder::Modified || order == FileOrder::Size) {
+    const auto readFacts = [&] {
         auto facts = fs.fileFacts(pattern.folder, files.names, [&](std::size_t done) {
             return !progress || progress->advance(done, files.names.size());
         });
-        if (!facts)
-            return SortedFiles{.end = services::WorkEnd::Stopped};
-        files.facts = std::move(*facts);
-    }
+        if (facts)
+            files.facts = std::move(*facts);
+        return facts.has_value();
+    };
+    const bool orderNeedsFacts = order == FileOrder::Modified || order == FileOrder::Size;
+    if (orderNeedsFacts && !readFacts())
+        return SortedFiles{.end = services::WorkEnd::Stopped};
     sortFiles(files, order);
+    // Facts the order does not need are read once the sort's working memory is gone.
+    if (withFacts && !orderNeedsFacts && !readFacts())
+        return SortedFiles{.end = services::WorkEnd::Stopped};
     return files;
 }
 
