@@ -26,6 +26,23 @@ void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
 }
 
+// A text box's model shown in a text area of `width` x `height`, with the keyboard focus.
+struct ShownListing
+{
+    ShownListing(const std::string &text, int width, int height)
+        : model(text)
+    {
+        bindings.textEdit(&widget, model);
+        widget.resize(width, height);
+        widget.show();
+        widget.setFocus();
+    }
+
+    controls::TextBox model;
+    controls::LargeTextEdit widget;
+    controls::Bindings bindings;
+};
+
 TEST(ListingView, ShowsEveryChangeOfTheModelAndForwardsTheUsersEdits)
 {
     controls::TextBox model("old");
@@ -147,17 +164,11 @@ TEST(ListingView, TheUsersKeysAndClicksEditTheModelsText)
             {"one two", {end, key(Qt::Key_Left, Qt::ControlModifier), type("X")}, "one Xtwo"},
     };
     for (const auto &[text, steps, after] : cases) {
-        controls::TextBox model(text);
-        controls::LargeTextEdit widget;
-        controls::Bindings bindings;
-        bindings.textEdit(&widget, model);
-        widget.resize(300, 120);
-        widget.show();
-        widget.setFocus();
+        ShownListing shown(text, 300, 120);
         for (const Step &step : steps)
-            step(widget);
-        EXPECT_EQ(model.text(), after) << "from " << text;
-        EXPECT_EQ(widget.text(), model.text());
+            step(shown.widget);
+        EXPECT_EQ(shown.model.text(), after) << "from " << text;
+        EXPECT_EQ(shown.widget.text(), shown.model.text());
     }
 }
 
@@ -165,13 +176,8 @@ TEST(ListingView, TheUsersKeysAndClicksEditTheModelsText)
 // selection in the window's highlight colour.
 TEST(ListingView, DrawsTheSelectionInTheWindowsHighlight)
 {
-    controls::TextBox model("D:\\写真\\\r\nfile_000001.dat\xFF\r\nreport.txt\r\n");
-    controls::LargeTextEdit widget;
-    controls::Bindings bindings;
-    bindings.textEdit(&widget, model);
-    widget.resize(320, 100);
-    widget.show();
-    widget.setFocus();
+    ShownListing shown("D:\\写真\\\r\nfile_000001.dat\xFF\r\nreport.txt\r\n", 320, 100);
+    QWidget &widget = shown.widget;
     QTest::keyClick(&widget, Qt::Key_Down);
     QTest::keyClick(&widget, Qt::Key_Down, Qt::ShiftModifier);
     const QPixmap shot = widget.grab();
