@@ -10,8 +10,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <gtest/gtest.h>
-
 namespace tavolin {
 namespace {
 

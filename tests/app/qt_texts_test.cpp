@@ -8,8 +8,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include <gtest/gtest.h>
-
 namespace tavolin {
 namespace {
 

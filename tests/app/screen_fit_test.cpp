@@ -17,8 +17,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <string>

@@ -18,8 +18,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <thread>
 
@@ -108,11 +106,10 @@ TEST_F(WindowsTest, TheChooserShowsALongPathWithItsRootAndItsFoldersOwnNameInSig
         model.openFolder(path);
         for (const int width : {fullWidth, fullWidth * 3 / 4}) {
             label->resize(width, label->height());
-            const QString shown = label->text();
-            const std::string trace = shown.toStdString();
-            EXPECT_TRUE(shown.endsWith(QString::fromUtf8(name) + u'\\')) << trace;
-            EXPECT_TRUE(shown.startsWith(QStringLiteral("D:\\"))) << trace;
-            EXPECT_TRUE(shown.contains(QChar(0x2026))) << trace; // …
+            const QString shown = label->text(); // … for what gave way
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("D:\\")) && shown.contains(QChar(0x2026))
+                        && shown.endsWith(QString::fromUtf8(name) + u'\\'))
+                    << shown.toStdString();
             EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
             EXPECT_EQ(label->toolTip(), QString::fromStdString(path + "\\"));
         }
@@ -173,8 +170,7 @@ TEST(BackgroundReading, TheMainWindowsListsFillOnceTheFolderIsRead)
         return list->index(row, 0).data().toString().trimmed().toStdString();
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount() == 300; }, 5000));
-    EXPECT_EQ(row(files, 0), "photo0.jpg");
-    EXPECT_EQ(row(files, 299), "photo99.jpg");
+    EXPECT_EQ(row(files, 0) + ' ' + row(files, 299), "photo0.jpg photo99.jpg");
     EXPECT_TRUE(QTest::qWaitFor([&] { return row(folders, folders->rowCount() - 1) == "旅行"; }));
     EXPECT_EQ(fakes.dialogs.messageTexts(), std::vector<std::string>{});
 }

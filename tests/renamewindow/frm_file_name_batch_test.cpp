@@ -2,10 +2,6 @@
 // fault or a stop midway, and 元に戻す.
 #include "frm_file_name_world.h"
 #include "renamewindow/rename_reports.h"
-#include "support/window_worlds.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin::renamewindow {
 namespace {

@@ -2,9 +2,6 @@
 // read from a text file, on its model over the in-memory drive D:\.
 #include "frm_file_name_world.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <optional>
 #include <sstream>
 
