@@ -29,19 +29,14 @@ namespace {
 // shorter one more than half beside the other), or higher up in their column (likewise).
 bool readsBefore(const QRect &a, const QRect &b)
 {
-    const auto half = [](int from, int to, int a, int b) {
-        return 2 * (to - from) > std::min(a, b);
+    const auto half = [](int from, int length, int otherFrom, int otherLength) {
+        const int shared
+                = std::min(from + length, otherFrom + otherLength) - std::max(from, otherFrom);
+        return 2 * shared > std::min(length, otherLength);
     };
-    if (half(std::max(a.top(), b.top()),
-             std::min(a.bottom(), b.bottom()) + 1,
-             a.height(),
-             b.height()))
+    if (half(a.top(), a.height(), b.top(), b.height()))
         return a.center().x() < b.center().x();
-    return half(std::max(a.left(), b.left()),
-                std::min(a.right(), b.right()) + 1,
-                a.width(),
-                b.width())
-           && a.center().y() < b.center().y();
+    return half(a.left(), a.width(), b.left(), b.width()) && a.center().y() < b.center().y();
 }
 
 // Tab goes round the controls in the order their places read, from one of them on: no control

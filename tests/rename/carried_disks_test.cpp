@@ -31,26 +31,6 @@ using Names = std::vector<std::string>;
 using test::refusal;
 using test::words;
 
-// Runs `batch` in a child process with options that kill the child (SIGKILL: nothing is tidied
-// up, as after a crash or a power cut) before its step `killAt`, counting every rename, to a
-// temporary name too; the batch's journal goes to `journals`. True when the child was killed,
-// false when the batch had fewer steps and ended.
-bool killedBeforeStep(int killAt,
-                      services::JournalStore &journals,
-                      const std::function<void(const rename::BatchJournalPlace &,
-                                               rename::BatchObserver &)> &batch)
-{
-    return WIFSIGNALED(test::childStatus([&] {
-        int steps = 0;
-        test::RowObserver killing([&](int) {
-            if (steps++ == killAt)
-                ::raise(SIGKILL);
-        });
-        batch({&journals}, killing);
-        return 0;
-    }));
-}
-
 class CarriedDiskTest : public testing::TestWithParam<DiskKind>
 {
 protected:
@@ -79,10 +59,10 @@ protected:
         }
         return seen;
     }
-    RenameOutcome rename(std::string_view listed, std::string_view planned)
+    RenameOutcome rename(std::string_view listed, std::string_view planned, BatchObserver &watch)
     {
-        return ApplyRenames(
-                fs, disk->path(), test::renamesTo(words(listed), words(planned)), {&journals});
+        const auto rows = test::renamesTo(words(listed), words(planned));
+        return ApplyRenames(fs, disk->path(), rows, {&journals}, watch);
     }
 
     std::unique_ptr<test::CarriedDisk> disk;
@@ -157,12 +137,7 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
         if (steps++ == 2)
             disk->pullOut();
     });
-    const auto outcome = ApplyRenames(
-            fs,
-            disk->path(),
-            test::renamesTo(words("p1.jpg p2.jpg p3.jpg"), words("q1.jpg q2.jpg q3.jpg")),
-            {&journals},
-            pulling);
+    const auto outcome = rename("p1.jpg p2.jpg p3.jpg", "q1.jpg q2.jpg q3.jpg", pulling);
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->error.kind, FsErrorKind::Disconnected);
     EXPECT_EQ(outcome.renamed, 2);
@@ -179,8 +154,6 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
 // again; a finished one is undone. Every disk knows its files across renames and mounts.
 TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
 {
-    const Names listed = words("a.txt b.txt c.txt D.txt");
-    const Names planned = words("b.txt c.txt a.txt d.txt");
     write("a.txt b.txt c.txt D.txt");
     for (const std::string &name : disk->names())
         disk->makeOlder(name, std::chrono::hours(1));
@@ -188,14 +161,18 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
     constexpr int kSteps = 6; // the cycle's four and the change of case's two on a case-blind disk
     for (int killAt = 0; killAt < kSteps; ++killAt) {
         SCOPED_TRACE(killAt);
-        if (!killedBeforeStep(
-                    killAt, journals, [&](const BatchJournalPlace &place, BatchObserver &observer) {
-                        (void)ApplyRenames(fs,
-                                           disk->path(),
-                                           test::renamesTo(listed, planned),
-                                           place,
-                                           observer);
-                    })) { // a disk that heeds case has fewer steps
+        // In a child process killed (SIGKILL: nothing is tidied up, as after a crash or a power
+        // cut) before its step `killAt`, counting every rename, to a temporary name too.
+        const int status = test::childStatus([&] {
+            int steps = 0;
+            test::RowObserver killing([&](int) {
+                if (steps++ == killAt)
+                    ::raise(SIGKILL);
+            });
+            (void)rename("a.txt b.txt c.txt D.txt", "b.txt c.txt a.txt d.txt", killing);
+            return 0;
+        });
+        if (!WIFSIGNALED(status)) { // the batch ended: a disk that heeds case has fewer steps
             ASSERT_FALSE(disk->ignoresCase());
             break;
         }
@@ -239,7 +216,7 @@ TEST_P(CarriedDiskTest, SavesAndMakesFoldersOrSaysWhyNot)
     EXPECT_EQ(disk->readFile("list.txt"), "xy");
 
     ASSERT_TRUE(disk->remount(true));
-    const auto renamed = rename("list.txt", "y");
+    const auto renamed = ApplyRenames(fs, disk->path(), test::renamesTo({"list.txt"}, {"y"}));
     EXPECT_TRUE(renamed.failure && renamed.failure->error.kind == FsErrorKind::ReadOnly);
     EXPECT_EQ(refusal(texts.writeBytes(disk->pathOf("list.txt"), "z")), FsErrorKind::ReadOnly);
     EXPECT_EQ(refusal(fs.createFolder(top, "newer")), FsErrorKind::ReadOnly);

@@ -117,17 +117,12 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 if (entry.state != JournalState::Running)
                     continue;
                 const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
-                ASSERT_NE(settleBatch(disk,
-                                      journals,
-                                      entry.id,
-                                      settling ? Toward::NewNames : settleOrUndo,
-                                      false)
-                                  .end,
+                const auto toward = settling ? Toward::NewNames : settleOrUndo;
+                ASSERT_NE(settleBatch(disk, journals, entry.id, toward, false).end,
                           services::WorkEnd::NotStarted);
             }
-            if (inTheWay && !last) {
+            if (inTheWay && !last)
                 ASSERT_TRUE(folder->unlink(*inTheWay));
-            }
         }
 
         for (std::size_t file = 0; file < files; ++file)
@@ -135,11 +130,10 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         ASSERT_EQ(folder->names()->size(), files) << "a file under a temporary name";
         for (const auto &entry : journals.list())
             ASSERT_NE(entry.state, JournalState::Running) << entry.id;
-        if (journals.journals.contains(batch)) { // not yet dropped as an old one
-            ASSERT_EQ(journals.journals.at(batch).state,
-                      settleOrUndo == Toward::NewNames ? JournalState::Complete
-                                                       : JournalState::Undone);
-        }
+        const auto done
+                = settleOrUndo == Toward::NewNames ? JournalState::Complete : JournalState::Undone;
+        if (journals.journals.contains(batch)) // not yet dropped as an old one
+            ASSERT_EQ(journals.journals.at(batch).state, done);
     }
 }
 
