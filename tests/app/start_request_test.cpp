@@ -164,10 +164,11 @@ TEST(StartRequest, ASecondStartWithAFolderHandsItToTheCopyThatRuns)
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() >= 3; }, 5000)) << received.size();
-    EXPECT_EQ(received.size(), 3U);
-    EXPECT_EQ(received[0], (shared::StartRequest{here.pathOf("写真"), false}));
-    EXPECT_EQ(received[1], (shared::StartRequest{here.pathOf("写真"), true})) << "from its folder";
-    EXPECT_EQ(received[2], (shared::StartRequest{std::nullopt, true})) << "the rename window alone";
+    // --rename 写真 from its folder, then the rename window alone.
+    EXPECT_EQ(received,
+              (std::vector<shared::StartRequest>{{here.pathOf("写真"), false},
+                                                 {here.pathOf("写真"), true},
+                                                 {std::nullopt, true}}));
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
