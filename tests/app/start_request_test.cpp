@@ -16,6 +16,7 @@ namespace {
 
 TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
 {
+    const std::string gone = "フォルダを読めませんでした。\nD:\\gone\n見つかりません";
     // The folder as a pointer (none when null): g++ 12 at -O3 takes a table of requests holding
     // std::optional<std::string> for one that may be destroyed uninitialized.
     const struct
@@ -31,11 +32,7 @@ TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
             {"写真", true, "D:\\写真\\", "D:\\写真\\", ""}, // from the current folder, D:\\ here
             // --rename alone (the desktop action without a folder): on the program's folder
             {nullptr, true, "D:\\", "D:\\Tools\\Lister\\", ""},
-            {"D:\\gone",
-             true,
-             "D:\\",
-             "",
-             "フォルダを読めませんでした。\nD:\\gone\n見つかりません"},
+            {"D:\\gone", true, "D:\\", "", gone},
     };
     for (const auto &[folder, rename, mainFolder, renameFolder, message] : cases) {
         SCOPED_TRACE(folder ? folder : "(none)");

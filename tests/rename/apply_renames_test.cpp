@@ -18,15 +18,9 @@ using test::words;
 // The problems of an outcome as "row:Kind" words.
 std::string problems(const RenameOutcome &outcome)
 {
-    static constexpr const char *kKinds[] = {"InvalidName",
-                                             "HiddenName",
-                                             "TooLong",
-                                             "SameAsAnotherRow",
-                                             "TakenByStayingFile",
-                                             "FileChanged",
-                                             "NotOnThisDisk",
-                                             "ControlCharacter",
-                                             "EmptyName"};
+    static const Names kKinds = words("InvalidName HiddenName TooLong SameAsAnotherRow "
+                                      "TakenByStayingFile FileChanged NotOnThisDisk "
+                                      "ControlCharacter EmptyName");
     std::string text;
     for (const RowProblem &problem : outcome.problems)
         text += std::to_string(problem.row) + ":" + kKinds[static_cast<int>(problem.kind)] + " ";
