@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tavolin {
@@ -141,12 +142,8 @@ TEST(DialogsOnTheScreen, EachSpeaksJapaneseAndFitsInsideTheScreen)
     for (int row = 1; row <= 20; ++row)
         report += "\n" + std::to_string(row)
                   + "行目「写真の整理.jpg」: ほかの行も同じ名前になります";
-    const struct
-    {
-        const char *shot;
-        std::function<void()> open;
-        std::vector<const char *> japanese, english;
-    } cases[] = {
+    using Words = std::vector<const char *>; // found in the dialog, and not found
+    const std::tuple<const char *, std::function<void()>, Words, Words> cases[] = {
             {"qt-message-box",
              [&] { dialogs.showMessage(report, "Tavolin", services::MessageButtons::OkCancel); },
              {"キャンセル", "OK"},

@@ -17,16 +17,10 @@ namespace {
 TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
 {
     const std::string gone = "フォルダを読めませんでした。\nD:\\gone\n見つかりません";
-    // The folder as a pointer (none when null): g++ 12 at -O3 takes a table of requests holding
-    // std::optional<std::string> for one that may be destroyed uninitialized.
-    const struct
-    {
-        const char *folder;
-        bool rename;
-        std::string mainFolder;   // the main window's path field
-        std::string renameFolder; // the rename window's, empty when it stays closed
-        std::string message;      // what the user is told
-    } cases[] = {
+    // The folder (a pointer, none when null: g++ 12 at -O3 takes a table of requests holding
+    // std::optional<std::string> for one that may be destroyed uninitialized), --rename, the main
+    // window's path field, the rename window's (empty when it stays closed), what the user is told.
+    const std::tuple<const char *, bool, std::string, std::string, std::string> cases[] = {
             {nullptr, false, "D:\\", "", ""},
             {"D:\\写真", false, "D:\\写真\\", "", ""},
             {"写真", true, "D:\\写真\\", "D:\\写真\\", ""}, // from the current folder, D:\\ here
@@ -57,11 +51,8 @@ TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
 // without one, on the start folder (the program's own folder here). It reads nothing until 取得.
 TEST(StartRequest, OnceAFolderWasHandedTheRenameWindowOpensOnTheMainWindowsFolder)
 {
-    const struct
-    {
-        std::string how;
-        std::string renameFolder;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+            // how, and the rename window's folder
             {"no folder", "D:\\Tools\\Lister\\"},
             {"at the start", "D:\\写真\\"},
             {"by a second start", "D:\\写真\\"},

@@ -76,22 +76,18 @@ protected:
 // the driver cannot store them (fusefat, which loses a file it is asked to rename so).
 TEST_P(CarriedDiskTest, ANameIsRefusedBeforeTheRenameOrTheDiskKeepsTheFileUnderIt)
 {
-    std::vector<std::string> names;
+    Names names{"旅行1.jpg", "é", "ｶﾒﾗ", "😀", "\x7f"};
     for (char c = 0x20; c < 0x7F; ++c)
         names.push_back(std::string("a") + c + "b");
-    for (const char *beyond : {"旅行1.jpg", "é", "ｶﾒﾗ", "😀", "\x7f"})
-        names.emplace_back(beyond);
     int refused = 0;
     for (const std::string &name : names) {
         write("p.jpg");
         const auto outcome = ApplyRenames(fs, disk->path(), test::renamesTo({"p.jpg"}, {name}), {});
-        if (!outcome.problems.empty()) {
-            ++refused;
-            EXPECT_EQ(contents(), "p.jpg:p.jpg ") << name;
-        } else {
-            EXPECT_EQ(outcome.renamed, 1) << name;
-            EXPECT_EQ(contents(), name + ":p.jpg ") << name;
-        }
+        const bool refusedHere = !outcome.problems.empty();
+        refused += refusedHere;
+        EXPECT_EQ(std::to_string(outcome.renamed) + " " + contents(),
+                  refusedHere ? "0 p.jpg:p.jpg " : "1 " + name + ":p.jpg ")
+                << name;
         // A FUSE driver keeps a file it is told to remove while a close of it is still on the
         // way as a hidden one, and removes that once the close comes.
         for (const std::string &left : disk->names())
