@@ -113,8 +113,9 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 ASSERT_NE(settleBatch(disk, journals, entry.id, toward, false).end,
                           services::WorkEnd::NotStarted);
             }
-            if (inTheWay && !last)
+            if (inTheWay && !last) {
                 ASSERT_TRUE(folder->unlink(*inTheWay));
+            }
         }
 
         for (std::size_t file = 0; file < files; ++file)
@@ -124,8 +125,9 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             ASSERT_NE(entry.state, JournalState::Running) << entry.id;
         const auto done
                 = settleOrUndo == Toward::NewNames ? JournalState::Complete : JournalState::Undone;
-        if (journals.journals.contains(batch)) // not yet dropped as an old one
+        if (journals.journals.contains(batch)) { // not yet dropped as an old one
             ASSERT_EQ(journals.journals.at(batch).state, done);
+        }
     }
 }
 
