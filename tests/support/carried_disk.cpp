@@ -63,19 +63,18 @@ CarriedDisk::CarriedDisk(DiskKind kind)
 std::unique_ptr<CarriedDisk>
 CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
 {
-    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    if (fuse < 0) {
-        whyNot = "/dev/fuse cannot be opened here";
+    const auto refused = [&](const std::string &why) {
+        whyNot = why;
         return nullptr;
-    }
+    };
+    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    if (fuse < 0)
+        return refused("/dev/fuse cannot be opened here");
     ::close(fuse);
     const Tools tools = kTools[static_cast<int>(kind)];
-    for (const char *tool : {tools.format, tools.mounter}) {
-        if (!run("command -v " + std::string(tool))) {
-            whyNot = std::string(tool) + " is not installed";
-            return nullptr;
-        }
-    }
+    for (const char *tool : {tools.format, tools.mounter})
+        if (!run("command -v " + std::string(tool)))
+            return refused(std::string(tool) + " is not installed");
     std::unique_ptr<CarriedDisk> disk(new CarriedDisk(kind));
     std::ofstream(disk->m_image).close();
     fs::resize_file(disk->m_image, 16u << 20);
@@ -83,10 +82,8 @@ CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
     std::string format = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
     if (kind == DiskKind::Fat && smallTopFolder)
         format += " -r 16";
-    if (!run(format + " " + disk->m_image)) {
-        whyNot = format + " failed";
-        return nullptr;
-    }
+    if (!run(format + " " + disk->m_image))
+        return refused(format + " failed");
     whyNot = disk->attach(false);
     return whyNot.empty() ? std::move(disk) : nullptr;
 }
