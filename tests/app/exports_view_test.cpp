@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace tavolin {
 namespace {
@@ -58,15 +59,11 @@ QString pasteInto(const std::function<void()> &ask, const std::string &path, int
 TEST(SaveDialog, ANameWithoutExtensionGetsTheTypesOne)
 {
     const test::TempDir folder;
-    const struct
-    {
-        int typesDown;
-        std::string typed, saved;
-    } cases[] = {{0, "report", "report.csv"},
-                 {1, "report", "report.xlsx"},
-                 {2, "report", "report"},
-                 {1, "report.v2", "report.v2"},
-                 {1, "", "Title.xlsx"}};
+    const std::tuple<int, std::string, std::string> cases[] = {{0, "report", "report.csv"},
+                                                               {1, "report", "report.xlsx"},
+                                                               {2, "report", "report"},
+                                                               {1, "report.v2", "report.v2"},
+                                                               {1, "", "Title.xlsx"}};
     const services::FileDialogSettings exportDialog{
             "Title.csv",
             "CSVで保存",

@@ -11,8 +11,6 @@
 #include <QComboBox>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 namespace tavolin {

@@ -17,11 +17,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tavolin {
@@ -31,19 +30,14 @@ namespace {
 // shorter one more than half beside the other), or higher up in their column (likewise).
 bool readsBefore(const QRect &a, const QRect &b)
 {
-    const auto half = [](int from, int to, int a, int b) {
-        return 2 * (to - from) > std::min(a, b);
+    const auto half = [](int from, int length, int otherFrom, int otherLength) {
+        const int shared
+                = std::min(from + length, otherFrom + otherLength) - std::max(from, otherFrom);
+        return 2 * shared > std::min(length, otherLength);
     };
-    if (half(std::max(a.top(), b.top()),
-             std::min(a.bottom(), b.bottom()) + 1,
-             a.height(),
-             b.height()))
+    if (half(a.top(), a.height(), b.top(), b.height()))
         return a.center().x() < b.center().x();
-    return half(std::max(a.left(), b.left()),
-                std::min(a.right(), b.right()) + 1,
-                a.width(),
-                b.width())
-           && a.center().y() < b.center().y();
+    return half(a.left(), a.width(), b.left(), b.width()) && a.center().y() < b.center().y();
 }
 
 // Tab goes round the controls in the order their places read, from one of them on: no control
@@ -148,12 +142,8 @@ TEST(DialogsOnTheScreen, EachSpeaksJapaneseAndFitsInsideTheScreen)
     for (int row = 1; row <= 20; ++row)
         report += "\n" + std::to_string(row)
                   + "行目「写真の整理.jpg」: ほかの行も同じ名前になります";
-    const struct
-    {
-        const char *shot;
-        std::function<void()> open;
-        std::vector<const char *> japanese, english;
-    } cases[] = {
+    using Words = std::vector<const char *>; // found in the dialog, and not found
+    const std::tuple<const char *, std::function<void()>, Words, Words> cases[] = {
             {"qt-message-box",
              [&] { dialogs.showMessage(report, "Tavolin", services::MessageButtons::OkCancel); },
              {"キャンセル", "OK"},

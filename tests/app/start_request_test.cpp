@@ -3,7 +3,6 @@
 #include "app/instance_channel.h"
 #include "app/windows.h"
 #include "platform/qt/qt_process.h"
-#include "support/temp_dir.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
@@ -12,33 +11,22 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 namespace tavolin {
 namespace {
 
 TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
 {
-    // The folder as a pointer (none when null): g++ 12 at -O3 takes a table of requests holding
-    // std::optional<std::string> for one that may be destroyed uninitialized.
-    const struct
-    {
-        const char *folder;
-        bool rename;
-        std::string mainFolder;   // the main window's path field
-        std::string renameFolder; // the rename window's, empty when it stays closed
-        std::string message;      // what the user is told
-    } cases[] = {
+    const std::string gone = "フォルダを読めませんでした。\nD:\\gone\n見つかりません";
+    // The folder (a pointer, none when null: g++ 12 at -O3 takes a table of requests holding
+    // std::optional<std::string> for one that may be destroyed uninitialized), --rename, the main
+    // window's path field, the rename window's (empty when it stays closed), what the user is told.
+    const std::tuple<const char *, bool, std::string, std::string, std::string> cases[] = {
             {nullptr, false, "D:\\", "", ""},
             {"D:\\写真", false, "D:\\写真\\", "", ""},
             {"写真", true, "D:\\写真\\", "D:\\写真\\", ""}, // from the current folder, D:\\ here
             // --rename alone (the desktop action without a folder): on the program's folder
             {nullptr, true, "D:\\", "D:\\Tools\\Lister\\", ""},
-            {"D:\\gone",
-             true,
-             "D:\\",
-             "",
-             "フォルダを読めませんでした。\nD:\\gone\n見つかりません"},
+            {"D:\\gone", true, "D:\\", "", gone},
     };
     for (const auto &[folder, rename, mainFolder, renameFolder, message] : cases) {
         SCOPED_TRACE(folder ? folder : "(none)");
@@ -63,11 +51,8 @@ TEST(StartRequest, TheMainOrTheRenameWindowOpensOnTheFolderOrSaysWhyNot)
 // without one, on the start folder (the program's own folder here). It reads nothing until 取得.
 TEST(StartRequest, OnceAFolderWasHandedTheRenameWindowOpensOnTheMainWindowsFolder)
 {
-    const struct
-    {
-        std::string how;
-        std::string renameFolder;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+            // how, and the rename window's folder
             {"no folder", "D:\\Tools\\Lister\\"},
             {"at the start", "D:\\写真\\"},
             {"by a second start", "D:\\写真\\"},
@@ -167,10 +152,11 @@ TEST(StartRequest, ASecondStartWithAFolderHandsItToTheCopyThatRuns)
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() >= 3; }, 5000)) << received.size();
-    EXPECT_EQ(received.size(), 3U);
-    EXPECT_EQ(received[0], (shared::StartRequest{here.pathOf("写真"), false}));
-    EXPECT_EQ(received[1], (shared::StartRequest{here.pathOf("写真"), true})) << "from its folder";
-    EXPECT_EQ(received[2], (shared::StartRequest{std::nullopt, true})) << "the rename window alone";
+    // --rename 写真 from its folder, then the rename window alone.
+    EXPECT_EQ(received,
+              (std::vector<shared::StartRequest>{{here.pathOf("写真"), false},
+                                                 {here.pathOf("写真"), true},
+                                                 {std::nullopt, true}}));
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
@@ -179,38 +165,29 @@ TEST(StartRequest, ASecondStartWithAFolderHandsItToTheCopyThatRuns)
 // arguments ask for what is StartArguments' test.
 TEST(StartRequest, HelpIsPrintedAndWhatIsUnknownRefused)
 {
-    const struct
-    {
-        QStringList args;
-        int exitCode;
-        bool onStandardOutput;
-    } cases[] = {
-            {{QStringLiteral("--help")}, 0, true},
-            {{QStringLiteral("--list")}, 2, false},
-    };
-    for (const auto &[args, exitCode, onStandardOutput] : cases) {
-        SCOPED_TRACE(args.join(u' ').toStdString());
+    for (const bool help : {true, false}) { // help, or an option the program does not know
+        const QString arg = help ? QStringLiteral("--help") : QStringLiteral("--list");
+        SCOPED_TRACE(arg.toStdString());
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (exitCode == 0) { // help must not even try to reach a display
+        if (help) { // help must not even try to reach a display
             environment.remove(QStringLiteral("DISPLAY"));
             environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         }
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(TAVOLIN_PROGRAM), args);
+        program.start(QStringLiteral(TAVOLIN_PROGRAM), {arg});
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), exitCode);
+        EXPECT_EQ(program.exitCode(), help ? 0 : 2);
         const QString out = QString::fromUtf8(program.readAllStandardOutput());
         const QString error = QString::fromUtf8(program.readAllStandardError());
         const QString usage = QString::fromUtf8(shared::kUsage.data(),
                                                 static_cast<qsizetype>(shared::kUsage.size()));
         // (Qt may warn on standard error before the usage, about a missing runtime folder.)
-        EXPECT_TRUE(onStandardOutput ? out.startsWith(usage) : error.contains(usage))
+        EXPECT_TRUE(help ? out.startsWith(usage) : error.contains(usage))
                 << out.toStdString() << error.toStdString();
-        EXPECT_TRUE((onStandardOutput ? error : out).isEmpty())
-                << out.toStdString() << error.toStdString();
+        EXPECT_TRUE((help ? error : out).isEmpty()) << out.toStdString() << error.toStdString();
     }
 }
 

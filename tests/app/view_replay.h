@@ -13,8 +13,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace tavolin {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tavolin::rename {
 namespace {
 
@@ -18,15 +20,9 @@ using test::words;
 // The problems of an outcome as "row:Kind" words.
 std::string problems(const RenameOutcome &outcome)
 {
-    static constexpr const char *kKinds[] = {"InvalidName",
-                                             "HiddenName",
-                                             "TooLong",
-                                             "SameAsAnotherRow",
-                                             "TakenByStayingFile",
-                                             "FileChanged",
-                                             "NotOnThisDisk",
-                                             "ControlCharacter",
-                                             "EmptyName"};
+    static const Names kKinds = words("InvalidName HiddenName TooLong SameAsAnotherRow "
+                                      "TakenByStayingFile FileChanged NotOnThisDisk "
+                                      "ControlCharacter EmptyName");
     std::string text;
     for (const RowProblem &problem : outcome.problems)
         text += std::to_string(problem.row) + ":" + kKinds[static_cast<int>(problem.kind)] + " ";
@@ -39,10 +35,7 @@ std::string problems(const RenameOutcome &outcome)
 TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
 {
     const std::string tooLong(256, 'x'), tmp = "tavolin-rename-0.tmp";
-    const struct
-    {
-        std::string files, listed, planned, order, after;
-    } cases[] = {
+    const std::array<std::string, 5> cases[] = {
             {"a.t b.j c", "a.t b.j c", "x.t = z.m", "0 2 ", "b.j:b.j x.t:a.t z.m:c "},
             {"a b", "a b", "b a", "0 1 0 ", "a:b b:a "},             // a swap
             {"a b c", "a b c", "b c a", "0 2 1 0 ", "a:c b:a c:b "}, // a cycle of three
@@ -61,13 +54,13 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
              "0:InvalidName 1:HiddenName 2:TooLong "},
     };
     services::PosixFileSystem fs;
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.planned.substr(0, 20));
+    for (const auto &[files, listing, plan, renamedInOrder, folderAfter] : cases) {
+        SCOPED_TRACE(plan.substr(0, 20));
         const test::TempDir dir;
-        for (const std::string &name : words(c.files))
+        for (const std::string &name : words(files))
             dir.writeFile(name, name);
-        const Names listed = words(c.listed);
-        Names planned = words(c.planned);
+        const Names listed = words(listing);
+        Names planned = words(plan);
         int changed = 0;
         for (std::size_t row = 0; row < planned.size(); ++row) {
             planned[row] = planned[row] == "=" ? listed[row] : planned[row];
@@ -78,12 +71,12 @@ TEST(ApplyRenamesTest, ReachesThePlannedNamesInAnyOrderOrRenamesNothing)
         const auto outcome
                 = ApplyRenames(fs, dir.path(), test::renamesTo(listed, planned), {}, ordering);
         EXPECT_FALSE(outcome.failure);
-        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(order, renamedInOrder);
         for (const std::string &name : dir.names())
             after += name + ":" + dir.readFile(name) + " ";
-        EXPECT_EQ(outcome.problems.empty() ? after : problems(outcome), c.after);
+        EXPECT_EQ(outcome.problems.empty() ? after : problems(outcome), folderAfter);
         EXPECT_EQ(outcome.renamed, outcome.problems.empty() ? changed : 0);
-        EXPECT_TRUE(outcome.problems.empty() || dir.names() == words(c.files)) << "nothing renamed";
+        EXPECT_TRUE(outcome.problems.empty() || dir.names() == words(files)) << "nothing renamed";
     }
     // A folder that is gone renames nothing and says why.
     const auto gone
@@ -124,26 +117,14 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
 TEST(ApplyRenamesTest, RefusesTheNamesTheDiskCannotHoldBeforeAnyRename)
 {
     using enum services::DiskNames;
-    const struct
-    {
-        std::string name;
-        std::vector<services::DiskNames> refusedOn;
-    } cases[] = {
-            {"a\\b", {Fat, FatAsciiOnly}},
-            {"a:b", {Fat, FatAsciiOnly}},
-            {"a*", {Fat, FatAsciiOnly}},
-            {"a?", {Fat, FatAsciiOnly}},
-            {"a\"b", {Fat, FatAsciiOnly}},
-            {"a<", {Fat, FatAsciiOnly}},
-            {"a>", {Fat, FatAsciiOnly}},
-            {"a|", {Fat, FatAsciiOnly}},
-            {"end.", {Fat, FatAsciiOnly}},
+    std::vector<std::pair<std::string, std::vector<services::DiskNames>>> cases{
             {"end ", {Fat, FatAsciiOnly}},
             {"名前", {FatAsciiOnly}},
             {"é", {FatAsciiOnly}},
             {"a.b", {}},
-            {"x y~!#$%&'()+,;=@[]^_`{}", {}},
-    };
+            {"x y~!#$%&'()+,;=@[]^_`{}", {}}};
+    for (const std::string &name : words("a\\b a:b a* a? a\"b a< a> a| end."))
+        cases.push_back({name, {Fat, FatAsciiOnly}});
     const auto problemsOf = [](const std::string &name, services::DiskNames diskNames) {
         test::FakeFileSystem fs{paths::PathStyle::posix()};
         fs.setDiskNames(diskNames);

@@ -24,7 +24,8 @@ namespace {
 using services::FsResult;
 using Names = std::vector<std::string>;
 
-enum class Place { Fake, FakeCaseBlind, Folder, ExFat, Fat, Ntfs };
+// The carried disks last, in the order of DiskKind.
+enum Place { Fake, FakeCaseBlind, Folder, ExFat, Fat, Ntfs };
 const char *const kPlaceNames[] = {"Fake", "FakeCaseBlind", "Folder", "exFAT", "FAT", "NTFS"};
 
 // Each row starts from a folder of its own holding the files a, b and c.txt, of 1, 2 and 3
@@ -71,19 +72,16 @@ protected:
     void SetUp() override
     {
         const Place place = GetParam();
-        if (place == Place::Fake || place == Place::FakeCaseBlind) {
-            m_fake.setIgnoresCase(place == Place::FakeCaseBlind);
+        if (place == Fake || place == FakeCaseBlind) {
+            m_fake.setIgnoresCase(place == FakeCaseBlind);
             m_top = "/d";
             m_fake.addFolder(m_top);
             fs = &m_fake;
-        } else if (place == Place::Folder) {
+        } else if (place == Folder) {
             m_top = m_dir.path();
         } else {
             std::string whyNot;
-            const auto kind = place == Place::ExFat ? DiskKind::ExFat
-                              : place == Place::Fat ? DiskKind::Fat
-                                                    : DiskKind::Ntfs;
-            m_disk = CarriedDisk::mount(kind, whyNot);
+            m_disk = CarriedDisk::mount(static_cast<DiskKind>(place - ExFat), whyNot);
             if (!m_disk)
                 GTEST_SKIP() << whyNot;
             m_top = m_disk->path();
@@ -92,11 +90,10 @@ protected:
 
     bool ignoresCase() const
     {
-        return GetParam() != Place::Fake && GetParam() != Place::Folder
-               && GetParam() != Place::Ntfs;
+        return GetParam() != Fake && GetParam() != Folder && GetParam() != Ntfs;
     }
-    bool links() const { return GetParam() != Place::ExFat && GetParam() != Place::Fat; }
-    bool noReplace() const { return GetParam() < Place::ExFat; } // none through FUSE
+    bool links() const { return GetParam() != ExFat && GetParam() != Fat; }
+    bool noReplace() const { return GetParam() < ExFat; } // none through FUSE
 
     // A new folder inside the top one holding `files`, the n-th of n + 1 bytes, and sub.txt.
     paths::FolderPath makeFolder(const Names &files)
@@ -235,15 +232,8 @@ TEST_P(FileSystemContract, ABatchCutOffAnywhereIsSettledWithEachFileUnderOneName
 
 INSTANTIATE_TEST_SUITE_P(Places,
                          FileSystemContract,
-                         testing::Values(Place::Fake,
-                                         Place::FakeCaseBlind,
-                                         Place::Folder,
-                                         Place::ExFat,
-                                         Place::Fat,
-                                         Place::Ntfs),
-                         [](const auto &info) {
-                             return std::string(kPlaceNames[static_cast<int>(info.param)]);
-                         });
+                         testing::Values(Fake, FakeCaseBlind, Folder, ExFat, Fat, Ntfs),
+                         [](const auto &info) { return std::string(kPlaceNames[info.param]); });
 
 } // namespace
 } // namespace tavolin::test

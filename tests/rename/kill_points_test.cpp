@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <random>
 
 namespace tavolin::rename {
@@ -20,13 +19,6 @@ using services::JournalState;
 using Names = std::vector<std::string>;
 
 constexpr std::string_view kFolder = "D:\\f";
-
-std::string upper(std::string name)
-{
-    for (char &c : name)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name;
-}
 
 // Batches of up to a dozen files (cycles, chains, new names and, where the folder ignores case,
 // changes of case) cut off anywhere, a new file now and then in the way of one; then settled
@@ -64,7 +56,7 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         Names planned;
         for (std::size_t file = 0, taken = 0; file < files; ++file)
             planned.push_back(!keeps[file]  ? pool[taken++]
-                              : ignoresCase ? upper(listed[file])
+                              : ignoresCase ? "F" + listed[file].substr(1)
                                             : listed[file]);
         auto folder = fs.openForRenaming({fs.pathStyle(), kFolder}).value();
         std::vector<services::FileId> ids;
@@ -117,12 +109,8 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                 if (entry.state != JournalState::Running)
                     continue;
                 const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
-                ASSERT_NE(settleBatch(disk,
-                                      journals,
-                                      entry.id,
-                                      settling ? Toward::NewNames : settleOrUndo,
-                                      false)
-                                  .end,
+                const auto toward = settling ? Toward::NewNames : settleOrUndo;
+                ASSERT_NE(settleBatch(disk, journals, entry.id, toward, false).end,
                           services::WorkEnd::NotStarted);
             }
             if (inTheWay && !last) {
@@ -135,10 +123,10 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
         ASSERT_EQ(folder->names()->size(), files) << "a file under a temporary name";
         for (const auto &entry : journals.list())
             ASSERT_NE(entry.state, JournalState::Running) << entry.id;
+        const auto done
+                = settleOrUndo == Toward::NewNames ? JournalState::Complete : JournalState::Undone;
         if (journals.journals.contains(batch)) { // not yet dropped as an old one
-            ASSERT_EQ(journals.journals.at(batch).state,
-                      settleOrUndo == Toward::NewNames ? JournalState::Complete
-                                                       : JournalState::Undone);
+            ASSERT_EQ(journals.journals.at(batch).state, done);
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tavolin::rename {
@@ -25,12 +26,8 @@ LocalTime dateOf(std::size_t row, DateSource source)
     return {2026, 12, source == DateSource::PhotoTaken ? 1 : 2, 10, static_cast<int>(row), 0};
 }
 
-struct StepsCase
-{
-    std::string what;
-    std::vector<NameStep> steps;
-    std::vector<PlannedName> names;
-};
+// What a case shows, its steps and the names they plan.
+using StepsCase = std::tuple<std::string, std::vector<NameStep>, std::vector<PlannedName>>;
 
 TEST(NameSteps, StepsRunInOrderOnTheirTargetAndSkipWhatIsOff)
 {

@@ -6,18 +6,14 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace tavolin::rename {
 namespace {
 
 TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
 {
-    const struct
-    {
-        NumberingRule rule;
-        long long row, rows;
-        std::string changed;
-    } cases[] = {
+    const std::tuple<NumberingRule, long long, long long, std::string> cases[] = {
             {{1, 1, 0, Place::End, "_"}, 0, 9, "旅_1"},
             {{1, 1, 0, Place::End, "_"}, 8, 10, "旅_09"},
             {{0, 10, 0, Place::Head, "-"}, 3, 11, "030-旅"},
@@ -26,7 +22,7 @@ TEST(NumberingStep, NumbersFromAnyStartByAnyStepAsWideAsAskedOrAsTheLastNeeds)
             {{5, -1, 0, Place::Head, " "}, 7, 8, "-2 旅"},
             {{100, 1, 2, Place::Replace, "_"}, 0, 1, "100"},
     };
-    for (const auto &[rule, row, rows, changed] : cases)
+    for (const auto &[rule, row, rows, changed] : cases) // the rule on row `row` of `rows`
         EXPECT_EQ(numberName("旅", rule, row, rows), changed);
 }
 

@@ -4,20 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace tavolin::rename {
 namespace {
 
-struct ReplaceCase
-{
-    ReplaceRule rule;
-    std::string name;
-    std::string changed;
-};
-
 TEST(ReplaceStep, ReplacesTextOrExpressionsWithGroupsOnceOrEverywhere)
 {
-    const ReplaceCase cases[] = {
+    const std::tuple<ReplaceRule, std::string, std::string> cases[] = {
             {{"写真", "photo"}, "写真_写真", "photo_photo"},
             {{"写真", "photo", false, true, false}, "写真_写真", "photo_写真"},
             {{"IMG", "img"}, "img_IMG", "img_img"},

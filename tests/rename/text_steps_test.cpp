@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,12 +44,13 @@ TEST(TextSteps, CaseChangesWholeWordsAndLeavesJapaneseAlone)
 // HIRAGANA and KATAKANA swapped for the kana; itself where Unicode has none.
 icu::UnicodeString unicodesOwn(WidthChange change, UChar32 c)
 {
+    const icu::UnicodeString self(c);
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
     const auto widened = [&](UChar32 first, UChar32 last) {
         // NFD parts a voiced kana into its letter and its mark.
-        const icu::UnicodeString parts = icu::Normalizer2::getNFDInstance(status)->normalize(
-                icu::UnicodeString(c), status);
+        const icu::UnicodeString parts
+                = icu::Normalizer2::getNFDInstance(status)->normalize(self, status);
         icu::UnicodeString out;
         for (int32_t i = 0; i < parts.length(); ++i) {
             UChar32 wide = first;
@@ -57,7 +59,7 @@ icu::UnicodeString unicodesOwn(WidthChange change, UChar32 c)
                               != icu::UnicodeString(parts[i]))
                 ++wide;
             if (wide > last)
-                return icu::UnicodeString(c);
+                return self;
             out.append(wide);
         }
         return out;
@@ -67,34 +69,31 @@ icu::UnicodeString unicodesOwn(WidthChange change, UChar32 c)
         u_charName(c, U_UNICODE_CHAR_NAME, name, sizeof name, &status);
         std::string other(name);
         if (!other.starts_with(from))
-            return icu::UnicodeString(c);
+            return self;
         other.replace(0, from.size(), to);
         const UChar32 pair = u_charFromName(U_UNICODE_CHAR_NAME, other.c_str(), &status);
-        return U_SUCCESS(status) ? icu::UnicodeString(pair) : icu::UnicodeString(c);
+        return U_SUCCESS(status) ? icu::UnicodeString(pair) : self;
     };
     const auto in = [c](UChar32 first, UChar32 last) {
         return c >= first && c <= last;
     };
     switch (change) {
     case WidthChange::AlphanumericsToHalfWidth:
-        return in(0xFF01, 0xFF5E) ? nfkc->normalize(icu::UnicodeString(c), status)
-                                  : icu::UnicodeString(c);
+        return in(0xFF01, 0xFF5E) ? nfkc->normalize(self, status) : self;
     case WidthChange::AlphanumericsToFullWidth:
-        return in(0x21, 0x7E) ? widened(0xFF01, 0xFF5E) : icu::UnicodeString(c);
+        return in(0x21, 0x7E) ? widened(0xFF01, 0xFF5E) : self;
     case WidthChange::KatakanaToFullWidth:
-        return in(0xFF61, 0xFF9F) ? nfkc->normalize(icu::UnicodeString(c), status)
-                                  : icu::UnicodeString(c);
+        return in(0xFF61, 0xFF9F) ? nfkc->normalize(self, status) : self;
     case WidthChange::KatakanaToHalfWidth:
-        return in(0x309B, 0x309C) || in(0x30A0, 0x30FF) ? widened(0xFF61, 0xFF9F)
-                                                        : icu::UnicodeString(c);
+        return in(0x309B, 0x309C) || in(0x30A0, 0x30FF) ? widened(0xFF61, 0xFF9F) : self;
     case WidthChange::IdeographicSpaceToHalfWidth:
-        return c == 0x3000 ? icu::UnicodeString(u' ') : icu::UnicodeString(c);
+        return c == 0x3000 ? icu::UnicodeString(u' ') : self;
     case WidthChange::HiraganaToKatakana:
         return renamed("HIRAGANA ", "KATAKANA ");
     case WidthChange::KatakanaToHiragana:
         return renamed("KATAKANA ", "HIRAGANA ");
     }
-    return icu::UnicodeString(c);
+    return self;
 }
 
 // Random names (a fixed seed) of characters from every switch's letters and a few others; each
@@ -136,17 +135,11 @@ TEST(TextSteps, EachWidthAndKanaSwitchAgreesWithUnicodesOwnMappings)
     }
 }
 
-struct EditCase
-{
-    std::optional<std::string> (*edit)(std::string_view);
-    std::string name;
-    std::string changed;
-};
-
 TEST(TextSteps, InsertRemoveAndTrimCountCharactersFromEitherEnd)
 {
     using F = CountFrom;
-    const EditCase cases[] = {
+    using Edit = std::optional<std::string> (*)(std::string_view);
+    const std::tuple<Edit, std::string, std::string> cases[] = {
             {[](auto n) { return insertText(n, "_旅", 2, F::Start); }, "写真001", "写真_旅001"},
             {[](auto n) { return insertText(n, "_旅", 3, F::End); }, "写真001", "写真_旅001"},
             {[](auto n) { return insertText(n, "新", 0, F::Start); }, "写真", "新写真"},

@@ -7,7 +7,6 @@
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin::renamewindow {
 namespace {
@@ -46,34 +45,30 @@ TEST(CutOffBatches, AreFinishedOrPutBackOrLeftForTheNextStart)
             = "\n\nできなかったファイルが1個あります。今の名前のまま残し、次に起動したときにまた"
               "尋ねます。\nフォルダ: D:\\f\n「d.txt」→「e.txt」: "
               "変更しないファイルかフォルダがこの名前です";
-    const struct
-    {
-        std::vector<MessageAnswer> answers;
-        JournalState state;        // finished, put back or left as it was
-        std::string report;        // none when left
-        const char *stopping = ""; // the work stopped at once
-    } cases[] = {
-            {{Ok}, Complete, "1個のファイルを最後まで変更しました。" + notDone},
-            {{Cancel, Ok}, Undone, "1個のファイルを元の名前に戻しました。"},
-            {{Cancel, Cancel}, Running, ""},
+    // The answers, the journal finished, put back or left as it was, the report (none when left)
+    // and the work stopped at once.
+    const std::tuple<std::deque<MessageAnswer>, JournalState, std::string, const char *> cases[] = {
+            {{Ok}, Complete, "1個のファイルを最後まで変更しました。" + notDone, ""},
+            {{Cancel, Ok}, Undone, "1個のファイルを元の名前に戻しました。", ""},
+            {{Cancel, Cancel}, Running, "", ""},
             {{Ok},
              Running,
              "0個のファイルを最後まで変更しました。\n中止しました。残りは次に起動したときにまた尋ね"
              "ます。" + notDone,
              "途中で終わった変更を仕上げています"},
     };
-    for (const auto &c : cases) {
+    for (const auto &[answers, state, report, stopping] : cases) {
         CutOffBatch world;
-        world.dialogs.messageAnswers = {c.answers.begin(), c.answers.end()};
-        world.progress.stopping = c.stopping;
+        world.dialogs.messageAnswers = answers;
+        world.progress.stopping = stopping;
         world.progress.stopAt = 0;
         offerToSettleCutOffBatches(world.doors);
-        EXPECT_EQ(world.journals.journals.at(world.id).state, c.state);
+        EXPECT_EQ(world.journals.journals.at(world.id).state, state);
         auto texts = world.dialogs.messageTexts();
         EXPECT_THAT(texts.at(0),
                     HasSubstr("途中で終わっています。\nフォルダ: D:\\f\nファイル: 3個"));
-        EXPECT_EQ(texts.size(), c.answers.size() + !c.report.empty());
-        EXPECT_EQ(c.report.empty() ? "" : texts.back(), c.report);
+        EXPECT_EQ(texts.size(), answers.size() + !report.empty());
+        EXPECT_EQ(report.empty() ? "" : texts.back(), report);
     }
 }
 

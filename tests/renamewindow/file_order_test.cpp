@@ -2,7 +2,6 @@
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin {
 namespace {

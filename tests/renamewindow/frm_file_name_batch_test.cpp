@@ -2,10 +2,6 @@
 // fault or a stop midway, and 元に戻す.
 #include "frm_file_name_world.h"
 #include "renamewindow/rename_reports.h"
-#include "support/window_worlds.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin::renamewindow {
 namespace {
@@ -19,15 +15,11 @@ TEST_F(FrmFileNameTest, RenamingAsksTwiceRenamesReportsScansAgainAndCanBeUndone)
     std::string shownInTurn;
     model.Text3.changed.connect([&] { shownInTurn += std::string(model.Text3.text()) + '|'; });
     std::string rowsInTurn; // the row shown in each column as it is renamed
-    model.List2[1].selectionChanged.connect([&] {
-        for (const controls::ListBox *column : {&model.List1, &model.List2[0], &model.List2[1]})
-            rowsInTurn += std::to_string(column->selectedRow());
-        rowsInTurn += ' ';
-    });
+    model.List2[1].selectionChanged.connect([&] { rowsInTurn += selected() + ','; });
     EXPECT_THAT(renameAll(), ElementsAre("3変更されました。"));
     EXPECT_THAT(fs.files("D:\\f"), ElementsAre("b.txt", "a.txt", "c_new.jpg"));
     EXPECT_EQ(shownInTurn, "c_new|b|a|b||") << "the rows in the order renamed";
-    EXPECT_EQ(rowsInTurn, "222 000 111 000 -1-1-1 ")
+    EXPECT_EQ(rowsInTurn, "2 2 2,0 0 0,1 1 1,0 0 0,-1 -1 -1,")
             << "all three columns, then none after the scan";
     EXPECT_TRUE(model.cmdUndo.enabled());
     dialogs.messages.clear();

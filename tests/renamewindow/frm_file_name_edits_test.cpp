@@ -2,9 +2,7 @@
 // read from a text file, on its model over the in-memory drive D:\.
 #include "frm_file_name_world.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
+#include <array>
 #include <optional>
 #include <sstream>
 
@@ -126,10 +124,7 @@ TEST_F(FrmFileNameTest, PlannedNamesReadFromATextFile)
     scan({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
     // The file's bytes, the planned names and what the status line says of the reading; the
     // second file breaks off after two lines. Of the lines beyond the last file only one is read.
-    const struct
-    {
-        std::string bytes, planned, status;
-    } files[] = {
+    const std::array<std::string, 3> files[] = {
             {"", "", "空のファイルでした。変更後の名前の列を空にしました"},
             {"a\nb\nc\nd\n", "a|b", "Shift_JISとして読みました（読めた2行を使いました）"},
             {"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n",

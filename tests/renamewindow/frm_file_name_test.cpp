@@ -2,10 +2,6 @@
 // its model over the in-memory drive D:\.
 #include "frm_file_name_world.h"
 #include "renamewindow/folder_field.h"
-#include "support/window_worlds.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <utility>
 

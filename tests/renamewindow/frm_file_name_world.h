@@ -3,7 +3,6 @@
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin::renamewindow {
 

@@ -4,7 +4,6 @@
 #include "support/window_worlds.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin::renamewindow {
 

@@ -4,7 +4,6 @@
 #include "text/utf8.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tavolin {
 namespace {

@@ -1,5 +1,6 @@
 #include "support/carried_disk.h"
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -31,49 +32,24 @@ std::string firstLine(const std::string &command)
     const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
     if (::pclose(pipe) != 0 || !read)
         return {};
-    std::string text(line);
-    if (text.ends_with('\n'))
-        text.pop_back();
-    return text;
+    const std::string text(line);
+    return text.substr(0, text.find('\n'));
 }
 
-bool haveTool(std::string_view tool)
-{
-    return run("command -v " + std::string(tool));
-}
-
+// The tool that formats an image of each kind and the one that mounts it, in DiskKind's order.
 struct Tools
 {
     const char *format;
     const char *mounter;
 };
-
-Tools toolsOf(DiskKind kind)
-{
-    switch (kind) {
-    case DiskKind::ExFat:
-        return {"mkfs.exfat", "mount.exfat-fuse"};
-    case DiskKind::Fat:
-        return {"mkfs.vfat", "fusefat"};
-    case DiskKind::Ntfs:
-        return {"mkntfs", "ntfs-3g"};
-    }
-    return {};
-}
+constexpr Tools kTools[]
+        = {{"mkfs.exfat", "mount.exfat-fuse"}, {"mkfs.vfat", "fusefat"}, {"mkntfs", "ntfs-3g"}};
 
 } // namespace
 
 std::string_view nameOf(DiskKind kind)
 {
-    switch (kind) {
-    case DiskKind::ExFat:
-        return "exFAT";
-    case DiskKind::Fat:
-        return "FAT";
-    case DiskKind::Ntfs:
-        return "NTFS";
-    }
-    return {};
+    return std::array{"exFAT", "FAT", "NTFS"}[static_cast<int>(kind)];
 }
 
 CarriedDisk::CarriedDisk(DiskKind kind)
@@ -87,19 +63,18 @@ CarriedDisk::CarriedDisk(DiskKind kind)
 std::unique_ptr<CarriedDisk>
 CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
 {
-    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    if (fuse < 0) {
-        whyNot = "/dev/fuse cannot be opened here";
+    const auto refused = [&](const std::string &why) {
+        whyNot = why;
         return nullptr;
-    }
+    };
+    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    if (fuse < 0)
+        return refused("/dev/fuse cannot be opened here");
     ::close(fuse);
-    const Tools tools = toolsOf(kind);
-    for (const char *tool : {tools.format, tools.mounter}) {
-        if (!haveTool(tool)) {
-            whyNot = std::string(tool) + " is not installed";
-            return nullptr;
-        }
-    }
+    const Tools tools = kTools[static_cast<int>(kind)];
+    for (const char *tool : {tools.format, tools.mounter})
+        if (!run("command -v " + std::string(tool)))
+            return refused(std::string(tool) + " is not installed");
     std::unique_ptr<CarriedDisk> disk(new CarriedDisk(kind));
     std::ofstream(disk->m_image).close();
     fs::resize_file(disk->m_image, 16u << 20);
@@ -107,17 +82,15 @@ CarriedDisk::mount(DiskKind kind, std::string &whyNot, bool smallTopFolder)
     std::string format = kind == DiskKind::Ntfs ? "mkntfs -F -q -Q" : std::string(tools.format);
     if (kind == DiskKind::Fat && smallTopFolder)
         format += " -r 16";
-    if (!run(format + " " + disk->m_image)) {
-        whyNot = format + " failed";
-        return nullptr;
-    }
+    if (!run(format + " " + disk->m_image))
+        return refused(format + " failed");
     whyNot = disk->attach(false);
     return whyNot.empty() ? std::move(disk) : nullptr;
 }
 
 std::string CarriedDisk::attach(bool readOnly)
 {
-    const Tools tools = toolsOf(m_kind);
+    const Tools tools = kTools[static_cast<int>(m_kind)];
     std::string source = m_image;
     if (m_kind == DiskKind::ExFat) {
         // exfat-fuse reads block devices only.

@@ -35,7 +35,6 @@ public:
     CarriedDisk(const CarriedDisk &) = delete;
     CarriedDisk &operator=(const CarriedDisk &) = delete;
 
-    DiskKind kind() const { return m_kind; }
     // Gives the file `name` the times of `age` ago, its access time too (fusefat keeps neither
     // when told to leave one as it is).
     void makeOlder(std::string_view name, std::chrono::seconds age) const;

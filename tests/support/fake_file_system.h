@@ -43,10 +43,7 @@ public:
                       [&](Name n) { return !paths::matchesNamePattern(n, pattern.namePattern); });
         return ifUsable(pattern.folder.path(), std::move(names));
     }
-    Result<void> checkFolder(const paths::FolderPath &folder) override
-    {
-        return check(folder.path());
-    }
+    Result<void> checkFolder(const paths::FolderPath &f) override { return check(f.path()); }
     Result<Names> listFolders(const paths::FolderPath &folder) override
     {
         return ifUsable(folder.path(), listed(folder.path(), true));
@@ -164,8 +161,7 @@ private:
         Result<void> unlink(Name name) override { return go(Unlink, name, {}); }
         bool sameFile(Name a, Name b) override
         {
-            const Entry *first = fs.find(path, a);
-            const Entry *second = fs.find(path, b);
+            const Entry *first = fs.find(path, a), *second = fs.find(path, b);
             return first && second && first != second && first->id == second->id;
         }
         Result<void> go(Primitive call, Name a, Name b) { return fs.change(path, call, a, b); }

@@ -45,9 +45,8 @@ bool act(const ModelControls &c, std::string_view words)
     in >> verb >> name;
     std::getline(in >> std::ws, value, '\0');
     if (verb == "click" || verb == "key") {
-        if (!c.lists.contains(name))
-            return true; // a list that only shows something
-        controls::ListBox *rows = reachable(c.lists, name);
+        // Not on a list that only shows something.
+        controls::ListBox *rows = c.lists.contains(name) ? reachable(c.lists, name) : nullptr;
         if (!rows)
             return true;
         int target = verb == "click" ? std::stoi(value) : 0;

@@ -31,22 +31,13 @@ struct Fakes
     FakeLater later;
     Module1 module;
     // The doors through these fakes, but for the file system, the drives, the progress and the
-    // way to do things later given.
+    // event loop given.
     services::Services doorsWith(services::FileSystem &disk,
-                                 services::Drives &mounted,
-                                 services::Progress &shown,
-                                 services::Later &turns)
+                                 services::Drives &at,
+                                 services::Progress &bar,
+                                 services::Later &loop)
     {
-        return {disk,
-                mounted,
-                dialogs,
-                textFiles,
-                process,
-                journals,
-                shown,
-                photoDates,
-                clipboard,
-                turns};
+        return {disk, at, dialogs, textFiles, process, journals, bar, photoDates, clipboard, loop};
     }
     services::Services doors = doorsWith(fs, drives, progress, later);
 };
