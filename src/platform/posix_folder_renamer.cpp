@@ -158,12 +158,11 @@ public:
 private:
     // Makes the name `target` and removes it again: where the driver would lose a file whose
     // rename fails, this fails instead, harmlessly. fusefat answers EPERM both for a name it
-    // cannot store and for a folder with no room left.
+    // cannot store and for a folder with no room left. The file is made without being opened:
+    // a FUSE driver keeps a file removed while open as a hidden one until it is closed.
     FsResult<void> makeAndRemove(const std::string &target)
     {
-        const Descriptor made(::openat(
-                m_fd, target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (made.get() < 0) {
+        if (::mknodat(m_fd, target.c_str(), S_IFREG | 0600, 0) != 0) {
             FsError error = creationError(errno, target, m_driver.names);
             if (error.kind == FsErrorKind::NoPermission)
                 error.kind = FsErrorKind::NoSpace;
