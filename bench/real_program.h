@@ -2,7 +2,6 @@
 
 // The program as its main() builds it, on the X server a bench started, for benches that drive
 // its real windows.
-#include "app/memory_policy.h"
 #include "app/windows.h"
 #include "controls/qt/background_threads.h"
 #include "platform/posix_file_system.h"
@@ -96,7 +95,6 @@ struct Program
     Program(const std::string &startFolder, const std::string &root, Lists lists = Lists::Filled)
         : stateFolder(root)
     {
-        returnLargeBlocksWhenFreed(); // as main() does
         process.programPath = process.currentPath = process.homePath = startFolder;
         if (!windows.start())
             throw std::runtime_error("the main window did not open");

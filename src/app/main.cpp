@@ -1,7 +1,6 @@
 // Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
 // of the program lives here.
 #include "app/instance_channel.h"
-#include "app/memory_policy.h"
 #include "app/program_icon.h"
 #include "app/qt_translations.h"
 #include "app/windows.h"
@@ -32,7 +31,6 @@ int main(int argc, char *argv[])
         std::fwrite(tavolin::shared::kHelp.data(), 1, tavolin::shared::kHelp.size(), stdout);
         return 0;
     }
-    tavolin::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setDesktopFileName(QStringLiteral("app.tavolin.Tavolin"));
