@@ -1,46 +1,22 @@
 #include "controls/qt/shown_line.h"
 
+#include "text/utf8.h"
+
 #include <QTextLayout>
 
 #include <algorithm>
 
 namespace tavolin::controls {
 
-namespace {
-
-// The code point of the UTF-8 sequence at the start of `bytes` and its length, or a length of 0
-// when it is not one: a stray byte, a sequence cut short, too long a form, a surrogate or a
-// number beyond Unicode.
-std::pair<char32_t, std::size_t> decodeOne(std::string_view bytes)
-{
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80)
-        return {lead, 1};
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || bytes.size() < length)
-        return {0, 0};
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[i]);
-        if ((next & 0xC0) != 0x80)
-            return {0, 0};
-        code = (code << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {0, 0};
-    return {code, length};
-}
-
-} // namespace
-
 ShownLine::ShownLine(std::string_view text, std::size_t start, std::size_t end)
 {
     characters.reserve(static_cast<qsizetype>(end - start));
     offsets.reserve(end - start + 1);
+    const std::string_view line = text.substr(0, end);
     for (std::size_t at = start; at < end;) {
-        const auto [code, length] = decodeOne(text.substr(at, end - at));
-        const char32_t shown = length == 0 ? char32_t{0xFFFD} : code;
+        std::size_t next = at;
+        const char32_t code = tavolin::text::utf8::decodeNext(line, next);
+        const char32_t shown = code >= tavolin::text::utf8::kStrayByte ? char32_t{0xFFFD} : code;
         if (QChar::requiresSurrogates(shown)) {
             characters.append(QChar(QChar::highSurrogate(shown)));
             characters.append(QChar(QChar::lowSurrogate(shown)));
@@ -49,7 +25,7 @@ ShownLine::ShownLine(std::string_view text, std::size_t start, std::size_t end)
             characters.append(QChar(static_cast<char16_t>(shown)));
         }
         offsets.push_back(at);
-        at += std::max<std::size_t>(length, 1);
+        at = next;
     }
     offsets.push_back(end);
 }
