@@ -68,6 +68,7 @@ TEST(FolderPath, APathWrittenFromAFolderTakenFromTheRoot)
           std::tuple{p, "/home/me", "/srv/a/", "/srv/a/"},
           std::tuple{w, "C:\\Users\\me", "データ\\", "C:\\Users\\me\\データ\\"},
           std::tuple{w, "C:\\Users\\me", "\\data\\", "C:\\data\\"},
-          std::tuple{w, "C:\\Users\\me", "D:\\data\\", "D:\\data\\"}})
+          std::tuple{w, "C:\\Users\\me", "D:\\data\\", "D:\\data\\"},
+          std::tuple{w, "C:\\Users\\me", "D:\\", "D:\\"}})
         EXPECT_EQ(absolutePath(style, base, written), expected) << written;
 }

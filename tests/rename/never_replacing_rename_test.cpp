@@ -67,6 +67,7 @@ const struct Case
         {"a", "A", CaseBlind, {kSecondStepFails}, Other, {kAway, "rename " + kTmp + " a"}},
         {"a", "A", CaseBlind, {{RenameNoReplace, Exists}, {RenameNoReplace, Other}}, Other},
         {"a", "B", CaseBlind, {}, Exists},
+        {"a", "A", CaseBlind, {{RenameNoReplace, ReadOnly}}, ReadOnly}, // no other way then
         {"a",
          "A",
          CaseBlind,

@@ -58,14 +58,25 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     EXPECT_EQ(shown(), "ab regex EEEEE-");
     rules.lstSteps.clickRow(1);
     EXPECT_EQ(shown(), "cd EEEE-E");
+    const auto settings = [this] {
+        return std::string(rules.txtStart.text()) + std::string(rules.txtStep.text()) + " "
+               + std::string(rules.txtPattern.text()) + " "
+               + std::string(rules.txtSeparator.text());
+    };
     add(Numbering);
     rules.txtStart.setText("5");
     rules.txtStep.setText("3");
+    rules.txtSeparator.setText("~");
+    add(Date);
+    rules.txtPattern.setText("yymm");
+    rules.txtSeparator.setText("+");
     add(Numbering);
     EXPECT_EQ(std::string(rules.txtStart.text()) + std::string(rules.txtStep.text()), "11")
             << "a new step's own";
     rules.lstSteps.clickRow(2);
-    EXPECT_EQ(std::string(rules.txtStart.text()) + std::string(rules.txtStep.text()), "53");
+    EXPECT_EQ(settings(), "53 yymm ~");
+    rules.lstSteps.clickRow(3);
+    EXPECT_EQ(settings(), "53 yymm +");
 }
 
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
