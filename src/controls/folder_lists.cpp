@@ -173,7 +173,7 @@ FileList::read(services::FileSystem &fs, const paths::FolderPath &folder, order:
     auto listed = order::readSortedFiles(fs, {folder, {}}, order, false);
     if (!listed)
         return {{}, listed.error()};
-    return {std::move(listed->names), std::nullopt};
+    return {text::PackedStrings(listed->names), std::nullopt};
 }
 
 void FileList::setPath(std::string_view folder)

@@ -5,6 +5,7 @@
 #include "order/file_order.h"
 #include "services/drives.h"
 #include "services/file_system.h"
+#include "text/packed_strings.h"
 
 #include <functional>
 #include <map>
@@ -175,7 +176,7 @@ public:
     // Shows the files in `order`; the list is read anew when that is another order.
     void setOrder(order::FileOrder order);
 
-    const std::vector<std::string> &names() const { return m_names; }
+    const text::PackedStrings &names() const { return m_names; }
     // Why the files could not be read, the last time they were; none when they were.
     const std::optional<services::FsError> &error() const { return m_error; }
     // Whether the files are being read in the background, and not yet in names().
@@ -188,7 +189,7 @@ public:
 private:
     struct Read
     {
-        std::vector<std::string> names;
+        text::PackedStrings names;
         std::optional<services::FsError> error;
     };
     static Read
@@ -198,7 +199,7 @@ private:
     services::FileSystem &m_fs;
     paths::FolderPath m_folder;
     order::FileOrder m_order = order::FileOrder::Name;
-    std::vector<std::string> m_names;
+    text::PackedStrings m_names;
     std::optional<services::FsError> m_error;
     Background *m_background;
     bool m_reading = false;

@@ -68,6 +68,22 @@ void TextBox::replace(std::size_t at, std::size_t removed, std::string_view inse
     announce({at, removed, inserted.size()});
 }
 
+void TextBox::appendPieces(const PieceWriter &write)
+{
+    const std::size_t at = text().size();
+    if (!changesInPlace(at)) {
+        m_text.bytes = std::make_shared<text::GrowingBytes>(text());
+        m_keptLength = 0;
+    }
+    m_text.bytes->truncate(at); // bytes beyond the text are nobody's
+    write([this](std::string_view piece) {
+        m_text.bytes->replace(m_text.bytes->size(), 0, piece);
+    });
+    m_text.length = m_text.bytes->size();
+    if (m_text.length > at)
+        announce({at, 0, m_text.length - at});
+}
+
 text::TextPrefix TextBox::keep()
 {
     m_keptLength = std::max(m_keptLength, m_text.length);

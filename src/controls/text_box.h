@@ -5,6 +5,7 @@
 #include "text/text_prefix.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ public:
 
     // `tail` added at the end of the text.
     void append(std::string_view tail) { replace(text().size(), 0, tail); }
+    // What `write` hands to the function it is given, piece by piece, added at the end of the
+    // text as one change: a tail of many megabytes is made straight into the text.
+    using PieceWriter = std::function<void(const std::function<void(std::string_view)> &)>;
+    void appendPieces(const PieceWriter &write);
 
     // The text cut to its first `length` bytes; a text no longer stays as it is.
     void cutTo(std::size_t length)

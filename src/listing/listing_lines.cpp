@@ -60,12 +60,4 @@ std::string MakeFolderLine(std::string_view folderName)
     return line;
 }
 
-std::string AppendListLine(std::string text, std::string_view line)
-{
-    if (!text.empty())
-        text += kLineEnd;
-    text += line;
-    return text;
-}
-
 } // namespace tavolin::listing

@@ -28,8 +28,4 @@ std::string MakeFileLine(std::string_view name,
 // A folder line: two spaces and the folder's name (as text::printableName shows it).
 std::string MakeFolderLine(std::string_view folderName);
 
-// The listing text with `line` added as its last line. Lines are separated by CR LF; there is
-// none before the first line or after the last. `line` may itself hold several lines.
-std::string AppendListLine(std::string text, std::string_view line);
-
 } // namespace tavolin::listing

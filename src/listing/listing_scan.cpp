@@ -24,34 +24,55 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
         return ListingScan{.end = services::WorkEnd::Stopped};
 
     const std::size_t count = read->names.size();
-    ListingScan scan;
-    scan.foundAny = count > 0;
-    scan.namesFound = static_cast<std::int64_t>(count);
-    scan.files = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names);
-    // From here on the names are read from the packed ones: a million names unpacked beside the
-    // listing's lines would cost about as much again.
-    std::vector<std::string>().swap(read->names);
-    scan.lines.reserve((count + 1) * (options.withSize ? 48 : 24));
+    ListingScan scan{.namesFound = static_cast<std::int64_t>(count),
+                     .foundAny = count > 0,
+                     .files
+                     = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names),
+                     .options = options,
+                     .numberBase = numberBase,
+                     .folderName = parsed.folder.name(),
+                     .baseLengths = std::move(read->baseLengths)};
+    if (options.withSize) {
+        scan.sizes.reserve(count);
+        for (const services::FileFacts &facts : read->facts)
+            scan.sizes.push_back(facts.size);
+    }
+    return scan;
+}
+
+void ListingScan::writeLines(const std::function<void(std::string_view)> &put) const
+{
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string piece;
     std::size_t index = 0;
-    scan.files->forEachName([&](std::string_view name) {
+    bool first = true;
+    const auto line = [&](std::string_view text) {
+        if (!first)
+            piece += kLineEnd;
+        first = false;
+        piece += text;
+        if (piece.size() >= kPiece) {
+            put(piece);
+            piece.clear();
+        }
+    };
+    files->forEachName([&](std::string_view name) {
         const std::size_t at = index++;
-        const std::string_view base = name.substr(0, read->baseLengths[at]);
+        const std::string_view base = name.substr(0, baseLengths[at]);
         if (base.empty())
             return;
         if (at == 0 && options.withFolderLine)
-            scan.lines
-                    = AppendListLine(std::move(scan.lines), MakeFolderLine(parsed.folder.name()));
+            line(MakeFolderLine(folderName));
         std::optional<std::int64_t> size;
         if (options.withSize)
-            size = read->facts[at].size;
+            size = sizes[at];
         std::optional<std::int64_t> number;
         if (options.numbered)
             number = numberBase + static_cast<std::int64_t>(at) + 1;
-        scan.lines
-                = AppendListLine(std::move(scan.lines),
-                                 MakeFileLine(options.withExtension ? name : base, number, size));
+        line(MakeFileLine(options.withExtension ? name : base, number, size));
     });
-    return scan;
+    if (!piece.empty())
+        put(piece);
 }
 
 } // namespace tavolin::listing

@@ -6,7 +6,9 @@
 #include "services/progress.h"
 #include "services/work_end.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,13 +27,24 @@ struct ListingOptions
 
 struct ListingScan
 {
-    std::string lines = {};      // the new listing lines joined by CR LF; empty when none
     std::int64_t namesFound = 0; // every name enumerated, also those that get no line
     bool foundAny = false;
     // Stopped: the user stopped the scan, and nothing else here counts; else Done.
     services::WorkEnd end = services::WorkEnd::Done;
     // The folder that was read and every name enumerated, in the listing's order.
     std::shared_ptr<const ScannedFiles> files = {};
+
+    // Hands the new listing lines, joined by CR LF, to `put` in pieces of some tens of kilobytes,
+    // so that a million lines are made straight into the listing, never held beside it. No call
+    // when the scan gives no line.
+    void writeLines(const std::function<void(std::string_view)> &put) const;
+
+    // What the lines are made of.
+    ListingOptions options = {};
+    std::int64_t numberBase = 0;
+    std::string folderName = {};
+    std::vector<std::size_t> baseLengths = {}; // one per name
+    std::vector<std::int64_t> sizes = {};      // one per name where sizes are shown
 };
 
 // Lists the files that `pattern` names as listing lines, in `order`. File number i (0-based slot of

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace tavolin::mainwindow {
 
@@ -141,15 +142,19 @@ void FrmMain::cmdStart_Click()
         m_fileCount = 0;
     }
     Text2.setText(scan->foundAny ? "True" : "False");
-    m_shownScans.push_back(std::move(scan->files));
+    m_shownScans.push_back(scan->files);
     m_module.lngNumBase = m_fileCount;
-    // The lines go into the listing at once; the listing's change handling sees the same
+    // The lines go into the listing as one change; the listing's change handling sees the same
     // result as for one line at a time.
-    if (!scan->lines.empty()) {
-        if (!txtM.text().empty())
-            scan->lines.insert(0, listing::kLineEnd);
-        txtM.append(scan->lines);
-    }
+    const bool afterText = !txtM.text().empty();
+    txtM.appendPieces([&](const auto &put) {
+        bool first = true;
+        scan->writeLines([&](std::string_view piece) {
+            if (std::exchange(first, false) && afterText)
+                put(listing::kLineEnd);
+            put(piece);
+        });
+    });
     m_fileCount += scan->namesFound;
     showFileCount();
 

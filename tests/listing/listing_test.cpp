@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <sstream>
 #include <string_view>
@@ -60,8 +61,22 @@ TEST(ListingLines, SizesInGroupsOfThreeNamesAsPrintableAndLinesJoinedByCrLf)
     EXPECT_EQ(MakeFileLine("a\nb\rc.txt", 3, 1234), "3 a\u2193b\u2190c.txt   1,234Byte");
     EXPECT_EQ(MakeFileLine("gone", 7, kUnknownSize), "7 gone   ?Byte");
     EXPECT_EQ(MakeFolderLine("x\ny"), "  x\u2193y");
-    EXPECT_EQ(AppendListLine(AppendListLine(AppendListLine("", "a"), ""), "c"), "a\r\n\r\nc");
 }
+
+namespace {
+
+// The scan's lines as the listing receives them, and how many pieces they came in.
+std::pair<std::string, int> writtenLines(const ListingScan &scan)
+{
+    std::pair<std::string, int> written;
+    scan.writeLines([&](std::string_view piece) {
+        written.first += piece;
+        ++written.second;
+    });
+    return written;
+}
+
+} // namespace
 
 // The scan's options as letters: numbered, extension, size, folder line.
 TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot)
@@ -90,14 +105,30 @@ TEST(ListingScan, NumbersFromTheBaseWithGapsAndTheFolderLineOnlyWithTheFirstSlot
                                      ? ListingOptions{}
                                      : ListingOptions{has('n'), has('e'), has('s'), has('f')};
         const auto scan = scanFolder(fs, "D:\\" + folder + "\\", base, options, Name);
-        EXPECT_EQ(std::tuple(scan->lines, scan->namesFound, scan->foundAny),
+        EXPECT_EQ(std::tuple(writtenLines(*scan).first, scan->namesFound, scan->foundAny),
                   std::tuple(lines, found, found > 0));
     }
     // In size order with sizes shown, each file is read once for both.
     fs.factsRead = 0;
-    EXPECT_EQ(scanFolder(fs, "D:\\p\\", 0, {false, true, true, false}, Size)->lines,
+    EXPECT_EQ(writtenLines(*scanFolder(fs, "D:\\p\\", 0, {false, true, true, false}, Size)).first,
               "a.jpg   10Byte\r\nc.txt   1,234Byte\r\nb   ?Byte");
     EXPECT_EQ(fs.factsRead, 3U);
+}
+
+// Lines written in many pieces join as one listing, with no separator lost or doubled.
+TEST(ListingScan, ALongListingComesInPiecesThatJoinUp)
+{
+    tavolin::test::FakeFileSystem fs;
+    std::string expected;
+    for (int i = 0; i < 9000; ++i) {
+        char name[8];
+        std::snprintf(name, sizeof name, "f%05d", i);
+        fs.addFile("D:\\p", name + std::string(".txt"));
+        expected += (i == 0 ? "" : "\r\n") + std::to_string(i + 1) + " " + name;
+    }
+    const auto [text, pieces] = writtenLines(*scanFolder(fs, "D:\\p\\", 0, {true}, Name));
+    EXPECT_EQ(text, expected);
+    EXPECT_GT(pieces, 1);
 }
 
 // Scripts of r (record the next scan's listing: L0, L1, ...), R (21 of them), e (record an empty
