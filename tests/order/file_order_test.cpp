@@ -4,6 +4,7 @@
 #include "listing/get_file_list.h"
 #include "support/fake_file_system.h"
 #include "support/fake_progress.h"
+#include "support/words.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +57,6 @@ const std::pair<FileOrder, const char *> kOrders[] = {
          "É.txt z.txt あ.txt gone.txt"},
 };
 
-std::string joined(const std::vector<std::string> &names)
-{
-    std::string text;
-    for (const std::string &name : names)
-        text += (text.empty() ? "" : " ") + name;
-    return text;
-}
-
 // The names the enumeration delivers, without the empty last slot.
 std::vector<std::string> enumerate(services::FileSystem &fs, std::string_view folder, FileOrder by)
 {
@@ -81,13 +74,14 @@ TEST(FileOrder, EachOrderWithItsTiesAndTheFolderOrderAsTheFolderGivesIt)
     for (const File &file : kFiles)
         fs.addFile("D:\\o", file.name, file.size, file.modified);
     for (const auto &[order, expected] : kOrders)
-        EXPECT_EQ(joined(enumerate(fs, "D:\\o\\", order)), expected) << static_cast<int>(order);
+        EXPECT_EQ(test::joined(enumerate(fs, "D:\\o\\", order), " "), expected)
+                << static_cast<int>(order);
     std::vector<std::string> delivered = fs.listFiles({{fs.pathStyle(), "D:\\o"}, {}}).value();
     EXPECT_EQ(enumerate(fs, "D:\\o\\", Folder), delivered);
     // Folders are listed in name order too.
     std::vector<std::string> folders{"b", "Apple", "apple", "写真", "Zoo"};
     sortByName(folders);
-    EXPECT_EQ(joined(folders), "Apple apple b Zoo 写真");
+    EXPECT_EQ(test::joined(folders, " "), "Apple apple b Zoo 写真");
 }
 
 // The order stopped while it reads the files' facts leaves no names.

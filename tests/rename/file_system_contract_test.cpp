@@ -51,10 +51,7 @@ const char *const kRows[][3] = {
 std::string joined(Names names)
 {
     std::ranges::sort(names);
-    std::string text;
-    for (const std::string &name : names)
-        text += (text.empty() ? "" : ",") + name;
-    return text;
+    return test::joined(names, ",");
 }
 
 // Each services::FsErrorKind as the rows write it.
