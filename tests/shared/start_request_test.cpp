@@ -37,7 +37,7 @@ TEST(StartArguments, NoneAFolderTheRenameWindowOrRenameInAFolderOrHelpAndNothing
         EXPECT_EQ(parseStartArguments(args), read) << ::testing::PrintToString(args);
 }
 
-TEST(StartFolder, AFolderFromTheRootOrFromHereAndAFileForItsFolder)
+TEST(StartFolder, AFolderFromTheRootOrFromHereAFileForItsFolderOrWhyNot)
 {
     const test::TempDir dir;
     dir.makeFolder("写真");
@@ -53,13 +53,9 @@ TEST(StartFolder, AFolderFromTheRootOrFromHereAndAFileForItsFolder)
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error(),
               "フォルダを読めませんでした。\n" + dir.pathOf("gone") + "\n見つかりません");
-}
-
-TEST(StartFolder, AFolderThatCannotBeReadSaysWhy)
-{
-    test::FakeFileSystem fs;
-    fs.failFolder("D:\\secret", {services::FsErrorKind::NoPermission, "denied"});
-    const auto refused = resolveFolder(fs, "C:\\", "D:\\secret");
+    test::FakeFileSystem fake;
+    fake.failFolder("D:\\secret", {services::FsErrorKind::NoPermission, "denied"});
+    const auto refused = resolveFolder(fake, "C:\\", "D:\\secret");
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(),
               "フォルダを読めませんでした。\nD:\\secret\nアクセスする権限がありません");
