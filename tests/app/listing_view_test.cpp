@@ -19,13 +19,6 @@
 namespace tavolin {
 namespace {
 
-// One key per character, carrying the character itself, as an input method sends it.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
-}
-
 // A text box's model shown in a text area of `width` x `height`, with the keyboard focus.
 struct ShownListing
 {
