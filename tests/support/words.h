@@ -22,8 +22,8 @@ inline std::vector<std::string> words(std::string_view text)
 inline std::string joined(const std::vector<std::string> &names, std::string_view separator)
 {
     std::string text;
-    for (const std::string &name : names)
-        text += (text.empty() ? "" : std::string(separator)) + name;
+    for (std::size_t at = 0; at < names.size(); ++at)
+        text += (at > 0 ? std::string(separator) : "") + names[at];
     return text;
 }
 
