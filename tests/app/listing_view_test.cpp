@@ -9,22 +9,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QKeySequence>
 #include <QTest>
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace tavolin {
 namespace {
-
-// One key per character, carrying the character itself, as an input method sends it.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
-}
 
 // A text box's model shown in a text area of `width` x `height`, with the keyboard focus.
 struct ShownListing
@@ -43,12 +38,41 @@ struct ShownListing
     controls::Bindings bindings;
 };
 
+// Does the user's steps to the text area, each a key as QKeySequence writes it, 'TEXT typed, @TEXT
+// a click (@@TEXT a double click) at the x of TEXT (its width in the window's font) in the first
+// line, =TEXT committed by the input method, or #TEXT put on the clipboard.
+void play(controls::LargeTextEdit &w, const std::vector<std::string> &steps)
+{
+    for (const std::string &step : steps) {
+        const bool twice = step.starts_with("@@");
+        const QString text = QString::fromStdString(step.substr(twice ? 2 : 1));
+        if (step[0] == '\'') {
+            typeText(&w, text);
+        } else if (step[0] == '@') {
+            const QPoint point(4 + w.fontMetrics().horizontalAdvance(text), 3);
+            if (twice)
+                QTest::mouseDClick(w.viewport(), Qt::LeftButton, {}, point);
+            else
+                QTest::mouseClick(w.viewport(), Qt::LeftButton, {}, point);
+        } else if (step[0] == '=') {
+            QInputMethodEvent composed(QStringLiteral("にほ"), {});
+            QApplication::sendEvent(&w, &composed);
+            QInputMethodEvent done;
+            done.setCommitString(text);
+            QApplication::sendEvent(&w, &done);
+        } else if (step[0] == '#') {
+            QApplication::clipboard()->setText(text);
+        } else {
+            QTest::keySequence(&w, QKeySequence::fromString(QString::fromStdString(step)));
+        }
+    }
+}
+
 TEST(ListingView, ShowsEveryChangeOfTheModelAndForwardsTheUsersEdits)
 {
-    controls::TextBox model("old");
-    controls::LargeTextEdit widget;
-    controls::Bindings bindings;
-    bindings.textEdit(&widget, model);
+    ShownListing shown("old", 300, 120);
+    controls::TextBox &model = shown.model;
+    controls::LargeTextEdit &widget = shown.widget;
     const std::string emoji = "\xF0\x9F\x98\x80", notUtf8 = "\xFF\xFE";
     const std::pair<std::function<void()>, bool> changes[] = {
             {[&] { model.setText("a\r\nb"); }, false},
@@ -60,10 +84,7 @@ TEST(ListingView, ShowsEveryChangeOfTheModelAndForwardsTheUsersEdits)
             {[&] { model.setText("new\r\n" + notUtf8); }, false},
             // The user: the end of the text, Enter and a word; the user's edits can be undone.
             {[&] {
-                 widget.setFocus();
-                 QTest::keyClick(&widget, Qt::Key_End, Qt::ControlModifier);
-                 QTest::keyClick(&widget, Qt::Key_Return);
-                 typeText(&widget, QStringLiteral("写真"));
+                 play(widget, {"Ctrl+End", "Return", "'写真"});
              },
              true},
             {[&] { model.cutTo(5); }, false},
@@ -80,93 +101,34 @@ TEST(ListingView, ShowsEveryChangeOfTheModelAndForwardsTheUsersEdits)
 // What the keys, the mouse, the input method and the clipboard do to the text the model holds.
 TEST(ListingView, TheUsersKeysAndClicksEditTheModelsText)
 {
-    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        return [=](controls::LargeTextEdit &w) {
-            QTest::keyClick(&w, key, modifiers);
-        };
-    };
-    const auto type = [](const char *text) {
-        return [=](controls::LargeTextEdit &w) {
-            typeText(&w, QString::fromUtf8(text));
-        };
-    };
-    // A click at the x of `before` (its width in the window's font) in the first line.
-    const auto at = [](const char *before, bool twice = false) {
-        return [=](controls::LargeTextEdit &w) {
-            const int x = 4 + w.fontMetrics().horizontalAdvance(QString::fromUtf8(before));
-            const QPoint point(x, 3);
-            if (twice)
-                QTest::mouseDClick(w.viewport(), Qt::LeftButton, {}, point);
-            else
-                QTest::mouseClick(w.viewport(), Qt::LeftButton, {}, point);
-        };
-    };
-    const auto commit = [](const char *text) {
-        return [=](controls::LargeTextEdit &w) {
-            QInputMethodEvent composed(QStringLiteral("にほ"), {});
-            QApplication::sendEvent(&w, &composed);
-            QInputMethodEvent done;
-            done.setCommitString(QString::fromUtf8(text));
-            QApplication::sendEvent(&w, &done);
-        };
-    };
-    const auto clipboardHolds = [](const char *text) {
-        return [=](controls::LargeTextEdit &) {
-            QApplication::clipboard()->setText(QString::fromUtf8(text));
-        };
-    };
-    using Step = std::function<void(controls::LargeTextEdit &)>;
-    const auto end = key(Qt::Key_End, Qt::ControlModifier);
-    const auto shiftRight = key(Qt::Key_Right, Qt::ShiftModifier);
     const struct
     {
         const char *text;
-        std::vector<Step> steps;
+        std::vector<std::string> steps;
         const char *after;
     } cases[] = {
-            {"", {type("日本語の名前")}, "日本語の名前"},
-            {"ab", {end, key(Qt::Key_Return), type("c")}, "ab\r\nc"},
-            {"a写", {end, key(Qt::Key_Backspace)}, "a"},
-            {"a\xFF\xFE", {end, key(Qt::Key_Backspace)}, "a\xFF"},
-            {"a\xFF\xFE", {key(Qt::Key_Home), key(Qt::Key_Right), key(Qt::Key_Delete)}, "a\xFE"},
-            {"a\r\nb", {end, key(Qt::Key_Left), key(Qt::Key_Backspace)}, "ab"},
-            {"a\r\nb", {key(Qt::Key_End), key(Qt::Key_Delete)}, "ab"},
-            {"abcd", {key(Qt::Key_Right), shiftRight, shiftRight, type("X")}, "aXd"},
-            {"a\r\nb", {key(Qt::Key_A, Qt::ControlModifier), key(Qt::Key_Delete)}, ""},
-            {"ab\xFF\r\n",
-             {key(Qt::Key_A, Qt::ControlModifier),
-              key(Qt::Key_C, Qt::ControlModifier),
-              end,
-              key(Qt::Key_V, Qt::ControlModifier)},
-             "ab\xFF\r\nab\xFF\r\n"},
-            {"", {clipboardHolds("x\ny\rz"), key(Qt::Key_V, Qt::ControlModifier)}, "x\r\ny\r\nz"},
-            {"a", {end, type("bc"), key(Qt::Key_Z, Qt::ControlModifier)}, "a"},
-            {"a",
-             {end,
-              type("bc"),
-              key(Qt::Key_Return),
-              key(Qt::Key_Z, Qt::ControlModifier),
-              key(Qt::Key_Z, Qt::ControlModifier),
-              key(Qt::Key_Y, Qt::ControlModifier)},
-             "abc"},
-            {"abc\r\nd\r\nxyz",
-             {key(Qt::Key_Right),
-              key(Qt::Key_Right),
-              key(Qt::Key_Down),
-              key(Qt::Key_Down),
-              type("!")},
-             "abc\r\nd\r\nxy!z"},
-            {"two three\r\none", {at("tw", true), type("2")}, "2 three\r\none"},
-            {"one\r\ntwo",
-             {at("on"), key(Qt::Key_End, Qt::ShiftModifier), type("ワン")},
-             "onワン\r\ntwo"},
-            {"a", {end, commit("漢字")}, "a漢字"},
-            {"one two", {end, key(Qt::Key_Left, Qt::ControlModifier), type("X")}, "one Xtwo"},
+            {"", {"'日本語の名前"}, "日本語の名前"},
+            {"ab", {"Ctrl+End", "Return", "'c"}, "ab\r\nc"},
+            {"a写", {"Ctrl+End", "Backspace"}, "a"},
+            {"a\xFF\xFE", {"Ctrl+End", "Backspace"}, "a\xFF"},
+            {"a\xFF\xFE", {"Home", "Right", "Del"}, "a\xFE"},
+            {"a\r\nb", {"Ctrl+End", "Left", "Backspace"}, "ab"},
+            {"a\r\nb", {"End", "Del"}, "ab"},
+            {"abcd", {"Right", "Shift+Right", "Shift+Right", "'X"}, "aXd"},
+            {"a\r\nb", {"Ctrl+A", "Del"}, ""},
+            {"ab\xFF\r\n", {"Ctrl+A", "Ctrl+C", "Ctrl+End", "Ctrl+V"}, "ab\xFF\r\nab\xFF\r\n"},
+            {"", {"#x\ny\rz", "Ctrl+V"}, "x\r\ny\r\nz"},
+            {"a", {"Ctrl+End", "'bc", "Ctrl+Z"}, "a"},
+            {"a", {"Ctrl+End", "'bc", "Return", "Ctrl+Z", "Ctrl+Z", "Ctrl+Y"}, "abc"},
+            {"abc\r\nd\r\nxyz", {"Right", "Right", "Down", "Down", "'!"}, "abc\r\nd\r\nxy!z"},
+            {"two three\r\none", {"@@tw", "'2"}, "2 three\r\none"},
+            {"one\r\ntwo", {"@on", "Shift+End", "'ワン"}, "onワン\r\ntwo"},
+            {"a", {"Ctrl+End", "=漢字"}, "a漢字"},
+            {"one two", {"Ctrl+End", "Ctrl+Left", "'X"}, "one Xtwo"},
     };
     for (const auto &[text, steps, after] : cases) {
         ShownListing shown(text, 300, 120);
-        for (const Step &step : steps)
-            step(shown.widget);
+        play(shown.widget, steps);
         EXPECT_EQ(shown.model.text(), after) << "from " << text;
         EXPECT_EQ(shown.widget.text(), shown.model.text());
     }

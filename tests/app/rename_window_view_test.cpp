@@ -113,19 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                         "enter Command1; enter cmdEnd",
                         5}));
 
-// Enter in the folder field reads the folder typed there, also while 変更 is the default button.
-TEST(RenameWindowView, EnterInTheFolderFieldScansIt)
-{
-    RenameWorld world(5);
-    world.fs.addFile("D:\\g", "new.txt");
-    renamewindow::RenameWindowView view(world.model);
-    view.show();
-    playOnWidgets(&view, "click List2_0 1; type Text1 D:\\g\\; enter Text1");
-    const QAbstractItemModel *rows = child<QAbstractItemView>(&view, "List1")->model();
-    ASSERT_EQ(rows->rowCount(), 1);
-    EXPECT_EQ(rows->index(0, 0).data().toString(), QStringLiteral("new.txt"));
-}
-
 // The batch moves the selection through every row: the lists show where it ends, not each step.
 // (Rows that stop a batch show their marks as the rules window's preview does, tested there.)
 TEST(RenameWindowView, ABatchReachesTheScreenOnlyWhereItEnds)

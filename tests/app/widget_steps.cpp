@@ -13,6 +13,12 @@
 
 namespace tavolin {
 
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
+}
+
 // Saves `picture` as the screenshot NAME, <build folder>/screenshots/NAME.png (NAME@2x.png at
 // double scale).
 void saveShot(const QPixmap &picture, const std::string &name, qreal scale)
@@ -48,12 +54,11 @@ void playOnWidgets(QWidget *window, std::string_view script)
             target->setFocus(Qt::TabFocusReason); // as Tab takes it there
             const QString keys = text::toQString(verb == "enter" ? "Return" : value);
             QTest::keySequence(window->focusWidget(), QKeySequence::fromString(keys));
-        } else if (verb == "type") { // one key per character, carrying the character itself
+        } else if (verb == "type") {
             target->setFocus(Qt::MouseFocusReason);
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(target, Qt::Key_Delete);
-            for (const QChar character : text::toQString(value))
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), {});
+            typeText(target, text::toQString(value));
         } else if (verb == "press" || verb == "tick"
                    || verb == "choose") { // at the left, as on a box
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));

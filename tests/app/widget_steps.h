@@ -22,6 +22,10 @@ Widget *child(QWidget *window, const std::string &name)
     return widget;
 }
 
+// Types `text` into `widget`, one key per character carrying the character itself, as an input
+// method sends it.
+void typeText(QWidget *widget, const QString &text);
+
 // Saves `picture` as the screenshot NAME, <build folder>/screenshots/NAME.png (NAME@2x.png at
 // double scale).
 void saveShot(const QPixmap &picture, const std::string &name, qreal scale = 1);

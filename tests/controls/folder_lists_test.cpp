@@ -99,13 +99,10 @@ TEST(FolderList, AFolderThatVanishedLeavesTheListWhenItIsOpened)
     DriveList drive(drives, "D:\\d");
     FolderList folders(fs, "D:\\d");
     std::string said;
-    DriveFolderLink link(
-            drive,
-            folders,
-            [&](std::string_view, const tavolin::services::FsError &error) {
-                said += tavolin::services::FsErrorKind::NotFound == error.kind ? "gone " : "other ";
-            },
-            false);
+    const auto say = [&](std::string_view, const tavolin::services::FsError &error) {
+        said += tavolin::services::FsErrorKind::NotFound == error.kind ? "gone " : "other ";
+    };
+    DriveFolderLink link(drive, folders, say, false);
     fs.removeFolder("D:\\d\\gone");
     EXPECT_FALSE(link.open("D:\\d\\gone"));
     EXPECT_EQ(said, "gone ");

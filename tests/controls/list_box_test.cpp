@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 using namespace tavolin::controls;
 
@@ -12,6 +13,7 @@ using namespace tavolin::controls;
 TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
 {
     const std::vector<std::string> abc = {"a", "b", "c"}, def = {"d", "e", "f"};
+    const std::map<int, std::string> why{{1, "why"}}, how{{2, "how"}};
     const std::pair<std::function<void(ListBox &)>, const char *> cases[] = {
             {[](ListBox &l) { l.insert(0, "x"); }, "i0:a 3/1 I0:x 4/1 s 4/2 "},
             {[](ListBox &l) { l.insert(1, "x"); }, "i1:b 3/1 I1:x 4/1 s 4/2 "},
@@ -37,20 +39,11 @@ TEST(ListBox, AnnouncesEachChangeBeforeAndAfterThenTheSelectionThenTheClick)
             {[](ListBox &l) { l.clickRow(1); }, "k 3/1 "},
             {[](ListBox &l) { l.clickRow(3); }, ""},
             {[](ListBox &l) { l.clickRow(0); }, "s 3/0 k 3/0 "},
-            {[](ListBox &l) {
-                 l.setMarks({{1, "why"}});
-             },
-             "m 3/1 "},
+            {[&](ListBox &l) { l.setMarks(why); }, "m 3/1 "},
             {[](ListBox &l) { l.setMarks({}); }, ""},
-            {[](ListBox &l) {
-                 l.setChangedRows({false, true});
-             },
-             "m 3/1 "},
+            {[](ListBox &l) { l.setChangedRows(std::vector(2, true)); }, "m 3/1 "},
             {[](ListBox &l) { l.setChangedRows({}); }, ""},
-            {[](ListBox &l) {
-                 l.setNotes({{2, "how"}});
-             },
-             "m 3/1 "},
+            {[&](ListBox &l) { l.setNotes(how); }, "m 3/1 "},
             {[](ListBox &l) { l.setNotes({}); }, ""},
     };
     for (const auto &[change, expected] : cases) {

@@ -51,10 +51,7 @@ const char *const kRows[][3] = {
 std::string joined(Names names)
 {
     std::ranges::sort(names);
-    std::string text;
-    for (const std::string &name : names)
-        text += (text.empty() ? "" : ",") + name;
-    return text;
+    return test::joined(names, ",");
 }
 
 // Each services::FsErrorKind as the rows write it.
@@ -176,12 +173,8 @@ TEST_P(FileSystemContract, EachCallAnswersAsTheDiskDoes)
         std::string heard;
         for (std::size_t at = 0; at < call.size() && (able || caseAnswers || heard.empty());) {
             const std::size_t count = namesOf.contains(call[at]) ? namesOf.at(call[at]) : 2;
-            heard += std::string(heard.empty() ? "" : " ")
-                     + answer(folder,
-                              *renamer,
-                              call[at],
-                              count > 0 ? call[at + 1] : "",
-                              count > 1 ? call[at + 2] : "");
+            const std::string a = count > 0 ? call[at + 1] : "", b = count > 1 ? call[at + 2] : "";
+            heard += (heard.empty() ? "" : " ") + answer(folder, *renamer, call[at], a, b);
             at += count + 1;
         }
         EXPECT_EQ(heard, caseAnswers ? caseAnswers : able ? answers : "no-support");

@@ -37,13 +37,6 @@ TEST(PadNumber, WidthIsTheNumberOfDigitsOfTheCount)
     }
 }
 
-TEST(DateStep, PlacesTheDate)
-{
-    EXPECT_EQ(placeText("写真", "20260108", Place::Head, "_"), "20260108_写真");
-    EXPECT_EQ(placeText("写真", "20260108", Place::End, "-"), "写真-20260108");
-    EXPECT_EQ(placeText("写真", "20260108", Place::Replace, "_"), "20260108");
-}
-
 // Letters are the pattern's; text in single quotes stays as it is, and so does any other character.
 TEST(DateStep, APatternTakesItsOwnLettersAndQuotedText)
 {

@@ -28,7 +28,9 @@ TEST_F(FrmFileNameTest, TheColumnsStayInStepAndCommandTwoFollowsText3)
                  "click List1 4 => 4 4 4 'TODO' on Command2 4",
                  // An empty planned name: Enter scans, and nothing else follows.
                  "click List2_0 1 => 4 1 4 'TODO' on cmdStart 4",
-                 "click List1 2 => 2 2 2 'c' on Command2 2"},
+                 "click List1 2 => 2 2 2 'c' on Command2 2",
+                 // A folder typed into the folder field: Enter scans it.
+                 "type Text1 D:\\f\\ => 2 2 2 'c' on cmdStart 2"},
                 [this] {
                     std::string defaults = "-";
                     for (const auto &[name, button] : controls().buttons)

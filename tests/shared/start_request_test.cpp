@@ -1,7 +1,10 @@
-// What a start's arguments ask for, and the folder they name, on real temporary folders.
+// What a start's arguments ask for, the folder they name (on real temporary folders), and the
+// folder the windows start in without one.
 #include "platform/posix_file_system.h"
+#include "shared/start_folder.h"
 #include "shared/start_request.h"
 #include "support/fake_file_system.h"
+#include "support/fake_services.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +40,31 @@ TEST(StartArguments, NoneAFolderTheRenameWindowOrRenameInAFolderOrHelpAndNothing
         EXPECT_EQ(parseStartArguments(args), read) << ::testing::PrintToString(args);
 }
 
-TEST(StartFolder, AFolderFromTheRootOrFromHereAndAFileForItsFolder)
+// The program's folder, whether the user may write there, and whether the windows start there
+// (else in the home folder). The windows' tests show an ordinary folder, a drive and Program Files.
+TEST(StartFolder, TheProgramsFolderOnlyWhenItIsAFolderOfTheUsers)
+{
+    const std::tuple<const char *, bool, bool> cases[] = {
+            {"D:\\Tools\\Lister", false, false},
+            {"C:\\Windows", true, false},
+            {"C:\\Windowsill", true, true},
+            {"/usr/bin", true, false}, // root may write there
+            {"/opt/tavolin/bin", true, false},
+            {"/usr", true, false},
+            {"/usrdata/tools", true, true},
+    };
+    for (const auto &[programFolder, writable, startsThere] : cases) {
+        test::FakeProcess process;
+        process.programPath = programFolder;
+        if (!writable)
+            process.readOnly.insert(programFolder);
+        const auto style
+                = programFolder[0] == '/' ? paths::PathStyle::posix() : paths::PathStyle::windows();
+        EXPECT_EQ(startFolder(process, style), startsThere ? programFolder : process.homePath);
+    }
+}
+
+TEST(StartFolder, AFolderFromTheRootOrFromHereAFileForItsFolderOrWhyNot)
 {
     const test::TempDir dir;
     dir.makeFolder("写真");
@@ -53,13 +80,9 @@ TEST(StartFolder, AFolderFromTheRootOrFromHereAndAFileForItsFolder)
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error(),
               "フォルダを読めませんでした。\n" + dir.pathOf("gone") + "\n見つかりません");
-}
-
-TEST(StartFolder, AFolderThatCannotBeReadSaysWhy)
-{
-    test::FakeFileSystem fs;
-    fs.failFolder("D:\\secret", {services::FsErrorKind::NoPermission, "denied"});
-    const auto refused = resolveFolder(fs, "C:\\", "D:\\secret");
+    test::FakeFileSystem fake;
+    fake.failFolder("D:\\secret", {services::FsErrorKind::NoPermission, "denied"});
+    const auto refused = resolveFolder(fake, "C:\\", "D:\\secret");
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(),
               "フォルダを読めませんでした。\nD:\\secret\nアクセスする権限がありません");

@@ -1,4 +1,5 @@
 #include "support/model_script.h"
+#include "support/words.h"
 
 #include <gtest/gtest.h>
 
@@ -148,10 +149,7 @@ std::string enabledButtons(const ModelControls &c)
 
 std::string rows(const controls::ListBox &list)
 {
-    std::string joined;
-    for (int row = 0; row < list.count(); ++row)
-        joined += (row > 0 ? "|" : "") + list.text(row);
-    return joined;
+    return joined(list.rows(), "|");
 }
 
 } // namespace tavolin::test

@@ -18,6 +18,15 @@ inline std::vector<std::string> words(std::string_view text)
     return {std::istream_iterator<std::string>(in), {}};
 }
 
+// The names one after the other, `separator` between two.
+inline std::string joined(const std::vector<std::string> &names, std::string_view separator)
+{
+    std::string text;
+    for (std::size_t at = 0; at < names.size(); ++at)
+        text += (at > 0 ? std::string(separator) : "") + names[at];
+    return text;
+}
+
 // Why a call failed; nothing when it did not.
 template<typename T>
 std::optional<services::FsErrorKind> refusal(const services::FsResult<T> &result)

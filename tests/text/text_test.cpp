@@ -4,12 +4,16 @@
 #include "text/text_file_encoding.h"
 #include "text/utf8.h"
 
+#include "support/words.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 using namespace tavolin::text;
 using Lines = std::vector<std::string>;
+using tavolin::test::words;
 static std::mt19937 random932(932);
 
 // The lines of `bytes` fed in chunks of `chunk` bytes (of random sizes when 0), until the
@@ -216,48 +220,31 @@ TEST(TextCodec, DetectionPrefersWhatTheProgramWrites)
     }
 }
 
-// Each character that steers direction shows as its code; its neighbours in Unicode stay.
+// Each character that steers direction shows as its code; its neighbours in Unicode stay. Each
+// case: the character, "=", how it shows.
 TEST(PrintableName, DirectionControlsShowAsTheirCodes)
 {
-    const std::pair<const char *, const char *> cases[] = {
-            {"\u2029", "\u2029"},
-            {"\u202A", "<U+202A>"},
-            {"\u202E", "<U+202E>"},
-            {"\u202F", "\u202F"},
-            {"\u2065", "\u2065"},
-            {"\u2066", "<U+2066>"},
-            {"\u2069", "<U+2069>"},
-            {"\u206A", "\u206A"},
-            {"\u200D", "\u200D"},
-            {"\u200E", "<U+200E>"},
-            {"\u200F", "<U+200F>"},
-            {"\u061B", "\u061B"},
-            {"\u061C", "<U+061C>"},
-    };
-    for (const auto &[name, shown] : cases)
-        EXPECT_EQ(tavolin::text::printableName(std::string("a") + name + "b"),
-                  std::string("a") + shown + "b");
+    std::istringstream cases("\u2029=\u2029 \u202A=<U+202A> \u202E=<U+202E> \u202F=\u202F "
+                             "\u2065=\u2065 \u2066=<U+2066> \u2069=<U+2069> \u206A=\u206A "
+                             "\u200D=\u200D \u200E=<U+200E> \u200F=<U+200F> \u061B=\u061B "
+                             "\u061C=<U+061C>");
+    for (std::string c; cases >> c;) {
+        const std::size_t cut = c.find('=');
+        EXPECT_EQ(printableName("a" + c.substr(0, cut) + "b"), "a" + c.substr(cut + 1) + "b");
+    }
 }
 
 // Valid UTF-8 is well formed, shortest, at most U+10FFFF and without surrogates: names that
-// are not stay their bytes, never pass for text.
+// are not stay their bytes, never pass for text. Valid: U+D7FF, U+E000, the first two-byte lead
+// and U+10FFFF; not: U+D800, U+DFFF, three overlong forms, above U+10FFFF, cut short and a byte
+// that is no continuation.
 TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
 {
-    const std::pair<const char *, bool> cases[] = {
-            {"a\xE5\x86\x99\xF0\x9F\x98\x80", true},
-            {"\xED\x9F\xBF", true},      // U+D7FF
-            {"\xED\xA0\x80", false},     // U+D800
-            {"\xED\xBF\xBF", false},     // U+DFFF
-            {"\xEE\x80\x80", true},      // U+E000
-            {"\xC1\xBF", false},         // overlong
-            {"\xC2\xA9", true},          // (c), the first two-byte lead
-            {"\xE0\x9F\xBF", false},     // overlong
-            {"\xF0\x8F\xBF\xBF", false}, // overlong
-            {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
-            {"\xF4\x90\x80\x80", false}, // above it
-            {"\xE5\x86", false},         // cut short
-            {"\xE5\x41\x99", false},     // not a continuation
-    };
-    for (const auto &[bytes, valid] : cases)
-        EXPECT_EQ(utf8::isValid(bytes), valid) << bytes;
+    for (const std::string &valid :
+         words("a\xE5\x86\x99\xF0\x9F\x98\x80 \xED\x9F\xBF \xEE\x80\x80 \xC2\xA9 \xF4\x8F\xBF\xBF"))
+        EXPECT_TRUE(utf8::isValid(valid)) << valid;
+    for (const std::string &invalid :
+         words("\xED\xA0\x80 \xED\xBF\xBF \xC1\xBF \xE0\x9F\xBF "
+               "\xF0\x8F\xBF\xBF \xF4\x90\x80\x80 \xE5\x86 \xE5\x41\x99"))
+        EXPECT_FALSE(utf8::isValid(invalid)) << invalid;
 }
