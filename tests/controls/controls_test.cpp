@@ -144,7 +144,7 @@ TEST(TextBox, AKeptTextStaysAsItWasAndSharesTheBytesWhileTheyGrow)
             {[&] { text.append("e"); }, "abcde", "4-0+1", true},
             {[&] { text.cutTo(3); }, "abc", "3-2+0", false},
             {[&] { text.setKeptText(kept[0]); }, "ab", "2-1+0", true},
-            {[&] { text.append("X"); }, "abX", "2-0+1", false},
+            {[&] { text.appendPieces([](const auto &put) { put("X"); }); }, "abX", "2-0+1", false},
             {[&] { kept.push_back(text.keep()); }, "abX", "", true},
             {[&] { text.setText("abY"); }, "abY", "2-1+1", false},
             {[&] { text.setKeptText(kept[2]); }, "abX", "2-1+1", true},
