@@ -115,6 +115,8 @@ TEST_F(FrmRulesTest, NamesThatAreNotUtf8PassUnchangedAndAreNoted)
     EXPECT_THAT(model.List1.marks(), IsEmpty()) << "not refused: the others are renamed";
     EXPECT_THAT(model.List1.notes(),
                 ElementsAre(Pair(2, "UTF-8の名前ではないので変換していません")));
+    rules.cmdRulesOK.click();
+    EXPECT_THAT(model.List1.notes(), IsEmpty()) << "the notes go with the preview";
 }
 
 } // namespace
