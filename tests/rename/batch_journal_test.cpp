@@ -2,11 +2,14 @@
 #include "rename/batch_journal.h"
 
 #include "platform/posix_journal_store.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
 
+#include <csignal>
 #include <random>
+#include <sys/resource.h>
 
 namespace tavolin::rename {
 namespace {
@@ -92,6 +95,23 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
     state.makeFolder("deep/tavolin/999999.x.running"); // opens, and fails at the first read
     EXPECT_FALSE(journals.read("999999"));
     EXPECT_EQ(test::TempDir::openFiles(), filesOpen) << "reading a journal leaves nothing open";
+}
+
+// A journal that cannot be written whole is refused and not kept, so no batch starts on half of
+// one. A limit on the size of files makes the write fail (EFBIG) part-way.
+TEST(BatchJournal, AJournalThatCannotBeWrittenWholeIsRefusedAndLeavesNothing)
+{
+    const test::TempDir state;
+    services::PosixJournalStore journals(state.pathOf("tavolin"));
+    const int status = test::childStatus([&] {
+        ::alarm(10); // a write that is tried again for ever ends the child
+        const rlimit limit{64 << 10, 64 << 10};
+        if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 2;
+        return journals.create(journalTag("/a", false), std::string(1 << 20, 'x')) ? 1 : 0;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_THAT(journals.list(), ::testing::IsEmpty());
 }
 
 } // namespace
