@@ -96,6 +96,7 @@ TEST(ApplyRenamesTest, AFolderThatIgnoresCaseSeesOneNameInTwoCases)
             {"a.txt B.TXT A.TXT", "2:TakenByStayingFile"},
             {"é É c", "0:SameAsAnotherRow 1:SameAsAnotherRow"},
             {"a? b.txt c", "0:NotOnThisDisk"},
+            {"tavolin-rename-0.tmp B.txt c", "tavolin-rename-0.tmp B.txt c"},
     };
     for (const auto &[planned, after] : cases) {
         SCOPED_TRACE(planned);
