@@ -49,7 +49,13 @@ TEST_F(FrmMainTest, OpensOnTheStartFolderOrWarnsOfASecondCopy)
     EXPECT_TRUE(model.Form_Load());
     EXPECT_EQ(folders() + " " + model.Drive1.drive() + " " + model.File1.path(),
               "E:\\ E:\\ E:\\ E:\\");
-    EXPECT_FALSE(model.Command1.enabled() || model.Command2[0].enabled());
+    EXPECT_FALSE(model.Command1.enabled() || model.Command2[0].enabled()
+                 || model.Command2[1].enabled());
+    // Until the program is handed a folder the rename window opens on its own; from then on here.
+    model.openFolder("D:\\data\\photos");
+    EXPECT_EQ(model.renameWindowFolder(), std::nullopt);
+    model.openHandedFolder("D:\\data\\other");
+    EXPECT_EQ(model.renameWindowFolder(), "D:\\data\\other\\");
     test::MainWorld second;
     second.process.anotherRunning = true;
     EXPECT_FALSE(second.model.Form_Load());

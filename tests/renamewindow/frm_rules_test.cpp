@@ -15,6 +15,8 @@ TEST_F(FrmRulesTest, EachChangeOfAStepPlansTheNamesAnewFromThoseAtTheOpening)
     rules.txtReplace.setText("P");
     EXPECT_THAT(planned(), ElementsAre("P_1.jpg", "P_2.jpg", "notes.txt"));
     EXPECT_THAT(model.List1.rows(), ElementsAre("IMG_1.jpg", "IMG_2.jpg", "notes.txt"));
+    rules.cboTarget.setSelectedIndex(1); // the extension, which holds no "IMG"
+    EXPECT_THAT(planned(), ElementsAre("IMG_1.jpg", "IMG_2.jpg", "notes.txt"));
     EXPECT_THAT(fs.log(), IsEmpty()) << "nothing on disk changes";
 }
 
