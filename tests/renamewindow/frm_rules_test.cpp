@@ -11,6 +11,7 @@ TEST_F(FrmRulesTest, EachChangeOfAStepPlansTheNamesAnewFromThoseAtTheOpening)
     replace("IMG", "photo");
     EXPECT_THAT(planned(), ElementsAre("photo_1.jpg", "photo_2.jpg", "notes.txt"));
     EXPECT_THAT(changedRows(), ElementsAre(0, 1));
+    EXPECT_THAT(model.List1.notes(), IsEmpty()) << "a name with nothing to replace is no fault";
     EXPECT_EQ(rules.lblSummary.caption(), "変更する名前 2件");
     rules.txtReplace.setText("P");
     EXPECT_THAT(planned(), ElementsAre("P_1.jpg", "P_2.jpg", "notes.txt"));
