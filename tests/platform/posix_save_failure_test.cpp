@@ -4,7 +4,7 @@
 
 using namespace tavolin::services;
 using tavolin::test::TempDir;
-using ::testing::ElementsAre, ::testing::HasSubstr, ::testing::IsEmpty;
+using ::testing::ElementsAre, ::testing::HasSubstr, ::testing::IsEmpty, ::testing::StartsWith;
 using namespace tavolin::test::save;
 
 // A write that fails part-way, the new file's or the file's own: the old text is whole again and
@@ -87,17 +87,23 @@ TEST(PosixSave, AnOldTextThatCannotBePutBackIsKeptAsACopyThatTheErrorNames)
     EXPECT_EQ(dir.readFile("open/list.txt"), old);
     EXPECT_THAT(namesUnder(dir.pathOf("open")), ElementsAre("list.txt"));
 
-    const auto broken = saveInChild(dir.pathOf("closed/list.txt"),
-                                    std::string(1 << 20, 'x'),
-                                    asNobody(dir.pathOf("cache")));
+    // The copy's path comes back on a line of its own before the words, for the message to name.
+    const auto broken = inChild(asNobody(dir.pathOf("cache")), [&] {
+        auto saved = PosixTextFiles().writeBytes(dir.pathOf("closed/list.txt"),
+                                                 std::string(1 << 20, 'x'));
+        if (!saved)
+            saved.error().detail = saved.error().keptCopy + '\n' + saved.error().detail;
+        return saved;
+    });
     ASSERT_EQ(refusal(broken), FsErrorKind::NoSpace);
     const std::string copies = dir.pathOf("cache/tavolin");
-    EXPECT_THAT(broken.error().detail, HasSubstr(copies + '/'));
     const auto kept = namesUnder(copies);
     ASSERT_EQ(kept.size(), 1u);
-    EXPECT_THAT(broken.error().detail, HasSubstr(copies + '/' + kept[0]));
+    const std::string copy = copies + '/' + kept[0];
+    EXPECT_THAT(broken.error().detail, StartsWith(copy + '\n'));
+    EXPECT_THAT(broken.error().detail, HasSubstr("its old content is in " + copy));
     EXPECT_EQ(dir.readFile("cache/tavolin/" + kept[0]), old);
-    const struct stat copy = statOf(copies + '/' + kept[0]);
-    EXPECT_EQ(std::pair(copy.st_uid, copy.st_mode & 0777), std::pair(kNobody, 0600u))
+    const struct stat copied = statOf(copy);
+    EXPECT_EQ(std::pair(copied.st_uid, copied.st_mode & 0777), std::pair(kNobody, 0600u))
             << "only the saver may read it";
 }
