@@ -17,7 +17,7 @@ void BM_ListingScan(benchmark::State &state)
     for (auto _ : state) {
         auto scan = listing::scanFolder(
                 fs, folder.pattern(), 0, allOn, static_cast<order::FileOrder>(state.range(1)));
-        if (!scan || scan->namesFound != state.range(0))
+        if (!scan || scan->namesFound() != state.range(0))
             state.SkipWithError("the scan did not list every file");
         benchmark::DoNotOptimize(scan);
     }

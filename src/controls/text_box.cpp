@@ -52,36 +52,41 @@ void TextBox::replace(std::size_t at, std::size_t removed, std::string_view inse
     const std::string_view shown = text();
     at = std::min(at, shown.size());
     removed = std::min(removed, shown.size() - at);
-    if (shown.substr(at, removed) == inserted)
-        return;
-    if (changesInPlace(at)) {
-        m_text.bytes->truncate(m_text.length); // bytes beyond the text are nobody's
-        m_text.bytes->replace(at, removed, inserted);
-    } else {
-        auto copy = std::make_shared<text::GrowingBytes>(shown.substr(0, at));
-        copy->replace(at, 0, inserted);
-        copy->replace(copy->size(), 0, shown.substr(at + removed));
-        m_text.bytes = std::move(copy);
-        m_keptLength = 0;
-    }
-    m_text.length = m_text.bytes->size();
-    announce({at, removed, inserted.size()});
+    if (shown.substr(at, removed) != inserted)
+        splice(at, removed, [&](const auto &put) { put(inserted); });
 }
 
 void TextBox::appendPieces(const PieceWriter &write)
 {
-    const std::size_t at = text().size();
-    if (!changesInPlace(at)) {
-        m_text.bytes = std::make_shared<text::GrowingBytes>(text());
+    splice(text().size(), 0, write);
+}
+
+void TextBox::splice(std::size_t at, std::size_t removed, const PieceWriter &write)
+{
+    // Stays readable while a copy is made: then the old bytes are still this box's until the end.
+    const std::string_view shown = text();
+    const bool inPlace = changesInPlace(at);
+    std::shared_ptr<text::GrowingBytes> bytes = m_text.bytes;
+    if (inPlace) {
+        bytes->truncate(m_text.length); // bytes beyond the text are nobody's
+        if (removed > 0)
+            bytes->replace(at, removed, {});
+    } else {
+        bytes = std::make_shared<text::GrowingBytes>(shown.substr(0, at));
+    }
+    std::size_t end = at;
+    write([&](std::string_view piece) {
+        bytes->replace(end, 0, piece);
+        end += piece.size();
+    });
+    if (!inPlace) {
+        bytes->replace(bytes->size(), 0, shown.substr(at + removed));
+        m_text.bytes = std::move(bytes);
         m_keptLength = 0;
     }
-    m_text.bytes->truncate(at); // bytes beyond the text are nobody's
-    write([this](std::string_view piece) {
-        m_text.bytes->replace(m_text.bytes->size(), 0, piece);
-    });
     m_text.length = m_text.bytes->size();
-    if (m_text.length > at)
-        announce({at, 0, m_text.length - at});
+    if (removed > 0 || end > at)
+        announce({at, removed, end - at});
 }
 
 text::TextPrefix TextBox::keep()

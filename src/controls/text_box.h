@@ -83,6 +83,9 @@ private:
     // Whether a change from `at` on may be made in the bytes themselves: nobody else holds them,
     // or nobody holds any byte from `at` on.
     bool changesInPlace(std::size_t at) const;
+    // The `removed` bytes at `at` replaced by what `write` hands over, in the bytes themselves
+    // where changesInPlace allows, else in a copy; announced when anything changed.
+    void splice(std::size_t at, std::size_t removed, const PieceWriter &write);
     void announce(TextSplice splice)
     {
         spliced.emit(splice);

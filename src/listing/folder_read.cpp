@@ -22,7 +22,7 @@ services::FsResult<FolderRead> readFolder(services::FileSystem &fs,
     for (const std::string &name : read.names) {
         if (tellProgress && !progress->advance(read.baseLengths.size(), read.names.size()))
             return FolderRead{.end = services::WorkEnd::Stopped};
-        read.baseLengths.push_back(BaseLength(name));
+        read.baseLengths.push_back(static_cast<std::uint32_t>(BaseLength(name)));
     }
     return read;
 }

@@ -6,6 +6,7 @@
 #include "services/work_end.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ struct FolderRead
     std::vector<std::string> names = {};
     // One per name, where the order needed them or they were asked for; else empty.
     std::vector<services::FileFacts> facts = {};
-    std::vector<std::size_t> baseLengths = {}; // one per name: see BaseLength
+    std::vector<std::uint32_t> baseLengths = {}; // one per name: see BaseLength
     // Stopped: the user stopped the reading, and nothing else here counts; else Done.
     services::WorkEnd end = services::WorkEnd::Done;
 

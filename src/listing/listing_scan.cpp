@@ -20,32 +20,33 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     auto read = readFolder(fs, parsed, order, options.withSize, progress);
     if (!read)
         return std::unexpected(read.error());
-    if (read->end == services::WorkEnd::Stopped)
-        return ListingScan{.end = services::WorkEnd::Stopped};
+    if (read->end == services::WorkEnd::Stopped) {
+        ListingScan stopped;
+        stopped.m_end = services::WorkEnd::Stopped;
+        return stopped;
+    }
 
-    const std::size_t count = read->names.size();
-    ListingScan scan{.namesFound = static_cast<std::int64_t>(count),
-                     .foundAny = count > 0,
-                     .files
-                     = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names),
-                     .options = options,
-                     .numberBase = numberBase,
-                     .folderName = parsed.folder.name(),
-                     .baseLengths = std::move(read->baseLengths)};
+    ListingScan scan;
+    scan.m_files = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names);
+    read->names = {}; // a million names are not held twice
+    scan.m_options = options;
+    scan.m_numberBase = numberBase;
+    scan.m_folderName = parsed.folder.name();
+    scan.m_baseLengths = std::move(read->baseLengths);
     if (options.withSize) {
-        scan.sizes.reserve(count);
+        scan.m_sizes.reserve(read->facts.size());
         for (const services::FileFacts &facts : read->facts)
-            scan.sizes.push_back(facts.size);
+            scan.m_sizes.push_back(facts.size);
     }
     return scan;
 }
 
-void ListingScan::writeLines(const std::function<void(std::string_view)> &put) const
+void ListingScan::writeLines(bool afterText, const std::function<void(std::string_view)> &put) const
 {
     constexpr std::size_t kPiece = 64 * 1024;
     std::string piece;
     std::size_t index = 0;
-    bool first = true;
+    bool first = !afterText;
     const auto line = [&](std::string_view text) {
         if (!first)
             piece += kLineEnd;
@@ -56,20 +57,20 @@ void ListingScan::writeLines(const std::function<void(std::string_view)> &put) c
             piece.clear();
         }
     };
-    files->forEachName([&](std::string_view name) {
+    m_files->forEachName([&](std::string_view name) {
         const std::size_t at = index++;
-        const std::string_view base = name.substr(0, baseLengths[at]);
+        const std::string_view base = name.substr(0, m_baseLengths[at]);
         if (base.empty())
             return;
-        if (at == 0 && options.withFolderLine)
-            line(MakeFolderLine(folderName));
+        if (at == 0 && m_options.withFolderLine)
+            line(MakeFolderLine(m_folderName));
         std::optional<std::int64_t> size;
-        if (options.withSize)
-            size = sizes[at];
+        if (m_options.withSize)
+            size = m_sizes[at];
         std::optional<std::int64_t> number;
-        if (options.numbered)
-            number = numberBase + static_cast<std::int64_t>(at) + 1;
-        line(MakeFileLine(options.withExtension ? name : base, number, size));
+        if (m_options.numbered)
+            number = m_numberBase + static_cast<std::int64_t>(at) + 1;
+        line(MakeFileLine(m_options.withExtension ? name : base, number, size));
     });
     if (!piece.empty())
         put(piece);

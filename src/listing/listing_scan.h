@@ -25,27 +25,7 @@ struct ListingOptions
     bool withFolderLine = false; // a line with the folder's name before the first file's line
 };
 
-struct ListingScan
-{
-    std::int64_t namesFound = 0; // every name enumerated, also those that get no line
-    bool foundAny = false;
-    // Stopped: the user stopped the scan, and nothing else here counts; else Done.
-    services::WorkEnd end = services::WorkEnd::Done;
-    // The folder that was read and every name enumerated, in the listing's order.
-    std::shared_ptr<const ScannedFiles> files = {};
-
-    // Hands the new listing lines, joined by CR LF, to `put` in pieces of some tens of kilobytes,
-    // so that a million lines are made straight into the listing, never held beside it. No call
-    // when the scan gives no line.
-    void writeLines(const std::function<void(std::string_view)> &put) const;
-
-    // What the lines are made of.
-    ListingOptions options = {};
-    std::int64_t numberBase = 0;
-    std::string folderName = {};
-    std::vector<std::size_t> baseLengths = {}; // one per name
-    std::vector<std::int64_t> sizes = {};      // one per name where sizes are shown
-};
+class ListingScan;
 
 // Lists the files that `pattern` names as listing lines, in `order`. File number i (0-based slot of
 // the enumeration) gets the number numberBase + i + 1, so a name that gets no line (one whose base
@@ -59,5 +39,44 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            const ListingOptions &options,
                                            order::FileOrder order,
                                            services::Progress *progress = nullptr);
+
+// What one scan found, and the listing lines it makes. Only scanFolder makes one.
+class ListingScan
+{
+public:
+    // Every name enumerated, also those that get no line.
+    std::int64_t namesFound() const
+    {
+        return m_files ? static_cast<std::int64_t>(m_files->count()) : 0;
+    }
+    // Stopped: the user stopped the scan, and nothing else here counts; else Done.
+    services::WorkEnd end() const { return m_end; }
+    // The folder that was read and every name enumerated, in the listing's order.
+    const std::shared_ptr<const ScannedFiles> &files() const { return m_files; }
+
+    // Hands the new listing lines, joined by CR LF, to `put` in pieces of some tens of kilobytes,
+    // so that a million lines are made straight into the listing, never held beside it; the
+    // first piece starts with CR LF when the lines come `afterText` already in the listing. No
+    // call when the scan gives no line.
+    void writeLines(bool afterText, const std::function<void(std::string_view)> &put) const;
+
+private:
+    friend services::FsResult<ListingScan> scanFolder(services::FileSystem &,
+                                                      std::string_view,
+                                                      std::int64_t,
+                                                      const ListingOptions &,
+                                                      order::FileOrder,
+                                                      services::Progress *);
+    ListingScan() = default;
+
+    services::WorkEnd m_end = services::WorkEnd::Done;
+    std::shared_ptr<const ScannedFiles> m_files;
+    // What the lines are made of.
+    ListingOptions m_options;
+    std::int64_t m_numberBase = 0;
+    std::string m_folderName;
+    std::vector<std::uint32_t> m_baseLengths; // one per name
+    std::vector<std::int64_t> m_sizes;        // one per name where sizes are shown
+};
 
 } // namespace tavolin::listing

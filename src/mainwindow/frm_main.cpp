@@ -118,17 +118,16 @@ void FrmMain::cmdStart_Click()
     // Read the folder before touching the listing, so that a folder that cannot be read, or a
     // scan the user stops, leaves the listing and its history as they were.
     const bool keep = Check1.marked();
-    services::FsResult<listing::ListingScan> scan;
-    {
+    const auto scan = [&] {
         const auto work = working(shared::kScanningProgress);
-        scan = listing::scanFolder(m_services.fs,
+        return listing::scanFolder(m_services.fs,
                                    Text1.text(),
                                    keep ? m_fileCount : 0,
                                    listingOptions(),
                                    m_module.fileOrder.value(),
                                    &m_services.progress);
-    }
-    if (scan && scan->end == services::WorkEnd::Stopped)
+    }();
+    if (scan && scan->end() == services::WorkEnd::Stopped)
         return;
     m_module.strMainPath = Dir1.path();
     if (!scan) {
@@ -141,21 +140,14 @@ void FrmMain::cmdStart_Click()
         txtM.setText({});
         m_fileCount = 0;
     }
-    Text2.setText(scan->foundAny ? "True" : "False");
-    m_shownScans.push_back(scan->files);
+    Text2.setText(scan->namesFound() > 0 ? "True" : "False");
+    m_shownScans.push_back(scan->files());
     m_module.lngNumBase = m_fileCount;
     // The lines go into the listing as one change; the listing's change handling sees the same
     // result as for one line at a time.
     const bool afterText = !txtM.text().empty();
-    txtM.appendPieces([&](const auto &put) {
-        bool first = true;
-        scan->writeLines([&](std::string_view piece) {
-            if (std::exchange(first, false) && afterText)
-                put(listing::kLineEnd);
-            put(piece);
-        });
-    });
-    m_fileCount += scan->namesFound;
+    txtM.appendPieces([&](const auto &put) { scan->writeLines(afterText, put); });
+    m_fileCount += scan->namesFound();
     showFileCount();
 
     // The history keeps the listing box's own text, not a copy of it.

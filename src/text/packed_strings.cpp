@@ -15,13 +15,4 @@ PackedStrings::PackedStrings(std::span<const std::string> strings)
     }
 }
 
-std::vector<std::string> PackedStrings::unpacked() const
-{
-    std::vector<std::string> strings;
-    strings.reserve(size());
-    for (std::size_t index = 0; index < size(); ++index)
-        strings.emplace_back((*this)[index]);
-    return strings;
-}
-
 } // namespace tavolin::text

@@ -23,7 +23,6 @@ public:
         const std::size_t start = index == 0 ? 0 : m_ends[index - 1];
         return std::string_view(m_bytes).substr(start, m_ends[index] - start);
     }
-    std::vector<std::string> unpacked() const;
 
 private:
     std::string m_bytes;

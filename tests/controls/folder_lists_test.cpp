@@ -2,6 +2,7 @@
 
 #include "support/fake_file_system.h"
 #include "support/fake_services.h"
+#include "support/words.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,7 @@ TEST(FolderList, AnotherFolderIsAnnouncedThenItsContentsTheSameOneNothing)
     files.setPath("D:\\b");
     fs.addFile("D:\\b", "new.txt");
     files.setPath("D:\\b");
-    EXPECT_EQ(files.names().unpacked(), std::vector<std::string>{"new.txt"});
+    EXPECT_EQ(tavolin::test::unpacked(files.names()), std::vector<std::string>{"new.txt"});
     fs.failFolder("D:\\b", {tavolin::services::FsErrorKind::NoPermission, "denied"});
     folders.refresh();
     files.setPath("D:\\b");
@@ -174,7 +175,7 @@ TEST(FileList, ReadInTheBackgroundItShowsTheLastFolderAskedFor)
         FileList files(fs, &background);
         files.changed.connect([&] {
             log += files.reading() ? "reading" : "read";
-            for (const std::string &name : files.names().unpacked())
+            for (const std::string &name : tavolin::test::unpacked(files.names()))
                 log += " " + name;
             log += files.error() ? " (" + files.error()->detail + ")|" : "|";
         });
@@ -183,7 +184,7 @@ TEST(FileList, ReadInTheBackgroundItShowsTheLastFolderAskedFor)
         ASSERT_EQ(background.jobs(), 2U);
         background.finish(1);
         background.finish(0); // overtaken
-        EXPECT_EQ(files.names().unpacked(), std::vector<std::string>{"b.txt"});
+        EXPECT_EQ(tavolin::test::unpacked(files.names()), std::vector<std::string>{"b.txt"});
         files.setPath("D:\\a");
         background.finish(2);
         files.setOrder(tavolin::order::FileOrder::NaturalName);

@@ -1,5 +1,6 @@
 // The order of files through both windows: one choice for the run, both windows' lists in it.
 #include "support/window_worlds.h"
+#include "support/words.h"
 
 #include <gmock/gmock.h>
 
@@ -39,7 +40,7 @@ TEST(FileOrderThroughTheWindows, BothWindowsListTheFilesInTheOrderChosen)
         ASSERT_EQ(w.rename.cboOrder.selectedIndex(), item);
         w.main.cmdStart.click();
         w.rename.cmdStart.click();
-        EXPECT_EQ(w.main.File1.names().unpacked(), w.rename.List1.rows()) << item;
+        EXPECT_EQ(tavolin::test::unpacked(w.main.File1.names()), w.rename.List1.rows()) << item;
     }
 }
 
@@ -57,7 +58,7 @@ TEST(FileOrderThroughTheWindows, OneChoiceForTheRunThatMovesNoPlannedNameUnderTh
 
     w.rename.cboOrder.setSelectedIndex(3); // by size
     EXPECT_EQ(w.main.cboOrder.selectedIndex(), 3);
-    EXPECT_THAT(w.main.File1.names().unpacked(),
+    EXPECT_THAT(tavolin::test::unpacked(w.main.File1.names()),
                 ::testing::ElementsAre("IMG2.jpg", "b.txt", "写真.png", "img10.jpg", "a.txt"));
     EXPECT_EQ(w.main.txtM.text(), listing);
     EXPECT_EQ(w.rename.List2[0].rows(), planned);

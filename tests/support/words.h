@@ -1,6 +1,7 @@
 #pragma once
 // Short ways for a test to write names and to read why a call failed.
 #include "services/fs_error.h"
+#include "text/packed_strings.h"
 
 #include <iterator>
 #include <optional>
@@ -25,6 +26,15 @@ inline std::string joined(const std::vector<std::string> &names, std::string_vie
     for (std::size_t at = 0; at < names.size(); ++at)
         text += (at > 0 ? std::string(separator) : "") + names[at];
     return text;
+}
+
+// Packed strings as a list, to compare whole.
+inline std::vector<std::string> unpacked(const text::PackedStrings &strings)
+{
+    std::vector<std::string> list;
+    for (std::size_t index = 0; index < strings.size(); ++index)
+        list.emplace_back(strings[index]);
+    return list;
 }
 
 // Why a call failed; nothing when it did not.
