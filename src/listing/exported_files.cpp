@@ -17,7 +17,7 @@ std::string withReplacements(std::string_view name)
     std::string text;
     for (std::size_t at = 0; at < name.size();) {
         const std::size_t start = at;
-        if (text::utf8::decodeNext(name, at) >= text::utf8::kStrayByte)
+        if (text::utf8::isStrayByte(text::utf8::decodeNext(name, at)))
             text += kReplacement;
         else
             text.append(name.substr(start, at - start));

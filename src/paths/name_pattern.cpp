@@ -2,6 +2,8 @@
 
 #include "text/utf8.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace tavolin::paths {
@@ -62,9 +64,10 @@ bool matchesNamePattern(std::string_view name, std::string_view pattern)
             return false;
         }
     }
-    while (pi < p.size() && p[pi] == U'*')
-        ++pi;
-    return pi == p.size();
+    // What is left of the pattern matches nothing but stars.
+    return std::all_of(p.begin() + static_cast<std::ptrdiff_t>(pi), p.end(), [](char32_t c) {
+        return c == U'*';
+    });
 }
 
 } // namespace tavolin::paths

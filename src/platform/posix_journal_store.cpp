@@ -152,7 +152,7 @@ std::vector<JournalEntry> PosixJournalStore::list()
         const std::string_view name = item->d_name;
         const auto firstDot = name.find('.');
         const auto lastDot = name.rfind('.');
-        if (firstDot == std::string_view::npos || firstDot == lastDot)
+        if (firstDot == lastDot) // no dot, or only one
             continue;
         const auto state = std::ranges::find(kStateNames, name.substr(lastDot + 1));
         if (state == kStateNames.end())

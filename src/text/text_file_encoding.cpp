@@ -52,7 +52,7 @@ std::string firstUnencodable(std::string_view line)
     for (std::size_t pos = 0; pos < line.size();) {
         const std::size_t start = pos;
         const char32_t character = utf8::decodeNext(line, pos);
-        if (character >= utf8::kStrayByte) {
+        if (utf8::isStrayByte(character)) {
             char byte[16];
             std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(line[start]));
             return byte;

@@ -58,7 +58,7 @@ char32_t decodeNext(std::string_view text, std::size_t &pos)
 bool isValid(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();) {
-        if (decodeNext(text, pos) >= kStrayByte)
+        if (isStrayByte(decodeNext(text, pos)))
             return false;
     }
     return true;

@@ -10,6 +10,10 @@ namespace tavolin::text::utf8 {
 // Decoding therefore never fails: a byte that does not start a well-formed sequence comes back
 // on its own as kStrayByte + its value, a value no code point has.
 inline constexpr char32_t kStrayByte = 0x110000;
+inline constexpr bool isStrayByte(char32_t decoded)
+{
+    return decoded >= kStrayByte;
+}
 
 // The character that starts at `pos`; advances `pos` past it.
 char32_t decodeNext(std::string_view text, std::size_t &pos);

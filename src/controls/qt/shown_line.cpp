@@ -16,7 +16,7 @@ ShownLine::ShownLine(std::string_view text, std::size_t start, std::size_t end)
     for (std::size_t at = start; at < end;) {
         std::size_t next = at;
         const char32_t code = tavolin::text::utf8::decodeNext(line, next);
-        const char32_t shown = code >= tavolin::text::utf8::kStrayByte ? char32_t{0xFFFD} : code;
+        const char32_t shown = tavolin::text::utf8::isStrayByte(code) ? char32_t{0xFFFD} : code;
         if (QChar::requiresSurrogates(shown)) {
             characters.append(QChar(QChar::highSurrogate(shown)));
             characters.append(QChar(QChar::lowSurrogate(shown)));

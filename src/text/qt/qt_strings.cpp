@@ -23,7 +23,7 @@ QString toQString(std::string_view text)
     result.reserve(static_cast<qsizetype>(text.size()));
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t c = utf8::decodeNext(text, pos);
-        if (c >= utf8::kStrayByte)
+        if (utf8::isStrayByte(c))
             result += QChar(static_cast<char16_t>(kEscapeBase + (c - utf8::kStrayByte)));
         else
             result += QString::fromUcs4(&c, 1);
