@@ -31,7 +31,6 @@
 //   nice build/release/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
 //                                     [--start-files 1000000]
 //                                     [--part renames|scans|appended|memory|start]
-#include "app/large_blocks.h"
 #include "bench_folders.h"
 #include "pause_watch.h"
 #include "real_program.h"
@@ -207,7 +206,6 @@ int main(int argc, char *argv[])
 {
     using namespace tavolin::bench;
     const Clock::time_point processStart = Clock::now();
-    tavolin::returnLargeBlocksToTheSystem(); // as the program's main() does
     if (argc == 5 && std::string_view(argv[1]) == "--measure") {
         QApplication app(argc, argv); // on the parent's X server, from the environment
         if (std::string_view(argv[2]) == "start")

@@ -1,7 +1,6 @@
 // Tavolin: builds the real platform services and the windows, and runs the event loop. No rule
 // of the program lives here.
 #include "app/instance_channel.h"
-#include "app/large_blocks.h"
 #include "app/program_icon.h"
 #include "app/qt_translations.h"
 #include "app/windows.h"
@@ -25,7 +24,6 @@
 
 int main(int argc, char *argv[])
 {
-    tavolin::returnLargeBlocksToTheSystem();
     // Help needs no display: it is answered before Qt connects to one.
     if (const auto asked
         = tavolin::shared::parseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
