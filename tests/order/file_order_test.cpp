@@ -147,6 +147,10 @@ TEST(FileOrder, AnyMixOfNamesHasOneOrder)
     std::ranges::shuffle(natural.names, random);
     sortFiles(natural, NaturalName);
     EXPECT_EQ(natural.names, expected);
+    // Case decides between names that differ only in it, up to their last character.
+    SortedFiles cased{{"B", "A", "b", "a"}};
+    sortFiles(cased, NaturalName);
+    EXPECT_EQ(cased.names, (std::vector<std::string>{"a", "A", "b", "B"}));
 }
 
 } // namespace
