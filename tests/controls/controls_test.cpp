@@ -84,7 +84,7 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
         steps[i].first();
         EXPECT_EQ(log, steps[i].second) << "step " << i;
     }
-    EXPECT_FALSE(button.held()); // released as often as held
+    EXPECT_FALSE(button.held());        // released as often as held
     EXPECT_EQ(window.widthPixels(), 2); // 30 twips at 15 twips a pixel
     EXPECT_EQ(window.pointer(), MousePointer::Default);
 }
