@@ -23,6 +23,7 @@ public:
 
     // The `removed` bytes at `at` replaced by `inserted`, which must not lie in these bytes.
     void replace(std::size_t at, std::size_t removed, std::string_view inserted);
+    void append(std::string_view tail) { replace(m_size, 0, tail); }
     // The first `length` bytes kept, the rest dropped.
     void truncate(std::size_t length);
 

@@ -1,4 +1,5 @@
 #include "text/charset_guess.h"
+#include "text/growing_bytes.h"
 #include "text/line_reader.h"
 #include "text/text_codec.h"
 #include "text/text_file_encoding.h"
@@ -247,4 +248,28 @@ TEST(Utf8, ValidOnlyWhenWellFormedShortestInRangeAndNoSurrogate)
          words("\xED\xA0\x80 \xED\xBF\xBF \xC1\xBF \xE0\x9F\xBF "
                "\xF0\x8F\xBF\xBF \xF4\x90\x80\x80 \xE5\x86 \xE5\x41\x99"))
         EXPECT_FALSE(utf8::isValid(invalid)) << invalid;
+}
+
+TEST(GrowingBytes, AnyEditsAcrossTheMappedSizeKeepTheBytesOfAString)
+{
+    // Edits grow the bytes from the heap into pages of their own and past several remappings.
+    std::mt19937 random(7);
+    GrowingBytes bytes;
+    std::string expected;
+    for (int edit = 0; edit < 300; ++edit) {
+        const std::string inserted(random() % 60000, static_cast<char>('a' + edit % 26));
+        const std::size_t at = expected.empty() ? 0 : random() % expected.size();
+        const std::size_t removed
+                = edit % 5 == 0 ? std::min<std::size_t>(random() % 20000, expected.size() - at) : 0;
+        if (edit % 7 == 0) {
+            const std::size_t kept = expected.size() - std::min<std::size_t>(expected.size(), 5000);
+            bytes.truncate(kept);
+            expected.resize(kept);
+        } else {
+            bytes.replace(at, removed, inserted);
+            expected.replace(at, removed, inserted);
+        }
+        ASSERT_EQ(bytes.view(), expected) << "edit " << edit;
+    }
+    EXPECT_GT(expected.size(), 4U * 1024 * 1024);
 }
