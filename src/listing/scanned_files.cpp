@@ -32,23 +32,26 @@ ScannedFiles::ScannedFiles(std::string folder, std::span<const std::string> name
     , m_count(names.size())
 {
     std::string_view before;
+    std::string packed;
     for (const std::string &name : names) {
         const auto shared
                 = static_cast<std::size_t>(std::ranges::mismatch(before, name).in2 - name.begin());
-        appendLength(m_names, shared);
-        m_names.append(name, shared).push_back('\0');
+        packed.clear();
+        appendLength(packed, shared);
+        packed.append(name, shared).push_back('\0');
+        m_names.append(packed);
         before = name;
     }
-    m_names.shrink_to_fit();
 }
 
 void ScannedFiles::forEachName(const std::function<void(std::string_view)> &visit) const
 {
+    const std::string_view packed = m_names.view();
     std::string name;
-    for (std::size_t at = 0; at < m_names.size();) {
-        name.resize(readLength(m_names, at));
-        const std::size_t end = m_names.find('\0', at);
-        name.append(m_names, at, end - at);
+    for (std::size_t at = 0; at < packed.size();) {
+        name.resize(readLength(packed, at));
+        const std::size_t end = packed.find('\0', at);
+        name.append(packed, at, end - at);
         visit(name);
         at = end + 1;
     }

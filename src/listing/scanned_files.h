@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/growing_bytes.h"
+
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -26,7 +28,7 @@ public:
 
 private:
     std::string m_folder;
-    std::string m_names;
+    text::GrowingBytes m_names;
     std::size_t m_count = 0;
 };
 
