@@ -85,10 +85,10 @@ FsResult<void> rewriteInPlace(const std::string &target, std::string_view bytes,
     // Opened for writing before anything is copied, so that a file the user may not write is
     // refused as such and leaves nothing behind.
     Descriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0)
+    if (!file.isOpen())
         return failure(errno);
     Descriptor reading(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-    if (reading.get() < 0)
+    if (!reading.isOpen())
         return failure(errno, "the old content cannot be read to keep a copy of it");
 
     const auto copyFolder
@@ -97,7 +97,7 @@ FsResult<void> rewriteInPlace(const std::string &target, std::string_view bytes,
         return std::unexpected(copyFolder.error());
     std::string copyPath = posix::inFolder(*copyFolder, ".tavolin-XXXXXX");
     Descriptor copy(::mkostemp(copyPath.data(), O_CLOEXEC));
-    if (copy.get() < 0)
+    if (!copy.isOpen())
         return failure(errno, "no copy of the old content can be made in " + *copyFolder);
     const off_t oldSize = copyAll(reading.get(), copy.get());
     if (oldSize < 0 || ::fsync(copy.get()) != 0) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "services/fs_error.h"
+
 #include <cerrno>
+#include <expected>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
@@ -8,6 +11,12 @@
 #include <unistd.h>
 
 namespace tavolin::services::posix {
+
+// The error errno holds now.
+inline std::unexpected<FsError> lastError()
+{
+    return std::unexpected(fsErrorFromErrno(errno));
+}
 
 // Closes a file descriptor when it goes out of scope.
 class Descriptor
@@ -18,11 +27,13 @@ public:
     {}
     ~Descriptor()
     {
-        if (m_fd >= 0)
+        if (isOpen())
             ::close(m_fd);
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
+    // False when the call that gave the descriptor failed.
+    bool isOpen() const { return m_fd >= 0; }
     int get() const { return m_fd; }
     bool close()
     {
@@ -71,7 +82,7 @@ inline std::string inFolder(const std::string &folder, std::string_view name)
 inline void syncFolder(const std::string &folder)
 {
     Descriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (handle.get() >= 0)
+    if (handle.isOpen())
         ::fsync(handle.get());
 }
 

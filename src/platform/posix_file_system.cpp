@@ -1,6 +1,7 @@
 #include "platform/posix_file_system.h"
 
 #include "paths/name_pattern.h"
+#include "platform/posix_descriptor.h"
 #include "platform/posix_disk_driver.h"
 #include "platform/posix_folder_renamer.h"
 #include "platform/posix_folder_walk.h"
@@ -31,27 +32,12 @@ namespace {
 // How many threads read files' facts at once.
 constexpr std::size_t kFactReaders = 4;
 
-// An open folder, closed when it goes out of scope.
-class FolderHandle
+// An open folder, closed when it goes out of scope; an empty path is the working folder.
+posix::Descriptor openFolder(const std::string &path)
 {
-public:
-    explicit FolderHandle(const std::string &path)
-        : m_fd(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {}
-    ~FolderHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderHandle(const FolderHandle &) = delete;
-    FolderHandle &operator=(const FolderHandle &) = delete;
-
-    bool isOpen() const { return m_fd >= 0; }
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
+    return posix::Descriptor(
+            ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
 
 } // namespace
 
@@ -91,7 +77,7 @@ PosixFileSystem::fileFacts(const paths::FolderPath &folder,
                            const std::function<bool(std::size_t done)> &keepGoing)
 {
     std::vector<FileFacts> facts(names.size());
-    const FolderHandle dir{folder.path()};
+    const posix::Descriptor dir = openFolder(folder.path());
     if (!dir.isOpen())
         return facts;
     // Asked once before any reader starts, so a stop already asked for is never outrun by
@@ -114,7 +100,7 @@ PosixFileSystem::fileFacts(const paths::FolderPath &folder,
             for (std::size_t index = first; index < end; ++index) {
                 struct stat info
                 {};
-                if (::fstatat(dir.fd(), names[index].c_str(), &info, 0) == 0)
+                if (::fstatat(dir.get(), names[index].c_str(), &info, 0) == 0)
                     facts[index] = {static_cast<std::int64_t>(info.st_size),
                                     FileTime(std::chrono::seconds(info.st_mtim.tv_sec)
                                              + std::chrono::nanoseconds(info.st_mtim.tv_nsec))};
@@ -154,15 +140,15 @@ PosixFileSystem::openForRenaming(const paths::FolderPath &folder)
 
 FsResult<void> PosixFileSystem::createFolder(const paths::FolderPath &parent, std::string_view name)
 {
-    const FolderHandle dir{parent.path()};
+    const posix::Descriptor dir = openFolder(parent.path());
     if (!dir.isOpen())
         return lastError();
-    if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.fd())); !valid)
+    if (auto valid = checkFileName(name, m_style, maxNameBytes(dir.get())); !valid)
         return valid;
-    const DiskNames diskNames = posix::diskDriverOf(dir.fd()).names;
+    const DiskNames diskNames = posix::diskDriverOf(dir.get()).names;
     if (refusedOnDisk(name, diskNames))
         return std::unexpected(FsError{FsErrorKind::NotOnThisDisk, {}});
-    if (::mkdirat(dir.fd(), std::string(name).c_str(), 0777) != 0)
+    if (::mkdirat(dir.get(), std::string(name).c_str(), 0777) != 0)
         return std::unexpected(creationError(errno, name, diskNames));
     return {};
 }

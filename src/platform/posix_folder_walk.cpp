@@ -1,5 +1,6 @@
 #include "platform/posix_folder_walk.h"
 
+#include "platform/posix_descriptor.h"
 #include "services/file_system.h"
 
 #include <cerrno>
@@ -8,11 +9,6 @@
 #include <unistd.h>
 
 namespace tavolin::services::posix {
-
-std::unexpected<FsError> lastError()
-{
-    return std::unexpected(fsErrorFromErrno(errno));
-}
 
 // The longest name the file system of an open folder takes, in bytes.
 std::size_t maxNameBytes(int folderFd)

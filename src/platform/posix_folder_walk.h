@@ -11,9 +11,6 @@
 // Reading folders through POSIX calls: what the file system and its folder renamer share.
 namespace tavolin::services::posix {
 
-// The error errno holds now.
-std::unexpected<FsError> lastError();
-
 // The longest name the file system of an open folder takes, in bytes.
 std::size_t maxNameBytes(int folderFd);
 

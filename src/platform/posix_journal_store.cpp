@@ -1,5 +1,7 @@
 #include "platform/posix_journal_store.h"
 
+#include "platform/posix_descriptor.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -15,13 +17,10 @@ namespace tavolin::services {
 
 namespace {
 
+using posix::lastError;
+
 constexpr std::array<std::string_view, 4> kStateNames
         = {"running", "complete", "undone", "unreadable"};
-
-std::unexpected<FsError> lastError()
-{
-    return std::unexpected(fsErrorFromErrno(errno));
-}
 
 // Makes `path` and the folders above it, as mkdir -p does.
 bool makeFolders(const std::string &path)
@@ -37,14 +36,9 @@ bool makeFolders(const std::string &path)
 
 FsResult<void> flushFolder(const std::string &folder)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const posix::Descriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!handle.isOpen() || ::fsync(handle.get()) != 0)
         return lastError();
-    const bool flushed = ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    if (!flushed)
-        return std::unexpected(fsErrorFromErrno(error));
     return {};
 }
 
@@ -99,24 +93,14 @@ FsResult<std::string> PosixJournalStore::create(std::string_view tag, std::strin
         return lastError();
     const JournalEntry entry{newId(), std::string(tag), JournalState::Running};
     const std::string path = pathOf(entry);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
+    const posix::Descriptor file(
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!file.isOpen())
         return lastError();
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t step = ::write(fd, text.data() + written, text.size() - written);
-        if (step < 0 && errno == EINTR)
-            continue;
-        if (step <= 0)
-            break;
-        written += static_cast<std::size_t>(step);
-    }
-    const bool whole = written == text.size() && ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    if (!whole) {
+    if (!posix::writeAllAt(file.get(), text, 0) || ::fsync(file.get()) != 0) {
+        const auto error = lastError();
         ::unlink(path.c_str());
-        return std::unexpected(fsErrorFromErrno(error));
+        return error;
     }
     if (auto flushed = flushFolder(m_folder); !flushed)
         return std::unexpected(flushed.error());
@@ -172,22 +156,18 @@ FsResult<std::string> PosixJournalStore::read(const std::string &id)
     const auto entry = find(entries, id);
     if (entry == entries.end())
         return std::unexpected(FsError{FsErrorKind::NotFound, "no such journal"});
-    const int fd = ::open(pathOf(*entry).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const posix::Descriptor file(::open(pathOf(*entry).c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen())
         return lastError();
     std::string text;
     std::array<char, 1 << 16> buffer{};
-    for (ssize_t step; (step = ::read(fd, buffer.data(), buffer.size())) != 0;) {
+    for (ssize_t step; (step = ::read(file.get(), buffer.data(), buffer.size())) != 0;) {
         if (step < 0 && errno == EINTR)
             continue;
-        if (step < 0) {
-            const int error = errno;
-            ::close(fd);
-            return std::unexpected(fsErrorFromErrno(error));
-        }
+        if (step < 0)
+            return lastError();
         text.append(buffer.data(), static_cast<std::size_t>(step));
     }
-    ::close(fd);
     return text;
 }
 

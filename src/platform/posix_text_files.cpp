@@ -18,11 +18,7 @@ namespace tavolin::services {
 namespace {
 
 using posix::Descriptor;
-
-std::unexpected<FsError> lastError()
-{
-    return std::unexpected(fsErrorFromErrno(errno));
-}
+using posix::lastError;
 
 // Where a link points, so that saving onto a link replaces the file it leads to, not the link.
 std::string resolveLink(const std::string &path)
@@ -70,7 +66,7 @@ FsResult<void> replaceByRenaming(const std::string &target,
 {
     std::string temporary = posix::inFolder(folder, ".tavolin-XXXXXX");
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0)
+    if (!file.isOpen())
         return lastError();
     const auto fail = [&](int error) -> FsResult<void> {
         ::unlink(temporary.c_str());
@@ -135,7 +131,7 @@ FsResult<TextFiles::LinesRead> PosixTextFiles::readLines(std::string_view path,
                                                          const LineHandler &onLine)
 {
     Descriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0)
+    if (!file.isOpen())
         return lastError();
     // A folder opens, and fails only at its first read.
     struct stat facts
