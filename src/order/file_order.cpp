@@ -5,18 +5,27 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <type_traits>
 #include <utility>
 
 namespace tavolin::order {
 
 namespace {
 
-// What one name is ordered by: its key (names without one after those with one), then its
-// bytes, which no two names of a folder share, so every two names have an order. Small, so that
-// sorting moves little: a million of them are sorted at once.
+// The orders by name rank nothing before the key.
+struct NoRank
+{
+    bool operator==(const NoRank &) const = default;
+    bool operator<(const NoRank &) const { return false; }
+};
+
+// What one name is ordered by: its rank (a date or a size, for the orders by them), then its key
+// (names without one after those with one), then its bytes, which no two names of a folder
+// share, so every two names have an order. Small, so that sorting moves little: a million of
+// them are sorted at once.
+template<typename Rank>
 struct Place
 {
+    [[no_unique_address]] Rank rank = {};
     // The key's first sixteen bytes, which mostly decide at once.
     std::array<std::uint64_t, 2> keyHead = {};
     std::uint32_t keyStart = 0;
@@ -24,20 +33,12 @@ struct Place
     std::uint32_t index = 0; // of the name
     bool keyless = false;
 };
+using NamePlace = Place<NoRank>;
+using RankedPlace = Place<std::int64_t>;
+static_assert(sizeof(NamePlace) == 32 && sizeof(RankedPlace) == 40);
 
-// For the orders by a date or a size: that rank first (unknown ones last), then as a Place. The
-// same fields, not a Place inside, which would leave a hole of seven bytes.
-struct RankedPlace
-{
-    std::int64_t rank = 0;
-    std::array<std::uint64_t, 2> keyHead = {};
-    std::uint32_t keyStart = 0;
-    std::uint32_t keyLength = 0;
-    std::uint32_t index = 0;
-    bool keyless = false;
-    bool rankUnknown = false;
-};
-static_assert(sizeof(Place) == 32 && sizeof(RankedPlace) == 40);
+// A file whose facts are unknown ranks after every date and size a file can have.
+constexpr std::int64_t kUnknownRank = INT64_MAX;
 
 // Orders the names, and their facts where there are any, by `places` (one per name, ranks set)
 // and the keys `appendKey(name, keys)` makes of them.
@@ -67,12 +68,8 @@ void sortByKeys(std::vector<std::string> &names,
         return std::string_view(keys).substr(place.keyStart, place.keyLength);
     };
     std::sort(places.begin(), places.end(), [&](const AnyPlace &a, const AnyPlace &b) {
-        if constexpr (std::is_same_v<AnyPlace, RankedPlace>) {
-            if (a.rankUnknown != b.rankUnknown)
-                return b.rankUnknown;
-            if (a.rank != b.rank)
-                return a.rank < b.rank;
-        }
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
         if (a.keyless != b.keyless)
             return b.keyless;
         for (std::size_t part = 0; part < a.keyHead.size(); ++part)
@@ -106,7 +103,7 @@ void sortByKeys(std::vector<std::string> &names,
 void sortByName(std::vector<std::string> &names)
 {
     std::vector<services::FileFacts> noFacts;
-    std::vector<Place> places(names.size());
+    std::vector<NamePlace> places(names.size());
     sortByKeys(names, noFacts, places, appendNameKey);
 }
 
@@ -118,14 +115,17 @@ void sortFiles(SortedFiles &files, FileOrder order)
         std::vector<RankedPlace> places(files.names.size());
         for (std::size_t i = 0; i < places.size(); ++i) {
             const services::FileFacts &file = files.facts[i];
-            places[i].rankUnknown = !file.known();
-            places[i].rank = order == FileOrder::Size ? file.size
-                                                      : file.modified.time_since_epoch().count();
+            if (!file.known())
+                places[i].rank = kUnknownRank;
+            else
+                places[i].rank = order == FileOrder::Size
+                                         ? file.size
+                                         : file.modified.time_since_epoch().count();
         }
         sortByKeys(files.names, files.facts, places, appendNameKey);
         return;
     }
-    std::vector<Place> places(files.names.size());
+    std::vector<NamePlace> places(files.names.size());
     if (order == FileOrder::NaturalName) {
         NaturalKeys natural;
         sortByKeys(files.names, files.facts, places, [&](std::string_view name, std::string &keys) {
