@@ -20,25 +20,21 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
     auto read = readFolder(fs, parsed, order, options.withSize, progress);
     if (!read)
         return std::unexpected(read.error());
-    if (read->end == services::WorkEnd::Stopped) {
-        ListingScan stopped;
-        stopped.m_end = services::WorkEnd::Stopped;
-        return stopped;
-    }
+    if (read->end == services::WorkEnd::Stopped)
+        return ListingScan({.end = services::WorkEnd::Stopped});
 
-    ListingScan scan;
-    scan.m_files = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names);
-    read->names = {}; // a million names are not held twice
-    scan.m_options = options;
-    scan.m_numberBase = numberBase;
-    scan.m_folderName = parsed.folder.name();
-    scan.m_baseLengths = std::move(read->baseLengths);
+    ListingScan::Parts scan{
+            .files = std::make_shared<const ScannedFiles>(parsed.folder.path(), read->names),
+            .options = options,
+            .numberBase = numberBase,
+            .folderName = parsed.folder.name(),
+            .baseLengths = std::move(read->baseLengths)};
     if (options.withSize) {
-        scan.m_sizes.reserve(read->facts.size());
+        scan.sizes.reserve(read->facts.size());
         for (const services::FileFacts &facts : read->facts)
-            scan.m_sizes.push_back(facts.size);
+            scan.sizes.push_back(facts.size);
     }
-    return scan;
+    return ListingScan(std::move(scan));
 }
 
 void ListingScan::writeLines(bool afterText, const std::function<void(std::string_view)> &put) const
@@ -57,20 +53,20 @@ void ListingScan::writeLines(bool afterText, const std::function<void(std::strin
             piece.clear();
         }
     };
-    m_files->forEachName([&](std::string_view name) {
+    m_parts.files->forEachName([&](std::string_view name) {
         const std::size_t at = index++;
-        const std::string_view base = name.substr(0, m_baseLengths[at]);
+        const std::string_view base = name.substr(0, m_parts.baseLengths[at]);
         if (base.empty())
             return;
-        if (at == 0 && m_options.withFolderLine)
-            line(MakeFolderLine(m_folderName));
+        if (at == 0 && m_parts.options.withFolderLine)
+            line(MakeFolderLine(m_parts.folderName));
         std::optional<std::int64_t> size;
-        if (m_options.withSize)
-            size = m_sizes[at];
+        if (m_parts.options.withSize)
+            size = m_parts.sizes[at];
         std::optional<std::int64_t> number;
-        if (m_options.numbered)
-            number = m_numberBase + static_cast<std::int64_t>(at) + 1;
-        line(MakeFileLine(m_options.withExtension ? name : base, number, size));
+        if (m_parts.options.numbered)
+            number = m_parts.numberBase + static_cast<std::int64_t>(at) + 1;
+        line(MakeFileLine(m_parts.options.withExtension ? name : base, number, size));
     });
     if (!piece.empty())
         put(piece);

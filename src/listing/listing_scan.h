@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavolin::listing {
@@ -40,19 +41,34 @@ services::FsResult<ListingScan> scanFolder(services::FileSystem &fs,
                                            order::FileOrder order,
                                            services::Progress *progress = nullptr);
 
-// What one scan found, and the listing lines it makes. Only scanFolder makes one.
+// What one scan found, and the listing lines it makes.
 class ListingScan
 {
 public:
+    // What scanFolder found and what the lines are made of.
+    struct Parts
+    {
+        // Stopped: the user stopped the scan, and nothing else here counts; else Done.
+        services::WorkEnd end = services::WorkEnd::Done;
+        // The folder that was read and every name enumerated, in the listing's order.
+        std::shared_ptr<const ScannedFiles> files = nullptr;
+        ListingOptions options = {};
+        std::int64_t numberBase = 0;
+        std::string folderName = {};
+        std::vector<std::uint32_t> baseLengths = {}; // one per name
+        std::vector<std::int64_t> sizes = {};        // one per name where sizes are shown
+    };
+    explicit ListingScan(Parts parts)
+        : m_parts(std::move(parts))
+    {}
+
     // Every name enumerated, also those that get no line.
     std::int64_t namesFound() const
     {
-        return m_files ? static_cast<std::int64_t>(m_files->count()) : 0;
+        return m_parts.files ? static_cast<std::int64_t>(m_parts.files->count()) : 0;
     }
-    // Stopped: the user stopped the scan, and nothing else here counts; else Done.
-    services::WorkEnd end() const { return m_end; }
-    // The folder that was read and every name enumerated, in the listing's order.
-    const std::shared_ptr<const ScannedFiles> &files() const { return m_files; }
+    services::WorkEnd end() const { return m_parts.end; }
+    const std::shared_ptr<const ScannedFiles> &files() const { return m_parts.files; }
 
     // Hands the new listing lines, joined by CR LF, to `put` in pieces of some tens of kilobytes,
     // so that a million lines are made straight into the listing, never held beside it; the
@@ -61,22 +77,7 @@ public:
     void writeLines(bool afterText, const std::function<void(std::string_view)> &put) const;
 
 private:
-    friend services::FsResult<ListingScan> scanFolder(services::FileSystem &,
-                                                      std::string_view,
-                                                      std::int64_t,
-                                                      const ListingOptions &,
-                                                      order::FileOrder,
-                                                      services::Progress *);
-    ListingScan() = default;
-
-    services::WorkEnd m_end = services::WorkEnd::Done;
-    std::shared_ptr<const ScannedFiles> m_files;
-    // What the lines are made of.
-    ListingOptions m_options;
-    std::int64_t m_numberBase = 0;
-    std::string m_folderName;
-    std::vector<std::uint32_t> m_baseLengths; // one per name
-    std::vector<std::int64_t> m_sizes;        // one per name where sizes are shown
+    Parts m_parts;
 };
 
 } // namespace tavolin::listing
