@@ -20,7 +20,6 @@ services::FsResult<RenameScan> scanForRenaming(services::FileSystem &fs,
 
     const std::size_t count = read->names.size();
     RenameScan scan;
-    scan.foundAny = count > 0;
     scan.namesFound = static_cast<std::int64_t>(count);
     scan.names.reserve(count);
     scan.bases.reserve(count);

@@ -23,7 +23,6 @@ struct RenameScan
     // of first appearance.
     std::vector<std::string> distinctExtensions = {};
     std::int64_t namesFound = 0; // every name enumerated, also those that got no row
-    bool foundAny = false;
     // Done, or Stopped: the user stopped the scan, and nothing else here counts then.
     services::WorkEnd end = services::WorkEnd::Done;
 };

@@ -119,7 +119,7 @@ void FrmFileName::cmdStart_Click()
         return;
     }
     rename::RenameScan &found = **scan;
-    Text2.setText(found.foundAny ? "True" : "False");
+    Text2.setText(found.namesFound > 0 ? "True" : "False");
     Label1.setCaption(std::string(kCountCaption) + std::to_string(found.namesFound));
     List1.assign(std::move(found.names));
     List2[0].assign(std::move(found.bases));
