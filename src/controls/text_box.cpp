@@ -67,18 +67,20 @@ void TextBox::splice(std::size_t at, std::size_t removed, const PieceWriter &wri
     const std::string_view shown = text();
     const bool inPlace = changesInPlace(at);
     std::shared_ptr<text::GrowingBytes> bytes = m_text.bytes;
-    if (inPlace) {
+    if (inPlace)
         bytes->truncate(m_text.length); // bytes beyond the text are nobody's
-        if (removed > 0)
-            bytes->replace(at, removed, {});
-    } else {
+    else
         bytes = std::make_shared<text::GrowingBytes>(shown.substr(0, at));
-    }
+    // In place, the first piece takes the removed bytes' room, so that an edit moves the text
+    // after it once.
     std::size_t end = at;
+    std::size_t toRemove = inPlace ? removed : 0;
     write([&](std::string_view piece) {
-        bytes->replace(end, 0, piece);
+        bytes->replace(end, std::exchange(toRemove, 0), piece);
         end += piece.size();
     });
+    if (toRemove > 0)
+        bytes->replace(at, toRemove, {});
     if (!inPlace) {
         bytes->replace(bytes->size(), 0, shown.substr(at + removed));
         m_text.bytes = std::move(bytes);
