@@ -72,9 +72,8 @@ FsResult<std::string> copyFolderOutside()
     else
         return failure(ENOENT, "no home folder to keep a copy of the old content in");
     const std::string ours = posix::inFolder(cache, "tavolin");
-    for (const std::string &folder : {cache, ours})
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            return failure(errno, "the folder for a copy of the old content: " + folder);
+    if (!posix::makeFolders(ours))
+        return failure(errno, "the folder for a copy of the old content: " + ours);
     return ours;
 }
 

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -75,6 +76,17 @@ inline std::string folderOf(const std::string &path)
 inline std::string inFolder(const std::string &folder, std::string_view name)
 {
     return (folder.ends_with('/') ? folder : folder + '/') + std::string(name);
+}
+
+// Makes `path` and the folders above it that are missing, for the user alone, as mkdir -p does.
+inline bool makeFolders(const std::string &path)
+{
+    for (std::size_t cut = path.find('/', 1);; cut = path.find('/', cut + 1)) {
+        if (::mkdir(path.substr(0, cut).c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (cut == std::string::npos)
+            return true;
+    }
 }
 
 // A name made or removed in `folder` is on disk once the folder is. Best effort: a disk that

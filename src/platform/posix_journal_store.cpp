@@ -22,18 +22,6 @@ using posix::lastError;
 constexpr std::array<std::string_view, 4> kStateNames
         = {"running", "complete", "undone", "unreadable"};
 
-// Makes `path` and the folders above it, as mkdir -p does.
-bool makeFolders(const std::string &path)
-{
-    for (std::size_t cut = path.find('/', 1);; cut = path.find('/', cut + 1)) {
-        const std::string part = path.substr(0, cut);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (cut == std::string::npos)
-            return true;
-    }
-}
-
 FsResult<void> flushFolder(const std::string &folder)
 {
     const posix::Descriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -89,7 +77,7 @@ std::string PosixJournalStore::pathOf(const std::string &id)
 
 FsResult<std::string> PosixJournalStore::create(std::string_view tag, std::string_view text)
 {
-    if (!makeFolders(m_folder))
+    if (!posix::makeFolders(m_folder))
         return lastError();
     const JournalEntry entry{newId(), std::string(tag), JournalState::Running};
     const std::string path = pathOf(entry);

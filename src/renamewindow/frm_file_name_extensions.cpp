@@ -8,23 +8,17 @@ namespace tavolin::renamewindow {
 
 void FrmFileName::List3_Click(int index)
 {
-    if (index == 0) {
-        if (List3[0].selectedText().empty()) {
-            makeDefault(cmdStart);
-            return;
-        }
-        const int row = List3[0].selectedRow();
-        Text4.setText(List3[0].selectedText());
-        Text4.setFocus();
-        m_module.intExtRow = row;
-        List3[1].setSelectedRow(row);
-    } else {
-        const int row = List3[1].selectedRow();
-        Text4.setText(List3[1].selectedText());
-        Text4.setFocus();
-        m_module.intExtRow = row;
-        List3[0].setSelectedRow(row);
+    controls::ListBox &clicked = List3[static_cast<std::size_t>(index)];
+    if (index == 0 && clicked.selectedText().empty()) {
+        makeDefault(cmdStart);
+        return;
     }
+    // The two lists are read as pairs: the other one selects the same row.
+    const int row = clicked.selectedRow();
+    Text4.setText(clicked.selectedText());
+    Text4.setFocus();
+    m_module.intExtRow = row;
+    List3[static_cast<std::size_t>(1 - index)].setSelectedRow(row);
 }
 
 void FrmFileName::Command4_Click()
