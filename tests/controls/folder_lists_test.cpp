@@ -91,46 +91,34 @@ TEST(FolderList, ReadsOncePerChangeAndKeepsTheLastError)
     EXPECT_EQ(folders.rows().size(), 4u);
 }
 
-// A folder that vanished after it was listed is said to be gone, and is gone from the list.
-TEST(FolderList, AFolderThatVanishedLeavesTheListWhenItIsOpened)
-{
-    tavolin::test::FakeFileSystem fs;
-    tavolin::test::FakeDrives drives;
-    fs.addFolder("D:\\d\\gone");
-    DriveList drive(drives, "D:\\d");
-    FolderList folders(fs, "D:\\d");
-    std::string said;
-    const auto say = [&](std::string_view, const tavolin::services::FsError &error) {
-        said += tavolin::services::FsErrorKind::NotFound == error.kind ? "gone " : "other ";
-    };
-    DriveFolderLink link(drive, folders, say, false);
-    fs.removeFolder("D:\\d\\gone");
-    EXPECT_FALSE(link.open("D:\\d\\gone"));
-    EXPECT_EQ(said, "gone ");
-    EXPECT_EQ(folders.rows().back().name, "d");
-}
-
 // Picking a drive opens its current folder; where that does not open, the drive list stays on
-// the drive picked, or goes back to the folder list's drive when the link is told to.
-TEST(DriveFolderLink, ADriveWhoseFolderDoesNotOpenStaysPickedOrGoesBack)
+// the drive picked, or goes back to the folder list's drive when the link is told to. A folder
+// that vanished after it was listed is said to be gone, and is gone from the list.
+TEST(DriveFolderLink, ADriveOrFolderThatDoesNotOpenIsSaidAndTheDriveStaysPickedOrGoesBack)
 {
     for (const bool backOnFailure : {false, true}) {
         for (const bool opens : {false, true}) {
             SCOPED_TRACE(std::to_string(backOnFailure) + std::to_string(opens));
             tavolin::test::FakeFileSystem fs;
             tavolin::test::FakeDrives drives;
-            fs.addFolder("D:\\d");
+            fs.addFolder("D:\\d\\gone");
             if (opens)
                 fs.addFolder("E:\\");
             DriveList drive(drives, "D:\\d");
             FolderList folders(fs, "D:\\d");
-            DriveFolderLink link(
-                    drive, folders, [](std::string_view, const auto &) {}, backOnFailure);
+            std::string said;
+            const auto say = [&](std::string_view, const tavolin::services::FsError &error) {
+                said += error.kind == tavolin::services::FsErrorKind::NotFound ? "gone " : "other ";
+            };
+            DriveFolderLink link(drive, folders, say, backOnFailure);
+            fs.removeFolder("D:\\d\\gone");
+            EXPECT_FALSE(link.open("D:\\d\\gone"));
+            EXPECT_EQ(folders.rows().back().name, "d");
             drive.pick("E:\\");
-            EXPECT_EQ(drive.drive() + folders.path(),
-                      opens           ? "E:\\E:\\"
-                      : backOnFailure ? "D:\\D:\\d"
-                                      : "E:\\D:\\d");
+            EXPECT_EQ(said + drive.drive() + folders.path(),
+                      opens           ? "gone E:\\E:\\"
+                      : backOnFailure ? "gone gone D:\\D:\\d"
+                                      : "gone gone E:\\D:\\d");
         }
     }
 }
