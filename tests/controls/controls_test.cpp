@@ -89,16 +89,20 @@ TEST(Controls, WhatEachChangeNotifiesAndInWhichOrder)
     EXPECT_EQ(window.pointer(), MousePointer::Default);
 }
 
+// A splice as "at-removed+inserted".
+static std::string said(TextSplice s)
+{
+    return std::to_string(s.at) + "-" + std::to_string(s.removed) + "+"
+           + std::to_string(s.inserted);
+}
+
 // Each change of a text says what it changed, before the handlers run, and only when the text
 // really changes; a handler's change is told in full before the next listener's turn.
 TEST(TextBox, EachChangeTellsItsSpliceFirst)
 {
     TextBox text("ab");
     std::string log;
-    text.spliced.connect([&](TextSplice s) {
-        log += std::to_string(s.at) + "-" + std::to_string(s.removed) + "+"
-               + std::to_string(s.inserted) + " ";
-    });
+    text.spliced.connect([&](TextSplice s) { log += said(s) + " "; });
     text.changed.connect([&] {
         if (text.text() == "abc!")
             text.append("?"); // a handler's own change
@@ -131,10 +135,7 @@ TEST(TextBox, AKeptTextStaysAsItWasAndSharesTheBytesWhileTheyGrow)
     TextBox text("ab");
     std::vector<tavolin::text::TextPrefix> kept;
     std::string log;
-    text.spliced.connect([&](TextSplice s) {
-        log = std::to_string(s.at) + "-" + std::to_string(s.removed) + "+"
-              + std::to_string(s.inserted);
-    });
+    text.spliced.connect([&](TextSplice s) { log = said(s); });
     // Each step: what the box shows after it, its splice, whether it shows the last kept bytes.
     const std::tuple<std::function<void()>, const char *, const char *, bool> steps[] = {
             {[&] { kept.push_back(text.keep()); }, "ab", "", true},

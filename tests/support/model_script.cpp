@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ranges>
 #include <sstream>
 
 namespace tavolin::test {
@@ -92,12 +93,9 @@ bool act(const ModelControls &c, std::string_view words)
 std::vector<std::string> steps(std::string_view script)
 {
     std::vector<std::string> steps;
-    for (std::size_t start = 0; start < script.size();) {
-        const std::size_t end = std::min(script.find(';', start), script.size());
-        const std::size_t first = script.find_first_not_of(' ', start);
-        steps.emplace_back(script.substr(first, end - first));
-        start = end + 1;
-    }
+    for (const auto step : std::views::split(script, ';'))
+        if (const std::string_view words(step.begin(), step.end()); !words.empty())
+            steps.emplace_back(words.substr(words.find_first_not_of(' ')));
     return steps;
 }
 
