@@ -5,10 +5,11 @@
 
 namespace tavolin::text {
 
-// Bytes that grow at their end without being copied each time they outgrow their room: the room
-// grows through realloc, which for a block of many megabytes moves pages rather than bytes. A
-// listing of 150 MB that grows by 30 MB so needs 180 MB at its peak, not the 330 MB a string
-// needs while it copies itself into twice its room.
+// Bytes that grow at their end without being copied each time they outgrow their room. From a
+// megabyte on they live in pages of their own that grow by remapping, which moves pages rather
+// than bytes and gives them back to the system when freed: a listing of 150 MB that grows by
+// 30 MB so needs 180 MB at its peak, not the 330 MB a string needs while it copies itself into
+// twice its room, and it never holds the heap's freed space in place.
 class GrowingBytes
 {
 public:
