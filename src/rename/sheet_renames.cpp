@@ -1,0 +1,125 @@
+#include "rename/sheet_renames.h"
+
+#include "listing/exported_files.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+namespace tavolin::rename {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kCurrentCaptions{
+        "現在の名前", "元の名前", "変更前", "old name", "current name"};
+constexpr std::array<std::string_view, 4> kNewCaptions{
+        "新しい名前", "変更後", "new name", "新しいファイル名"};
+constexpr std::string_view kBytesCaption = listing::kExportedColumns[5];
+
+// Which columns hold what; npos where none does.
+struct Columns
+{
+    std::size_t current = 0;
+    std::size_t renamed = 1;
+    std::size_t bytes = std::string::npos;
+};
+
+std::optional<Columns> headerColumns(const std::vector<std::string> &row)
+{
+    Columns columns{std::string::npos, std::string::npos, std::string::npos};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (std::ranges::find(kCurrentCaptions, row[i]) != kCurrentCaptions.end())
+            columns.current = i;
+        else if (std::ranges::find(kNewCaptions, row[i]) != kNewCaptions.end())
+            columns.renamed = i;
+        else if (row[i] == kBytesCaption)
+            columns.bytes = i;
+    }
+    if (columns.current == std::string::npos && columns.renamed == std::string::npos)
+        return std::nullopt;
+    return columns;
+}
+
+std::string cellAt(const std::vector<std::string> &row, std::size_t column)
+{
+    return column < row.size() ? row[column] : std::string();
+}
+
+// "83 65 2E 74 78 74" as its bytes; nothing when it is not such a cell.
+std::optional<std::string> bytesOfHex(std::string_view hex)
+{
+    std::string bytes;
+    for (std::size_t at = 0; at < hex.size(); at += 3) {
+        unsigned value = 0;
+        const char *end = hex.data() + std::min(hex.size(), at + 2);
+        if (std::from_chars(hex.data() + at, end, value, 16).ptr != end
+            || (at + 2 < hex.size() && hex[at + 2] != ' '))
+            return std::nullopt;
+        bytes.push_back(static_cast<char>(value));
+    }
+    return bytes;
+}
+
+} // namespace
+
+SheetRenames renamesOfSheet(const SheetCells &cells)
+{
+    SheetRenames sheet;
+    const std::optional<Columns> header = cells.empty() ? std::nullopt : headerColumns(cells[0]);
+    const Columns columns = header.value_or(Columns{});
+    const std::size_t first = header ? 1 : 0;
+    const bool oneColumn
+            = std::ranges::all_of(cells, [](const auto &row) { return row.size() < 2; });
+    for (std::size_t row = first; row < cells.size(); ++row) {
+        if (oneColumn) {
+            sheet.newNamesInOrder.push_back(cellAt(cells[row], 0));
+            continue;
+        }
+        SheetRename rename{
+                row + 1, cellAt(cells[row], columns.current), cellAt(cells[row], columns.renamed)};
+        if (const std::string hex = cellAt(cells[row], columns.bytes); !hex.empty())
+            rename.current = bytesOfHex(hex).value_or(rename.current);
+        sheet.renames.push_back(std::move(rename));
+    }
+    return sheet;
+}
+
+SheetMatch matchSheet(std::span<const std::string> current,
+                      std::vector<std::string> planned,
+                      std::span<const SheetRename> renames)
+{
+    std::unordered_map<std::string_view, std::size_t> fileOf;
+    for (std::size_t file = 0; file < current.size(); ++file)
+        fileOf.emplace(current[file], file);
+    // The new names each current name is given, to find those given two.
+    std::unordered_map<std::string_view, std::string_view> firstNewName;
+    std::unordered_map<std::string_view, bool> namedTwice;
+    for (const SheetRename &rename : renames) {
+        const auto [at, first] = firstNewName.emplace(rename.current, rename.renamed);
+        namedTwice[rename.current] |= !first && at->second != rename.renamed;
+    }
+    SheetMatch match;
+    for (const SheetRename &rename : renames) {
+        const auto file = fileOf.find(rename.current);
+        std::optional<SheetRefusal> why;
+        if (file == fileOf.end())
+            why = SheetRefusal::NotInFolder;
+        else if (namedTwice[rename.current])
+            why = SheetRefusal::NamedTwice;
+        else if (rename.renamed.empty())
+            why = SheetRefusal::NoNewName;
+        if (why) {
+            match.refused.push_back({rename, *why});
+        } else {
+            planned[file->second] = rename.renamed;
+            ++match.applied;
+        }
+    }
+    match.planned = std::move(planned);
+    return match;
+}
+
+} // namespace tavolin::rename
