@@ -42,24 +42,30 @@ std::string isoLocalTime(services::FileTime time)
     return std::string(text) + zone;
 }
 
+std::string csvSheet(const FileSheet &sheet)
+{
+    std::string csv(kByteOrderMark);
+    for (const TextColumn &column : sheet.texts)
+        csv += quoted(column.caption) + ',';
+    for (const std::string_view caption : kFactColumns)
+        csv += quoted(caption) + (caption == kFactColumns.back() ? "\r\n" : ",");
+    for (std::size_t at = 0; at < sheet.rows; ++at) {
+        const FileSheetRow row = sheet.row(at);
+        for (const std::string &text : row.texts)
+            csv += quoted(text) + ',';
+        if (row.facts.known())
+            csv += std::to_string(row.facts.size) + ',' + isoLocalTime(row.facts.modified);
+        else
+            csv += ',';
+        csv += ',' + quoted(row.nameBytes) + "\r\n";
+    }
+    return csv;
+}
+
 std::string csvListing(std::span<const std::string> names,
                        std::span<const services::FileFacts> facts)
 {
-    std::string csv(kByteOrderMark);
-    for (const std::string_view title : kExportedColumns)
-        csv += (title == kExportedColumns.front() ? "" : ",") + quoted(title);
-    csv += "\r\n";
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        const ExportedFile file
-                = exportedFile(names[row], row < facts.size() ? facts[row] : services::FileFacts{});
-        csv += quoted(file.name) + ',' + quoted(file.base) + ',' + quoted(file.extension) + ',';
-        if (file.facts.known())
-            csv += std::to_string(file.facts.size) + ',' + isoLocalTime(file.facts.modified);
-        else
-            csv += ',';
-        csv += ',' + quoted(file.nameBytes) + "\r\n";
-    }
-    return csv;
+    return csvSheet(listingSheet(names, facts));
 }
 
 } // namespace tavolin::listing

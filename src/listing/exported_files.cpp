@@ -1,5 +1,7 @@
 #include "listing/exported_files.h"
 
+#include "listing/file_sheet.h"
+
 #include "listing/split_extension.h"
 #include "text/utf8.h"
 
@@ -48,6 +50,21 @@ ExportedFile exportedFile(std::string_view name, const services::FileFacts &fact
             withReplacements(parts.extension),
             facts,
             hexBytes(name)};
+}
+
+FileSheet listingSheet(std::span<const std::string> names,
+                       std::span<const services::FileFacts> facts)
+{
+    return {.texts = {{kExportedColumns[0]}, {kExportedColumns[1]}, {kExportedColumns[2], 8}},
+            .rows = names.size(),
+            .row = [names, facts](std::size_t at) {
+                ExportedFile file = exportedFile(
+                        names[at], at < facts.size() ? facts[at] : services::FileFacts{});
+                return FileSheetRow{
+                        {std::move(file.name), std::move(file.base), std::move(file.extension)},
+                        file.facts,
+                        std::move(file.nameBytes)};
+            }};
 }
 
 } // namespace tavolin::listing

@@ -11,6 +11,9 @@ namespace tavolin::listing {
 // The columns of a listing exported for spreadsheets, as its header row names them.
 inline constexpr std::array<std::string_view, 6> kExportedColumns{
         "ファイル名", "名前", "拡張子", "サイズ(バイト)", "更新日時", "UTF-8でない名前のバイト"};
+// The columns that every sheet about files ends with: a file's size, its time, its name's bytes.
+inline constexpr std::array<std::string_view, 3> kFactColumns{
+        kExportedColumns[3], kExportedColumns[4], kExportedColumns[5]};
 
 // One file of an export, one cell each. The name and its parts are text: a name that is not
 // valid UTF-8 has U+FFFD for each byte that is no character, and its bytes in hexadecimal

@@ -88,10 +88,9 @@ services::FsError notMade(std::string_view why)
 
 } // namespace
 
-services::FsResult<std::string> xlsxListing(std::span<const std::string> names,
-                                            std::span<const services::FileFacts> facts)
+services::FsResult<std::string> xlsxSheet(const FileSheet &sheet)
 {
-    if (names.size() > kRowsForFiles)
+    if (sheet.rows > kRowsForFiles)
         return std::unexpected(
                 services::FsError{services::FsErrorKind::Other, std::string(kTooManyFiles)});
     const MemoryFile file;
@@ -104,17 +103,18 @@ services::FsResult<std::string> xlsxListing(std::span<const std::string> names,
     lxw_workbook *book = workbook_new_opt(path.c_str(), &options);
     if (!book)
         return std::unexpected(notMade(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED)));
-    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    lxw_worksheet *worksheet = workbook_add_worksheet(book, nullptr);
     lxw_format *text = numberFormat(book, "@");
     lxw_format *whole = numberFormat(book, "0");
     lxw_format *date = numberFormat(book, "yyyy-mm-dd hh:mm:ss");
     // Columns wide enough for a name and a time, typed as their cells are.
-    worksheet_set_column(sheet, 0, 1, 36, text);
-    worksheet_set_column(sheet, 2, 2, 8, text);
-    worksheet_set_column(sheet, 3, 3, 14, whole);
-    worksheet_set_column(sheet, 4, 4, 20, date);
-    worksheet_set_column(sheet, 5, 5, 36, text);
-    worksheet_freeze_panes(sheet, 1, 0);
+    const auto texts = static_cast<lxw_col_t>(sheet.texts.size());
+    for (lxw_col_t column = 0; column < texts; ++column)
+        worksheet_set_column(worksheet, column, column, sheet.texts[column].width, text);
+    worksheet_set_column(worksheet, texts, texts, 14, whole);
+    worksheet_set_column(worksheet, texts + 1, texts + 1, 20, date);
+    worksheet_set_column(worksheet, texts + 2, texts + 2, 36, text);
+    worksheet_freeze_panes(worksheet, 1, 0);
 
     lxw_error failed = LXW_NO_ERROR; // the first cell that could not be written
     const auto keep = [&failed](lxw_error error) {
@@ -122,29 +122,35 @@ services::FsResult<std::string> xlsxListing(std::span<const std::string> names,
             failed = error;
     };
     const auto writeText = [&](lxw_row_t row, lxw_col_t column, const std::string &cell) {
-        keep(worksheet_write_string(sheet, row, column, cell.c_str(), text));
+        keep(worksheet_write_string(worksheet, row, column, cell.c_str(), text));
     };
-    for (lxw_col_t column = 0; column < kExportedColumns.size(); ++column)
-        writeText(0, column, std::string(kExportedColumns[column]));
-    for (std::size_t at = 0; at < names.size(); ++at) {
+    for (lxw_col_t column = 0; column < texts; ++column)
+        writeText(0, column, std::string(sheet.texts[column].caption));
+    for (lxw_col_t column = 0; column < kFactColumns.size(); ++column)
+        writeText(0, texts + column, std::string(kFactColumns[column]));
+    for (std::size_t at = 0; at < sheet.rows; ++at) {
         const auto row = static_cast<lxw_row_t>(at + 1);
-        const ExportedFile exported
-                = exportedFile(names[at], at < facts.size() ? facts[at] : services::FileFacts{});
-        writeText(row, 0, exported.name);
-        writeText(row, 1, exported.base);
-        writeText(row, 2, exported.extension);
-        if (exported.facts.known()) {
+        const FileSheetRow file = sheet.row(at);
+        for (lxw_col_t column = 0; column < file.texts.size(); ++column)
+            writeText(row, column, file.texts[column]);
+        if (file.facts.known()) {
             keep(worksheet_write_number(
-                    sheet, row, 3, static_cast<double>(exported.facts.size), whole));
-            lxw_datetime modified = localDateTime(exported.facts.modified);
-            keep(worksheet_write_datetime(sheet, row, 4, &modified, date));
+                    worksheet, row, texts, static_cast<double>(file.facts.size), whole));
+            lxw_datetime modified = localDateTime(file.facts.modified);
+            keep(worksheet_write_datetime(worksheet, row, texts + 1, &modified, date));
         }
-        writeText(row, 5, exported.nameBytes);
+        writeText(row, texts + 2, file.nameBytes);
     }
     const lxw_error closed = workbook_close(book);
     if (failed != LXW_NO_ERROR || closed != LXW_NO_ERROR)
         return std::unexpected(notMade(lxw_strerror(failed != LXW_NO_ERROR ? failed : closed)));
     return file.content();
+}
+
+services::FsResult<std::string> xlsxListing(std::span<const std::string> names,
+                                            std::span<const services::FileFacts> facts)
+{
+    return xlsxSheet(listingSheet(names, facts));
 }
 
 } // namespace tavolin::listing
