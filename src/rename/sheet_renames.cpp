@@ -13,10 +13,12 @@ namespace tavolin::rename {
 
 namespace {
 
+constexpr std::string_view kCurrentCaption = "現在の名前";
+constexpr std::string_view kNewCaption = "新しい名前";
 constexpr std::array<std::string_view, 5> kCurrentCaptions{
-        "現在の名前", "元の名前", "変更前", "old name", "current name"};
+        kCurrentCaption, "元の名前", "変更前", "old name", "current name"};
 constexpr std::array<std::string_view, 4> kNewCaptions{
-        "新しい名前", "変更後", "new name", "新しいファイル名"};
+        kNewCaption, "変更後", "new name", "新しいファイル名"};
 constexpr std::string_view kBytesCaption = listing::kExportedColumns[5];
 
 // Which columns hold what; npos where none does.
@@ -64,6 +66,23 @@ std::optional<std::string> bytesOfHex(std::string_view hex)
 }
 
 } // namespace
+
+listing::FileSheet renameSheet(std::span<const std::string> current,
+                               std::span<const std::string> planned,
+                               std::span<const services::FileFacts> facts)
+{
+    return {.texts = {{kCurrentCaption}, {kNewCaption}},
+            .rows = current.size(),
+            .row = [current, planned, facts](std::size_t at) {
+                const services::FileFacts read
+                        = at < facts.size() ? facts[at] : services::FileFacts{};
+                listing::ExportedFile file = listing::exportedFile(current[at], read);
+                return listing::FileSheetRow{
+                        {std::move(file.name), listing::exportedFile(planned[at], read).name},
+                        read,
+                        std::move(file.nameBytes)};
+            }};
+}
 
 SheetRenames renamesOfSheet(const SheetCells &cells)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing/file_sheet.h"
 #include "rename/sheet_cells.h"
 
 #include <cstddef>
@@ -16,6 +17,13 @@ struct SheetRename
     std::string current; // as the sheet writes it, or the bytes its hexadecimal column gives
     std::string renamed;
 };
+
+// The sheet of a folder's files to rename in a spreadsheet: each file's current name (and its
+// bytes where the name is not UTF-8) and its planned name, with what was read of it. Read back
+// through renamesOfSheet, it names each file as it is named here.
+listing::FileSheet renameSheet(std::span<const std::string> current,
+                               std::span<const std::string> planned,
+                               std::span<const services::FileFacts> facts);
 
 // What a sheet asks for. Its first row is a header when a cell of it is a caption the program
 // knows (現在の名前 and 新しい名前 as it writes them, and a few others); the header says which

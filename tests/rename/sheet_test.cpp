@@ -2,6 +2,8 @@
 // they give the files of a folder.
 #include "rename/sheet_renames.h"
 
+#include "listing/csv_listing.h"
+
 #include "support/words.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +103,21 @@ TEST(SheetMatch, ByCurrentNameOnlyAndEachRowNotAppliedSaysWhy)
         refused += std::to_string(row.rename.row) + ':' + std::to_string(static_cast<int>(row.why))
                    + ' ';
     EXPECT_EQ(refused, "3:0 5:1 6:1 7:2 8:0 ");
+}
+
+// Saved and read back, the sheet names every file as it was named, whatever the name holds.
+TEST(SheetRenames, TheSavedSheetReadsBackAsItWasWritten)
+{
+    const std::vector<std::string> current{
+            "a.txt", "0012", "=1+1", "x,\"y\";z\t.txt", "\x83\x65.txt", "改\r\n行", "new"};
+    const std::vector<std::string> planned{"b.txt", "0013", "=2", "q", "テ.txt", "改行", "new"};
+    const SheetRenames sheet = renamesOfSheet(
+            readDelimitedCells(listing::csvSheet(renameSheet(current, planned, {}))));
+    ASSERT_EQ(sheet.renames.size(), current.size());
+    for (std::size_t i = 0; i < current.size(); ++i) {
+        EXPECT_EQ(sheet.renames[i].current, current[i]);
+        EXPECT_EQ(sheet.renames[i].renamed, planned[i]);
+    }
 }
 
 } // namespace
