@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config git findutils
-    qt6-base-dev qt6-qpa-plugins libicu-dev libpcre2-dev libexiv2-dev libheif-dev libxlsxwriter-dev libcsv-dev
+    qt6-base-dev qt6-qpa-plugins libicu-dev libpcre2-dev libexiv2-dev libheif-dev libxlsxwriter-dev libcsv-dev libzip-dev libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk qt6-translations-l10n
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian gzip strace python3

@@ -27,6 +27,8 @@ std::string withReplacements(std::string_view name)
     return text;
 }
 
+} // namespace
+
 std::string hexBytes(std::string_view name)
 {
     std::string hex;
@@ -37,8 +39,6 @@ std::string hexBytes(std::string_view name)
     }
     return hex;
 }
-
-} // namespace
 
 ExportedFile exportedFile(std::string_view name, const services::FileFacts &facts)
 {

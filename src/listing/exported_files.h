@@ -29,4 +29,7 @@ struct ExportedFile
 
 ExportedFile exportedFile(std::string_view name, const services::FileFacts &facts);
 
+// Each byte of `name` in hexadecimal, separated by spaces: "83 65 2E 74 78 74".
+std::string hexBytes(std::string_view name);
+
 } // namespace tavolin::listing

@@ -77,6 +77,10 @@ listing::FileSheet renameSheet(std::span<const std::string> current,
                 const services::FileFacts read
                         = at < facts.size() ? facts[at] : services::FileFacts{};
                 listing::ExportedFile file = listing::exportedFile(current[at], read);
+                // Spreadsheets keep a line end in a cell only as LF: a name with a control
+                // character is matched back by its bytes too.
+                if (std::ranges::any_of(current[at], [](char c) { return c >= 0 && c < ' '; }))
+                    file.nameBytes = listing::hexBytes(current[at]);
                 return listing::FileSheetRow{
                         {std::move(file.name), listing::exportedFile(planned[at], read).name},
                         read,

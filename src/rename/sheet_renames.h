@@ -19,7 +19,8 @@ struct SheetRename
 };
 
 // The sheet of a folder's files to rename in a spreadsheet: each file's current name (and its
-// bytes where the name is not UTF-8) and its planned name, with what was read of it. Read back
+// bytes where the name is not UTF-8 or holds a control character, such as a line end, that a
+// spreadsheet may change) and its planned name, with what was read of it. Read back
 // through renamesOfSheet, it names each file as it is named here.
 listing::FileSheet renameSheet(std::span<const std::string> current,
                                std::span<const std::string> planned,

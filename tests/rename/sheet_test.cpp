@@ -3,10 +3,16 @@
 #include "rename/sheet_renames.h"
 
 #include "listing/csv_listing.h"
+#include "listing/xlsx_listing.h"
+#include "rename/xlsx_cells.h"
+
+#include "support/temp_dir.h"
 
 #include "support/words.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace tavolin::rename {
 namespace {
@@ -105,18 +111,49 @@ TEST(SheetMatch, ByCurrentNameOnlyAndEachRowNotAppliedSaysWhy)
     EXPECT_EQ(refused, "3:0 5:1 6:1 7:2 8:0 ");
 }
 
-// Saved and read back, the sheet names every file as it was named, whatever the name holds.
-TEST(SheetRenames, TheSavedSheetReadsBackAsItWasWritten)
+const std::vector<std::string> kCurrent{
+        "a.txt", "0012", "=1+1", "x,\"y\";z\t.txt", "\x83\x65.txt", "写真 01.jpg", "改\r\n行"};
+const std::vector<std::string> kPlanned{"b.txt", "0013", "=2", "q", "テ.txt", "写真 1.jpg", "改行"};
+
+void expectNamesAsWritten(const std::expected<SheetCells, std::string> &cells)
 {
-    const std::vector<std::string> current{
-            "a.txt", "0012", "=1+1", "x,\"y\";z\t.txt", "\x83\x65.txt", "改\r\n行", "new"};
-    const std::vector<std::string> planned{"b.txt", "0013", "=2", "q", "テ.txt", "改行", "new"};
-    const SheetRenames sheet = renamesOfSheet(
-            readDelimitedCells(listing::csvSheet(renameSheet(current, planned, {}))));
-    ASSERT_EQ(sheet.renames.size(), current.size());
-    for (std::size_t i = 0; i < current.size(); ++i) {
-        EXPECT_EQ(sheet.renames[i].current, current[i]);
-        EXPECT_EQ(sheet.renames[i].renamed, planned[i]);
+    ASSERT_TRUE(cells.has_value()) << cells.error();
+    const SheetRenames sheet = renamesOfSheet(*cells);
+    ASSERT_EQ(sheet.renames.size(), kCurrent.size());
+    for (std::size_t i = 0; i < kCurrent.size(); ++i) {
+        EXPECT_EQ(sheet.renames[i].current, kCurrent[i]);
+        EXPECT_EQ(sheet.renames[i].renamed, kPlanned[i]);
+    }
+}
+
+// Saved as CSV or as a book and read back, the sheet names every file as it was named, whatever
+// the name holds; and so after LibreOffice Calc opened the CSV and saved it as a book, as CSV in
+// code page 932 and as CSV in UTF-8.
+TEST(SheetRenames, TheSavedSheetReadsBackAsItWasWrittenAlsoThroughCalc)
+{
+    const listing::FileSheet sheet = renameSheet(kCurrent, kPlanned, {});
+    const std::string csv = listing::csvSheet(sheet);
+    expectNamesAsWritten(readDelimitedCells(csv));
+    expectNamesAsWritten(readXlsxCells(listing::xlsxSheet(sheet).value()));
+
+    const test::TempDir dir;
+    dir.writeFile("names.csv", csv);
+    for (const std::string format : {"xlsx",
+                                     "csv:Text - txt - csv (StarCalc):44,34,60,1",
+                                     "csv:Text - txt - csv (StarCalc):44,34,76,1"}) {
+        SCOPED_TRACE(format);
+        const std::string folder = std::to_string(format.size());
+        const std::string out = dir.pathOf(folder);
+        const std::string command
+                = "soffice -env:UserInstallation=file://" + dir.pathOf("profile")
+                  + " --headless "
+                    "'--infilter=CSV:44,34,76,1,,0,true,false,false,false,false,0,false'"
+                  + " --convert-to '" + format + "' --outdir " + out + " " + dir.pathOf("names.csv")
+                  + " >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string saved
+                = dir.readFile(folder + (format == "xlsx" ? "/names.xlsx" : "/names.csv"));
+        expectNamesAsWritten(format == "xlsx" ? readXlsxCells(saved) : readDelimitedCells(saved));
     }
 }
 
