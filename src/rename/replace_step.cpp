@@ -16,21 +16,14 @@ struct Replacer::Code
     // Compiled to machine code where PCRE2 can (a preview runs it on every row), with one
     // block for the matches, reused by every call: a Replacer serves one thread.
     explicit Code(pcre2_code *compiled)
-        : code(compiled)
-        , matches(pcre2_match_data_create_from_pattern(compiled, nullptr))
+        : code(compiled, &pcre2_code_free)
+        , matches(pcre2_match_data_create_from_pattern(compiled, nullptr), &pcre2_match_data_free)
     {
-        pcre2_jit_compile(code, PCRE2_JIT_COMPLETE); // without it, the interpreter
+        pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE); // without it, the interpreter
     }
-    ~Code()
-    {
-        pcre2_match_data_free(matches);
-        pcre2_code_free(code);
-    }
-    Code(const Code &) = delete;
-    Code &operator=(const Code &) = delete;
 
-    pcre2_code *code;
-    pcre2_match_data *matches;
+    std::unique_ptr<pcre2_code, decltype(&pcre2_code_free)> code;
+    std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> matches;
 };
 
 namespace {
@@ -127,12 +120,12 @@ std::optional<std::string> Replacer::apply(std::string_view name) const
     std::string out(name.size() + m_replacement.size() + 16, '\0');
     for (;;) {
         PCRE2_SIZE length = out.size();
-        const int done = pcre2_substitute(m_code->code,
+        const int done = pcre2_substitute(m_code->code.get(),
                                           bytesOf(name),
                                           name.size(),
                                           0,
                                           options,
-                                          m_code->matches,
+                                          m_code->matches.get(),
                                           nullptr,
                                           bytesOf(m_replacement),
                                           m_replacement.size(),
@@ -159,7 +152,7 @@ std::optional<std::string> Replacer::replacementFault(const std::string &groups)
             bytesOf(groups), groups.size(), PCRE2_UTF | PCRE2_DUPNAMES, &error, &errorAt, nullptr));
     PCRE2_UCHAR out[8];
     PCRE2_SIZE length = sizeof out;
-    const int done = pcre2_substitute(empty.code,
+    const int done = pcre2_substitute(empty.code.get(),
                                       bytesOf(""),
                                       0,
                                       0,
