@@ -5,6 +5,7 @@
 #include "listing/csv_listing.h"
 #include "listing/xlsx_listing.h"
 #include "shared/fs_error_text.h"
+#include "shared/sheet_choice.h"
 #include "shared/start_request.h"
 
 #include <algorithm>
@@ -17,25 +18,9 @@ namespace tavolin::mainwindow {
 namespace {
 
 const services::FileDialogSettings kExportDialog{
-        "Title.csv",
-        "CSVで保存",
-        "CSVﾌｧｲﾙ (.csv)|*.csv|Excelブック (*.xlsx)|*.xlsx|すべてのﾌｧｲﾙ (*.*)|*.*"};
-constexpr std::size_t kExcelType = 1; // the filter's second pair
+        "Title.csv", "CSVで保存", std::string(shared::kSheetFileTypes)};
 constexpr std::string_view kExportingCsv = "CSVを書き出しています";
 constexpr std::string_view kExportingBook = "Excelブックを書き出しています";
-
-// Whether the file chosen is to be an Excel book: its name ends in .xlsx, or in neither .xlsx
-// nor .csv and the Excel type was chosen. The ending wins, as other programs go by it.
-bool asExcelBook(const services::SaveChoice &choice)
-{
-    std::string name = choice.path;
-    std::ranges::transform(name, name.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    if (name.ends_with(".xlsx") || name.ends_with(".csv"))
-        return name.ends_with(".xlsx");
-    return choice.fileType == kExcelType;
-}
 
 } // namespace
 
@@ -44,7 +29,7 @@ void FrmMain::cmdExport_Click()
     const auto choice = m_services.dialogs.askSaveFileName(kExportDialog);
     if (!choice)
         return;
-    const bool book = asExcelBook(*choice);
+    const bool book = shared::savesExcelBook(*choice);
     services::FsResult<std::string> bytes;
     {
         const auto work = working(book ? kExportingBook : kExportingCsv);

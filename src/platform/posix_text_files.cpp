@@ -162,4 +162,33 @@ FsResult<TextFiles::LinesRead> PosixTextFiles::readLines(std::string_view path,
     return ended(ReadEnd::Complete);
 }
 
+FsResult<std::string> PosixTextFiles::readBytes(std::string_view path, std::size_t maxBytes)
+{
+    const Descriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen())
+        return lastError();
+    struct stat facts
+    {};
+    if (::fstat(file.get(), &facts) != 0)
+        return lastError();
+    if (S_ISDIR(facts.st_mode))
+        return std::unexpected(fsErrorFromErrno(EISDIR));
+    if (static_cast<std::size_t>(facts.st_size) > maxBytes)
+        return std::unexpected(fsErrorFromErrno(EFBIG));
+    std::string bytes;
+    std::string chunk(std::size_t{1} << 16, '\0');
+    for (;;) {
+        const ssize_t got = ::read(file.get(), chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return lastError();
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+            return std::unexpected(fsErrorFromErrno(EFBIG));
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+}
+
 } // namespace tavolin::services

@@ -11,6 +11,7 @@ class PosixTextFiles final : public TextFiles
 public:
     FsResult<void> writeBytes(std::string_view path, std::string_view bytes) override;
     FsResult<LinesRead> readLines(std::string_view path, const LineHandler &onLine) override;
+    FsResult<std::string> readBytes(std::string_view path, std::size_t maxBytes) override;
 };
 
 } // namespace tavolin::services

@@ -54,11 +54,11 @@ struct Collected
 
 } // namespace
 
-SheetCells readDelimitedCells(std::string_view bytes)
+SheetCells readDelimitedCells(std::string_view bytes, std::optional<char> givenSeparator)
 {
     const std::string text = decoded(bytes);
     std::string_view rest = text;
-    const char separator = separatorOf(rest);
+    const char separator = givenSeparator.value_or(separatorOf(rest));
 
     csv_parser parser{};
     csv_init(&parser, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ using SheetCells = std::vector<std::vector<std::string>>;
 // commas, semicolons or tabs (what an Excel "sep=" first line names, else what the first row
 // holds most of, a tab above all); cells in double quotes may hold the separator, line ends and
 // doubled quotes. A cell keeps its spaces. Nothing here fails: what cannot be read becomes
-// U+FFFD, and a quote left open runs to the end.
-SheetCells readDelimitedCells(std::string_view bytes);
+// U+FFFD, and a quote left open runs to the end. A `separator` given is used whatever the first
+// row holds, as for cells copied to the clipboard, which are always separated by tabs.
+SheetCells readDelimitedCells(std::string_view bytes, std::optional<char> separator = std::nullopt);
 
 } // namespace tavolin::rename

@@ -47,6 +47,9 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     Command4.clicked.connect([this] { Command4_Click(); });
     Command5.clicked.connect([this] { Command5_Click(); });
     Command6.clicked.connect([this] { Command6_Click(); });
+    cmdSheetOut.clicked.connect([this] { cmdSheetOut_Click(); });
+    cmdSheetIn.clicked.connect([this] { cmdSheetIn_Click(); });
+    cmdPasteSheet.clicked.connect([this] { cmdPasteSheet_Click(); });
     cmdUndo.clicked.connect([this] { cmdUndo_Click(); });
     cmdRules.clicked.connect([this] { cmdRules_Click(); });
     rules.closed.connect([this] { releaseForRules(); });

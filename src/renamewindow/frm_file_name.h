@@ -6,6 +6,7 @@
 #include "controls/long_work.h"
 #include "controls/window_state.h"
 #include "rename/apply_renames.h"
+#include "rename/sheet_renames.h"
 #include "renamewindow/frm_rules.h"
 #include "services/services.h"
 #include "shared/file_order_choice.h"
@@ -64,6 +65,11 @@ public:
     void Command5_Click(); // applies the replacements to the extension column
 
     void Command6_Click(); // planned base names from a text file
+    // Spreadsheets: the current and planned names saved as a sheet; new names read from a sheet
+    // or from cells on the clipboard and matched to the files by their current names.
+    void cmdSheetOut_Click();
+    void cmdSheetIn_Click();
+    void cmdPasteSheet_Click();
     void cmdUndo_Click();  // takes back the last batch of the folder shown
     void cboOrder_Click(); // another order of files for the whole run
     // Opens the rules window on the planned names (brings it to the front when open). While it
@@ -111,6 +117,9 @@ public:
     controls::Label lblStatus;
     controls::Button cmdStart{"取得"};
     controls::Button Command6{"取得後Textから読込"};
+    controls::Button cmdSheetOut{"一覧を保存..."};
+    controls::Button cmdSheetIn{"一覧から読込..."};
+    controls::Button cmdPasteSheet{"貼り付け"};
     controls::Button Command1{"ﾌｧｲﾙ名を変更"};
     // Enabled while the folder of the last scan has a batch to take back.
     controls::Button cmdUndo{"元に戻す", /*enabled=*/false};
@@ -143,6 +152,10 @@ private:
     bool showProblems(const std::vector<rename::RowProblem> &problems);
     void markProblems(const std::map<int, std::string> &marks);
     void releaseForRules();
+    // Each file's planned full name: its planned base name and extension.
+    std::vector<std::string> plannedFullNames() const;
+    // The new names of a sheet as planned names, and what became of its rows said.
+    void applySheet(const rename::SheetRenames &sheet);
 
     controls::Connection m_orderFollowed;
     bool m_closeWhenIdle = false; // a close request came while work ran

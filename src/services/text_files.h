@@ -50,6 +50,10 @@ public:
     using LineHandler = std::function<bool(std::string_view line)>;
     // A folder cannot be opened as a file (IsAFolder).
     virtual FsResult<LinesRead> readLines(std::string_view path, const LineHandler &onLine) = 0;
+
+    // The bytes of the file at `path`, as they are, such as a sheet saved by a spreadsheet
+    // program. A file longer than `maxBytes` is not read (NoSpace, as no room is made for it).
+    virtual FsResult<std::string> readBytes(std::string_view path, std::size_t maxBytes) = 0;
 };
 
 } // namespace tavolin::services

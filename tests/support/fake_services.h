@@ -138,6 +138,7 @@ class FakeClipboard : public services::Clipboard
 {
 public:
     void setText(std::string_view text) override { texts.emplace_back(text); }
+    std::string text() const override { return texts.empty() ? std::string() : texts.back(); }
 
     std::vector<std::string> texts;
 };
@@ -213,6 +214,14 @@ public:
         if (read.end == ReadEnd::BrokeOff)
             read.error = {services::FsErrorKind::NotReady, "EIO"};
         return read;
+    }
+
+    services::FsResult<std::string> readBytes(std::string_view path, std::size_t) override
+    {
+        const auto file = files.find(path);
+        if (file == files.end())
+            return std::unexpected(services::FsError{services::FsErrorKind::NotFound, {}});
+        return file->second;
     }
 
     std::map<std::string, std::string, std::less<>> files; // path -> bytes

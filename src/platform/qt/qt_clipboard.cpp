@@ -12,4 +12,9 @@ void QtClipboard::setText(std::string_view text)
     QGuiApplication::clipboard()->setText(text::toQString(text));
 }
 
+std::string QtClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
 } // namespace tavolin::services

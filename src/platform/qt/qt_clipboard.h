@@ -11,6 +11,7 @@ class QtClipboard final : public Clipboard
 {
 public:
     void setText(std::string_view text) override;
+    std::string text() const override;
 };
 
 } // namespace tavolin::services

@@ -25,7 +25,7 @@ namespace {
 
 using controls::place;
 
-constexpr int kHeight = 474;
+constexpr int kHeight = 508;
 
 } // namespace
 
@@ -75,6 +75,9 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     auto *text4 = place<QLineEdit>("Text4", frame2, 6, 24, 80, 26);
     auto *command4 = place<QPushButton>("Command4", frame2, 90, 24, 49, 26);
     auto *list30 = place<controls::ListBoxView>("List3_0", frame2, 6, 56, 65, 400);
+    place<QPushButton>("cmdSheetOut", body, 8, 472, 130, 30);
+    place<QPushButton>("cmdSheetIn", body, 142, 472, 130, 30);
+    place<QPushButton>("cmdPasteSheet", body, 276, 472, 130, 30);
     auto *list31 = place<controls::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
     frame1->setFlat(true);
     lblStatus->setWordWrap(true);

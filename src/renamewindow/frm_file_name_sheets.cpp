@@ -1,0 +1,146 @@
+// The rename window with spreadsheets: the files' current and planned names saved as a sheet,
+// and new names read back from a sheet or from cells copied to the clipboard.
+#include "renamewindow/frm_file_name.h"
+
+#include "listing/csv_listing.h"
+#include "listing/split_extension.h"
+#include "listing/xlsx_listing.h"
+#include "rename/sheet_renames.h"
+#include "rename/xlsx_cells.h"
+#include "renamewindow/names_file_lines.h"
+#include "renamewindow/names_file_reports.h"
+#include "renamewindow/sheet_reports.h"
+#include "shared/fs_error_text.h"
+#include "shared/sheet_choice.h"
+
+namespace tavolin::renamewindow {
+
+namespace {
+
+const services::FileDialogSettings kSheetOutDialog{
+        "一覧.xlsx", "一覧を保存", std::string(shared::kSheetFileTypes)};
+const services::FileDialogSettings kSheetInDialog{
+        "",
+        "一覧から読込",
+        "一覧 (*.xlsx;*.csv;*.tsv;*.txt)|*.xlsx;*.csv;*.tsv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*"};
+constexpr std::string_view kScanFirst = "取得してからにして下さい";
+constexpr std::string_view kWritingSheet = "一覧を書き出しています";
+constexpr std::string_view kNoCells = "クリップボードに名前がありません";
+// A sheet of a hundred thousand files is a few megabytes; a file far larger is not one.
+constexpr std::size_t kMaxSheetBytes = std::size_t{256} << 20;
+constexpr std::string_view kZipStart = "PK\x03\x04";
+
+} // namespace
+
+std::vector<std::string> FrmFileName::plannedFullNames() const
+{
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(List1.count()));
+    for (int row = 0; row < List1.count(); ++row)
+        names.push_back(List2[0].text(row) + List2[1].text(row));
+    return names;
+}
+
+void FrmFileName::cmdSheetOut_Click()
+{
+    if (List1.count() == 0) {
+        m_services.dialogs.showMessage(kScanFirst);
+        return;
+    }
+    const auto choice = m_services.dialogs.askSaveFileName(kSheetOutDialog);
+    if (!choice)
+        return;
+    controls::BusyPointer busy(window);
+    services::FsResult<std::string> bytes;
+    {
+        const auto work = working(kWritingSheet);
+        const std::vector<std::string> current = List1.rows();
+        // Sizes and times as they are now, to tell the files apart in the sheet.
+        const auto facts = m_services.fs.fileFacts(scannedFolder(), current, [&](std::size_t done) {
+            return m_services.progress.advance(done, current.size());
+        });
+        if (!facts) // stopped
+            return;
+        const std::vector<std::string> planned = plannedFullNames();
+        const listing::FileSheet sheet = rename::renameSheet(current, planned, *facts);
+        bytes = shared::savesExcelBook(*choice) ? listing::xlsxSheet(sheet)
+                                                : listing::csvSheet(sheet);
+    }
+    // Through the safe save: a file that was there stays whole should anything fail.
+    const auto written = bytes ? m_services.textFiles.writeBytes(choice->path, *bytes)
+                               : services::FsResult<void>(std::unexpected(bytes.error()));
+    if (!written)
+        m_services.dialogs.showMessage(
+                shared::describeUnsavedListing(choice->path, written.error()));
+}
+
+void FrmFileName::cmdSheetIn_Click()
+{
+    if (List1.count() == 0) {
+        m_services.dialogs.showMessage(kScanFirst);
+        return;
+    }
+    const auto path = m_services.dialogs.askOpenFileName(kSheetInDialog);
+    if (!path)
+        return;
+    controls::BusyPointer busy(window);
+    const auto bytes = m_services.textFiles.readBytes(*path, kMaxSheetBytes);
+    if (!bytes) {
+        m_services.dialogs.showMessage(describeUnreadableNames(*path, bytes.error()));
+        return;
+    }
+    const auto cells = bytes->starts_with(kZipStart) ? rename::readXlsxCells(*bytes)
+                                                     : rename::readDelimitedCells(*bytes);
+    if (!cells) {
+        m_services.dialogs.showMessage(cells.error());
+        return;
+    }
+    applySheet(rename::renamesOfSheet(*cells));
+}
+
+void FrmFileName::cmdPasteSheet_Click()
+{
+    if (List1.count() == 0) {
+        m_services.dialogs.showMessage(kScanFirst);
+        return;
+    }
+    // Spreadsheets copy cells as lines of cells separated by tabs.
+    const rename::SheetCells cells = rename::readDelimitedCells(m_services.clipboard.text(), '\t');
+    if (cells.empty()) {
+        m_services.dialogs.showMessage(kNoCells);
+        return;
+    }
+    applySheet(rename::renamesOfSheet(cells));
+}
+
+void FrmFileName::applySheet(const rename::SheetRenames &sheet)
+{
+    const std::vector<std::string> current = List1.rows();
+    if (!sheet.newNamesInOrder.empty()) {
+        // One column: planned base names in the order of the files, as from a file of names;
+        // files beyond its last row keep theirs.
+        std::vector<std::string> bases = List2[0].rows();
+        std::vector<std::string> names = sheet.newNamesInOrder;
+        names.resize(std::min(names.size(), bases.size()));
+        keepUndecodedNames(names, current);
+        std::ranges::move(names, bases.begin());
+        List2[0].assign(std::move(bases));
+        return;
+    }
+    const std::vector<std::string> planned = plannedFullNames();
+    const rename::SheetMatch match = rename::matchSheet(current, planned, sheet.renames);
+    // Only the rows the sheet renamed are split again: the others keep their columns as they are.
+    std::vector<std::string> bases = List2[0].rows(), extensions = List2[1].rows();
+    for (std::size_t row = 0; row < planned.size(); ++row) {
+        if (match.planned[row] == planned[row])
+            continue;
+        listing::NameParts parts = listing::SplitExtension(match.planned[row]);
+        bases[row] = std::move(parts.base);
+        extensions[row] = std::move(parts.extension);
+    }
+    List2[0].assign(std::move(bases));
+    List2[1].assign(std::move(extensions));
+    m_services.dialogs.showMessage(sheetAppliedReport(match));
+}
+
+} // namespace tavolin::renamewindow
