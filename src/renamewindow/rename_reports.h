@@ -34,6 +34,6 @@ std::string undoReport(const rename::RenameOutcome &outcome);
 std::string settleReport(const rename::BatchJournal &journal,
                          const rename::RenameOutcome &outcome,
                          rename::Toward toward,
-                         bool undo = false);
+                         bool undo);
 
 } // namespace tavolin::renamewindow
