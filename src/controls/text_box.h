@@ -59,11 +59,7 @@ public:
     void appendPieces(const PieceWriter &write);
 
     // The text cut to its first `length` bytes; a text no longer stays as it is.
-    void cutTo(std::size_t length)
-    {
-        if (length < text().size())
-            replace(length, text().size() - length, {});
-    }
+    void cutTo(std::size_t length) { replace(length, text().size(), {}); }
 
     // The `removed` bytes at `at` replaced by `inserted`, as the user's edits change the text.
     // Positions beyond the end count as the end.

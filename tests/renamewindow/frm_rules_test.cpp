@@ -80,6 +80,21 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     EXPECT_EQ(settings(), "53 yymm ~");
     rules.lstSteps.clickRow(3);
     EXPECT_EQ(settings(), "53 yymm +");
+
+    // Where an insertion or a removal counts from, each its own.
+    add(rules::kindIndex<rename::RemoveStep>);
+    rules.txtCount.setText("2");
+    rules.cboCountFrom.setSelectedIndex(1);
+    add(Insert);
+    const auto countFrom = [this](int row) {
+        rules.lstSteps.clickRow(row);
+        return std::string(rules.txtCount.text())
+               + std::to_string(rules.cboCountFrom.selectedIndex());
+    };
+    EXPECT_EQ(countFrom(5) + countFrom(6) + countFrom(5),
+              "21"
+              "20"
+              "21");
 }
 
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
