@@ -152,6 +152,8 @@ private:
     bool showProblems(const std::vector<rename::RowProblem> &problems);
     void markProblems(const std::map<int, std::string> &marks);
     void releaseForRules();
+    // Whether the lists hold files; when they do not, says to scan first.
+    bool filesListedOrSay();
     // Each file's planned full name: its planned base name and extension.
     std::vector<std::string> plannedFullNames() const;
     // The new names of a sheet as planned names, and what became of its rows said.

@@ -41,12 +41,17 @@ std::vector<std::string> FrmFileName::plannedFullNames() const
     return names;
 }
 
+bool FrmFileName::filesListedOrSay()
+{
+    if (List1.count() == 0)
+        m_services.dialogs.showMessage(kScanFirst);
+    return List1.count() > 0;
+}
+
 void FrmFileName::cmdSheetOut_Click()
 {
-    if (List1.count() == 0) {
-        m_services.dialogs.showMessage(kScanFirst);
+    if (!filesListedOrSay())
         return;
-    }
     const auto choice = m_services.dialogs.askSaveFileName(kSheetOutDialog);
     if (!choice)
         return;
@@ -76,10 +81,8 @@ void FrmFileName::cmdSheetOut_Click()
 
 void FrmFileName::cmdSheetIn_Click()
 {
-    if (List1.count() == 0) {
-        m_services.dialogs.showMessage(kScanFirst);
+    if (!filesListedOrSay())
         return;
-    }
     const auto path = m_services.dialogs.askOpenFileName(kSheetInDialog);
     if (!path)
         return;
@@ -100,10 +103,8 @@ void FrmFileName::cmdSheetIn_Click()
 
 void FrmFileName::cmdPasteSheet_Click()
 {
-    if (List1.count() == 0) {
-        m_services.dialogs.showMessage(kScanFirst);
+    if (!filesListedOrSay())
         return;
-    }
     // Spreadsheets copy cells as lines of cells separated by tabs.
     const rename::SheetCells cells = rename::readDelimitedCells(m_services.clipboard.text(), '\t');
     if (cells.empty()) {
