@@ -88,6 +88,14 @@ TEST_F(FrmFileNameTest, ABatchWithProblemsAsksNothingAndMarksTheRowsUntilThePlan
     play("press Command1");
     EXPECT_THAT(dialogs.messageTexts(), ElementsAre(HasSubstr("\n20行目「same.txt」")));
     EXPECT_TRUE(dialogs.messageTexts()[0].ends_with(": ほかの行も同じ名前になります\nほか5行"));
+
+    // A folder of one file is checked as well.
+    fs.addFile("D:\\g", "solo.txt");
+    play("type Text1 D:\\g\\; press cmdStart");
+    model.List2[0].assign({"x\\y"});
+    dialogs.messages.clear();
+    play("press Command1");
+    EXPECT_THAT(dialogs.messageTexts(), ElementsAre(HasSubstr("変更できない行が1行あります")));
 }
 
 TEST_F(FrmFileNameTest, AFaultDuringTheBatchStopsItAndSaysWhichHowManyAndWhy)
