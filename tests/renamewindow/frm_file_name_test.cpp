@@ -17,6 +17,8 @@ TEST_F(FrmFileNameTest, OpensNarrowOnTheStartFolderWithOneSeparatorAppended)
     model.Form_Load();
     EXPECT_EQ(model.Text1.text(), "E:\\\\");
     EXPECT_FALSE(model.Command2.enabled() || model.Command5.visible());
+    // Numbering is off, and with it where the number goes.
+    EXPECT_FALSE(model.Option1[0].enabled() || model.Option1[1].enabled());
     EXPECT_EQ(model.window.widthTwips(), FrmFileName::kNarrowWidth);
 }
 
