@@ -45,9 +45,10 @@ std::optional<Columns> headerColumns(const std::vector<std::string> &row)
     return columns;
 }
 
-std::string cellAt(const std::vector<std::string> &row, std::size_t column)
+const std::string &cellAt(const std::vector<std::string> &row, std::size_t column)
 {
-    return column < row.size() ? row[column] : std::string();
+    static const std::string none;
+    return column < row.size() ? row[column] : none;
 }
 
 // "83 65 2E 74 78 74" as its bytes; nothing when it is not such a cell.
@@ -103,7 +104,7 @@ SheetRenames renamesOfSheet(const SheetCells &cells)
         }
         SheetRename rename{
                 row + 1, cellAt(cells[row], columns.current), cellAt(cells[row], columns.renamed)};
-        if (const std::string hex = cellAt(cells[row], columns.bytes); !hex.empty())
+        if (const std::string &hex = cellAt(cells[row], columns.bytes); !hex.empty())
             rename.current = bytesOfHex(hex).value_or(rename.current);
         sheet.renames.push_back(std::move(rename));
     }
@@ -114,30 +115,37 @@ SheetMatch matchSheet(std::span<const std::string> current,
                       std::vector<std::string> planned,
                       std::span<const SheetRename> renames)
 {
-    std::unordered_map<std::string_view, std::size_t> fileOf;
+    // Each name the folder or the sheet holds: its file, and the new name its first row gives it
+    // or that another row gives it another.
+    struct Named
+    {
+        std::size_t file = std::string::npos;
+        const std::string *renamed = nullptr;
+        bool twice = false;
+    };
+    std::unordered_map<std::string_view, Named> names;
+    names.reserve(current.size() + renames.size());
     for (std::size_t file = 0; file < current.size(); ++file)
-        fileOf.emplace(current[file], file);
-    // The new names each current name is given, to find those given two.
-    std::unordered_map<std::string_view, std::string_view> firstNewName;
-    std::unordered_map<std::string_view, bool> namedTwice;
+        names[current[file]].file = file;
     for (const SheetRename &rename : renames) {
-        const auto [at, first] = firstNewName.emplace(rename.current, rename.renamed);
-        namedTwice[rename.current] |= !first && at->second != rename.renamed;
+        Named &named = names[rename.current];
+        named.twice |= named.renamed && *named.renamed != rename.renamed;
+        named.renamed = named.renamed ? named.renamed : &rename.renamed;
     }
     SheetMatch match;
     for (const SheetRename &rename : renames) {
-        const auto file = fileOf.find(rename.current);
+        const Named &named = names.find(rename.current)->second;
         std::optional<SheetRefusal> why;
-        if (file == fileOf.end())
+        if (named.file == std::string::npos)
             why = SheetRefusal::NotInFolder;
-        else if (namedTwice[rename.current])
+        else if (named.twice)
             why = SheetRefusal::NamedTwice;
         else if (rename.renamed.empty())
             why = SheetRefusal::NoNewName;
         if (why) {
             match.refused.push_back({rename, *why});
         } else {
-            planned[file->second] = rename.renamed;
+            planned[named.file] = rename.renamed;
             ++match.applied;
         }
     }

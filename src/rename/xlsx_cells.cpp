@@ -77,7 +77,10 @@ const char *attribute(const char **attributes, std::string_view wanted)
 std::string unescaped(std::string_view text)
 {
     std::string out;
-    for (std::size_t at = 0; at < text.size();) {
+    std::size_t at = std::min(text.find("_x"), text.size());
+    out.reserve(text.size());
+    out.append(text.substr(0, at));
+    while (at < text.size()) {
         unsigned code = 0;
         if (text.substr(at, 2) == "_x" && at + 7 <= text.size() && text[at + 6] == '_'
             && std::from_chars(text.data() + at + 2, text.data() + at + 6, code, 16).ptr
