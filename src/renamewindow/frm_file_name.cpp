@@ -53,10 +53,10 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     cmdUndo.clicked.connect([this] { cmdUndo_Click(); });
     cmdRules.clicked.connect([this] { cmdRules_Click(); });
     rules.closed.connect([this] { releaseForRules(); });
-    // The rows marked with a problem stay marked until the planned names change.
+    // The rows marked with a problem or as changed stay marked until the planned names change.
     for (controls::ListBox *planned : {&List2[0], &List2[1]}) {
-        planned->reset.connect([this] { markProblems({}); });
-        planned->rowChanged.connect([this](int) { markProblems({}); });
+        planned->reset.connect([this] { clearMarks(); });
+        planned->rowChanged.connect([this](int) { clearMarks(); });
     }
     cboOrder.clicked.connect([this] { cboOrder_Click(); });
     const auto showOrder = [this] {

@@ -151,13 +151,19 @@ private:
     // Marks the rows of `outcome`'s problems and lists them; false when there are none.
     bool showProblems(const std::vector<rename::RowProblem> &problems);
     void markProblems(const std::map<int, std::string> &marks);
+    // Takes the marks of problems and of changed rows off every row.
+    void clearMarks();
     void releaseForRules();
     // Whether the lists hold files; when they do not, says to scan first.
     bool filesListedOrSay();
     // Each file's planned full name: its planned base name and extension.
     std::vector<std::string> plannedFullNames() const;
-    // The new names of a sheet as planned names, and what became of its rows said.
-    void applySheet(const rename::SheetRenames &sheet);
+    // The new names of a sheet as planned names, during long work; what became of its rows,
+    // to be said once the work ends (nothing when it was stopped or all went as asked).
+    std::string applySheet(const rename::SheetRenames &sheet);
+    // Marks the rows whose planned names differ from `before` as changed, and the rows the
+    // batch would refuse with why, as the rules window marks them; the number refused.
+    std::size_t markPlannedChanges(const std::vector<std::string> &before);
 
     controls::Connection m_orderFollowed;
     bool m_closeWhenIdle = false; // a close request came while work ran

@@ -107,10 +107,7 @@ paths::FolderPath FrmFileName::scannedFolder() const
 
 bool FrmFileName::showProblems(const std::vector<rename::RowProblem> &problems)
 {
-    std::map<int, std::string> marks;
-    for (const rename::RowProblem &problem : problems)
-        marks.emplace(problem.row, describeRowProblem(problem));
-    markProblems(std::move(marks));
+    markProblems(rowProblemMarks(problems));
     if (problems.empty())
         return false;
     m_services.dialogs.showMessage(renameProblemsReport(problems));
@@ -122,6 +119,13 @@ void FrmFileName::markProblems(const std::map<int, std::string> &marks)
     List1.setMarks(marks);
     List2[0].setMarks(marks);
     List2[1].setMarks(marks);
+}
+
+void FrmFileName::clearMarks()
+{
+    markProblems({});
+    List2[0].setChangedRows({});
+    List2[1].setChangedRows({});
 }
 
 void FrmFileName::cmdUndo_Click()

@@ -50,6 +50,14 @@ std::string describeRowProblem(const rename::RowProblem &problem)
     return {};
 }
 
+std::map<int, std::string> rowProblemMarks(const std::vector<rename::RowProblem> &problems)
+{
+    std::map<int, std::string> marks;
+    for (const rename::RowProblem &problem : problems)
+        marks.emplace(problem.row, describeRowProblem(problem));
+    return marks;
+}
+
 std::string renameProblemsReport(const std::vector<rename::RowProblem> &problems)
 {
     std::string text = "変更できない行が" + std::to_string(problems.size())

@@ -3,12 +3,17 @@
 #include "rename/apply_renames.h"
 #include "rename/batch_recovery.h"
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tavolin::renamewindow {
 
 // Why a row cannot be renamed, in the words the rename window shows beside the row.
 std::string describeRowProblem(const rename::RowProblem &problem);
+
+// The marks of the rows that cannot be renamed, each with why, as the columns show them.
+std::map<int, std::string> rowProblemMarks(const std::vector<rename::RowProblem> &problems);
 
 // The message for a batch that was not started: the first twenty rows that cannot be renamed,
 // each with its number (from 1), planned name and why, then how many more there are.

@@ -175,8 +175,7 @@ void FrmRules::showProblems()
                                                   m_columns.baseNames.rows(),
                                                   m_columns.extensions.rows()));
         m_refused = static_cast<int>(plan.problems.size());
-        for (const rename::RowProblem &problem : plan.problems)
-            marks.emplace(problem.row, describeRowProblem(problem));
+        marks = rowProblemMarks(plan.problems);
     }
     for (controls::ListBox *list :
          {&m_columns.current, &m_columns.baseNames, &m_columns.extensions})

@@ -25,12 +25,17 @@ std::string_view reason(rename::SheetRefusal why)
 
 } // namespace
 
-std::string sheetAppliedReport(const rename::SheetMatch &match)
+std::string sheetRefusedRowsReport(std::size_t refused)
+{
+    return "変更できない名前 " + std::to_string(refused)
+           + "件（印の行）：直すまで、どれも変更しません";
+}
+
+std::string sheetAppliedReport(const rename::SheetMatch &match, std::size_t refused)
 {
     std::string report = std::to_string(match.applied) + "行の新しい名前を変更ファイル名にしました";
-    if (match.refused.empty())
-        return report;
-    report += "\n次の" + std::to_string(match.refused.size()) + "行は使いませんでした:";
+    if (!match.refused.empty())
+        report += "\n次の" + std::to_string(match.refused.size()) + "行は使いませんでした:";
     const std::size_t named = std::min(match.refused.size(), kRowsNamed);
     for (std::size_t i = 0; i < named; ++i) {
         const rename::RefusedRow &row = match.refused[i];
@@ -39,6 +44,8 @@ std::string sheetAppliedReport(const rename::SheetMatch &match)
     }
     if (match.refused.size() > named)
         report += "\nほか" + std::to_string(match.refused.size() - named) + "行";
+    if (refused > 0)
+        report += "\n" + sheetRefusedRowsReport(refused);
     return report;
 }
 
