@@ -1,9 +1,12 @@
-// The main window's listings for other programs through Qt: ｺﾋﾟｰ onto Qt's own clipboard, as
-// another program pastes from it; the file type picked in Qt's save dialog, the extension it
-// gives a name, and the folder where Qt's file dialogs open.
+// The windows' exchanges with other programs through Qt: ｺﾋﾟｰ onto Qt's own clipboard, as
+// another program pastes from it, and cells a spreadsheet copied there pasted into the rename
+// window; the file type picked in Qt's save dialog, the extension it gives a name, and the
+// folder where Qt's file dialogs open.
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
-#include "support/temp_dir.h"
+#include "renamewindow/qt/rename_window_view.h"
+#include "support/window_worlds.h"
+#include "widget_steps.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <functional>
 #include <optional>
@@ -28,6 +31,45 @@ TEST(Clipboard, TheListingArrivesOneFileToALine)
 {
     services::QtClipboard().setText("1 一.txt\n2 二.txt\n3 三.txt");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "1 一.txt\n2 二.txt\n3 三.txt");
+}
+
+// Cells copied from a spreadsheet (rows of CR LF, cells split by tabs), pasted with a click on
+// 貼り付け and renamed: two columns rename the files they name, one column gives new base names
+// in the order of the files. On a real folder.
+TEST(Clipboard, CellsCopiedFromASpreadsheetRenameTheFilesTheyName)
+{
+    test::RealDisk world;
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        world.dir.writeFile(name, name);
+    services::QtClipboard clipboard;
+    renamewindow::FrmFileName model(world.module,
+                                    {world.posix,
+                                     world.root,
+                                     world.dialogs,
+                                     world.textFiles,
+                                     world.process,
+                                     world.journals,
+                                     world.progress,
+                                     world.photoDates,
+                                     clipboard,
+                                     world.later});
+    model.Form_Load(world.dir.pattern());
+    renamewindow::RenameWindowView view(model);
+    view.show();
+    // A name the batch would refuse (c.txt stays c.txt) is marked; nothing is renamed then.
+    QGuiApplication::clipboard()->setText(QStringLiteral("b.txt\tc.txt\r\na.txt\t1.txt\r\n"));
+    playOnWidgets(&view, "press cmdStart; press cmdPasteSheet; shot rename-window-sheet-applied");
+    EXPECT_THAT(model.List1.marks(), testing::ElementsAre(testing::Key(1)));
+    const std::pair<const char *, std::vector<std::string>> pastes[] = {
+            {"c.txt\t3.txt\r\na.txt\t1.txt\r\n", {"1.txt", "3.txt", "b.txt"}},
+            {"one\r\ntwo\r\n", {"b.txt", "one.txt", "two.txt"}}, // 1.txt and 3.txt, in order
+    };
+    for (const auto &[cells, renamed] : pastes) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(cells));
+        playOnWidgets(&view, "press cmdStart; press cmdPasteSheet; press Command1");
+        EXPECT_EQ(world.dir.names(), renamed) << cells;
+    }
+    EXPECT_EQ(world.dir.readFile("two.txt"), "c.txt");
 }
 
 // Runs `ask`, which opens a file dialog, picks there the file type `typesDown` below the first,

@@ -6,13 +6,9 @@
 #include "listing/xlsx_listing.h"
 #include "rename/xlsx_cells.h"
 
-#include "support/temp_dir.h"
-
 #include "support/words.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace tavolin::rename {
 namespace {
@@ -127,34 +123,12 @@ void expectNamesAsWritten(const std::expected<SheetCells, std::string> &cells)
 }
 
 // Saved as CSV or as a book and read back, the sheet names every file as it was named, whatever
-// the name holds; and so after LibreOffice Calc opened the CSV and saved it as a book, as CSV in
-// code page 932 and as CSV in UTF-8.
-TEST(SheetRenames, TheSavedSheetReadsBackAsItWasWrittenAlsoThroughCalc)
+// the name holds. (What a spreadsheet program makes of it is the rename window's test.)
+TEST(SheetRenames, TheSavedSheetReadsBackAsItWasWritten)
 {
     const listing::FileSheet sheet = renameSheet(kCurrent, kPlanned, {});
-    const std::string csv = listing::csvSheet(sheet);
-    expectNamesAsWritten(readDelimitedCells(csv));
+    expectNamesAsWritten(readDelimitedCells(listing::csvSheet(sheet)));
     expectNamesAsWritten(readXlsxCells(listing::xlsxSheet(sheet).value()));
-
-    const test::TempDir dir;
-    dir.writeFile("names.csv", csv);
-    for (const std::string format : {"xlsx",
-                                     "csv:Text - txt - csv (StarCalc):44,34,60,1",
-                                     "csv:Text - txt - csv (StarCalc):44,34,76,1"}) {
-        SCOPED_TRACE(format);
-        const std::string folder = std::to_string(format.size());
-        const std::string out = dir.pathOf(folder);
-        const std::string command
-                = "soffice -env:UserInstallation=file://" + dir.pathOf("profile")
-                  + " --headless "
-                    "'--infilter=CSV:44,34,76,1,,0,true,false,false,false,false,0,false'"
-                  + " --convert-to '" + format + "' --outdir " + out + " " + dir.pathOf("names.csv")
-                  + " >/dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        const std::string saved
-                = dir.readFile(folder + (format == "xlsx" ? "/names.xlsx" : "/names.csv"));
-        expectNamesAsWritten(format == "xlsx" ? readXlsxCells(saved) : readDelimitedCells(saved));
-    }
 }
 
 } // namespace
