@@ -47,7 +47,7 @@ public:
     }
     std::optional<std::string> askOpenFileName(const services::FileDialogSettings &) override
     {
-        return {};
+        return openAnswer;
     }
     std::string askText(std::string_view, std::string_view) override { return {}; }
 
@@ -60,6 +60,7 @@ public:
         others.clear();
     }
 
+    std::optional<std::string> openAnswer; // the file every open dialog picks; else cancel
     std::optional<Clock::time_point> confirmed, reported;
     int reportedCount = -1;
     std::vector<std::string> others; // any other message: something went wrong

@@ -50,6 +50,7 @@ Run scanThroughMainWindow(Program &program, int count);
 void benchRenames(const std::string &folder, int count, int runs);
 void benchScans(const std::string &folder, int count, int runs);
 void benchAppendedScans(const std::string &folder, int count);
+void benchSheets(const std::string &folder, int count, int runs);
 void benchMemory(const char *scenario,
                  const char *what,
                  const std::string &folder,
