@@ -150,5 +150,24 @@ TEST(CutOffBatches, ABatchWhoseJournalWasNotClosedIsKnownFinishedByItsFiles)
     EXPECT_EQ(rename::lastUndoableBatch(world.journals, "D:\\f"), "1000001");
 }
 
+// A batch cut off between the link and the unlink of its last file: the file is under its new
+// name but still under its old one, so the batch is not finished until the old name goes.
+TEST(CutOffBatches, AFileUnderItsOldAndItsNewNameIsNotYetFinished)
+{
+    test::Fakes world;
+    world.fs.addFile("D:\\f", "a.txt");
+    auto folder = world.fs.openForRenaming({world.fs.pathStyle(), "D:\\f"}).value();
+    const rename::BatchJournal journal{
+            "D:\\f", false, {{*folder->identify("a.txt"), "a.txt", "", "b.txt"}}};
+    ASSERT_TRUE(world.journals.create(rename::journalTag("D:\\f", false),
+                                      rename::encodeJournal(journal)));
+    ASSERT_TRUE(folder->link("a.txt", "b.txt"));
+    offerToSettleCutOffBatches(world.doors);
+    EXPECT_THAT(world.dialogs.messageTexts(),
+                ElementsAre(HasSubstr("最後まで変更しますか？"),
+                            HasSubstr("個のファイルを最後まで変更しました。")));
+    EXPECT_THAT(world.fs.files("D:\\f"), ElementsAre("b.txt"));
+}
+
 } // namespace
 } // namespace tavolin::renamewindow

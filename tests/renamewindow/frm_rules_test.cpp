@@ -81,20 +81,21 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
     rules.lstSteps.clickRow(3);
     EXPECT_EQ(settings(), "53 yymm +");
 
-    // Where an insertion or a removal counts from, each its own.
+    // How many, where and from which end an insertion or a removal counts, each its own.
     add(rules::kindIndex<rename::RemoveStep>);
     rules.txtCount.setText("2");
+    rules.txtPosition.setText("1");
     rules.cboCountFrom.setSelectedIndex(1);
     add(Insert);
     const auto countFrom = [this](int row) {
         rules.lstSteps.clickRow(row);
-        return std::string(rules.txtCount.text())
+        return std::string(rules.txtCount.text()) + std::string(rules.txtPosition.text())
                + std::to_string(rules.cboCountFrom.selectedIndex());
     };
     EXPECT_EQ(countFrom(5) + countFrom(6) + countFrom(5),
-              "21"
-              "20"
-              "21");
+              "211"
+              "200"
+              "211");
 }
 
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)

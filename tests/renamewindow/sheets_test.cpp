@@ -65,6 +65,13 @@ TEST_F(FrmFileNameTest, ASheetSavedEditedAndReadBackOrPastedRenamesByCurrentName
     EXPECT_EQ(planned(), "z|3|3|four .txt|.txt|.txt|.md ----") << "marks go with the next change";
     clipboard.setText("");
     EXPECT_THAT(shownAfter("press cmdPasteSheet"), ElementsAre("クリップボードに名前がありません"));
+
+    // A folder of one file takes a sheet too.
+    fs.addFile("D:\\one", "x.txt");
+    scanField("D:\\one\\");
+    clipboard.setText("x.txt\ty.txt\n");
+    EXPECT_THAT(shownAfter("press cmdPasteSheet"),
+                ElementsAre("1行の新しい名前を変更ファイル名にしました"));
 }
 
 // Names a spreadsheet could change: digits it would take for a number, a formula, separators
