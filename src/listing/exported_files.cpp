@@ -5,6 +5,8 @@
 #include "listing/split_extension.h"
 #include "text/utf8.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace tavolin::listing {
@@ -38,6 +40,20 @@ std::string hexBytes(std::string_view name)
         hex += (hex.empty() ? "" : " ") + std::string(pair);
     }
     return hex;
+}
+
+std::optional<std::string> bytesOfHex(std::string_view hex)
+{
+    std::string bytes;
+    for (std::size_t at = 0; at < hex.size(); at += 3) {
+        unsigned value = 0;
+        const char *end = hex.data() + std::min(hex.size(), at + 2);
+        if (std::from_chars(hex.data() + at, end, value, 16).ptr != end
+            || (at + 2 < hex.size() && hex[at + 2] != ' '))
+            return std::nullopt;
+        bytes.push_back(static_cast<char>(value));
+    }
+    return bytes;
 }
 
 ExportedFile exportedFile(std::string_view name, const services::FileFacts &facts)

@@ -3,6 +3,7 @@
 #include "services/file_system.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,7 @@ ExportedFile exportedFile(std::string_view name, const services::FileFacts &fact
 
 // Each byte of `name` in hexadecimal, separated by spaces: "83 65 2E 74 78 74".
 std::string hexBytes(std::string_view name);
+// The bytes hexBytes wrote; nothing when `hex` is not such a text.
+std::optional<std::string> bytesOfHex(std::string_view hex);
 
 } // namespace tavolin::listing

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -51,21 +50,6 @@ const std::string &cellAt(const std::vector<std::string> &row, std::size_t colum
     return column < row.size() ? row[column] : none;
 }
 
-// "83 65 2E 74 78 74" as its bytes; nothing when it is not such a cell.
-std::optional<std::string> bytesOfHex(std::string_view hex)
-{
-    std::string bytes;
-    for (std::size_t at = 0; at < hex.size(); at += 3) {
-        unsigned value = 0;
-        const char *end = hex.data() + std::min(hex.size(), at + 2);
-        if (std::from_chars(hex.data() + at, end, value, 16).ptr != end
-            || (at + 2 < hex.size() && hex[at + 2] != ' '))
-            return std::nullopt;
-        bytes.push_back(static_cast<char>(value));
-    }
-    return bytes;
-}
-
 } // namespace
 
 listing::FileSheet renameSheet(std::span<const std::string> current,
@@ -105,7 +89,7 @@ SheetRenames renamesOfSheet(const SheetCells &cells)
         SheetRename rename{
                 row + 1, cellAt(cells[row], columns.current), cellAt(cells[row], columns.renamed)};
         if (const std::string &hex = cellAt(cells[row], columns.bytes); !hex.empty())
-            rename.current = bytesOfHex(hex).value_or(rename.current);
+            rename.current = listing::bytesOfHex(hex).value_or(rename.current);
         sheet.renames.push_back(std::move(rename));
     }
     return sheet;
