@@ -1,76 +1,89 @@
-// The rename window with spreadsheets: a sheet saved, edited as a user would and read back, and
-// cells pasted from the clipboard, on its model over the in-memory drive D:\; and a sheet saved
-// on a real folder, opened and saved again by LibreOffice Calc, and read back to rename there.
+// The rename window with spreadsheets, on real folders: a sheet saved, edited as a user would and
+// read back, and cells pasted from the clipboard; and a sheet opened and saved again by
+// LibreOffice Calc, and read back to rename.
 #include "frm_file_name_world.h"
 
 #include "listing/split_extension.h"
 #include "platform/posix_text_files.h"
+#include "support/words.h"
 
 #include <cstdlib>
 
 namespace tavolin::renamewindow {
 namespace {
 
-TEST_F(FrmFileNameTest, ASheetSavedEditedAndReadBackOrPastedRenamesByCurrentName)
+// On a real folder; the sheets are kept by the fake text files.
+TEST(Sheets, ASheetSavedEditedAndReadBackOrPastedRenamesByCurrentName)
 {
-    scan({"a.txt", "b.txt", "c.txt", "d.log"});
+    test::RealDisk world;
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.log"})
+        world.dir.writeFile(name, name);
+    FrmFileName model(world.module, world.real);
+    model.Form_Load(world.dir.pattern());
+    const auto shownAfter = [&](const std::string &step) {
+        world.dialogs.messages.clear();
+        test::play(test::modelControls(model.controlTable()), step);
+        return world.dialogs.messageTexts();
+    };
     // The planned names, then for each row "*" when marked as changed, "!" when marked as
     // refused by the batch, "-" when neither.
-    const auto planned = [this] {
+    const auto planned = [&] {
         std::string marked;
         for (int row = 0; row < model.List1.count(); ++row)
             marked += model.List1.marks().contains(row) ? '!'
                       : model.List2[1].changedRow(row)  ? '*'
                                                         : '-';
-        return rows(model.List2[0]) + ' ' + rows(model.List2[1]) + ' ' + marked;
-    };
-    const auto shownAfter = [this](const std::string &step) {
-        dialogs.messages.clear();
-        play(step);
-        return dialogs.messageTexts();
+        return test::rows(model.List2[0]) + ' ' + test::rows(model.List2[1]) + ' ' + marked;
     };
 
     // Saved as a book and read back as it is: every row applies and nothing changes.
-    dialogs.fileAnswers = {"D:\\一覧.xlsx", "D:\\一覧.xlsx"};
-    EXPECT_THAT(shownAfter("press cmdSheetOut; press cmdSheetIn"),
+    world.dialogs.fileAnswers = {"/sheets/一覧.xlsx", "/sheets/一覧.xlsx"};
+    EXPECT_THAT(shownAfter("press cmdStart; press cmdSheetOut; press cmdSheetIn"),
                 ElementsAre("4行の新しい名前を変更ファイル名にしました"));
     EXPECT_EQ(planned(), "a|b|c|d .txt|.txt|.txt|.log ----");
 
-    // Rows reordered, one removed, one of a file gone, a file added to the folder since; as
-    // code page 932 CSV without a header.
-    fs.addFile("D:\\f", "e.txt");
-    textFiles.files["D:\\edited.csv"] = "c.txt,3.txt\r\ngone.txt,x.txt\r\na.txt,\x88\xea.txt\r\n";
-    dialogs.fileAnswers = {"D:\\edited.csv"};
+    // Rows reordered, one removed, one of a file gone, a header of other captions, a file added
+    // to the folder since; as code page 932 CSV. Renamed: only the files it names move.
+    world.dir.writeFile("e.txt");
+    world.textFiles.files["/sheets/edited.csv"]
+            = "\x95\xCF\x8D\x58\x91\x4F,\x95\xCF\x8D\x58\x8C\xE3\r\n" // 変更前,変更後
+              "c.txt,3.txt\r\ngone.txt,x.txt\r\na.txt,\x88\xea.txt\r\n";
+    world.dialogs.fileAnswers = {"/sheets/edited.csv"};
     EXPECT_THAT(
             shownAfter("press cmdSheetIn"),
             ElementsAre("2行の新しい名前を変更ファイル名にしました\n次の1行は使いませんでした:\n"
-                        "2行目 gone.txt: このﾌｫﾙﾀﾞにないﾌｧｲﾙ名です"));
+                        "3行目 gone.txt: このﾌｫﾙﾀﾞにないﾌｧｲﾙ名です"));
     EXPECT_EQ(planned(), "一|b|3|d .txt|.txt|.txt|.log *-*-");
+    shownAfter("press Command1");
+    EXPECT_EQ(world.dir.names(), test::words("3.txt b.txt d.log e.txt 一.txt"));
+    EXPECT_EQ(world.dir.readFile("一.txt"), "a.txt");
 
     // Two columns copied from a spreadsheet; then one column, new base names in file order.
-    clipboard.setText("d.log\tfour.md\nb.txt\tb.txt\n");
+    world.clipboard.setText("d.log\tfour.md\nb.txt\tb.txt\n");
     EXPECT_THAT(shownAfter("press cmdPasteSheet"),
                 ElementsAre("2行の新しい名前を変更ファイル名にしました"));
-    EXPECT_EQ(planned(), "一|b|3|four .txt|.txt|.txt|.md ---*");
-    clipboard.setText("x,1\ny\n");
+    EXPECT_EQ(planned(), "3|b|four|e|一 .txt|.txt|.md|.txt|.txt --*--");
+    world.clipboard.setText("x,1\ny\n");
     EXPECT_THAT(shownAfter("press cmdPasteSheet"), IsEmpty());
-    EXPECT_EQ(planned(), "x,1|y|3|four .txt|.txt|.txt|.md **--");
-    // A name the batch would refuse is applied, marked with the other row of that name, and said.
-    clipboard.setText("b.txt\t3.txt\n");
+    EXPECT_EQ(planned(), "x,1|y|four|e|一 .txt|.txt|.md|.txt|.txt **---");
+    // A name the batch would refuse (e.txt stays) is applied, marked and said.
+    world.clipboard.setText("b.txt\te.txt\n");
     EXPECT_THAT(shownAfter("press cmdPasteSheet"),
                 ElementsAre("1行の新しい名前を変更ファイル名にしました\n"
-                            "変更できない名前 2件（印の行）：直すまで、どれも変更しません"));
-    EXPECT_EQ(planned(), "x,1|3|3|four .txt|.txt|.txt|.md -!!-");
-    play("click List2_0 0; type Text3 z; press Command2");
-    EXPECT_EQ(planned(), "z|3|3|four .txt|.txt|.txt|.md ----") << "marks go with the next change";
-    clipboard.setText("");
+                            "変更できない名前 1件（印の行）：直すまで、どれも変更しません"));
+    EXPECT_EQ(planned(), "x,1|e|four|e|一 .txt|.txt|.md|.txt|.txt -!---");
+    shownAfter("click List2_0 0; type Text3 z; press Command2");
+    EXPECT_EQ(planned(), "z|e|four|e|一 .txt|.txt|.md|.txt|.txt -----")
+            << "marks go with the next change";
+    world.clipboard.setText("");
     EXPECT_THAT(shownAfter("press cmdPasteSheet"), ElementsAre("クリップボードに名前がありません"));
 
     // A folder of one file takes a sheet too.
-    fs.addFile("D:\\one", "x.txt");
-    scanField("D:\\one\\");
-    clipboard.setText("x.txt\ty.txt\n");
-    EXPECT_THAT(shownAfter("press cmdPasteSheet"),
+    world.dir.makeFolder("one");
+    world.dir.writeFile("one/x.txt");
+    model.Text1.setText(world.dir.pathOf("one/"));
+    world.clipboard.setText("x.txt\ty.txt\n");
+    EXPECT_THAT(shownAfter("press cmdStart; press cmdPasteSheet"),
                 ElementsAre("1行の新しい名前を変更ファイル名にしました"));
 }
 
