@@ -98,6 +98,15 @@ TEST_F(FrmRulesTest, AChosenStepShowsItsOwnSettingsAndTheMovesItHas)
               "211");
 }
 
+TEST_F(FrmRulesTest, ANormalizationPlansTheFormChosen)
+{
+    open({"か\u3099.txt", "が.txt"}); // written apart, and composed
+    add(rules::kindIndex<rename::Normalization>);
+    EXPECT_THAT(planned(), ElementsAre("が.txt", "が.txt"));
+    rules.cboForm.setSelectedIndex(1);
+    EXPECT_THAT(planned(), ElementsAre("か\u3099.txt", "か\u3099.txt"));
+}
+
 TEST_F(FrmRulesTest, OkKeepsThePlannedNamesWhileCancelAndTheCloseBoxPutTheOldOnesBack)
 {
     scan({"a.txt", "b.txt"});
