@@ -48,7 +48,8 @@ TEST_F(FrmFileNameTest, AFolderFieldTheScanCannotUseIsReportedAndEmptiesTheLists
         ASSERT_EQ(model.List1.count(), 2);
         for (const std::string &text : scanField(field)) // one message for each
             shown.push_back(text);
-        EXPECT_EQ(rows(model.List1) + rows(model.List2[0]) + rows(model.List3[1])
+        EXPECT_EQ(rows(model.List1) + rows(model.List2[0]) + rows(model.List2[1])
+                          + rows(model.List3[0]) + rows(model.List3[1])
                           + std::string(model.Text2.text()),
                   "False");
     }
