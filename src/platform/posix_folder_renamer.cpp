@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <span>
@@ -136,10 +137,12 @@ public:
         case FileId::Basis::Inode:
             return FileId{FileId::Basis::Inode, info.st_dev, info.st_ino};
         case FileId::Basis::Facts:
-            return FileId{FileId::Basis::Facts,
-                          static_cast<std::uint64_t>(info.st_size),
-                          static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u
-                                  + static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
+            return FileId{
+                    FileId::Basis::Facts,
+                    static_cast<std::uint64_t>(info.st_size),
+                    static_cast<std::uint64_t>((std::chrono::seconds(info.st_mtim.tv_sec)
+                                                + std::chrono::nanoseconds(info.st_mtim.tv_nsec))
+                                                       .count())};
         case FileId::Basis::Content:
             break;
         }

@@ -1,14 +1,14 @@
 #include "rename/numbered_names.h"
 
+#include <algorithm>
+
 namespace tavolin::rename {
 
 std::string PadNumber(long long index, long long count)
 {
     const std::size_t width = std::to_string(count).size();
-    std::string digits = std::to_string(index);
-    if (digits.size() < width)
-        digits.insert(0, width - digits.size(), '0');
-    return digits;
+    const std::string digits = std::to_string(index);
+    return std::string(width - std::min(width, digits.size()), '0') + digits;
 }
 
 std::vector<std::string>
