@@ -30,6 +30,28 @@ FsResult<void> flushFolder(const std::string &folder)
     return {};
 }
 
+// When the journal `id` was made, as newId wrote it; the epoch for an id it did not write.
+std::chrono::system_clock::time_point madeAt(std::string_view id)
+{
+    tm utc{};
+    long micros = 0;
+    if (std::sscanf(std::string(id).c_str(),
+                    "%4d%2d%2dT%2d%2d%2d%6ld",
+                    &utc.tm_year,
+                    &utc.tm_mon,
+                    &utc.tm_mday,
+                    &utc.tm_hour,
+                    &utc.tm_min,
+                    &utc.tm_sec,
+                    &micros)
+        != 7)
+        return {};
+    utc.tm_year -= 1900;
+    utc.tm_mon -= 1;
+    return std::chrono::system_clock::from_time_t(::timegm(&utc))
+           + std::chrono::microseconds(micros);
+}
+
 } // namespace
 
 // The time to the microsecond, then the process and a count, so that ids sort by age.
@@ -129,9 +151,16 @@ std::vector<JournalEntry> PosixJournalStore::list()
         const auto state = std::ranges::find(kStateNames, name.substr(lastDot + 1));
         if (state == kStateNames.end())
             continue;
-        entries.push_back({std::string(name.substr(0, firstDot)),
+        struct stat facts
+        {};
+        const std::string_view id = name.substr(0, firstDot);
+        entries.push_back({std::string(id),
                            std::string(name.substr(firstDot + 1, lastDot - firstDot - 1)),
-                           static_cast<JournalState>(state - kStateNames.begin())});
+                           static_cast<JournalState>(state - kStateNames.begin()),
+                           madeAt(id),
+                           ::fstatat(::dirfd(dir), item->d_name, &facts, AT_SYMLINK_NOFOLLOW) == 0
+                                   ? static_cast<std::uint64_t>(facts.st_size)
+                                   : 0});
     }
     ::closedir(dir);
     std::ranges::sort(entries, {}, &JournalEntry::id);

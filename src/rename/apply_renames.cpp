@@ -125,7 +125,7 @@ RenameOutcome runPlan(services::FolderRenamer &folder,
                                                            : services::JournalState::Undone);
             !marked)
             outcome.journalNotClosed.emplace(place.journals->pathOf(journalId), marked.error());
-        pruneJournals(*place.journals);
+        pruneJournals(*place.journals, std::chrono::system_clock::now());
     }
     observer.finished(outcome);
     return outcome;

@@ -1,6 +1,5 @@
 #include "rename/batch_history.h"
 
-#include <map>
 #include <ranges>
 
 namespace tavolin::rename {
@@ -8,13 +7,6 @@ namespace tavolin::rename {
 namespace {
 
 constexpr std::string_view kTakesBackSuffix = "-back";
-
-std::string_view folderPart(std::string_view tag)
-{
-    if (tag.ends_with(kTakesBackSuffix))
-        tag.remove_suffix(kTakesBackSuffix.size());
-    return tag;
-}
 
 } // namespace
 
@@ -38,18 +30,31 @@ std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
     return std::nullopt;
 }
 
-void pruneJournals(services::JournalStore &journals)
+void pruneJournals(services::JournalStore &journals, std::chrono::system_clock::time_point now)
 {
-    std::map<std::string_view, int> keptPerFolder;
-    int keptInAll = 0;
-    const auto entries = journals.list();
-    for (const auto &entry : std::views::reverse(entries)) {
-        // A cut-off batch waits to be settled; a set-aside journal is kept for whoever looks.
-        if (entry.state == services::JournalState::Running
-            || entry.state == services::JournalState::SetAside)
-            continue;
-        if (++keptPerFolder[folderPart(entry.tag)] > kKeptPerFolder || ++keptInAll > kKeptInAll)
+    // A cut-off batch waits to be settled; a set-aside journal is kept for whoever looks.
+    const auto finished = [](const services::JournalEntry &entry) {
+        return entry.state == services::JournalState::Complete
+               || entry.state == services::JournalState::Undone;
+    };
+    const std::vector<services::JournalEntry> entries = journals.list();
+    std::vector<const services::JournalEntry *> kept; // newest first
+    std::uint64_t bytes = 0;
+    for (const services::JournalEntry &entry : std::views::reverse(entries)) {
+        if (finished(entry) && kept.size() >= kKeptAtLeast && now - entry.made > kKeptFor) {
             journals.remove(entry.id);
+            continue;
+        }
+        kept.push_back(&entry);
+        bytes += entry.bytes;
+    }
+    for (const services::JournalEntry *entry : std::views::reverse(kept)) {
+        if (bytes <= kKeptBytes || entry == kept.front())
+            break;
+        if (finished(*entry)) {
+            journals.remove(entry->id);
+            bytes -= entry->bytes;
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 #include "rename/batch_journal.h"
 #include "services/journal_store.h"
 
+#include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +20,13 @@ std::string journalTag(std::string_view folder, bool takesBack);
 std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
                                              std::string_view folder);
 
-// Drops the oldest finished journals: each folder keeps its last kKeptPerFolder, and all
-// folders together at most kKeptInAll. A journal of a batch that was cut off, or one set aside,
-// is never dropped.
-inline constexpr int kKeptPerFolder = 3;
-inline constexpr int kKeptInAll = 30;
-void pruneJournals(services::JournalStore &journals);
+// Drops the journals of finished batches that are past keeping, as of `now`: every batch of the
+// last kKeptFor stays, and at least the last kKeptAtLeast batches, within kKeptBytes of journals
+// in all, beyond which the oldest finished go first. The last batch stays whatever its size; a
+// journal of a batch that was cut off, or one set aside, is never dropped.
+inline constexpr std::chrono::days kKeptFor{90};
+inline constexpr std::size_t kKeptAtLeast = 1000;
+inline constexpr std::uint64_t kKeptBytes = std::uint64_t{200} << 20;
+void pruneJournals(services::JournalStore &journals, std::chrono::system_clock::time_point now);
 
 } // namespace tavolin::rename

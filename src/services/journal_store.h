@@ -2,6 +2,8 @@
 
 #include "services/fs_error.h"
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,8 @@ struct JournalEntry
     std::string id;  // sorts in the order the journals were made
     std::string tag; // what the journal's maker filed it under (a folder's digest, say)
     JournalState state = JournalState::Running;
+    std::chrono::system_clock::time_point made = {};
+    std::uint64_t bytes = 0; // of its text
 };
 
 // The journals of rename batches, kept between runs of the program so that a batch cut off by a

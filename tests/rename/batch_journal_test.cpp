@@ -3,6 +3,7 @@
 
 #include "platform/posix_journal_store.h"
 #include "support/child_process.h"
+#include "support/fake_journal_store.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
@@ -55,9 +56,56 @@ TEST(BatchJournal, ReadsBackWhatWasWrittenAndNothingOfAPart)
     EXPECT_EQ(decodeJournal(encodeJournal({"-", false, {}})).value().folder, "-");
 }
 
-// Journals on a real state folder: made Running, moved on by state, the oldest finished ones
-// dropped per folder; none where a file stands in the state folder's path.
-TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
+// Which journals stay after a batch: each run of journals made as old, as large and in the
+// same state, oldest first; how many stay, and how many of the oldest go.
+TEST(BatchJournal, TheLastNinetyDaysAndTheLastThousandBatchesStayWithinTwoHundredMegabytes)
+{
+    using enum JournalState;
+    const auto now = std::chrono::system_clock::from_time_t(1'800'000'000);
+    struct Run
+    {
+        int journals, days, megabytes;
+        JournalState state = Complete;
+    };
+    const struct
+    {
+        const char *what;
+        std::vector<Run> runs;
+        std::size_t kept, oldestGone;
+    } cases[] = {
+            {"the last thousand of old ones", {{1100, 100, 0}}, 1000, 100},
+            {"old ones up to a thousand", {{500, 100, 0, Undone}, {700, 10, 0}}, 1000, 200},
+            {"all of ninety days", {{1500, 90, 0}}, 1500, 0},
+            {"cut off and set aside",
+             {{1, 100, 0, Running}, {1, 100, 0, SetAside}, {1100, 100, 0}},
+             1002,
+             0},
+            {"the oldest beyond 200 MB", {{60, 10, 5}}, 40, 20},
+            {"a cut-off one beyond 200 MB", {{1, 10, 5, Running}, {59, 10, 5}}, 40, 0},
+            {"the last one whatever its size", {{1, 1, 300}}, 1, 0},
+    };
+    for (const auto &c : cases) {
+        test::FakeJournalStore journals;
+        Names made;
+        for (const Run &run : c.runs) {
+            journals.clock = now - std::chrono::days(run.days);
+            for (int i = 0; i < run.journals; ++i) {
+                made.push_back(journals.create("t", "x").value());
+                journals.journals[made.back()].state = run.state;
+                journals.journals[made.back()].bytes = std::uint64_t(run.megabytes) << 20;
+            }
+        }
+        pruneJournals(journals, now);
+        EXPECT_EQ(journals.journals.size(), c.kept) << c.what;
+        const auto firstKept = std::ranges::find_if(
+                made, [&](const std::string &id) { return journals.journals.contains(id); });
+        EXPECT_EQ(firstKept - made.begin(), c.oldestGone) << c.what;
+    }
+}
+
+// Journals on a real state folder: made Running with their time and size, moved on by state;
+// none where a file stands in the state folder's path.
+TEST(BatchJournal, AStoreKeepsJournalsForTheUserAloneAndSaysWhyItCannot)
 {
     const test::TempDir state;
     services::PosixJournalStore journals(state.pathOf("deep/tavolin"));
@@ -65,20 +113,21 @@ TEST(BatchJournal, AStoreKeepsTheLastBatchesOfEachFolderAndEveryCutOffOne)
         const BatchJournal journal{std::string(folder), false, {{{{}, 1, 2}, "a", "", "b"}}};
         return journals.create(journalTag(folder, false), encodeJournal(journal)).value();
     };
+    const auto before = std::chrono::system_clock::now();
     const std::string cutOff = make("/a");
-    Names finished;
-    for (int batch = 0; batch < kKeptPerFolder + 2; ++batch) {
-        finished.push_back(make("/a"));
-        ASSERT_TRUE(journals.setState(finished.back(), JournalState::Complete));
-    }
+    const std::string finished = make("/a");
+    ASSERT_TRUE(journals.setState(finished, JournalState::Complete));
     const std::string other = make("/b");
     ASSERT_TRUE(journals.setState(other, JournalState::Undone));
-    pruneJournals(journals);
     Names kept;
-    for (const auto &entry : journals.list())
+    for (const auto &entry : journals.list()) {
         kept.push_back(entry.id + (entry.state == JournalState::Running ? " running" : ""));
-    EXPECT_EQ(kept, Names({cutOff + " running", finished[2], finished[3], finished[4], other}));
-    EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished[4]);
+        EXPECT_EQ(entry.bytes, journals.read(entry.id)->size());
+        EXPECT_LE(entry.made - before, std::chrono::minutes(1));
+        EXPECT_GE(entry.made - before, -std::chrono::seconds(1));
+    }
+    EXPECT_EQ(kept, Names({cutOff + " running", finished, other}));
+    EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished);
     namespace fs = std::filesystem;
     for (const fs::directory_entry &file : fs::directory_iterator(state.pathOf("deep/tavolin")))
         EXPECT_EQ(file.status().permissions(), fs::perms::owner_read | fs::perms::owner_write)

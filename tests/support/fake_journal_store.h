@@ -3,6 +3,8 @@
 #include "services/journal_store.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,7 +23,10 @@ public:
         if (auto failed = failure(Call::Create))
             return std::unexpected(*failed);
         const std::string id = std::to_string(1000000 + ++m_made); // sorts as made
-        journals[id] = {std::string(tag), services::JournalState::Running, std::string(text)};
+        journals[id] = {std::string(tag),
+                        services::JournalState::Running,
+                        std::string(text),
+                        clock.value_or(std::chrono::system_clock::now())};
         return id;
     }
     services::FsResult<void> setState(const std::string &id, services::JournalState state) override
@@ -35,7 +40,11 @@ public:
     {
         std::vector<services::JournalEntry> entries;
         for (const auto &[id, journal] : journals)
-            entries.push_back({id, journal.tag, journal.state});
+            entries.push_back({id,
+                               journal.tag,
+                               journal.state,
+                               journal.made,
+                               journal.bytes.value_or(journal.text.size())});
         return entries;
     }
     services::FsResult<std::string> read(const std::string &id) override
@@ -56,8 +65,12 @@ public:
         std::string tag;
         services::JournalState state;
         std::string text;
+        std::chrono::system_clock::time_point made;
+        std::optional<std::uint64_t> bytes = {}; // as listed, where a test says; else the text's
     };
     std::map<std::string, Journal> journals;
+    // When the journals made from now on are made; else the system's time.
+    std::optional<std::chrono::system_clock::time_point> clock;
 
 private:
     std::optional<services::FsError> failure(Call call)
