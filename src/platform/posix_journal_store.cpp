@@ -169,11 +169,19 @@ std::vector<JournalEntry> PosixJournalStore::list()
 
 FsResult<std::string> PosixJournalStore::read(const std::string &id)
 {
-    const auto entries = list();
-    const auto entry = find(entries, id);
-    if (entry == entries.end())
-        return std::unexpected(FsError{FsErrorKind::NotFound, "no such journal"});
-    const posix::Descriptor file(::open(pathOf(*entry).c_str(), O_RDONLY | O_CLOEXEC));
+    // The journal as last listed, unless it has moved on since (or is new): then as it is now.
+    const auto open = [this, &id] {
+        const auto entry = find(m_listed, id);
+        return entry == m_listed.end() ? -1 : ::open(pathOf(*entry).c_str(), O_RDONLY | O_CLOEXEC);
+    };
+    int opened = open();
+    if (opened < 0) {
+        m_listed = list();
+        if (find(m_listed, id) == m_listed.end())
+            return std::unexpected(FsError{FsErrorKind::NotFound, "no such journal"});
+        opened = open();
+    }
+    const posix::Descriptor file(opened);
     if (!file.isOpen())
         return lastError();
     std::string text;

@@ -30,6 +30,9 @@ private:
 
     std::string m_folder;
     int m_made = 0;
+    // The journals as last listed, where a read looks first: reading each of a thousand
+    // journals would otherwise list the folder a thousand times.
+    std::vector<JournalEntry> m_listed;
 };
 
 } // namespace tavolin::services

@@ -30,6 +30,26 @@ std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
     return std::nullopt;
 }
 
+std::vector<KeptBatch> keptBatches(services::JournalStore &journals)
+{
+    std::vector<KeptBatch> batches;
+    std::vector<services::JournalEntry> entries = journals.list();
+    for (services::JournalEntry &entry : std::views::reverse(entries)) {
+        KeptBatch &batch = batches.emplace_back(KeptBatch{std::move(entry)});
+        const auto text = journals.read(batch.entry.id);
+        const std::optional<BatchJournal> journal = text ? decodeJournal(*text) : std::nullopt;
+        if (!journal)
+            continue;
+        batch.readable = true;
+        batch.folder = journal->folder;
+        batch.files = journal->files.size();
+        batch.kind = !journal->undoes.empty() ? BatchKind::TakingBack
+                     : journal->takesBack     ? BatchKind::Settling
+                                              : BatchKind::Batch;
+    }
+    return batches;
+}
+
 void pruneJournals(services::JournalStore &journals, std::chrono::system_clock::time_point now)
 {
     // A cut-off batch waits to be settled; a set-aside journal is kept for whoever looks.

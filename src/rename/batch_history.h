@@ -20,6 +20,25 @@ std::string journalTag(std::string_view folder, bool takesBack);
 std::optional<std::string> lastUndoableBatch(services::JournalStore &journals,
                                              std::string_view folder);
 
+// What a kept batch was: the user's batch, a taking back of one (元に戻す), or the settling of
+// a batch that was cut off.
+enum class BatchKind { Batch, TakingBack, Settling };
+
+// A batch as its journal keeps it, for the history of batches.
+struct KeptBatch
+{
+    services::JournalEntry entry;
+    // Whether the journal could be read whole; when not, nothing below is known.
+    bool readable = false;
+    std::string folder = {};
+    std::size_t files = 0;
+    BatchKind kind = BatchKind::Batch;
+};
+
+// Every batch whose journal is kept, newest first. A journal that cannot be read is listed as
+// such, never left out.
+std::vector<KeptBatch> keptBatches(services::JournalStore &journals);
+
 // Drops the journals of finished batches that are past keeping, as of `now`: every batch of the
 // last kKeptFor stays, and at least the last kKeptAtLeast batches, within kKeptBytes of journals
 // in all, beyond which the oldest finished go first. The last batch stays whatever its size; a
