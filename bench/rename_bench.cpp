@@ -110,7 +110,8 @@ void BM_SettleCutOffBatch(benchmark::State &state)
         f.folder.writeFile(f.names[next][blocked], "new");
         const std::string id = journals.list().back().id;
         state.ResumeTiming();
-        const auto settled = rename::settleBatch(fs, journals, id, rename::Toward::NewNames, false);
+        const auto settled = rename::settleBatch(
+                fs, journals, id, rename::Toward::NewNames, rename::Unmovable::AskAgain);
         state.PauseTiming();
         if (settled.end != services::WorkEnd::Done || settled.renamed != f.count - 1
             || settled.problems.size() != 1)

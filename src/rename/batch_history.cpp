@@ -1,6 +1,8 @@
 #include "rename/batch_history.h"
 
+#include <algorithm>
 #include <ranges>
+#include <set>
 
 namespace tavolin::rename {
 
@@ -48,6 +50,39 @@ std::vector<KeptBatch> keptBatches(services::JournalStore &journals)
                                               : BatchKind::Batch;
     }
     return batches;
+}
+
+std::vector<std::string> laterBatchesInForce(services::JournalStore &journals,
+                                             const std::string &id)
+{
+    const std::vector<services::JournalEntry> entries = journals.list();
+    const auto batch = std::ranges::find(entries, id, &services::JournalEntry::id);
+    const auto journalOf = [&](const std::string &of) {
+        const auto text = journals.read(of);
+        return text ? decodeJournal(*text) : std::nullopt;
+    };
+    const std::optional<BatchJournal> journal
+            = batch == entries.end() ? std::nullopt : journalOf(id);
+    if (!journal)
+        return {};
+    std::set<services::FileId> moved;
+    for (const JournalFile &file : journal->files)
+        moved.insert(file.id);
+    std::vector<std::string> later;
+    for (auto next = batch + 1; next != entries.end(); ++next) {
+        if (next->tag != batch->tag || next->state != services::JournalState::Complete)
+            continue;
+        const std::optional<BatchJournal> other = journalOf(next->id);
+        if (!other || other->folder != journal->folder
+            || std::ranges::none_of(
+                    other->files, [&](const JournalFile &file) { return moved.contains(file.id); }))
+            continue;
+        for (const JournalFile &file : other->files)
+            moved.insert(file.id);
+        later.push_back(next->id);
+    }
+    std::ranges::reverse(later);
+    return later;
 }
 
 void pruneJournals(services::JournalStore &journals, std::chrono::system_clock::time_point now)

@@ -39,6 +39,12 @@ struct KeptBatch
 // such, never left out.
 std::vector<KeptBatch> keptBatches(services::JournalStore &journals);
 
+// The batches after `id` in its folder that are still in force (complete, not taken back) and
+// renamed a file it renamed, or one that such a batch renamed, newest first: a file they moved
+// since is no longer where `id` left it, so they are to be taken back first.
+std::vector<std::string> laterBatchesInForce(services::JournalStore &journals,
+                                             const std::string &id);
+
 // Drops the journals of finished batches that are past keeping, as of `now`: every batch of the
 // last kKeptFor stays, and at least the last kKeptAtLeast batches, within kKeptBytes of journals
 // in all, beyond which the oldest finished go first. The last batch stays whatever its size; a

@@ -209,9 +209,10 @@ RenameOutcome settleBatch(services::FileSystem &fs,
                           services::JournalStore &journals,
                           const std::string &id,
                           Toward toward,
-                          bool allOrNothing,
+                          Unmovable unmovable,
                           services::Progress *progress)
 {
+    const bool allOrNothing = unmovable == Unmovable::StopAll;
     const auto text = journals.read(id);
     const auto journal = text ? decodeJournal(*text) : std::nullopt;
     if (!journal)
@@ -237,7 +238,7 @@ RenameOutcome settleBatch(services::FileSystem &fs,
     std::optional<std::string> rest;
     bool marked = false;
     const auto keepRestAndMark = [&] {
-        if (!problems.empty()) {
+        if (!problems.empty() && unmovable == Unmovable::AskAgain) {
             BatchJournal left{journal->folder, journal->takesBack, {}, journal->undoes};
             for (const RowProblem &problem : problems)
                 left.files.push_back(journal->files[static_cast<std::size_t>(problem.row)]);

@@ -80,7 +80,7 @@ void offerToSettleCutOffBatches(const services::Services &services)
                                           services.journals,
                                           entry.id,
                                           toward,
-                                          /*allOrNothing=*/false,
+                                          rename::Unmovable::AskAgain,
                                           &services.progress);
         }
         if (outcome.end != services::WorkEnd::NotStarted)

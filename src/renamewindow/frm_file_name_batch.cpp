@@ -145,7 +145,7 @@ void FrmFileName::cmdUndo_Click()
                                       m_services.journals,
                                       *batch,
                                       rename::Toward::OldNames,
-                                      /*allOrNothing=*/true,
+                                      rename::Unmovable::StopAll,
                                       &m_services.progress);
     }
     // A journal that cannot be read is not spoken of here: the next start asks about it.

@@ -4,6 +4,7 @@
 #include "services/fs_error.h"
 
 #include <chrono>
+#include <compare>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,7 +32,7 @@ struct FileId
     std::uint64_t device = 0; // Facts, Content: the size in bytes
     std::uint64_t inode = 0;  // Facts: the modification time in nanoseconds since 1970;
                               // Content: the hash of the content
-    bool operator==(const FileId &) const = default;
+    auto operator<=>(const FileId &) const = default; // an order, for sets of files
 };
 
 // Which names a disk stores, as its driver decides; Linux itself takes every name but "/" and

@@ -140,7 +140,7 @@ TEST_P(CarriedDiskTest, ACardPulledOutDuringABatchStopsItAndItIsTakenBackOnceThe
     ASSERT_TRUE(disk->plugIn());
     const auto batch = lastUndoableBatch(journals, disk->path());
     ASSERT_TRUE(batch);
-    const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, true);
+    const auto undone = settleBatch(fs, journals, *batch, Toward::OldNames, Unmovable::StopAll);
     ASSERT_EQ(undone.end, services::WorkEnd::Done);
     EXPECT_EQ(contents(), original);
 }
@@ -175,12 +175,12 @@ TEST_P(CarriedDiskTest, ABatchKilledAnywhereIsFinishedOrTakenBackAndUndone)
         ASSERT_TRUE(disk->remount());
         const std::string cutOff = journals.list().back().id;
         const auto toward = killAt % 2 ? Toward::OldNames : Toward::NewNames;
-        const auto settled = settleBatch(fs, journals, cutOff, toward, false);
+        const auto settled = settleBatch(fs, journals, cutOff, toward, Unmovable::AskAgain);
         ASSERT_EQ(settled.end, services::WorkEnd::Done);
         if (toward == Toward::NewNames) {
             EXPECT_EQ(contents(), "a.txt:c.txt b.txt:a.txt c.txt:b.txt d.txt:D.txt ");
             ASSERT_EQ(lastUndoableBatch(journals, disk->path()), cutOff);
-            ASSERT_EQ(settleBatch(fs, journals, cutOff, Toward::OldNames, true).end,
+            ASSERT_EQ(settleBatch(fs, journals, cutOff, Toward::OldNames, Unmovable::StopAll).end,
                       services::WorkEnd::Done);
         }
         EXPECT_EQ(contents(), original);

@@ -204,14 +204,20 @@ TEST_P(FileSystemContract, ABatchCutOffAnywhereIsSettledWithEachFileUnderOneName
             break;
         const std::string batch = journals.list().back().id;
         const auto toward = cutAt % 2 ? rename::Toward::OldNames : rename::Toward::NewNames;
-        const auto settled = rename::settleBatch(*fs, journals, batch, toward, false);
+        const auto settled
+                = rename::settleBatch(*fs, journals, batch, toward, rename::Unmovable::AskAgain);
         ASSERT_EQ(settled.end, services::WorkEnd::Done);
         if (toward == rename::Toward::NewNames) {
             for (std::size_t file = 0; file < listed.size(); ++file)
                 EXPECT_EQ(renamer->identify(planned[file]), ids[file]) << planned[file];
             EXPECT_EQ(joined(renamer->names().value()), joined(planned) + ",sub.txt");
             ASSERT_EQ(rename::lastUndoableBatch(journals, folder.path()), batch);
-            ASSERT_EQ(rename::settleBatch(*fs, journals, batch, rename::Toward::OldNames, true).end,
+            ASSERT_EQ(rename::settleBatch(*fs,
+                                          journals,
+                                          batch,
+                                          rename::Toward::OldNames,
+                                          rename::Unmovable::StopAll)
+                              .end,
                       services::WorkEnd::Done);
         }
         for (std::size_t file = 0; file < listed.size(); ++file)

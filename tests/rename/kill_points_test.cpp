@@ -82,7 +82,11 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
             }
         }
         const auto settle = [&](services::FileSystem &on) {
-            return settleBatch(on, journals, batch, settleOrUndo, /*allOrNothing=*/!batchCut);
+            return settleBatch(on,
+                               journals,
+                               batch,
+                               settleOrUndo,
+                               batchCut ? Unmovable::AskAgain : Unmovable::StopAll);
         };
         if (inTheWay && round % 2) {
             // Settled but for the rows the new file blocks: the problems, in row order, each
@@ -110,7 +114,7 @@ TEST(KillPoints, BatchesAndTheirSettlingCutOffAnywhereEndWithEveryFileInItsPlace
                     continue;
                 const bool settling = decodeJournal(*journals.read(entry.id))->takesBack;
                 const auto toward = settling ? Toward::NewNames : settleOrUndo;
-                ASSERT_NE(settleBatch(disk, journals, entry.id, toward, false).end,
+                ASSERT_NE(settleBatch(disk, journals, entry.id, toward, Unmovable::AskAgain).end,
                           services::WorkEnd::NotStarted);
             }
             if (inTheWay && !last) {
@@ -146,10 +150,10 @@ TEST(KillPoints, AnUndoCutOffAndPutBackLeavesTheBatchUndoable)
                 ApplyRenames(fs, kFolder, test::renamesTo(listed, planned), {&journals}).failure);
         const std::string batch = journals.journals.begin()->first;
         ASSERT_TRUE(test::cutOff(fs, cutAt, false, [&](auto &cut) {
-            (void)settleBatch(cut, journals, batch, Toward::OldNames, true);
+            (void)settleBatch(cut, journals, batch, Toward::OldNames, Unmovable::StopAll);
         }));
         const std::string undo = journals.journals.rbegin()->first;
-        ASSERT_NE(settleBatch(fs, journals, undo, Toward::OldNames, false).end,
+        ASSERT_NE(settleBatch(fs, journals, undo, Toward::OldNames, Unmovable::AskAgain).end,
                   services::WorkEnd::NotStarted);
         EXPECT_EQ(fs.files(kFolder), planned);
         EXPECT_EQ(lastUndoableBatch(journals, kFolder), batch);
