@@ -3,6 +3,7 @@
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_file_system.h"
 #include "support/fake_journal_store.h"
+#include "support/fake_progress.h"
 #include "support/fake_services.h"
 
 #include <benchmark/benchmark.h>
@@ -27,14 +28,22 @@ void BM_ApplyExtensionPairs(benchmark::State &state)
     test::FakeTextFiles textFiles;
     test::FakeProcess process;
     test::FakeJournalStore journals;
-    services::NoProgress progress;
+    test::FakeProgress progress; // never stops
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
     test::FakeLater later;
     Module1 module;
-    renamewindow::FrmFileName window(
-            module,
-            {fs, drives, dialogs, textFiles, process, journals, progress, photoDates, clipboard, later});
+    renamewindow::FrmFileName window(module,
+                                     {fs,
+                                      drives,
+                                      dialogs,
+                                      textFiles,
+                                      process,
+                                      journals,
+                                      progress,
+                                      photoDates,
+                                      clipboard,
+                                      later});
     window.Form_Load();
     window.Text1.setText("D:\\big\\");
     window.cmdStart.click();

@@ -7,6 +7,7 @@
 #include "platform/posix_text_files.h"
 #include "platform/qt/qt_drives.h"
 #include "support/fake_journal_store.h"
+#include "support/fake_progress.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ void BM_MainWindowScan(benchmark::State &state)
     process.programPath = folder.path();
     process.currentPath = folder.path();
     test::FakeJournalStore journals;
-    services::NoProgress progress;
+    test::FakeProgress progress; // never stops
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
     test::FakeLater later;

@@ -40,7 +40,9 @@ void waitUntilShown(QWidget *window)
 
 void waitUntilListsRead(const mainwindow::FrmMain &main)
 {
-    const auto read = [&main] { return !main.Dir1.reading() && !main.File1.reading(); };
+    const auto read = [&main] {
+        return !main.Dir1.reading() && !main.File1.reading();
+    };
     if (!QTest::qWaitFor(read, 600000))
         throw std::runtime_error("the main window's lists did not read their folder");
 }

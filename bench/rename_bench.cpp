@@ -10,6 +10,7 @@
 #include "rename/batch_recovery.h"
 #include "renamewindow/frm_file_name.h"
 #include "support/fake_journal_store.h"
+#include "support/fake_progress.h"
 #include "support/fake_services.h"
 
 #include <benchmark/benchmark.h>
@@ -137,7 +138,7 @@ void BM_RenameWindowBatch(benchmark::State &state)
     process.programPath = f.folder.path();
     const test::TempDir stateFolder;
     services::PosixJournalStore journals(stateFolder.path());
-    services::NoProgress progress;
+    test::FakeProgress progress; // never stops
     test::FakePhotoDates photoDates;
     test::FakeClipboard clipboard;
     test::FakeLater later;

@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <ctime>
+#include <regex>
+#include <string>
 
 namespace tavolin::listing {
 
@@ -19,6 +21,17 @@ constexpr std::size_t kRowsForFiles = LXW_ROW_MAX - 1; // below the header row
 constexpr std::string_view kTooManyFiles
         = "Excelブックの1枚のシートには1,048,575ファイルまでしか入りません。CSVで保存してください";
 constexpr std::string_view kNotMade = "Excelブックを作れませんでした: ";
+
+// A book writes a character XML cannot hold as "_xHHHH_" (a carriage return as "_x000D_"), and
+// every reader turns such a text back into the character: a cell's own "_xHHHH_" is written
+// with its underscore so written, "_x005F_", to be read as it is.
+std::string withOwnEscapesKept(const std::string &cell)
+{
+    if (cell.find("_x") == std::string::npos)
+        return cell;
+    static const std::regex kEscape("_x[0-9A-Fa-f]{4}_");
+    return std::regex_replace(cell, kEscape, "_x005F$&");
+}
 
 // A file in memory only, for the library that writes to a path: nothing is left on a disk,
 // whatever happens.
@@ -122,7 +135,8 @@ services::FsResult<std::string> xlsxSheet(const FileSheet &sheet)
             failed = error;
     };
     const auto writeText = [&](lxw_row_t row, lxw_col_t column, const std::string &cell) {
-        keep(worksheet_write_string(worksheet, row, column, cell.c_str(), text));
+        keep(worksheet_write_string(
+                worksheet, row, column, withOwnEscapesKept(cell).c_str(), text));
     };
     for (lxw_col_t column = 0; column < texts; ++column)
         writeText(0, column, std::string(sheet.texts[column].caption));

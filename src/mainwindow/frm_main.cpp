@@ -46,8 +46,8 @@ FrmMain::FrmMain(Module1 &module,
     Text1.changed.connect([this] { Text1_Change(); });
     txtM.changed.connect([this] { txtM_Change(); });
     cmdStart.clicked.connect([this] { cmdStart_Click(); });
-    Command2[0].clicked.connect([this] { Command2_Click(0); });
-    Command2[1].clicked.connect([this] { Command2_Click(1); });
+    for (int index : {0, 1})
+        Command2[index].clicked.connect([this, index] { Command2_Click(index); });
     Command1.clicked.connect([this] { Command1_Click(); });
     Command4.clicked.connect([this] { Command4_Click(); });
     cmdEnd.clicked.connect([this] { cmdEnd_Click(); });

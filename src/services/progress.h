@@ -25,16 +25,6 @@ public:
     virtual void askToStop() = 0;
 };
 
-// For work nobody watches: shows nothing and never stops.
-class NoProgress : public Progress
-{
-public:
-    void start(std::string_view) override {}
-    bool advance(std::size_t, std::size_t) override { return true; }
-    void finish() override {}
-    void askToStop() override {}
-};
-
 // Shows one piece of work from its start to its finish, whichever way it ends; the work itself
 // reports its steps to the Progress.
 class ProgressScope

@@ -55,8 +55,9 @@ TEST(CsvListing, TimesInLocalTimeWithTheirOffset)
     }
 }
 
-// Names a spreadsheet would split or turn into numbers, dates or formulas, and the name's,
-// base name's and extension's cells that Calc should read, as Calc writes text cells to a CSV.
+// Names a spreadsheet would split or turn into numbers, dates, formulas or characters, and the
+// name's, base name's and extension's cells that Calc should read, as Calc writes text cells to a
+// CSV.
 const std::pair<std::string, std::string> kNames[] = {
         {"a;b.txt", R"("a;b.txt","a;b",".txt")"},
         {"tab\tname.txt", "\"tab\tname.txt\",\"tab\tname\",\".txt\""},
@@ -65,6 +66,7 @@ const std::pair<std::string, std::string> kNames[] = {
         {"2024-01-02.txt", R"("2024-01-02.txt","2024-01-02",".txt")"},
         {"=1+1.txt", R"("=1+1.txt","=1+1",".txt")"},
         {"写真 一覧.jpg", R"("写真 一覧.jpg","写真 一覧",".jpg")"},
+        {"a_x0041_.txt", R"("a_x0041_.txt","a_x0041_",".txt")"}, // a book's escape, as text
         {"\x83\x65\x83\x58.txt",
          "\"\xEF\xBF\xBD"
          "e\xEF\xBF\xBDX.txt\",\"\xEF\xBF\xBD"

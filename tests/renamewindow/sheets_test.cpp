@@ -87,10 +87,16 @@ TEST(Sheets, ASheetSavedEditedAndReadBackOrPastedRenamesByCurrentName)
                 ElementsAre("1行の新しい名前を変更ファイル名にしました"));
 }
 
-// Names a spreadsheet could change: digits it would take for a number, a formula, separators
-// and quotes, a name that is not UTF-8, a line end; and the new names filled in for them.
-const std::vector<std::string> kCurrent{
-        "a.txt", "0012", "=1+1", "x,\"y\";z\t.txt", "\x83\x65.txt", "写真 01.jpg", "改\r\n行"};
+// Names a spreadsheet could change: a book's own escape, digits it would take for a number, a
+// formula, separators and quotes, a name that is not UTF-8, a line end; and the new names filled
+// in for them.
+const std::vector<std::string> kCurrent{"a_x0041_.txt",
+                                        "0012",
+                                        "=1+1",
+                                        "x,\"y\";z\t.txt",
+                                        "\x83\x65.txt",
+                                        "写真 01.jpg",
+                                        "改\r\n行"};
 const std::vector<std::string> kRenamed{"b.txt", "0013", "=2", "q", "テ.txt", "写真 1.jpg", "改行"};
 
 // The sheet saved as a book with the new names planned, opened in Calc and saved as a book, as
