@@ -2,15 +2,14 @@
 // and new names read back from a sheet or from cells copied to the clipboard.
 #include "renamewindow/frm_file_name.h"
 
-#include "listing/csv_listing.h"
 #include "listing/split_extension.h"
-#include "listing/xlsx_listing.h"
 #include "rename/sheet_renames.h"
 #include "rename/xlsx_cells.h"
 #include "renamewindow/names_file_lines.h"
 #include "renamewindow/names_file_reports.h"
 #include "renamewindow/planned_rows.h"
 #include "renamewindow/rename_reports.h"
+#include "renamewindow/save_sheet.h"
 #include "renamewindow/sheet_reports.h"
 #include "shared/fs_error_text.h"
 #include "shared/sheet_choice.h"
@@ -60,7 +59,7 @@ void FrmFileName::cmdSheetOut_Click()
     if (!choice)
         return;
     controls::BusyPointer busy(window);
-    services::FsResult<std::string> bytes;
+    services::FsResult<void> saved;
     {
         const auto work = working(kWritingSheet);
         const std::vector<std::string> current = List1.rows();
@@ -70,17 +69,12 @@ void FrmFileName::cmdSheetOut_Click()
         });
         if (!facts) // stopped
             return;
-        const std::vector<std::string> planned = plannedFullNames();
-        const listing::FileSheet sheet = rename::renameSheet(current, planned, *facts);
-        bytes = shared::savesExcelBook(*choice) ? listing::xlsxSheet(sheet)
-                                                : listing::csvSheet(sheet);
+        saved = saveSheet(m_services.textFiles,
+                          *choice,
+                          rename::renameSheet(current, plannedFullNames(), *facts));
     }
-    // Through the safe save: a file that was there stays whole should anything fail.
-    const auto written = bytes ? m_services.textFiles.writeBytes(choice->path, *bytes)
-                               : services::FsResult<void>(std::unexpected(bytes.error()));
-    if (!written)
-        m_services.dialogs.showMessage(
-                shared::describeUnsavedListing(choice->path, written.error()));
+    if (!saved)
+        m_services.dialogs.showMessage(shared::describeUnsavedListing(choice->path, saved.error()));
 }
 
 void FrmFileName::cmdSheetIn_Click()

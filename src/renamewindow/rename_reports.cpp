@@ -85,9 +85,13 @@ std::string undoReport(const rename::RenameOutcome &outcome)
     if (outcome.end == services::WorkEnd::Stopped)
         return "中止しました。\n" + std::to_string(outcome.renamed)
                + "個のファイルを元の名前に戻しました。\n残りは「元に戻す」でまた戻せます。";
-    if (outcome.end != services::WorkEnd::Refused)
-        return std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
-    std::string text = "元に戻せないファイルがあります。ファイル名は変更していません。\n";
+    std::string text
+            = outcome.end == services::WorkEnd::Refused
+                      ? "元に戻せないファイルがあります。ファイル名は変更していません。\n"
+                      : std::to_string(outcome.renamed) + "個のファイルを元の名前に戻しました。";
+    if (outcome.end != services::WorkEnd::Refused && !outcome.problems.empty())
+        text += "\n\n次の" + std::to_string(outcome.problems.size())
+                + "個は今の名前のまま残しました:\n";
     const std::size_t listed = std::min(outcome.problems.size(), kProblemsListed);
     for (std::size_t index = 0; index < listed; ++index) {
         const rename::RowProblem &problem = outcome.problems[index];

@@ -30,7 +30,8 @@ std::string stoppedRenameReport(int renamed);
 std::string unclosedJournalReport(const rename::RenameOutcome &outcome);
 
 // The message after a batch was taken back, or why it was not: each file that keeps it from
-// being taken back by its name now and the name it was to get back.
+// being taken back (or, where the others were taken back, each file left as it is) by its name
+// now and the name it was to get back.
 std::string undoReport(const rename::RenameOutcome &outcome);
 
 // The message after a batch that was cut off was finished or taken back (`undo`: the batch was
