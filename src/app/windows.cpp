@@ -24,6 +24,7 @@ Windows::Windows(const services::Services &services, controls::Background *backg
     , m_frmMain(m_module, services, background)
 {
     m_frmMain.renameWindowRequested.connect([this] { openRenameWindow(); });
+    m_frmMain.historyRequested.connect([this] { openHistoryWindow(); });
     m_waitForIdle.setInterval(200);
     m_waitForIdle.setSingleShot(true);
     QObject::connect(&m_waitForIdle, &QTimer::timeout, [this] { openWaiting(); });
@@ -33,6 +34,7 @@ Windows::~Windows()
 {
     // Views go before the models they show.
     delete m_chooserView.data();
+    delete m_historyView.data();
     delete m_renameView.data();
     m_mainView.reset();
 }
@@ -109,7 +111,8 @@ bool Windows::busy() const
     };
     return QApplication::activeModalWidget() || working(m_frmMain.window)
            || (m_frmFileName && working(m_frmFileName->window))
-           || (m_frmDialog && working(m_frmDialog->window));
+           || (m_frmDialog && working(m_frmDialog->window))
+           || (m_frmHistory && working(m_frmHistory->window));
 }
 
 void Windows::openRenameWindow()
@@ -120,6 +123,7 @@ void Windows::openRenameWindow()
     }
     m_frmFileName = std::make_unique<renamewindow::FrmFileName>(m_module, m_services);
     m_frmFileName->folderChooserRequested.connect([this] { openFolderChooser(); });
+    m_frmFileName->historyRequested.connect([this] { openHistoryWindow(); });
     m_frmFileName->Form_Load(m_frmMain.renameWindowFolder());
     m_renameView = new renamewindow::RenameWindowView(*m_frmFileName);
     // The model goes once its window has gone (closing deletes the window later, after the
@@ -150,6 +154,23 @@ void Windows::openFolderChooser()
     m_chooserView = new folderchooser::FolderChooserView(*m_frmDialog);
     QObject::connect(m_chooserView, &QObject::destroyed, [this] { m_frmDialog.reset(); });
     bringToFront(m_chooserView);
+}
+
+void Windows::openHistoryWindow()
+{
+    if (m_historyView) {
+        m_frmHistory->Form_Load(); // batches may have run since it was opened
+        bringToFront(m_historyView);
+        return;
+    }
+    m_frmHistory = std::make_unique<renamewindow::FrmHistory>(m_services,
+                                                              [this](const std::string &folder) {
+                                                                  open({folder, true});
+                                                              });
+    m_frmHistory->Form_Load();
+    m_historyView = new renamewindow::HistoryWindowView(*m_frmHistory);
+    QObject::connect(m_historyView, &QObject::destroyed, [this] { m_frmHistory.reset(); });
+    bringToFront(m_historyView);
 }
 
 } // namespace tavolin

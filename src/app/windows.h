@@ -5,6 +5,8 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/qt/main_window_view.h"
 #include "renamewindow/frm_file_name.h"
+#include "renamewindow/frm_history.h"
+#include "renamewindow/qt/history_window_view.h"
 #include "renamewindow/qt/rename_window_view.h"
 #include "shared/module1.h"
 #include "shared/start_request.h"
@@ -18,8 +20,8 @@
 namespace tavolin {
 
 // The program's windows and the state they share. The main window lives as long as this
-// object; the rename window and the folder chooser from their opening to their closing, each
-// with its model, which goes when its window has gone.
+// object; the rename window, the history of batches and the folder chooser from their opening to
+// their closing, each with its model, which goes when its window has gone.
 class Windows
 {
 public:
@@ -49,6 +51,9 @@ public:
     void openRenameWindow();
     // Shows the folder chooser, opening it first if it is not open.
     void openFolderChooser();
+    // Shows the history of batches, opening it first if it is not open; a folder opened there
+    // opens in the rename window as one handed over.
+    void openHistoryWindow();
 
     Module1 &module() { return m_module; }
     mainwindow::FrmMain &frmMain() { return m_frmMain; }
@@ -57,6 +62,8 @@ public:
     renamewindow::RenameWindowView *renameView() { return m_renameView; }
     folderchooser::FrmDialog *frmDialog() { return m_frmDialog.get(); }
     folderchooser::FolderChooserView *chooserView() { return m_chooserView; }
+    renamewindow::FrmHistory *frmHistory() { return m_frmHistory.get(); }
+    renamewindow::HistoryWindowView *historyView() { return m_historyView; }
 
 private:
     // Whether a window works (busy pointer) or waits for an answer (a modal dialog).
@@ -76,6 +83,8 @@ private:
     QPointer<renamewindow::RenameWindowView> m_renameView;
     std::unique_ptr<folderchooser::FrmDialog> m_frmDialog;
     QPointer<folderchooser::FolderChooserView> m_chooserView;
+    std::unique_ptr<renamewindow::FrmHistory> m_frmHistory;
+    QPointer<renamewindow::HistoryWindowView> m_historyView;
     // The requests that could not open yet, in the order they came, tried again when the
     // timer runs out.
     std::deque<shared::StartRequest> m_waiting;

@@ -52,6 +52,7 @@ FrmMain::FrmMain(Module1 &module,
     Command4.clicked.connect([this] { Command4_Click(); });
     cmdEnd.clicked.connect([this] { cmdEnd_Click(); });
     cmdRename.clicked.connect([this] { cmdRename_Click(); });
+    cmdHistory.clicked.connect([this] { cmdHistory_Click(); });
     cmdExport.clicked.connect([this] { cmdExport_Click(); });
     cmdCopy.clicked.connect([this] { cmdCopy_Click(); });
     cboOrder.clicked.connect([this] { cboOrder_Click(); });
@@ -226,6 +227,11 @@ void FrmMain::cmdEnd_Click()
 void FrmMain::cmdRename_Click()
 {
     renameWindowRequested.emit();
+}
+
+void FrmMain::cmdHistory_Click()
+{
+    historyRequested.emit();
 }
 
 void FrmMain::cboOrder_Click()

@@ -44,8 +44,9 @@ public:
     void Command1_Click();
     void Command4_Click();
     void cmdEnd_Click();
-    void cmdRename_Click(); // opens the rename window, or brings it to the front
-    void cboOrder_Click();  // another order of files for the whole run
+    void cmdRename_Click();  // opens the rename window, or brings it to the front
+    void cmdHistory_Click(); // opens the history of batches, or brings it to the front
+    void cboOrder_Click();   // another order of files for the whole run
     // The files of the listing shown, with sizes and times, for spreadsheets.
     void cmdExport_Click();
     // The listing on the clipboard.
@@ -53,6 +54,8 @@ public:
 
     // Asks for the rename window to be shown.
     controls::Signal<> renameWindowRequested;
+    // Asks for the history of batches to be shown.
+    controls::Signal<> historyRequested;
 
     // The user opened a folder in the folder list. A folder that cannot be opened is reported
     // (as a drive that is not ready when its medium does not answer), and nothing changes.
@@ -107,6 +110,7 @@ public:
     controls::Button Command1{"Textに保存"};
     controls::Button cmdEnd{"終了"};
     controls::Button cmdRename{"ﾌｧｲﾙ名変更"};
+    controls::Button cmdHistory{"履歴..."};
     controls::Button cmdExport{"CSVで保存", /*enabled=*/false}; // while the listing has files
     controls::Button cmdCopy{"ｺﾋﾟｰ", /*enabled=*/false};        // while there is a listing
     // The order of files; the file list follows it at once, the listing at the next scan.

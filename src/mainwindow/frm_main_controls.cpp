@@ -32,6 +32,7 @@ controls::ControlTable FrmMain::controlTable()
                                  {"Command1", &Command1, kStartsWork},
                                  {"cmdEnd", &cmdEnd, kStartsWork},
                                  {"cmdRename", &cmdRename, kStartsWork},
+                                 {"cmdHistory", &cmdHistory, kStartsWork},
                                  {"cmdExport", &cmdExport, kStartsWork},
                                  {"cmdCopy", &cmdCopy, kStartsWork}};
     controls::addElements(table, "Command2", Command2, kStartsWork);

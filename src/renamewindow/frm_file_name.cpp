@@ -52,6 +52,7 @@ FrmFileName::FrmFileName(Module1 &module, const services::Services &services)
     cmdPasteSheet.clicked.connect([this] { cmdPasteSheet_Click(); });
     cmdUndo.clicked.connect([this] { cmdUndo_Click(); });
     cmdRules.clicked.connect([this] { cmdRules_Click(); });
+    cmdHistory.clicked.connect([this] { cmdHistory_Click(); });
     rules.closed.connect([this] { releaseForRules(); });
     // The rows marked with a problem or as changed stay marked until the planned names change.
     for (controls::ListBox *planned : {&List2[0], &List2[1]}) {

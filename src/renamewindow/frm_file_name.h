@@ -75,6 +75,7 @@ public:
     // Opens the rules window on the planned names (brings it to the front when open). While it
     // is open, the controls that would change the lists or rename are held disabled.
     void cmdRules_Click();
+    void cmdHistory_Click(); // opens the history of batches, or brings it to the front
     // A folder, or a file for its folder, dropped on the window or handed over by a second
     // start: it goes into Text1 and is scanned, unless the folder field is held (long work, the
     // rules window). Planned names changed since the last scan (typed, numbered, read from a
@@ -86,6 +87,8 @@ public:
     controls::Signal<> folderChooserRequested;
     // Asks for the rules window to be shown: created when it is not on screen, else raised.
     controls::Signal<> rulesWindowRequested;
+    // Asks for the history of batches to be shown.
+    controls::Signal<> historyRequested;
 
 private:
     Module1 &m_module;
@@ -134,6 +137,7 @@ public:
     // next scan, so planned names never move under the user's hands.
     controls::ComboBox cboOrder = shared::makeOrderChoice(shared::kOrderTip);
     controls::Button cmdRules{"置換・変換..."};
+    controls::Button cmdHistory{"履歴..."};
     // The rules window, planning into List2.
     FrmRules rules{{List1, List2[0], List2[1]}, m_services};
 

@@ -42,7 +42,8 @@ controls::ControlTable FrmFileName::controlTable()
                                  {"Text4", &Text4},
                                  {"Command4", &Command4, kStartsWork},
                                  {"cboOrder", &cboOrder, kStartsWork},
-                                 {"cmdRules", &cmdRules, kStartsWork}};
+                                 {"cmdRules", &cmdRules, kStartsWork},
+                                 {"cmdHistory", &cmdHistory, kStartsWork}};
     controls::addElements(table, "Option1", Option1);
     controls::addElements(table, "Label2", Label2);
     controls::addElements(table, "List2", List2);

@@ -1,4 +1,5 @@
-// The rename window's side of the rules window, and folders dropped on it or handed over.
+// The rename window's side of the rules window and of the history, and folders dropped on it or
+// handed over.
 #include "renamewindow/frm_file_name.h"
 
 #include "shared/start_request.h"
@@ -33,12 +34,18 @@ void FrmFileName::cmdRules_Click()
                           &Check1,
                           &Command3,
                           &Command4,
-                          &Command5};
+                          &Command5,
+                          &cmdHistory};
         for (controls::Control *control : m_heldForRules)
             control->holdDisabled();
         rules.Form_Load(scannedFolder());
     }
     rulesWindowRequested.emit();
+}
+
+void FrmFileName::cmdHistory_Click()
+{
+    historyRequested.emit();
 }
 
 bool FrmFileName::folderDropped(std::string_view path)

@@ -91,6 +91,7 @@ controls::ControlTable FrmHistory::controlTable()
 {
     constexpr auto kStartsWork = controls::ControlRole::StartsWork;
     return {{"lstBatches", &lstBatches, kStartsWork},
+            {"lblFilter", &lblFilter},
             {"txtFilter", &txtFilter},
             {"lblRenames", &lblRenames},
             {"lstRenames", &lstRenames},
@@ -252,6 +253,11 @@ void FrmHistory::cmdExport_Click()
 void FrmHistory::cmdClose_Click()
 {
     window.close();
+}
+
+bool FrmHistory::Form_QueryUnload() const
+{
+    return window.pointer() == controls::MousePointer::Default;
 }
 
 } // namespace tavolin::renamewindow

@@ -43,12 +43,15 @@ public:
     void cmdUndoBatch_Click();
     void cmdExport_Click();
     void cmdClose_Click();
+    // Whether the window may close now: not while a batch is being taken back.
+    bool Form_QueryUnload() const;
 
     // Every control of the window by the name of its widget.
     controls::ControlTable controlTable();
 
     controls::WindowState window{kWidth};
     controls::ListBox lstBatches;
+    controls::Label lblFilter{"絞り込み"};
     controls::TextBox txtFilter;
     controls::Label lblRenames; // how many renames the batch holds, and how many are shown
     controls::ListBox lstRenames;

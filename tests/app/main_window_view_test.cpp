@@ -49,16 +49,17 @@ TEST(MainWindowView, TheWindowDoesWhatTheModelDoes)
 {
     MainWorld viewed, bare;
     mainwindow::MainWindowView view(viewed.model);
-    const char *script = "shot main-window; tab Dir1 File1 Text1 txtM; enter Text1; enter Check2;"
-                         " enter cmdStart; tab Check6; click File1 1; tick Check3; tick Check4;"
-                         " enter cmdStart; shot main-window-scanned; pick cboOrder 3;"
-                         " enter cmdStart; append !;"
-                         " tab Check1 Check2 Check3 Check4 Check5 cboOrder cmdStart Check6"
-                         " Command2_0 cmdRename Command4 Command1 cmdExport cmdCopy cmdEnd"
-                         " Drive1; enter Command2_0; enter Command2_1; enter Command1;"
-                         " enter cmdCopy; enter cmdExport;"
-                         " enter cmdRename; type txtM 新しい; enter Command4; backtab cmdRename"
-                         " Command2_0 Check6 cmdStart; enter cmdEnd";
+    const char *script
+            = "shot main-window; tab Dir1 File1 Text1 txtM; enter Text1; enter Check2;"
+              " enter cmdStart; tab Check6; click File1 1; tick Check3; tick Check4;"
+              " enter cmdStart; shot main-window-scanned; pick cboOrder 3;"
+              " enter cmdStart; append !;"
+              " tab Check1 Check2 Check3 Check4 Check5 cboOrder cmdStart Check6"
+              " Command2_0 cmdRename cmdHistory Command4 Command1 cmdExport cmdCopy cmdEnd"
+              " Drive1; enter Command2_0; enter Command2_1; enter Command1;"
+              " enter cmdCopy; enter cmdExport;"
+              " enter cmdRename; type txtM 新しい; enter Command4; backtab cmdHistory cmdRename"
+              " Command2_0 Check6 cmdStart; enter cmdEnd";
     replay(script, viewed, bare, &view, [&](const auto &after) {
         EXPECT_FALSE(child<QAbstractItemView>(&view, "File1")->selectionModel()->hasSelection())
                 << after;

@@ -5,6 +5,8 @@
 #include "controls/qt/large_text_edit.h"
 #include "platform/qt/qt_later.h"
 #include "platform/qt/qt_progress.h"
+#include "rename/apply_renames.h"
+#include "support/planned_rows.h"
 #include "support/window_worlds.h"
 #include "widget_steps.h"
 
@@ -150,6 +152,39 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(!rename || !rename->isVisible());
     EXPECT_EQ(process.exits, 0);
+}
+
+// The history opens from either window as one window; a batch clicked shows its renames, Escape
+// closes it, and a batch's folder opens in the rename window.
+TEST_F(WindowsTest, TheHistoryOpensFromEitherWindowAndABatchsFolderInTheRenameWindow)
+{
+    for (const char *name : {"IMG_0001.jpg", "IMG_0002.jpg", "memo.txt"})
+        fs.addFile("D:\\data", name);
+    (void)rename::ApplyRenames(
+            fs,
+            "D:\\data",
+            test::renamesTo({"IMG_0001.jpg", "IMG_0002.jpg"}, {"旅行_01.jpg", "旅行_02.jpg"}),
+            {&journals});
+    (void)rename::ApplyRenames(
+            fs, "D:\\data", test::renamesTo({"memo.txt"}, {"旅行メモ.txt"}), {&journals});
+    playOnWidgets(windows.mainView(), "press cmdHistory");
+    QWidget *history = windows.historyView();
+    ASSERT_NE(history, nullptr);
+    auto *batches = child<QAbstractItemView>(history, "lstBatches");
+    auto *renames = child<QAbstractItemView>(history, "lstRenames");
+    EXPECT_EQ(batches->model()->rowCount(), 2);
+    EXPECT_EQ(renames->model()->rowCount(), 1); // the newest batch's
+    playOnWidgets(history, "click lstBatches 1; shot history-window");
+    EXPECT_EQ(renames->model()->rowCount(), 2);
+
+    playOnWidgets(openRenameWindow(), "press cmdHistory");
+    EXPECT_EQ(windows.historyView(), history); // opened once, brought to the front again
+    playOnWidgets(history, "press cmdOpenFolder");
+    EXPECT_EQ(windows.frmFileName()->Text1.text(), "D:\\data\\");
+    EXPECT_EQ(windows.frmFileName()->List1.rows().size(), 3U);
+    playOnWidgets(history, "key lstBatches Esc");
+    settle();
+    EXPECT_EQ(windows.frmHistory(), nullptr);
 }
 
 // The main window as the program has it, its lists reading a real folder on threads of their

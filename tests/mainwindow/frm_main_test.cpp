@@ -197,7 +197,7 @@ TEST_F(FrmMainTest, AStoppedScanLeavesTheListingAndItsHistoryAsTheyWere)
     EXPECT_EQ(std::string(model.txtM.text()) + " " + model.Label1.caption() + " "
                       + model.Label2.caption() + " " + std::to_string(model.Command2[0].enabled()),
               "x ファイル数 = 1 0 1");
-    EXPECT_EQ(during, std::string(3 * 9, '-')); // three times each of the nine buttons
+    EXPECT_EQ(during, std::string(3 * 10, '-')); // three times each of the ten buttons
     EXPECT_EQ(module.strMainPath, "D:\\data\\other");
 }
 

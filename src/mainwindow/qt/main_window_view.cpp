@@ -57,7 +57,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     middle->addWidget(text1);
     middle->addWidget(txtM, 1);
 
-    // Right column: count, options, scan, history, clear, save, end.
+    // Right column: count, options, scan, history, renaming and its history, clear, save, end.
     auto *label1 = makeControl<QLabel>("Label1", body);
     auto *check1 = makeControl<QCheckBox>("Check1", body);
     auto *check2 = makeControl<QCheckBox>("Check2", body);
@@ -73,6 +73,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     label2->setMinimumWidth(24);
     auto *forward = makeControl<QPushButton>("Command2_1", body);
     auto *cmdRename = makeControl<QPushButton>("cmdRename", body);
+    auto *cmdHistory = makeControl<QPushButton>("cmdHistory", body);
     auto *command4 = makeControl<QPushButton>("Command4", body);
     auto *command1 = makeControl<QPushButton>("Command1", body);
     auto *cmdExport = makeControl<QPushButton>("cmdExport", body);
@@ -97,6 +98,7 @@ MainWindowView::MainWindowView(FrmMain &model, QWidget *parent)
     right->addLayout(history);
     right->addSpacing(12);
     right->addWidget(cmdRename);
+    right->addWidget(cmdHistory);
     right->addStretch(1);
     right->addWidget(command4);
     right->addWidget(command1);

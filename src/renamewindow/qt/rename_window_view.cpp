@@ -78,6 +78,7 @@ RenameWindowView::RenameWindowView(FrmFileName &model, QWidget *parent)
     place<QPushButton>("cmdSheetOut", body, 8, 472, 130, 30);
     place<QPushButton>("cmdSheetIn", body, 142, 472, 130, 30);
     place<QPushButton>("cmdPasteSheet", body, 276, 472, 130, 30);
+    place<QPushButton>("cmdHistory", body, 414, 472, 152, 30);
     auto *list31 = place<controls::ListBoxView>("List3_1", frame2, 74, 56, 65, 400);
     frame1->setFlat(true);
     lblStatus->setWordWrap(true);
