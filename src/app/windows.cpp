@@ -167,6 +167,10 @@ void Windows::openHistoryWindow()
                                                               [this](const std::string &folder) {
                                                                   open({folder, true});
                                                               });
+    m_frmHistory->folderRenamed.connect([this](const std::string &folder) {
+        if (m_frmFileName)
+            m_frmFileName->folderRenamedElsewhere(folder);
+    });
     m_frmHistory->Form_Load();
     m_historyView = new renamewindow::HistoryWindowView(*m_frmHistory);
     QObject::connect(m_historyView, &QObject::destroyed, [this] { m_frmHistory.reset(); });

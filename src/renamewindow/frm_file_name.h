@@ -82,6 +82,10 @@ public:
     // file, planned by rules) are replaced only when the user agrees to lose them. True when the
     // folder was scanned.
     bool folderDropped(std::string_view path);
+    // Files of `folder` were renamed from elsewhere (a batch taken back in the history): when the
+    // lists show that folder, they are read again unless that would lose planned names or the
+    // folder field was changed or is held; else only 元に戻す follows.
+    void folderRenamedElsewhere(std::string_view folder);
 
     // Asks for the folder chooser to be shown (created first if it is not open).
     controls::Signal<> folderChooserRequested;

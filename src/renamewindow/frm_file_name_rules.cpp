@@ -2,6 +2,7 @@
 // handed over.
 #include "renamewindow/frm_file_name.h"
 
+#include "rename/batch_history.h"
 #include "shared/start_request.h"
 
 namespace tavolin::renamewindow {
@@ -46,6 +47,16 @@ void FrmFileName::cmdRules_Click()
 void FrmFileName::cmdHistory_Click()
 {
     historyRequested.emit();
+}
+
+void FrmFileName::folderRenamedElsewhere(std::string_view folder)
+{
+    if (m_scannedPattern.empty() || scannedFolder().path() != folder)
+        return;
+    if (Text1.text() == m_scannedPattern && Text1.enabled() && !plannedNamesChanged())
+        cmdStart_Click();
+    else
+        cmdUndo.setEnabled(rename::lastUndoableBatch(m_services.journals, folder).has_value());
 }
 
 bool FrmFileName::folderDropped(std::string_view path)

@@ -227,7 +227,9 @@ void FrmHistory::cmdUndoBatch_Click()
         }
     }
     m_services.dialogs.showMessage(report);
+    const std::string folder = m_shown->folder;
     Form_Load();
+    folderRenamed.emit(folder);
 }
 
 void FrmHistory::cmdExport_Click()

@@ -49,6 +49,9 @@ public:
     // Every control of the window by the name of its widget.
     controls::ControlTable controlTable();
 
+    // After a taking back, with the folder whose names it changed.
+    controls::Signal<const std::string &> folderRenamed;
+
     controls::WindowState window{kWidth};
     controls::ListBox lstBatches;
     controls::Label lblFilter{"絞り込み"};

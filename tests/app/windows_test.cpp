@@ -155,7 +155,8 @@ TEST_F(WindowsTest, TheMainWindowsCloseBoxEndsTheProgramOnlyWhenNoOtherWindowRem
 }
 
 // The history opens from either window as one window; a batch clicked shows its renames, Escape
-// closes it, and a batch's folder opens in the rename window.
+// closes it, a batch's folder opens in the rename window, which reads it again once a batch is
+// taken back there.
 TEST_F(WindowsTest, TheHistoryOpensFromEitherWindowAndABatchsFolderInTheRenameWindow)
 {
     for (const char *name : {"IMG_0001.jpg", "IMG_0002.jpg", "memo.txt"})
@@ -182,6 +183,10 @@ TEST_F(WindowsTest, TheHistoryOpensFromEitherWindowAndABatchsFolderInTheRenameWi
     playOnWidgets(history, "press cmdOpenFolder");
     EXPECT_EQ(windows.frmFileName()->Text1.text(), "D:\\data\\");
     EXPECT_EQ(windows.frmFileName()->List1.rows().size(), 3U);
+    // The older batch taken back there: the rename window reads its folder again.
+    playOnWidgets(history, "press cmdUndoBatch");
+    EXPECT_EQ(windows.frmFileName()->List1.rows(),
+              (std::vector<std::string>{"IMG_0001.jpg", "IMG_0002.jpg", "旅行メモ.txt"}));
     playOnWidgets(history, "key lstBatches Esc");
     settle();
     EXPECT_EQ(windows.frmHistory(), nullptr);
