@@ -18,7 +18,10 @@
 // 5. a sheet of as many current and new names (an Excel book, in reverse order) read into the
 //    rename window by 一覧から読込: the time from the click to the report, and the longest
 //    time the window goes unanswered meanwhile;
-// 6. the program started with 10 and with 1,000,000 files in its start folder (--start-files),
+// 6. the history of batches with 1,000 batches kept, the first of as many renames as the largest
+//    folder holds files: from the click on 履歴... until the list is painted, from the click on
+//    that batch until its renames are, and the longest time the window goes unanswered;
+// 7. the program started with 10 and with 1,000,000 files in its start folder (--start-files),
 //    each start in a process of its own: from the first instruction of main() until the main
 //    window is on the screen and answers, until its file list holds every file, and the longest
 //    time the window goes without answering in between.
@@ -33,7 +36,7 @@
 //   nice cmake --build build/release --target window_bench -j2
 //   nice build/release/bench/window_bench [--root FOLDER] [--sizes 10000,100000] [--runs 3]
 //                                     [--start-files 1000000]
-//                                     [--part renames|scans|appended|sheets|memory|start]
+//                                     [--part renames|scans|appended|sheets|history|memory|start]
 #include "bench_folders.h"
 #include "pause_watch.h"
 #include "real_program.h"
@@ -91,7 +94,7 @@ struct Options
     std::vector<int> sizes{10000, 100000};
     int runs = 3;
     int startFiles = 1000000; // in the start folder of the starts timed
-    std::string part;         // renames, scans, appended, sheets, memory or start; empty: all
+    std::string part; // renames, scans, appended, sheets, history, memory or start; empty: all
 };
 
 std::optional<Options> parseOptions(int argc, char *argv[])
@@ -186,6 +189,10 @@ int runBench(const Options &options, int display)
     if (wanted("sheets")) {
         std::printf("\nA sheet of new names read into the rename window (一覧から読込)\n");
         benchSheets(folder, largest, options.runs);
+    }
+    if (wanted("history")) {
+        std::printf("\nThe history of batches (履歴...)\n");
+        benchHistory(folder, largest, options.runs);
     }
     if (wanted("memory")) {
         std::printf("\nPeak resident memory, each in a process of its own\n");

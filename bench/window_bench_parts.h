@@ -51,6 +51,7 @@ void benchRenames(const std::string &folder, int count, int runs);
 void benchScans(const std::string &folder, int count, int runs);
 void benchAppendedScans(const std::string &folder, int count);
 void benchSheets(const std::string &folder, int count, int runs);
+void benchHistory(const std::string &folder, int count, int runs);
 void benchMemory(const char *scenario,
                  const char *what,
                  const std::string &folder,
