@@ -151,6 +151,11 @@ TEST(BatchJournal, AStoreKeepsJournalsForTheUserAloneAndSaysWhyItCannot)
         EXPECT_GE(entry.made - before, -std::chrono::seconds(1));
     }
     EXPECT_EQ(kept, Names({cutOff + " running", finished, other}));
+    // A later batch filed under the digest of /a but of another folder (digests may meet).
+    const BatchJournal stranger{"/c", false, {{{{}, 1, 3}, "c", "", "d"}}};
+    const std::string filedAlike
+            = journals.create(journalTag("/a", false), encodeJournal(stranger)).value();
+    ASSERT_TRUE(journals.setState(filedAlike, JournalState::Complete));
     EXPECT_EQ(lastUndoableBatch(journals, "/a"), finished);
     namespace fs = std::filesystem;
     for (const fs::directory_entry &file : fs::directory_iterator(state.pathOf("deep/tavolin")))

@@ -88,6 +88,7 @@ TEST(FrmHistory, ABatchIsTakenBackAfterTheLaterOnesOverItsFilesWhenTheUserAgrees
     ASSERT_TRUE(folder->unlink("B.txt"));
     w.fs.addFile("D:\\f", "B.txt"); // another file under the batch's name
     w.model.Form_Load();
+    EXPECT_THAT(w.model.lstRenames.rows(), ElementsAre("C.txt → see.txt")) << "the newest shown";
     w.play("click lstBatches 1");
     w.dialogs.messageAnswers = {services::MessageAnswer::Cancel};
     w.play("press cmdUndoBatch");
