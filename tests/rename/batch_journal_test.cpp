@@ -103,30 +103,6 @@ TEST(BatchJournal, TheLastNinetyDaysAndTheLastThousandBatchesStayWithinTwoHundre
     }
 }
 
-// The history of batches, newest first: each batch with its folder, its files and its kind, and
-// a journal that cannot be read listed as such.
-TEST(BatchJournal, TheHistoryListsEveryKeptBatchNewestFirst)
-{
-    using enum JournalState;
-    test::FakeJournalStore journals;
-    const JournalFile file{{}, "a", "", "b"};
-    const auto make = [&](const BatchJournal &journal, JournalState state) {
-        const std::string id = journals.create("t", encodeJournal(journal)).value();
-        journals.journals[id].state = state;
-        return id;
-    };
-    const std::string batch = make({"/a", false, {file, file}}, Undone);
-    make({"/a", true, {file}, batch}, Complete);
-    make({"/b", true, {file}}, Running);
-    journals.journals[journals.create("t", "torn").value()].state = SetAside;
-    std::string shown;
-    for (const KeptBatch &kept : keptBatches(journals))
-        shown += kept.entry.id + (kept.readable ? " " + kept.folder : " ?") + ' '
-                 + std::to_string(kept.files) + ' ' + std::to_string(static_cast<int>(kept.kind))
-                 + ' ' + std::to_string(static_cast<int>(kept.entry.state)) + '|';
-    EXPECT_EQ(shown, "1000004 ? 0 0 3|1000003 /b 1 2 0|1000002 /a 1 1 1|1000001 /a 2 0 2|");
-}
-
 // Journals on a real state folder: made Running with their time and size, moved on by state;
 // none where a file stands in the state folder's path.
 TEST(BatchJournal, AStoreKeepsJournalsForTheUserAloneAndSaysWhyItCannot)

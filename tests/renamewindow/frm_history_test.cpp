@@ -50,17 +50,22 @@ TEST(FrmHistory, ListsEveryBatchNewestFirstWithItsRenamesNarrowedByTheFilter)
     HistoryWorld w;
     w.batch({"a.txt", "b.txt", "c.txt"}, {"写真1.txt", "写真2.txt", "メモ.txt"});
     w.batch({"メモ.txt"}, {"memo.txt"});
+    // The settling of a batch cut off, cut off in turn, and a journal that cannot be read.
+    const rename::BatchJournal settling{"D:\\g", true, {{{}, "x", "", "y"}}};
+    *w.journals.clock += std::chrono::minutes(1);
+    (void)w.journals.create("t", rename::encodeJournal(settling));
     w.journals.journals[w.journals.create("t", "torn").value()].state
             = services::JournalState::SetAside;
     w.model.Form_Load();
     EXPECT_THAT(w.model.lstBatches.rows(),
-                ElementsAre("2026-12-08 12:02  読めない記録",
+                ElementsAre("2026-12-08 12:03  読めない記録",
+                            "2026-12-08 12:03  仕上げ  途中で終わった  1個  D:\\g",
                             "2026-12-08 12:01  変更  済み  1個  D:\\f",
                             "2026-12-08 12:00  変更  済み  3個  D:\\f"));
     // cmdClose, cmdExport, cmdOpenFolder, cmdUndoBatch: of an unreadable journal nothing to
     // export, open or take back.
     EXPECT_EQ(test::enabledButtons(test::modelControls(w.model.controlTable())), "E---");
-    w.play("click lstBatches 2");
+    w.play("click lstBatches 3");
     EXPECT_THAT(w.model.lstRenames.rows(),
                 ElementsAre("a.txt → 写真1.txt", "b.txt → 写真2.txt", "c.txt → メモ.txt"));
     w.play("type txtFilter 写真");
@@ -74,7 +79,7 @@ TEST(FrmHistory, ListsEveryBatchNewestFirstWithItsRenamesNarrowedByTheFilter)
     w.play("press cmdExport");
     EXPECT_THAT(w.textFiles.files.at("D:\\変更.csv"),
                 HasSubstr("\"a.txt\",\"写真1.txt\",,,\"\"\r\n\"b.txt\",\"写真2.txt\""));
-    EXPECT_EQ(w.journals.journals.size(), 3U) << "the unreadable journal is never removed";
+    EXPECT_EQ(w.journals.journals.size(), 4U) << "the unreadable journal is never removed";
 }
 
 // The first batch is taken back after the later one over one of its files, once the user
